@@ -1,0 +1,90 @@
+#include "engine/BaseGameClass.h"
+
+#include "engine/FieldCode.h"
+#include "platform/DateTime.h"
+#include "platform/Guid.h"
+
+namespace korvanti {
+
+BaseGameClass::BaseGameClass() : gameid(NewGuidString()) {}
+
+bool BaseGameClass::AimMatches(std::string_view aim, std::string_view hit) {
+  return korvanti::AimMatches(aim, hit);
+}
+
+bool BaseGameClass::CommitTurn() {
+  auto& turns = CurrentTurns();
+  turns.current.scorebefore = turns.score;
+  turns.current.progressbefore = turns.progress;
+  turns.AddTurn(turns.current);
+  return true;
+}
+
+void BaseGameClass::UndoCheckIn() {
+  CurrentTurns().current.Clear();
+  --currentplayer;
+  if (currentplayer < 0) {
+    if (round <= 1) {
+      currentplayer = 0;
+      return;
+    }
+    currentplayer = static_cast<int>(players.Count()) - 1;
+    --round;
+  }
+  auto& turns = CurrentTurns();
+  if (turns.Empty()) {
+    return;
+  }
+  const auto& last = turns.Last();
+  turns.score = last.scorebefore;
+  turns.bookedscore = last.scorebefore;
+  turns.progress = last.progressbefore;
+  turns.RemoveLastTurn();
+}
+
+void BaseGameClass::NextPlayer() {
+  ++currentplayer;
+  if (currentplayer == static_cast<int>(players.Count())) {
+    currentplayer = 0;
+    ++round;
+  }
+}
+
+void BaseGameClass::NewGame() {
+  round = 1;
+  for (auto& player : players) {
+    auto& turns = player->turns;
+    turns.score = 0;
+    turns.bookedscore = 0;
+    turns.current.Clear();
+    turns.proposal.Clear();
+    turns.ClearTurns();
+  }
+  currentplayer = 0;
+  gameid = NewGuidString();
+}
+
+void BaseGameClass::SaveGame() {
+  if (archive_ == nullptr || players.Count() == 0) {
+    return;
+  }
+  const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
+  if (leader.turns.Empty()) {
+    return;
+  }
+  GameRecord record;
+  record.gameid = gameid;
+  record.gametypesid = gametypesid;
+  record.datetime = DateTimeNow();
+  record.winningThrowId = leader.turns.Last().throwid;
+  for (const auto& player : players) {
+    if (player->nickname == kComputerNickname) {
+      continue;
+    }
+    record.players.push_back({player->playerid, player->turns.Turns(), player->throwsatdouble,
+                              player->hitsatdouble});
+  }
+  archive_->StoreGame(record);
+}
+
+}  // namespace korvanti

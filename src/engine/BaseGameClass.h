@@ -1,0 +1,73 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/GameArchive.h"
+#include "engine/Hitclass.h"
+#include "engine/Playerclass.h"
+#include "engine/Throwclass.h"
+
+namespace korvanti {
+
+// The root of all game modes: owns the players, knows whose turn it is and
+// which round is played, books and takes back turns, starts new games and
+// hands finished games to the archive. Modes fill in the rules by overriding
+// the virtual operations; the game screen drives a game through them alone.
+class BaseGameClass {
+ public:
+  BaseGameClass();
+  virtual ~BaseGameClass() = default;
+  BaseGameClass(const BaseGameClass&) = delete;
+  BaseGameClass& operator=(const BaseGameClass&) = delete;
+
+  // Decided, counting the turn in progress.
+  virtual bool IsFinished() = 0;
+  // The player's `targets` record filled for the remaining darts of the turn.
+  virtual Throwclass& CurrentTargets() = 0;
+  virtual int CurrentPlayerIndex() { return currentplayer; }
+  virtual int LeaderIndex() = 0;
+  virtual bool HasProposal() = 0;
+  // The turn must end now, even with fewer than three darts.
+  virtual bool IsTurnOver() { return IsFinished(); }
+  virtual void InitGameType() = 0;
+  // Judges the turn in progress and stores the verdict in its `tocount`.
+  virtual bool IsTurnValid() = 0;
+  virtual std::string GameOverText() = 0;
+  virtual bool CommitTurn();
+  virtual bool CheckIn() = 0;
+  virtual void UndoCheckIn();
+  virtual void NextPlayer();
+  virtual void NewGame();
+  virtual void SaveGame();
+
+  static bool AimMatches(std::string_view aim, std::string_view hit);
+
+  void AddPlayer(std::unique_ptr<Playerclass> player) { players.Add(std::move(player)); }
+  Playerclass& CurrentPlayer() { return players.Player(static_cast<std::size_t>(currentplayer)); }
+  ThrowListClass& CurrentTurns() { return CurrentPlayer().turns; }
+
+  // Where finished games go and player names come from; none stores nothing.
+  void SetArchive(GameArchive* archive) { archive_ = archive; }
+  GameArchive* Archive() const { return archive_; }
+
+  int startscore = 0;
+  bool doubleout = false;
+  bool masterout = false;
+  PlayerListClass players;
+  int currentplayer = 0;
+  std::vector<Hitlistclass> targetlist;
+  int round = 0;
+  int rounds = 0;
+  std::string gameid;
+  std::string gametypesid;
+  bool undoallowed = true;
+  bool doublein = false;
+
+ private:
+  GameArchive* archive_ = nullptr;
+};
+
+}  // namespace korvanti

@@ -1,0 +1,67 @@
+#include "engine/FieldCode.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "platform/Error.h"
+
+namespace korvanti {
+namespace {
+
+char UpperFirst(std::string_view code) {
+  return code.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(code[0])));
+}
+
+int StrictDecimal(std::string_view digits, std::string_view code) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+    throw Error("\"" + std::string(digits) + "\" im Feldcode \"" + std::string(code) +
+                "\" ist keine gültige Zahl.");
+  }
+  return value;
+}
+
+// The digits after the letter prefix: one letter for trebles and doubles, two otherwise.
+std::string_view Remainder(std::string_view code) {
+  const char first = UpperFirst(code);
+  const std::size_t prefix = (first == 'T' || first == 'D') ? 1 : 2;
+  return code.size() > prefix ? code.substr(prefix) : std::string_view();
+}
+
+}  // namespace
+
+int FieldValue(std::string_view code) {
+  if (code == "0" || code == "00" || code == "do" || code.empty() || code == "na") {
+    return 0;
+  }
+  const int number = StrictDecimal(Remainder(code), code);
+  switch (UpperFirst(code)) {
+    case 'T':
+      return 3 * number;
+    case 'D':
+      return 2 * number;
+    default:
+      return number;
+  }
+}
+
+int FieldNumber(std::string_view code) {
+  if (code == "0" || code == "do" || code.empty()) {
+    return 0;
+  }
+  return StrictDecimal(Remainder(code), code);
+}
+
+bool IsDoubleCode(std::string_view code) { return UpperFirst(code) == 'D'; }
+
+bool IsTrebleCode(std::string_view code) { return UpperFirst(code) == 'T'; }
+
+bool AimMatches(std::string_view aim, std::string_view hit) {
+  if (aim != "SS25") {
+    return hit == aim;
+  }
+  return hit == "SS25" || hit == "D25";
+}
+
+}  // namespace korvanti

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvanti {
+
+// Field codes name a board field: "T20", "D20", "LS20" (large single), "SS20"
+// (small single), "D25" (bull's eye), "SS25" (outer bull), "0" (miss), "00"
+// (wire), "na" (dart not thrown), or the empty text (nothing recorded yet).
+
+// Points of a code. Throws Error when the digits after the prefix are not a
+// decimal integer.
+int FieldValue(std::string_view code);
+
+// Segment number of a code (25 for both bulls, 0 for a miss). Throws Error for
+// codes without digits such as "00" and "na"; callers holding those map them first.
+int FieldNumber(std::string_view code);
+
+// The letter prefix carries the multiplier; the bull's eye "D25" is a double.
+bool IsDoubleCode(std::string_view code);
+bool IsTrebleCode(std::string_view code);
+
+// Whether a hit satisfies an aim: equal codes, or the bull's eye for the outer bull.
+bool AimMatches(std::string_view aim, std::string_view hit);
+
+inline constexpr std::string_view kMissCode = "0";
+inline constexpr std::string_view kWireCode = "00";
+inline constexpr std::string_view kNotThrownCode = "na";
+
+}  // namespace korvanti

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "engine/BaseGameClass.h"
+
+namespace korvanti {
+
+// Which columns the player overview shows for an entry.
+enum class GameKind { None, Out, Cricket, Shanghai, Aim };
+
+// The panel of the game screen that shows the mode.
+enum class ModePanel { CountDown, Cricket, Target };
+
+using GameFactory = std::unique_ptr<BaseGameClass> (*)();
+
+// One entry of the start window's game lists. The single source that the start
+// window, the statistics window and the tool read.
+struct GameCatalogEntry {
+  int index;                         // game index 1..30
+  std::string_view label;            // start-window entry
+  GameKind kind;
+  ModePanel panel;
+  std::string_view className;
+  std::string_view gameTypeKey;      // stored with every game of the entry
+  std::string_view statisticsLabel;  // under which the statistics list the games; empty: not listed
+  bool onePlayerOnly;
+  bool computerGame;                 // a computer opponent is appended last
+  GameFactory factory;               // null while the mode is not yet built
+};
+
+// All 30 entries, ordered by game index.
+std::span<const GameCatalogEntry> GameCatalog();
+
+// The entry of a game index, nothing for an index outside 1..30.
+const GameCatalogEntry* FindCatalogEntry(int gameIndex);
+
+// The text the overview uses for a kind: "out", "cricket", "shanghai", "aim" or empty.
+std::string_view GameKindText(GameKind kind);
+
+// A new game object of the entry's class. Throws Error while the class is not built yet.
+std::unique_ptr<BaseGameClass> CreateGame(const GameCatalogEntry& entry);
+
+}  // namespace korvanti

@@ -1,0 +1,131 @@
+#include "engine/ThrowListClass.h"
+
+#include <string>
+
+#include "engine/FieldCode.h"
+#include "platform/Guid.h"
+
+namespace korvanti {
+namespace {
+
+int MarksOfDart(const Hitclass& dart, const std::string& number) {
+  if (dart.hit == "LS" + number || dart.hit == "SS" + number) {
+    return 1;
+  }
+  if (dart.hit == "D" + number) {
+    return 2;
+  }
+  return dart.hit == "T" + number ? 3 : 0;
+}
+
+}  // namespace
+
+void ThrowListClass::AddTurn(const Throwclass& turn) {
+  Throwclass booked;
+  booked.throwid = NewGuidString();
+  booked.scorebefore = turn.scorebefore;
+  booked.progressbefore = turn.progressbefore;
+  booked.tocount = turn.tocount;
+  for (std::size_t i = 0; i < booked.hits.size(); ++i) {
+    const auto& source = turn.hits[i];
+    auto& copy = booked.hits[i];
+    copy = source;
+    if (!source.HasHit()) {
+      copy.hit = std::string(kNotThrownCode);
+    }
+  }
+  turns_.push_back(std::move(booked));
+}
+
+void ThrowListClass::RemoveLastTurn() {
+  if (!turns_.empty()) {
+    turns_.pop_back();
+  }
+}
+
+void ThrowListClass::ClearTurns() { turns_.clear(); }
+
+template <typename Visit>
+void ThrowListClass::ForEachDart(bool withCurrent, Visit&& visit) const {
+  for (const auto& turn : turns_) {
+    for (const auto& dart : turn.hits) {
+      visit(dart);
+    }
+  }
+  if (withCurrent) {
+    for (const auto& dart : current.hits) {
+      visit(dart);
+    }
+  }
+}
+
+double ThrowListClass::Average() const {
+  int sum = 0;
+  for (const auto& turn : turns_) {
+    sum += turn.TurnScore(false);
+  }
+  if (sum <= 0) {
+    return 0.0;
+  }
+  return static_cast<double>(sum) / static_cast<double>(turns_.size());
+}
+
+int ThrowListClass::DartsThrown() const {
+  return 3 * static_cast<int>(turns_.size()) + current.DartsEntered();
+}
+
+double ThrowListClass::MarksPerRound() const {
+  int marks = 0;
+  ForEachDart(true, [&](const Hitclass& dart) { marks += dart.marks; });
+  const int darts = DartsThrown();
+  if (marks <= 0 || darts == 0) {
+    return 0.0;
+  }
+  return static_cast<double>(marks) / darts * 3.0;
+}
+
+int ThrowListClass::MarksOnNumber(int number, bool withCurrent) const {
+  const auto text = std::to_string(number);
+  int marks = 0;
+  ForEachDart(withCurrent, [&](const Hitclass& dart) { marks += MarksOfDart(dart, text); });
+  return marks;
+}
+
+int ThrowListClass::MarksInTurn(int number) const {
+  const auto text = std::to_string(number);
+  int marks = 0;
+  for (const auto& dart : current.hits) {
+    marks += MarksOfDart(dart, text);
+  }
+  return marks;
+}
+
+int ThrowListClass::SegmentHits() const {
+  int count = 0;
+  ForEachDart(true, [&](const Hitclass& dart) {
+    if (dart.HasHit() && dart.HitNumber() == dart.AimNumber()) {
+      ++count;
+    }
+  });
+  return count;
+}
+
+int ThrowListClass::AimHits() const {
+  int count = 0;
+  ForEachDart(true, [&](const Hitclass& dart) {
+    if (dart.HasHit() && AimMatches(dart.aim, dart.hit)) {
+      ++count;
+    }
+  });
+  return count;
+}
+
+double ThrowListClass::AimHitRate() const {
+  const int darts = DartsThrown();
+  if (darts == 0) {
+    return 0.0;
+  }
+  return static_cast<double>(AimHits()) / darts * 100.0;
+}
+
+}  // namespace korvanti

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "engine/Throwclass.h"
+
+namespace korvanti {
+
+// A player's booked turns (oldest first) and running state in the game.
+class ThrowListClass {
+ public:
+  Throwclass current;   // the turn in progress
+  Throwclass proposal;  // `hit` codes hold the checkout proposal
+  Throwclass targets;   // `aim` codes hold the targets for the next darts
+  int score = 0;
+  int bookedscore = 0;  // `score` as of the last booked turn
+  bool checkedin = false;
+  int progress = 0;
+
+  // Books an independent copy with a fresh id; darts not thrown become "na".
+  void AddTurn(const Throwclass& turn);
+  void RemoveLastTurn();
+  void ClearTurns();
+
+  std::size_t Count() const { return turns_.size(); }
+  bool Empty() const { return turns_.empty(); }
+  Throwclass& Turn(std::size_t index) { return turns_.at(index); }
+  const Throwclass& Turn(std::size_t index) const { return turns_.at(index); }
+  const Throwclass& Last() const { return turns_.back(); }
+  const std::vector<Throwclass>& Turns() const { return turns_; }
+
+  // Points per booked turn; busts count in the divisor with 0.
+  double Average() const;
+  int DartsThrown() const;
+  double MarksPerRound() const;
+  int MarksOnNumber(int number, bool withCurrent) const;
+  int MarksInTurn(int number) const;
+  int SegmentHits() const;
+  int AimHits() const;
+  double AimHitRate() const;
+
+ private:
+  template <typename Visit>
+  void ForEachDart(bool withCurrent, Visit&& visit) const;
+
+  std::vector<Throwclass> turns_;
+};
+
+}  // namespace korvanti

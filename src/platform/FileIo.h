@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvanti {
+
+// The whole file as bytes; nothing when it does not exist or cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces the file's content so that a crash at any moment leaves either the
+// old or the new content: write a temporary file beside it, flush it to the
+// disk, rename it over the old one. Throws Error when the file cannot be written.
+void WriteFileDurably(const std::filesystem::path& path, std::string_view content);
+
+}  // namespace korvanti

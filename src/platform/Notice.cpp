@@ -1,0 +1,23 @@
+#include "platform/Notice.h"
+
+#include <iostream>
+#include <utility>
+
+namespace korvanti {
+namespace {
+
+NoticeReceiver& CurrentReceiver() {
+  static NoticeReceiver receiver = [](std::string_view text) { std::cerr << text << '\n'; };
+  return receiver;
+}
+
+}  // namespace
+
+void Notify(std::string_view text) { CurrentReceiver()(text); }
+
+ScopedNoticeReceiver::ScopedNoticeReceiver(NoticeReceiver receiver)
+    : previous_(std::exchange(CurrentReceiver(), std::move(receiver))) {}
+
+ScopedNoticeReceiver::~ScopedNoticeReceiver() { CurrentReceiver() = std::move(previous_); }
+
+}  // namespace korvanti

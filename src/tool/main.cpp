@@ -1,0 +1,56 @@
+// korvanti-tool: the command-line companion of the program.
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/HitMap.h"
+#include "platform/Error.h"
+#include "platform/IniDocument.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Aufruf: korvanti-tool BEFEHL [OPTIONEN]\n"
+    "\n"
+    "Befehle:\n"
+    "  field X Y    gibt den Feldcode der Brettposition (X, Y) aus\n"
+    "               (Pixel des 659 x 650 großen Dartbretts, Mitte bei 332, 318)\n"
+    "  --help       zeigt diese Hilfe\n";
+
+int FieldCommand(const std::vector<std::string_view>& arguments) {
+  if (arguments.size() != 2) {
+    std::cerr << "field erwartet zwei ganze Zahlen: X Y\n";
+    return 2;
+  }
+  const auto x = korvanti::ParseDecimalInteger(arguments[0]);
+  const auto y = korvanti::ParseDecimalInteger(arguments[1]);
+  if (!x || !y) {
+    std::cerr << "field erwartet zwei ganze Zahlen: X Y\n";
+    return 2;
+  }
+  const korvanti::HitMap hitMap;
+  std::cout << hitMap.FieldAt(*x, *y) << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
+    std::cout << kUsage;
+    return arguments.empty() ? 2 : 0;
+  }
+  try {
+    const std::vector<std::string_view> rest(arguments.begin() + 1, arguments.end());
+    if (arguments[0] == "field") {
+      return FieldCommand(rest);
+    }
+    std::cerr << "Unbekannter Befehl \"" << arguments[0] << "\"\n\n" << kUsage;
+    return 2;
+  } catch (const korvanti::Error& error) {
+    std::cerr << error.what() << '\n';
+    return 1;
+  }
+}
