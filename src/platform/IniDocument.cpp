@@ -19,10 +19,28 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+// Lower case for ASCII and for the Latin-1 letters of UTF-8 (Ä, Ö, Ü, ...),
+// so that "[Übung]" and "[übung]" name the same section as on Windows.
+std::string FoldCase(std::string_view text) {
+  std::string folded(text);
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    auto& c = folded[i];
+    if (c >= 'A' && c <= 'Z') {
+      c = static_cast<char>(c + 32);
+    } else if (c == '\xC3' && i + 1 < folded.size()) {
+      auto& next = folded[i + 1];
+      const auto byte = static_cast<unsigned char>(next);
+      if (byte >= 0x80 && byte <= 0x9E && byte != 0x97) {
+        next = static_cast<char>(byte + 0x20);
+      }
+      ++i;
+    }
+  }
+  return folded;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+  return a.size() == b.size() && FoldCase(a) == FoldCase(b);
 }
 
 // The section name of a header line, or nothing for any other line.

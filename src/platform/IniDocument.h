@@ -11,7 +11,7 @@ namespace korvanti {
 // The text of an ini file in the private-profile format, kept line by line so
 // that a write changes only the line it concerns and leaves comments, order
 // and unknown lines as they were. Section and key names compare without
-// regard to ASCII case; of duplicate keys the first counts.
+// regard to case (ASCII and the Latin-1 letters); of duplicate keys the first counts.
 class IniDocument {
  public:
   IniDocument() = default;
