@@ -81,8 +81,8 @@ void BaseGameClass::SaveGame() {
     if (player->nickname == kComputerNickname) {
       continue;
     }
-    record.players.push_back({player->playerid, player->turns.Turns(), player->throwsatdouble,
-                              player->hitsatdouble});
+    record.players.push_back(
+        {player->playerid, player->turns.Turns(), player->throwsatdouble, player->hitsatdouble});
   }
   archive_->StoreGame(record);
 }

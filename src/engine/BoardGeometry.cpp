@@ -9,7 +9,16 @@ namespace {
 // Segments drawn in the direct colour scheme; the others use the complemented one.
 bool IsDirectScheme(int segment) {
   switch (segment) {
-    case 2: case 3: case 7: case 8: case 10: case 12: case 13: case 14: case 18: case 20:
+    case 2:
+    case 3:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+    case 13:
+    case 14:
+    case 18:
+    case 20:
       return true;
     default:
       return false;

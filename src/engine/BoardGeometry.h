@@ -31,8 +31,8 @@ inline constexpr double kDouble = 237, kDoubleOuterWire = 239;
 inline constexpr double kRadialWireHalfWidth = 1.25;
 
 // Clockwise from straight up.
-inline constexpr std::array<int, 20> kSegmentOrder{20, 1,  18, 4, 13, 6,  10, 15, 2,  17,
-                                                   3,  19, 7,  16, 8, 11, 14, 9,  12, 5};
+inline constexpr std::array<int, 20> kSegmentOrder{20, 1,  18, 4,  13, 6,  10, 15, 2,  17,
+                                                   3,  19, 7,  16, 8,  11, 14, 9,  12, 5};
 
 enum class Ring { BullsEye, OuterBull, SmallSingle, Treble, LargeSingle, Double, Wire, Outside };
 

@@ -53,9 +53,13 @@ int FieldNumber(std::string_view code) {
   return StrictDecimal(Remainder(code), code);
 }
 
-bool IsDoubleCode(std::string_view code) { return UpperFirst(code) == 'D'; }
+bool IsDoubleCode(std::string_view code) {
+  return UpperFirst(code) == 'D';
+}
 
-bool IsTrebleCode(std::string_view code) { return UpperFirst(code) == 'T'; }
+bool IsTrebleCode(std::string_view code) {
+  return UpperFirst(code) == 'T';
+}
 
 bool AimMatches(std::string_view aim, std::string_view hit) {
   if (aim != "SS25") {

@@ -50,7 +50,9 @@ constexpr std::array<GameCatalogEntry, 30> kCatalog{{
 
 }  // namespace
 
-std::span<const GameCatalogEntry> GameCatalog() { return kCatalog; }
+std::span<const GameCatalogEntry> GameCatalog() {
+  return kCatalog;
+}
 
 const GameCatalogEntry* FindCatalogEntry(int gameIndex) {
   if (gameIndex < 1 || gameIndex > static_cast<int>(kCatalog.size())) {

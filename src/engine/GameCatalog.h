@@ -20,16 +20,16 @@ using GameFactory = std::unique_ptr<BaseGameClass> (*)();
 // One entry of the start window's game lists. The single source that the start
 // window, the statistics window and the tool read.
 struct GameCatalogEntry {
-  int index;                         // game index 1..30
-  std::string_view label;            // start-window entry
+  int index;               // game index 1..30
+  std::string_view label;  // start-window entry
   GameKind kind;
   ModePanel panel;
   std::string_view className;
   std::string_view gameTypeKey;      // stored with every game of the entry
   std::string_view statisticsLabel;  // under which the statistics list the games; empty: not listed
   bool onePlayerOnly;
-  bool computerGame;                 // a computer opponent is appended last
-  GameFactory factory;               // null while the mode is not yet built
+  bool computerGame;    // a computer opponent is appended last
+  GameFactory factory;  // null while the mode is not yet built
 };
 
 // All 30 entries, ordered by game index.

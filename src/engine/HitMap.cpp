@@ -18,6 +18,8 @@ Rgb HitMap::Pixel(int x, int y) const {
   return pixels_[static_cast<std::size_t>(y) * Width() + static_cast<std::size_t>(x)];
 }
 
-std::string HitMap::FieldAt(int x, int y) const { return Gametypclass::ColorToField(Pixel(x, y)); }
+std::string HitMap::FieldAt(int x, int y) const {
+  return Gametypclass::ColorToField(Pixel(x, y));
+}
 
 }  // namespace korvanti

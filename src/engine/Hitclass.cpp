@@ -30,14 +30,30 @@ void Hitclass::Clear(bool keepAim) {
   }
 }
 
-int Hitclass::AimValue() const { return FieldValue(aim); }
-int Hitclass::HitValue() const { return FieldValue(hit); }
-bool Hitclass::IsAimDouble() const { return IsDoubleCode(aim); }
-bool Hitclass::IsAimTreble() const { return IsTrebleCode(aim); }
-bool Hitclass::IsHitDouble() const { return IsDoubleCode(hit); }
-bool Hitclass::IsHitTreble() const { return IsTrebleCode(hit); }
-int Hitclass::AimNumber() const { return NumberOf(aim); }
-int Hitclass::HitNumber() const { return NumberOf(hit); }
+int Hitclass::AimValue() const {
+  return FieldValue(aim);
+}
+int Hitclass::HitValue() const {
+  return FieldValue(hit);
+}
+bool Hitclass::IsAimDouble() const {
+  return IsDoubleCode(aim);
+}
+bool Hitclass::IsAimTreble() const {
+  return IsTrebleCode(aim);
+}
+bool Hitclass::IsHitDouble() const {
+  return IsDoubleCode(hit);
+}
+bool Hitclass::IsHitTreble() const {
+  return IsTrebleCode(hit);
+}
+int Hitclass::AimNumber() const {
+  return NumberOf(aim);
+}
+int Hitclass::HitNumber() const {
+  return NumberOf(hit);
+}
 
 int Hitclass::HitMultiplier() const {
   if (IsHitDouble()) {

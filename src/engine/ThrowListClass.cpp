@@ -43,7 +43,9 @@ void ThrowListClass::RemoveLastTurn() {
   }
 }
 
-void ThrowListClass::ClearTurns() { turns_.clear(); }
+void ThrowListClass::ClearTurns() {
+  turns_.clear();
+}
 
 template <typename Visit>
 void ThrowListClass::ForEachDart(bool withCurrent, Visit&& visit) const {

@@ -23,7 +23,9 @@ void Throwclass::Clear() {
   progressbefore = 0;
 }
 
-void Throwclass::ClearAim(int number) { Hit(number).aim.clear(); }
+void Throwclass::ClearAim(int number) {
+  Hit(number).aim.clear();
+}
 
 void Throwclass::ClearLastAim() {
   for (int number = 3; number >= 1; --number) {
@@ -43,7 +45,9 @@ void Throwclass::DeleteLastHit(bool keepAim) {
   }
 }
 
-bool Throwclass::IsComplete() const { return FirstEmptyHit() == 0; }
+bool Throwclass::IsComplete() const {
+  return FirstEmptyHit() == 0;
+}
 
 int Throwclass::FirstEmptyHit() const {
   for (int number = 1; number <= 3; ++number) {

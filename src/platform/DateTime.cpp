@@ -25,7 +25,8 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
   days += 719468;
   const long long era = (days >= 0 ? days : days - 146096) / 146097;
   const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-  const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const unsigned yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
   day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
@@ -53,9 +54,9 @@ int DaysInMonth(int year, int month) {
 }
 
 DateTimeNumber EncodeDateTime(const CalendarDateTime& c) {
-  const auto days = DaysFromCivil(c.year, static_cast<unsigned>(c.month),
-                                  static_cast<unsigned>(c.day)) -
-                    kEpochOffset;
+  const auto days =
+      DaysFromCivil(c.year, static_cast<unsigned>(c.month), static_cast<unsigned>(c.day)) -
+      kEpochOffset;
   const double milliseconds =
       ((c.hour * 60.0 + c.minute) * 60.0 + c.second) * 1000.0 + c.millisecond;
   return static_cast<double>(days) + milliseconds / kMillisecondsPerDay;
@@ -89,9 +90,13 @@ DateTimeNumber DateTimeNow() {
                          local.tm_min, local.tm_sec, static_cast<int>(millisecond)});
 }
 
-DateTimeNumber IncDay(DateTimeNumber value, int days) { return value + days; }
+DateTimeNumber IncDay(DateTimeNumber value, int days) {
+  return value + days;
+}
 
-DateTimeNumber IncWeek(DateTimeNumber value, int weeks) { return value + 7.0 * weeks; }
+DateTimeNumber IncWeek(DateTimeNumber value, int weeks) {
+  return value + 7.0 * weeks;
+}
 
 DateTimeNumber IncMonth(DateTimeNumber value, int months) {
   const double day = std::floor(value);
@@ -104,7 +109,9 @@ DateTimeNumber IncMonth(DateTimeNumber value, int months) {
   return EncodeDateTime(c) + timeOfDay;
 }
 
-DateTimeNumber DateOf(DateTimeNumber value) { return std::floor(value); }
+DateTimeNumber DateOf(DateTimeNumber value) {
+  return std::floor(value);
+}
 
 std::string FormatDateTime(std::string_view pattern, DateTimeNumber value,
                            DateTimeSeparators separators) {

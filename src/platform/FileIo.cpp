@@ -16,8 +16,8 @@ namespace korvanti {
 namespace {
 
 [[noreturn]] void Fail(const std::filesystem::path& path, int error) {
-  throw Error("Die Datei \"" + path.string() + "\" kann nicht geschrieben werden: " +
-              std::strerror(error));
+  throw Error("Die Datei \"" + path.string() +
+              "\" kann nicht geschrieben werden: " + std::strerror(error));
 }
 
 class FileDescriptor {

@@ -206,8 +206,9 @@ std::vector<std::pair<std::string, std::string>> IniDocument::SectionEntries(
   }
   for (std::size_t i = where->header + 1; i < where->end; ++i) {
     const auto entry = EntryOf(lines_[i]);
-    if (!entry || std::any_of(entries.begin(), entries.end(),
-                              [&](const auto& known) { return SameName(known.first, entry->key); })) {
+    if (!entry || std::any_of(entries.begin(), entries.end(), [&](const auto& known) {
+          return SameName(known.first, entry->key);
+        })) {
       continue;
     }
     entries.emplace_back(std::string(entry->key), std::string(Unquoted(entry->value)));

@@ -13,11 +13,15 @@ NoticeReceiver& CurrentReceiver() {
 
 }  // namespace
 
-void Notify(std::string_view text) { CurrentReceiver()(text); }
+void Notify(std::string_view text) {
+  CurrentReceiver()(text);
+}
 
 ScopedNoticeReceiver::ScopedNoticeReceiver(NoticeReceiver receiver)
     : previous_(std::exchange(CurrentReceiver(), std::move(receiver))) {}
 
-ScopedNoticeReceiver::~ScopedNoticeReceiver() { CurrentReceiver() = std::move(previous_); }
+ScopedNoticeReceiver::~ScopedNoticeReceiver() {
+  CurrentReceiver() = std::move(previous_);
+}
 
 }  // namespace korvanti

@@ -39,7 +39,8 @@ std::string Grouped(const std::string& integer, char thousands) {
 }
 
 bool AllZero(const Digits& digits) {
-  return std::all_of(digits.integer.begin(), digits.integer.end(), [](char c) { return c == '0'; }) &&
+  return std::all_of(digits.integer.begin(), digits.integer.end(),
+                     [](char c) { return c == '0'; }) &&
          std::all_of(digits.fraction.begin(), digits.fraction.end(),
                      [](char c) { return c == '0'; });
 }
@@ -52,8 +53,8 @@ std::string FormatFloat(std::string_view pattern, double value, NumberSeparators
   const auto fractionPart =
       point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
   const auto minIntegerDigits = std::count(integerPart.begin(), integerPart.end(), '0');
-  const auto maxDecimals = static_cast<int>(
-      std::count_if(fractionPart.begin(), fractionPart.end(), [](char c) { return c == '0' || c == '#'; }));
+  const auto maxDecimals = static_cast<int>(std::count_if(
+      fractionPart.begin(), fractionPart.end(), [](char c) { return c == '0' || c == '#'; }));
   const auto minDecimals = std::count(fractionPart.begin(), fractionPart.end(), '0');
 
   auto digits = RoundedDigits(std::fabs(value), maxDecimals);
@@ -96,6 +97,8 @@ std::string FormatSignificant(double value, int decimals, NumberSeparators separ
   return text;
 }
 
-long long RoundHalfEven(double value) { return std::llrint(std::nearbyint(value)); }
+long long RoundHalfEven(double value) {
+  return std::llrint(std::nearbyint(value));
+}
 
 }  // namespace korvanti

@@ -23,8 +23,7 @@ struct ProgramFolderSources {
 std::filesystem::path ResolveProgramFolder(const ProgramFolderSources& sources);
 
 // The sources of the running process; `homeOption` comes from the command line.
-ProgramFolderSources CurrentProgramFolderSources(
-    std::optional<std::filesystem::path> homeOption);
+ProgramFolderSources CurrentProgramFolderSources(std::optional<std::filesystem::path> homeOption);
 
 // The value of "--home DIR" or "--home=DIR" among the arguments, if given.
 std::optional<std::filesystem::path> FindHomeOption(std::span<const std::string_view> arguments);

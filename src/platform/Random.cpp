@@ -5,8 +5,9 @@
 namespace korvanti {
 
 UniformRandom::UniformRandom()
-    : engine_(static_cast<std::uint64_t>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {}
+    : engine_(
+          static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
+}
 
 double UniformRandom::Next() {
   // 53 random bits make every double of [0, 1) with that spacing equally likely.

@@ -38,14 +38,15 @@ TEST(IniDocument, ReadsValuesWithPrivateProfileSemantics) {
     std::string expected;
   };
   const Case cases[] = {
-      {"settings", "NAME", "Anna Berg"},     {"SETTINGS", "double", "quoted value"},
-      {"Settings", "single", "it''s"},       {"Settings", "half", "\"open"},
-      {"Settings", "count", "12"},           {"Settings", "empty", ""},
-      {"other", "name", "Ben"},              {"Settings", "missing", "fallback"},
-      {"missing", "name", "fallback"},       {"Settings", "orphan", "fallback"},
+      {"settings", "NAME", "Anna Berg"}, {"SETTINGS", "double", "quoted value"},
+      {"Settings", "single", "it''s"},   {"Settings", "half", "\"open"},
+      {"Settings", "count", "12"},       {"Settings", "empty", ""},
+      {"other", "name", "Ben"},          {"Settings", "missing", "fallback"},
+      {"missing", "name", "fallback"},   {"Settings", "orphan", "fallback"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ini.ReadString(c.section, c.key, "fallback"), c.expected) << c.section << "/" << c.key;
+    EXPECT_EQ(ini.ReadString(c.section, c.key, "fallback"), c.expected)
+        << c.section << "/" << c.key;
   }
   EXPECT_EQ(ini.ReadInteger("Settings", "count", 5), 12);
   EXPECT_EQ(ini.ReadInteger("Settings", "negative", 5), -7);
@@ -107,7 +108,9 @@ TEST(IniFile, MissingFileReadsDefaultsAndFirstWriteCreatesIt) {
 TEST(IniFile, ReadsWindows1252AndKeepsCrLfLineEnds) {
   TempFolder folder;
   const auto path = folder / "SETTINGS.ini";
-  WriteBytes(path, "[\xDC" "bung]\r\ndef=D20=3\r\nname=M\xFCller \x80\r\n");
+  WriteBytes(path,
+             "[\xDC"
+             "bung]\r\ndef=D20=3\r\nname=M\xFCller \x80\r\n");
   IniFile ini(path);
   EXPECT_EQ(ini.SectionNames(), std::vector<std::string>{"Übung"});
   EXPECT_EQ(ini.ReadString("Übung", "name", ""), "Müller €");

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "DartText.h"
+#include "FakeArchive.h"
+#include "engine/BaseGameClass.h"
+#include "platform/DateTime.h"
+#include "platform/Guid.h"
+
+namespace korvanti {
+namespace {
+
+using testing::EnterDarts;
+
+// The smallest mode: counts points up, books every turn, never ends.
+class CountUpGame : public BaseGameClass {
+ public:
+  bool IsFinished() override { return false; }
+  Throwclass& CurrentTargets() override { return CurrentTurns().targets; }
+  int LeaderIndex() override { return leader; }
+  bool HasProposal() override { return false; }
+  void InitGameType() override { gametypesid = "constcountup"; }
+  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
+  std::string GameOverText() override { return "Game over"; }
+  bool CheckIn() override {
+    auto& turns = CurrentTurns();
+    CommitTurn();
+    turns.score += turns.current.TurnScore(false);
+    turns.bookedscore = turns.score;
+    turns.current.Clear();
+    NextPlayer();
+    return true;
+  }
+
+  int leader = 0;
+};
+
+class BaseGame : public ::testing::Test {
+ protected:
+  void AddPlayers(std::initializer_list<const char*> nicknames) {
+    for (const char* nickname : nicknames) {
+      auto player = std::make_unique<Playerclass>();
+      player->nickname = nickname;
+      player->playerid = std::string("{") + nickname + "}";
+      game.AddPlayer(std::move(player));
+    }
+    game.InitGameType();
+    game.NewGame();
+  }
+  void Play(const std::string& darts) {
+    EnterDarts(game.CurrentTurns().current, darts);
+    game.IsTurnValid();
+    game.CheckIn();
+  }
+
+  CountUpGame game;
+};
+
+TEST_F(BaseGame, CreationAndNewGame) {
+  EXPECT_TRUE(IsGuidString(game.gameid));
+  EXPECT_TRUE(game.undoallowed);
+  EXPECT_EQ(game.round, 0);
+  AddPlayers({"Anna", "Ben"});
+  Play("T20 T20 T20");
+  EnterDarts(game.CurrentTurns().current, "D5");
+  game.CurrentTurns().proposal.Hit(1).hit = "D20";
+  const auto firstId = game.gameid;
+
+  game.NewGame();
+  EXPECT_EQ(game.round, 1);
+  EXPECT_EQ(game.currentplayer, 0);
+  EXPECT_NE(game.gameid, firstId);
+  for (auto& player : game.players) {
+    EXPECT_EQ(player->turns.score, 0);
+    EXPECT_TRUE(player->turns.Empty());
+    EXPECT_EQ(player->turns.current.FirstEmptyHit(), 1);
+    EXPECT_EQ(player->turns.proposal.Hit(1).hit, "");
+  }
+}
+
+TEST_F(BaseGame, NextPlayerWrapsIntoTheNextRound) {
+  AddPlayers({"Anna", "Ben", "Carl"});
+  game.NextPlayer();
+  game.NextPlayer();
+  EXPECT_EQ(game.currentplayer, 2);
+  EXPECT_EQ(game.round, 1);
+  game.NextPlayer();
+  EXPECT_EQ(game.currentplayer, 0);
+  EXPECT_EQ(game.round, 2);
+}
+
+TEST_F(BaseGame, UndoGoesBackIntoTheLastRound) {
+  AddPlayers({"Anna", "Ben", "Carl"});
+  Play("T20 0 0");
+  Play("LS1 LS1 LS1");
+  Play("D10 0 0");
+  Play("T19 T19 0");                               // Anna, round 2
+  EnterDarts(game.CurrentTurns().current, "LS5");  // Ben has begun his turn
+
+  game.UndoCheckIn();
+  EXPECT_EQ(game.currentplayer, 0);
+  EXPECT_EQ(game.round, 2);
+  EXPECT_EQ(game.players.Player(0).turns.score, 60);
+  EXPECT_EQ(game.players.Player(1).turns.current.FirstEmptyHit(), 1);
+
+  game.UndoCheckIn();
+  EXPECT_EQ(game.currentplayer, 2);
+  EXPECT_EQ(game.round, 1);
+  const auto& carl = game.players.Player(2).turns;
+  EXPECT_EQ(carl.score, 0);
+  EXPECT_EQ(carl.bookedscore, 0);
+  EXPECT_TRUE(carl.Empty());
+  EXPECT_EQ(carl.current.FirstEmptyHit(), 1);  // the darts are thrown again
+}
+
+TEST_F(BaseGame, UndoAtTheStartDoesNothing) {
+  AddPlayers({"Anna", "Ben"});
+  EnterDarts(game.CurrentTurns().current, "T20");
+  game.UndoCheckIn();
+  EXPECT_EQ(game.currentplayer, 0);
+  EXPECT_EQ(game.round, 1);
+  EXPECT_EQ(game.CurrentTurns().current.FirstEmptyHit(), 1);
+}
+
+TEST_F(BaseGame, CommitTurnSnapshotsScoreAndProgress) {
+  AddPlayers({"Anna"});
+  auto& turns = game.CurrentTurns();
+  turns.score = 301;
+  turns.progress = 4;
+  EnterDarts(turns.current, "T20");
+  EXPECT_TRUE(game.CommitTurn());
+  EXPECT_EQ(turns.Last().scorebefore, 301);
+  EXPECT_EQ(turns.Last().progressbefore, 4);
+  EXPECT_EQ(turns.current.Hit(1).hit, "T20");  // the caller clears it
+}
+
+TEST_F(BaseGame, SaveGameWritesNothingBeforeTheLeaderBookedATurn) {
+  testing::FakeArchive archive;
+  game.SetArchive(&archive);
+  AddPlayers({"Anna", "Ben"});
+  game.SaveGame();
+  Play("T20 T20 T20");
+  game.leader = 1;  // Ben has booked nothing yet
+  game.SaveGame();
+  EXPECT_TRUE(archive.games.empty());
+}
+
+TEST_F(BaseGame, SaveGameStoresOnlyHumansButNamesTheComputersWinningTurn) {
+  testing::FakeArchive archive;
+  game.SetArchive(&archive);
+  AddPlayers({"Anna", "The Machine"});
+  Play("T20 0 0");
+  Play("T20 T20 T20");
+  Play("LS5 LS5 LS5");
+  Play("D20 0 0");
+  game.players.Player(0).throwsatdouble = 4;
+  game.players.Player(0).hitsatdouble = 1;
+  game.players.Player(1).throwsatdouble = 9;
+  game.leader = 1;
+
+  const double before = DateTimeNow();
+  game.SaveGame();
+  ASSERT_EQ(archive.games.size(), 1u);
+  const auto& stored = archive.games[0];
+  EXPECT_EQ(stored.gameid, game.gameid);
+  EXPECT_EQ(stored.gametypesid, "constcountup");
+  EXPECT_GE(stored.datetime, before);
+  EXPECT_EQ(stored.winningThrowId, game.players.Player(1).turns.Last().throwid);
+  ASSERT_EQ(stored.players.size(), 1u);
+  EXPECT_EQ(stored.players[0].playerid, "{Anna}");
+  ASSERT_EQ(stored.players[0].turns.size(), 2u);
+  EXPECT_EQ(stored.players[0].turns[0].Hit(1).hit, "T20");
+  EXPECT_EQ(stored.players[0].turns[1].Hit(1).hit, "LS5");
+  EXPECT_EQ(stored.players[0].throwsatdouble, 4);
+  EXPECT_EQ(stored.players[0].hitsatdouble, 1);
+}
+
+TEST_F(BaseGame, SaveGameWithoutArchiveStoresNothing) {
+  AddPlayers({"Anna"});
+  Play("T20 0 0");
+  EXPECT_NO_THROW(game.SaveGame());
+}
+
+}  // namespace
+}  // namespace korvanti
