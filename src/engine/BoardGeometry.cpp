@@ -1,5 +1,6 @@
 #include "engine/BoardGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -42,51 +43,50 @@ Sector SectorAt(double dx, double dy, double radius) {
   return {kSegmentOrder[index], radius * std::sin(toBoundary)};
 }
 
+struct Band {
+  double outerRadius;
+  Ring ring;
+};
+
+// Measured from the bull's centre.
+constexpr std::array<Band, 4> kBullBands{{{kBullsEye, Ring::BullsEye},
+                                          {kBullsEyeWire, Ring::Wire},
+                                          {kOuterBull, Ring::OuterBull},
+                                          {kOuterBullWire, Ring::Wire}}};
+
+// Measured from the centre of the outer rings.
+constexpr std::array<Band, 8> kRingBands{{{kSmallSingle, Ring::SmallSingle},
+                                          {kTrebleInnerWire, Ring::Wire},
+                                          {kTreble, Ring::Treble},
+                                          {kTrebleOuterWire, Ring::Wire},
+                                          {kLargeSingle, Ring::LargeSingle},
+                                          {kDoubleInnerWire, Ring::Wire},
+                                          {kDouble, Ring::Double},
+                                          {kDoubleOuterWire, Ring::Wire}}};
+
 }  // namespace
 
 Field FieldAt(double x, double y) {
   const double bullRadius = std::hypot(x - kBullX, y - kBullY);
+  for (const auto& band : kBullBands) {
+    if (bullRadius < band.outerRadius) {
+      return {band.ring, band.ring == Ring::Wire ? 0 : 25};
+    }
+  }
   const double ringRadius = std::hypot(x - kRingX, y - kRingY);
-  if (bullRadius < kBullsEye) {
-    return {Ring::BullsEye, 25};
-  }
-  if (bullRadius < kBullsEyeWire) {
-    return {Ring::Wire, 0};
-  }
-  if (bullRadius < kOuterBull) {
-    return {Ring::OuterBull, 25};
-  }
-  if (bullRadius < kOuterBullWire) {
-    return {Ring::Wire, 0};
-  }
-  Ring ring;
-  if (ringRadius < kSmallSingle) {
-    ring = Ring::SmallSingle;
-  } else if (ringRadius < kTrebleInnerWire) {
-    ring = Ring::Wire;
-  } else if (ringRadius < kTreble) {
-    ring = Ring::Treble;
-  } else if (ringRadius < kTrebleOuterWire) {
-    ring = Ring::Wire;
-  } else if (ringRadius < kLargeSingle) {
-    ring = Ring::LargeSingle;
-  } else if (ringRadius < kDoubleInnerWire) {
-    ring = Ring::Wire;
-  } else if (ringRadius < kDouble) {
-    ring = Ring::Double;
-  } else if (ringRadius < kDoubleOuterWire) {
-    ring = Ring::Wire;
-  } else {
+  const auto band = std::find_if(kRingBands.begin(), kRingBands.end(),
+                                 [&](const Band& b) { return ringRadius < b.outerRadius; });
+  if (band == kRingBands.end()) {
     return {Ring::Outside, 0};
   }
-  if (ring == Ring::Wire) {
+  if (band->ring == Ring::Wire) {
     return {Ring::Wire, 0};
   }
   const auto sector = SectorAt(x - kBullX, y - kBullY, bullRadius);
   if (sector.wireDistance < kRadialWireHalfWidth) {
     return {Ring::Wire, 0};
   }
-  return {ring, sector.segment};
+  return {band->ring, sector.segment};
 }
 
 std::string FieldCode(Field field) {
