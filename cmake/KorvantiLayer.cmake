@@ -15,9 +15,14 @@ function(korvanti_layer target layer_path)
 endfunction()
 
 # One test program per layer, linking only that layer.
+# Layers that need a QCoreApplication bring their own main (OWN_MAIN).
 function(korvanti_layer_test target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
-  target_link_libraries(${target} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${target} PRIVATE "${CMAKE_SOURCE_DIR}/tests/support")
+  target_link_libraries(${target} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  endif()
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()

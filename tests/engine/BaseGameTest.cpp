@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CountUpGame.h"
 #include "DartText.h"
 #include "FakeArchive.h"
 #include "engine/BaseGameClass.h"
@@ -10,29 +11,6 @@ namespace korvanti {
 namespace {
 
 using testing::EnterDarts;
-
-// The smallest mode: counts points up, books every turn, never ends.
-class CountUpGame : public BaseGameClass {
- public:
-  bool IsFinished() override { return false; }
-  Throwclass& CurrentTargets() override { return CurrentTurns().targets; }
-  int LeaderIndex() override { return leader; }
-  bool HasProposal() override { return false; }
-  void InitGameType() override { gametypesid = "constcountup"; }
-  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
-  std::string GameOverText() override { return "Game over"; }
-  bool CheckIn() override {
-    auto& turns = CurrentTurns();
-    CommitTurn();
-    turns.score += turns.current.TurnScore(false);
-    turns.bookedscore = turns.score;
-    turns.current.Clear();
-    NextPlayer();
-    return true;
-  }
-
-  int leader = 0;
-};
 
 class BaseGame : public ::testing::Test {
  protected:
@@ -52,7 +30,7 @@ class BaseGame : public ::testing::Test {
     game.CheckIn();
   }
 
-  CountUpGame game;
+  testing::CountUpGame game;
 };
 
 TEST_F(BaseGame, CreationAndNewGame) {

@@ -1,0 +1,34 @@
+#include "store/DatabaseArchive.h"
+
+#include "store/Database.h"
+#include "store/Einfuegen.h"
+#include "store/ScopedTransaction.h"
+#include "store/SqlStatement.h"
+
+namespace korvanti {
+
+std::optional<PlayerNames> DatabaseArchive::FindPlayerNames(std::string_view playerid) {
+  SqlStatement query(database_,
+                     "SELECT vorname, nachname, nickname FROM player WHERE playerid = ?");
+  query.Bind(playerid).Execute();
+  if (!query.Next()) {
+    return std::nullopt;
+  }
+  return PlayerNames{query.Text(0), query.Text(1), query.Text(2)};
+}
+
+void DatabaseArchive::StoreGame(const GameRecord& game) {
+  Einfuegen recorder(database_);
+  ScopedTransaction save(database_);
+  recorder.AppendGame(game.gameid, game.gametypesid, game.datetime, game.winningThrowId);
+  for (const auto& player : game.players) {
+    for (const auto& turn : player.turns) {
+      recorder.AppendThrow(turn, game.gameid, player.playerid);
+    }
+    recorder.AppendDoubleRate(game.gameid, player.playerid, player.throwsatdouble,
+                              player.hitsatdouble);
+  }
+  save.Commit();
+}
+
+}  // namespace korvanti

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/GameArchive.h"
+
+namespace korvanti {
+
+class Database;
+
+// Where the games go: stores each finished game in one transaction and looks
+// player names up.
+class DatabaseArchive : public GameArchive {
+ public:
+  explicit DatabaseArchive(Database& database) : database_(database) {}
+
+  std::optional<PlayerNames> FindPlayerNames(std::string_view playerid) override;
+  // The game row, every turn of every player, then each player's double
+  // statistics: all of them or, on a failure, none.
+  void StoreGame(const GameRecord& game) override;
+
+ private:
+  Database& database_;
+};
+
+}  // namespace korvanti

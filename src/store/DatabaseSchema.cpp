@@ -1,0 +1,215 @@
+#include "store/DatabaseSchema.h"
+
+#include <algorithm>
+#include <array>
+#include <sstream>
+
+#include "engine/FieldCode.h"
+#include "engine/GameCatalog.h"
+#include "platform/Error.h"
+#include "store/Database.h"
+#include "store/ScopedTransaction.h"
+#include "store/SqlStatement.h"
+
+namespace korvanti {
+namespace {
+
+struct GameType {
+  std::string_view key;
+  std::string_view name;
+};
+
+// Game types added by the step from version 1 to 2, in this order.
+constexpr std::array<GameType, 8> kVersion2GameTypes{{
+    {"constpractice_double", "practice_double"},
+    {"constpractice_free1", "practice_free1"},
+    {"constpractice_self", "practice_self"},
+    {"constpractice_free3", "practice_free3"},
+    {"constpractice_pirmel", "constpractice_pirmel"},
+    {"constpractice_checkoutgame", "practice_checkoutgame"},
+    {"constpractice_computerAVG", "practice_computerAVG"},
+    {"constpractice_computerBEST", "practice_computerBEST"},
+}};
+
+// Game types added by the step from version 2 to 3.
+constexpr std::array<GameType, 2> kVersion3GameTypes{{
+    {"constpractice_computer501", "constpractice_computer501"},
+    {"constelimination", "constelimination"},
+}};
+
+constexpr std::array<std::string_view, 3> kValueTables{"values1", "values2", "values3"};
+
+// Column layouts: name and kind (T text, I integer, F floating), the first
+// entry of the id tables being their key.
+constexpr std::string_view kPlayerLayout = "playerid:TK vorname:T nachname:T nickname:T";
+constexpr std::string_view kGameLayout = "gameid:TK gametypesid:T datetime:F winthrowid:T";
+constexpr std::string_view kThrowLayout =
+    "throwid:TK aim1value:T aim1x:I aim1y:I aim2value:T aim2x:I aim2y:I aim3value:T aim3x:I "
+    "aim3y:I hit1value:T hit1x:I hit1y:I hit1tocount:I hit2value:T hit2x:I hit2y:I hit2tocount:I "
+    "hit3value:T hit3x:I hit3y:I hit3tocount:I gameid:T playerid:T tocount:I";
+constexpr std::string_view kGameTypesLayout = "gametypesid:TK gametypesname:T";
+constexpr std::string_view kValuesLayout = "ID:TK hitvalue:I";
+constexpr std::string_view kVersionLayout = "databaseversion:I";
+constexpr std::string_view kDoubleRateLayout =
+    "indexid:TK gameid:T playerid:T throwsatdouble:I hitsatdouble:I zeitstempel:F";
+
+std::vector<std::string> AllHitCodes() {
+  std::vector<std::string> codes{"0", "na"};
+  for (const char* prefix : {"LS", "SS", "D", "T"}) {
+    for (int n = 1; n <= 20; ++n) {
+      codes.push_back(prefix + std::to_string(n));
+    }
+    if (std::string_view(prefix) == "SS" || std::string_view(prefix) == "D") {
+      codes.push_back(std::string(prefix) + "25");
+    }
+  }
+  return codes;
+}
+
+}  // namespace
+
+std::string DatabaseSchema::Columns(std::string_view layout) const {
+  const auto& dialect = database_.Dialect();
+  std::istringstream entries{std::string(layout)};
+  std::string entry;
+  std::string columns;
+  while (entries >> entry) {
+    const auto colon = entry.find(':');
+    const auto kind = entry.substr(colon + 1);
+    if (!columns.empty()) {
+      columns += ", ";
+    }
+    columns += entry.substr(0, colon) + " ";
+    columns += kind[0] == 'T'   ? dialect.TextType()
+               : kind[0] == 'I' ? dialect.IntegerType()
+                                : dialect.FloatType();
+    if (kind.size() > 1) {
+      columns += " PRIMARY KEY";
+    }
+  }
+  return columns;
+}
+
+void DatabaseSchema::CreateTable(std::string_view table, std::string_view layout) {
+  ExecuteStatement(database_, "CREATE TABLE " + std::string(table) + " (" + Columns(layout) + ")");
+}
+
+int DatabaseSchema::DatabaseVersion() {
+  SqlStatement query(database_, "SELECT databaseversion FROM version");
+  query.Execute();
+  return query.Next() ? static_cast<int>(query.Integer(0)) : 0;
+}
+
+void DatabaseSchema::SetDatabaseVersion(int version) {
+  SqlStatement(database_, "UPDATE version SET databaseversion = ?").Bind(version).Execute();
+}
+
+void DatabaseSchema::AppendGameType(std::string_view key, std::string_view name) {
+  SqlStatement(database_, "INSERT INTO gametypes (gametypesid, gametypesname) VALUES (?, ?)")
+      .Bind(key)
+      .Bind(name)
+      .Execute();
+}
+
+// Each value table ends with exactly one "LS9" row worth 9 points.
+void DatabaseSchema::AddMissingFieldValues() {
+  for (const auto table : kValueTables) {
+    const std::string name(table);
+    SqlStatement(database_, "DELETE FROM " + name + " WHERE ID = ?").Bind("LS9").Execute();
+    SqlStatement(database_, "INSERT INTO " + name + " (ID, hitvalue) VALUES (?, ?)")
+        .Bind("LS9")
+        .Bind(9)
+        .Execute();
+  }
+}
+
+void DatabaseSchema::AddThrowTimestamp() {
+  ExecuteStatement(database_,
+                   "ALTER TABLE throw ADD COLUMN Zeitstempel " + database_.Dialect().FloatType());
+}
+
+void DatabaseSchema::CreateDoubleRateTable() {
+  CreateTable("doublerate", kDoubleRateLayout);
+}
+
+void DatabaseSchema::UpgradeDatabase() {
+  if (DatabaseVersion() == 1) {
+    ScopedTransaction step(database_);
+    AddMissingFieldValues();
+    SetDatabaseVersion(2);
+    for (const auto& type : kVersion2GameTypes) {
+      AppendGameType(type.key, type.name);
+    }
+    step.Commit();
+  }
+  if (DatabaseVersion() == 2) {
+    ScopedTransaction step(database_);
+    AddThrowTimestamp();
+    SetDatabaseVersion(3);
+    for (const auto& type : kVersion3GameTypes) {
+      AppendGameType(type.key, type.name);
+    }
+    step.Commit();
+  }
+  if (DatabaseVersion() == 3) {
+    ScopedTransaction step(database_);
+    CreateDoubleRateTable();
+    SetDatabaseVersion(4);
+    step.Commit();
+  }
+}
+
+std::vector<std::string> DatabaseSchema::Version1GameTypeKeys() {
+  const auto addedLater = [](std::string_view key) {
+    const auto matches = [&](const GameType& type) { return type.key == key; };
+    return std::any_of(kVersion2GameTypes.begin(), kVersion2GameTypes.end(), matches) ||
+           std::any_of(kVersion3GameTypes.begin(), kVersion3GameTypes.end(), matches);
+  };
+  std::vector<std::string> keys;
+  for (const auto& entry : GameCatalog()) {
+    const std::string key(entry.gameTypeKey);
+    if (!addedLater(key) && std::find(keys.begin(), keys.end(), key) == keys.end()) {
+      keys.push_back(key);
+    }
+  }
+  return keys;
+}
+
+void DatabaseSchema::CreateShippedDatabase() {
+  ScopedTransaction creation(database_);
+  CreateTable("player", kPlayerLayout);
+  CreateTable("game", kGameLayout);
+  CreateTable("throw", kThrowLayout);
+  CreateTable("gametypes", kGameTypesLayout);
+  for (const auto table : kValueTables) {
+    CreateTable(table, kValuesLayout);
+    const std::string insert =
+        "INSERT INTO " + std::string(table) + " (ID, hitvalue) VALUES (?, ?)";
+    for (const auto& code : AllHitCodes()) {
+      SqlStatement(database_, insert).Bind(code).Bind(FieldValue(code)).Execute();
+    }
+  }
+  CreateTable("version", kVersionLayout);
+  SqlStatement(database_, "INSERT INTO version (databaseversion) VALUES (?)").Bind(1).Execute();
+  for (const auto& key : Version1GameTypeKeys()) {
+    AppendGameType(key, std::string_view(key).substr(std::string_view("const").size()));
+  }
+  creation.Commit();
+}
+
+void DatabaseSchema::EnsureIndexes() {
+  static constexpr std::array<std::string_view, 5> kIndexes{
+      "idx_throw_player ON throw (playerid)",
+      "idx_throw_game ON throw (gameid)",
+      "idx_game_winthrow ON game (winthrowid)",
+      "idx_game_type_date ON game (gametypesid, datetime)",
+      "idx_doublerate_game ON doublerate (gameid)",
+  };
+  ScopedTransaction indexes(database_);
+  for (const auto index : kIndexes) {
+    ExecuteStatement(database_, "CREATE INDEX IF NOT EXISTS " + std::string(index));
+  }
+  indexes.Commit();
+}
+
+}  // namespace korvanti

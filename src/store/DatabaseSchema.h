@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvanti {
+
+class Database;
+
+// The tables of the database, the empty database a first start begins with
+// (schema version 1), and the steps that lift a file to the current version.
+// Every step is one transaction: a failure leaves the file at the version it
+// had before the step.
+class DatabaseSchema {
+ public:
+  static constexpr int kCurrentVersion = 4;
+
+  explicit DatabaseSchema(Database& database) : database_(database) {}
+
+  int DatabaseVersion();
+  void SetDatabaseVersion(int version);
+  void AppendGameType(std::string_view key, std::string_view name);
+
+  void AddMissingFieldValues();
+  void AddThrowTimestamp();
+  void CreateDoubleRateTable();
+
+  // Runs the steps from the file's version to the current one; any version
+  // outside 1..3 is left alone.
+  void UpgradeDatabase();
+
+  // All version-1 tables with the version row, the value tables and the game
+  // types that the upgrade steps do not add; no players, games or turns.
+  void CreateShippedDatabase();
+
+  // Indexes the statistics rely on; changes no result and no version.
+  void EnsureIndexes();
+
+  // The game type keys a version-1 database holds.
+  static std::vector<std::string> Version1GameTypeKeys();
+
+ private:
+  void CreateTable(std::string_view table, std::string_view columns);
+  std::string Columns(std::string_view layout) const;
+
+  Database& database_;
+};
+
+}  // namespace korvanti

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/Throwclass.h"
+
+namespace korvanti {
+
+class Database;
+
+// The recorder: the only code that adds players, games, turns and double
+// statistics, and that deletes a player with his turns. Rows are appended
+// with one value per column in storage order.
+class Einfuegen {
+ public:
+  explicit Einfuegen(Database& database) : database_(database) {}
+
+  std::string AppendGame(std::string_view gameid, std::string_view gametypesid, double when,
+                         std::string_view winthrowid);
+  void AppendThrow(const Throwclass& turn, std::string_view gameid, std::string_view playerid);
+  void AppendDoubleRate(std::string_view gameid, std::string_view playerid, int throwsatdouble,
+                        int hitsatdouble);
+  // Returns the new player's id.
+  std::string AppendPlayer(std::string_view vorname, std::string_view nachname,
+                           std::string_view nickname);
+  // Deletes the player's turns (only while his player row exists) and the
+  // player row, in one transaction. Games and double statistics stay.
+  void DeletePlayerAndThrows(std::string_view playerid);
+
+ private:
+  Database& database_;
+};
+
+}  // namespace korvanti

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "RawDatabase.h"
+#include "TempFolder.h"
+#include "engine/FieldCode.h"
+#include "engine/GameCatalog.h"
+#include "platform/Error.h"
+#include "platform/FileIo.h"
+#include "store/Database.h"
+#include "store/DatabaseSchema.h"
+
+namespace korvanti {
+namespace {
+
+using testing::RawDatabase;
+
+const std::vector<std::string> kThrowColumns{
+    "throwid",     "aim1value", "aim1x",    "aim1y",       "aim2value",  "aim2x", "aim2y",
+    "aim3value",   "aim3x",     "aim3y",    "hit1value",   "hit1x",      "hit1y", "hit1tocount",
+    "hit2value",   "hit2x",     "hit2y",    "hit2tocount", "hit3value",  "hit3x", "hit3y",
+    "hit3tocount", "gameid",    "playerid", "tocount",     "Zeitstempel"};
+
+class Schema : public ::testing::Test {
+ protected:
+  std::filesystem::path File() const { return folder / "dart.mdb"; }
+  void OpenAndClose() { Database::OpenFile(File()); }
+
+  // A current file taken back to an older version by hand.
+  void MakeOlderFile(int version) {
+    OpenAndClose();
+    RawDatabase raw(File());
+    raw.Exec("DROP TABLE doublerate");
+    if (version <= 2) {
+      raw.Exec("ALTER TABLE throw DROP COLUMN Zeitstempel");
+      raw.Exec(
+          "DELETE FROM gametypes WHERE gametypesid IN "
+          "('constpractice_computer501', 'constelimination')");
+    }
+    if (version <= 1) {
+      raw.Exec(
+          "DELETE FROM gametypes WHERE gametypesid IN ('constpractice_double', "
+          "'constpractice_free1', 'constpractice_self', 'constpractice_free3', "
+          "'constpractice_pirmel', 'constpractice_checkoutgame', "
+          "'constpractice_computerAVG', 'constpractice_computerBEST')");
+    }
+    raw.Exec("UPDATE version SET databaseversion = " + std::to_string(version));
+  }
+
+  TempFolder folder;
+};
+
+TEST_F(Schema, NewFileEndsAtTheCurrentVersionWithEveryTableColumnAndRow) {
+  OpenAndClose();
+  RawDatabase raw(File());
+  EXPECT_EQ(raw.Tables(),
+            (std::vector<std::string>{"doublerate", "game", "gametypes", "player", "throw",
+                                      "values1", "values2", "values3", "version"}));
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version").size(), 1u);
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 4);
+  EXPECT_EQ(raw.Columns("player"),
+            (std::vector<std::string>{"playerid", "vorname", "nachname", "nickname"}));
+  EXPECT_EQ(raw.Columns("game"),
+            (std::vector<std::string>{"gameid", "gametypesid", "datetime", "winthrowid"}));
+  EXPECT_EQ(raw.Columns("throw"), kThrowColumns);
+  EXPECT_EQ(raw.Columns("doublerate"),
+            (std::vector<std::string>{"indexid", "gameid", "playerid", "throwsatdouble",
+                                      "hitsatdouble", "zeitstempel"}));
+  EXPECT_EQ(raw.Columns("gametypes"), (std::vector<std::string>{"gametypesid", "gametypesname"}));
+  for (const char* table : {"values1", "values2", "values3"}) {
+    EXPECT_EQ(raw.Columns(table), (std::vector<std::string>{"ID", "hitvalue"}));
+    const auto rows = raw.Rows(std::string("SELECT ID, hitvalue FROM ") + table);
+    EXPECT_EQ(rows.size(), 84u) << table;
+    for (const auto& row : rows) {
+      EXPECT_EQ(row[1].toInt(), FieldValue(row[0].toString().toStdString())) << table;
+    }
+    EXPECT_EQ(raw.Count(std::string(table) + " WHERE ID = 'na' AND hitvalue = 0"), 1);
+  }
+  std::set<std::string> keys;
+  for (const auto& row : raw.Rows("SELECT gametypesid FROM gametypes")) {
+    keys.insert(row[0].toString().toStdString());
+  }
+  std::set<std::string> expected{"constpractice_free3"};
+  for (const auto& entry : GameCatalog()) {
+    expected.emplace(entry.gameTypeKey);
+  }
+  EXPECT_EQ(keys, expected);
+  EXPECT_EQ(raw.Count("player") + raw.Count("game") + raw.Count("throw"), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder / "dart.mdb.v1.bak"));
+}
+
+TEST_F(Schema, VersionOneFileReachesVersionFourInOneStartAndKeepsACopy) {
+  MakeOlderFile(1);
+  {
+    RawDatabase raw(File());
+    raw.Exec("UPDATE values1 SET hitvalue = 90 WHERE ID = 'LS9'");
+    raw.Exec("DELETE FROM values2 WHERE ID = 'LS9'");
+  }
+  const auto typesBefore = RawDatabase(File()).Count("gametypes");
+  OpenAndClose();
+
+  RawDatabase raw(File());
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 4);
+  for (const char* table : {"values1", "values2", "values3"}) {
+    const auto rows = raw.Rows(std::string("SELECT hitvalue FROM ") + table + " WHERE ID = 'LS9'");
+    ASSERT_EQ(rows.size(), 1u) << table;
+    EXPECT_EQ(rows[0][0].toInt(), 9) << table;
+  }
+  EXPECT_EQ(raw.Columns("throw"), kThrowColumns);
+  EXPECT_EQ(raw.Columns("doublerate").size(), 6u);
+  EXPECT_EQ(raw.Count("gametypes"), typesBefore + 10);
+
+  RawDatabase copy(folder / "dart.mdb.v1.bak");
+  EXPECT_EQ(copy.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 1);
+  EXPECT_EQ(copy.Rows("SELECT hitvalue FROM values1 WHERE ID = 'LS9'")[0][0].toInt(), 90);
+}
+
+TEST_F(Schema, VersionThreeFileOnlyGainsTheDoubleRateTable) {
+  MakeOlderFile(3);
+  const auto typesBefore = RawDatabase(File()).Count("gametypes");
+  OpenAndClose();
+  RawDatabase raw(File());
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 4);
+  EXPECT_EQ(raw.Columns("doublerate").size(), 6u);
+  EXPECT_EQ(raw.Count("gametypes"), typesBefore);
+  EXPECT_TRUE(std::filesystem::exists(folder / "dart.mdb.v3.bak"));
+}
+
+TEST_F(Schema, CurrentFileIsNotTouched) {
+  OpenAndClose();
+  const auto before = ReadWholeFile(File());
+  OpenAndClose();
+  EXPECT_EQ(ReadWholeFile(File()), before);
+  EXPECT_FALSE(std::filesystem::exists(folder / "dart.mdb.v4.bak"));
+}
+
+TEST_F(Schema, FailedUpgradeStepLeavesTheFileAtItsVersion) {
+  MakeOlderFile(1);
+  {
+    RawDatabase raw(File());
+    // A key the step wants to add exists already: the step fails half-way.
+    raw.Exec("INSERT INTO gametypes VALUES ('constpractice_pirmel', 'x')");
+    raw.Exec("UPDATE values1 SET hitvalue = 90 WHERE ID = 'LS9'");
+  }
+  EXPECT_THROW(OpenAndClose(), Error);
+  RawDatabase raw(File());
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 1);
+  EXPECT_EQ(raw.Rows("SELECT hitvalue FROM values1 WHERE ID = 'LS9'")[0][0].toInt(), 90);
+  EXPECT_EQ(raw.Count("gametypes WHERE gametypesid = 'constpractice_double'"), 0);
+}
+
+TEST_F(Schema, FilesThatAreNotOurDatabaseAreRefusedAndLeftAsTheyWere) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"garbage", std::string("this is not a database\x01\x02\xFF", 25)},
+      {"access", std::string("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24) +
+                     std::string(2000, '\x5A')},
+  };
+  for (const auto& c : cases) {
+    std::ofstream(File(), std::ios::binary) << c.bytes;
+    EXPECT_THROW(OpenAndClose(), Error) << c.name;
+    EXPECT_EQ(ReadWholeFile(File()), c.bytes) << c.name;
+  }
+  std::filesystem::remove(File());
+  {
+    RawDatabase foreign(File());
+    foreign.Exec("CREATE TABLE recipes (name TEXT)");
+  }
+  const auto foreignBytes = ReadWholeFile(File());
+  try {
+    OpenAndClose();
+    ADD_FAILURE() << "a foreign SQLite file was opened";
+  } catch (const Error& error) {
+    EXPECT_NE(std::string(error.what()).find("keine Datenbank von Korvanti"), std::string::npos);
+  }
+  EXPECT_EQ(ReadWholeFile(File()), foreignBytes);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST_F(Schema, EmptyFileBecomesANewDatabase) {
+  std::ofstream(File(), std::ios::binary).flush();
+  OpenAndClose();
+  EXPECT_EQ(RawDatabase(File()).Count("values3"), 84);
+}
+
+}  // namespace
+}  // namespace korvanti

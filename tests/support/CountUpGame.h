@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "engine/BaseGameClass.h"
+
+namespace korvanti::testing {
+
+// The smallest mode: counts points up, books every turn, never ends.
+class CountUpGame : public BaseGameClass {
+ public:
+  bool IsFinished() override { return false; }
+  Throwclass& CurrentTargets() override { return CurrentTurns().targets; }
+  int LeaderIndex() override { return leader; }
+  bool HasProposal() override { return false; }
+  void InitGameType() override { gametypesid = "constcountup"; }
+  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
+  std::string GameOverText() override { return "Game over"; }
+  bool CheckIn() override {
+    auto& turns = CurrentTurns();
+    CommitTurn();
+    turns.score += turns.current.TurnScore(false);
+    turns.bookedscore = turns.score;
+    turns.current.Clear();
+    NextPlayer();
+    return true;
+  }
+
+  int leader = 0;
+};
+
+}  // namespace korvanti::testing
