@@ -87,4 +87,18 @@ void BaseGameClass::SaveGame() {
   archive_->StoreGame(record);
 }
 
+Throwclass& BaseGameClass::CheckoutProposal() {
+  return CurrentTurns().GetCheckOutThrow(doubleout, checkoutTable, CountUpTarget());
+}
+
+std::string BaseGameClass::GameOverInRoundsText() {
+  const auto rounds = std::to_string(round);
+  if (players.Count() == 1) {
+    return "Game over after " + rounds + " rounds";
+  }
+  return "Game over. The Winner is: " +
+         players.Player(static_cast<std::size_t>(LeaderIndex())).nickname + " after " + rounds +
+         " rounds";
+}
+
 }  // namespace korvanti

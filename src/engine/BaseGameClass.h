@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/CheckoutTable.h"
 #include "engine/GameArchive.h"
 #include "engine/Hitclass.h"
 #include "engine/Playerclass.h"
@@ -65,6 +67,18 @@ class BaseGameClass {
   std::string gametypesid;
   bool undoallowed = true;
   bool doublein = false;
+
+  // The checkout table of the program folder, for the proposals.
+  CheckoutTable checkoutTable;
+  // The proposal for the player on turn, filled from the checkout table.
+  Throwclass& CheckoutProposal();
+  // Games that count up to a target (Elimination) name it; the proposal then
+  // finishes the points still missing to it.
+  virtual std::optional<int> CountUpTarget() const { return std::nullopt; }
+
+ protected:
+  // "Game over after n rounds" alone, else with the leader named as winner.
+  std::string GameOverInRoundsText();
 
  private:
   GameArchive* archive_ = nullptr;

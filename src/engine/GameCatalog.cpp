@@ -3,22 +3,30 @@
 #include <array>
 #include <string>
 
+#include "engine/CountDownGame.h"
+#include "engine/Elimination.h"
 #include "platform/Error.h"
 
 namespace korvanti {
 namespace {
 
 using enum GameKind;
+
+template <typename Game>
+std::unique_ptr<BaseGameClass> Make() {
+  return std::make_unique<Game>();
+}
+
 constexpr auto kDown = ModePanel::CountDown;
 constexpr auto kCricketPanel = ModePanel::Cricket;
 constexpr auto kTarget = ModePanel::Target;
 
 // clang-format off
 constexpr std::array<GameCatalogEntry, 30> kCatalog{{
-  {1, "301 straight out", Out, kDown, "ThreeO1SOut", "const301sout", "301 SO", false, false, nullptr},
-  {2, "501 straight out", Out, kDown, "FifeO1SOut", "const501sout", "501 SO", false, false, nullptr},
-  {3, "301 double out", Out, kDown, "ThreeO1DOut", "const301dout", "301 DO", false, false, nullptr},
-  {4, "501 double out", Out, kDown, "FifeO1DOut", "const501dout", "501 DO", false, false, nullptr},
+  {1, "301 straight out", Out, kDown, "ThreeO1SOut", "const301sout", "301 SO", false, false, &Make<ThreeO1SOut>},
+  {2, "501 straight out", Out, kDown, "FifeO1SOut", "const501sout", "501 SO", false, false, &Make<FifeO1SOut>},
+  {3, "301 double out", Out, kDown, "ThreeO1DOut", "const301dout", "301 DO", false, false, &Make<ThreeO1DOut>},
+  {4, "501 double out", Out, kDown, "FifeO1DOut", "const501dout", "501 DO", false, false, &Make<FifeO1DOut>},
   {5, "Cricket", Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket", false, false, nullptr},
   {6, "Cricket Master", Cricket, kCricketPanel, "CricketGameMaster", "constcricket", "Cricket Master", false, false, nullptr},
   {7, "Cricket Cut throat", Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket Cut Throat", false, false, nullptr},
@@ -26,10 +34,10 @@ constexpr std::array<GameCatalogEntry, 30> kCatalog{{
   {9, "Shanghai", Shanghai, kTarget, "Shanghai", "constshanghai", "Shanghai", false, false, nullptr},
   {10, "Round the Board single Segmente", Aim, kTarget, "RoundtheBoards", "constpractice_roundsingle", "Round the B. S.", false, false, nullptr},
   {11, "Round the Board double Segmente", Aim, kTarget, "RoundtheBoardD", "constpractice_rounddouble", "Round the B. D.", false, false, nullptr},
-  {12, "501 gegen Computer", Out, kDown, "practice_501vsComputer", "constpractice_computer501", "501 DO vs. computer", true, true, nullptr},
-  {13, "501 double out training solo", Out, kDown, "practice_FifeO1DOut", "constpractice_501dout", "501 DO prac.", true, false, nullptr},
-  {14, "501 gegen eigenen Schnitt", Out, kDown, "practice_computerAVG", "constpractice_computerAVG", "501 vs. avg", true, true, nullptr},
-  {15, "501 gegen eigenes Topspiel", Out, kDown, "practice_computerBEST", "constpractice_computerBEST", "501 vs. best", true, true, nullptr},
+  {12, "501 gegen Computer", Out, kDown, "practice_501vsComputer", "constpractice_computer501", "501 DO vs. computer", true, true, &Make<practice_501vsComputer>},
+  {13, "501 double out training solo", Out, kDown, "practice_FifeO1DOut", "constpractice_501dout", "501 DO prac.", true, false, &Make<practice_FifeO1DOut>},
+  {14, "501 gegen eigenen Schnitt", Out, kDown, "practice_computerAVG", "constpractice_computerAVG", "501 vs. avg", true, true, &Make<practice_computerAVG>},
+  {15, "501 gegen eigenes Topspiel", Out, kDown, "practice_computerBEST", "constpractice_computerBEST", "501 vs. best", true, true, &Make<practice_computerBEST>},
   {16, "Cricket training", Cricket, kCricketPanel, "CricketGamePractice", "constpractice_cricket", "Cricket training", true, false, nullptr},
   {17, "Round the Board double / bull training", Aim, kTarget, "RoundtheBoardDB", "constpractice_rounddouble_bull", "Round the B. D/B", false, false, nullptr},
   {18, "Segment 20 training*", Aim, kTarget, "Segment_20", "constpractice_segment_20", "Seg. 20", false, false, nullptr},
@@ -39,12 +47,12 @@ constexpr std::array<GameCatalogEntry, 30> kCatalog{{
   {22, "Bullseye training*", Aim, kTarget, "Segment_bulls", "constpractice_segment_bulls", "Bullseye Training", false, false, nullptr},
   {23, "Double 20/16/10/8/5/4/2/1 training*", Aim, kTarget, "Segments", "constpractice_dout_segments", "Double 20/16/10/...", false, false, nullptr},
   {24, "Double training*", Aim, kTarget, "Segment_D", "constpractice_double", "Double Training", false, false, nullptr},
-  {25, "CheckOut training (170 DO)", Aim, kDown, "CheckOut", "constpractice_checkout", "CheckOut Traing", false, false, nullptr},
+  {25, "CheckOut training (170 DO)", Aim, kDown, "CheckOut", "constpractice_checkout", "CheckOut Traing", false, false, &Make<CheckOut>},
   {26, "CheckOut Spiel", Aim, kDown, "CheckoutgamePractice", "constpractice_checkoutgame", "CheckOut Spiel", false, false, nullptr},
   {27, "Pirmel's Training", Aim, kTarget, "PirmelPractice", "constpractice_pirmel", "Pirmel's Training", true, false, nullptr},
   {28, "Training", Aim, kTarget, "SelfPractice", "constpractice_self", "Freies Training", true, false, nullptr},
   {29, "Freies Training*", Aim, kTarget, "FreePractice", "constpractice_free1", "Training (selbst def.)", true, false, nullptr},
-  {30, "301 Eleminiation", None, kDown, "Elimination", "constelimination", "", false, false, nullptr},
+  {30, "301 Eleminiation", None, kDown, "Elimination", "constelimination", "", false, false, &Make<Elimination>},
 }};
 // clang-format on
 

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "engine/CheckoutTable.h"
 #include "engine/FieldCode.h"
 #include "platform/Guid.h"
+#include "platform/Notice.h"
 
 namespace korvanti {
 namespace {
@@ -128,6 +130,42 @@ double ThrowListClass::AimHitRate() const {
     return 0.0;
   }
   return static_cast<double>(AimHits()) / darts * 100.0;
+}
+
+Throwclass& ThrowListClass::GetCheckOutThrow(bool doubleOut, CheckoutTable& table,
+                                             std::optional<int> countUpTarget) {
+  const int next = current.FirstEmptyHit();
+  proposal.Clear();
+  if (next == 0) {
+    return proposal;
+  }
+  const int entered = current.TurnScore(true);
+  const int rest = countUpTarget ? *countUpTarget - score - entered : score - entered;
+  const auto value = table.Lookup(doubleOut, 4 - next, rest);
+  if (!value) {
+    return proposal;
+  }
+  try {
+    std::size_t start = 0;
+    for (int dart = next; dart <= 3; ++dart) {
+      if (start > value->size()) {
+        proposal.Hit(dart).hit.clear();
+        continue;
+      }
+      auto end = value->find(',', start);
+      if (end == std::string::npos) {
+        end = value->size();
+      }
+      auto code = value->substr(start, end - start);
+      code.erase(0, code.find_first_not_of(" \t"));
+      code.erase(code.find_last_not_of(" \t") + 1);
+      proposal.Hit(dart).hit = std::move(code);
+      start = end + 1;
+    }
+  } catch (const std::exception&) {
+    Notify("Fehler in GetCheckOutThrow");
+  }
+  return proposal;
 }
 
 }  // namespace korvanti

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "engine/Throwclass.h"
 
 namespace korvanti {
+
+class CheckoutTable;
 
 // A player's booked turns (oldest first) and running state in the game.
 class ThrowListClass {
@@ -39,6 +42,13 @@ class ThrowListClass {
   int SegmentHits() const;
   int AimHits() const;
   double AimHitRate() const;
+
+  // Fills `proposal` with the table's way to finish the points still needed
+  // after the darts entered so far (bust or not), one code per remaining dart,
+  // and returns it. Count-up games pass their target: the points needed are
+  // then the target minus the running total.
+  Throwclass& GetCheckOutThrow(bool doubleOut, CheckoutTable& table,
+                               std::optional<int> countUpTarget = std::nullopt);
 
  private:
   template <typename Visit>

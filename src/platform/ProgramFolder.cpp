@@ -67,9 +67,9 @@ std::optional<fs::path> FindHomeOption(std::span<const std::string_view> argumen
   return std::nullopt;
 }
 
-fs::path EnterProgramFolder(const fs::path& folder) {
+EnteredFolder EnterProgramFolder(const fs::path& folder) {
   std::error_code error;
-  fs::create_directories(folder, error);
+  const bool created = fs::create_directories(folder, error);
   if (!error) {
     fs::current_path(folder, error);
   }
@@ -77,7 +77,7 @@ fs::path EnterProgramFolder(const fs::path& folder) {
     throw Error("Der Programmordner \"" + folder.string() +
                 "\" kann nicht angelegt oder geöffnet werden: " + error.message());
   }
-  return fs::current_path();
+  return {fs::current_path(), created};
 }
 
 }  // namespace korvanti

@@ -28,8 +28,13 @@ ProgramFolderSources CurrentProgramFolderSources(std::optional<std::filesystem::
 // The value of "--home DIR" or "--home=DIR" among the arguments, if given.
 std::optional<std::filesystem::path> FindHomeOption(std::span<const std::string_view> arguments);
 
+struct EnteredFolder {
+  std::filesystem::path path;  // absolute
+  bool created = false;        // it did not exist before
+};
+
 // Creates the folder when needed and makes it the current directory, so that
 // files named by bare name resolve there. Throws Error when that fails.
-std::filesystem::path EnterProgramFolder(const std::filesystem::path& folder);
+EnteredFolder EnterProgramFolder(const std::filesystem::path& folder);
 
 }  // namespace korvanti

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/CheckoutRoutes.h"
 #include "engine/HitMap.h"
 #include "platform/Error.h"
 #include "platform/IniDocument.h"
@@ -14,9 +15,10 @@ constexpr std::string_view kUsage =
     "Aufruf: korvanti-tool BEFEHL [OPTIONEN]\n"
     "\n"
     "Befehle:\n"
-    "  field X Y    gibt den Feldcode der Brettposition (X, Y) aus\n"
-    "               (Pixel des 659 x 650 großen Dartbretts, Mitte bei 332, 318)\n"
-    "  --help       zeigt diese Hilfe\n";
+    "  checkout-table   schreibt die Checkout-Tabelle (checkout.ini) auf die Standardausgabe\n"
+    "  field X Y        gibt den Feldcode der Brettposition (X, Y) aus\n"
+    "                   (Pixel des 659 x 650 großen Dartbretts, Mitte bei 332, 318)\n"
+    "  --help           zeigt diese Hilfe\n";
 
 int FieldCommand(const std::vector<std::string_view>& arguments) {
   if (arguments.size() != 2) {
@@ -44,6 +46,10 @@ int main(int argc, char** argv) {
   }
   try {
     const std::vector<std::string_view> rest(arguments.begin() + 1, arguments.end());
+    if (arguments[0] == "checkout-table") {
+      std::cout << korvanti::CheckoutTableText();
+      return 0;
+    }
     if (arguments[0] == "field") {
       return FieldCommand(rest);
     }

@@ -48,8 +48,10 @@ TEST(ProgramFolder, EnterCreatesTheFolderAndMakesItCurrent) {
   TempFolder folder;
   const auto before = fs::current_path();
   const auto entered = EnterProgramFolder(folder / "nested/korvanti");
-  EXPECT_EQ(entered, fs::canonical(folder / "nested/korvanti"));
-  EXPECT_EQ(fs::current_path(), entered);
+  EXPECT_TRUE(entered.created);
+  EXPECT_EQ(entered.path, fs::canonical(folder / "nested/korvanti"));
+  EXPECT_EQ(fs::current_path(), entered.path);
+  EXPECT_FALSE(EnterProgramFolder(folder / "nested/korvanti").created);
   fs::current_path(before);
   EXPECT_THROW(EnterProgramFolder("/proc/korvanti-not-creatable"), Error);
 }

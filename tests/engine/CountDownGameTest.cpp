@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "DartText.h"
+#include "engine/CountDownGame.h"
+
+namespace korvanti {
+namespace {
+
+template <typename Game>
+std::unique_ptr<Game> NewGameWith(std::initializer_list<const char*> nicknames,
+                                  bool masterout = false) {
+  auto game = std::make_unique<Game>();
+  game->masterout = masterout;
+  for (const char* nickname : nicknames) {
+    auto player = std::make_unique<Playerclass>();
+    player->nickname = nickname;
+    game->AddPlayer(std::move(player));
+  }
+  game->InitGameType();
+  game->NewGame();
+  return game;
+}
+
+// Enters the darts one by one as the game screen does.
+bool Throw(BaseGameClass& game, const std::string& darts) {
+  std::istringstream words(darts);
+  std::string code;
+  bool valid = true;
+  for (int number = 1; words >> code; ++number) {
+    game.CurrentTurns().current.Hit(number).hit = code;
+    valid = game.IsTurnValid();
+  }
+  return valid;
+}
+
+TEST(CountDownGame, BustAndOutRules) {
+  struct Case {
+    std::function<std::unique_ptr<CountDownGame>()> make;
+    int left;
+    const char* darts;
+    bool valid;
+    bool finished;
+  };
+  const auto straight = [] { return NewGameWith<ThreeO1SOut>({"Anna"}); };
+  const auto doubleOut = [] { return NewGameWith<FifeO1DOut>({"Anna"}); };
+  const auto masterOut = [] { return NewGameWith<FifeO1DOut>({"Anna"}, true); };
+  const Case cases[] = {
+      {straight, 40, "T20", false, false},         {straight, 40, "LS20 LS20", true, true},
+      {straight, 40, "LS20 LS19 LS1", true, true}, {doubleOut, 40, "D20", true, true},
+      {doubleOut, 40, "LS20 LS20", false, false},  {doubleOut, 40, "LS20 T10", false, false},
+      {doubleOut, 41, "LS20 LS20", false, false},  {doubleOut, 41, "LS19 LS20", true, false},
+      {doubleOut, 50, "D25", true, true},          {doubleOut, 60, "T20", false, false},
+      {masterOut, 60, "T20", true, true},          {masterOut, 60, "LS20 LS20 LS20", false, false},
+      {doubleOut, 60, "LS20 D20", true, true},     {doubleOut, 2, "D1", true, true},
+  };
+  for (const auto& c : cases) {
+    auto game = c.make();
+    game->CurrentTurns().score = c.left;
+    EXPECT_EQ(Throw(*game, c.darts), c.valid) << c.left << " " << c.darts;
+    EXPECT_EQ(game->IsFinished(), c.finished) << c.left << " " << c.darts;
+    EXPECT_EQ(game->CurrentTurns().current.tocount, c.valid);
+  }
+}
+
+TEST(CountDownGame, BustBooksTheTurnWithoutPoints) {
+  auto game = NewGameWith<ThreeO1SOut>({"Anna", "Ben"});
+  game->CurrentTurns().score = 40;
+  Throw(*game, "T20");
+  game->CheckIn();
+  const auto& anna = game->players.Player(0).turns;
+  EXPECT_EQ(anna.score, 40);
+  EXPECT_FALSE(anna.Last().tocount);
+  EXPECT_EQ(anna.Last().scorebefore, 40);
+  EXPECT_EQ(anna.Last().Hit(2).hit, "na");
+  EXPECT_TRUE(anna.current.tocount);
+  EXPECT_EQ(game->currentplayer, 1);
+}
+
+TEST(CountDownGame, WinnerStaysOnTurnAndLeads) {
+  auto game = NewGameWith<ThreeO1DOut>({"Anna", "Ben"});
+  game->players.Player(1).turns.score = 32;
+  Throw(*game, "T20 T20 T20");
+  game->CheckIn();
+  Throw(*game, "D16");
+  EXPECT_TRUE(game->IsFinished());
+  game->CheckIn();
+  EXPECT_TRUE(game->IsFinished());
+  EXPECT_EQ(game->CurrentPlayerIndex(), 1);
+  EXPECT_EQ(game->LeaderIndex(), 1);
+  EXPECT_EQ(game->GameOverText(), "Game over. The Winner is: Ben after 1 rounds");
+}
+
+TEST(CountDownGame, LeaderIsTheLowestScoreEarlierPlayerOnTies) {
+  auto game = NewGameWith<FifeO1DOut>({"Anna", "Ben", "Carl"});
+  EXPECT_EQ(game->LeaderIndex(), 0);
+  game->players.Player(1).turns.score = 301;
+  game->players.Player(2).turns.score = 301;
+  EXPECT_EQ(game->LeaderIndex(), 1);
+  game->players.Player(2).turns.score = 300;
+  EXPECT_EQ(game->LeaderIndex(), 2);
+}
+
+TEST(CountDownGame, OnePlayerTextNamesTheRound) {
+  auto game = NewGameWith<ThreeO1SOut>({"Anna"});
+  for (int round = 1; round < 7; ++round) {
+    Throw(*game, "LS15 LS15 LS15");
+    game->CheckIn();
+  }
+  Throw(*game, "LS20 LS10 LS1");
+  EXPECT_TRUE(game->IsFinished());
+  game->CheckIn();
+  EXPECT_EQ(game->GameOverText(), "Game over after 7 rounds");
+}
+
+TEST(CountDownGame, UndoReturnsTheRemainingPoints) {
+  auto game = NewGameWith<FifeO1SOut>({"Anna"});
+  Throw(*game, "T20 T20 T20");
+  game->CheckIn();
+  EXPECT_EQ(game->CurrentTurns().score, 321);
+  game->UndoCheckIn();
+  EXPECT_EQ(game->CurrentTurns().score, 501);
+  EXPECT_EQ(game->round, 1);
+  EXPECT_TRUE(game->CurrentTurns().Empty());
+}
+
+TEST(CountDownGame, ModesSetStartOutRuleAndKey) {
+  struct Case {
+    std::unique_ptr<CountDownGame> game;
+    int start;
+    bool doubleOut;
+    const char* key;
+  };
+  Case cases[] = {
+      {std::make_unique<ThreeO1SOut>(), 301, false, "const301sout"},
+      {std::make_unique<ThreeO1DOut>(), 301, true, "const301dout"},
+      {std::make_unique<FifeO1SOut>(), 501, false, "const501sout"},
+      {std::make_unique<FifeO1DOut>(), 501, true, "const501dout"},
+      {std::make_unique<practice_FifeO1DOut>(), 501, true, "constpractice_501dout"},
+      {std::make_unique<practice_501vsComputer>(), 501, true, "constpractice_computer501"},
+      {std::make_unique<practice_computerAVG>(), 501, true, "constpractice_computerAVG"},
+      {std::make_unique<practice_computerBEST>(), 501, true, "constpractice_computerBEST"},
+      {std::make_unique<CheckOut>(), 170, true, "constpractice_checkout"},
+  };
+  for (auto& c : cases) {
+    auto player = std::make_unique<Playerclass>();
+    c.game->AddPlayer(std::move(player));
+    c.game->InitGameType();
+    c.game->NewGame();
+    EXPECT_EQ(c.game->startscore, c.start) << c.key;
+    EXPECT_EQ(c.game->doubleout, c.doubleOut) << c.key;
+    EXPECT_FALSE(c.game->masterout) << c.key;
+    EXPECT_EQ(c.game->gametypesid, c.key);
+    EXPECT_EQ(c.game->CurrentTurns().score, c.start) << c.key;
+    EXPECT_TRUE(c.game->HasProposal());
+  }
+}
+
+}  // namespace
+}  // namespace korvanti
