@@ -10,6 +10,7 @@
 #include "engine/CheckoutTable.h"
 #include "engine/Elimination.h"
 #include "engine/FieldCode.h"
+#include "engine/ProgramFolderSetup.h"
 #include "engine/ThrowListClass.h"
 #include "platform/FileIo.h"
 #include "platform/IniDocument.h"
@@ -178,10 +179,15 @@ TEST(ShippedCheckoutTable, RoutesFollowTheConventions) {
   EXPECT_TRUE(BestCheckoutRoute(1, 3, true).empty());
 }
 
-TEST(ShippedCheckoutTable, IsInstalledIntoANewProgramFolder) {
+TEST(ShippedCheckoutTable, IsInstalledIntoANewProgramFolderOnly) {
   TempFolder folder;
-  InstallCheckoutTable(folder.Path());
-  EXPECT_EQ(ReadWholeFile(folder / "checkout.ini"), CheckoutTableText());
+  const auto before = std::filesystem::current_path();
+  SetUpProgramFolder(folder / "korvanti");
+  EXPECT_EQ(ReadWholeFile(folder / "korvanti/checkout.ini"), CheckoutTableText());
+  std::filesystem::remove(folder / "korvanti/checkout.ini");
+  SetUpProgramFolder(folder / "korvanti");  // deleted by the user: stays deleted
+  EXPECT_FALSE(std::filesystem::exists(folder / "korvanti/checkout.ini"));
+  std::filesystem::current_path(before);
 }
 
 }  // namespace
