@@ -157,7 +157,8 @@ class RouteFinder {
 }  // namespace
 
 std::vector<std::string> BestCheckoutRoute(int score, int darts, bool doubleOut) {
-  const auto route = RouteFinder(doubleOut).Best(score, darts);
+  const RouteFinder finder(doubleOut);
+  const auto route = finder.Best(score, darts);
   std::vector<std::string> codes;
   if (route) {
     for (const auto* dart : route->darts) {
