@@ -1,5 +1,7 @@
 #include "engine/HitMap.h"
 
+#include "platform/Notice.h"
+
 namespace korvanti {
 
 HitMap::HitMap() {
@@ -20,6 +22,19 @@ Rgb HitMap::Pixel(int x, int y) const {
 
 std::string HitMap::FieldAt(int x, int y) const {
   return Gametypclass::ColorToField(Pixel(x, y));
+}
+
+std::string HitMap::PositionToField(int x, int y) const {
+  if (x < 0 || x >= Width()) {
+    x = 0;
+  }
+  if (y < 0 || y >= Height()) {
+    y = 0;
+  }
+  if (x == 0 && y == 0) {
+    Notify("fehler calc hit");
+  }
+  return FieldAt(x, y);
 }
 
 }  // namespace korvanti

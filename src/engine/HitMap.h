@@ -24,6 +24,11 @@ class HitMap {
   // The field code of a position; outside the picture that is a miss "0".
   std::string FieldAt(int x, int y) const;
 
+  // The field code of a click or a computer dart: a coordinate outside the
+  // picture counts as 0; when both end up 0 that is reported as a notice
+  // ("fehler calc hit") and the corner pixel, a miss, is decoded.
+  std::string PositionToField(int x, int y) const;
+
  private:
   std::vector<Rgb> pixels_;
 };

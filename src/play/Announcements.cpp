@@ -1,0 +1,93 @@
+#include "play/Announcements.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace korvanti {
+namespace {
+
+// The series lists keep averages as the texts the user saw.
+double ReadNumber(const std::string& text, NumberSeparators separators) {
+  std::string plain;
+  for (char c : text) {
+    if (c != separators.thousands) {
+      plain += c == separators.decimal ? '.' : c;
+    }
+  }
+  double value = 0;
+  std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  return value;
+}
+
+std::string Joined(const std::vector<std::string>& parts, const std::string& separator) {
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    text += (i > 0 ? separator : "") + parts[i];
+  }
+  return text;
+}
+
+std::string AverageText(const Playerclass& player, NumberSeparators separators) {
+  const auto& averages = player.legaverages;
+  double sum = 0;
+  for (const auto& entry : averages) {
+    sum += ReadNumber(entry, separators);
+  }
+  const double mean = averages.empty() ? 0.0 : sum / static_cast<double>(averages.size());
+  return FormatSignificant(mean, 1, separators) + " (" + Joined(averages, " / ") + ")";
+}
+
+std::string DoubleText(const Playerclass& player, NumberSeparators separators) {
+  std::vector<std::string> games;
+  int totalThrows = 0;
+  int totalHits = 0;
+  double rateSum = 0;
+  int doubleGames = 0;
+  for (std::size_t i = 0; i < player.legdoublethrows.size(); ++i) {
+    const int throws = std::atoi(player.legdoublethrows[i].c_str());
+    const int hits =
+        i < player.legdoublehits.size() ? std::atoi(player.legdoublehits[i].c_str()) : 0;
+    double rate = 0;
+    if (throws >= 1) {
+      rate = static_cast<double>(hits) / throws * 100.0;
+      ++doubleGames;
+      rateSum += rate;
+      totalThrows += throws;
+      totalHits += hits;
+    }
+    games.push_back(FormatSignificant(rate, 0, separators) + "% " + std::to_string(throws) + "/" +
+                    std::to_string(hits));
+  }
+  if (doubleGames == 0) {
+    return "-";
+  }
+  return FormatSignificant(rateSum / doubleGames, 0, separators) + "% " +
+         std::to_string(totalThrows) + "/" + std::to_string(totalHits) + " (" +
+         Joined(games, ", ") + ")";
+}
+
+}  // namespace
+
+TurnAnnouncement AnnounceTurn(BaseGameClass& game, bool decidesTheGame) {
+  const auto& turns = game.CurrentTurns();
+  const int points = turns.current.TurnScore(false);
+  // Count-up games announce what is still missing to the target after the turn.
+  const int rest =
+      game.CountUpTarget() ? *game.CountUpTarget() - turns.score - points : turns.score - points;
+  return {decidesTheGame ? "Gewonnen.mp3" : std::to_string(points) + ".mp3",
+          std::to_string(points) + " Punkte, Rest: " + std::to_string(rest)};
+}
+
+Summary BuildSummary(const PlayerListClass& players, const std::string& gameOverText,
+                     NumberSeparators separators) {
+  Summary summary;
+  summary.gameOverText = gameOverText;
+  for (const auto& player : players) {
+    summary.caption = std::to_string(player->legaverages.size()) + " Spiele durchgeführt";
+    summary.rows.push_back({player->nickname + " (" + std::to_string(player->wins) + ")",
+                            AverageText(*player, separators), DoubleText(*player, separators)});
+  }
+  return summary;
+}
+
+}  // namespace korvanti

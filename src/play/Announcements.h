@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "engine/BaseGameClass.h"
+#include "platform/NumberFormat.h"
+#include "play/GameView.h"
+
+namespace korvanti {
+
+// What the count-down panel announces when a turn is checked in, decided
+// before the turn is booked.
+struct TurnAnnouncement {
+  std::string soundFile;   // "Gewonnen.mp3" for the deciding turn, else "<points>.mp3"
+  std::string bannerText;  // "<points> Punkte, Rest: <rest>"
+};
+TurnAnnouncement AnnounceTurn(BaseGameClass& game, bool decidesTheGame);
+
+// The summary of a series: per player the wins, the averages and the double
+// rates of every game so far.
+Summary BuildSummary(const PlayerListClass& players, const std::string& gameOverText,
+                     NumberSeparators separators = {});
+
+}  // namespace korvanti

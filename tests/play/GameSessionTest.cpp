@@ -1,0 +1,373 @@
+#include <gtest/gtest.h>
+
+#include "FakeArchive.h"
+#include "RecordingView.h"
+#include "TempFolder.h"
+#include "computer/ComputerPlayerClass.h"
+#include "engine/AimPoints.h"
+#include "engine/CheckoutRoutes.h"
+#include "engine/CountDownGame.h"
+#include "engine/Elimination.h"
+#include "platform/FileIo.h"
+#include "play/Announcements.h"
+
+namespace korvanti {
+namespace {
+
+const HitMap& SharedHitMap() {
+  static const HitMap hitMap;
+  return hitMap;
+}
+
+class Session : public ::testing::Test {
+ protected:
+  // A game of the given class with players Anna and Ben (or as named).
+  template <typename Game>
+  void Begin(SessionOptions options = {}, std::vector<std::string> nicknames = {"Anna", "Ben"}) {
+    game = std::make_unique<Game>();
+    for (const auto& nickname : nicknames) {
+      auto player = std::make_unique<Playerclass>();
+      player->nickname = nickname;
+      player->playerid = "{" + nickname + "}";
+      game->AddPlayer(std::move(player));
+    }
+    Prepare(options);
+  }
+
+  void Prepare(SessionOptions options) {
+    WriteFileDurably(folder / "checkout.ini", CheckoutTableText());
+    game->checkoutTable = CheckoutTable(folder / "checkout.ini");
+    game->SetArchive(&archive);
+    game->InitGameType();
+    game->NewGame();
+    session = std::make_unique<GameSession>(*game, panel, SharedHitMap(), view, options);
+    session->Start();
+  }
+
+  // A click inside the named field.
+  void Hit(const std::string& code) {
+    if (code == "0") {
+      session->Click(MouseButton::Left, 5, 600);
+      return;
+    }
+    const auto point = *AimPointFor(code);
+    session->Click(MouseButton::Left, point.x, point.y);
+  }
+  void Hits(std::initializer_list<const char*> codes) {
+    for (const char* code : codes)
+      Hit(code);
+  }
+  void Aim(const std::string& code) {
+    const auto point = *AimPointFor(code);
+    session->Click(MouseButton::Right, point.x, point.y);
+  }
+  Playerclass& Player(std::size_t i) { return game->players.Player(i); }
+  Throwclass& Current() { return game->CurrentTurns().current; }
+
+  TempFolder folder;
+  testing::FakeArchive archive;
+  testing::RecordingView view;
+  ModePanel panel = ModePanel::CountDown;
+  std::unique_ptr<BaseGameClass> game;
+  std::unique_ptr<GameSession> session;
+};
+
+TEST_F(Session, QuickCheckInBooksTheThirdDartAtOnce) {
+  Begin<FifeO1DOut>();
+  Hits({"T20", "T20"});
+  EXPECT_EQ(game->currentplayer, 0);
+  Hit("T20");
+  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_EQ(Player(0).turns.score, 321);
+  EXPECT_TRUE(view.Saw("banner 180 Punkte, Rest: 321 1000"));
+  EXPECT_FALSE(view.Saw("sound 180.mp3"));  // sounds are off
+  EXPECT_EQ(session->HitFields(), (std::array<std::string, 3>{"", "", ""}));
+}
+
+TEST_F(Session, BustDartBooksTheTurnAtOnce) {
+  SessionOptions options;
+  options.playSounds = true;
+  options.secondsForPoints = 3;
+  Begin<FifeO1DOut>(options);
+  Player(0).turns.score = 32;
+  Hit("T20");
+  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_EQ(Player(0).turns.score, 32);
+  EXPECT_TRUE(view.Saw("sound 0.mp3"));
+  EXPECT_TRUE(view.Saw("banner 0 Punkte, Rest: 32 3000"));
+}
+
+TEST_F(Session, FinishingDartEndsTheGameWithTheSummary) {
+  SessionOptions options;
+  options.playSounds = true;
+  Begin<FifeO1DOut>(options);
+  Player(0).turns.score = 40;
+  view.answers = {false};
+  Hit("D20");
+  EXPECT_TRUE(view.Saw("sound Gewonnen.mp3"));
+  EXPECT_TRUE(view.Saw("banner 40 Punkte, Rest: 0 1000"));
+  ASSERT_EQ(view.summaries.size(), 1u);
+  EXPECT_EQ(view.summaries[0].caption, "1 Spiele durchgeführt");
+  EXPECT_EQ(view.summaries[0].gameOverText, "Game over. The Winner is: Anna after 1 rounds");
+  EXPECT_EQ(view.summaries[0].rows[0].player, "Anna (1)");
+  EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
+  ASSERT_EQ(archive.games.size(), 1u);
+  EXPECT_EQ(Player(0).legaverages, std::vector<std::string>{"40,0"});
+}
+
+TEST_F(Session, WithoutSummaryTheEndIsAPlainQuestion) {
+  SessionOptions options;
+  options.showSummary = false;
+  Begin<FifeO1DOut>(options, {"Anna"});
+  Player(0).turns.score = 40;
+  Hit("D20");
+  EXPECT_TRUE(view.Saw("question Game over after 1 rounds\n\rSpiel fortsetzten?"));
+}
+
+TEST_F(Session, CompleteTurnWaitsForItsAims) {
+  SessionOptions options;
+  options.aimInput = true;
+  Begin<FifeO1DOut>(options);
+  Aim("T20");
+  Aim("T20");
+  Hits({"T20", "T19", "LS20"});
+  EXPECT_EQ(game->currentplayer, 0);  // dart 3 has no aim yet
+  Aim("T19");
+  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_EQ(Player(0).turns.Last().Hit(3).aim, "T19");
+}
+
+TEST_F(Session, CheckInButtonWithoutQuickCheckIn) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  Begin<FifeO1DOut>(options);
+  EXPECT_TRUE(session->CheckInButtonVisible());
+  Hits({"T20", "T20"});
+  EXPECT_FALSE(session->CheckInButtonEnabled());
+  session->PressCheckIn();
+  EXPECT_EQ(game->currentplayer, 0);
+  Hit("T20");
+  EXPECT_TRUE(session->CheckInButtonEnabled());
+  EXPECT_EQ(game->currentplayer, 0);
+  session->PressCheckIn();
+  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_FALSE(session->CheckInButtonEnabled());
+}
+
+TEST_F(Session, RemovingTheLastHitAndAimsFillingTheFirstEmptySlot) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  options.aimInput = true;
+  Begin<FifeO1DOut>(options);
+  Hits({"T20", "T19", "LS5"});
+  session->ClearLastHit();
+  EXPECT_EQ(Current().Hit(3).hit, "");
+  EXPECT_EQ(Current().Hit(2).hit, "T19");
+
+  Aim("T20");
+  Aim("T19");
+  session->ClearAim(1);
+  EXPECT_EQ(Current().Hit(1).aim, "");
+  EXPECT_EQ(Current().Hit(1).aimx, AimPointFor("T20")->x);  // the position stays
+  Aim("D20");
+  EXPECT_EQ(Current().Hit(1).aim, "D20");
+  Aim("D16");  // dart 3 is not thrown yet
+  EXPECT_EQ(Current().Hit(3).aim, "D16");
+}
+
+TEST_F(Session, RightClickMarksTheDoubleForTheNextDart) {
+  Begin<ThreeO1SOut>();
+  Aim("D16");
+  EXPECT_EQ(session->DoubleTarget(), "D16");
+  EXPECT_EQ(session->DoubleThrowText(), "Doppelwurf auf: D16");
+  Aim("T20");
+  EXPECT_EQ(session->DoubleTarget(), "");
+  Aim("D16");
+  Hit("D16");
+  EXPECT_EQ(Player(0).throwsatdouble, 1);
+  EXPECT_EQ(Player(0).hitsatdouble, 1);
+  session->RegisterHit("0", 5, 5);
+  Aim("D8");
+  session->RegisterHit("d8", 0, 0);  // upper-cased comparison
+  EXPECT_EQ(Player(0).throwsatdouble, 2);
+  EXPECT_EQ(Player(0).hitsatdouble, 2);
+}
+
+TEST_F(Session, RefusedClickStillCountsAtTheDouble) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  Begin<ThreeO1SOut>(options);
+  Hits({"T20", "T20", "T20"});
+  Aim("D16");
+  Hit("D16");  // the turn is full: nothing recorded, but the double statistics move
+  EXPECT_EQ(Current().Hit(3).hit, "T20");
+  EXPECT_EQ(Player(0).throwsatdouble, 1);
+  EXPECT_EQ(Player(0).hitsatdouble, 1);
+}
+
+TEST_F(Session, ProposalMarksItsFirstDoubleStillToThrow) {
+  Begin<FifeO1DOut>({}, {"Anna"});
+  Player(0).turns.score = 160;
+  session->ClearLastHit();  // refresh with the new score
+  EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"T20", "T20", "D20"}));
+  EXPECT_EQ(session->DoubleTarget(), "");
+  Hits({"T20", "T20"});
+  EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"", "", "D20"}));
+  EXPECT_EQ(session->DoubleTarget(), "D20");
+  Hit("D20");
+  EXPECT_EQ(Player(0).legdoublethrows, std::vector<std::string>{"1"});
+  EXPECT_EQ(Player(0).legdoublehits, std::vector<std::string>{"1"});
+}
+
+TEST_F(Session, ProposalShowsLargeSinglesWithoutTheL) {
+  Begin<FifeO1DOut>({}, {"Anna"});
+  Player(0).turns.score = 120;
+  session->ClearLastHit();
+  EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"T20", "S20", "D20"}));
+}
+
+TEST_F(Session, DoubleInRecordsMissesUntilTheFirstDouble) {
+  game = std::make_unique<Elimination>();
+  game->doublein = true;
+  for (const char* nickname : {"Anna", "Ben"}) {
+    auto player = std::make_unique<Playerclass>();
+    player->nickname = nickname;
+    game->AddPlayer(std::move(player));
+  }
+  Prepare({});
+  EXPECT_FALSE(session->UndoButtonVisible());
+  Hit("T20");
+  EXPECT_EQ(Current().Hit(1).hit, "0");
+  EXPECT_EQ(Current().Hit(1).hitx, AimPointFor("T20")->x);
+  Hit("D10");
+  EXPECT_TRUE(game->CurrentTurns().checkedin);
+  Hit("LS5");
+  EXPECT_EQ(Player(0).turns.score, 25);
+}
+
+TEST_F(Session, AbortAnswers) {
+  Begin<FifeO1DOut>();
+  Hits({"T20", "T20", "T20"});
+  view.abortAnswer = AbortAnswer::Cancel;
+  EXPECT_FALSE(session->ConfirmAbort());
+  EXPECT_TRUE(view.closed.empty());
+  EXPECT_EQ(view.lastAbortQuestion,
+            "Spiel Abbrechen. Bei Ja wird das Spiel für die Statistik gespeichert.\n\r"
+            "Nein für Abruch ohne Speichern, Abbrechen setzt das Spiel fort.");
+
+  view.abortAnswer = AbortAnswer::No;
+  EXPECT_TRUE(session->ConfirmAbort());
+  EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::No});
+  EXPECT_TRUE(archive.games.empty());
+  EXPECT_TRUE(session->ConfirmAbort());  // decided: no second question
+  EXPECT_EQ(view.closed.size(), 1u);
+}
+
+TEST_F(Session, AbortWithYesKeepsTheUnfinishedGame) {
+  Begin<FifeO1DOut>();
+  Hits({"T20", "T20", "T20"});
+  view.abortAnswer = AbortAnswer::Yes;
+  EXPECT_TRUE(session->ConfirmAbort());
+  EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
+  ASSERT_EQ(archive.games.size(), 1u);
+  EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
+}
+
+TEST_F(Session, ContinuingRotatesThePlayersAndResetsTheDoubleCounters) {
+  Begin<FifeO1DOut>();
+  Player(0).turns.score = 40;
+  view.answers = {true};
+  Aim("D20");
+  Hit("D20");
+  EXPECT_TRUE(view.Saw("newgame"));
+  EXPECT_EQ(archive.games.size(), 1u);
+  EXPECT_EQ(Player(0).nickname, "Ben");
+  EXPECT_EQ(Player(1).nickname, "Anna");
+  EXPECT_EQ(Player(1).wins, 1);
+  EXPECT_EQ(Player(1).legdoublehits, std::vector<std::string>{"1"});
+  EXPECT_EQ(Player(1).throwsatdouble, 0);
+  EXPECT_EQ(Player(1).hitsatdouble, 0);
+  EXPECT_EQ(Player(0).turns.score, 501);
+  EXPECT_FALSE(session->GameDecided());
+}
+
+TEST_F(Session, UndoTakesBackATurnAndResetsTheDoubleCounters) {
+  Begin<FifeO1DOut>();
+  Aim("D20");
+  Hits({"T20", "T20", "T20"});
+  EXPECT_EQ(Player(0).throwsatdouble, 1);
+  session->UndoLastCheckIn();
+  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(Player(0).turns.score, 501);
+  EXPECT_EQ(Player(0).throwsatdouble, 0);
+}
+
+TEST_F(Session, TheComputerThrowsItsPreparedDartsRightAfterTheHuman) {
+  game = std::make_unique<practice_501vsComputer>();
+  auto anna = std::make_unique<Playerclass>();
+  anna->nickname = "Anna";
+  game->AddPlayer(std::move(anna));
+  auto machine = std::make_unique<ComputerPlayerClass>();
+  machine->secondsPerDart = 2;
+  machine->LoadPositionList("332=172,332=172,331=86,0=0,0=0,0=0");
+  game->AddPlayer(std::move(machine));
+  Prepare({});
+  Hits({"LS1", "LS1", "LS1"});
+  const auto& computer = Player(1).turns;
+  ASSERT_EQ(computer.Count(), 1u);
+  EXPECT_EQ(computer.Last().Hit(1).hit, "T20");
+  EXPECT_EQ(computer.Last().Hit(3).hit, "D20");
+  EXPECT_EQ(computer.Last().Hit(3).hitx, 331);
+  EXPECT_EQ(computer.score, 501 - 160);
+  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_FALSE(session->ComputerBusy());
+  // Three dart pauses and one before the check-in.
+  EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "pause 2000"), 4);
+  EXPECT_TRUE(view.Saw("mark 331,86"));
+}
+
+TEST_F(Session, AfterAFollowUpTheComputerOpensAndThrowsAtOnce) {
+  game = std::make_unique<practice_501vsComputer>();
+  auto anna = std::make_unique<Playerclass>();
+  anna->nickname = "Anna";
+  game->AddPlayer(std::move(anna));
+  auto machine = std::make_unique<ComputerPlayerClass>();
+  machine->LoadPositionList("332=172,332=172,332=172");
+  game->AddPlayer(std::move(machine));
+  Prepare({});
+  Player(0).turns.score = 40;
+  view.answers = {true};
+  Hit("D20");
+  EXPECT_EQ(Player(0).nickname, "The Machine");
+  EXPECT_EQ(Player(0).turns.Count(), 1u);
+  EXPECT_EQ(Player(0).turns.score, 501 - 180);
+  EXPECT_EQ(game->currentplayer, 1);
+}
+
+TEST(Summary, AveragesAndDoubleRatesOfTheSeries) {
+  PlayerListClass players;
+  auto anna = std::make_unique<Playerclass>();
+  anna->nickname = "Anna";
+  anna->wins = 1;
+  anna->legaverages = {"45,2", "51,0"};
+  anna->legdoublethrows = {"3", "0"};
+  anna->legdoublehits = {"1", "0"};
+  players.Add(std::move(anna));
+  auto ben = std::make_unique<Playerclass>();
+  ben->nickname = "Ben";
+  ben->legaverages = {"30,0", "20,0"};
+  ben->legdoublethrows = {"0", "0"};
+  ben->legdoublehits = {"0", "0"};
+  players.Add(std::move(ben));
+
+  const auto summary = BuildSummary(players, "Game over");
+  EXPECT_EQ(summary.caption, "2 Spiele durchgeführt");
+  EXPECT_EQ(summary.rows[0].player, "Anna (1)");
+  EXPECT_EQ(summary.rows[0].average, "48,1 (45,2 / 51,0)");
+  EXPECT_EQ(summary.rows[0].doubles, "33% 3/1 (33% 3/1, 0% 0/0)");
+  EXPECT_EQ(summary.rows[1].player, "Ben (0)");
+  EXPECT_EQ(summary.rows[1].doubles, "-");
+}
+
+}  // namespace
+}  // namespace korvanti
