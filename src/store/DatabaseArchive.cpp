@@ -17,6 +17,15 @@ std::optional<PlayerNames> DatabaseArchive::FindPlayerNames(std::string_view pla
   return PlayerNames{query.Text(0), query.Text(1), query.Text(2)};
 }
 
+std::optional<std::string> DatabaseArchive::FindPlayerIdByNickname(std::string_view nickname) {
+  SqlStatement query(database_, "SELECT playerid FROM player WHERE nickname = ? ORDER BY playerid");
+  query.Bind(nickname).Execute();
+  if (!query.Next()) {
+    return std::nullopt;
+  }
+  return query.Text(0);
+}
+
 void DatabaseArchive::StoreGame(const GameRecord& game) {
   Einfuegen recorder(database_);
   ScopedTransaction save(database_);

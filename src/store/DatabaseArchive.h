@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "engine/GameArchive.h"
 
 namespace korvanti {
@@ -13,6 +16,8 @@ class DatabaseArchive : public GameArchive {
   explicit DatabaseArchive(Database& database) : database_(database) {}
 
   std::optional<PlayerNames> FindPlayerNames(std::string_view playerid) override;
+  // The id of the first player with this nickname.
+  std::optional<std::string> FindPlayerIdByNickname(std::string_view nickname);
   // The game row, every turn of every player, then each player's double
   // statistics: all of them or, on a failure, none.
   void StoreGame(const GameRecord& game) override;

@@ -1,9 +1,12 @@
 // korvanti-tool: the command-line companion of the program.
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "PlayCommand.h"
+#include "UsageError.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/HitMap.h"
 #include "platform/Error.h"
@@ -18,7 +21,8 @@ constexpr std::string_view kUsage =
     "  checkout-table   schreibt die Checkout-Tabelle (checkout.ini) auf die Standardausgabe\n"
     "  field X Y        gibt den Feldcode der Brettposition (X, Y) aus\n"
     "                   (Pixel des 659 x 650 großen Dartbretts, Mitte bei 332, 318)\n"
-    "  --help           zeigt diese Hilfe\n";
+    "  play ...         spielt ein Spiel nach einem Skript (siehe unten)\n"
+    "  --help           zeigt diese Hilfe\n\n";
 
 int FieldCommand(const std::vector<std::string_view>& arguments) {
   if (arguments.size() != 2) {
@@ -39,9 +43,11 @@ int FieldCommand(const std::vector<std::string_view>& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Qt's SQL drivers are plugins, which need an application object.
+  QCoreApplication application(argc, argv);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
-    std::cout << kUsage;
+    std::cout << kUsage << korvanti::kPlayUsage;
     return arguments.empty() ? 2 : 0;
   }
   try {
@@ -53,7 +59,13 @@ int main(int argc, char** argv) {
     if (arguments[0] == "field") {
       return FieldCommand(rest);
     }
+    if (arguments[0] == "play") {
+      return korvanti::RunPlayCommand(rest);
+    }
     std::cerr << "Unbekannter Befehl \"" << arguments[0] << "\"\n\n" << kUsage;
+    return 2;
+  } catch (const korvanti::UsageError& error) {
+    std::cerr << error.what() << '\n';
     return 2;
   } catch (const korvanti::Error& error) {
     std::cerr << error.what() << '\n';

@@ -1,0 +1,419 @@
+#include "PlayCommand.h"
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <optional>
+
+#include "Json.h"
+#include "ScriptedView.h"
+#include "UsageError.h"
+#include "engine/AimPoints.h"
+#include "engine/GameCatalog.h"
+#include "engine/HitMap.h"
+#include "engine/ProgramFolderSetup.h"
+#include "platform/IniDocument.h"
+#include "platform/Notice.h"
+#include "platform/Random.h"
+#include "play/GameSession.h"
+#include "play/StartOptions.h"
+#include "store/Database.h"
+#include "store/DatabaseArchive.h"
+#include "store/Einfuegen.h"
+
+namespace korvanti {
+
+const char* const kPlayUsage =
+    "korvanti-tool play --game N [--players \"Anna,Ben\"] [--set key=value]... [--db FILE]\n"
+    "                   [--home DIR] [--seed N]\n"
+    "  Spielt ein Spiel nach einem Skript von der Standardeingabe. N ist der Spielindex 1-30.\n"
+    "  --players   Spitznamen in Wurfreihenfolge (Vorgabe: \"Spieler 1\")\n"
+    "  --db FILE   Spieler dort suchen oder anlegen, beendete Spiele dort speichern\n"
+    "  --home DIR  Programmordner (checkout.ini, SETTINGS.ini, ...)\n"
+    "  --seed N    startet den Zufallsgenerator mit N\n"
+    "  --set       masterout, doubleout, doublein, rounds, double (z. B. D5), start, stepup,\n"
+    "              stepdown, always0, startlevel, maxlevel, training (Abschnitt der\n"
+    "              SETTINGS.ini), quick (Vorgabe 1), aim (Vorgabe: aus fuer 1-9 und 30),\n"
+    "              summary, points, sounds\n"
+    "  Befehle (durch Leerraum getrennt):\n"
+    "    T20, SS25, 0, 00    Linksklick in das Feld; T20@331,175 mit Position\n"
+    "    aim:T20, mark:D16   Rechtsklick (Ziel mit Zieleingabe, sonst Doppelwurf-Markierung)\n"
+    "    back                letzten Treffer entfernen\n"
+    "    noaim:2             Ziel des 2. Darts entfernen\n"
+    "    checkin             \"Wurf einchecken\"\n"
+    "    undo                \"Letzten Wurf zuruecknehmen\"\n"
+    "    abort:yes|no|cancel Spiel abbrechen mit dieser Antwort\n"
+    "    state               Zustand ausgeben\n"
+    "  Fragen (Spiel fortsetzen?) beantwortet das naechste Wort: yes oder no; jedes andere\n"
+    "  Wort (oder das Ende der Eingabe) gilt als no und wird dann als Befehl ausgefuehrt.\n"
+    "  Nach jedem Befehl steht eine Zeile JSON mit dem Zustand auf der Standardausgabe.\n";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct PlayArguments {
+  int gameIndex = 0;
+  std::vector<std::string> players{"Spieler 1"};
+  std::vector<std::pair<std::string, std::string>> settings;
+  std::optional<fs::path> database;
+  std::optional<fs::path> home;
+  std::optional<std::uint64_t> seed;
+};
+
+int IntegerArgument(std::string_view name, std::string_view text) {
+  const auto value = ParseDecimalInteger(text);
+  if (!value) {
+    throw UsageError(std::string(name) + " erwartet eine ganze Zahl, nicht \"" + std::string(text) +
+                     "\".");
+  }
+  return *value;
+}
+
+std::vector<std::string> SplitNames(std::string_view text) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    auto end = text.find(',', start);
+    if (end == std::string_view::npos)
+      end = text.size();
+    auto name = std::string(text.substr(start, end - start));
+    name.erase(0, name.find_first_not_of(' '));
+    name.erase(name.find_last_not_of(' ') + 1);
+    if (!name.empty())
+      names.push_back(name);
+    start = end + 1;
+  }
+  return names;
+}
+
+PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
+  PlayArguments parsed;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const auto option = arguments[i];
+    if (i + 1 >= arguments.size()) {
+      throw UsageError("Der Option " + std::string(option) + " fehlt ihr Wert.");
+    }
+    const auto value = arguments[++i];
+    if (option == "--game") {
+      parsed.gameIndex = IntegerArgument(option, value);
+    } else if (option == "--players") {
+      parsed.players = SplitNames(value);
+    } else if (option == "--set") {
+      const auto equals = value.find('=');
+      if (equals == std::string_view::npos) {
+        throw UsageError("--set erwartet key=value, nicht \"" + std::string(value) + "\".");
+      }
+      parsed.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+    } else if (option == "--db") {
+      parsed.database = fs::absolute(fs::path(value));
+    } else if (option == "--home") {
+      parsed.home = fs::absolute(fs::path(value));
+    } else if (option == "--seed") {
+      parsed.seed = static_cast<std::uint64_t>(IntegerArgument(option, value));
+    } else {
+      throw UsageError("Unbekannte Option \"" + std::string(option) + "\".");
+    }
+  }
+  if (!FindCatalogEntry(parsed.gameIndex)) {
+    throw UsageError("--game erwartet einen Spielindex von 1 bis 30.");
+  }
+  if (parsed.players.empty()) {
+    throw UsageError("Bitte zuerst einen Spieler auswählen.");
+  }
+  return parsed;
+}
+
+struct Setup {
+  StartOptions start;
+  SessionOptions session;
+};
+
+Setup ApplySettings(const PlayArguments& arguments) {
+  Setup setup;
+  setup.session.aimInput = DefaultAimInput(arguments.gameIndex);
+  auto& start = setup.start;
+  auto& session = setup.session;
+  const std::map<std::string, bool*, std::less<>> switches{
+      {"masterout", &start.masterOut},   {"doubleout", &start.doubleOut},
+      {"doublein", &start.doubleIn},     {"always0", &start.alwaysZero},
+      {"quick", &session.quickCheckIn},  {"aim", &session.aimInput},
+      {"summary", &session.showSummary}, {"points", &session.showPoints},
+      {"sounds", &session.playSounds}};
+  const std::map<std::string, int*, std::less<>> numbers{
+      {"rounds", &start.trainingRounds}, {"start", &start.checkoutStart},
+      {"stepup", &start.stepUp},         {"stepdown", &start.stepDown},
+      {"startlevel", &start.startLevel}, {"maxlevel", &start.maxLevel}};
+  for (const auto& [key, value] : arguments.settings) {
+    if (const auto found = switches.find(key); found != switches.end()) {
+      *found->second = IntegerArgument(key, value) != 0;
+    } else if (const auto number = numbers.find(key); number != numbers.end()) {
+      *number->second = IntegerArgument(key, value);
+    } else if (key == "double") {
+      if (!AimPointFor(value) || value.front() != 'D' || value == "D25") {
+        throw UsageError("double erwartet ein Doppel von D1 bis D20, nicht \"" + value + "\".");
+      }
+      start.chosenDouble = value;
+    } else if (key == "training") {
+      start.training = value;
+    } else {
+      throw UsageError("Unbekannte Einstellung \"" + key + "\".");
+    }
+  }
+  return setup;
+}
+
+// One command of the script.
+struct Command {
+  enum Kind { Click, RightClick, Back, NoAim, CheckIn, Undo, Abort, State, Answer } kind;
+  int x = 0;
+  int y = 0;
+  int dart = 0;
+  AbortAnswer abort = AbortAnswer::Cancel;
+};
+
+// A position inside the field, for clicks that name only the field.
+std::optional<BoardPoint> PositionOf(std::string_view code) {
+  if (code == "0")
+    return BoardPoint{5, 5};
+  if (code == "00")
+    return BoardPoint{332, 307};
+  return AimPointFor(code);
+}
+
+std::optional<Command> ParseCommand(const std::string& token, const HitMap& hitMap) {
+  const auto colon = token.find(':');
+  const auto head = token.substr(0, colon);
+  const auto tail = colon == std::string::npos ? std::string() : token.substr(colon + 1);
+  if (colon == std::string::npos) {
+    if (token == "back")
+      return Command{Command::Back};
+    if (token == "checkin")
+      return Command{Command::CheckIn};
+    if (token == "undo")
+      return Command{Command::Undo};
+    if (token == "state")
+      return Command{Command::State};
+    if (token == "yes" || token == "no")
+      return Command{Command::Answer};
+    const auto at = token.find('@');
+    const auto code = token.substr(0, at);
+    auto position = PositionOf(code);
+    if (!position)
+      return std::nullopt;
+    if (at != std::string::npos) {
+      const auto comma = token.find(',', at);
+      const auto x = ParseDecimalInteger(token.substr(at + 1, comma - at - 1));
+      const auto y =
+          comma == std::string::npos ? std::nullopt : ParseDecimalInteger(token.substr(comma + 1));
+      if (!x || !y)
+        return std::nullopt;
+      const auto field = hitMap.FieldAt(*x, *y);
+      if (field != code) {
+        throw UsageError("Die Position " + std::to_string(*x) + "," + std::to_string(*y) +
+                         " liegt nicht im Feld " + code + ", sondern in " + field + ".");
+      }
+      position = BoardPoint{*x, *y};
+    }
+    return Command{Command::Click, position->x, position->y};
+  }
+  if (head == "aim" || head == "mark") {
+    const auto position = PositionOf(tail);
+    if (!position)
+      return std::nullopt;
+    return Command{Command::RightClick, position->x, position->y};
+  }
+  if (head == "noaim") {
+    const auto dart = ParseDecimalInteger(tail);
+    if (!dart || *dart < 1 || *dart > 3)
+      return std::nullopt;
+    return Command{Command::NoAim, 0, 0, *dart};
+  }
+  if (head == "abort") {
+    static const std::map<std::string, AbortAnswer> kAnswers{
+        {"yes", AbortAnswer::Yes}, {"no", AbortAnswer::No}, {"cancel", AbortAnswer::Cancel}};
+    const auto answer = kAnswers.find(tail);
+    if (answer == kAnswers.end())
+      return std::nullopt;
+    return Command{Command::Abort, 0, 0, 0, answer->second};
+  }
+  return std::nullopt;
+}
+
+void Run(const Command& command, GameSession& session, ScriptedView& view) {
+  switch (command.kind) {
+    case Command::Click:
+      session.Click(MouseButton::Left, command.x, command.y);
+      break;
+    case Command::RightClick:
+      session.Click(MouseButton::Right, command.x, command.y);
+      break;
+    case Command::Back:
+      session.ClearLastHit();
+      break;
+    case Command::NoAim:
+      session.ClearAim(command.dart);
+      break;
+    case Command::CheckIn:
+      session.PressCheckIn();
+      break;
+    case Command::Undo:
+      session.UndoLastCheckIn();
+      break;
+    case Command::Abort:
+      view.SetAbortAnswer(command.abort);
+      session.ConfirmAbort();
+      break;
+    case Command::State:
+    case Command::Answer:
+      break;
+  }
+}
+
+std::string StateLine(const std::string& token, const GameSession& session,
+                      std::vector<std::string> events) {
+  auto& game = session.Game();
+  const auto& current = game.CurrentTurns().current;
+  std::vector<std::string> hits;
+  std::vector<std::string> aims;
+  for (const auto& dart : current.hits) {
+    hits.push_back(dart.hit);
+    aims.push_back(dart.aim);
+  }
+  std::string players = "[";
+  for (const auto& player : game.players) {
+    const auto& turns = player->turns;
+    players += (players.size() > 1 ? "," : "") +
+               json::Object()
+                   .Add("nickname", json::Quote(player->nickname))
+                   .Add("score", std::to_string(turns.score))
+                   .Add("bookedscore", std::to_string(turns.bookedscore))
+                   .Add("progress", std::to_string(turns.progress))
+                   .Add("turns", std::to_string(turns.Count()))
+                   .Add("average", json::Number(turns.Average()))
+                   .Add("wins", std::to_string(player->wins))
+                   .Add("throwsatdouble", std::to_string(player->throwsatdouble))
+                   .Add("hitsatdouble", std::to_string(player->hitsatdouble))
+                   .Add("checkedin", json::Bool(turns.checkedin))
+                   .Text();
+  }
+  players += "]";
+  return json::Object()
+      .Add("cmd", json::Quote(token))
+      .Add("round", std::to_string(game.round))
+      .Add("player", std::to_string(game.CurrentPlayerIndex()))
+      .Add("leader", std::to_string(game.LeaderIndex()))
+      .Add("finished", json::Bool(game.IsFinished()))
+      .Add("decided", json::Bool(session.GameDecided()))
+      .Add("turn", json::Object()
+                       .Add("hits", json::StringArray(hits))
+                       .Add("aims", json::StringArray(aims))
+                       .Add("tocount", json::Bool(current.tocount))
+                       .Text())
+      .Add("proposal", json::StringArray(session.ProposalFields()))
+      .Add("doubleTarget", json::Quote(session.DoubleTarget()))
+      .Add("checkinEnabled", json::Bool(session.CheckInButtonEnabled()))
+      .Add("players", players)
+      .Add("events", json::StringArray(events))
+      .Text();
+}
+
+// Stores games in the database and tells the script's reader.
+class ReportingArchive : public GameArchive {
+ public:
+  ReportingArchive(DatabaseArchive& archive, ScriptedView& view) : archive_(archive), view_(view) {}
+  std::optional<PlayerNames> FindPlayerNames(std::string_view id) override {
+    return archive_.FindPlayerNames(id);
+  }
+  void StoreGame(const GameRecord& game) override {
+    archive_.StoreGame(game);
+    view_.AddEvent("saved: " + game.gameid);
+  }
+
+ private:
+  DatabaseArchive& archive_;
+  ScriptedView& view_;
+};
+
+std::vector<std::string> ReadScript() {
+  std::vector<std::string> tokens{std::istream_iterator<std::string>(std::cin),
+                                  std::istream_iterator<std::string>()};
+  return tokens;
+}
+
+}  // namespace
+
+int RunPlayCommand(std::span<const std::string_view> arguments) {
+  const auto parsed = ParseArguments(arguments);
+  const auto setup = ApplySettings(parsed);
+  const auto& entry = *FindCatalogEntry(parsed.gameIndex);
+  if (entry.onePlayerOnly && parsed.players.size() > 1) {
+    throw UsageError("Nur ein Spieler erlaubt.");
+  }
+  if (entry.computerGame) {
+    throw UsageError("Die Spiele gegen den Computer spielt korvanti-tool noch nicht.");
+  }
+
+  const HitMap hitMap;
+  CommandQueue commands(ReadScript());
+  {
+    CommandQueue check = commands;
+    while (!check.Empty()) {
+      const auto token = check.Take();
+      if (!ParseCommand(token, hitMap)) {
+        throw UsageError("Unbekannter Befehl \"" + token + "\".");
+      }
+    }
+  }
+
+  SetUpProgramFolder(parsed.home ? *parsed.home
+                                 : ResolveProgramFolder(CurrentProgramFolderSources({})));
+  if (parsed.seed) {
+    ProgramRandom().Seed(*parsed.seed);
+  }
+  ScriptedView view(commands);
+  ScopedNoticeReceiver notices(
+      [&](std::string_view text) { view.AddEvent("notice: " + std::string(text)); });
+
+  std::unique_ptr<Database> database;
+  std::unique_ptr<DatabaseArchive> databaseArchive;
+  std::unique_ptr<ReportingArchive> archive;
+  if (parsed.database) {
+    database = Database::OpenFile(*parsed.database);
+    databaseArchive = std::make_unique<DatabaseArchive>(*database);
+    archive = std::make_unique<ReportingArchive>(*databaseArchive, view);
+  }
+
+  auto game = CreateGame(entry);
+  ApplyStartOptions(entry, *game, setup.start);
+  for (const auto& nickname : parsed.players) {
+    if (databaseArchive) {
+      auto id = databaseArchive->FindPlayerIdByNickname(nickname);
+      if (!id) {
+        id = Einfuegen(*database).AppendPlayer(nickname, "", nickname);
+      }
+      game->AddPlayer(std::make_unique<Playerclass>(*id, archive.get()));
+    } else {
+      auto player = std::make_unique<Playerclass>();
+      player->nickname = nickname;
+      game->AddPlayer(std::move(player));
+    }
+  }
+  game->SetArchive(archive.get());
+  game->InitGameType();
+  game->NewGame();
+
+  GameSession session(*game, entry.panel, hitMap, view, setup.session);
+  session.Start();
+  std::cout << StateLine("start", session, view.TakeEvents()) << '\n';
+  while (!commands.Empty() && !session.Result()) {
+    const auto token = commands.Take();
+    Run(*ParseCommand(token, hitMap), session, view);
+    std::cout << StateLine(token, session, view.TakeEvents()) << '\n';
+  }
+  return 0;
+}
+
+}  // namespace korvanti

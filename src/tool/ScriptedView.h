@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "play/GameView.h"
+
+namespace korvanti {
+
+// The script's commands, read ahead so that a question can take its answer
+// from the next one.
+class CommandQueue {
+ public:
+  explicit CommandQueue(std::vector<std::string> tokens) : tokens_(std::move(tokens)) {}
+  bool Empty() const { return next_ >= tokens_.size(); }
+  const std::string& Peek() const { return tokens_[next_]; }
+  std::string Take() { return tokens_[next_++]; }
+
+ private:
+  std::vector<std::string> tokens_;
+  std::size_t next_ = 0;
+};
+
+// The game screen of the tool: nothing is drawn or waited for; what the
+// session announces and asks is written down as events, and questions are
+// answered from the script.
+class ScriptedView : public GameView {
+ public:
+  explicit ScriptedView(CommandQueue& commands) : commands_(commands) {}
+
+  void Refresh(const GameSession&) override {}
+  void Pause(int) override {}
+  void PlaySound(const std::string& file) override;
+  void ShowBanner(const std::string& text, int milliseconds) override;
+  bool AskContinue(const std::string& question) override;
+  bool ShowSummary(const Summary& summary) override;
+  AbortAnswer AskAbort(const std::string& question) override;
+  void NewGameStarted() override;
+  void Close(SessionResult result) override;
+
+  void SetAbortAnswer(AbortAnswer answer) { abortAnswer_ = answer; }
+  void AddEvent(std::string event) { events_.push_back(std::move(event)); }
+  std::vector<std::string> TakeEvents() { return std::exchange(events_, {}); }
+
+ private:
+  bool AnswerFromScript();
+
+  CommandQueue& commands_;
+  AbortAnswer abortAnswer_ = AbortAnswer::Cancel;
+  std::vector<std::string> events_;
+};
+
+}  // namespace korvanti
