@@ -44,6 +44,19 @@ class Session : public ::testing::Test {
     session->Start();
   }
 
+  // Anna against the computer with its darts prepared at these positions.
+  void BeginAgainstTheMachine(const std::string& positions, int secondsPerDart) {
+    game = std::make_unique<practice_501vsComputer>();
+    auto anna = std::make_unique<Playerclass>();
+    anna->nickname = "Anna";
+    game->AddPlayer(std::move(anna));
+    auto machine = std::make_unique<ComputerPlayerClass>();
+    machine->secondsPerDart = secondsPerDart;
+    machine->LoadPositionList(positions);
+    game->AddPlayer(std::move(machine));
+    Prepare({});
+  }
+
   // A click inside the named field.
   void Hit(const std::string& code) {
     if (code == "0") {
@@ -303,15 +316,7 @@ TEST_F(Session, UndoTakesBackATurnAndResetsTheDoubleCounters) {
 }
 
 TEST_F(Session, TheComputerThrowsItsPreparedDartsRightAfterTheHuman) {
-  game = std::make_unique<practice_501vsComputer>();
-  auto anna = std::make_unique<Playerclass>();
-  anna->nickname = "Anna";
-  game->AddPlayer(std::move(anna));
-  auto machine = std::make_unique<ComputerPlayerClass>();
-  machine->secondsPerDart = 2;
-  machine->LoadPositionList("332=172,332=172,331=86,0=0,0=0,0=0");
-  game->AddPlayer(std::move(machine));
-  Prepare({});
+  BeginAgainstTheMachine("332=172,332=172,331=86,0=0,0=0,0=0", 2);
   Hits({"LS1", "LS1", "LS1"});
   const auto& computer = Player(1).turns;
   ASSERT_EQ(computer.Count(), 1u);
@@ -327,14 +332,7 @@ TEST_F(Session, TheComputerThrowsItsPreparedDartsRightAfterTheHuman) {
 }
 
 TEST_F(Session, AfterAFollowUpTheComputerOpensAndThrowsAtOnce) {
-  game = std::make_unique<practice_501vsComputer>();
-  auto anna = std::make_unique<Playerclass>();
-  anna->nickname = "Anna";
-  game->AddPlayer(std::move(anna));
-  auto machine = std::make_unique<ComputerPlayerClass>();
-  machine->LoadPositionList("332=172,332=172,332=172");
-  game->AddPlayer(std::move(machine));
-  Prepare({});
+  BeginAgainstTheMachine("332=172,332=172,332=172", 0);
   Player(0).turns.score = 40;
   view.answers = {true};
   Hit("D20");
