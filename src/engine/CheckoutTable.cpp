@@ -65,4 +65,18 @@ std::optional<std::string> CheckoutTable::Lookup(bool doubleOut, int dartsLeft, 
   return std::nullopt;
 }
 
+bool CheckoutTable::Exists() { return Refresh(); }
+
+bool CheckoutTable::HasDoubleOutFinish(int points) {
+  if (!Refresh()) {
+    return false;
+  }
+  for (const char* section : {"DO3", "DO2", "DO1"}) {
+    if (entries_.contains({section, points})) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace korvanti

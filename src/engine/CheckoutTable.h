@@ -20,6 +20,11 @@ class CheckoutTable {
   // entry; nothing when the file or both entries are missing or empty.
   std::optional<std::string> Lookup(bool doubleOut, int dartsLeft, int rest);
 
+  // Whether the file exists now.
+  bool Exists();
+  // Whether a double-out finish of the points is listed (DO3, DO2 or DO1).
+  bool HasDoubleOutFinish(int points);
+
   const std::filesystem::path& Path() const { return path_; }
 
  private:

@@ -3,14 +3,19 @@
 #include <array>
 #include <string>
 
+#include "engine/CheckoutGame.h"
 #include "engine/CountDownGame.h"
+#include "engine/CricketGame.h"
 #include "engine/Elimination.h"
+#include "engine/FreePractice.h"
+#include "engine/PirmelPractice.h"
+#include "engine/RoundTheBoard.h"
+#include "engine/SegmentTrainings.h"
 #include "platform/Error.h"
 
 namespace korvanti {
 namespace {
 
-using enum GameKind;
 
 template <typename Game>
 std::unique_ptr<BaseGameClass> Make() {
@@ -23,36 +28,36 @@ constexpr auto kTarget = ModePanel::Target;
 
 // clang-format off
 constexpr std::array<GameCatalogEntry, 30> kCatalog{{
-  {1, "301 straight out", Out, kDown, "ThreeO1SOut", "const301sout", "301 SO", false, false, &Make<ThreeO1SOut>},
-  {2, "501 straight out", Out, kDown, "FifeO1SOut", "const501sout", "501 SO", false, false, &Make<FifeO1SOut>},
-  {3, "301 double out", Out, kDown, "ThreeO1DOut", "const301dout", "301 DO", false, false, &Make<ThreeO1DOut>},
-  {4, "501 double out", Out, kDown, "FifeO1DOut", "const501dout", "501 DO", false, false, &Make<FifeO1DOut>},
-  {5, "Cricket", Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket", false, false, nullptr},
-  {6, "Cricket Master", Cricket, kCricketPanel, "CricketGameMaster", "constcricket", "Cricket Master", false, false, nullptr},
-  {7, "Cricket Cut throat", Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket Cut Throat", false, false, nullptr},
-  {8, "Cricket Master Cut throat", Cricket, kCricketPanel, "CricketGameMaster", "constcricket", "Cricket Master Cut Throat", false, false, nullptr},
-  {9, "Shanghai", Shanghai, kTarget, "Shanghai", "constshanghai", "Shanghai", false, false, nullptr},
-  {10, "Round the Board single Segmente", Aim, kTarget, "RoundtheBoards", "constpractice_roundsingle", "Round the B. S.", false, false, nullptr},
-  {11, "Round the Board double Segmente", Aim, kTarget, "RoundtheBoardD", "constpractice_rounddouble", "Round the B. D.", false, false, nullptr},
-  {12, "501 gegen Computer", Out, kDown, "practice_501vsComputer", "constpractice_computer501", "501 DO vs. computer", true, true, &Make<practice_501vsComputer>},
-  {13, "501 double out training solo", Out, kDown, "practice_FifeO1DOut", "constpractice_501dout", "501 DO prac.", true, false, &Make<practice_FifeO1DOut>},
-  {14, "501 gegen eigenen Schnitt", Out, kDown, "practice_computerAVG", "constpractice_computerAVG", "501 vs. avg", true, true, &Make<practice_computerAVG>},
-  {15, "501 gegen eigenes Topspiel", Out, kDown, "practice_computerBEST", "constpractice_computerBEST", "501 vs. best", true, true, &Make<practice_computerBEST>},
-  {16, "Cricket training", Cricket, kCricketPanel, "CricketGamePractice", "constpractice_cricket", "Cricket training", true, false, nullptr},
-  {17, "Round the Board double / bull training", Aim, kTarget, "RoundtheBoardDB", "constpractice_rounddouble_bull", "Round the B. D/B", false, false, nullptr},
-  {18, "Segment 20 training*", Aim, kTarget, "Segment_20", "constpractice_segment_20", "Seg. 20", false, false, nullptr},
-  {19, "Segment 19 training*", Aim, kTarget, "Segment_19", "constpractice_segment_19", "Seg. 19", false, false, nullptr},
-  {20, "Tripple 20 training*", Aim, kTarget, "Segment_triple_20", "constpractice_segment_treble_20", "T20", false, false, nullptr},
-  {21, "Tripple 19 training*", Aim, kTarget, "Segment_triple_19", "constpractice_segment_treble_19", "T19", false, false, nullptr},
-  {22, "Bullseye training*", Aim, kTarget, "Segment_bulls", "constpractice_segment_bulls", "Bullseye Training", false, false, nullptr},
-  {23, "Double 20/16/10/8/5/4/2/1 training*", Aim, kTarget, "Segments", "constpractice_dout_segments", "Double 20/16/10/...", false, false, nullptr},
-  {24, "Double training*", Aim, kTarget, "Segment_D", "constpractice_double", "Double Training", false, false, nullptr},
-  {25, "CheckOut training (170 DO)", Aim, kDown, "CheckOut", "constpractice_checkout", "CheckOut Traing", false, false, &Make<CheckOut>},
-  {26, "CheckOut Spiel", Aim, kDown, "CheckoutgamePractice", "constpractice_checkoutgame", "CheckOut Spiel", false, false, nullptr},
-  {27, "Pirmel's Training", Aim, kTarget, "PirmelPractice", "constpractice_pirmel", "Pirmel's Training", true, false, nullptr},
-  {28, "Training", Aim, kTarget, "SelfPractice", "constpractice_self", "Freies Training", true, false, nullptr},
-  {29, "Freies Training*", Aim, kTarget, "FreePractice", "constpractice_free1", "Training (selbst def.)", true, false, nullptr},
-  {30, "301 Eleminiation", None, kDown, "Elimination", "constelimination", "", false, false, &Make<Elimination>},
+  {1, "301 straight out", GameKind::Out, kDown, "ThreeO1SOut", "const301sout", "301 SO", false, false, &Make<ThreeO1SOut>},
+  {2, "501 straight out", GameKind::Out, kDown, "FifeO1SOut", "const501sout", "501 SO", false, false, &Make<FifeO1SOut>},
+  {3, "301 double out", GameKind::Out, kDown, "ThreeO1DOut", "const301dout", "301 DO", false, false, &Make<ThreeO1DOut>},
+  {4, "501 double out", GameKind::Out, kDown, "FifeO1DOut", "const501dout", "501 DO", false, false, &Make<FifeO1DOut>},
+  {5, "Cricket", GameKind::Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket", false, false, &Make<CricketGame>},
+  {6, "Cricket Master", GameKind::Cricket, kCricketPanel, "CricketGameMaster", "constcricket", "Cricket Master", false, false, &Make<CricketGameMaster>},
+  {7, "Cricket Cut throat", GameKind::Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket Cut Throat", false, false, &Make<CricketGame>},
+  {8, "Cricket Master Cut throat", GameKind::Cricket, kCricketPanel, "CricketGameMaster", "constcricket", "Cricket Master Cut Throat", false, false, &Make<CricketGameMaster>},
+  {9, "Shanghai", GameKind::Shanghai, kTarget, "Shanghai", "constshanghai", "Shanghai", false, false, &Make<korvanti::Shanghai>},
+  {10, "Round the Board single Segmente", GameKind::Aim, kTarget, "RoundtheBoards", "constpractice_roundsingle", "Round the B. S.", false, false, &Make<RoundtheBoards>},
+  {11, "Round the Board double Segmente", GameKind::Aim, kTarget, "RoundtheBoardD", "constpractice_rounddouble", "Round the B. D.", false, false, &Make<RoundtheBoardD>},
+  {12, "501 gegen Computer", GameKind::Out, kDown, "practice_501vsComputer", "constpractice_computer501", "501 DO vs. computer", true, true, &Make<practice_501vsComputer>},
+  {13, "501 double out training solo", GameKind::Out, kDown, "practice_FifeO1DOut", "constpractice_501dout", "501 DO prac.", true, false, &Make<practice_FifeO1DOut>},
+  {14, "501 gegen eigenen Schnitt", GameKind::Out, kDown, "practice_computerAVG", "constpractice_computerAVG", "501 vs. avg", true, true, &Make<practice_computerAVG>},
+  {15, "501 gegen eigenes Topspiel", GameKind::Out, kDown, "practice_computerBEST", "constpractice_computerBEST", "501 vs. best", true, true, &Make<practice_computerBEST>},
+  {16, "Cricket training", GameKind::Cricket, kCricketPanel, "CricketGamePractice", "constpractice_cricket", "Cricket training", true, false, &Make<CricketGamePractice>},
+  {17, "Round the Board double / bull training", GameKind::Aim, kTarget, "RoundtheBoardDB", "constpractice_rounddouble_bull", "Round the B. D/B", false, false, &Make<RoundtheBoardDB>},
+  {18, "Segment 20 training*", GameKind::Aim, kTarget, "Segment_20", "constpractice_segment_20", "Seg. 20", false, false, &Make<Segment_20>},
+  {19, "Segment 19 training*", GameKind::Aim, kTarget, "Segment_19", "constpractice_segment_19", "Seg. 19", false, false, &Make<Segment_19>},
+  {20, "Tripple 20 training*", GameKind::Aim, kTarget, "Segment_triple_20", "constpractice_segment_treble_20", "T20", false, false, &Make<Segment_triple_20>},
+  {21, "Tripple 19 training*", GameKind::Aim, kTarget, "Segment_triple_19", "constpractice_segment_treble_19", "T19", false, false, &Make<Segment_triple_19>},
+  {22, "Bullseye training*", GameKind::Aim, kTarget, "Segment_bulls", "constpractice_segment_bulls", "Bullseye Training", false, false, &Make<Segment_bulls>},
+  {23, "Double 20/16/10/8/5/4/2/1 training*", GameKind::Aim, kTarget, "Segments", "constpractice_dout_segments", "Double 20/16/10/...", false, false, &Make<Segments>},
+  {24, "Double training*", GameKind::Aim, kTarget, "Segment_D", "constpractice_double", "Double Training", false, false, &Make<Segment_D>},
+  {25, "CheckOut training (170 DO)", GameKind::Aim, kDown, "CheckOut", "constpractice_checkout", "CheckOut Traing", false, false, &Make<CheckOut>},
+  {26, "CheckOut Spiel", GameKind::Aim, kDown, "CheckoutgamePractice", "constpractice_checkoutgame", "CheckOut Spiel", false, false, &Make<CheckoutgamePractice>},
+  {27, "Pirmel's Training", GameKind::Aim, kTarget, "PirmelPractice", "constpractice_pirmel", "Pirmel's Training", true, false, &Make<PirmelPractice>},
+  {28, "Training", GameKind::Aim, kTarget, "SelfPractice", "constpractice_self", "Freies Training", true, false, &Make<SelfPractice>},
+  {29, "Freies Training*", GameKind::Aim, kTarget, "FreePractice", "constpractice_free1", "Training (selbst def.)", true, false, &Make<FreePractice>},
+  {30, "301 Eleminiation", GameKind::None, kDown, "Elimination", "constelimination", "", false, false, &Make<Elimination>},
 }};
 // clang-format on
 
@@ -71,15 +76,15 @@ const GameCatalogEntry* FindCatalogEntry(int gameIndex) {
 
 std::string_view GameKindText(GameKind kind) {
   switch (kind) {
-    case Out:
+    case GameKind::Out:
       return "out";
-    case Cricket:
+    case GameKind::Cricket:
       return "cricket";
-    case Shanghai:
+    case GameKind::Shanghai:
       return "shanghai";
-    case Aim:
+    case GameKind::Aim:
       return "aim";
-    case None:
+    case GameKind::None:
       break;
   }
   return "";

@@ -20,8 +20,11 @@ void PlayerListClass::Add(std::unique_ptr<Playerclass> player) {
   if (!player) {
     throw std::invalid_argument("PlayerListClass::Add without a player");
   }
-  players_.push_back(std::move(player));
+  players_.push_back(player.get());
+  owned_.push_back(std::move(player));
 }
+
+void PlayerListClass::AddShared(Playerclass& player) { players_.push_back(&player); }
 
 void PlayerListClass::Rotate() {
   if (players_.size() >= 2) {

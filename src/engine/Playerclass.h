@@ -47,10 +47,13 @@ class Playerclass {
   int wins = 0;
 };
 
-// The players of a game in order of play.
+// The players of a game in order of play. A game owns its players, except
+// where a training plays an inner game with its own player (the checkout
+// game's attempts): that inner list only refers to the player.
 class PlayerListClass {
  public:
   void Add(std::unique_ptr<Playerclass> player);
+  void AddShared(Playerclass& player);
   Playerclass& Player(std::size_t index) { return *players_.at(index); }
   const Playerclass& Player(std::size_t index) const { return *players_.at(index); }
   std::size_t Count() const { return players_.size(); }
@@ -64,7 +67,8 @@ class PlayerListClass {
   auto end() const { return players_.end(); }
 
  private:
-  std::vector<std::unique_ptr<Playerclass>> players_;
+  std::vector<Playerclass*> players_;  // in order of play
+  std::vector<std::unique_ptr<Playerclass>> owned_;
 };
 
 }  // namespace korvanti

@@ -36,4 +36,6 @@ void IniFile::EraseSection(std::string_view section) {
   Update([&](IniDocument& document) { document.EraseSection(section); });
 }
 
+void IniFile::Replace(const IniDocument& document) { WriteFileDurably(path_, document.Text()); }
+
 }  // namespace korvanti

@@ -39,6 +39,8 @@ class IniFile {
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
   void EraseSection(std::string_view section);
+  // Writes a whole document at once, for several changes in one write.
+  void Replace(const IniDocument& document);
 
  private:
   template <typename Change>

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/CountDownGame.h"
+
+namespace korvanti {
+
+// One checkout attempt: double out from the value set from outside.
+class CheckOutDummy : public CountDownGame {
+ public:
+  void InitGameType() override;
+};
+
+// Checkout attempts from a value that rises after a finish within three darts
+// and falls otherwise; every attempt is stored as a game of its own. Over
+// when the value passes 170.
+class CheckoutgamePractice : public CheckOutDummy {
+ public:
+  std::unique_ptr<CheckOutDummy> attempt;  // plays with this training's player
+  int stepup = 0;
+  int stepdown = 0;
+  bool oneturn = false;  // every attempt lasts one turn
+
+  void InitGameType() override;
+  void NewGame() override;
+  bool CheckIn() override;
+  bool IsFinished() override;
+  bool IsTurnOver() override;
+  bool IsTurnValid() override { return attempt->IsTurnValid(); }
+  bool HasProposal() override { return attempt->HasProposal(); }
+  int LeaderIndex() override { return 0; }
+  std::string GameOverText() override { return "Training beendet."; }
+  void SaveGame() override {}
+
+ private:
+  int NextCheckoutValue(bool finishedInOneTurn);
+};
+
+}  // namespace korvanti

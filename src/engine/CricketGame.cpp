@@ -1,0 +1,199 @@
+#include "engine/CricketGame.h"
+
+#include <algorithm>
+
+namespace korvanti {
+
+void CricketGame::InitGameType() {
+  doubleout = false;
+  startscore = 0;
+  gametypesid = "constcricket";
+  rounds = 20;
+  numbers = {15, 16, 17, 18, 19, 20, 25};
+  undoallowed = !cutthroat;
+}
+
+void CricketGamePractice::InitGameType() {
+  CricketGame::InitGameType();
+  gametypesid = "constpractice_cricket";
+}
+
+bool CricketGame::IsCricketNumber(int number) const {
+  return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
+}
+
+bool CricketGame::AllNumbersClosed(const Playerclass& player) const {
+  return std::all_of(numbers.begin(), numbers.end(), [&](int number) {
+    return player.turns.MarksOnNumber(number, true) >= 3;
+  });
+}
+
+int CricketGame::ClosedNumbers(const Playerclass& player) const {
+  return static_cast<int>(std::count_if(numbers.begin(), numbers.end(), [&](int number) {
+    return player.turns.MarksOnNumber(number, true) >= 3;
+  }));
+}
+
+bool CricketGame::OthersOpen(int number) const {
+  for (std::size_t i = 0; i < players.Count(); ++i) {
+    if (static_cast<int>(i) != currentplayer &&
+        players.Player(i).turns.MarksOnNumber(number, false) < 3) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CricketGame::AnyoneOpen(int number, bool withCurrent) const {
+  return std::any_of(players.begin(), players.end(), [&](const Playerclass* player) {
+    return player->turns.MarksOnNumber(number, withCurrent) < 3;
+  });
+}
+
+int CricketGame::EarlierMarksInTurn(std::size_t dart, int number) const {
+  const auto& current = players.Player(static_cast<std::size_t>(currentplayer)).turns.current;
+  int marks = 0;
+  for (std::size_t earlier = 0; earlier < dart; ++earlier) {
+    const auto& hit = current.hits[earlier];
+    if (IsCricketNumber(hit.HitNumber()) && hit.HitNumber() == number) {
+      marks += hit.HitMultiplier();
+    }
+  }
+  return marks;
+}
+
+void CricketGame::ChargeOpponents(int number, int points) {
+  for (std::size_t i = 0; i < players.Count(); ++i) {
+    auto& other = players.Player(i).turns;
+    if (static_cast<int>(i) != currentplayer && other.MarksOnNumber(number, false) < 3) {
+      other.bookedscore -= points;
+    }
+  }
+}
+
+int CricketGame::EvaluateTurn() {
+  auto& turns = CurrentTurns();
+  if (cutthroat) {
+    for (std::size_t i = 0; i < players.Count(); ++i) {
+      if (static_cast<int>(i) != currentplayer) {
+        players.Player(i).turns.bookedscore = players.Player(i).turns.score;
+      }
+    }
+  }
+  int points = 0;
+  for (std::size_t j = 0; j < 3; ++j) {
+    auto& dart = turns.current.hits[j];
+    const int n = dart.HitNumber();
+    if (!IsCricketNumber(n)) {
+      continue;
+    }
+    const DartOnNumber thrown{n, dart.HitMultiplier(), turns.MarksOnNumber(n, false),
+                              EarlierMarksInTurn(j, n), AnyoneOpen(n, true)};
+    const int dartPoints = MarkDart(dart, thrown);
+    if (cutthroat) {
+      ChargeOpponents(n, dartPoints);
+    }
+    points += dartPoints;
+  }
+  return cutthroat ? 0 : points;
+}
+
+int CricketGame::MarkDart(Hitclass& dart, const DartOnNumber& d) {
+  if (d.before + d.earlier + d.multiplier <= 3) {
+    dart.marks = d.multiplier;
+    return 0;
+  }
+  if (d.before + d.earlier >= 3) {
+    if (d.before < 3) {
+      dart.marks = 0;
+    }
+    return d.open ? d.number * d.multiplier : 0;
+  }
+  const int closing = 3 - d.before - d.earlier;
+  dart.marks = closing;
+  return d.open ? (d.multiplier - closing) * d.number : 0;
+}
+
+int CricketGameMaster::MarkDart(Hitclass& dart, const DartOnNumber& d) {
+  const bool doubleOrTreble = d.multiplier >= 2;
+  const bool all = d.open && AllNumbersClosed(CurrentPlayer());
+  if (d.before + d.earlier + d.multiplier <= 3) {
+    dart.marks = d.multiplier;
+    return 0;
+  }
+  if (d.before + d.earlier >= 3) {
+    return all && doubleOrTreble ? d.number * d.multiplier : 0;
+  }
+  const int closing = 3 - d.before - d.earlier;
+  dart.marks = closing;
+  const bool sameNumberEarlier = d.earlier > 0;
+  return (sameNumberEarlier || all) && doubleOrTreble && d.open
+             ? (d.multiplier - closing) * d.number
+             : 0;
+}
+
+bool CricketGame::CheckIn() {
+  auto& turns = CurrentTurns();
+  const int old = turns.score;
+  const int points = EvaluateTurn();
+  turns.score = old;
+  CommitTurn();
+  turns.score = old + points;
+  turns.bookedscore = turns.score;
+  turns.current.Clear();
+  for (std::size_t i = 0; i < players.Count(); ++i) {
+    if (static_cast<int>(i) != currentplayer) {
+      players.Player(i).turns.score = players.Player(i).turns.bookedscore;
+    }
+  }
+  if (!IsFinished()) {
+    NextPlayer();
+  }
+  return true;
+}
+
+bool CricketGame::IsFinished() {
+  if (round > rounds) {
+    return true;
+  }
+  const int leader = LeaderIndex();
+  auto& leading = players.Player(static_cast<std::size_t>(leader));
+  if (!AllNumbersClosed(leading)) {
+    return false;
+  }
+  const int leaderScore = leading.turns.score + (leader == currentplayer ? EvaluateTurn() : 0);
+  for (std::size_t i = 0; i < players.Count(); ++i) {
+    if (static_cast<int>(i) != leader && players.Player(i).turns.score > leaderScore) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int CricketGame::LeaderIndex() {
+  int leader = 0;
+  int bestClosed = -1;
+  int bestScore = 0;
+  for (std::size_t i = 0; i < players.Count(); ++i) {
+    const auto& player = players.Player(i);
+    const int closed = ClosedNumbers(player);
+    if (closed > bestClosed || (closed == bestClosed && player.turns.score > bestScore)) {
+      leader = static_cast<int>(i);
+      bestClosed = closed;
+      bestScore = player.turns.score;
+    }
+  }
+  return leader;
+}
+
+std::string CricketGame::GameOverText() {
+  const auto rounds = std::to_string(round == 21 ? 20 : round);
+  if (players.Count() == 1) {
+    return "Practice over after " + rounds + " rounds";
+  }
+  return "Game over. The Winner is: " +
+         players.Player(static_cast<std::size_t>(LeaderIndex())).nickname + " after " + rounds +
+         " rounds";
+}
+
+}  // namespace korvanti

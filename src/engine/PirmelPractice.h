@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "engine/BaseGameClass.h"
+#include "engine/FreePractice.h"
+#include "engine/TrainingFiles.h"
+
+namespace korvanti {
+
+// A training in levels: each level is a free training of its own; a level
+// played with a hit rate of at least 50 % leads to the next, otherwise it
+// starts again. The whole training is stored once, with the player's turns.
+class PirmelPractice : public BaseGameClass {
+ public:
+  std::unique_ptr<FreePractice> levelpractice;
+  int level = 0;
+  int maxlevel = 0;
+  int startlevel = 0;
+  // Where levels may be redefined (section "pirmel").
+  std::filesystem::path levelFile{kLevelFile};
+
+  void InitGameType() override;
+  void NewGame() override;
+  bool CheckIn() override;
+  bool IsFinished() override;
+  bool IsTurnOver() override;
+  Throwclass& CurrentTargets() override { return levelpractice->CurrentTargets(); }
+  bool HasProposal() override { return true; }
+  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
+  int LeaderIndex() override { return 0; }
+  std::string GameOverText() override { return "Training beendet"; }
+
+  void NextLevel();
+  void SetLevel(int number);
+  // The share of darts on target in the current level, in percent.
+  double LevelHitRate() const;
+};
+
+}  // namespace korvanti

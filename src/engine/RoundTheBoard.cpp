@@ -1,0 +1,196 @@
+#include "engine/RoundTheBoard.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace korvanti {
+namespace {
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+}  // namespace
+
+void RoundTheBoard::InitGameType() {
+  rounds = 60;
+  goal = 21;
+  BuildTargets();
+}
+
+void RoundTheBoard::NewGame() {
+  BaseGameClass::NewGame();
+  for (auto& player : players) {
+    player->turns.progress = 0;
+    player->turns.score = 0;
+  }
+}
+
+void RoundTheBoard::AddStep(std::initializer_list<std::string> codes) {
+  Hitlistclass step;
+  for (const auto& code : codes) {
+    Hitclass entry;
+    entry.aim = code;
+    step.push_back(std::move(entry));
+  }
+  targetlist.push_back(std::move(step));
+}
+
+void RoundTheBoard::AddSegmentSteps(std::initializer_list<const char*> prefixes) {
+  for (int n = 1; n <= 20; ++n) {
+    Hitlistclass step;
+    for (const char* prefix : prefixes) {
+      Hitclass entry;
+      entry.aim = prefix + std::to_string(n);
+      step.push_back(std::move(entry));
+    }
+    targetlist.push_back(std::move(step));
+  }
+}
+
+Throwclass& RoundTheBoard::CurrentTargets() {
+  auto& turns = CurrentTurns();
+  auto& targets = turns.targets;
+  targets.Clear();
+  auto step = static_cast<std::size_t>(std::max(turns.progress, 0));
+  const int firstFree = turns.current.FirstEmptyHit();
+  if (firstFree == 0 || step >= targetlist.size()) {
+    return targets;
+  }
+  for (int dart = 1; dart < firstFree && step < targetlist.size(); ++dart) {
+    const auto hit = Upper(turns.current.Hit(dart).hit);
+    const auto& entries = targetlist[step];
+    if (std::any_of(entries.begin(), entries.end(),
+                    [&](const Hitclass& entry) { return Upper(entry.aim) == hit; })) {
+      ++step;
+    }
+  }
+  for (int dart = firstFree; dart <= 3; ++dart, ++step) {
+    if (step < TargetLimit() && step < targetlist.size()) {
+      targets.Hit(dart).aim = targetlist[step].front().aim;
+    }
+  }
+  return targets;
+}
+
+bool RoundTheBoard::CheckIn() {
+  CommitTurn();
+  auto& turns = CurrentTurns();
+  int singles = 0;
+  int doubles = 0;
+  int trebles = 0;
+  for (const auto& dart : turns.current.hits) {
+    const auto step = static_cast<std::size_t>(turns.progress);
+    if (step >= targetlist.size()) {
+      break;
+    }
+    for (const auto& entry : targetlist[step]) {
+      if (AimMatches(entry.aim, dart.hit)) {
+        ++turns.progress;
+        ++turns.score;
+        (dart.IsHitTreble() ? trebles : dart.IsHitDouble() ? doubles : singles) += 1;
+        break;
+      }
+    }
+    if (!ignoremisses && IsFinished()) {
+      break;
+    }
+  }
+  if (InstantWinCounts() && singles == 1 && doubles == 1 && trebles == 1) {
+    turns.score = goal;
+  }
+  const bool finished = IsFinished();
+  if (ignoremisses) {
+    turns.progress = 3 * round;
+  }
+  turns.current.Clear();
+  turns.current.tocount = true;
+  if (!finished) {
+    NextPlayer();
+  }
+  return true;
+}
+
+bool RoundTheBoard::OutOfTargets() {
+  const int firstFree = CurrentTurns().current.FirstEmptyHit();
+  return firstFree != 0 && CurrentTargets().Hit(firstFree).aim.empty();
+}
+
+bool RoundTheBoard::IsFinished() {
+  if (OutOfTargets()) {
+    return true;
+  }
+  return round > rounds || CurrentTurns().score >= goal;
+}
+
+int RoundTheBoard::LeaderIndex() {
+  int best = 0;
+  int leader = 0;
+  for (std::size_t i = 0; i < players.Count(); ++i) {
+    if (players.Player(i).turns.score > best) {
+      best = players.Player(i).turns.score;
+      leader = static_cast<int>(i);
+    }
+  }
+  return leader;
+}
+
+std::string RoundTheBoard::GameOverText() {
+  const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
+  const auto points = std::to_string(leader.turns.score);
+  if (players.Count() == 1) {
+    return "Practice over  with " + points + " points.";
+  }
+  return "Game over. The Winner is: " + leader.nickname + " with " + points + " points.";
+}
+
+void RoundtheBoards::BuildTargets() {
+  targetlist.clear();
+  AddSegmentSteps({"LS", "SS", "D", "T"});
+  AddStep({"SS25", "D25"});
+}
+
+void RoundtheBoards::InitGameType() {
+  RoundTheBoard::InitGameType();
+  rounds = 60;
+  goal = 21;
+  gametypesid = "constpractice_roundsingle";
+}
+
+void RoundtheBoardD::BuildTargets() {
+  targetlist.clear();
+  AddSegmentSteps({"D"});
+}
+
+void RoundtheBoardD::InitGameType() {
+  RoundTheBoard::InitGameType();
+  rounds = 60;
+  goal = 20;
+  gametypesid = "constpractice_rounddouble";
+}
+
+void RoundtheBoardDB::BuildTargets() {
+  targetlist.clear();
+  for (int n = 1; n <= 20; ++n) {
+    AddStep({"D" + std::to_string(n)});
+    AddStep({"D25", "SS25"});
+  }
+}
+
+void RoundtheBoardDB::InitGameType() {
+  RoundTheBoard::InitGameType();
+  rounds = 160;
+  goal = 40;
+  gametypesid = "constpractice_rounddouble_bull";
+}
+
+void Shanghai::InitGameType() {
+  RoundTheBoard::InitGameType();
+  rounds = 7;
+  goal = 21;
+  gametypesid = "constshanghai";
+}
+
+}  // namespace korvanti

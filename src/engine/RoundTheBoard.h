@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+
+#include "engine/BaseGameClass.h"
+
+namespace korvanti {
+
+// Target-sequence games: every player works through the same steps; a dart
+// that hits the player's current step moves him on and scores a point.
+class RoundTheBoard : public BaseGameClass {
+ public:
+  int goal = 0;               // steps to complete
+  bool ignoremisses = false;  // every dart uses up a step, hit or not
+
+  void InitGameType() override;
+  void NewGame() override;
+  Throwclass& CurrentTargets() override;
+  bool HasProposal() override { return true; }
+  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
+  bool CheckIn() override;
+  bool IsFinished() override;
+  int LeaderIndex() override;
+  std::string GameOverText() override;
+  virtual void BuildTargets() = 0;
+
+ protected:
+  // Steps shown as targets end here.
+  virtual std::size_t TargetLimit() const { return static_cast<std::size_t>(goal); }
+  // A Shanghai (single, double and treble in one turn) wins at once.
+  virtual bool InstantWinCounts() const { return false; }
+  // Steps for n = 1..20 with the given prefixes, then one bull step.
+  void AddSegmentSteps(std::initializer_list<const char*> prefixes);
+  void AddStep(std::initializer_list<std::string> codes);
+  // Whether the free dart after the entered ones has no target left.
+  bool OutOfTargets();
+};
+
+class RoundtheBoards : public RoundTheBoard {
+ public:
+  void InitGameType() override;
+  void BuildTargets() override;
+};
+
+class RoundtheBoardD : public RoundTheBoard {
+ public:
+  void InitGameType() override;
+  void BuildTargets() override;
+};
+
+class RoundtheBoardDB : public RoundTheBoard {
+ public:
+  void InitGameType() override;
+  void BuildTargets() override;
+};
+
+class Shanghai : public RoundtheBoards {
+ public:
+  void InitGameType() override;
+
+ protected:
+  bool InstantWinCounts() const override { return true; }
+};
+
+}  // namespace korvanti

@@ -1,0 +1,116 @@
+#include "engine/TrainingFiles.h"
+
+#include "platform/IniFile.h"
+
+namespace korvanti {
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::string Unquoted(std::string_view entry) {
+  if (entry.size() >= 2 && entry.front() == '"' && entry.back() == '"') {
+    std::string text;
+    entry = entry.substr(1, entry.size() - 2);
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+      text += entry[i];
+      if (entry[i] == '"' && i + 1 < entry.size() && entry[i + 1] == '"') {
+        ++i;
+      }
+    }
+    return text;
+  }
+  return std::string(entry);
+}
+
+std::string SeriesDefinition(const char* prefix, int count, const char* bull) {
+  std::string definition;
+  for (int n = 1; n <= 20; ++n) {
+    definition += prefix + std::to_string(n) + "=" + std::to_string(count) + ",";
+  }
+  return definition + bull + "=" + std::to_string(count);
+}
+
+}  // namespace
+
+std::vector<TrainingTarget> ParseTrainingDefinition(std::string_view definition) {
+  std::vector<TrainingTarget> targets;
+  std::size_t start = 0;
+  while (start < definition.size()) {
+    auto end = definition.find(',', start);
+    if (end == std::string_view::npos) end = definition.size();
+    const auto entry = Unquoted(Trimmed(definition.substr(start, end - start)));
+    start = end + 1;
+    if (entry.empty()) continue;
+    const auto equals = entry.find('=');
+    TrainingTarget target{entry.substr(0, equals), 3};
+    if (equals != std::string::npos) {
+      target.count = ParseDecimalInteger(entry.substr(equals + 1)).value_or(3);
+    }
+    targets.push_back(std::move(target));
+  }
+  return targets;
+}
+
+std::string FormatTrainingDefinition(const std::vector<TrainingTarget>& targets) {
+  std::string definition;
+  for (const auto& target : targets) {
+    definition += (definition.empty() ? "" : ",") + target.code + "=" + std::to_string(target.count);
+  }
+  return definition;
+}
+
+FreeTraining ReadFreeTraining(const IniFile& settings, std::string_view name) {
+  const auto file = settings.Load();
+  FreeTraining training;
+  training.rounds = file.ReadInteger(name, "rounds", 1);
+  training.rules.definition = file.ReadString(name, "def", "");
+  training.rules.closeall = file.ReadBool(name, "closeall", true);
+  training.rules.closeinone = file.ReadBool(name, "closeinone", true);
+  training.rules.ignoremisses = file.ReadBool(name, "ignoremisshits", true);
+  return training;
+}
+
+std::optional<TrainingRules> BuiltInPirmelLevel(int level) {
+  switch (level) {
+    case 1: return TrainingRules{SeriesDefinition("LS", 3, "SS25"), false, false, true};
+    case 2: return TrainingRules{SeriesDefinition("SS", 3, "SS25"), false, false, true};
+    case 3: return TrainingRules{SeriesDefinition("D", 3, "D25"), false, false, true};
+    case 4: return TrainingRules{SeriesDefinition("T", 3, "D25"), false, false, true};
+    case 5: return TrainingRules{SeriesDefinition("D", 1, "D25"), false, false, true};
+    case 6: return TrainingRules{SeriesDefinition("T", 1, "D25"), false, false, true};
+    case 7: return TrainingRules{SeriesDefinition("D", 1, "D25"), true, true, false};
+    case 8: return TrainingRules{SeriesDefinition("T", 1, "D25"), true, true, false};
+    default: return std::nullopt;
+  }
+}
+
+std::optional<TrainingRules> ReadPirmelLevel(const IniFile& levels, int level) {
+  const auto file = levels.Load();
+  const auto key = std::to_string(level);
+  const auto definition = file.ReadString("pirmel", key, "");
+  if (definition.empty()) {
+    return BuiltInPirmelLevel(level);
+  }
+  return TrainingRules{definition, file.ReadBool("pirmel", key + "CloseAll", false),
+                       file.ReadBool("pirmel", key + "Closeinone", false),
+                       file.ReadBool("pirmel", key + "IgnoreMissHits", false)};
+}
+
+void WriteDefaultPirmelLevels(IniFile& levels) {
+  auto file = levels.Load();
+  for (int level = 1; level <= 8; ++level) {
+    const auto rules = *BuiltInPirmelLevel(level);
+    const auto key = std::to_string(level);
+    file.WriteString("pirmel", key, rules.definition);
+    file.WriteBool("pirmel", key + "IgnoreMissHits", rules.ignoremisses);
+    file.WriteBool("pirmel", key + "Closeinone", rules.closeinone);
+    file.WriteBool("pirmel", key + "CloseAll", rules.closeall);
+  }
+  levels.Replace(file);
+}
+
+}  // namespace korvanti
