@@ -31,9 +31,13 @@ void CheckoutgamePractice::NewGame() {
   attempt->NewGame();
 }
 
-bool CheckoutgamePractice::IsFinished() { return attempt->startscore > kHighestCheckout; }
+bool CheckoutgamePractice::IsFinished() {
+  return attempt->startscore > kHighestCheckout;
+}
 
-bool CheckoutgamePractice::IsTurnOver() { return IsFinished() || attempt->IsFinished(); }
+bool CheckoutgamePractice::IsTurnOver() {
+  return IsFinished() || attempt->IsFinished();
+}
 
 int CheckoutgamePractice::NextCheckoutValue(bool finishedInOneTurn) {
   int value = attempt->startscore;

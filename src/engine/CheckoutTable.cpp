@@ -65,7 +65,9 @@ std::optional<std::string> CheckoutTable::Lookup(bool doubleOut, int dartsLeft, 
   return std::nullopt;
 }
 
-bool CheckoutTable::Exists() { return Refresh(); }
+bool CheckoutTable::Exists() {
+  return Refresh();
+}
 
 bool CheckoutTable::HasDoubleOutFinish(int points) {
   if (!Refresh()) {

@@ -23,9 +23,8 @@ bool CricketGame::IsCricketNumber(int number) const {
 }
 
 bool CricketGame::AllNumbersClosed(const Playerclass& player) const {
-  return std::all_of(numbers.begin(), numbers.end(), [&](int number) {
-    return player.turns.MarksOnNumber(number, true) >= 3;
-  });
+  return std::all_of(numbers.begin(), numbers.end(),
+                     [&](int number) { return player.turns.MarksOnNumber(number, true) >= 3; });
 }
 
 int CricketGame::ClosedNumbers(const Playerclass& player) const {

@@ -14,7 +14,8 @@ std::size_t StartIndex(int progress, std::size_t size) {
 
 bool SameCode(const std::string& a, const std::string& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    return std::toupper(static_cast<unsigned char>(x)) ==
+           std::toupper(static_cast<unsigned char>(y));
   });
 }
 
@@ -37,7 +38,9 @@ bool AllHitInSequence(std::vector<Hitclass> open, std::size_t index, const Throw
 
 }  // namespace
 
-void FreePractice::CountRounds() { rounds = static_cast<int>((targetlist.size() + 2) / 3); }
+void FreePractice::CountRounds() {
+  rounds = static_cast<int>((targetlist.size() + 2) / 3);
+}
 
 void FreePractice::InitGameType() {
   SetUp("constpractice_free1");
@@ -78,7 +81,9 @@ Throwclass& FreePractice::CurrentTargets() {
   return targets;
 }
 
-bool FreePractice::CheckIn() { return closeall ? CheckInClosingAll() : SegmentClass::CheckIn(); }
+bool FreePractice::CheckIn() {
+  return closeall ? CheckInClosingAll() : SegmentClass::CheckIn();
+}
 
 bool FreePractice::CheckInClosingAll() {
   CommitTurn();

@@ -16,7 +16,6 @@
 namespace korvanti {
 namespace {
 
-
 template <typename Game>
 std::unique_ptr<BaseGameClass> Make() {
   return std::make_unique<Game>();

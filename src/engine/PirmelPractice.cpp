@@ -68,6 +68,8 @@ bool PirmelPractice::IsFinished() {
   return level == maxlevel && levelpractice->IsFinished() && LevelHitRate() >= kPassingRate;
 }
 
-bool PirmelPractice::IsTurnOver() { return IsFinished() || levelpractice->IsFinished(); }
+bool PirmelPractice::IsTurnOver() {
+  return IsFinished() || levelpractice->IsFinished();
+}
 
 }  // namespace korvanti

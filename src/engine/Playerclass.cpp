@@ -24,7 +24,9 @@ void PlayerListClass::Add(std::unique_ptr<Playerclass> player) {
   owned_.push_back(std::move(player));
 }
 
-void PlayerListClass::AddShared(Playerclass& player) { players_.push_back(&player); }
+void PlayerListClass::AddShared(Playerclass& player) {
+  players_.push_back(&player);
+}
 
 void PlayerListClass::Rotate() {
   if (players_.size() >= 2) {

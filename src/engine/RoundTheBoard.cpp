@@ -94,7 +94,10 @@ bool RoundTheBoard::CheckIn() {
         break;
       }
     }
-    if (!ignoremisses && IsFinished()) {
+    // Darts after the last step count for nothing. (Asking IsFinished here
+    // would walk the darts of this turn a second time from the new step and
+    // drop the point of the final hit.)
+    if (!ignoremisses && ReachedTheEnd()) {
       break;
     }
   }
@@ -116,6 +119,12 @@ bool RoundTheBoard::CheckIn() {
 bool RoundTheBoard::OutOfTargets() {
   const int firstFree = CurrentTurns().current.FirstEmptyHit();
   return firstFree != 0 && CurrentTargets().Hit(firstFree).aim.empty();
+}
+
+bool RoundTheBoard::ReachedTheEnd() {
+  const auto& turns = CurrentTurns();
+  return static_cast<std::size_t>(turns.progress) >= std::min(TargetLimit(), targetlist.size()) ||
+         turns.score >= goal || round > rounds;
 }
 
 bool RoundTheBoard::IsFinished() {

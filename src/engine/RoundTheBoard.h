@@ -34,6 +34,8 @@ class RoundTheBoard : public BaseGameClass {
   void AddStep(std::initializer_list<std::string> codes);
   // Whether the free dart after the entered ones has no target left.
   bool OutOfTargets();
+  // The player on turn has no step left, has reached the goal, or the rounds are over.
+  bool ReachedTheEnd();
 };
 
 class RoundtheBoards : public RoundTheBoard {

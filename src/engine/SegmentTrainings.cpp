@@ -13,7 +13,9 @@ void SegmentClass::SetUp(const char* key) {
   gametypesid = key;
 }
 
-void SegmentClass::InitGameType() { SetUp(""); }
+void SegmentClass::InitGameType() {
+  SetUp("");
+}
 
 void SegmentClass::AddRoundSteps(std::initializer_list<std::string> codes, int roundCount) {
   for (int i = 0; i < 3 * roundCount; ++i) {
@@ -69,7 +71,9 @@ void Segments::BuildTargets() {
   }
 }
 
-void SelfPractice::InitGameType() { SetUp("constpractice_self"); }
+void SelfPractice::InitGameType() {
+  SetUp("constpractice_self");
+}
 
 bool SelfPractice::CheckIn() {
   CommitTurn();

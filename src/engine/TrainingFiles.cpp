@@ -6,8 +6,10 @@ namespace korvanti {
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  while (!text.empty() && text.front() == ' ')
+    text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ')
+    text.remove_suffix(1);
   return text;
 }
 
@@ -41,10 +43,12 @@ std::vector<TrainingTarget> ParseTrainingDefinition(std::string_view definition)
   std::size_t start = 0;
   while (start < definition.size()) {
     auto end = definition.find(',', start);
-    if (end == std::string_view::npos) end = definition.size();
+    if (end == std::string_view::npos)
+      end = definition.size();
     const auto entry = Unquoted(Trimmed(definition.substr(start, end - start)));
     start = end + 1;
-    if (entry.empty()) continue;
+    if (entry.empty())
+      continue;
     const auto equals = entry.find('=');
     TrainingTarget target{entry.substr(0, equals), 3};
     if (equals != std::string::npos) {
@@ -58,7 +62,8 @@ std::vector<TrainingTarget> ParseTrainingDefinition(std::string_view definition)
 std::string FormatTrainingDefinition(const std::vector<TrainingTarget>& targets) {
   std::string definition;
   for (const auto& target : targets) {
-    definition += (definition.empty() ? "" : ",") + target.code + "=" + std::to_string(target.count);
+    definition +=
+        (definition.empty() ? "" : ",") + target.code + "=" + std::to_string(target.count);
   }
   return definition;
 }
@@ -76,15 +81,24 @@ FreeTraining ReadFreeTraining(const IniFile& settings, std::string_view name) {
 
 std::optional<TrainingRules> BuiltInPirmelLevel(int level) {
   switch (level) {
-    case 1: return TrainingRules{SeriesDefinition("LS", 3, "SS25"), false, false, true};
-    case 2: return TrainingRules{SeriesDefinition("SS", 3, "SS25"), false, false, true};
-    case 3: return TrainingRules{SeriesDefinition("D", 3, "D25"), false, false, true};
-    case 4: return TrainingRules{SeriesDefinition("T", 3, "D25"), false, false, true};
-    case 5: return TrainingRules{SeriesDefinition("D", 1, "D25"), false, false, true};
-    case 6: return TrainingRules{SeriesDefinition("T", 1, "D25"), false, false, true};
-    case 7: return TrainingRules{SeriesDefinition("D", 1, "D25"), true, true, false};
-    case 8: return TrainingRules{SeriesDefinition("T", 1, "D25"), true, true, false};
-    default: return std::nullopt;
+    case 1:
+      return TrainingRules{SeriesDefinition("LS", 3, "SS25"), false, false, true};
+    case 2:
+      return TrainingRules{SeriesDefinition("SS", 3, "SS25"), false, false, true};
+    case 3:
+      return TrainingRules{SeriesDefinition("D", 3, "D25"), false, false, true};
+    case 4:
+      return TrainingRules{SeriesDefinition("T", 3, "D25"), false, false, true};
+    case 5:
+      return TrainingRules{SeriesDefinition("D", 1, "D25"), false, false, true};
+    case 6:
+      return TrainingRules{SeriesDefinition("T", 1, "D25"), false, false, true};
+    case 7:
+      return TrainingRules{SeriesDefinition("D", 1, "D25"), true, true, false};
+    case 8:
+      return TrainingRules{SeriesDefinition("T", 1, "D25"), true, true, false};
+    default:
+      return std::nullopt;
   }
 }
 

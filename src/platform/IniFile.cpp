@@ -36,6 +36,8 @@ void IniFile::EraseSection(std::string_view section) {
   Update([&](IniDocument& document) { document.EraseSection(section); });
 }
 
-void IniFile::Replace(const IniDocument& document) { WriteFileDurably(path_, document.Text()); }
+void IniFile::Replace(const IniDocument& document) {
+  WriteFileDurably(path_, document.Text());
+}
 
 }  // namespace korvanti

@@ -59,6 +59,7 @@ TEST(GameCatalog, CreatedGamesCarryTheEntrysKey) {
     }
     auto game = CreateGame(entry);
     ASSERT_NE(game, nullptr) << entry.index;
+    game->AddPlayer(std::make_unique<Playerclass>());
     game->InitGameType();
     EXPECT_EQ(game->gametypesid, entry.gameTypeKey) << entry.index;
   }

@@ -8,6 +8,7 @@
 #include "engine/CheckoutRoutes.h"
 #include "engine/CountDownGame.h"
 #include "engine/Elimination.h"
+#include "engine/RoundTheBoard.h"
 #include "platform/FileIo.h"
 #include "play/Announcements.h"
 
@@ -340,6 +341,23 @@ TEST_F(Session, AfterAFollowUpTheComputerOpensAndThrowsAtOnce) {
   EXPECT_EQ(Player(0).turns.Count(), 1u);
   EXPECT_EQ(Player(0).turns.score, 501 - 180);
   EXPECT_EQ(game->currentplayer, 1);
+}
+
+TEST_F(Session, TargetPanelWritesTheTargetsIntoTheAims) {
+  panel = ModePanel::Target;
+  SessionOptions options;
+  options.aimInput = true;
+  Begin<RoundtheBoards>(options, {"Anna"});
+  EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"LS1", "LS2", "LS3"}));
+  EXPECT_EQ(Current().Hit(3).aim, "LS3");
+  Hit("SS1");
+  EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"", "LS2", "LS3"}));
+  EXPECT_EQ(session->AimFields(), (std::array<std::string, 3>{"0", "LS2", "LS3"}));
+  EXPECT_EQ(Current().Hit(1).aim, "LS1");
+  Hits({"0", "LS2"});  // the aims are there: the turn is booked at once
+  EXPECT_EQ(Player(0).turns.Count(), 1u);
+  EXPECT_EQ(Player(0).turns.progress, 2);
+  EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"LS3", "LS4", "LS5"}));
 }
 
 TEST(Summary, AveragesAndDoubleRatesOfTheSeries) {

@@ -114,5 +114,76 @@ TEST(PlayTool, QuestionsTakeTheirAnswerFromTheScript) {
   EXPECT_TRUE(Contains(run.lines.back(), R"("score":301)"));
 }
 
+// The darts of a whole round the board, or of one Pirmel level, as a script.
+std::string Series(const std::string& prefix, int times, const std::string& bull) {
+  std::string script;
+  for (int n = 1; n <= 20; ++n) {
+    for (int i = 0; i < times; ++i)
+      script += prefix + std::to_string(n) + " ";
+  }
+  for (int i = 0; i < times; ++i)
+    script += bull + " ";
+  return script;
+}
+
+TEST(PlayTool, EveryGameWithoutTheComputerPlaysToItsEnd) {
+  TempFolder folder;
+  std::ofstream(folder / "SETTINGS.ini")
+      << "[Kurz]\ndef='T20=1,D16=1'\ncloseall=1\ncloseinone=0\nignoremisshits=0\nrounds=1\n";
+  std::string roundDoubleBull;
+  for (int n = 1; n <= 20; ++n)
+    roundDoubleBull += "D" + std::to_string(n) + " SS25 ";
+  struct Case {
+    int game;
+    std::string settings;
+    std::string script;
+    std::string end;
+  };
+  const std::string cricket = "T15 T16 T17 T18 T19 T20 D25 SS25";
+  const std::string five01 = "T20 T20 T20 T20 T20 T20 T20 T19 D12";
+  const Case cases[] = {
+      {1, "", "T20 T20 T20 T20 T20 LS1", "Game over after 2 rounds"},
+      {2, "", "T20 T20 T20 T20 T20 T20 T20 T20 LS20 LS1", "Game over after 4 rounds"},
+      {3, "", "T20 T20 T20 T20 T19 D2", "Game over after 2 rounds"},
+      {4, "", five01, "Game over after 3 rounds"},
+      {5, "", cricket, "Practice over after 3 rounds"},
+      {6, "", cricket, "Practice over after 3 rounds"},
+      {7, "", cricket, "Practice over after 3 rounds"},
+      {8, "", cricket, "Practice over after 3 rounds"},
+      {9, "", "SS1 D2 T3", "Practice over  with 21 points."},
+      {10, "", Series("LS", 1, "SS25"), "Practice over  with 21 points."},
+      {11, "", Series("D", 1, ""), "Practice over  with 20 points."},
+      {13, "--set aim=0", five01, "Game over after 3 rounds"},
+      {16, "--set aim=0", cricket, "Practice over after 3 rounds"},
+      {17, "", roundDoubleBull, "Practice over  with 40 points."},
+      {18, "--set rounds=1", "LS20 0 LS20", "Practice over! with 2 hits out of 3 trys."},
+      {19, "--set rounds=1", "T19 0 LS19", "Practice over! with 2 hits out of 3 trys."},
+      {20, "--set rounds=1", "T20 0 LS20", "Practice over! with 1 hits out of 3 trys."},
+      {21, "--set rounds=1", "T19 0 LS19", "Practice over! with 1 hits out of 3 trys."},
+      {22, "--set rounds=1", "D25 SS25 0", "Practice over! with 2 hits out of 3 trys."},
+      {23, "--set rounds=1", "D20 0 0 D16 0 0 D10 0 0 D8 0 0 D5 0 0 D4 0 0 D2 0 0 D1 0 0",
+       "Practice over! with 8 hits out of 24 trys."},
+      {24, "--set rounds=1 --set double=D5", "D5 0 D5",
+       "Practice over! with 2 hits out of 3 trys."},
+      {25, "--set aim=0", "T20 T20 D25", "Game over after 1 rounds"},
+      {26, "--set aim=0 --set start=161", "T20 T17 D25", "Training beendet."},
+      {27, "--set maxlevel=1", Series("LS", 3, "SS25"), "Training beendet"},
+      {28, "--set aim=0 --set rounds=1", "T20 0 LS5", "Training zu Ende"},
+      {29, "--set training=Kurz", "T20 D16", "Training zu Ende."},
+      {30, "", "T20 T20 T20 T20 T20 LS1", "Game over after 2 rounds"},
+  };
+  for (const auto& c : cases) {
+    const auto run = RunTool(folder,
+                             "play --game " + std::to_string(c.game) + " --players Anna " +
+                                 c.settings + " --home " + folder.Path().string(),
+                             c.script);
+    ASSERT_EQ(run.status, 0) << c.game << ": " << run.errors;
+    ASSERT_FALSE(run.lines.empty()) << c.game;
+    EXPECT_TRUE(Contains(run.lines.back(), "\"gameover: " + c.end + "\""))
+        << c.game << ": " << run.lines.back();
+    EXPECT_TRUE(Contains(run.lines.back(), "closed: OK")) << c.game;
+  }
+}
+
 }  // namespace
 }  // namespace korvanti

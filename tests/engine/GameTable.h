@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "DartText.h"
+#include "engine/BaseGameClass.h"
+
+namespace korvanti::testing {
+
+// Sets up a game of the given mode with named players and plays turns given as text.
+template <typename Game>
+struct GameTable {
+  explicit GameTable(std::initializer_list<const char*> nicknames = {"Anna"}) {
+    for (const char* nickname : nicknames) {
+      auto player = std::make_unique<Playerclass>();
+      player->nickname = nickname;
+      game.AddPlayer(std::move(player));
+    }
+  }
+  void Start() {
+    game.InitGameType();
+    game.NewGame();
+  }
+  // Enters the darts one by one, as the game screen does, without checking in.
+  void Enter(const std::string& darts) {
+    std::istringstream words(darts);
+    std::string code;
+    for (int n = 1; words >> code; ++n) {
+      game.CurrentTurns().current.Hit(n).hit = code;
+      game.IsTurnValid();
+    }
+  }
+  void Play(const std::string& darts) {
+    Enter(darts);
+    game.CheckIn();
+  }
+  Playerclass& Player(std::size_t i) { return game.players.Player(i); }
+  ThrowListClass& Turns(std::size_t i) { return game.players.Player(i).turns; }
+
+  Game game;
+};
+
+}  // namespace korvanti::testing
