@@ -91,10 +91,23 @@ Throwclass& BaseGameClass::CheckoutProposal() {
   return CurrentTurns().GetCheckOutThrow(doubleout, checkoutTable, CountUpTarget());
 }
 
-std::string BaseGameClass::GameOverInRoundsText() {
-  const auto rounds = std::to_string(round);
+int BaseGameClass::BestScoreIndex(int floor, bool lowest) const {
+  int best = floor;
+  int leader = 0;
+  for (std::size_t i = 0; i < players.Count(); ++i) {
+    const int score = players.Player(i).turns.score;
+    if (lowest ? score < best : score > best) {
+      best = score;
+      leader = static_cast<int>(i);
+    }
+  }
+  return leader;
+}
+
+std::string BaseGameClass::GameOverInRoundsText(int roundNumber, std::string_view onePlayerStart) {
+  const auto rounds = std::to_string(roundNumber);
   if (players.Count() == 1) {
-    return "Game over after " + rounds + " rounds";
+    return std::string(onePlayerStart) + rounds + " rounds";
   }
   return "Game over. The Winner is: " +
          players.Player(static_cast<std::size_t>(LeaderIndex())).nickname + " after " + rounds +

@@ -77,8 +77,14 @@ class BaseGameClass {
   virtual std::optional<int> CountUpTarget() const { return std::nullopt; }
 
  protected:
-  // "Game over after n rounds" alone, else with the leader named as winner.
-  std::string GameOverInRoundsText();
+  // "Game over after n rounds" alone (or with the given start), else with the
+  // leader named as winner.
+  std::string GameOverInRoundsText(int roundNumber,
+                                   std::string_view onePlayerStart = "Game over after ");
+  std::string GameOverInRoundsText() { return GameOverInRoundsText(round); }
+  // The first player whose score is strictly the highest above `floor`
+  // (lowest below it, with `lowest`); player 0 when nobody passes it.
+  int BestScoreIndex(int floor, bool lowest = false) const;
 
  private:
   GameArchive* archive_ = nullptr;

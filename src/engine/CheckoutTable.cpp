@@ -4,20 +4,13 @@
 #include <cctype>
 #include <system_error>
 
+#include "engine/FieldCode.h"
 #include "platform/FileIo.h"
 #include "platform/IniDocument.h"
 #include "platform/TextEncoding.h"
 
 namespace korvanti {
-namespace {
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool CheckoutTable::Refresh() {
   std::error_code error;
@@ -39,7 +32,7 @@ bool CheckoutTable::Refresh() {
   }
   const auto document = IniDocument::Parse(DecodeTextFile(*bytes));
   for (const auto& section : document.SectionNames()) {
-    const auto name = Upper(section);
+    const auto name = UpperCase(section);
     for (const auto& [key, value] : document.SectionEntries(section)) {
       if (const auto points = ParseDecimalInteger(key)) {
         entries_.emplace(std::pair{name, *points}, value);

@@ -14,15 +14,7 @@ bool CountDownGame::IsFinished() {
 }
 
 int CountDownGame::LeaderIndex() {
-  int best = startscore;
-  int leader = 0;
-  for (std::size_t i = 0; i < players.Count(); ++i) {
-    if (players.Player(i).turns.score < best) {
-      best = players.Player(i).turns.score;
-      leader = static_cast<int>(i);
-    }
-  }
-  return leader;
+  return BestScoreIndex(startscore, true);
 }
 
 bool CountDownGame::IsTurnValid() {

@@ -185,14 +185,9 @@ int CricketGame::LeaderIndex() {
   return leader;
 }
 
+// A game ended by the round limit names the last round played.
 std::string CricketGame::GameOverText() {
-  const auto rounds = std::to_string(round == 21 ? 20 : round);
-  if (players.Count() == 1) {
-    return "Practice over after " + rounds + " rounds";
-  }
-  return "Game over. The Winner is: " +
-         players.Player(static_cast<std::size_t>(LeaderIndex())).nickname + " after " + rounds +
-         " rounds";
+  return GameOverInRoundsText(round == rounds + 1 ? rounds : round, "Practice over after ");
 }
 
 }  // namespace korvanti

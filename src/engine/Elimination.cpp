@@ -78,15 +78,7 @@ bool Elimination::CheckIn() {
 }
 
 int Elimination::LeaderIndex() {
-  int best = startscore;
-  int leader = 0;
-  for (std::size_t i = 0; i < players.Count(); ++i) {
-    if (players.Player(i).turns.score > best) {
-      best = players.Player(i).turns.score;
-      leader = static_cast<int>(i);
-    }
-  }
-  return leader;
+  return BestScoreIndex(startscore);
 }
 
 bool Elimination::HasProposal() {

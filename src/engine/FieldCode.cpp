@@ -61,6 +61,18 @@ bool IsTrebleCode(std::string_view code) {
   return UpperFirst(code) == 'T';
 }
 
+std::string UpperCase(std::string_view code) {
+  std::string upper(code);
+  for (auto& c : upper) {
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  return upper;
+}
+
+bool SameCodeIgnoringCase(std::string_view a, std::string_view b) {
+  return UpperCase(a) == UpperCase(b);
+}
+
 bool AimMatches(std::string_view aim, std::string_view hit) {
   if (aim != "SS25") {
     return hit == aim;

@@ -24,6 +24,10 @@ bool IsTrebleCode(std::string_view code);
 // Whether a hit satisfies an aim: equal codes, or the bull's eye for the outer bull.
 bool AimMatches(std::string_view aim, std::string_view hit);
 
+// Codes compared as upper-cased texts, where a rule says so.
+std::string UpperCase(std::string_view code);
+bool SameCodeIgnoringCase(std::string_view a, std::string_view b);
+
 inline constexpr std::string_view kMissCode = "0";
 inline constexpr std::string_view kWireCode = "00";
 inline constexpr std::string_view kNotThrownCode = "na";

@@ -1,7 +1,8 @@
 #include "engine/FreePractice.h"
 
+#include "engine/FieldCode.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace korvanti {
 namespace {
@@ -10,13 +11,6 @@ std::size_t StartIndex(int progress, std::size_t size) {
   return progress < 0 || static_cast<std::size_t>(progress) >= size
              ? 0
              : static_cast<std::size_t>(progress);
-}
-
-bool SameCode(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) ==
-           std::toupper(static_cast<unsigned char>(y));
-  });
 }
 
 // Whether the darts hit the open targets one after the other, removing each.
@@ -70,7 +64,7 @@ Throwclass& FreePractice::CurrentTargets() {
   const int firstFree = current.FirstEmptyHit();
   const int entered = firstFree == 0 ? 3 : firstFree - 1;
   for (int dart = 1; dart <= entered; ++dart) {
-    if (ignoremisses || SameCode(current.Hit(dart).hit, open[index].aim)) {
+    if (ignoremisses || SameCodeIgnoringCase(current.Hit(dart).hit, open[index].aim)) {
       index = (index + 1) % open.size();
     }
   }

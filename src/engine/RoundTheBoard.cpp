@@ -1,19 +1,10 @@
 #include "engine/RoundTheBoard.h"
 
+#include "engine/FieldCode.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace korvanti {
-namespace {
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
-}  // namespace
-
 void RoundTheBoard::InitGameType() {
   rounds = 60;
   goal = 21;
@@ -60,10 +51,10 @@ Throwclass& RoundTheBoard::CurrentTargets() {
     return targets;
   }
   for (int dart = 1; dart < firstFree && step < targetlist.size(); ++dart) {
-    const auto hit = Upper(turns.current.Hit(dart).hit);
+    const auto& hit = turns.current.Hit(dart).hit;
     const auto& entries = targetlist[step];
     if (std::any_of(entries.begin(), entries.end(),
-                    [&](const Hitclass& entry) { return Upper(entry.aim) == hit; })) {
+                    [&](const Hitclass& entry) { return SameCodeIgnoringCase(entry.aim, hit); })) {
       ++step;
     }
   }
@@ -135,15 +126,7 @@ bool RoundTheBoard::IsFinished() {
 }
 
 int RoundTheBoard::LeaderIndex() {
-  int best = 0;
-  int leader = 0;
-  for (std::size_t i = 0; i < players.Count(); ++i) {
-    if (players.Player(i).turns.score > best) {
-      best = players.Player(i).turns.score;
-      leader = static_cast<int>(i);
-    }
-  }
-  return leader;
+  return BestScoreIndex(0);
 }
 
 std::string RoundTheBoard::GameOverText() {

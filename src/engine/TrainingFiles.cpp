@@ -80,26 +80,22 @@ FreeTraining ReadFreeTraining(const IniFile& settings, std::string_view name) {
 }
 
 std::optional<TrainingRules> BuiltInPirmelLevel(int level) {
-  switch (level) {
-    case 1:
-      return TrainingRules{SeriesDefinition("LS", 3, "SS25"), false, false, true};
-    case 2:
-      return TrainingRules{SeriesDefinition("SS", 3, "SS25"), false, false, true};
-    case 3:
-      return TrainingRules{SeriesDefinition("D", 3, "D25"), false, false, true};
-    case 4:
-      return TrainingRules{SeriesDefinition("T", 3, "D25"), false, false, true};
-    case 5:
-      return TrainingRules{SeriesDefinition("D", 1, "D25"), false, false, true};
-    case 6:
-      return TrainingRules{SeriesDefinition("T", 1, "D25"), false, false, true};
-    case 7:
-      return TrainingRules{SeriesDefinition("D", 1, "D25"), true, true, false};
-    case 8:
-      return TrainingRules{SeriesDefinition("T", 1, "D25"), true, true, false};
-    default:
-      return std::nullopt;
+  struct Level {
+    const char* prefix;
+    int darts;
+    const char* bull;
+  };
+  // Levels 7 and 8 repeat 5 and 6, but every target must be closed in sequence.
+  static constexpr Level kLevels[] = {{"LS", 3, "SS25"}, {"SS", 3, "SS25"}, {"D", 3, "D25"},
+                                      {"T", 3, "D25"},   {"D", 1, "D25"},   {"T", 1, "D25"},
+                                      {"D", 1, "D25"},   {"T", 1, "D25"}};
+  if (level < 1 || level > 8) {
+    return std::nullopt;
   }
+  const auto& series = kLevels[level - 1];
+  const bool strict = level >= 7;
+  return TrainingRules{SeriesDefinition(series.prefix, series.darts, series.bull), strict, strict,
+                       !strict};
 }
 
 std::optional<TrainingRules> ReadPirmelLevel(const IniFile& levels, int level) {

@@ -15,12 +15,6 @@ constexpr char kAbortQuestion[] =
     "Spiel Abbrechen. Bei Ja wird das Spiel für die Statistik gespeichert.\n\r"
     "Nein für Abruch ohne Speichern, Abbrechen setzt das Spiel fort.";
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
 // Proposals show a large single without its "L": "LS20" reads "S20".
 std::string Shown(const std::string& code) {
   return !code.empty() && std::toupper(static_cast<unsigned char>(code[0])) == 'L' ? code.substr(1)
@@ -73,7 +67,7 @@ void GameSession::RegisterHit(std::string code, int x, int y) {
   // Counted before anything is refused: a click on a full turn still counts at the double.
   if (!doubleTarget_.empty()) {
     ++player.throwsatdouble;
-    if (Upper(doubleTarget_) == Upper(code)) {
+    if (SameCodeIgnoringCase(doubleTarget_, code)) {
       ++player.hitsatdouble;
     }
   }
