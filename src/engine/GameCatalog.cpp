@@ -73,6 +73,21 @@ const GameCatalogEntry* FindCatalogEntry(int gameIndex) {
   return &kCatalog[static_cast<std::size_t>(gameIndex - 1)];
 }
 
+std::span<const StatisticsType> StatisticsTypeList() {
+  static const auto list = [] {
+    std::array<StatisticsType, 30> types{};
+    types[0] = {"Alle", ""};
+    for (std::size_t position = 1; position < types.size(); ++position) {
+      // The two free trainings swap places in this list.
+      const std::size_t index = position == 28 ? 29 : position == 29 ? 28 : position;
+      const auto& entry = kCatalog[index - 1];
+      types[position] = {entry.statisticsLabel, entry.gameTypeKey};
+    }
+    return types;
+  }();
+  return list;
+}
+
 std::string_view GameKindText(GameKind kind) {
   switch (kind) {
     case GameKind::Out:

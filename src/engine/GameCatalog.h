@@ -41,6 +41,15 @@ const GameCatalogEntry* FindCatalogEntry(int gameIndex);
 // The text the overview uses for a kind: "out", "cricket", "shanghai", "aim" or empty.
 std::string_view GameKindText(GameKind kind);
 
+// One entry of the statistics window's game-type list: position 0 is "Alle"
+// (every type, empty key); 1 to 27 follow the catalog; 28 and 29 list the
+// free trainings the other way round ("Training (selbst def.)", "Freies Training").
+struct StatisticsType {
+  std::string_view label;
+  std::string_view key;
+};
+std::span<const StatisticsType> StatisticsTypeList();
+
 // A new game object of the entry's class. Throws Error while the class is not built yet.
 std::unique_ptr<BaseGameClass> CreateGame(const GameCatalogEntry& entry);
 

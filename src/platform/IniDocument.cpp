@@ -90,19 +90,6 @@ void CheckName(std::string_view name, std::string_view forbidden, const char* wh
 
 }  // namespace
 
-std::optional<int> ParseDecimalInteger(std::string_view text) {
-  text = Trim(text);
-  if (!text.empty() && text.front() == '+') {
-    text.remove_prefix(1);
-  }
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 IniDocument IniDocument::Parse(std::string_view text) {
   IniDocument document;
   const auto firstBreak = text.find('\n');

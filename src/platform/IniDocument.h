@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/NumberFormat.h"
+
 namespace korvanti {
 
 // The text of an ini file in the private-profile format, kept line by line so
@@ -49,8 +51,5 @@ class IniDocument {
   std::vector<std::string> lines_;
   std::string newline_ = "\n";
 };
-
-// Parses a decimal integer with optional sign and surrounding blanks.
-std::optional<int> ParseDecimalInteger(std::string_view text);
 
 }  // namespace korvanti

@@ -1,6 +1,7 @@
 #include "platform/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -95,6 +96,23 @@ std::string FormatSignificant(double value, int decimals, NumberSeparators separ
     text += digits.fraction;
   }
   return text;
+}
+
+std::optional<int> ParseDecimalInteger(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
+    text.remove_suffix(1);
+  }
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+  }
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
 }
 
 long long RoundHalfEven(double value) {

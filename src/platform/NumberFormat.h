@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ std::string FormatFloat(std::string_view pattern, double value, NumberSeparators
 // `decimals` decimals and thousands separators: 45.23 with one decimal gives
 // "45,2", 1234.5 with none gives "1.235".
 std::string FormatSignificant(double value, int decimals, NumberSeparators separators = {});
+
+// Parses a decimal integer with optional sign and surrounding blanks.
+std::optional<int> ParseDecimalInteger(std::string_view text);
 
 // Rounds to the nearest integer, halves to the even neighbour.
 long long RoundHalfEven(double value);

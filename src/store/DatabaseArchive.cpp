@@ -27,15 +27,14 @@ std::optional<std::string> DatabaseArchive::FindPlayerIdByNickname(std::string_v
 }
 
 void DatabaseArchive::StoreGame(const GameRecord& game) {
-  Einfuegen recorder(database_);
   ScopedTransaction save(database_);
-  recorder.AppendGame(game.gameid, game.gametypesid, game.datetime, game.winningThrowId);
+  recorder_.AppendGame(game.gameid, game.gametypesid, game.datetime, game.winningThrowId);
   for (const auto& player : game.players) {
     for (const auto& turn : player.turns) {
-      recorder.AppendThrow(turn, game.gameid, player.playerid);
+      recorder_.AppendThrow(turn, game.gameid, player.playerid);
     }
-    recorder.AppendDoubleRate(game.gameid, player.playerid, player.throwsatdouble,
-                              player.hitsatdouble);
+    recorder_.AppendDoubleRate(game.gameid, player.playerid, player.throwsatdouble,
+                               player.hitsatdouble);
   }
   save.Commit();
 }

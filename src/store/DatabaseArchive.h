@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/GameArchive.h"
+#include "store/Einfuegen.h"
 
 namespace korvanti {
 
@@ -13,7 +14,7 @@ class Database;
 // player names up.
 class DatabaseArchive : public GameArchive {
  public:
-  explicit DatabaseArchive(Database& database) : database_(database) {}
+  explicit DatabaseArchive(Database& database) : database_(database), recorder_(database) {}
 
   std::optional<PlayerNames> FindPlayerNames(std::string_view playerid) override;
   // The id of the first player with this nickname.
@@ -24,6 +25,7 @@ class DatabaseArchive : public GameArchive {
 
  private:
   Database& database_;
+  Einfuegen recorder_;
 };
 
 }  // namespace korvanti

@@ -1,5 +1,7 @@
 #include "store/Einfuegen.h"
 
+#include <algorithm>
+
 #include "platform/DateTime.h"
 #include "platform/Guid.h"
 #include "store/Database.h"
@@ -35,8 +37,14 @@ void Einfuegen::AppendThrow(const Throwclass& turn, std::string_view gameid,
   for (const auto& dart : turn.hits) {
     insert.Bind(dart.hit).Bind(dart.hitx).Bind(dart.hity).Bind(dart.marks);
   }
-  insert.Bind(gameid).Bind(playerid).Bind(turn.tocount ? 1 : 0).Bind(DateTimeNow());
+  insert.Bind(gameid).Bind(playerid).Bind(turn.tocount ? 1 : 0).Bind(NextTimestamp());
   insert.Execute();
+}
+
+double Einfuegen::NextTimestamp() {
+  constexpr double kMillisecond = 1.0 / 86'400'000.0;
+  lastTimestamp_ = std::max(DateTimeNow(), lastTimestamp_ + kMillisecond);
+  return lastTimestamp_;
 }
 
 void Einfuegen::AppendDoubleRate(std::string_view gameid, std::string_view playerid,

@@ -29,7 +29,12 @@ class Einfuegen {
   void DeletePlayerAndThrows(std::string_view playerid);
 
  private:
+  // Now, but later than the previous turn: the turns of one game keep their
+  // order in the time stamps even when they are stored within a millisecond.
+  double NextTimestamp();
+
   Database& database_;
+  double lastTimestamp_ = 0;
 };
 
 }  // namespace korvanti

@@ -1,6 +1,7 @@
 #include "store/SqlStatement.h"
 
 #include <QSqlError>
+#include <QSqlRecord>
 
 #include "store/Database.h"
 
@@ -32,6 +33,10 @@ SqlStatement& SqlStatement::Execute() {
 
 std::string SqlStatement::Text(int column) const {
   return query_.value(column).toString().toStdString();
+}
+
+int SqlStatement::ColumnCount() const {
+  return query_.record().count();
 }
 
 long long SqlStatement::Integer(int column) const {

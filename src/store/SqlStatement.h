@@ -26,6 +26,7 @@ class SqlStatement {
   bool Next() { return query_.next(); }
 
   QVariant Value(int column) const { return query_.value(column); }
+  int ColumnCount() const;
   std::string Text(int column) const;
   long long Integer(int column) const;  // an empty value reads as 0
   double Float(int column) const;       // an empty value reads as 0

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "store/FieldFilter.h"
+
+namespace korvanti {
+
+class Database;
+
+// The statistics of one player: a selection (player, game type or all types,
+// period) and the queries over it. A game belongs to a period when it was
+// saved after `DateFrom` and not after `DateTo`, unless a query says otherwise.
+class abfrageAnzahl {
+ public:
+  explicit abfrageAnzahl(Database& database) : database_(database) {}
+
+  std::string PlayerId;
+  std::string GameTypesId;
+  DateTimeNumber DateFrom = 0;
+  DateTimeNumber DateTo = 0;
+  bool AllTypes = false;
+
+  // The key of an entry of the statistics window's type list; nothing for a
+  // position outside 0..29 (the caller keeps its key).
+  static std::optional<std::string> GameTypeKeyForIndex(int index);
+  static int FieldValue(std::string_view code);
+  static int FieldNumber(std::string_view code);
+
+  std::vector<std::string> PlayerIdsByNickname();
+  struct Names {
+    std::string vorname;
+    std::string nachname;
+    std::string nickname;
+  };
+  std::optional<Names> GetPlayerNames(std::string_view playerid);
+
+  // Dart counts over the three darts of every selected turn.
+  int CountHits(std::string_view filter);
+  int CountAimHits(std::string_view filter, bool exact);
+  int CountDarts() { return CountHits(""); }
+  int CountSingles() { return CountHits("S"); }
+  int CountDoubles() { return CountHits("D"); }
+  int CountTrebles() { return CountHits("T"); }
+  int CountExactHits() { return CountAimHits("", true); }
+  int CountExactSingles() { return CountAimHits("S", true); }
+  int CountExactDoubles() { return CountAimHits("D", true); }
+  int CountExactTrebles() { return CountAimHits("T", true); }
+  int CountHitsInGame(std::string_view gameid);
+  int SumMarks();
+  double MarksPerRoundQuery();
+
+  // Landing positions of the darts aimed at the filter ("x=y,..."), per dart
+  // number; `dart` 0 asks for all three. The period excludes both ends.
+  struct Positions {
+    std::string dart1;
+    std::string dart2;
+    std::string dart3;
+    std::string all;
+  };
+  Positions HitPositions(std::string_view filter, int dart);
+
+  // Deletes the player's turns of the selection, in one transaction.
+  void DeleteStatistics();
+
+  int CountGames();
+  int CountWins();
+  // The player's newest game of the key (any key when it is empty); no period.
+  std::optional<DateTimeNumber> LastGameDate();
+  // The player's game moments in the period (its end excluded), ascending.
+  std::vector<DateTimeNumber> GameDates();
+  struct Averages {
+    double average = 0;  // points per three darts
+    double perdart = 0;
+  };
+  Averages GetAverages();
+  int HighScore();
+  int BestCheckout();
+  int CountTurnsInRange(int low, int high);
+  int TurnsInShortestWin();
+  std::string ShortestWinGameId();
+  int DartsInShortestWin();
+  std::string ShortestWinPositions();
+  struct DoubleRates {
+    int throws = 0;
+    int hits = 0;
+  };
+  DoubleRates DoubleRateTotals();
+
+ private:
+  // The period condition on game.datetime and, with `withType`, the type.
+  SqlCondition Selection(bool withType, bool endIncluded = true) const;
+  // Both the player and the selection, joined on game and throw.
+  SqlCondition PlayersTurns(bool withType) const;
+  long long Integer(const std::string& statement, const std::vector<QVariant>& values);
+  std::vector<std::vector<QVariant>> Rows(const std::string& statement,
+                                          const std::vector<QVariant>& values);
+  std::string ShortestWin(const std::string& column);
+
+  Database& database_;
+};
+
+}  // namespace korvanti

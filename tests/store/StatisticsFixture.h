@@ -1,0 +1,82 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "engine/Throwclass.h"
+#include "platform/Guid.h"
+#include "store/Database.h"
+#include "store/Einfuegen.h"
+#include "store/abfrageAnzahl.h"
+
+namespace korvanti::testing {
+
+// One stored turn: darts as text ("T20 D16", missing darts become "na"),
+// optional aims, and whether it counts.
+struct TurnSpec {
+  TurnSpec(const char* darts, const char* aims = "", bool counts = true)
+      : darts(darts), aims(aims), counts(counts) {}
+  std::string darts;
+  std::string aims;
+  bool counts;
+};
+
+// A fresh database with games written turn by turn through the recorder.
+class StatisticsFixture {
+ public:
+  StatisticsFixture() : database(Database::OpenFile(folder / "dart.mdb")), recorder(*database) {}
+
+  std::string AddPlayer(const std::string& nickname) {
+    return recorder.AppendPlayer(nickname, "", nickname);
+  }
+
+  // Stores a game of the player; with `won` its last turn wins the game.
+  // Dart n of turn k lands at (100 + 10 k + n, 200 + k).
+  std::string AddGame(const std::string& playerid, const std::string& key, double when,
+                      const std::vector<TurnSpec>& turns, bool won = true) {
+    const auto gameid = NewGuidString();
+    std::string last;
+    for (std::size_t k = 0; k < turns.size(); ++k) {
+      Throwclass turn;
+      turn.throwid = NewGuidString();
+      turn.tocount = turns[k].counts;
+      std::istringstream darts(turns[k].darts);
+      std::istringstream aims(turns[k].aims);
+      for (int n = 1; n <= 3; ++n) {
+        auto& dart = turn.Hit(n);
+        if (!(darts >> dart.hit)) {
+          dart.hit = "na";
+          continue;
+        }
+        aims >> dart.aim;
+        if (dart.aim == "-")
+          dart.aim.clear();
+        dart.hitx = 100 + 10 * static_cast<int>(k) + n;
+        dart.hity = 200 + static_cast<int>(k);
+      }
+      recorder.AppendThrow(turn, gameid, playerid);
+      last = turn.throwid;
+    }
+    recorder.AppendGame(gameid, key, when, won ? last : NewGuidString());
+    return gameid;
+  }
+
+  abfrageAnzahl Query(const std::string& playerid, const std::string& key, double from = 0,
+                      double to = 99999) {
+    abfrageAnzahl query(*database);
+    query.PlayerId = playerid;
+    query.GameTypesId = key;
+    query.AllTypes = key.empty();
+    query.DateFrom = from;
+    query.DateTo = to;
+    return query;
+  }
+
+  TempFolder folder;
+  std::unique_ptr<Database> database;
+  Einfuegen recorder;
+};
+
+}  // namespace korvanti::testing

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include "RawDatabase.h"
+#include "StatisticsFixture.h"
+
+namespace korvanti {
+namespace {
+
+using testing::StatisticsFixture;
+
+class Statistics : public ::testing::Test {
+ protected:
+  StatisticsFixture fixture;
+  std::string anna = fixture.AddPlayer("Anna");
+  std::string ben = fixture.AddPlayer("Ben");
+};
+
+TEST_F(Statistics, FilterClasses) {
+  fixture.AddGame(anna, "const501dout", 45000,
+                  {{"LS5 SS15 D25"}, {"SS25 T5 D5"}, {"T20 LS20 SS20"}, {"D15 0"}});
+  auto query = fixture.Query(anna, "const501dout");
+  struct Case {
+    const char* filter;
+    int count;
+  };
+  const Case cases[] = {{"", 11}, {"5", 3},   {"15", 2}, {"25", 2},   {"D", 3}, {"S", 5},
+                        {"T", 2}, {"T20", 1}, {"20", 3}, {"SS25", 1}, {"0", 0}, {"x", 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(query.CountHits(c.filter), c.count) << c.filter;
+  }
+  EXPECT_EQ(query.CountDarts(), 11);
+  EXPECT_EQ(query.CountSingles(), 5);
+}
+
+TEST_F(Statistics, ExactAndNumberAimHits) {
+  fixture.AddGame(anna, "const501dout", 45000,
+                  {{"T20 T20 T20", "LS20 T20 -"}, {"D16 D8 LS1", "D16 D16 T20"}});
+  auto query = fixture.Query(anna, "const501dout");
+  struct Case {
+    const char* filter;
+    bool exact;
+    int count;
+  };
+  const Case cases[] = {{"T20", false, 2}, {"T20", true, 1}, {"", true, 2},
+                        {"", false, 2},    {"20", true, 2},  {"D", true, 2},
+                        {"D16", true, 1},  {"16", false, 1}, {"T", true, 1}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(query.CountAimHits(c.filter, c.exact), c.count) << c.filter << " " << c.exact;
+  }
+  EXPECT_EQ(query.CountExactHits(), 2);
+  EXPECT_EQ(query.CountExactDoubles(), 2);
+}
+
+TEST_F(Statistics, EmptySelectionsGiveZero) {
+  auto query = fixture.Query(ben, "const501dout");
+  EXPECT_EQ(query.CountDarts(), 0);
+  EXPECT_EQ(query.CountAimHits("T20", true), 0);
+  EXPECT_EQ(query.CountGames(), 0);
+  EXPECT_EQ(query.CountWins(), 0);
+  EXPECT_EQ(query.HighScore(), 0);
+  EXPECT_EQ(query.BestCheckout(), 0);
+  EXPECT_EQ(query.TurnsInShortestWin(), 0);
+  EXPECT_EQ(query.ShortestWinGameId(), "");
+  EXPECT_EQ(query.DartsInShortestWin(), 0);
+  EXPECT_DOUBLE_EQ(query.MarksPerRoundQuery(), 0.0);
+  EXPECT_DOUBLE_EQ(query.GetAverages().average, 0.0);
+  EXPECT_FALSE(query.LastGameDate());
+  EXPECT_EQ(query.DoubleRateTotals().throws, 0);
+}
+
+TEST_F(Statistics, PeriodEnds) {
+  fixture.AddGame(anna, "const501dout", 45000, {{"T20 T20 T20", "T20 T20 T20"}});
+  fixture.AddGame(anna, "const501dout", 45001, {{"LS1", "LS1"}});
+  fixture.AddGame(anna, "const501dout", 45002, {{"D20", "D20"}});
+  auto query = fixture.Query(anna, "const501dout", 45000, 45001);
+  EXPECT_EQ(query.CountDarts(), 1);  // after from, not after to
+  EXPECT_EQ(query.CountGames(), 1);
+  query.DateTo = 45002;
+  EXPECT_EQ(query.GameDates(), std::vector<double>{45001});  // the end is left out
+  EXPECT_EQ(query.HitPositions("1", 0).dart1, "101=200");
+  EXPECT_EQ(query.HitPositions("20", 0).all, "");
+  query.DateTo = 45002.5;
+  EXPECT_EQ(query.HitPositions("20", 0).dart1, "101=200");
+  EXPECT_EQ(*query.LastGameDate(), 45002);
+}
+
+TEST_F(Statistics, AveragesCountBustDartsButNotTheirPoints) {
+  const std::vector<testing::TurnSpec> turns{
+      {"T20 0 0"}, {"T15 0 0"}, {"T20 LS20 LS20"}, {"LS20 LS3 LS3"}};
+  fixture.AddGame(anna, "const501dout", 45000, turns);
+  auto query = fixture.Query(anna, "const501dout");
+  EXPECT_DOUBLE_EQ(query.GetAverages().average, 57.75);
+  EXPECT_DOUBLE_EQ(query.GetAverages().perdart, 19.25);
+  fixture.AddGame(anna, "const501dout", 45001, {{"T20 T20 T20", "", false}});
+  EXPECT_NEAR(query.GetAverages().average, 46.2, 1e-9);
+  EXPECT_NEAR(query.GetAverages().perdart, 15.4, 1e-9);
+  EXPECT_EQ(query.HighScore(), 180);  // a bust's darts still make the high score
+  query.AllTypes = true;
+  query.GameTypesId.clear();
+  EXPECT_DOUBLE_EQ(query.GetAverages().average, 0.0);  // averages need one type
+}
+
+TEST_F(Statistics, ScoreBands) {
+  fixture.AddGame(anna, "const501dout", 45000,
+                  {{"T20 T20 T20"}, {"T20 T20 D10"}, {"T20 T20 LS19"}, {"T19 T19 LS1"}});
+  auto query = fixture.Query(anna, "const501dout");
+  EXPECT_EQ(query.CountTurnsInRange(160, 181), 1);
+  EXPECT_EQ(query.CountTurnsInRange(140, 160), 1);  // exactly 140
+  EXPECT_EQ(query.CountTurnsInRange(100, 140), 2);
+}
+
+TEST_F(Statistics, BestCheckoutCountsOnlyWinningTurns) {
+  fixture.AddGame(anna, "const501dout", 45000, {{"T20 T20 T20"}, {"D20"}});
+  fixture.AddGame(anna, "const501dout", 45001, {{"T20 T19 D12"}}, false);
+  fixture.AddGame(ben, "const501dout", 45001, {{"T20 T19 D12"}});
+  auto query = fixture.Query(anna, "const501dout");
+  EXPECT_EQ(query.BestCheckout(), 40);
+  EXPECT_EQ(query.CountWins(), 1);
+  EXPECT_EQ(query.CountGames(), 2);
+  EXPECT_EQ(fixture.Query(anna, "const301dout").BestCheckout(), 0);
+}
+
+TEST_F(Statistics, ShortestWinAndItsPositionsInTurnOrder) {
+  const auto turns = [](int count) { return std::vector<testing::TurnSpec>(count, {"LS1 LS1"}); };
+  fixture.AddGame(anna, "const501dout", 45000, turns(7));
+  const auto shortest = fixture.AddGame(anna, "const501dout", 45001, turns(5));
+  fixture.AddGame(anna, "const501dout", 45002, turns(9));
+  fixture.AddGame(anna, "const501dout", 45003, turns(3), false);
+  auto query = fixture.Query(anna, "const501dout");
+  EXPECT_EQ(query.TurnsInShortestWin(), 5);
+  EXPECT_EQ(query.ShortestWinGameId(), shortest);
+  EXPECT_EQ(query.DartsInShortestWin(), 10);
+  EXPECT_EQ(query.ShortestWinPositions(),
+            "101=200,102=200,0=0,111=201,112=201,0=0,121=202,122=202,0=0,"
+            "131=203,132=203,0=0,141=204,142=204,0=0");
+}
+
+TEST_F(Statistics, DoubleRateTotalsAndMarks) {
+  const auto game = fixture.AddGame(anna, "constcricket", 45000, {{"T20 D19 LS1"}});
+  fixture.recorder.AppendDoubleRate(game, anna, 8, 3);
+  fixture.recorder.AppendDoubleRate(fixture.AddGame(anna, "constcricket", 45001, {{"0"}}), anna, 4,
+                                    1);
+  testing::RawDatabase(fixture.folder / "dart.mdb")
+      .Exec("UPDATE throw SET hit1tocount = 3, hit2tocount = 2, hit3tocount = 1");
+  auto query = fixture.Query(anna, "constcricket");
+  EXPECT_EQ(query.DoubleRateTotals().throws, 12);
+  EXPECT_EQ(query.DoubleRateTotals().hits, 4);
+  EXPECT_EQ(query.SumMarks(), 3 + 2);  // the single 1 and the miss are no cricket numbers
+  EXPECT_DOUBLE_EQ(query.MarksPerRoundQuery(), 5.0 / 4 * 3);
+}
+
+TEST_F(Statistics, HitPositionsPerDartNumber) {
+  fixture.AddGame(anna, "const501dout", 45000, {{"T20 LS1 T20", "T20 T20 D20"}});
+  auto query = fixture.Query(anna, "");
+  const auto positions = query.HitPositions("20", 0);
+  EXPECT_EQ(positions.dart1, "101=200");
+  EXPECT_EQ(positions.dart2, "102=200");
+  EXPECT_EQ(positions.dart3, "103=200");
+  EXPECT_EQ(query.HitPositions("T20", 2).dart2, "102=200");
+  EXPECT_EQ(query.HitPositions("T20", 2).dart1, "");
+  EXPECT_EQ(query.HitPositions("", 0).all, "101=200,102=200,103=200");
+}
+
+TEST_F(Statistics, DeletingOnePeriodOnly) {
+  fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
+  fixture.AddGame(anna, "const301dout", 45001, {{"T20"}});
+  fixture.AddGame(anna, "const501dout", 45002, {{"T20"}});
+  fixture.AddGame(ben, "const501dout", 45001, {{"T20"}});
+  auto query = fixture.Query(anna, "", 45000, 45001);
+  query.DeleteStatistics();
+  testing::RawDatabase raw(fixture.folder / "dart.mdb");
+  EXPECT_EQ(raw.Count("throw"), 3);
+  EXPECT_EQ(raw.Count("game"), 4);
+  auto all = fixture.Query(anna, "");
+  EXPECT_EQ(all.CountGames(), 2);
+}
+
+TEST_F(Statistics, ValuesAreParametersNotStatementText) {
+  fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
+  auto query = fixture.Query(anna, "const501dout");
+  EXPECT_EQ(query.CountHits("T20'--"), 0);
+  EXPECT_EQ(query.CountAimHits("T20') OR ('1'='1", false), 0);
+  EXPECT_EQ(query.HitPositions("x' OR '1'='1", 0).all, "");
+  auto other = fixture.Query("' OR '1'='1", "const501dout");
+  EXPECT_EQ(other.CountDarts(), 0);
+  other.DeleteStatistics();
+  EXPECT_EQ(query.CountDarts(), 1);
+}
+
+TEST_F(Statistics, LookUpsAndTypeKeys) {
+  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(0), "");
+  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(7), "constcricket");
+  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(28), "constpractice_free1");
+  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(29), "constpractice_self");
+  EXPECT_FALSE(abfrageAnzahl::GameTypeKeyForIndex(30));
+  EXPECT_FALSE(abfrageAnzahl::GameTypeKeyForIndex(-1));
+  EXPECT_EQ(abfrageAnzahl::FieldValue("T20"), 60);
+  abfrageAnzahl query(*fixture.database);
+  EXPECT_EQ(query.PlayerIdsByNickname(), (std::vector<std::string>{anna, ben}));
+  EXPECT_EQ(query.GetPlayerNames(ben)->nickname, "Ben");
+  EXPECT_FALSE(query.GetPlayerNames("{NOBODY}"));
+  fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
+  fixture.AddGame(anna, "constcricket", 45003, {{"T20"}});
+  EXPECT_EQ(*fixture.Query(anna, "").LastGameDate(), 45003);
+  EXPECT_EQ(*fixture.Query(anna, "const501dout").LastGameDate(), 45000);
+}
+
+}  // namespace
+}  // namespace korvanti
