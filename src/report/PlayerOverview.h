@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/GameCatalog.h"
+#include "platform/DateTime.h"
+#include "platform/NumberFormat.h"
+
+namespace korvanti {
+
+class Database;
+class abfrageAnzahl;
+
+// The statistics columns of the start window's player overview for a game kind
+// (after the column "Spieler").
+std::vector<std::string> OverviewColumns(GameKind kind);
+
+struct OverviewFigures {
+  std::vector<std::string> texts;  // one per column of the kind
+  double refvalue = 0;             // the player's long-term value for the kind
+  double refvalue501 = 0;          // three-dart average in "const501dout" ("out" only)
+};
+
+// The statistics texts of one player; the query holds his selection.
+OverviewFigures OverviewTexts(abfrageAnzahl& query, GameKind kind,
+                              NumberSeparators separators = {});
+
+struct OverviewRow {
+  std::string playerid;
+  std::string caption;  // first name "nickname" last name
+  OverviewFigures figures;
+};
+
+// Every player in nickname order with his figures for the entry of the start
+// window, over the period from `from` to `now`.
+std::vector<OverviewRow> PlayerOverview(Database& database, int gameIndex, DateTimeNumber from,
+                                        DateTimeNumber now, NumberSeparators separators = {});
+
+}  // namespace korvanti

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "platform/NumberFormat.h"
+#include "report/StatisticsRows.h"
+
+namespace korvanti {
+
+class Database;
+
+enum class StatisticsInterval { Day, Week, Month, Game };
+enum class StatisticsView { Detail, AimAndHit };
+
+// What the statistics window asks for.
+struct StatisticsRequest {
+  std::string playerId;
+  int typeIndex = 0;  // entry of the type list; 0 = "Alle" (always the aim-and-hit view)
+  DateTimeNumber from = 0;
+  DateTimeNumber to = 0;
+  StatisticsInterval interval = StatisticsInterval::Day;
+  bool lastEntry = true;  // an extra row for the last game
+  StatisticsView view = StatisticsView::AimAndHit;
+  std::string field = "Alle";  // the aim-and-hit view's field selection
+  NumberSeparators separators;
+};
+
+struct StatisticsPeriodRow {
+  StatisticsRow row;
+  DateTimeNumber from = 0;
+  DateTimeNumber to = 0;
+  bool lastGame = false;  // the extra row of the last game
+};
+
+struct StatisticsTable {
+  StatisticsTableKind kind = StatisticsTableKind::AimAndHit;
+  std::vector<std::string> columns;  // with the two period columns
+  std::vector<StatisticsPeriodRow> rows;
+};
+
+// One row per interval step between the two dates, where the step holds data,
+// and the extra row of the last game.
+StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request);
+
+}  // namespace korvanti

@@ -1,0 +1,308 @@
+#include "report/StatisticsRows.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "store/abfrageAnzahl.h"
+
+namespace korvanti {
+namespace {
+
+using Row = std::optional<StatisticsRow>;
+
+class RowBuilder {
+ public:
+  RowBuilder(abfrageAnzahl& query, NumberSeparators separators)
+      : query_(query), separators_(separators) {}
+
+  std::string Rate(int part, int whole) const {
+    return FormatFloat("0.00", static_cast<double>(part) / whole * 100.0, separators_);
+  }
+  std::string Number(double value) const { return FormatFloat("0.00", value, separators_); }
+
+  // The share of exact hits among singles, doubles or trebles.
+  std::string ClassRate(const char* filter) const {
+    const int exact = query_.CountAimHits(filter, true);
+    const int all = query_.CountHits(filter);
+    if (exact >= 1)
+      return Rate(exact, all);
+    return all < 1 ? "-" : "0";
+  }
+
+  std::string Band(int low, int high, int darts) const {
+    const int turns = query_.CountTurnsInRange(low, high);
+    if (turns < 1)
+      return "0";
+    return std::to_string(turns) + " (" + Number(100.0 / darts * turns) + "%)";
+  }
+
+  Row CountDown() const {
+    const int darts = query_.CountDarts();
+    if (darts <= 0)
+      return std::nullopt;
+    StatisticsRow row;
+    auto& c = row.cells;
+    const auto averages = query_.GetAverages();
+    const int exact = query_.CountExactHits();
+    c.push_back(std::to_string(darts));
+    c.push_back(Number(averages.average) + "/" + Number(averages.perdart));
+    c.push_back(std::to_string(query_.BestCheckout()));
+    c.push_back(std::to_string(query_.HighScore()));
+    c.push_back(exact < 1 ? "0" : Rate(exact, darts));
+    for (const char* filter : {"S", "D", "T"})
+      c.push_back(ClassRate(filter));
+    c.push_back(Band(100, 140, darts));
+    c.push_back(Band(140, 160, darts));
+    c.push_back(Band(160, 181, darts));
+    const int turns = query_.TurnsInShortestWin();
+    c.push_back(turns < 1 ? "-"
+                          : std::to_string(turns) + " (" +
+                                std::to_string(query_.DartsInShortestWin()) + ")");
+    return row;
+  }
+
+  Row Cricket() const {
+    const int darts = query_.CountDarts();
+    if (darts == 0)
+      return std::nullopt;
+    StatisticsRow row;
+    auto& c = row.cells;
+    c.push_back(std::to_string(darts));
+    c.push_back(Number(query_.MarksPerRoundQuery()));
+    c.push_back(Rate(query_.CountExactHits(), darts));
+    for (const char* number : {"15", "16", "17", "18", "19", "20", "25"}) {
+      const int hits = query_.CountHits(number);
+      if (hits <= 0) {
+        c.push_back("-");
+        continue;
+      }
+      const int aimed = query_.CountAimHits(number, false);
+      c.push_back(aimed <= 0 ? "-"
+                             : Rate(aimed, hits) + " (" +
+                                   Rate(query_.CountAimHits(number, true), hits) + ")");
+    }
+    return row;
+  }
+
+  Row Round() const {
+    const int darts = query_.CountDarts();
+    if (darts == 0)
+      return std::nullopt;
+    StatisticsRow row;
+    auto& c = row.cells;
+    c.push_back(std::to_string(darts));
+    c.push_back(Rate(query_.CountExactHits(), darts));
+    bool unreached = false;
+    for (int n = 1; n <= 21; ++n) {
+      const auto number = std::to_string(n == 21 ? 25 : n);
+      const int hits = unreached ? 0 : query_.CountHits(number);
+      if (hits <= 0) {
+        unreached = true;  // the numbers after the first one never hit are not asked
+        c.push_back("-");
+        continue;
+      }
+      const int exact = query_.CountAimHits(number, true);
+      c.push_back(exact <= 0 ? "-" : Rate(exact, hits));
+    }
+    return row;
+  }
+
+  Row Segment(const char* key, const char* first, bool firstExact, const char* second,
+              bool secondExact) const {
+    query_.GameTypesId = key;
+    const int darts = query_.CountDarts();
+    if (darts < 1)
+      return std::nullopt;
+    StatisticsRow row;
+    row.cells = {std::to_string(darts), Rate(query_.CountAimHits(first, firstExact), darts),
+                 Rate(query_.CountAimHits(second, secondExact), darts)};
+    return row;
+  }
+
+  Row Doubles() const {
+    StatisticsRow row;
+    bool anyHit = false;
+    for (const int n : {20, 16, 10, 8, 5, 4, 2, 1}) {
+      const auto code = "D" + std::to_string(n);
+      const int hits = query_.CountHits(code);
+      if (hits <= 0) {
+        row.cells.push_back("-");
+        continue;
+      }
+      anyHit = true;
+      const int exact = query_.CountAimHits(code, true);
+      row.cells.push_back(exact <= 0 ? "-" : Rate(exact, hits));
+    }
+    if (!anyHit)
+      return std::nullopt;
+    return row;
+  }
+
+  Row Free() const {
+    const int darts = query_.CountDarts();
+    if (darts <= 0)
+      return std::nullopt;
+    StatisticsRow row;
+    const int exact = query_.CountExactHits();
+    row.cells = {std::to_string(darts), exact <= 0 ? "0" : Rate(exact, darts)};
+    for (const char* filter : {"S", "D", "T"})
+      row.cells.push_back(ClassRate(filter));
+    return row;
+  }
+
+  Row AimAndHit(std::string filter) const {
+    auto upper = filter;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (upper == "ALL" || upper == "ALLE")
+      filter.clear();
+    const auto positions = query_.HitPositions(filter, 0);
+    if (positions.all.empty())
+      return std::nullopt;
+    const int darts = query_.CountHits(filter);
+    if (darts <= 0)
+      return std::nullopt;
+    StatisticsRow row{{std::to_string(darts),
+                       filter.empty() ? "na" : Rate(query_.CountAimHits(filter, false), darts),
+                       Rate(query_.CountAimHits(filter, true), darts)},
+                      positions.dart1,
+                      positions.dart2,
+                      positions.dart3};
+    return row;
+  }
+
+ private:
+  abfrageAnzahl& query_;
+  NumberSeparators separators_;
+};
+
+}  // namespace
+
+StatisticsTableKind TableForType(int typeIndex) {
+  using enum StatisticsTableKind;
+  switch (typeIndex) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 25:
+      return CountDown;
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 16:
+      return Cricket;
+    case 9:
+    case 10:
+    case 11:
+    case 17:
+      return Round;
+    case 18:
+      return Segments20;
+    case 19:
+      return Segments19;
+    case 20:
+      return SegmentsT20;
+    case 21:
+      return SegmentsT19;
+    case 22:
+      return SegmentsBulls;
+    case 23:
+      return SegmentsDouble;
+    case 24:
+    case 26:
+    case 27:
+    case 28:
+    case 29:
+      return Free;
+    default:
+      return AimAndHit;
+  }
+}
+
+std::vector<std::string> TableColumns(StatisticsTableKind table) {
+  using enum StatisticsTableKind;
+  switch (table) {
+    case CountDown:
+      return {"Darts",       "Avg./PPD",        "Best checkout", "Highscore",        "% Treffer",
+              "% Treffer S", "% Treffer D",     "% Treffer T",   "Throw. 100 - 139", "140 - 159",
+              "> 160",       "< Runde (Darts)", "Datum von",     "Datum bis"};
+    case Cricket:
+      return {"Darts",
+              "MPR",
+              "Hit rate exact %",
+              "Hit rate 15 (exact hits) in %",
+              "16",
+              "17",
+              "18",
+              "19",
+              "20",
+              "Bulls",
+              "Datum ab",
+              "Datum bis"};
+    case Round: {
+      std::vector<std::string> columns{"Darts", "% Treffer", "% Treffer 1"};
+      for (int n = 2; n <= 20; ++n)
+        columns.push_back(std::to_string(n));
+      columns.insert(columns.end(), {"25", "von", "bis"});
+      return columns;
+    }
+    case Segments20:
+      return {"Darts", "% Trefferquote 20 gesamt", "% Trefferquote 20 exakt", "von", "bis"};
+    case Segments19:
+      return {"Darts", "% Trefferquote 19 gesamt", "% Trefferquote 19 exakt", "von", "bis"};
+    case SegmentsT20:
+      return {"Darts", "% Trefferquote T20", "%Trefferquote 20", "von", "bis"};
+    case SegmentsT19:
+      return {"Darts", "% Trefferquote T19", "% Trefferquote 19", "von", "bis"};
+    case SegmentsBulls:
+      return {"Darts", "Trefferquote Bulls in %", "Trefferquote Bullseye in %", "von", "bis"};
+    case SegmentsDouble:
+      return {"% Trefferquote D20", "D16", "D10", "D8", "D5", "D4", "D2", "D1", "von", "bis"};
+    case Free:
+      return {
+          "Darts",     "Trefferquote %", "Trefferquote S %", "Trefferquote D %", "Trefferquote T %",
+          "Datum von", "Datum bis"};
+    case AimAndHit:
+      break;
+  }
+  return {"Darts", "% Treffer Zahl", "% Treffer Exakt", "von", "bis"};
+}
+
+std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, abfrageAnzahl& query,
+                                      const std::string& aimFilter, NumberSeparators separators) {
+  const RowBuilder builder(query, separators);
+  using enum StatisticsTableKind;
+  switch (table) {
+    case CountDown:
+      return builder.CountDown();
+    case Cricket:
+      return builder.Cricket();
+    case Round:
+      return builder.Round();
+    case Segments20:
+      return builder.Segment("constpractice_segment_20", "20", false, "20", true);
+    case Segments19:
+      return builder.Segment("constpractice_segment_19", "19", false, "19", true);
+    case SegmentsT20:
+      return builder.Segment("constpractice_segment_treble_20", "T20", true, "20", false);
+    case SegmentsT19:
+      return builder.Segment("constpractice_segment_treble_19", "T19", true, "19", false);
+    case SegmentsBulls:
+      return builder.Segment("constpractice_segment_bulls", "25", false, "D25", true);
+    case SegmentsDouble:
+      return builder.Doubles();
+    case Free:
+      return builder.Free();
+    case AimAndHit:
+      break;
+  }
+  return builder.AimAndHit(aimFilter);
+}
+
+}  // namespace korvanti
