@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlayCommand.h"
+#include "StatsCommands.h"
 #include "UsageError.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/HitMap.h"
@@ -22,6 +23,8 @@ constexpr std::string_view kUsage =
     "  field X Y        gibt den Feldcode der Brettposition (X, Y) aus\n"
     "                   (Pixel des 659 x 650 großen Dartbretts, Mitte bei 332, 318)\n"
     "  play ...         spielt ein Spiel nach einem Skript (siehe unten)\n"
+    "  overview ...     Spielerübersicht als CSV (siehe unten)\n"
+    "  stats ...        Statistik eines Spielers als CSV (siehe unten)\n"
     "  --help           zeigt diese Hilfe\n\n";
 
 int FieldCommand(const std::vector<std::string_view>& arguments) {
@@ -47,7 +50,7 @@ int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
-    std::cout << kUsage << korvanti::kPlayUsage;
+    std::cout << kUsage << korvanti::kPlayUsage << '\n' << korvanti::kStatsUsage;
     return arguments.empty() ? 2 : 0;
   }
   try {
@@ -61,6 +64,12 @@ int main(int argc, char** argv) {
     }
     if (arguments[0] == "play") {
       return korvanti::RunPlayCommand(rest);
+    }
+    if (arguments[0] == "overview") {
+      return korvanti::RunOverviewCommand(rest);
+    }
+    if (arguments[0] == "stats") {
+      return korvanti::RunStatsCommand(rest);
     }
     std::cerr << "Unbekannter Befehl \"" << arguments[0] << "\"\n\n" << kUsage;
     return 2;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "RawDatabase.h"
+#include "StatisticsFixture.h"
 #include "TempFolder.h"
 #include "platform/FileIo.h"
 
@@ -182,6 +183,64 @@ TEST(PlayTool, EveryGameWithoutTheComputerPlaysToItsEnd) {
     EXPECT_TRUE(Contains(run.lines.back(), "\"gameover: " + c.end + "\""))
         << c.game << ": " << run.lines.back();
     EXPECT_TRUE(Contains(run.lines.back(), "closed: OK")) << c.game;
+  }
+}
+
+TEST(StatsTool, OverviewAndStatisticsAsCsv) {
+  TempFolder folder;
+  {
+    testing::StatisticsFixture fixture;
+    const auto anna = fixture.AddPlayer("Anna");
+    fixture.AddPlayer("Ben");
+    const double may5 = EncodeDateTime({2026, 5, 5, 20, 0, 0});
+    fixture.AddGame(anna, "const501dout", may5, {{"T20 T20 T20"}, {"T20 LS1 LS1"}, {"D20"}});
+    std::filesystem::copy_file(fixture.folder / "dart.mdb", folder / "dart.mdb");
+  }
+  const auto db = (folder / "dart.mdb").string();
+  const auto home = " --home " + (folder / "home").string();
+  auto run = RunTool(folder, "overview --db " + db + " --game 4" + home, "");
+  ASSERT_EQ(run.status, 0) << run.errors;
+  ASSERT_EQ(run.lines.size(), 3u);
+  EXPECT_EQ(run.lines[0], "Spieler,Spiele,Gewonnen,%,High Score,PPD,Best Checkout,Doppelrate");
+  EXPECT_EQ(run.lines[1], "\"Anna \"\"Anna\"\" \",1,1,100,180,\"40,29\",40,-");
+  EXPECT_EQ(run.lines[2], "\"Ben \"\"Ben\"\" \",0,0,,0,,0,-");
+
+  run = RunTool(folder,
+                "stats --db " + db +
+                    " --player Anna --game 4 --from 2026-05-01 --to \"2026-05-31 12:00\" "
+                    "--interval day --last-entry 0 --decimal ." +
+                    home,
+                "");
+  ASSERT_EQ(run.status, 0) << run.errors;
+  ASSERT_EQ(run.lines.size(), 2u);
+  EXPECT_EQ(run.lines[1],
+            "7,120.86/40.29,40,180,0,0,0,0,0,0,1 (14.29%),3 (7),2026-05-05 00:00:00,"
+            "2026-05-06 00:00:00");
+
+  run = RunTool(folder,
+                "stats --db " + db +
+                    " --player Anna --game 0 --from 2026-05-01 --to 2026-06-01 --interval month"
+                    " --field T20" +
+                    home,
+                "");
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.lines[0], "Darts,% Treffer Zahl,% Treffer Exakt,von,bis");
+  EXPECT_EQ(run.lines.size(), 1u);  // nothing was aimed at T20
+
+  for (const char* bad : {"stats --db X --player Anna --game 4 --from 2026-05-01 --to 2026-06-01 "
+                          "--interval day",
+                          "stats --player Anna --game 4", "overview --game 31 --db X",
+                          "stats --db DB --player Nobody --game 4 --from 2026-05-01 --to "
+                          "2026-06-01 --interval day",
+                          "stats --db DB --player Anna --game 4 --from 2026-13-01 --to "
+                          "2026-06-01 --interval day"}) {
+    auto arguments = std::string(bad);
+    if (const auto at = arguments.find(" DB "); at != std::string::npos) {
+      arguments.replace(at, 4, " " + db + " ");
+    }
+    const auto failed = RunTool(folder, arguments + home, "");
+    EXPECT_EQ(failed.status, 2) << bad;
+    EXPECT_FALSE(failed.errors.empty()) << bad;
   }
 }
 

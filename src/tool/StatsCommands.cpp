@@ -1,0 +1,128 @@
+#include "StatsCommands.h"
+
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "Csv.h"
+#include "ToolArguments.h"
+#include "UsageError.h"
+#include "engine/GameCatalog.h"
+#include "engine/ProgramFolderSetup.h"
+#include "platform/ProgramFolder.h"
+#include "report/PlayerOverview.h"
+#include "report/StatisticsReport.h"
+#include "store/Database.h"
+#include "store/DatabaseArchive.h"
+
+namespace korvanti {
+
+const char* const kStatsUsage =
+    "korvanti-tool overview --db FILE --game N [--from DATUM] [--decimal ,|.] [--home DIR]\n"
+    "  Spielerübersicht des Startfensters als CSV; N ist der Spielindex 1-30.\n"
+    "korvanti-tool stats --db FILE --player NICK --game N --from DATUM --to DATUM\n"
+    "                    --interval day|week|month|game [--last-entry 0|1]\n"
+    "                    [--view detail|aim] [--field F] [--decimal ,|.] [--home DIR]\n"
+    "  Zeilen des Statistikfensters als CSV; N ist der Eintrag 0-29 der Typliste (0 = Alle),\n"
+    "  F die Feldauswahl der Ansicht Ziel u. Treffer (Alle, 20, T20, ...).\n"
+    "  DATUM: JJJJ-MM-TT [HH:MM[:SS]].\n";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+NumberSeparators Separators(const ToolArguments& arguments) {
+  const auto decimal = arguments.Get("--decimal").value_or(",");
+  if (decimal == ",")
+    return {',', '.'};
+  if (decimal == ".")
+    return {'.', ','};
+  throw UsageError("--decimal erwartet \",\" oder \".\".");
+}
+
+// The database named by --db, after entering the program folder.
+std::unique_ptr<Database> OpenDatabase(const ToolArguments& arguments) {
+  const auto file = fs::absolute(arguments.Required("--db"));
+  if (!fs::exists(file)) {
+    throw UsageError("Die Datenbank \"" + file.string() + "\" gibt es nicht.");
+  }
+  const auto home = arguments.Get("--home");
+  SetUpProgramFolder(home ? fs::absolute(*home)
+                          : ResolveProgramFolder(CurrentProgramFolderSources({})));
+  return Database::OpenFile(file);
+}
+
+}  // namespace
+
+int RunOverviewCommand(std::span<const std::string_view> raw) {
+  const ToolArguments arguments(raw, {"--db", "--game", "--from", "--decimal", "--home"});
+  const int gameIndex = arguments.Integer("--game", 0);
+  const auto* entry = FindCatalogEntry(gameIndex);
+  if (!entry) {
+    throw UsageError("--game erwartet einen Spielindex von 1 bis 30.");
+  }
+  const auto separators = Separators(arguments);
+  const auto from = arguments.Get("--from") ? ParseDate(*arguments.Get("--from")) : 0.0;
+  auto database = OpenDatabase(arguments);
+
+  std::vector<std::string> header{"Spieler"};
+  for (const auto& column : OverviewColumns(entry->kind))
+    header.push_back(column);
+  WriteCsvLine(std::cout, header);
+  for (const auto& row : PlayerOverview(*database, gameIndex, from, DateTimeNow(), separators)) {
+    std::vector<std::string> line{row.caption};
+    line.insert(line.end(), row.figures.texts.begin(), row.figures.texts.end());
+    WriteCsvLine(std::cout, line);
+  }
+  return 0;
+}
+
+int RunStatsCommand(std::span<const std::string_view> raw) {
+  const ToolArguments arguments(raw, {"--db", "--player", "--game", "--from", "--to", "--interval",
+                                      "--last-entry", "--view", "--field", "--decimal", "--home"});
+  StatisticsRequest request;
+  request.typeIndex = arguments.Integer("--game", -1);
+  if (request.typeIndex < 0 || request.typeIndex > 29) {
+    throw UsageError("--game erwartet einen Eintrag der Typliste von 0 bis 29.");
+  }
+  request.from = ParseDate(arguments.Required("--from"));
+  request.to = ParseDate(arguments.Required("--to"));
+  static const std::map<std::string, StatisticsInterval> kIntervals{
+      {"day", StatisticsInterval::Day},
+      {"week", StatisticsInterval::Week},
+      {"month", StatisticsInterval::Month},
+      {"game", StatisticsInterval::Game}};
+  const auto interval = kIntervals.find(arguments.Required("--interval"));
+  if (interval == kIntervals.end()) {
+    throw UsageError("--interval erwartet day, week, month oder game.");
+  }
+  request.interval = interval->second;
+  request.lastEntry = arguments.Integer("--last-entry", 1) != 0;
+  const auto view = arguments.Get("--view").value_or("detail");
+  if (view != "detail" && view != "aim") {
+    throw UsageError("--view erwartet detail oder aim.");
+  }
+  request.view = view == "aim" ? StatisticsView::AimAndHit : StatisticsView::Detail;
+  request.field = arguments.Get("--field").value_or("Alle");
+  request.separators = Separators(arguments);
+
+  auto database = OpenDatabase(arguments);
+  const auto nickname = arguments.Required("--player");
+  const auto playerid = DatabaseArchive(*database).FindPlayerIdByNickname(nickname);
+  if (!playerid) {
+    throw UsageError("Einen Spieler \"" + nickname + "\" gibt es in der Datenbank nicht.");
+  }
+  request.playerId = *playerid;
+
+  const auto table = RefreshStatistics(*database, request);
+  WriteCsvLine(std::cout, table.columns);
+  for (const auto& row : table.rows) {
+    auto line = row.row.cells;
+    line.push_back((row.lastGame ? "last game: " : "") + FormatDate(row.from));
+    line.push_back(FormatDate(row.to));
+    WriteCsvLine(std::cout, line);
+  }
+  return 0;
+}
+
+}  // namespace korvanti
