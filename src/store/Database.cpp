@@ -78,6 +78,10 @@ Database::~Database() {
   QSqlDatabase::removeDatabase(connectionName_);
 }
 
+void Database::RelaxDurabilityForBulkLoad() {
+  dialect_->PrepareBulkLoad(connection_);
+}
+
 std::unique_ptr<Database> Database::OpenFile(const fs::path& path) {
   const auto kind = KindOfFile(path);
   if (kind == FileKind::Access) {

@@ -23,6 +23,10 @@ class Database {
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
+  // For filling a database with sample data: commits no longer wait for the
+  // disk. A crash may then lose or damage the data being loaded.
+  void RelaxDurabilityForBulkLoad();
+
   QSqlDatabase& Connection() { return connection_; }
   const SqlDialect& Dialect() const { return *dialect_; }
   const std::filesystem::path& Path() const { return path_; }

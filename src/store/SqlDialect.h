@@ -19,6 +19,8 @@ class SqlDialect {
 
   // Settings applied right after the connection has been checked.
   virtual void PrepareConnection(QSqlDatabase& connection) const = 0;
+  // Settings for loading much data at once, where durability does not matter.
+  virtual void PrepareBulkLoad(QSqlDatabase& connection) const = 0;
 };
 
 // SQLite, the embedded default: one file, no server.

@@ -21,7 +21,16 @@ class SqliteDialect : public SqlDialect {
   // state (the journal is rolled back at the next open). One file, no
   // companions to carry along when the database is copied.
   void PrepareConnection(QSqlDatabase& connection) const override {
-    for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"}) {
+    Run(connection, {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"});
+  }
+
+  void PrepareBulkLoad(QSqlDatabase& connection) const override {
+    Run(connection, {"PRAGMA synchronous=OFF"});
+  }
+
+ private:
+  static void Run(QSqlDatabase& connection, std::initializer_list<const char*> pragmas) {
+    for (const char* pragma : pragmas) {
       QSqlQuery query(connection);
       if (!query.exec(QString::fromLatin1(pragma))) {
         throw Error("Datenbankfehler: " + query.lastError().text().toStdString());

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "Csv.h"
+#include "SampleData.h"
 #include "ToolArguments.h"
 #include "UsageError.h"
 #include "engine/GameCatalog.h"
@@ -25,7 +26,10 @@ const char* const kStatsUsage =
     "                    [--view detail|aim] [--field F] [--decimal ,|.] [--home DIR]\n"
     "  Zeilen des Statistikfensters als CSV; N ist der Eintrag 0-29 der Typliste (0 = Alle),\n"
     "  F die Feldauswahl der Ansicht Ziel u. Treffer (Alle, 20, T20, ...).\n"
-    "  DATUM: JJJJ-MM-TT [HH:MM[:SS]].\n";
+    "  DATUM: JJJJ-MM-TT [HH:MM[:SS]].\n"
+    "korvanti-tool seed --db FILE [--players N] [--days D] [--seed N]\n"
+    "  Füllt die Datenbank mit Beispielspielen: N Spieler (Vorgabe 4) spielen an jedem der\n"
+    "  letzten D Tage (Vorgabe 30) einige Spiele; gleicher Seed, gleiche Daten.\n";
 
 namespace {
 
@@ -122,6 +126,25 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
     line.push_back(FormatDate(row.to));
     WriteCsvLine(std::cout, line);
   }
+  return 0;
+}
+
+int RunSeedCommand(std::span<const std::string_view> raw) {
+  const ToolArguments arguments(raw, {"--db", "--players", "--days", "--seed", "--home"});
+  SampleDataPlan plan;
+  plan.players = arguments.Integer("--players", 4);
+  plan.days = arguments.Integer("--days", 30);
+  plan.seed = static_cast<std::uint64_t>(arguments.Integer("--seed", 1));
+  if (plan.players < 1 || plan.players > 100 || plan.days < 1 || plan.days > 3660) {
+    throw UsageError("--players erwartet 1 bis 100, --days 1 bis 3660.");
+  }
+  const auto file = fs::absolute(arguments.Required("--db"));
+  const auto home = arguments.Get("--home");
+  SetUpProgramFolder(home ? fs::absolute(*home)
+                          : ResolveProgramFolder(CurrentProgramFolderSources({})));
+  auto database = Database::OpenFile(file);
+  const auto summary = SeedSampleData(*database, plan);
+  std::cout << summary.games << " Spiele mit " << summary.turns << " Aufnahmen gespeichert.\n";
   return 0;
 }
 

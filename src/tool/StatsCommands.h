@@ -10,6 +10,9 @@ int RunOverviewCommand(std::span<const std::string_view> arguments);
 // korvanti-tool stats: the statistics window's rows as CSV.
 int RunStatsCommand(std::span<const std::string_view> arguments);
 
+// korvanti-tool seed: sample data for trying the statistics.
+int RunSeedCommand(std::span<const std::string_view> arguments);
+
 extern const char* const kStatsUsage;
 
 }  // namespace korvanti

@@ -25,6 +25,7 @@ constexpr std::string_view kUsage =
     "  play ...         spielt ein Spiel nach einem Skript (siehe unten)\n"
     "  overview ...     Spielerübersicht als CSV (siehe unten)\n"
     "  stats ...        Statistik eines Spielers als CSV (siehe unten)\n"
+    "  seed ...         Beispieldaten für die Statistik (siehe unten)\n"
     "  --help           zeigt diese Hilfe\n\n";
 
 int FieldCommand(const std::vector<std::string_view>& arguments) {
@@ -70,6 +71,9 @@ int main(int argc, char** argv) {
     }
     if (arguments[0] == "stats") {
       return korvanti::RunStatsCommand(rest);
+    }
+    if (arguments[0] == "seed") {
+      return korvanti::RunSeedCommand(rest);
     }
     std::cerr << "Unbekannter Befehl \"" << arguments[0] << "\"\n\n" << kUsage;
     return 2;
