@@ -244,5 +244,30 @@ TEST(StatsTool, OverviewAndStatisticsAsCsv) {
   }
 }
 
+TEST(SeedTool, PlausiblePlayTheSameForTheSameSeed) {
+  TempFolder folder;
+  const auto seed = [&](const std::string& name) {
+    const auto run = RunTool(folder,
+                             "seed --db " + (folder / name).string() +
+                                 " --players 2 --days 2 --seed 3 --home " + folder.Path().string(),
+                             "");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    testing::RawDatabase raw(folder / name);
+    return raw.Rows("SELECT COUNT(*), SUM(hit1x + 2 * hit2y + 3 * hit3x), SUM(tocount), "
+                    "(SELECT COUNT(*) FROM game), (SELECT COUNT(DISTINCT gametypesid) FROM game), "
+                    "(SELECT SUM(throwsatdouble) FROM doublerate) FROM throw")[0];
+  };
+  const auto first = seed("a.mdb");
+  const auto second = seed("b.mdb");
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    EXPECT_EQ(first[i].toLongLong(), second[i].toLongLong()) << i;
+  }
+  EXPECT_EQ(first[3].toLongLong(), 2 * 2 * 9);  // nine games a player a day
+  EXPECT_EQ(first[4].toLongLong(), 6);
+  EXPECT_GT(first[0].toLongLong(), 2 * 2 * 60);
+  EXPECT_LT(first[2].toLongLong(), first[0].toLongLong());  // some busts
+  EXPECT_GT(first[5].toLongLong(), 0);
+}
+
 }  // namespace
 }  // namespace korvanti
