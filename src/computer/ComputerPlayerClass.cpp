@@ -3,6 +3,9 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/DateTime.h"
+#include "store/abfrageAnzahl.h"
+
 namespace korvanti {
 namespace {
 
@@ -10,6 +13,29 @@ int LeadingInteger(std::string_view text) {
   int value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
+}
+
+// The player's won game with the fewest turns, among these keys in this order.
+std::string BestGamePositions(Database& database, const std::string& playerid) {
+  abfrageAnzahl query(database);
+  query.PlayerId = playerid;
+  query.DateFrom = 0;
+  query.DateTo = DateTimeNow();
+  std::string bestKey;
+  int fewest = 0;
+  for (const char* key : {"const501dout", "constpractice_501dout", "constpractice_computerBEST"}) {
+    query.GameTypesId = key;
+    const int turns = query.TurnsInShortestWin();
+    if (turns > 0 && (fewest == 0 || turns < fewest)) {
+      fewest = turns;
+      bestKey = key;
+    }
+  }
+  if (bestKey.empty()) {
+    return {};
+  }
+  query.GameTypesId = bestKey;
+  return query.ShortestWinPositions();
 }
 
 }  // namespace
@@ -30,6 +56,28 @@ BoardPoint ComputerPlayerClass::NextDartPosition(int n, WaitingFacade& waiting) 
   }
   waiting.Pause(secondsPerDart * 1000);
   return position;
+}
+
+bool ComputerPlayerClass::PrepareGame(std::string referencePlayer, int average, int up, int down,
+                                      bool exact) {
+  referencePlayerId = std::move(referencePlayer);
+  targetAverage = average;
+  toleranceUp = up;
+  toleranceDown = down;
+  exactAverage = exact;
+  std::string positions;
+  if (replayBestGame && database != nullptr) {
+    positions = BestGamePositions(*database, referencePlayerId);
+  }
+  if ((simulateOwnAverage || simulateChosenAverage) && simulation != nullptr) {
+    positions = simulateDart::GetHitList(*simulation, targetAverage, toleranceUp, toleranceDown,
+                                         exactAverage);
+  }
+  return LoadPositionList(positions);
+}
+
+void ComputerPlayerClass::RepeatPrepare() {
+  PrepareGame(referencePlayerId, targetAverage, toleranceUp, toleranceDown, exactAverage);
 }
 
 bool ComputerPlayerClass::LoadPositionList(std::string_view positions) {

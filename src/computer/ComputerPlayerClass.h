@@ -3,12 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "computer/simulateDart.h"
 #include "engine/AimPoints.h"
 #include "engine/Playerclass.h"
 #include "engine/ThrowListClass.h"
 #include "platform/Waiting.h"
 
 namespace korvanti {
+
+class Database;
 
 // "The Machine": a player whose darts are prepared before each game, every
 // turn three landing positions on the hit map. During play it hands out one
@@ -27,6 +30,16 @@ class ComputerPlayerClass : public Playerclass {
   int toleranceDown = 0;
   int secondsPerDart = 0;
   bool exactAverage = false;
+
+  // Where the darts come from: the database for the replay of the best game,
+  // the simulation for a chosen or own average. Set by whoever creates the player.
+  Database* database = nullptr;
+  SimulationContext* simulation = nullptr;
+
+  // Prepares the darts of the coming game; false when there were none to get.
+  bool PrepareGame(std::string referencePlayer, int average, int up, int down, bool exact);
+  // The same preparation again, for the next game of a series.
+  void RepeatPrepare() override;
 
   // The prepared turn for the k-th turn of the game, k the turns booked so far.
   const Throwclass* NextSimulatedTurn() const;

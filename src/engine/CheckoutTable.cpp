@@ -12,7 +12,17 @@
 namespace korvanti {
 namespace {}  // namespace
 
+void CheckoutTable::Freeze() {
+  frozen_ = false;
+  Refresh();
+  frozen_ = true;
+}
+
 bool CheckoutTable::Refresh() {
+  if (frozen_) {
+    return exists_;
+  }
+  exists_ = false;
   std::error_code error;
   const auto modified = std::filesystem::last_write_time(path_, error);
   const auto size = error ? 0 : std::filesystem::file_size(path_, error);
@@ -22,6 +32,7 @@ bool CheckoutTable::Refresh() {
     return false;
   }
   if (modified_ == modified && size_ == size) {
+    exists_ = true;
     return true;
   }
   entries_.clear();
@@ -41,6 +52,7 @@ bool CheckoutTable::Refresh() {
   }
   modified_ = modified;
   size_ = size;
+  exists_ = true;
   return true;
 }
 

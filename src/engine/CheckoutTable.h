@@ -20,6 +20,10 @@ class CheckoutTable {
   // entry; nothing when the file or both entries are missing or empty.
   std::optional<std::string> Lookup(bool doubleOut, int dartsLeft, int rest);
 
+  // Keeps the table as it is now: later lookups no longer look at the file.
+  // For a simulation that asks thousands of times within a moment.
+  void Freeze();
+
   // Whether the file exists now.
   bool Exists();
   // Whether a double-out finish of the points is listed (DO3, DO2 or DO1).
@@ -34,6 +38,8 @@ class CheckoutTable {
   std::filesystem::path path_;
   std::optional<std::filesystem::file_time_type> modified_;
   std::uintmax_t size_ = 0;
+  bool frozen_ = false;
+  bool exists_ = false;
   std::map<std::pair<std::string, int>, std::string> entries_;  // (SECTION, points) -> darts
 };
 

@@ -1,0 +1,217 @@
+#include "computer/simulateDart.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "computer/ComputerPlayerClass.h"
+#include "engine/CheckoutRoutes.h"
+#include "engine/CountDownGame.h"
+#include "platform/IniFile.h"
+#include "platform/Notice.h"
+#include "platform/NumberFormat.h"
+
+namespace korvanti {
+namespace {
+
+constexpr int kStart = 501;
+// Longer games are possible but too rare to aim at.
+constexpr int kLongestGame = 200;
+
+// The program's own routes for every rest and number of darts, made once.
+const std::vector<std::string>& BuiltInRoute(int rest, int darts) {
+  static const auto routes = [] {
+    std::vector<std::array<std::vector<std::string>, 4>> table(171);
+    for (int points = 2; points <= 170; ++points) {
+      for (int left = 1; left <= 3; ++left) {
+        table[static_cast<std::size_t>(points)][static_cast<std::size_t>(left)] =
+            BestCheckoutRoute(points, left, true);
+      }
+    }
+    return table;
+  }();
+  static const std::vector<std::string> kNone;
+  if (rest < 2 || rest > 170 || darts < 1 || darts > 3) {
+    return kNone;
+  }
+  return routes[static_cast<std::size_t>(rest)][static_cast<std::size_t>(darts)];
+}
+
+// The first code of a table entry ("T20,T20,D25").
+std::string FirstCode(const std::string& entry) {
+  auto code = entry.substr(0, entry.find(','));
+  code.erase(0, code.find_first_not_of(' '));
+  code.erase(code.find_last_not_of(' ') + 1);
+  return code;
+}
+
+template <typename Step>
+void Guarded(const char* message, Step&& step) {
+  try {
+    step();
+  } catch (const std::exception&) {
+    Notify(message);
+  }
+}
+
+}  // namespace
+
+double simulateDart::StartSpread(int targetAverage) {
+  return targetAverage <= 50 ? 1.0 : 0.3;
+}
+
+double simulateDart::GaussRandom(double mean, double sd, UniformRandom& random) {
+  double u = 0;
+  double s = 0;
+  do {
+    u = 2 * random.Next() - 1;
+    const double v = 2 * random.Next() - 1;
+    s = u * u + v * v;
+  } while (s <= 0 || s >= 1);
+  return sd * u * std::sqrt(-2 * std::log(s) / s) + mean;
+}
+
+void simulateDart::Scatter(BoardPoint& position, double spread, UniformRandom& random) {
+  position.x += static_cast<int>(RoundHalfEven(10 * GaussRandom(0, spread, random)));
+  position.y += static_cast<int>(RoundHalfEven(10 * GaussRandom(0, spread, random)));
+}
+
+BoardPoint simulateDart::AimPoint(std::string_view code, BoardPoint position) {
+  return AimPointFor(code).value_or(position);
+}
+
+double simulateDart::ReadSpread(const std::filesystem::path& strengthFile, int average) {
+  auto text = IniFile(strengthFile).ReadString("AvgListBig", std::to_string(average), "");
+  for (auto& c : text) {
+    if (c == ',')
+      c = '.';
+  }
+  double spread = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), spread);
+  return error == std::errc() && end == text.data() + text.size() && spread > 0 ? spread : 0.0;
+}
+
+bool simulateDart::AcceptsAverage(double average, int targetAverage, int toleranceUp,
+                                  int toleranceDown) {
+  const double low = targetAverage - toleranceDown;
+  const double high = targetAverage + toleranceUp;
+  constexpr double kSame = 1e-9;
+  if (average >= low - kSame && average <= high + kSame) {
+    return true;
+  }
+  // A finished game averages 501 / k for its k turns. When no such value lies
+  // in the window, the nearest one is the closest a game can come.
+  double nearest = kStart / 3.0;
+  for (int turns = 3; turns <= kLongestGame; ++turns) {
+    const double value = static_cast<double>(kStart) / turns;
+    if (value >= low - kSame && value <= high + kSame) {
+      return false;
+    }
+    if (std::fabs(value - targetAverage) < std::fabs(nearest - targetAverage)) {
+      nearest = value;
+    }
+  }
+  return std::fabs(average - nearest) < kSame;
+}
+
+std::string simulateDart::ChooseAim(int rest, int dart, CheckoutTable& table,
+                                    UniformRandom& random) {
+  if (rest < 2) {
+    return {};
+  }
+  const int dartsLeft = 4 - dart;
+  if (const auto entry = table.Lookup(true, dartsLeft, rest)) {
+    // The table's dart for this position of the turn.
+    return FirstCode(*entry);
+  }
+  if (rest > 170) {
+    const double r = 10 * random.Next();
+    return r > 4 ? "T20" : r > 1 ? "T19" : "T18";
+  }
+  if (rest > 100) {
+    return rest % 2 == 0 ? "T20" : "T19";
+  }
+  // No table, or no entry: the program's own route keeps the thrower going
+  // (with no target at all the game would never end).
+  for (const int darts : {dartsLeft, 3}) {
+    const auto& route = BuiltInRoute(rest, darts);
+    if (!route.empty()) {
+      return route.front();
+    }
+  }
+  return "T20";
+}
+
+std::string simulateDart::GetHitList(SimulationContext& context, int targetAverage, int toleranceUp,
+                                     int toleranceDown, bool exactAverage) {
+  std::string result;
+  double spread =
+      exactAverage ? StartSpread(targetAverage) : ReadSpread(context.strengthFile, targetAverage);
+  if (spread == 0) {
+    Notify("bitte anderen Schnitt auswählen");
+    return result;
+  }
+  practice_FifeO1DOut game;
+  game.checkoutTable = CheckoutTable(context.checkoutFile);
+  game.checkoutTable.Freeze();
+  game.AddPlayer(std::make_unique<ComputerPlayerClass>());
+  game.InitGameType();
+  game.NewGame();
+  auto& turns = game.CurrentTurns();
+  int rejected = 0;
+  BoardPoint position;
+  while (!game.IsFinished()) {
+    while (!turns.current.IsComplete() && !game.IsFinished()) {
+      const int k = turns.current.FirstEmptyHit();
+      const int rest = turns.score - turns.current.TurnScore(false);
+      std::string code;
+      Guarded("Fehler in Simulation", [&] {
+        const auto aim = ChooseAim(rest, k, game.checkoutTable, context.random);
+        position = aim.empty() ? BoardPoint{0, 0} : AimPoint(aim, position);
+      });
+      Guarded("Fehler 1 in GetHitList", [&] {
+        if (position.x != 0 && position.y != 0) {
+          do {
+            Scatter(position, spread, context.random);
+            code = context.hitMap.PositionToField(position.x, position.y);
+          } while (code == "00");
+        } else {
+          code = "0";
+        }
+      });
+      auto& dart = turns.current.Hit(k);
+      Guarded("Fehler in GetHitList", [&] { dart.hit = code; });
+      Guarded("Fehler 2 in GetHitList", [&] {
+        dart.hitx = position.x;
+        dart.hity = position.y;
+      });
+      Guarded("Fehler 3 in GetHitList", [&] { game.IsTurnValid(); });
+    }
+    game.CheckIn();
+    if (!game.IsFinished()) {
+      continue;
+    }
+    if (exactAverage &&
+        !AcceptsAverage(turns.Average(), targetAverage, toleranceUp, toleranceDown)) {
+      if (++rejected > simulateDart::kGamesPerLevel - 1) {
+        rejected = 0;
+        spread += kExactStep;
+        if (spread >= kWeakestSpread) {
+          break;  // no game found; the result stays empty
+        }
+      }
+      game.NewGame();
+      continue;
+    }
+    for (const auto& turn : turns.Turns()) {
+      for (const auto& dart : turn.hits) {
+        result += (result.empty() ? "" : ",") + std::to_string(dart.hitx) + "=" +
+                  std::to_string(dart.hity);
+      }
+    }
+  }
+  return result;
+}
+
+}  // namespace korvanti

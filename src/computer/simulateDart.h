@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "engine/AimPoints.h"
+#include "engine/CheckoutTable.h"
+#include "engine/HitMap.h"
+#include "platform/Random.h"
+
+namespace korvanti {
+
+// What a simulation needs from its caller: the random generator, the hit map
+// and the program folder's files.
+struct SimulationContext {
+  UniformRandom& random;
+  const HitMap& hitMap;
+  std::filesystem::path strengthFile{"ki.ini"};
+  std::filesystem::path checkoutFile{"checkout.ini"};
+};
+
+// Simulated 501 double-out games for the computer opponent. A thrower aims
+// every dart at a field by a fixed strategy and lands around the aim point
+// with a normally distributed error; the spread sets the strength.
+class simulateDart {
+ public:
+  static constexpr double kExactStep = 0.02;
+  static constexpr double kWeakestSpread = 5.5;
+  static constexpr int kGamesPerLevel = 51;
+
+  // The positions ("x=y,...", three a turn) of one accepted game; empty when
+  // none was found or the spread was refused.
+  static std::string GetHitList(SimulationContext& context, int targetAverage, int toleranceUp,
+                                int toleranceDown, bool exactAverage);
+
+  // Where the exact search starts: a strong thrower, a weaker one for low targets.
+  static double StartSpread(int targetAverage);
+  // The spread for an average from the strength table; 0 when it has none.
+  static double ReadSpread(const std::filesystem::path& strengthFile, int average);
+  // The aim point of a code; a code without one leaves the position as it was.
+  static BoardPoint AimPoint(std::string_view code, BoardPoint position);
+  static void Scatter(BoardPoint& position, double spread, UniformRandom& random);
+  // Polar method; only the first of the pair is used.
+  static double GaussRandom(double mean, double sd, UniformRandom& random);
+
+  // Whether an exact-mode game's average is accepted: inside the window, or,
+  // when no game can end inside it, the one value nearest to the target.
+  static bool AcceptsAverage(double average, int targetAverage, int toleranceUp, int toleranceDown);
+  // The code aimed at for dart k with `rest` points still needed, or empty for no field.
+  static std::string ChooseAim(int rest, int dart, CheckoutTable& table, UniformRandom& random);
+};
+
+}  // namespace korvanti
