@@ -66,28 +66,41 @@ void QueryFamily(benchmark::State& state, Query run) {
     run(query);
   }
 }
-BENCHMARK_CAPTURE(QueryFamily, CountHits, [](abfrageAnzahl& q) { q.CountHits("20"); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, CountAimHits, [](abfrageAnzahl& q) { q.CountAimHits("T20", false); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, GetAverages, [](abfrageAnzahl& q) { q.GetAverages(); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, HighScore, [](abfrageAnzahl& q) { q.HighScore(); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, BestCheckout, [](abfrageAnzahl& q) { q.BestCheckout(); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, CountTurnsInRange, [](abfrageAnzahl& q) { q.CountTurnsInRange(100, 140); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, GamesAndWins, [](abfrageAnzahl& q) { q.CountGames(); q.CountWins(); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, ShortestWin, [](abfrageAnzahl& q) { q.TurnsInShortestWin(); q.DartsInShortestWin(); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, DoubleRateTotals, [](abfrageAnzahl& q) { q.DoubleRateTotals(); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, GameDates, [](abfrageAnzahl& q) { q.GameDates(); })
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, HitPositions, [](abfrageAnzahl& q) { q.HitPositions("20", 0); })
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, CountHits, [](abfrageAnzahl& q) {
+  q.CountHits("20");
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, CountAimHits, [](abfrageAnzahl& q) {
+  q.CountAimHits("T20", false);
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, GetAverages, [](abfrageAnzahl& q) {
+  q.GetAverages();
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, HighScore, [](abfrageAnzahl& q) {
+  q.HighScore();
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, BestCheckout, [](abfrageAnzahl& q) {
+  q.BestCheckout();
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, CountTurnsInRange, [](abfrageAnzahl& q) {
+  q.CountTurnsInRange(100, 140);
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, GamesAndWins, [](abfrageAnzahl& q) {
+  q.CountGames();
+  q.CountWins();
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, ShortestWin, [](abfrageAnzahl& q) {
+  q.TurnsInShortestWin();
+  q.DartsInShortestWin();
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, DoubleRateTotals, [](abfrageAnzahl& q) {
+  q.DoubleRateTotals();
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, GameDates, [](abfrageAnzahl& q) {
+  q.GameDates();
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(QueryFamily, HitPositions, [](abfrageAnzahl& q) {
+  q.HitPositions("20", 0);
+})->Unit(benchmark::kMillisecond);
 
 // (a) The start window's player overview: all players, one game kind.
 void OverviewAllPlayers(benchmark::State& state) {

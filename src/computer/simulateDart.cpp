@@ -143,23 +143,8 @@ std::string simulateDart::ChooseAim(int rest, int dart, CheckoutTable& table,
   return "T20";
 }
 
-std::string simulateDart::GetHitList(SimulationContext& context, int targetAverage, int toleranceUp,
-                                     int toleranceDown, bool exactAverage) {
-  std::string result;
-  double spread =
-      exactAverage ? StartSpread(targetAverage) : ReadSpread(context.strengthFile, targetAverage);
-  if (spread == 0) {
-    Notify("bitte anderen Schnitt auswählen");
-    return result;
-  }
-  practice_FifeO1DOut game;
-  game.checkoutTable = CheckoutTable(context.checkoutFile);
-  game.checkoutTable.Freeze();
-  game.AddPlayer(std::make_unique<ComputerPlayerClass>());
-  game.InitGameType();
-  game.NewGame();
+void simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, double spread) {
   auto& turns = game.CurrentTurns();
-  int rejected = 0;
   BoardPoint position;
   while (!game.IsFinished()) {
     while (!turns.current.IsComplete() && !game.IsFinished()) {
@@ -189,19 +174,59 @@ std::string simulateDart::GetHitList(SimulationContext& context, int targetAvera
       Guarded("Fehler 3 in GetHitList", [&] { game.IsTurnValid(); });
     }
     game.CheckIn();
-    if (!game.IsFinished()) {
-      continue;
-    }
+  }
+}
+
+namespace {
+
+// The simulated game: 501 double out for one computer player.
+std::unique_ptr<practice_FifeO1DOut> SimulatedGame(SimulationContext& context) {
+  auto game = std::make_unique<practice_FifeO1DOut>();
+  game->checkoutTable = CheckoutTable(context.checkoutFile);
+  game->checkoutTable.Freeze();
+  game->AddPlayer(std::make_unique<ComputerPlayerClass>());
+  game->InitGameType();
+  game->NewGame();
+  return game;
+}
+
+}  // namespace
+
+double simulateDart::MeanAverage(SimulationContext& context, double spread, int games) {
+  auto game = SimulatedGame(context);
+  double sum = 0;
+  for (int i = 0; i < games; ++i) {
+    game->NewGame();
+    PlayGame(context, *game, spread);
+    sum += game->CurrentTurns().Average();
+  }
+  return games > 0 ? sum / games : 0.0;
+}
+
+std::string simulateDart::GetHitList(SimulationContext& context, int targetAverage, int toleranceUp,
+                                     int toleranceDown, bool exactAverage) {
+  std::string result;
+  double spread =
+      exactAverage ? StartSpread(targetAverage) : ReadSpread(context.strengthFile, targetAverage);
+  if (spread == 0) {
+    Notify("bitte anderen Schnitt auswählen");
+    return result;
+  }
+  auto game = SimulatedGame(context);
+  int rejected = 0;
+  for (;;) {
+    PlayGame(context, *game, spread);
+    const auto& turns = game->CurrentTurns();
     if (exactAverage &&
         !AcceptsAverage(turns.Average(), targetAverage, toleranceUp, toleranceDown)) {
-      if (++rejected > simulateDart::kGamesPerLevel - 1) {
+      if (++rejected > kGamesPerLevel - 1) {
         rejected = 0;
         spread += kExactStep;
         if (spread >= kWeakestSpread) {
-          break;  // no game found; the result stays empty
+          return result;  // no game came close enough
         }
       }
-      game.NewGame();
+      game->NewGame();
       continue;
     }
     for (const auto& turn : turns.Turns()) {
@@ -210,8 +235,8 @@ std::string simulateDart::GetHitList(SimulationContext& context, int targetAvera
                   std::to_string(dart.hity);
       }
     }
+    return result;
   }
-  return result;
 }
 
 }  // namespace korvanti

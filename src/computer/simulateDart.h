@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/AimPoints.h"
+#include "engine/BaseGameClass.h"
 #include "engine/CheckoutTable.h"
 #include "engine/HitMap.h"
 #include "platform/Random.h"
@@ -28,6 +29,12 @@ class simulateDart {
   static constexpr double kExactStep = 0.02;
   static constexpr double kWeakestSpread = 5.5;
   static constexpr int kGamesPerLevel = 51;
+
+  // Plays one game of 501 double out to its end with the given spread; the
+  // game's player holds the turns afterwards.
+  static void PlayGame(SimulationContext& context, BaseGameClass& game, double spread);
+  // The mean three-dart average of that many games at the spread.
+  static double MeanAverage(SimulationContext& context, double spread, int games);
 
   // The positions ("x=y,...", three a turn) of one accepted game; empty when
   // none was found or the spread was refused.

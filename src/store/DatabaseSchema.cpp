@@ -200,7 +200,7 @@ void DatabaseSchema::CreateShippedDatabase() {
 void DatabaseSchema::EnsureIndexes() {
   static constexpr std::array<std::string_view, 5> kIndexes{
       "idx_throw_player ON throw (playerid)",
-      "idx_throw_game ON throw (gameid)",
+      "idx_throw_game_player ON throw (gameid, playerid)",
       "idx_game_winthrow ON game (winthrowid)",
       "idx_game_type_date ON game (gametypesid, datetime)",
       "idx_doublerate_game ON doublerate (gameid)",
@@ -210,6 +210,7 @@ void DatabaseSchema::EnsureIndexes() {
     ExecuteStatement(database_, "CREATE INDEX IF NOT EXISTS " + std::string(index));
   }
   indexes.Commit();
+  database_.Dialect().RefreshPlannerStatistics(database_.Connection());
 }
 
 }  // namespace korvanti

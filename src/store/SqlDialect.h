@@ -19,6 +19,9 @@ class SqlDialect {
 
   // Settings applied right after the connection has been checked.
   virtual void PrepareConnection(QSqlDatabase& connection) const = 0;
+  // Lets the query planner know how the data is spread (which index fits a
+  // query depends on it); quick, and done at every open.
+  virtual void RefreshPlannerStatistics(QSqlDatabase& connection) const = 0;
   // Settings for loading much data at once, where durability does not matter.
   virtual void PrepareBulkLoad(QSqlDatabase& connection) const = 0;
 };

@@ -14,14 +14,17 @@
 #include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
 #include "engine/ProgramFolderSetup.h"
+#include "platform/Error.h"
 #include "platform/IniDocument.h"
 #include "platform/Notice.h"
 #include "platform/Random.h"
+#include "play/ComputerOpponent.h"
 #include "play/GameSession.h"
 #include "play/StartOptions.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
 #include "store/Einfuegen.h"
+#include "store/abfrageAnzahl.h"
 
 namespace korvanti {
 
@@ -36,7 +39,9 @@ const char* const kPlayUsage =
     "  --set       masterout, doubleout, doublein, rounds, double (z. B. D5), start, stepup,\n"
     "              stepdown, always0, startlevel, maxlevel, training (Abschnitt der\n"
     "              SETTINGS.ini), quick (Vorgabe 1), aim (Vorgabe: aus fuer 1-9 und 30),\n"
-    "              summary, points, sounds\n"
+    "              summary, points, sounds; gegen den Computer (12, 14, 15): average\n"
+    "              (Vorgabe 50), exact (0: Schnitt über 1000 Spiele, 1: möglichst exakt),\n"
+    "              seconds (Sekunden pro Dart, Vorgabe 1)\n"
     "  Befehle (durch Leerraum getrennt):\n"
     "    T20, SS25, 0, 00    Linksklick in das Feld; T20@331,175 mit Position\n"
     "    aim:T20, mark:D16   Rechtsklick (Ziel mit Zieleingabe, sonst Doppelwurf-Markierung)\n"
@@ -129,6 +134,7 @@ PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
 struct Setup {
   StartOptions start;
   SessionOptions session;
+  ComputerOptions computer;
 };
 
 Setup ApplySettings(const PlayArguments& arguments) {
@@ -141,11 +147,16 @@ Setup ApplySettings(const PlayArguments& arguments) {
       {"doublein", &start.doubleIn},     {"always0", &start.alwaysZero},
       {"quick", &session.quickCheckIn},  {"aim", &session.aimInput},
       {"summary", &session.showSummary}, {"points", &session.showPoints},
-      {"sounds", &session.playSounds}};
-  const std::map<std::string, int*, std::less<>> numbers{
-      {"rounds", &start.trainingRounds}, {"start", &start.checkoutStart},
-      {"stepup", &start.stepUp},         {"stepdown", &start.stepDown},
-      {"startlevel", &start.startLevel}, {"maxlevel", &start.maxLevel}};
+      {"sounds", &session.playSounds},   {"exact", &setup.computer.exact}};
+  auto& computer = setup.computer;
+  const std::map<std::string, int*, std::less<>> numbers{{"rounds", &start.trainingRounds},
+                                                         {"start", &start.checkoutStart},
+                                                         {"stepup", &start.stepUp},
+                                                         {"stepdown", &start.stepDown},
+                                                         {"startlevel", &start.startLevel},
+                                                         {"maxlevel", &start.maxLevel},
+                                                         {"average", &computer.chosenAverage},
+                                                         {"seconds", &computer.secondsPerDart}};
   for (const auto& [key, value] : arguments.settings) {
     if (const auto found = switches.find(key); found != switches.end()) {
       *found->second = IntegerArgument(key, value) != 0;
@@ -352,9 +363,6 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
   if (entry.onePlayerOnly && parsed.players.size() > 1) {
     throw UsageError("Nur ein Spieler erlaubt.");
   }
-  if (entry.computerGame) {
-    throw UsageError("Die Spiele gegen den Computer spielt korvanti-tool noch nicht.");
-  }
 
   const HitMap hitMap;
   CommandQueue commands(ReadScript());
@@ -402,6 +410,23 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
     }
   }
   game->SetArchive(archive.get());
+  const HitMap& boardMap = hitMap;
+  SimulationContext simulation{ProgramRandom(), boardMap};
+  if (entry.computerGame) {
+    const auto& human = game->players.Player(0);
+    double ownAverage = 0;
+    if (database) {
+      abfrageAnzahl query(*database);
+      query.PlayerId = human.playerid;
+      query.GameTypesId = "const501dout";
+      query.DateTo = DateTimeNow();
+      ownAverage = query.GetAverages().average;
+    }
+    if (const auto failure = AddComputerOpponent(*game, entry, setup.computer, human.playerid,
+                                                 ownAverage, database.get(), simulation)) {
+      throw Error(*failure);
+    }
+  }
   game->InitGameType();
   game->NewGame();
 

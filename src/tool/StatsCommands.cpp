@@ -8,9 +8,12 @@
 #include "SampleData.h"
 #include "ToolArguments.h"
 #include "UsageError.h"
+#include "computer/StrengthCalibration.h"
 #include "engine/GameCatalog.h"
+#include "engine/HitMap.h"
 #include "engine/ProgramFolderSetup.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Random.h"
 #include "report/PlayerOverview.h"
 #include "report/StatisticsReport.h"
 #include "store/Database.h"
@@ -29,7 +32,10 @@ const char* const kStatsUsage =
     "  DATUM: JJJJ-MM-TT [HH:MM[:SS]].\n"
     "korvanti-tool seed --db FILE [--players N] [--days D] [--seed N]\n"
     "  Füllt die Datenbank mit Beispielspielen: N Spieler (Vorgabe 4) spielen an jedem der\n"
-    "  letzten D Tage (Vorgabe 30) einige Spiele; gleicher Seed, gleiche Daten.\n";
+    "  letzten D Tage (Vorgabe 30) einige Spiele; gleicher Seed, gleiche Daten.\n"
+    "korvanti-tool calibrate [--games N] [--seed N] [--home DIR]\n"
+    "  Schreibt die Stärketabelle (ki.ini) auf die Standardausgabe: für jeden Schnitt von 24\n"
+    "  bis 161 die Streuung, bei der N simulierte Spiele (Vorgabe 1000) ihn im Mittel treffen.\n";
 
 namespace {
 
@@ -145,6 +151,23 @@ int RunSeedCommand(std::span<const std::string_view> raw) {
   auto database = Database::OpenFile(file);
   const auto summary = SeedSampleData(*database, plan);
   std::cout << summary.games << " Spiele mit " << summary.turns << " Aufnahmen gespeichert.\n";
+  return 0;
+}
+
+int RunCalibrateCommand(std::span<const std::string_view> raw) {
+  const ToolArguments arguments(raw, {"--games", "--seed", "--home"});
+  const int games = arguments.Integer("--games", 1000);
+  if (games < 1) {
+    throw UsageError("--games erwartet eine positive Zahl.");
+  }
+  const auto home = arguments.Get("--home");
+  SetUpProgramFolder(home ? fs::absolute(*home)
+                          : ResolveProgramFolder(CurrentProgramFolderSources({})));
+  UniformRandom random(static_cast<std::uint64_t>(arguments.Integer("--seed", 1)));
+  const HitMap hitMap;
+  // The program's own checkout routes, not whatever table the folder holds.
+  SimulationContext context{random, hitMap, "ki.ini", ""};
+  std::cout << CalibrateStrengthTable(context, games);
   return 0;
 }
 

@@ -13,6 +13,9 @@ int RunStatsCommand(std::span<const std::string_view> arguments);
 // korvanti-tool seed: sample data for trying the statistics.
 int RunSeedCommand(std::span<const std::string_view> arguments);
 
+// korvanti-tool calibrate: the strength table of the computer opponent.
+int RunCalibrateCommand(std::span<const std::string_view> arguments);
+
 extern const char* const kStatsUsage;
 
 }  // namespace korvanti

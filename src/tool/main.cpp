@@ -26,6 +26,7 @@ constexpr std::string_view kUsage =
     "  overview ...     Spielerübersicht als CSV (siehe unten)\n"
     "  stats ...        Statistik eines Spielers als CSV (siehe unten)\n"
     "  seed ...         Beispieldaten für die Statistik (siehe unten)\n"
+    "  calibrate ...    Stärketabelle des Computergegners (siehe unten)\n"
     "  --help           zeigt diese Hilfe\n\n";
 
 int FieldCommand(const std::vector<std::string_view>& arguments) {
@@ -71,6 +72,9 @@ int main(int argc, char** argv) {
     }
     if (arguments[0] == "stats") {
       return korvanti::RunStatsCommand(rest);
+    }
+    if (arguments[0] == "calibrate") {
+      return korvanti::RunCalibrateCommand(rest);
     }
     if (arguments[0] == "seed") {
       return korvanti::RunSeedCommand(rest);

@@ -253,9 +253,10 @@ TEST(SeedTool, PlausiblePlayTheSameForTheSameSeed) {
                              "");
     EXPECT_EQ(run.status, 0) << run.errors;
     testing::RawDatabase raw(folder / name);
-    return raw.Rows("SELECT COUNT(*), SUM(hit1x + 2 * hit2y + 3 * hit3x), SUM(tocount), "
-                    "(SELECT COUNT(*) FROM game), (SELECT COUNT(DISTINCT gametypesid) FROM game), "
-                    "(SELECT SUM(throwsatdouble) FROM doublerate) FROM throw")[0];
+    return raw.Rows(
+        "SELECT COUNT(*), SUM(hit1x + 2 * hit2y + 3 * hit3x), SUM(tocount), "
+        "(SELECT COUNT(*) FROM game), (SELECT COUNT(DISTINCT gametypesid) FROM game), "
+        "(SELECT SUM(throwsatdouble) FROM doublerate) FROM throw")[0];
   };
   const auto first = seed("a.mdb");
   const auto second = seed("b.mdb");
@@ -267,6 +268,34 @@ TEST(SeedTool, PlausiblePlayTheSameForTheSameSeed) {
   EXPECT_GT(first[0].toLongLong(), 2 * 2 * 60);
   EXPECT_LT(first[2].toLongLong(), first[0].toLongLong());  // some busts
   EXPECT_GT(first[5].toLongLong(), 0);
+}
+
+TEST(PlayTool, TheComputerPlaysItsSimulatedGame) {
+  TempFolder folder;
+  const auto database = folder / "dart.mdb";
+  std::string script;
+  for (int turn = 0; turn < 12; ++turn)
+    script += "0 0 0 ";
+  const auto run = RunTool(folder,
+                           "play --game 12 --players Anna --set average=60 --set exact=1 "
+                           "--set seconds=0 --set aim=0 --seed 5 --db " +
+                               database.string() + " --home " + folder.Path().string(),
+                           script);
+  ASSERT_EQ(run.status, 0) << run.errors;
+  const auto& last = run.lines.back();
+  EXPECT_TRUE(Contains(last, "gameover: Game over. The Winner is: The Machine after 8 rounds"))
+      << last;
+  EXPECT_TRUE(Contains(
+      last, R"("nickname":"The Machine","score":0,"bookedscore":0,"progress":0,"turns":8)"));
+  testing::RawDatabase raw(database);
+  EXPECT_EQ(raw.Count("throw"), 8);  // only Anna's turns
+  EXPECT_EQ(raw.Count("doublerate"), 1);
+  EXPECT_EQ(raw.Count("game"), 1);
+
+  const auto refused =
+      RunTool(folder, "play --game 15 --players Anna --home " + folder.Path().string(), "T20");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(Contains(refused.errors, "Keine Spieldaten gefunden!"));
 }
 
 }  // namespace
