@@ -15,7 +15,11 @@ std::string CalibrateStrengthTable(SimulationContext& context, int games, int lo
   // The mean falls as the spread grows; play until it is below the lowest average.
   std::vector<double> spreads;
   std::vector<double> means;
+  std::vector<double> grid{0.02, 0.05};
   for (double spread = kGridStep; spread <= kWidestSpread; spread += kGridStep) {
+    grid.push_back(spread);
+  }
+  for (const double spread : grid) {
     spreads.push_back(spread);
     means.push_back(simulateDart::MeanAverage(context, spread, games));
     if (means.back() < lowest - 1) {

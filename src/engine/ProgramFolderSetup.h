@@ -7,8 +7,8 @@
 namespace korvanti {
 
 // Enters the program folder (creating it when needed) and, when it is new,
-// gives it the shipped checkout table. A user who deletes the table later
-// simply has no proposals.
+// gives it the shipped checkout table and strength table. A user who deletes
+// them later simply has no proposals, or no computer at a chosen average.
 EnteredFolder SetUpProgramFolder(const std::filesystem::path& folder);
 
 }  // namespace korvanti

@@ -7,6 +7,9 @@
 #include "StatisticsFixture.h"
 #include "computer/ComputerPlayerClass.h"
 #include "computer/simulateDart.h"
+#include "engine/ProgramFolderSetup.h"
+#include "engine/ShippedFiles.h"
+#include "platform/FileIo.h"
 #include "platform/Notice.h"
 
 namespace korvanti {
@@ -163,6 +166,29 @@ TEST_F(Simulation, AFollowUpGameGetsFreshDarts) {
   EXPECT_NE(first, second);
   EXPECT_EQ(machine.targetAverage, 60);
   EXPECT_TRUE(machine.exactAverage);
+}
+
+TEST(StrengthTable, ShippedSpreadsMeetTheirAverages) {
+  const auto shipped = std::filesystem::path(KORVANTI_SOURCE_DIR) / "data/ki.ini";
+  EXPECT_EQ(ReadWholeFile(shipped), std::string(ShippedStrengthTable()));
+  UniformRandom random(99);
+  SimulationContext context{random, SharedHitMap(), shipped, ""};
+  for (const int average : {40, 80, 120}) {
+    const double spread = simulateDart::ReadSpread(shipped, average);
+    ASSERT_GT(spread, 0) << average;
+    EXPECT_NEAR(simulateDart::MeanAverage(context, spread, 1000), average, 2.0) << average;
+  }
+  for (int average = 24; average <= 161; ++average) {
+    EXPECT_GT(simulateDart::ReadSpread(shipped, average), 0) << average;
+  }
+}
+
+TEST(StrengthTable, ANewProgramFolderGetsIt) {
+  TempFolder folder;
+  const auto before = std::filesystem::current_path();
+  SetUpProgramFolder(folder / "korvanti");
+  std::filesystem::current_path(before);
+  EXPECT_EQ(ReadWholeFile(folder / "korvanti/ki.ini"), std::string(ShippedStrengthTable()));
 }
 
 }  // namespace
