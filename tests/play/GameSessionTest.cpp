@@ -51,8 +51,14 @@ class Session : public ::testing::Test {
     auto anna = std::make_unique<Playerclass>();
     anna->nickname = "Anna";
     game->AddPlayer(std::move(anna));
-    auto machine = std::make_unique<ComputerPlayerClass>();
+    // Prepares the same darts for every game.
+    struct SameDartsMachine : ComputerPlayerClass {
+      void RepeatPrepare() override { LoadPositionList(positions); }
+      std::string positions;
+    };
+    auto machine = std::make_unique<SameDartsMachine>();
     machine->secondsPerDart = secondsPerDart;
+    machine->positions = positions;
     machine->LoadPositionList(positions);
     game->AddPlayer(std::move(machine));
     Prepare({});
