@@ -1,6 +1,9 @@
 #include "platform/Guid.h"
 
+#include <sys/random.h>
+
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <random>
 
@@ -8,14 +11,20 @@ namespace korvanti {
 
 // Ids come from the operating system's entropy, not from the program's seeded
 // generator: a replay with a fixed seed must not reproduce ids already stored.
+// One getrandom call for all 16 bytes (std::random_device asks once per 4
+// bytes, and in a virtual machine each ask may be slow).
 std::string NewGuidString() {
-  // Opened once per thread: opening the device for every id costs more than the id.
-  thread_local std::random_device entropy;
   std::array<std::uint8_t, 16> bytes{};
-  for (std::size_t i = 0; i < bytes.size(); i += 4) {
-    const std::uint32_t word = entropy();
-    for (std::size_t k = 0; k < 4; ++k) {
-      bytes[i + k] = static_cast<std::uint8_t>(word >> (8 * k));
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    const auto got = ::getrandom(bytes.data() + filled, bytes.size() - filled, 0);
+    if (got > 0) {
+      filled += static_cast<std::size_t>(got);
+    } else if (errno != EINTR) {
+      std::random_device fallback;
+      for (; filled < bytes.size(); ++filled) {
+        bytes[filled] = static_cast<std::uint8_t>(fallback());
+      }
     }
   }
   bytes[6] = static_cast<std::uint8_t>((bytes[6] & 0x0F) | 0x40);  // version 4
