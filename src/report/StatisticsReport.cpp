@@ -1,7 +1,9 @@
 #include "report/StatisticsReport.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "store/TurnSnapshot.h"
 #include "store/abfrageAnzahl.h"
 
 namespace korvanti {
@@ -50,15 +52,12 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
       break;
   }
 
-  const auto addRow = [&](DateTimeNumber from, DateTimeNumber to, bool lastGame) {
-    query.DateFrom = from;
-    query.DateTo = to;
-    // The segment rows pin their own key; every period starts from the chosen one.
-    query.GameTypesId = key;
-    if (auto row = BuildRow(table.kind, query, request.field, request.separators)) {
-      table.rows.push_back({std::move(*row), from, to, lastGame});
-    }
+  struct Period {
+    DateTimeNumber from;
+    DateTimeNumber to;
+    bool lastGame;
   };
+  std::vector<Period> periods;
   for (int s = 0; s <= steps; ++s) {
     DateTimeNumber from = 0;
     DateTimeNumber to = 0;
@@ -83,10 +82,39 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
     if (request.lastEntry && to >= *last) {
       to = *last - kTwoHours;
     }
-    addRow(from, to, false);
+    periods.push_back({from, to, false});
   }
   if (request.lastEntry) {
-    addRow(*last - kTwoHours, *last + kTwoHours, true);
+    periods.push_back({*last - kTwoHours, *last + kTwoHours, true});
+  }
+  if (periods.empty()) {
+    return table;
+  }
+
+  const auto add = [&](const Period& period, std::optional<StatisticsRow> row) {
+    if (row) {
+      table.rows.push_back({std::move(*row), period.from, period.to, period.lastGame});
+    }
+  };
+  if (table.kind == StatisticsTableKind::AimAndHit) {
+    for (const auto& period : periods) {
+      query.DateFrom = period.from;
+      query.DateTo = period.to;
+      add(period, BuildRow(table.kind, query, request.field, request.separators));
+    }
+    return table;
+  }
+  // The detailed tables: the player's turns of the whole range are read once,
+  // every period is then counted from them.
+  DateTimeNumber from = periods.front().from;
+  DateTimeNumber to = periods.front().to;
+  for (const auto& period : periods) {
+    from = std::min(from, period.from);
+    to = std::max(to, period.to);
+  }
+  const auto turns = TurnSnapshot::Load(database, request.playerId, key, from, to);
+  for (const auto& period : periods) {
+    add(period, BuildRow(table.kind, turns.Period(period.from, period.to), request.separators));
   }
   return table;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "store/TurnSnapshot.h"
 #include "store/abfrageAnzahl.h"
 
 namespace korvanti {
@@ -10,14 +11,19 @@ namespace {
 
 using Row = std::optional<StatisticsRow>;
 
+std::string Rate(int part, int whole, NumberSeparators separators) {
+  return FormatFloat("0.00", static_cast<double>(part) / whole * 100.0, separators);
+}
+
+// The row builders ask their figures of either the query object or turns held
+// in memory (the same answers, without a statement per figure).
+template <typename Figures>
 class RowBuilder {
  public:
-  RowBuilder(abfrageAnzahl& query, NumberSeparators separators)
+  RowBuilder(Figures& query, NumberSeparators separators)
       : query_(query), separators_(separators) {}
 
-  std::string Rate(int part, int whole) const {
-    return FormatFloat("0.00", static_cast<double>(part) / whole * 100.0, separators_);
-  }
+  std::string Rate(int part, int whole) const { return korvanti::Rate(part, whole, separators_); }
   std::string Number(double value) const { return FormatFloat("0.00", value, separators_); }
 
   // The share of exact hits among singles, doubles or trebles.
@@ -107,9 +113,9 @@ class RowBuilder {
     return row;
   }
 
-  Row Segment(const char* key, const char* first, bool firstExact, const char* second,
-              bool secondExact) const {
-    query_.GameTypesId = key;
+  // The segment trainings' rows count within the training's own key, which is
+  // the key of the type that chose the table.
+  Row Segment(const char* first, bool firstExact, const char* second, bool secondExact) const {
     const int darts = query_.CountDarts();
     if (darts < 1)
       return std::nullopt;
@@ -150,7 +156,12 @@ class RowBuilder {
     return row;
   }
 
-  Row AimAndHit(std::string filter) const {
+ private:
+  Figures& query_;
+  NumberSeparators separators_;
+};
+
+Row AimAndHit(abfrageAnzahl& query_, std::string filter, NumberSeparators separators) {
     auto upper = filter;
     std::transform(upper.begin(), upper.end(), upper.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -163,18 +174,15 @@ class RowBuilder {
     if (darts <= 0)
       return std::nullopt;
     StatisticsRow row{{std::to_string(darts),
-                       filter.empty() ? "na" : Rate(query_.CountAimHits(filter, false), darts),
-                       Rate(query_.CountAimHits(filter, true), darts)},
+                       filter.empty() ? "na" : Rate(query_.CountAimHits(filter, false), darts, separators),
+                       Rate(query_.CountAimHits(filter, true), darts, separators)},
                       positions.dart1,
                       positions.dart2,
                       positions.dart3};
     return row;
   }
 
- private:
-  abfrageAnzahl& query_;
-  NumberSeparators separators_;
-};
+
 
 }  // namespace
 
@@ -274,35 +282,41 @@ std::vector<std::string> TableColumns(StatisticsTableKind table) {
   return {"Darts", "% Treffer Zahl", "% Treffer Exakt", "von", "bis"};
 }
 
-std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, abfrageAnzahl& query,
-                                      const std::string& aimFilter, NumberSeparators separators) {
-  const RowBuilder builder(query, separators);
+namespace {
+
+template <typename Figures>
+Row BuildDetailRow(StatisticsTableKind table, Figures& figures, NumberSeparators separators) {
+  const RowBuilder<Figures> builder(figures, separators);
   using enum StatisticsTableKind;
   switch (table) {
-    case CountDown:
-      return builder.CountDown();
-    case Cricket:
-      return builder.Cricket();
-    case Round:
-      return builder.Round();
-    case Segments20:
-      return builder.Segment("constpractice_segment_20", "20", false, "20", true);
-    case Segments19:
-      return builder.Segment("constpractice_segment_19", "19", false, "19", true);
-    case SegmentsT20:
-      return builder.Segment("constpractice_segment_treble_20", "T20", true, "20", false);
-    case SegmentsT19:
-      return builder.Segment("constpractice_segment_treble_19", "T19", true, "19", false);
-    case SegmentsBulls:
-      return builder.Segment("constpractice_segment_bulls", "25", false, "D25", true);
-    case SegmentsDouble:
-      return builder.Doubles();
-    case Free:
-      return builder.Free();
-    case AimAndHit:
-      break;
+    case CountDown: return builder.CountDown();
+    case Cricket: return builder.Cricket();
+    case Round: return builder.Round();
+    case Segments20: return builder.Segment("20", false, "20", true);
+    case Segments19: return builder.Segment("19", false, "19", true);
+    case SegmentsT20: return builder.Segment("T20", true, "20", false);
+    case SegmentsT19: return builder.Segment("T19", true, "19", false);
+    case SegmentsBulls: return builder.Segment("25", false, "D25", true);
+    case SegmentsDouble: return builder.Doubles();
+    case Free: return builder.Free();
+    case AimAndHit: break;
   }
-  return builder.AimAndHit(aimFilter);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, abfrageAnzahl& query,
+                                      const std::string& aimFilter, NumberSeparators separators) {
+  if (table == StatisticsTableKind::AimAndHit) {
+    return AimAndHit(query, aimFilter, separators);
+  }
+  return BuildDetailRow(table, query, separators);
+}
+
+std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
+                                      NumberSeparators separators) {
+  return BuildDetailRow(table, figures, separators);
 }
 
 }  // namespace korvanti

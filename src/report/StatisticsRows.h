@@ -9,6 +9,7 @@
 namespace korvanti {
 
 class abfrageAnzahl;
+class PeriodFigures;
 
 // The tables of the statistics window.
 enum class StatisticsTableKind {
@@ -41,5 +42,8 @@ struct StatisticsRow {
 };
 std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, abfrageAnzahl& query,
                                       const std::string& aimFilter, NumberSeparators separators);
+// A detailed row from turns held in memory (not for the aim-and-hit table).
+std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
+                                      NumberSeparators separators);
 
 }  // namespace korvanti

@@ -24,6 +24,23 @@ std::string NumberOfCode(const std::string& code) {
   return code;
 }
 
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+bool StartsWithLetter(std::string_view code, char letter) {
+  return !code.empty() && Lower(code.front()) == Lower(letter);
+}
+
+bool ContainsLetter(std::string_view code, char letter) {
+  return std::any_of(code.begin(), code.end(), [&](char c) { return Lower(c) == Lower(letter); });
+}
+
+bool IsOneOfFourCodes(std::string_view code, std::string_view number) {
+  for (const char* prefix : {"LS", "SS", "D", "T"}) {
+    if (code == std::string(prefix) + std::string(number)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 SqlCondition FourCodesOf(std::string_view column, std::string_view number) {
@@ -71,6 +88,36 @@ SqlCondition FieldFilter::OnColumn(std::string_view column) const {
       break;
   }
   return {c + " = ?", {Text(text_)}};
+}
+
+bool FieldFilter::MatchesHit(std::string_view hit) const {
+  switch (kind_) {
+    case Kind::All:
+      return hit != "na";
+    case Kind::Singles:
+      return ContainsLetter(hit, 'S');
+    case Kind::Doubles:
+      return StartsWithLetter(hit, 'D');
+    case Kind::Trebles:
+      return StartsWithLetter(hit, 'T');
+    case Kind::Digit:
+      return IsOneOfFourCodes(hit, text_);
+    case Kind::Number:
+      return hit.ends_with(text_);
+    case Kind::Code:
+      break;
+  }
+  return hit == text_;
+}
+
+bool FieldFilter::MatchesAim(std::string_view aim, std::string_view hit, bool exact) const {
+  if (kind_ == Kind::All || (kind_ == Kind::Code && exact)) {
+    return aim == hit;
+  }
+  if (kind_ == Kind::Code) {
+    return IsOneOfFourCodes(aim, NumberOfCode(text_));
+  }
+  return MatchesHit(aim);
 }
 
 SqlCondition FieldFilter::OnAim(std::string_view aimColumn, std::string_view hitColumn,

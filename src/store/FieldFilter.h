@@ -30,6 +30,11 @@ class FieldFilter {
   // The aim condition of an aim-and-hit count (`exact` matters for codes only).
   SqlCondition OnAim(std::string_view aimColumn, std::string_view hitColumn, bool exact) const;
 
+  // The same conditions on codes in memory, with SQL's LIKE (ASCII letters
+  // in any case) and "=" (exact text).
+  bool MatchesHit(std::string_view hit) const;
+  bool MatchesAim(std::string_view aim, std::string_view hit, bool exact) const;
+
  private:
   FieldFilter(Kind kind, std::string text) : kind_(kind), text_(std::move(text)) {}
 

@@ -1,0 +1,177 @@
+#include "store/TurnSnapshot.h"
+
+#include <algorithm>
+#include <map>
+
+#include "store/Database.h"
+#include "store/FieldFilter.h"
+#include "store/SqlStatement.h"
+
+namespace korvanti {
+
+TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
+                                const std::string& gameTypesId, DateTimeNumber from,
+                                DateTimeNumber to) {
+  SqlStatement query(
+      database,
+      "SELECT game.datetime, throw.gameid, throw.throwid = game.winthrowid, throw.tocount, "
+      "values1.hitvalue + values2.hitvalue + values3.hitvalue, "
+      "throw.hit1value, throw.hit2value, throw.hit3value, "
+      "throw.aim1value, throw.aim2value, throw.aim3value, "
+      "throw.hit1tocount, throw.hit2tocount, throw.hit3tocount "
+      "FROM game INNER JOIN throw ON game.gameid = throw.gameid "
+      "LEFT JOIN values1 ON throw.hit1value = values1.ID "
+      "LEFT JOIN values2 ON throw.hit2value = values2.ID "
+      "LEFT JOIN values3 ON throw.hit3value = values3.ID "
+      "WHERE throw.playerid = ? AND game.datetime > ? AND game.datetime <= ? "
+      "AND game.gametypesid = ? ORDER BY game.datetime, throw.Zeitstempel");
+  query.Bind(playerid).Bind(from).Bind(to).Bind(gameTypesId).Execute();
+  TurnSnapshot snapshot;
+  while (query.Next()) {
+    PeriodFigures::Turn turn;
+    turn.datetime = query.Float(0);
+    turn.gameid = query.Text(1);
+    turn.wins = query.Integer(2) != 0;
+    turn.tocount = query.Integer(3) == 1;
+    if (!query.Value(4).isNull()) {
+      turn.score = static_cast<int>(query.Integer(4));
+    }
+    for (int dart = 0; dart < 3; ++dart) {
+      turn.hits[static_cast<std::size_t>(dart)] = query.Text(5 + dart);
+      turn.aims[static_cast<std::size_t>(dart)] = query.Text(8 + dart);
+      turn.marks[static_cast<std::size_t>(dart)] = static_cast<int>(query.Integer(11 + dart));
+    }
+    snapshot.turns_.push_back(std::move(turn));
+  }
+  return snapshot;
+}
+
+PeriodFigures TurnSnapshot::Period(DateTimeNumber from, DateTimeNumber to) const {
+  const auto byTime = [](const PeriodFigures::Turn& turn, DateTimeNumber moment) {
+    return turn.datetime <= moment;
+  };
+  const auto first = std::lower_bound(turns_.begin(), turns_.end(), from, byTime);
+  const auto last = std::lower_bound(first, turns_.end(), to, byTime);
+  return PeriodFigures(turns_.data() + (first - turns_.begin()),
+                       turns_.data() + (last - turns_.begin()), &turns_);
+}
+
+int PeriodFigures::CountHits(std::string_view filter) const {
+  const auto field = FieldFilter::Classify(filter);
+  int count = 0;
+  for (auto turn = first_; turn != last_; ++turn) {
+    for (const auto& hit : turn->hits) {
+      count += field.MatchesHit(hit) ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+int PeriodFigures::CountAimHits(std::string_view filter, bool exact) const {
+  const auto field = FieldFilter::Classify(filter);
+  int count = 0;
+  for (auto turn = first_; turn != last_; ++turn) {
+    for (std::size_t dart = 0; dart < 3; ++dart) {
+      const auto& hit = turn->hits[dart];
+      count += field.MatchesHit(hit) && field.MatchesAim(turn->aims[dart], hit, exact) ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+double PeriodFigures::MarksPerRoundQuery() const {
+  const int darts = CountDarts();
+  if (darts == 0) {
+    return 0.0;
+  }
+  int marks = 0;
+  for (auto turn = first_; turn != last_; ++turn) {
+    for (std::size_t dart = 0; dart < 3; ++dart) {
+      const auto& hit = turn->hits[dart];
+      for (const char* number : {"15", "16", "17", "18", "19", "20", "25"}) {
+        if (hit.ends_with(number)) {
+          marks += turn->marks[dart];
+          break;
+        }
+      }
+    }
+  }
+  return static_cast<double>(marks) / darts * 3.0;
+}
+
+abfrageAnzahl::Averages PeriodFigures::GetAverages() const {
+  abfrageAnzahl::Averages averages;
+  const int darts = CountDarts();
+  if (darts == 0) {
+    return averages;
+  }
+  std::optional<long long> points;
+  for (auto turn = first_; turn != last_; ++turn) {
+    if (turn->tocount && turn->score) {
+      points = points.value_or(0) + *turn->score;
+    }
+  }
+  if (points) {
+    averages.average = static_cast<double>(*points) / (darts / 3.0);
+    averages.perdart = static_cast<double>(*points) / darts;
+  }
+  return averages;
+}
+
+int PeriodFigures::HighScore() const {
+  int best = 0;
+  for (auto turn = first_; turn != last_; ++turn) {
+    if (turn->score) best = std::max(best, *turn->score);
+  }
+  return best;
+}
+
+int PeriodFigures::BestCheckout() const {
+  int best = 0;
+  for (auto turn = first_; turn != last_; ++turn) {
+    if (turn->wins && turn->tocount && turn->score) best = std::max(best, *turn->score);
+  }
+  return best;
+}
+
+int PeriodFigures::CountTurnsInRange(int low, int high) const {
+  return static_cast<int>(std::count_if(first_, last_, [&](const Turn& turn) {
+    return turn.score && *turn.score >= low && *turn.score < high;
+  }));
+}
+
+PeriodFigures::ShortestWin PeriodFigures::FindShortestWin() const {
+  std::map<std::string, int> turnsOfWonGames;
+  for (auto turn = first_; turn != last_; ++turn) {
+    if (turn->wins) turnsOfWonGames.emplace(turn->gameid, 0);
+  }
+  for (auto turn = first_; turn != last_; ++turn) {
+    if (const auto game = turnsOfWonGames.find(turn->gameid); game != turnsOfWonGames.end()) {
+      ++game->second;
+    }
+  }
+  ShortestWin shortest;
+  for (const auto& [gameid, turns] : turnsOfWonGames) {  // by game id on equal counts
+    if (shortest.turns == 0 || turns < shortest.turns) {
+      shortest = {turns, gameid};
+    }
+  }
+  return shortest;
+}
+
+int PeriodFigures::TurnsInShortestWin() const { return FindShortestWin().turns; }
+
+int PeriodFigures::DartsInShortestWin() const {
+  const auto gameid = FindShortestWin().gameid;
+  if (gameid.empty()) {
+    return 0;
+  }
+  int darts = 0;
+  for (const auto& turn : *all_) {
+    if (turn.gameid != gameid) continue;
+    for (const auto& hit : turn.hits) darts += hit != "na" ? 1 : 0;
+  }
+  return darts;
+}
+
+}  // namespace korvanti

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "SampleData.h"
+#include "TempFolder.h"
+#include "store/Database.h"
+#include "store/TurnSnapshot.h"
+#include "store/abfrageAnzahl.h"
+
+namespace korvanti {
+namespace {
+
+// The figures counted from turns in memory are the query object's figures.
+TEST(PeriodFigures, AnswerLikeTheQueries) {
+  TempFolder folder;
+  auto database = Database::OpenFile(folder / "dart.mdb");
+  SampleDataPlan plan;
+  plan.players = 2;
+  plan.days = 3;
+  plan.seed = 11;
+  plan.lastDay = 46000;
+  SeedSampleData(*database, plan);
+
+  abfrageAnzahl query(*database);
+  const char* filters[] = {"", "S", "D", "T", "5", "20", "25", "T20", "D25", "SS25", "0", "LS1"};
+  for (const auto& player : query.PlayerIdsByNickname()) {
+    for (const char* key : {"const501dout", "constcricket", "constpractice_segment_20",
+                            "constpractice_roundsingle", "const301dout"}) {
+      const auto snapshot = TurnSnapshot::Load(*database, player, key, 45990, 46010);
+      for (const auto& [from, to] : {std::pair{45990.0, 46010.0}, {45997.9, 45998.9},
+                                     {45998.75, 45999.75}, {45999.0, 46000.73}}) {
+        query.PlayerId = player;
+        query.GameTypesId = key;
+        query.DateFrom = from;
+        query.DateTo = to;
+        const auto figures = snapshot.Period(from, to);
+        const auto where = std::string(key) + " " + std::to_string(from);
+        for (const char* filter : filters) {
+          EXPECT_EQ(figures.CountHits(filter), query.CountHits(filter)) << where << filter;
+          for (const bool exact : {false, true}) {
+            EXPECT_EQ(figures.CountAimHits(filter, exact), query.CountAimHits(filter, exact))
+                << where << filter << exact;
+          }
+        }
+        EXPECT_DOUBLE_EQ(figures.GetAverages().average, query.GetAverages().average) << where;
+        EXPECT_DOUBLE_EQ(figures.MarksPerRoundQuery(), query.MarksPerRoundQuery()) << where;
+        EXPECT_EQ(figures.HighScore(), query.HighScore()) << where;
+        EXPECT_EQ(figures.BestCheckout(), query.BestCheckout()) << where;
+        EXPECT_EQ(figures.CountTurnsInRange(60, 100), query.CountTurnsInRange(60, 100)) << where;
+        EXPECT_EQ(figures.TurnsInShortestWin(), query.TurnsInShortestWin()) << where;
+        EXPECT_EQ(figures.DartsInShortestWin(), query.DartsInShortestWin()) << where;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korvanti
