@@ -1,5 +1,6 @@
 #include "report/PlayerOverview.h"
 
+#include "store/PlayerTotals.h"
 #include "store/abfrageAnzahl.h"
 
 namespace korvanti {
@@ -11,21 +12,19 @@ std::string Rate(int part, int whole, NumberSeparators separators) {
 }
 
 // Games, wins and the share of wins.
-void AddGamesAndWins(abfrageAnzahl& query, std::vector<std::string>& texts,
+void AddGamesAndWins(const PlayerTotals& totals, std::vector<std::string>& texts,
                      NumberSeparators separators) {
-  const int games = query.CountGames();
-  const int won = query.CountWins();
-  texts.push_back(std::to_string(games));
-  texts.push_back(std::to_string(won));
-  texts.push_back(Rate(won, games, separators));
+  texts.push_back(std::to_string(totals.games));
+  texts.push_back(std::to_string(totals.wins));
+  texts.push_back(Rate(totals.wins, totals.games, separators));
 }
 
-std::string DoubleRateText(const abfrageAnzahl::DoubleRates& rates, NumberSeparators separators) {
-  if (rates.throws <= 0) {
+std::string DoubleRateText(const PlayerTotals& totals, NumberSeparators separators) {
+  if (totals.doubleThrows <= 0) {
     return "-";
   }
-  const double rate = static_cast<double>(rates.hits) / rates.throws * 100.0;
-  return std::to_string(rates.throws) + "/" + std::to_string(rates.hits) + "  " +
+  const double rate = static_cast<double>(totals.doubleHits) / totals.doubleThrows * 100.0;
+  return std::to_string(totals.doubleThrows) + "/" + std::to_string(totals.doubleHits) + "  " +
          FormatSignificant(rate, 0, separators) + "%";
 }
 
@@ -46,42 +45,34 @@ std::vector<std::string> OverviewColumns(GameKind kind) {
   return {"Würfe", "Treffer", "%"};
 }
 
-OverviewFigures OverviewTexts(abfrageAnzahl& query, GameKind kind, NumberSeparators separators) {
+OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& totals501,
+                              GameKind kind, NumberSeparators separators) {
   OverviewFigures figures;
   auto& texts = figures.texts;
   switch (kind) {
-    case GameKind::Out: {
-      AddGamesAndWins(query, texts, separators);
-      const auto key = query.GameTypesId;
-      query.GameTypesId = "const501dout";
-      figures.refvalue501 = query.GetAverages().average;
-      query.GameTypesId = key;
-      const auto averages = query.GetAverages();
-      figures.refvalue = averages.average;
-      texts.push_back(std::to_string(query.HighScore()));
-      texts.push_back(FormatFloat("##.##", averages.perdart, separators));
-      texts.push_back(std::to_string(query.BestCheckout()));
-      texts.push_back(DoubleRateText(query.DoubleRateTotals(), separators));
+    case GameKind::Out:
+      AddGamesAndWins(totals, texts, separators);
+      figures.refvalue501 = totals501.Average();
+      figures.refvalue = totals.Average();
+      texts.push_back(std::to_string(totals.highScore));
+      texts.push_back(FormatFloat("##.##", totals.PointsPerDart(), separators));
+      texts.push_back(std::to_string(totals.bestCheckout));
+      texts.push_back(DoubleRateText(totals, separators));
       break;
-    }
-    case GameKind::Cricket: {
-      AddGamesAndWins(query, texts, separators);
-      figures.refvalue = query.MarksPerRoundQuery();
+    case GameKind::Cricket:
+      AddGamesAndWins(totals, texts, separators);
+      figures.refvalue = totals.MarksPerRound();
       texts.push_back(FormatFloat("##.##", figures.refvalue, separators));
       break;
-    }
     case GameKind::Shanghai:
-      AddGamesAndWins(query, texts, separators);
+      AddGamesAndWins(totals, texts, separators);
       break;
     case GameKind::Aim:
-    case GameKind::None: {
-      const int darts = query.CountDarts();
-      const int hits = query.CountExactHits();
-      texts.push_back(std::to_string(darts));
-      texts.push_back(std::to_string(hits));
-      texts.push_back(Rate(hits, darts, separators));
+    case GameKind::None:
+      texts.push_back(std::to_string(totals.darts));
+      texts.push_back(std::to_string(totals.exactHits));
+      texts.push_back(Rate(totals.exactHits, totals.darts, separators));
       break;
-    }
   }
   return figures;
 }
@@ -90,16 +81,21 @@ std::vector<OverviewRow> PlayerOverview(Database& database, int gameIndex, DateT
                                         DateTimeNumber now, NumberSeparators separators) {
   const auto* entry = FindCatalogEntry(gameIndex);
   const auto kind = entry ? entry->kind : GameKind::None;
+  const auto key = abfrageAnzahl::GameTypeKeyForIndex(gameIndex).value_or(std::string());
+  const auto totals = TotalsByPlayer(database, key, from, now);
+  const auto totals501 = kind == GameKind::Out && key != "const501dout"
+                             ? TotalsByPlayer(database, "const501dout", from, now)
+                             : totals;
+  const auto of = [](const std::map<std::string, PlayerTotals>& all, const std::string& id) {
+    const auto found = all.find(id);
+    return found == all.end() ? PlayerTotals{} : found->second;
+  };
   abfrageAnzahl query(database);
-  query.GameTypesId = abfrageAnzahl::GameTypeKeyForIndex(gameIndex).value_or(std::string());
   std::vector<OverviewRow> rows;
   for (const auto& id : query.PlayerIdsByNickname()) {
     const auto names = query.GetPlayerNames(id).value_or(abfrageAnzahl::Names{});
-    query.PlayerId = id;
-    query.DateFrom = from;
-    query.DateTo = now;
     rows.push_back({id, names.vorname + " \"" + names.nickname + "\" " + names.nachname,
-                    OverviewTexts(query, kind, separators)});
+                    OverviewTexts(of(totals, id), of(totals501, id), kind, separators)});
   }
   return rows;
 }

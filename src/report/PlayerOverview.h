@@ -10,7 +10,7 @@
 namespace korvanti {
 
 class Database;
-class abfrageAnzahl;
+struct PlayerTotals;
 
 // The statistics columns of the start window's player overview for a game kind
 // (after the column "Spieler").
@@ -22,9 +22,10 @@ struct OverviewFigures {
   double refvalue501 = 0;          // three-dart average in "const501dout" ("out" only)
 };
 
-// The statistics texts of one player; the query holds his selection.
-OverviewFigures OverviewTexts(abfrageAnzahl& query, GameKind kind,
-                              NumberSeparators separators = {});
+// The statistics texts of one player from his totals for the entry's type
+// and, for the kind "out", for "const501dout".
+OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& totals501,
+                              GameKind kind, NumberSeparators separators = {});
 
 struct OverviewRow {
   std::string playerid;

@@ -162,27 +162,26 @@ class RowBuilder {
 };
 
 Row AimAndHit(abfrageAnzahl& query_, std::string filter, NumberSeparators separators) {
-    auto upper = filter;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (upper == "ALL" || upper == "ALLE")
-      filter.clear();
-    const auto positions = query_.HitPositions(filter, 0);
-    if (positions.all.empty())
-      return std::nullopt;
-    const int darts = query_.CountHits(filter);
-    if (darts <= 0)
-      return std::nullopt;
-    StatisticsRow row{{std::to_string(darts),
-                       filter.empty() ? "na" : Rate(query_.CountAimHits(filter, false), darts, separators),
-                       Rate(query_.CountAimHits(filter, true), darts, separators)},
-                      positions.dart1,
-                      positions.dart2,
-                      positions.dart3};
-    return row;
-  }
-
-
+  auto upper = filter;
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  if (upper == "ALL" || upper == "ALLE")
+    filter.clear();
+  const auto positions = query_.HitPositions(filter, 0);
+  if (positions.all.empty())
+    return std::nullopt;
+  const int darts = query_.CountHits(filter);
+  if (darts <= 0)
+    return std::nullopt;
+  StatisticsRow row{
+      {std::to_string(darts),
+       filter.empty() ? "na" : Rate(query_.CountAimHits(filter, false), darts, separators),
+       Rate(query_.CountAimHits(filter, true), darts, separators)},
+      positions.dart1,
+      positions.dart2,
+      positions.dart3};
+  return row;
+}
 
 }  // namespace
 
@@ -289,17 +288,28 @@ Row BuildDetailRow(StatisticsTableKind table, Figures& figures, NumberSeparators
   const RowBuilder<Figures> builder(figures, separators);
   using enum StatisticsTableKind;
   switch (table) {
-    case CountDown: return builder.CountDown();
-    case Cricket: return builder.Cricket();
-    case Round: return builder.Round();
-    case Segments20: return builder.Segment("20", false, "20", true);
-    case Segments19: return builder.Segment("19", false, "19", true);
-    case SegmentsT20: return builder.Segment("T20", true, "20", false);
-    case SegmentsT19: return builder.Segment("T19", true, "19", false);
-    case SegmentsBulls: return builder.Segment("25", false, "D25", true);
-    case SegmentsDouble: return builder.Doubles();
-    case Free: return builder.Free();
-    case AimAndHit: break;
+    case CountDown:
+      return builder.CountDown();
+    case Cricket:
+      return builder.Cricket();
+    case Round:
+      return builder.Round();
+    case Segments20:
+      return builder.Segment("20", false, "20", true);
+    case Segments19:
+      return builder.Segment("19", false, "19", true);
+    case SegmentsT20:
+      return builder.Segment("T20", true, "20", false);
+    case SegmentsT19:
+      return builder.Segment("T19", true, "19", false);
+    case SegmentsBulls:
+      return builder.Segment("25", false, "D25", true);
+    case SegmentsDouble:
+      return builder.Doubles();
+    case Free:
+      return builder.Free();
+    case AimAndHit:
+      break;
   }
   return std::nullopt;
 }

@@ -24,7 +24,9 @@ std::string NumberOfCode(const std::string& code) {
   return code;
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 bool StartsWithLetter(std::string_view code, char letter) {
   return !code.empty() && Lower(code.front()) == Lower(letter);
@@ -36,7 +38,8 @@ bool ContainsLetter(std::string_view code, char letter) {
 
 bool IsOneOfFourCodes(std::string_view code, std::string_view number) {
   for (const char* prefix : {"LS", "SS", "D", "T"}) {
-    if (code == std::string(prefix) + std::string(number)) return true;
+    if (code == std::string(prefix) + std::string(number))
+      return true;
   }
   return false;
 }

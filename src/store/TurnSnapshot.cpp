@@ -121,7 +121,8 @@ abfrageAnzahl::Averages PeriodFigures::GetAverages() const {
 int PeriodFigures::HighScore() const {
   int best = 0;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->score) best = std::max(best, *turn->score);
+    if (turn->score)
+      best = std::max(best, *turn->score);
   }
   return best;
 }
@@ -129,7 +130,8 @@ int PeriodFigures::HighScore() const {
 int PeriodFigures::BestCheckout() const {
   int best = 0;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->wins && turn->tocount && turn->score) best = std::max(best, *turn->score);
+    if (turn->wins && turn->tocount && turn->score)
+      best = std::max(best, *turn->score);
   }
   return best;
 }
@@ -143,7 +145,8 @@ int PeriodFigures::CountTurnsInRange(int low, int high) const {
 PeriodFigures::ShortestWin PeriodFigures::FindShortestWin() const {
   std::map<std::string, int> turnsOfWonGames;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->wins) turnsOfWonGames.emplace(turn->gameid, 0);
+    if (turn->wins)
+      turnsOfWonGames.emplace(turn->gameid, 0);
   }
   for (auto turn = first_; turn != last_; ++turn) {
     if (const auto game = turnsOfWonGames.find(turn->gameid); game != turnsOfWonGames.end()) {
@@ -159,7 +162,9 @@ PeriodFigures::ShortestWin PeriodFigures::FindShortestWin() const {
   return shortest;
 }
 
-int PeriodFigures::TurnsInShortestWin() const { return FindShortestWin().turns; }
+int PeriodFigures::TurnsInShortestWin() const {
+  return FindShortestWin().turns;
+}
 
 int PeriodFigures::DartsInShortestWin() const {
   const auto gameid = FindShortestWin().gameid;
@@ -168,8 +173,10 @@ int PeriodFigures::DartsInShortestWin() const {
   }
   int darts = 0;
   for (const auto& turn : *all_) {
-    if (turn.gameid != gameid) continue;
-    for (const auto& hit : turn.hits) darts += hit != "na" ? 1 : 0;
+    if (turn.gameid != gameid)
+      continue;
+    for (const auto& hit : turn.hits)
+      darts += hit != "na" ? 1 : 0;
   }
   return darts;
 }

@@ -3,13 +3,15 @@
 #include "SampleData.h"
 #include "TempFolder.h"
 #include "store/Database.h"
+#include "store/PlayerTotals.h"
 #include "store/TurnSnapshot.h"
 #include "store/abfrageAnzahl.h"
 
 namespace korvanti {
 namespace {
 
-// The figures counted from turns in memory are the query object's figures.
+// The figures counted from turns in memory, and the totals of all players in
+// one pass, are the query object's figures.
 TEST(PeriodFigures, AnswerLikeTheQueries) {
   TempFolder folder;
   auto database = Database::OpenFile(folder / "dart.mdb");
@@ -26,8 +28,10 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
     for (const char* key : {"const501dout", "constcricket", "constpractice_segment_20",
                             "constpractice_roundsingle", "const301dout"}) {
       const auto snapshot = TurnSnapshot::Load(*database, player, key, 45990, 46010);
-      for (const auto& [from, to] : {std::pair{45990.0, 46010.0}, {45997.9, 45998.9},
-                                     {45998.75, 45999.75}, {45999.0, 46000.73}}) {
+      for (const auto& [from, to] : {std::pair{45990.0, 46010.0},
+                                     {45997.9, 45998.9},
+                                     {45998.75, 45999.75},
+                                     {45999.0, 46000.73}}) {
         query.PlayerId = player;
         query.GameTypesId = key;
         query.DateFrom = from;
@@ -48,6 +52,21 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
         EXPECT_EQ(figures.CountTurnsInRange(60, 100), query.CountTurnsInRange(60, 100)) << where;
         EXPECT_EQ(figures.TurnsInShortestWin(), query.TurnsInShortestWin()) << where;
         EXPECT_EQ(figures.DartsInShortestWin(), query.DartsInShortestWin()) << where;
+
+        const auto all = TotalsByPlayer(*database, key, from, to);
+        const auto found = all.find(player);
+        const auto totals = found == all.end() ? PlayerTotals{} : found->second;
+        EXPECT_EQ(totals.games, query.CountGames()) << where;
+        EXPECT_EQ(totals.wins, query.CountWins()) << where;
+        EXPECT_EQ(totals.darts, query.CountDarts()) << where;
+        EXPECT_EQ(totals.exactHits, query.CountExactHits()) << where;
+        EXPECT_DOUBLE_EQ(totals.Average(), query.GetAverages().average) << where;
+        EXPECT_DOUBLE_EQ(totals.PointsPerDart(), query.GetAverages().perdart) << where;
+        EXPECT_EQ(totals.highScore, query.HighScore()) << where;
+        EXPECT_EQ(totals.bestCheckout, query.BestCheckout()) << where;
+        EXPECT_DOUBLE_EQ(totals.MarksPerRound(), query.MarksPerRoundQuery()) << where;
+        EXPECT_EQ(totals.doubleThrows, query.DoubleRateTotals().throws) << where;
+        EXPECT_EQ(totals.doubleHits, query.DoubleRateTotals().hits) << where;
       }
     }
   }
