@@ -102,13 +102,20 @@ BENCHMARK_CAPTURE(QueryFamily, HitPositions, [](abfrageAnzahl& q) {
   q.HitPositions("20", 0);
 })->Unit(benchmark::kMillisecond);
 
-// (a) The start window's player overview: all players, one game kind.
+// (a) The start window's player overview: all players, one game kind, over the
+// whole two years (0) or the last year (1); 501 double out (4) and cricket (5).
 void OverviewAllPlayers(benchmark::State& state) {
+  const double from = state.range(0) == 0 ? 0 : kLastDay - 365;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(PlayerOverview(SeededDatabase(), 4, 0, kLastDay + 1));
+    benchmark::DoNotOptimize(
+        PlayerOverview(SeededDatabase(), static_cast<int>(state.range(1)), from, kLastDay + 1));
   }
 }
-BENCHMARK(OverviewAllPlayers)->Unit(benchmark::kMillisecond);
+BENCHMARK(OverviewAllPlayers)
+    ->Args({0, 4})
+    ->Args({1, 4})
+    ->Args({1, 5})
+    ->Unit(benchmark::kMillisecond);
 
 // (b) One statistics window refresh: one player, one year, by day and by game.
 void StatisticsYear(benchmark::State& state) {

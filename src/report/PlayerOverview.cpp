@@ -82,10 +82,14 @@ std::vector<OverviewRow> PlayerOverview(Database& database, int gameIndex, DateT
   const auto* entry = FindCatalogEntry(gameIndex);
   const auto kind = entry ? entry->kind : GameKind::None;
   const auto key = abfrageAnzahl::GameTypeKeyForIndex(gameIndex).value_or(std::string());
-  const auto totals = TotalsByPlayer(database, key, from, now);
-  const auto totals501 = kind == GameKind::Out && key != "const501dout"
-                             ? TotalsByPlayer(database, "const501dout", from, now)
-                             : totals;
+  const bool out = kind == GameKind::Out;
+  const TotalsWanted wanted{out, kind == GameKind::Cricket,
+                            kind == GameKind::Aim || kind == GameKind::None, out};
+  const auto totals = TotalsByPlayer(database, key, from, now, wanted);
+  const auto totals501 =
+      out && key != "const501dout"
+          ? TotalsByPlayer(database, "const501dout", from, now, {true, false, false, false})
+          : totals;
   const auto of = [](const std::map<std::string, PlayerTotals>& all, const std::string& id) {
     const auto found = all.find(id);
     return found == all.end() ? PlayerTotals{} : found->second;

@@ -23,7 +23,8 @@ std::string OverDarts(const std::string& pattern) {
 
 std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
                                                    const std::string& gameTypesId,
-                                                   DateTimeNumber from, DateTimeNumber to) {
+                                                   DateTimeNumber from, DateTimeNumber to,
+                                                   TotalsWanted wanted) {
   const std::string score = "(values1.hitvalue + values2.hitvalue + values3.hitvalue)";
   const std::string onCricketNumber =
       "(throw.hit#value LIKE '%15' OR throw.hit#value LIKE '%16' OR throw.hit#value LIKE '%17' "
@@ -68,6 +69,9 @@ std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
     player.highScore = static_cast<int>(turns.Integer(6));
     player.bestCheckout = static_cast<int>(turns.Integer(7));
     player.marks = turns.Integer(8);
+  }
+  if (!wanted.doubles) {
+    return totals;
   }
   SqlStatement doubles(database,
                        "SELECT doublerate.playerid, SUM(doublerate.throwsatdouble), "

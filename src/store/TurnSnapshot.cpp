@@ -53,7 +53,7 @@ PeriodFigures TurnSnapshot::Period(DateTimeNumber from, DateTimeNumber to) const
   const auto first = std::lower_bound(turns_.begin(), turns_.end(), from, byTime);
   const auto last = std::lower_bound(first, turns_.end(), to, byTime);
   return PeriodFigures(turns_.data() + (first - turns_.begin()),
-                       turns_.data() + (last - turns_.begin()), &turns_);
+                       turns_.data() + (last - turns_.begin()));
 }
 
 int PeriodFigures::CountHits(std::string_view filter) const {
@@ -171,12 +171,15 @@ int PeriodFigures::DartsInShortestWin() const {
   if (gameid.empty()) {
     return 0;
   }
+  // A game's turns all carry its moment, so they all lie in the period.
   int darts = 0;
-  for (const auto& turn : *all_) {
-    if (turn.gameid != gameid)
+  for (auto turn = first_; turn != last_; ++turn) {
+    if (turn->gameid != gameid) {
       continue;
-    for (const auto& hit : turn.hits)
+    }
+    for (const auto& hit : turn->hits) {
       darts += hit != "na" ? 1 : 0;
+    }
   }
   return darts;
 }

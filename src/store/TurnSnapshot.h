@@ -28,8 +28,7 @@ class PeriodFigures {
     std::array<int, 3> marks{};
   };
 
-  PeriodFigures(const Turn* first, const Turn* last, const std::vector<Turn>* all)
-      : first_(first), last_(last), all_(all) {}
+  PeriodFigures(const Turn* first, const Turn* last) : first_(first), last_(last) {}
 
   int CountHits(std::string_view filter) const;
   int CountAimHits(std::string_view filter, bool exact) const;
@@ -52,7 +51,6 @@ class PeriodFigures {
 
   const Turn* first_;
   const Turn* last_;
-  const std::vector<Turn>* all_;  // for the darts of a whole game
 };
 
 // A player's turns of one game type, loaded once for a range of time; its
