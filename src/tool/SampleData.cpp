@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "computer/simulateDart.h"
 #include "engine/AimPoints.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/CricketGame.h"
@@ -69,16 +70,7 @@ class SampleThrower {
   double Uniform() { return random_.Next(); }
 
  private:
-  double Gauss() {
-    double u = 0;
-    double s = 0;
-    do {
-      u = 2 * random_.Next() - 1;
-      const double v = 2 * random_.Next() - 1;
-      s = u * u + v * v;
-    } while (s <= 0 || s >= 1);
-    return u * std::sqrt(-2 * std::log(s) / s);
-  }
+  double Gauss() { return simulateDart::GaussRandom(0, 1, random_); }
 
   const HitMap& hitMap_;
   UniformRandom random_;
