@@ -114,12 +114,7 @@ std::optional<abfrageAnzahl::Names> abfrageAnzahl::GetPlayerNames(std::string_vi
                rows[0][2].toString().toStdString()};
 }
 
-int abfrageAnzahl::CountHits(std::string_view filter) {
-  const auto field = FieldFilter::Classify(filter);
-  std::vector<SqlCondition> perDart;
-  for (const char* column : kHitColumns) {
-    perDart.push_back(field.OnColumn(column));
-  }
+int abfrageAnzahl::CountDartsWhere(const std::vector<SqlCondition>& perDart) {
   const auto sum = CountOverDarts(perDart);
   const auto where = PlayersTurns(!AllTypes);
   auto values = sum.values;
@@ -129,6 +124,15 @@ int abfrageAnzahl::CountHits(std::string_view filter) {
                                       "throw.gameid WHERE " +
                                       where.text,
                                   values));
+}
+
+int abfrageAnzahl::CountHits(std::string_view filter) {
+  const auto field = FieldFilter::Classify(filter);
+  std::vector<SqlCondition> perDart;
+  for (const char* column : kHitColumns) {
+    perDart.push_back(field.OnColumn(column));
+  }
+  return CountDartsWhere(perDart);
 }
 
 int abfrageAnzahl::CountAimHits(std::string_view filter, bool exact) {
@@ -141,15 +145,7 @@ int abfrageAnzahl::CountAimHits(std::string_view filter, bool exact) {
     Append(aim.values, hit.values);
     perDart.push_back(std::move(aim));
   }
-  const auto sum = CountOverDarts(perDart);
-  const auto where = PlayersTurns(!AllTypes);
-  auto values = sum.values;
-  Append(values, where.values);
-  return static_cast<int>(Integer("SELECT SUM(" + sum.text +
-                                      ") FROM game INNER JOIN throw ON game.gameid = "
-                                      "throw.gameid WHERE " +
-                                      where.text,
-                                  values));
+  return CountDartsWhere(perDart);
 }
 
 int abfrageAnzahl::CountHitsInGame(std::string_view gameid) {

@@ -100,6 +100,8 @@ class abfrageAnzahl {
   std::vector<std::vector<QVariant>> Rows(const std::string& statement,
                                           const std::vector<QVariant>& values);
   std::string ShortestWin(const std::string& column);
+  // Darts of the selected turns meeting each dart's condition.
+  int CountDartsWhere(const std::vector<SqlCondition>& perDart);
 
   Database& database_;
 };
