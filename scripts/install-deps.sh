@@ -7,7 +7,6 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsimpleini-dev libicu-dev
   clang-format
 )
 
