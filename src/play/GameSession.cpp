@@ -227,7 +227,7 @@ bool GameSession::GameOver() {
   bool result = false;
   if (goOn) {
     view_.ClearDartMarks();
-    game_.SaveGame();
+    SaveFinishedGame();
     game_.NewGame();
     game_.players.Rotate();
     for (auto& player : game_.players) {
@@ -238,11 +238,22 @@ bool GameSession::GameOver() {
     view_.NewGameStarted();
     result = true;
   } else {
-    game_.SaveGame();
+    SaveFinishedGame();
     CloseWith(SessionResult::OK);
   }
   ResetDisplay();
   return result;
+}
+
+// A game that could not be stored is not given up: the error goes to the
+// window, and closing asks again, so that "Ja" can try the save once more.
+void GameSession::SaveFinishedGame() {
+  try {
+    game_.SaveGame();
+  } catch (...) {
+    gameDecided_ = false;
+    throw;
+  }
 }
 
 bool GameSession::ConfirmAbort() {

@@ -79,6 +79,7 @@ class GameSession {
   void TryCheckIn();
   void UpdateProposal();
   bool GameOver();
+  void SaveFinishedGame();
   void ResetDisplay();
   void CompThrow();
   void CloseWith(SessionResult result);

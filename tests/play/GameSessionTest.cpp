@@ -9,6 +9,7 @@
 #include "engine/CountDownGame.h"
 #include "engine/Elimination.h"
 #include "engine/RoundTheBoard.h"
+#include "platform/Error.h"
 #include "platform/FileIo.h"
 #include "play/Announcements.h"
 
@@ -291,6 +292,29 @@ TEST_F(Session, AbortWithYesKeepsTheUnfinishedGame) {
   EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
   ASSERT_EQ(archive.games.size(), 1u);
   EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
+}
+
+TEST_F(Session, AGameThatCouldNotBeStoredCanBeSavedWhenClosing) {
+  struct FailingOnce : testing::FakeArchive {
+    void StoreGame(const GameRecord& game) override {
+      if (fail) {
+        fail = false;
+        throw Error("Datenbankfehler: disk full");
+      }
+      FakeArchive::StoreGame(game);
+    }
+    bool fail = true;
+  } failing;
+  Begin<FifeO1DOut>({}, {"Anna"});
+  game->SetArchive(&failing);
+  Player(0).turns.score = 40;
+  EXPECT_THROW(Hit("D20"), Error);
+  EXPECT_TRUE(view.closed.empty());
+  EXPECT_FALSE(session->GameDecided());
+  view.abortAnswer = AbortAnswer::Yes;
+  EXPECT_TRUE(session->ConfirmAbort());
+  ASSERT_EQ(failing.games.size(), 1u);
+  EXPECT_EQ(failing.games[0].players[0].turns.size(), 1u);
 }
 
 TEST_F(Session, ContinuingRotatesThePlayersAndResetsTheDoubleCounters) {
