@@ -53,15 +53,10 @@ void SimulatedDart(benchmark::State& state) {
   double averages = 0;
   int games = 0;
   for (auto _ : state) {
-    practice_FifeO1DOut game;
-    game.checkoutTable = CheckoutTable("");
-    game.checkoutTable.Freeze();
-    game.AddPlayer(std::make_unique<Playerclass>());
-    game.InitGameType();
-    game.NewGame();
-    simulateDart::PlayGame(context, game, 2.0);
-    darts += game.CurrentTurns().DartsThrown();
-    averages += game.CurrentTurns().Average();
+    const auto game = simulateDart::NewSimulatedGame(context);
+    simulateDart::PlayGame(context, *game, 2.0);
+    darts += game->CurrentTurns().DartsThrown();
+    averages += game->CurrentTurns().Average();
     ++games;
   }
   state.SetItemsProcessed(darts);
@@ -92,15 +87,10 @@ void Signature(benchmark::State& state) {
     long long darts = 0;
     double sum = 0;
     for (int i = 0; i < 200; ++i) {
-      practice_FifeO1DOut game;
-      game.checkoutTable = CheckoutTable("");
-      game.checkoutTable.Freeze();
-      game.AddPlayer(std::make_unique<Playerclass>());
-      game.InitGameType();
-      game.NewGame();
-      simulateDart::PlayGame(context, game, 1.0 + (i % 4));
-      darts += game.CurrentTurns().DartsThrown();
-      sum += game.CurrentTurns().Average();
+      const auto game = simulateDart::NewSimulatedGame(context);
+      simulateDart::PlayGame(context, *game, 1.0 + (i % 4));
+      darts += game->CurrentTurns().DartsThrown();
+      sum += game->CurrentTurns().Average();
     }
     state.counters["signature darts"] = static_cast<double>(darts);
     state.counters["signature mean average"] = sum / 200;

@@ -177,10 +177,7 @@ void simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, dou
   }
 }
 
-namespace {
-
-// The simulated game: 501 double out for one computer player.
-std::unique_ptr<practice_FifeO1DOut> SimulatedGame(SimulationContext& context) {
+std::unique_ptr<BaseGameClass> simulateDart::NewSimulatedGame(SimulationContext& context) {
   auto game = std::make_unique<practice_FifeO1DOut>();
   game->checkoutTable = CheckoutTable(context.checkoutFile);
   game->checkoutTable.Freeze();
@@ -190,10 +187,8 @@ std::unique_ptr<practice_FifeO1DOut> SimulatedGame(SimulationContext& context) {
   return game;
 }
 
-}  // namespace
-
 double simulateDart::MeanAverage(SimulationContext& context, double spread, int games) {
-  auto game = SimulatedGame(context);
+  auto game = NewSimulatedGame(context);
   double sum = 0;
   for (int i = 0; i < games; ++i) {
     game->NewGame();
@@ -212,7 +207,7 @@ std::string simulateDart::GetHitList(SimulationContext& context, int targetAvera
     Notify("bitte anderen Schnitt auswählen");
     return result;
   }
-  auto game = SimulatedGame(context);
+  auto game = NewSimulatedGame(context);
   int rejected = 0;
   for (;;) {
     PlayGame(context, *game, spread);

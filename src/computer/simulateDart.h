@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,9 @@ class simulateDart {
   static constexpr double kWeakestSpread = 5.5;
   static constexpr int kGamesPerLevel = 51;
 
+  // A fresh simulated game: 501 double out for one computer player, with the
+  // context's checkout table read once.
+  static std::unique_ptr<BaseGameClass> NewSimulatedGame(SimulationContext& context);
   // Plays one game of 501 double out to its end with the given spread; the
   // game's player holds the turns afterwards.
   static void PlayGame(SimulationContext& context, BaseGameClass& game, double spread);

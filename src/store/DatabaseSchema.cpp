@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <sstream>
 
 #include "engine/FieldCode.h"
@@ -133,29 +134,27 @@ void DatabaseSchema::CreateDoubleRateTable() {
 }
 
 void DatabaseSchema::UpgradeDatabase() {
-  if (DatabaseVersion() == 1) {
-    ScopedTransaction step(database_);
-    AddMissingFieldValues();
-    SetDatabaseVersion(2);
-    for (const auto& type : kVersion2GameTypes) {
+  struct Step {
+    int from;
+    void (DatabaseSchema::*change)();
+    std::span<const GameType> addedTypes;
+  };
+  const Step steps[] = {{1, &DatabaseSchema::AddMissingFieldValues, kVersion2GameTypes},
+                        {2, &DatabaseSchema::AddThrowTimestamp, kVersion3GameTypes},
+                        {3, &DatabaseSchema::CreateDoubleRateTable, {}}};
+  // The version is read anew before every step, so one start takes a file
+  // through all of them; each step is one transaction.
+  for (const auto& step : steps) {
+    if (DatabaseVersion() != step.from) {
+      continue;
+    }
+    ScopedTransaction transaction(database_);
+    (this->*step.change)();
+    SetDatabaseVersion(step.from + 1);
+    for (const auto& type : step.addedTypes) {
       AppendGameType(type.key, type.name);
     }
-    step.Commit();
-  }
-  if (DatabaseVersion() == 2) {
-    ScopedTransaction step(database_);
-    AddThrowTimestamp();
-    SetDatabaseVersion(3);
-    for (const auto& type : kVersion3GameTypes) {
-      AppendGameType(type.key, type.name);
-    }
-    step.Commit();
-  }
-  if (DatabaseVersion() == 3) {
-    ScopedTransaction step(database_);
-    CreateDoubleRateTable();
-    SetDatabaseVersion(4);
-    step.Commit();
+    transaction.Commit();
   }
 }
 
