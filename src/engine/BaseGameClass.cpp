@@ -87,8 +87,8 @@ void BaseGameClass::SaveGame() {
   archive_->StoreGame(record);
 }
 
-Throwclass& BaseGameClass::CheckoutProposal() {
-  return CurrentTurns().GetCheckOutThrow(doubleout, checkoutTable, CountUpTarget());
+Throwclass BaseGameClass::CheckoutProposal() const {
+  return CurrentTurns().CheckOutProposal(doubleout, checkoutTable, CountUpTarget());
 }
 
 int BaseGameClass::BestScoreIndex(int floor, bool lowest) const {
@@ -104,7 +104,8 @@ int BaseGameClass::BestScoreIndex(int floor, bool lowest) const {
   return leader;
 }
 
-std::string BaseGameClass::GameOverInRoundsText(int roundNumber, std::string_view onePlayerStart) {
+std::string BaseGameClass::GameOverInRoundsText(int roundNumber,
+                                                std::string_view onePlayerStart) const {
   const auto rounds = std::to_string(roundNumber);
   if (players.Count() == 1) {
     return std::string(onePlayerStart) + rounds + " rounds";

@@ -26,18 +26,18 @@ class BaseGameClass {
   BaseGameClass& operator=(const BaseGameClass&) = delete;
 
   // Decided, counting the turn in progress.
-  virtual bool IsFinished() = 0;
-  // The player's `targets` record filled for the remaining darts of the turn.
-  virtual Throwclass& CurrentTargets() = 0;
-  virtual int CurrentPlayerIndex() { return currentplayer; }
-  virtual int LeaderIndex() = 0;
-  virtual bool HasProposal() = 0;
+  virtual bool IsFinished() const = 0;
+  // A record whose `aim` codes hold the targets for the remaining darts of the turn.
+  virtual Throwclass CurrentTargets() const = 0;
+  virtual int CurrentPlayerIndex() const { return currentplayer; }
+  virtual int LeaderIndex() const = 0;
+  virtual bool HasProposal() const = 0;
   // The turn must end now, even with fewer than three darts.
-  virtual bool IsTurnOver() { return IsFinished(); }
+  virtual bool IsTurnOver() const { return IsFinished(); }
   virtual void InitGameType() = 0;
   // Judges the turn in progress and stores the verdict in its `tocount`.
   virtual bool IsTurnValid() = 0;
-  virtual std::string GameOverText() = 0;
+  virtual std::string GameOverText() const = 0;
   virtual bool CommitTurn();
   virtual bool CheckIn() = 0;
   virtual void UndoCheckIn();
@@ -49,7 +49,11 @@ class BaseGameClass {
 
   void AddPlayer(std::unique_ptr<Playerclass> player) { players.Add(std::move(player)); }
   Playerclass& CurrentPlayer() { return players.Player(static_cast<std::size_t>(currentplayer)); }
+  const Playerclass& CurrentPlayer() const {
+    return players.Player(static_cast<std::size_t>(currentplayer));
+  }
   ThrowListClass& CurrentTurns() { return CurrentPlayer().turns; }
+  const ThrowListClass& CurrentTurns() const { return CurrentPlayer().turns; }
 
   // Where finished games go and player names come from; none stores nothing.
   void SetArchive(GameArchive* archive) { archive_ = archive; }
@@ -70,8 +74,9 @@ class BaseGameClass {
 
   // The checkout table of the program folder, for the proposals.
   CheckoutTable checkoutTable;
-  // The proposal for the player on turn, filled from the checkout table.
-  Throwclass& CheckoutProposal();
+  // The proposal for the player on turn from the checkout table: `hit` codes
+  // for the remaining darts of the turn.
+  Throwclass CheckoutProposal() const;
   // Games that count up to a target (Elimination) name it; the proposal then
   // finishes the points still missing to it.
   virtual std::optional<int> CountUpTarget() const { return std::nullopt; }
@@ -80,8 +85,8 @@ class BaseGameClass {
   // "Game over after n rounds" alone (or with the given start), else with the
   // leader named as winner.
   std::string GameOverInRoundsText(int roundNumber,
-                                   std::string_view onePlayerStart = "Game over after ");
-  std::string GameOverInRoundsText() { return GameOverInRoundsText(round); }
+                                   std::string_view onePlayerStart = "Game over after ") const;
+  std::string GameOverInRoundsText() const { return GameOverInRoundsText(round); }
   // The first player whose score is strictly the highest above `floor`
   // (lowest below it, with `lowest`); player 0 when nobody passes it.
   int BestScoreIndex(int floor, bool lowest = false) const;

@@ -31,11 +31,11 @@ void CheckoutgamePractice::NewGame() {
   attempt->NewGame();
 }
 
-bool CheckoutgamePractice::IsFinished() {
+bool CheckoutgamePractice::IsFinished() const {
   return attempt->startscore > kHighestCheckout;
 }
 
-bool CheckoutgamePractice::IsTurnOver() {
+bool CheckoutgamePractice::IsTurnOver() const {
   return IsFinished() || attempt->IsFinished();
 }
 

@@ -26,12 +26,12 @@ class CheckoutgamePractice : public CheckOutDummy {
   void InitGameType() override;
   void NewGame() override;
   bool CheckIn() override;
-  bool IsFinished() override;
-  bool IsTurnOver() override;
+  bool IsFinished() const override;
+  bool IsTurnOver() const override;
   bool IsTurnValid() override { return attempt->IsTurnValid(); }
-  bool HasProposal() override { return attempt->HasProposal(); }
-  int LeaderIndex() override { return 0; }
-  std::string GameOverText() override { return "Training beendet."; }
+  bool HasProposal() const override { return attempt->HasProposal(); }
+  int LeaderIndex() const override { return 0; }
+  std::string GameOverText() const override { return "Training beendet."; }
   void SaveGame() override {}
 
  private:

@@ -10,15 +10,13 @@
 #include "platform/TextEncoding.h"
 
 namespace korvanti {
-namespace {}  // namespace
-
 void CheckoutTable::Freeze() {
   frozen_ = false;
   Refresh();
   frozen_ = true;
 }
 
-bool CheckoutTable::Refresh() {
+bool CheckoutTable::Refresh() const {
   if (frozen_) {
     return exists_;
   }
@@ -56,7 +54,7 @@ bool CheckoutTable::Refresh() {
   return true;
 }
 
-std::optional<std::string> CheckoutTable::Lookup(bool doubleOut, int dartsLeft, int rest) {
+std::optional<std::string> CheckoutTable::Lookup(bool doubleOut, int dartsLeft, int rest) const {
   if (!Refresh()) {
     return std::nullopt;
   }
@@ -70,11 +68,11 @@ std::optional<std::string> CheckoutTable::Lookup(bool doubleOut, int dartsLeft, 
   return std::nullopt;
 }
 
-bool CheckoutTable::Exists() {
+bool CheckoutTable::Exists() const {
   return Refresh();
 }
 
-bool CheckoutTable::HasDoubleOutFinish(int points) {
+bool CheckoutTable::HasDoubleOutFinish(int points) const {
   if (!Refresh()) {
     return false;
   }

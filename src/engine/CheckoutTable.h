@@ -18,29 +18,31 @@ class CheckoutTable {
 
   // The value for `rest` with `dartsLeft` darts left, or else the three-dart
   // entry; nothing when the file or both entries are missing or empty.
-  std::optional<std::string> Lookup(bool doubleOut, int dartsLeft, int rest);
+  std::optional<std::string> Lookup(bool doubleOut, int dartsLeft, int rest) const;
 
   // Keeps the table as it is now: later lookups no longer look at the file.
   // For a simulation that asks thousands of times within a moment.
   void Freeze();
 
   // Whether the file exists now.
-  bool Exists();
+  bool Exists() const;
   // Whether a double-out finish of the points is listed (DO3, DO2 or DO1).
-  bool HasDoubleOutFinish(int points);
+  bool HasDoubleOutFinish(int points) const;
 
   const std::filesystem::path& Path() const { return path_; }
 
  private:
-  // False when the file does not exist.
-  bool Refresh();
+  // False when the file does not exist. Asking the table is a question, yet it
+  // follows the file: the parsed entries are a cache, hence mutable.
+  bool Refresh() const;
 
   std::filesystem::path path_;
-  std::optional<std::filesystem::file_time_type> modified_;
-  std::uintmax_t size_ = 0;
+  mutable std::optional<std::filesystem::file_time_type> modified_;
+  mutable std::uintmax_t size_ = 0;
   bool frozen_ = false;
-  bool exists_ = false;
-  std::map<std::pair<std::string, int>, std::string> entries_;  // (SECTION, points) -> darts
+  mutable bool exists_ = false;
+  mutable std::map<std::pair<std::string, int>, std::string>
+      entries_;  // (SECTION, points) -> darts
 };
 
 }  // namespace korvanti

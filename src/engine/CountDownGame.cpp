@@ -8,12 +8,12 @@ void CountDownGame::SetRules(int start, bool doubleOut, std::string_view key) {
   gametypesid = key;
 }
 
-bool CountDownGame::IsFinished() {
+bool CountDownGame::IsFinished() const {
   const auto& turns = CurrentTurns();
   return turns.score == turns.current.TurnScore(false);
 }
 
-int CountDownGame::LeaderIndex() {
+int CountDownGame::LeaderIndex() const {
   return BestScoreIndex(startscore, true);
 }
 

@@ -11,13 +11,13 @@ namespace korvanti {
 // exactly 0 under the out rule wins.
 class CountDownGame : public BaseGameClass {
  public:
-  bool IsFinished() override;
+  bool IsFinished() const override;
   // Count-down modes show a checkout proposal instead of targets.
-  Throwclass& CurrentTargets() override { return CurrentTurns().targets; }
-  int LeaderIndex() override;
-  bool HasProposal() override { return true; }
+  Throwclass CurrentTargets() const override { return {}; }
+  int LeaderIndex() const override;
+  bool HasProposal() const override { return true; }
   bool IsTurnValid() override;
-  std::string GameOverText() override { return GameOverInRoundsText(); }
+  std::string GameOverText() const override { return GameOverInRoundsText(); }
   bool CheckIn() override;
   void NewGame() override;
 

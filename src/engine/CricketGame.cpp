@@ -50,7 +50,7 @@ bool CricketGame::AnyoneOpen(int number, bool withCurrent) const {
 }
 
 int CricketGame::EarlierMarksInTurn(std::size_t dart, int number) const {
-  const auto& current = players.Player(static_cast<std::size_t>(currentplayer)).turns.current;
+  const auto& current = CurrentTurns().current;
   int marks = 0;
   for (std::size_t earlier = 0; earlier < dart; ++earlier) {
     const auto& hit = current.hits[earlier];
@@ -61,74 +61,92 @@ int CricketGame::EarlierMarksInTurn(std::size_t dart, int number) const {
   return marks;
 }
 
-void CricketGame::ChargeOpponents(int number, int points) {
-  for (std::size_t i = 0; i < players.Count(); ++i) {
-    auto& other = players.Player(i).turns;
-    if (static_cast<int>(i) != currentplayer && other.MarksOnNumber(number, false) < 3) {
-      other.bookedscore -= points;
-    }
-  }
-}
-
-int CricketGame::EvaluateTurn() {
-  auto& turns = CurrentTurns();
-  if (cutthroat) {
-    for (std::size_t i = 0; i < players.Count(); ++i) {
-      if (static_cast<int>(i) != currentplayer) {
-        players.Player(i).turns.bookedscore = players.Player(i).turns.score;
-      }
-    }
-  }
-  int points = 0;
+CricketGame::TurnEvaluation CricketGame::Evaluate() const {
+  const auto& turns = CurrentTurns();
+  TurnEvaluation evaluation;
+  evaluation.charges.assign(players.Count(), 0);
   for (std::size_t j = 0; j < 3; ++j) {
-    auto& dart = turns.current.hits[j];
+    const auto& dart = turns.current.hits[j];
     const int n = dart.HitNumber();
     if (!IsCricketNumber(n)) {
       continue;
     }
     const DartOnNumber thrown{n, dart.HitMultiplier(), turns.MarksOnNumber(n, false),
                               EarlierMarksInTurn(j, n), AnyoneOpen(n, true)};
-    const int dartPoints = MarkDart(dart, thrown);
+    const auto score = ScoreDart(thrown);
+    evaluation.marks[j] = score.marks;
+    evaluation.points += score.points;
     if (cutthroat) {
-      ChargeOpponents(n, dartPoints);
+      for (std::size_t i = 0; i < players.Count(); ++i) {
+        if (static_cast<int>(i) != currentplayer &&
+            players.Player(i).turns.MarksOnNumber(n, false) < 3) {
+          evaluation.charges[i] += score.points;
+        }
+      }
     }
-    points += dartPoints;
   }
-  return cutthroat ? 0 : points;
+  if (cutthroat) {
+    evaluation.points = 0;
+  }
+  return evaluation;
 }
 
-int CricketGame::MarkDart(Hitclass& dart, const DartOnNumber& d) {
+int CricketGame::PendingPoints() const {
+  return Evaluate().points;
+}
+
+std::vector<int> CricketGame::PendingCharges() const {
+  return Evaluate().charges;
+}
+
+int CricketGame::EvaluateTurn() {
+  const auto evaluation = Evaluate();
+  auto& current = CurrentTurns().current;
+  for (std::size_t j = 0; j < 3; ++j) {
+    current.hits[j].marks = evaluation.marks[j];
+  }
+  if (cutthroat) {
+    for (std::size_t i = 0; i < players.Count(); ++i) {
+      if (static_cast<int>(i) != currentplayer) {
+        auto& other = players.Player(i).turns;
+        other.bookedscore = other.score - evaluation.charges[i];
+      }
+    }
+  }
+  return evaluation.points;
+}
+
+bool CricketGame::IsTurnValid() {
+  EvaluateTurn();
+  return CurrentTurns().current.tocount = true;
+}
+
+// A dart on a number closed before it credits no marks.
+CricketGame::DartScore CricketGame::ScoreDart(const DartOnNumber& d) const {
   if (d.before + d.earlier + d.multiplier <= 3) {
-    dart.marks = d.multiplier;
-    return 0;
+    return {d.multiplier, 0};
   }
   if (d.before + d.earlier >= 3) {
-    if (d.before < 3) {
-      dart.marks = 0;
-    }
-    return d.open ? d.number * d.multiplier : 0;
+    return {0, d.open ? d.number * d.multiplier : 0};
   }
   const int closing = 3 - d.before - d.earlier;
-  dart.marks = closing;
-  return d.open ? (d.multiplier - closing) * d.number : 0;
+  return {closing, d.open ? (d.multiplier - closing) * d.number : 0};
 }
 
-int CricketGameMaster::MarkDart(Hitclass& dart, const DartOnNumber& d) {
+CricketGame::DartScore CricketGameMaster::ScoreDart(const DartOnNumber& d) const {
   const bool doubleOrTreble = d.multiplier >= 2;
   const bool all = d.open && AllNumbersClosed(CurrentPlayer());
   if (d.before + d.earlier + d.multiplier <= 3) {
-    dart.marks = d.multiplier;
-    return 0;
+    return {d.multiplier, 0};
   }
   if (d.before + d.earlier >= 3) {
-    return all && doubleOrTreble ? d.number * d.multiplier : 0;
+    return {0, all && doubleOrTreble ? d.number * d.multiplier : 0};
   }
   const int closing = 3 - d.before - d.earlier;
-  dart.marks = closing;
   const bool sameNumberEarlier = d.earlier > 0;
-  return (sameNumberEarlier || all) && doubleOrTreble && d.open
-             ? (d.multiplier - closing) * d.number
-             : 0;
+  return {closing, (sameNumberEarlier || all) && doubleOrTreble && d.open
+                       ? (d.multiplier - closing) * d.number
+                       : 0};
 }
 
 bool CricketGame::CheckIn() {
@@ -151,16 +169,16 @@ bool CricketGame::CheckIn() {
   return true;
 }
 
-bool CricketGame::IsFinished() {
+bool CricketGame::IsFinished() const {
   if (round > rounds) {
     return true;
   }
   const int leader = LeaderIndex();
-  auto& leading = players.Player(static_cast<std::size_t>(leader));
+  const auto& leading = players.Player(static_cast<std::size_t>(leader));
   if (!AllNumbersClosed(leading)) {
     return false;
   }
-  const int leaderScore = leading.turns.score + (leader == currentplayer ? EvaluateTurn() : 0);
+  const int leaderScore = leading.turns.score + (leader == currentplayer ? PendingPoints() : 0);
   for (std::size_t i = 0; i < players.Count(); ++i) {
     if (static_cast<int>(i) != leader && players.Player(i).turns.score > leaderScore) {
       return false;
@@ -169,7 +187,7 @@ bool CricketGame::IsFinished() {
   return true;
 }
 
-int CricketGame::LeaderIndex() {
+int CricketGame::LeaderIndex() const {
   int leader = 0;
   int bestClosed = -1;
   int bestScore = 0;
@@ -186,7 +204,7 @@ int CricketGame::LeaderIndex() {
 }
 
 // A game ended by the round limit names the last round played.
-std::string CricketGame::GameOverText() {
+std::string CricketGame::GameOverText() const {
   return GameOverInRoundsText(round == rounds + 1 ? rounds : round, "Practice over after ");
 }
 

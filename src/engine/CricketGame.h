@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/BaseGameClass.h"
 
@@ -16,16 +17,23 @@ class CricketGame : public BaseGameClass {
   std::array<int, 7> numbers{15, 16, 17, 18, 19, 20, 25};
 
   void InitGameType() override;
-  // The points the turn in progress earns the player on turn; sets each
-  // dart's marks. In cut throat it charges the opponents instead and returns 0.
+  // Computes the turn in progress where it changes (after every dart entered or
+  // taken back, and at the check-in): sets each dart's marks and, in cut
+  // throat, the opponents' tentative `bookedscore`. Returns the points the turn
+  // earns the player on turn, 0 in cut throat.
   virtual int EvaluateTurn();
+  // The points the turn in progress earns the player on turn; 0 in cut throat.
+  int PendingPoints() const;
+  // Per player (by index), the points the turn in progress takes from him in
+  // cut throat; all 0 otherwise and for the player on turn.
+  std::vector<int> PendingCharges() const;
   bool CheckIn() override;
-  bool IsFinished() override;
-  int LeaderIndex() override;
-  std::string GameOverText() override;
-  bool HasProposal() override { return false; }
-  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
-  Throwclass& CurrentTargets() override { return CurrentTurns().targets; }
+  bool IsFinished() const override;
+  int LeaderIndex() const override;
+  std::string GameOverText() const override;
+  bool HasProposal() const override { return false; }
+  bool IsTurnValid() override;
+  Throwclass CurrentTargets() const override { return {}; }
 
   // Three or more marks on all seven numbers, the turn in progress counted.
   bool AllNumbersClosed(const Playerclass& player) const;
@@ -46,19 +54,30 @@ class CricketGame : public BaseGameClass {
     int earlier;
     bool open;
   };
-  // Sets the dart's marks and returns its points.
-  virtual int MarkDart(Hitclass& dart, const DartOnNumber& thrown);
+  struct DartScore {
+    int marks;
+    int points;
+  };
+  virtual DartScore ScoreDart(const DartOnNumber& thrown) const;
 
+ private:
+  // What the darts entered so far are worth; depends only on the booked turns
+  // and the hits of the turn in progress.
+  struct TurnEvaluation {
+    std::array<int, 3> marks{};
+    int points = 0;            // for the player on turn
+    std::vector<int> charges;  // per player, in cut throat
+  };
+  TurnEvaluation Evaluate() const;
   // Marks thrown on n by the darts before dart j (0-based) of the turn in progress.
   int EarlierMarksInTurn(std::size_t dart, int number) const;
-  void ChargeOpponents(int number, int points);
 };
 
 // Points only for doubles and trebles, and only on a number hit by an earlier
 // dart of the turn or once all numbers are closed.
 class CricketGameMaster : public CricketGame {
  protected:
-  int MarkDart(Hitclass& dart, const DartOnNumber& thrown) override;
+  DartScore ScoreDart(const DartOnNumber& thrown) const override;
 };
 
 class CricketGamePractice : public CricketGame {

@@ -33,7 +33,7 @@ bool Elimination::IsTurnValid() {
   return valid;
 }
 
-bool Elimination::IsFinished() {
+bool Elimination::IsFinished() const {
   const auto& turns = CurrentTurns();
   return turns.score + turns.current.TurnScore(false) == target;
 }
@@ -77,11 +77,11 @@ bool Elimination::CheckIn() {
   return true;
 }
 
-int Elimination::LeaderIndex() {
+int Elimination::LeaderIndex() const {
   return BestScoreIndex(startscore);
 }
 
-bool Elimination::HasProposal() {
+bool Elimination::HasProposal() const {
   const auto& turns = CurrentTurns();
   const int total = turns.score + turns.current.TurnScore(true);
   if (doubleout) {

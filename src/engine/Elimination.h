@@ -15,13 +15,13 @@ class Elimination : public BaseGameClass {
   void InitGameType() override;
   void NewGame() override;
   bool IsTurnValid() override;
-  bool IsFinished() override;
+  bool IsFinished() const override;
   bool CheckIn() override;
-  int LeaderIndex() override;
-  bool HasProposal() override;
+  int LeaderIndex() const override;
+  bool HasProposal() const override;
   std::optional<int> CountUpTarget() const override { return target; }
-  Throwclass& CurrentTargets() override { return CurrentTurns().targets; }
-  std::string GameOverText() override { return GameOverInRoundsText(); }
+  Throwclass CurrentTargets() const override { return {}; }
+  std::string GameOverText() const override { return GameOverInRoundsText(); }
 
  private:
   void ApplyDoubleIn();

@@ -48,13 +48,12 @@ void FreePractice::NewGame() {
   CountRounds();
 }
 
-Throwclass& FreePractice::CurrentTargets() {
+Throwclass FreePractice::CurrentTargets() const {
   if (!closeall) {
     return SegmentClass::CurrentTargets();
   }
-  auto& player = CurrentPlayer();
-  auto& targets = player.turns.targets;
-  targets.Clear();
+  const auto& player = CurrentPlayer();
+  Throwclass targets;
   const auto& open = player.opentargets;
   if (open.empty()) {
     return targets;
@@ -142,7 +141,7 @@ bool FreePractice::WouldCloseAll(const Playerclass& player) const {
   return false;
 }
 
-bool FreePractice::IsFinished() {
+bool FreePractice::IsFinished() const {
   if (!closeall) {
     return SegmentClass::IsFinished();
   }
@@ -156,7 +155,7 @@ bool FreePractice::IsFinished() {
   });
 }
 
-int FreePractice::LeaderIndex() {
+int FreePractice::LeaderIndex() const {
   auto best = targetlist.size();
   int leader = 0;
   for (std::size_t i = 0; i < players.Count(); ++i) {

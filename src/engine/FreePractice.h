@@ -17,10 +17,10 @@ class FreePractice : public SegmentClass {
   void InitGameType() override;
   void NewGame() override;
   bool CheckIn() override;
-  bool IsFinished() override;
-  Throwclass& CurrentTargets() override;
-  int LeaderIndex() override;
-  std::string GameOverText() override { return "Training zu Ende."; }
+  bool IsFinished() const override;
+  Throwclass CurrentTargets() const override;
+  int LeaderIndex() const override;
+  std::string GameOverText() const override { return "Training zu Ende."; }
 
  private:
   void CountRounds();

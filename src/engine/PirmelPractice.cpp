@@ -64,11 +64,11 @@ bool PirmelPractice::CheckIn() {
   return true;
 }
 
-bool PirmelPractice::IsFinished() {
+bool PirmelPractice::IsFinished() const {
   return level == maxlevel && levelpractice->IsFinished() && LevelHitRate() >= kPassingRate;
 }
 
-bool PirmelPractice::IsTurnOver() {
+bool PirmelPractice::IsTurnOver() const {
   return IsFinished() || levelpractice->IsFinished();
 }
 

@@ -25,13 +25,13 @@ class PirmelPractice : public BaseGameClass {
   void InitGameType() override;
   void NewGame() override;
   bool CheckIn() override;
-  bool IsFinished() override;
-  bool IsTurnOver() override;
-  Throwclass& CurrentTargets() override { return levelpractice->CurrentTargets(); }
-  bool HasProposal() override { return true; }
+  bool IsFinished() const override;
+  bool IsTurnOver() const override;
+  Throwclass CurrentTargets() const override { return levelpractice->CurrentTargets(); }
+  bool HasProposal() const override { return true; }
   bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
-  int LeaderIndex() override { return 0; }
-  std::string GameOverText() override { return "Training beendet"; }
+  int LeaderIndex() const override { return 0; }
+  std::string GameOverText() const override { return "Training beendet"; }
 
   void NextLevel();
   void SetLevel(int number);

@@ -41,10 +41,9 @@ void RoundTheBoard::AddSegmentSteps(std::initializer_list<const char*> prefixes)
   }
 }
 
-Throwclass& RoundTheBoard::CurrentTargets() {
-  auto& turns = CurrentTurns();
-  auto& targets = turns.targets;
-  targets.Clear();
+Throwclass RoundTheBoard::CurrentTargets() const {
+  const auto& turns = CurrentTurns();
+  Throwclass targets;
   auto step = static_cast<std::size_t>(std::max(turns.progress, 0));
   const int firstFree = turns.current.FirstEmptyHit();
   if (firstFree == 0 || step >= targetlist.size()) {
@@ -107,29 +106,29 @@ bool RoundTheBoard::CheckIn() {
   return true;
 }
 
-bool RoundTheBoard::OutOfTargets() {
+bool RoundTheBoard::OutOfTargets() const {
   const int firstFree = CurrentTurns().current.FirstEmptyHit();
   return firstFree != 0 && CurrentTargets().Hit(firstFree).aim.empty();
 }
 
-bool RoundTheBoard::ReachedTheEnd() {
+bool RoundTheBoard::ReachedTheEnd() const {
   const auto& turns = CurrentTurns();
   return static_cast<std::size_t>(turns.progress) >= std::min(TargetLimit(), targetlist.size()) ||
          turns.score >= goal || round > rounds;
 }
 
-bool RoundTheBoard::IsFinished() {
+bool RoundTheBoard::IsFinished() const {
   if (OutOfTargets()) {
     return true;
   }
   return round > rounds || CurrentTurns().score >= goal;
 }
 
-int RoundTheBoard::LeaderIndex() {
+int RoundTheBoard::LeaderIndex() const {
   return BestScoreIndex(0);
 }
 
-std::string RoundTheBoard::GameOverText() {
+std::string RoundTheBoard::GameOverText() const {
   const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
   const auto points = std::to_string(leader.turns.score);
   if (players.Count() == 1) {

@@ -15,13 +15,13 @@ class RoundTheBoard : public BaseGameClass {
 
   void InitGameType() override;
   void NewGame() override;
-  Throwclass& CurrentTargets() override;
-  bool HasProposal() override { return true; }
+  Throwclass CurrentTargets() const override;
+  bool HasProposal() const override { return true; }
   bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
   bool CheckIn() override;
-  bool IsFinished() override;
-  int LeaderIndex() override;
-  std::string GameOverText() override;
+  bool IsFinished() const override;
+  int LeaderIndex() const override;
+  std::string GameOverText() const override;
   virtual void BuildTargets() = 0;
 
  protected:
@@ -33,9 +33,9 @@ class RoundTheBoard : public BaseGameClass {
   void AddSegmentSteps(std::initializer_list<const char*> prefixes);
   void AddStep(std::initializer_list<std::string> codes);
   // Whether the free dart after the entered ones has no target left.
-  bool OutOfTargets();
+  bool OutOfTargets() const;
   // The player on turn has no step left, has reached the goal, or the rounds are over.
-  bool ReachedTheEnd();
+  bool ReachedTheEnd() const;
 };
 
 class RoundtheBoards : public RoundTheBoard {

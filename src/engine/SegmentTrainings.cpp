@@ -41,7 +41,7 @@ void SegmentClass::BuildTargets() {
   }
 }
 
-bool SegmentClass::IsFinished() {
+bool SegmentClass::IsFinished() const {
   const bool lastPlayerOnTurn = currentplayer == static_cast<int>(players.Count()) - 1;
   if (round < rounds || !lastPlayerOnTurn) {
     return false;
@@ -49,7 +49,7 @@ bool SegmentClass::IsFinished() {
   return CurrentTurns().current.IsComplete() || OutOfTargets();
 }
 
-std::string SegmentClass::GameOverText() {
+std::string SegmentClass::GameOverText() const {
   const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
   const auto tail = " with " + std::to_string(leader.turns.score) + " hits out of " +
                     std::to_string(3 * round) + " trys.";

@@ -19,8 +19,8 @@ class SegmentClass : public RoundTheBoard {
   // The steps of `definition`, `trainingrounds` times over; every player
   // gets a list of the open targets, one per step.
   void BuildTargets() override;
-  bool IsFinished() override;
-  std::string GameOverText() override;
+  bool IsFinished() const override;
+  std::string GameOverText() const override;
 
  protected:
   std::size_t TargetLimit() const override { return targetlist.size(); }
@@ -83,10 +83,10 @@ class SelfPractice : public SegmentClass {
   void InitGameType() override;
   void BuildTargets() override {}
   bool CheckIn() override;
-  bool IsFinished() override { return round > rounds; }
-  int LeaderIndex() override { return 0; }
-  bool HasProposal() override { return false; }
-  std::string GameOverText() override { return "Training zu Ende"; }
+  bool IsFinished() const override { return round > rounds; }
+  int LeaderIndex() const override { return 0; }
+  bool HasProposal() const override { return false; }
+  std::string GameOverText() const override { return "Training zu Ende"; }
 };
 
 }  // namespace korvanti

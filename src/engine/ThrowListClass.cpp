@@ -132,24 +132,23 @@ double ThrowListClass::AimHitRate() const {
   return static_cast<double>(AimHits()) / darts * 100.0;
 }
 
-Throwclass& ThrowListClass::GetCheckOutThrow(bool doubleOut, CheckoutTable& table,
-                                             std::optional<int> countUpTarget) {
+Throwclass ThrowListClass::CheckOutProposal(bool doubleOut, const CheckoutTable& table,
+                                            std::optional<int> countUpTarget) const {
+  Throwclass proposed;
   const int next = current.FirstEmptyHit();
-  proposal.Clear();
   if (next == 0) {
-    return proposal;
+    return proposed;
   }
   const int entered = current.TurnScore(true);
   const int rest = countUpTarget ? *countUpTarget - score - entered : score - entered;
   const auto value = table.Lookup(doubleOut, 4 - next, rest);
   if (!value) {
-    return proposal;
+    return proposed;
   }
   try {
     std::size_t start = 0;
     for (int dart = next; dart <= 3; ++dart) {
       if (start > value->size()) {
-        proposal.Hit(dart).hit.clear();
         continue;
       }
       auto end = value->find(',', start);
@@ -159,12 +158,18 @@ Throwclass& ThrowListClass::GetCheckOutThrow(bool doubleOut, CheckoutTable& tabl
       auto code = value->substr(start, end - start);
       code.erase(0, code.find_first_not_of(" \t"));
       code.erase(code.find_last_not_of(" \t") + 1);
-      proposal.Hit(dart).hit = std::move(code);
+      proposed.Hit(dart).hit = std::move(code);
       start = end + 1;
     }
   } catch (const std::exception&) {
     Notify("Fehler in GetCheckOutThrow");
   }
+  return proposed;
+}
+
+Throwclass& ThrowListClass::GetCheckOutThrow(bool doubleOut, const CheckoutTable& table,
+                                             std::optional<int> countUpTarget) {
+  proposal = CheckOutProposal(doubleOut, table, countUpTarget);
   return proposal;
 }
 

@@ -43,11 +43,14 @@ class ThrowListClass {
   int AimHits() const;
   double AimHitRate() const;
 
-  // Fills `proposal` with the table's way to finish the points still needed
-  // after the darts entered so far (bust or not), one code per remaining dart,
-  // and returns it. Count-up games pass their target: the points needed are
+  // The table's way to finish the points still needed after the darts entered
+  // so far (bust or not): a record whose `hit` codes, one per remaining dart,
+  // hold the proposal. Count-up games pass their target: the points needed are
   // then the target minus the running total.
-  Throwclass& GetCheckOutThrow(bool doubleOut, CheckoutTable& table,
+  Throwclass CheckOutProposal(bool doubleOut, const CheckoutTable& table,
+                              std::optional<int> countUpTarget = std::nullopt) const;
+  // The same proposal kept in `proposal`.
+  Throwclass& GetCheckOutThrow(bool doubleOut, const CheckoutTable& table,
                                std::optional<int> countUpTarget = std::nullopt);
 
  private:

@@ -10,6 +10,7 @@
 #include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
 #include "platform/DateTime.h"
+#include "platform/Error.h"
 #include "platform/Notice.h"
 #include "platform/Random.h"
 #include "play/GameSession.h"
@@ -21,16 +22,18 @@
 namespace korvanti {
 namespace {
 
-// Answers every question with "no" and shows nothing.
+// Answers every question with "no", shows nothing and runs every step at once.
 class SilentView : public GameView {
  public:
-  void Refresh(const GameSession&) override {}
-  void Pause(int) override {}
+  void Changed(const GameSession&) override {}
+  void After(int, std::function<void()> step) override { step(); }
   void PlaySound(const std::string&) override {}
   void ShowBanner(const std::string&, int) override {}
   bool AskContinue(const std::string&) override { return false; }
   bool ShowSummary(const Summary&) override { return false; }
   AbortAnswer AskAbort(const std::string&) override { return AbortAnswer::Yes; }
+  void ShowError(const std::string& text) override { throw Error(text); }
+  void ShowNotices(const std::vector<std::string>&) override {}
   void Close(SessionResult) override {}
 };
 
@@ -77,17 +80,17 @@ class SampleThrower {
 };
 
 // What the player on turn goes for with the next dart.
-std::string AimFor(GameSession& session) {
-  auto& game = session.Game();
+std::string AimFor(const GameSession& session) {
+  const auto& game = session.Game();
   const int dart = game.CurrentTurns().current.FirstEmptyHit();
   if (dart == 0)
     return "T20";
   if (session.Panel() == ModePanel::Target) {
-    const auto& aim = game.CurrentTargets().Hit(dart).aim;
+    const auto aim = game.CurrentTargets().Hit(dart).aim;
     return aim.empty() ? "T20" : aim;
   }
   if (session.Panel() == ModePanel::Cricket) {
-    auto& cricket = static_cast<CricketGame&>(game);
+    const auto& cricket = static_cast<const CricketGame&>(game);
     for (const int n : {20, 19, 18, 17, 16, 15, 25}) {
       if (game.CurrentTurns().MarksOnNumber(n, true) < 3 || cricket.OthersOpen(n)) {
         return n == 25 ? "D25" : "T" + std::to_string(n);
@@ -95,7 +98,7 @@ std::string AimFor(GameSession& session) {
     }
     return "T20";
   }
-  const auto& proposed = game.CheckoutProposal().Hit(dart).hit;
+  const auto proposed = game.CheckoutProposal().Hit(dart).hit;
   if (!proposed.empty())
     return proposed;
   // Without a checkout table the program's own routes show the way.

@@ -9,13 +9,13 @@ namespace korvanti::testing {
 // The smallest mode: counts points up, books every turn, never ends.
 class CountUpGame : public BaseGameClass {
  public:
-  bool IsFinished() override { return false; }
-  Throwclass& CurrentTargets() override { return CurrentTurns().targets; }
-  int LeaderIndex() override { return leader; }
-  bool HasProposal() override { return false; }
+  bool IsFinished() const override { return false; }
+  Throwclass CurrentTargets() const override { return {}; }
+  int LeaderIndex() const override { return leader; }
+  bool HasProposal() const override { return false; }
   void InitGameType() override { gametypesid = "constcountup"; }
   bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
-  std::string GameOverText() override { return "Game over"; }
+  std::string GameOverText() const override { return "Game over"; }
   bool CheckIn() override {
     auto& turns = CurrentTurns();
     CommitTurn();
