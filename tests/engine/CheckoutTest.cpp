@@ -86,7 +86,14 @@ TEST_F(CheckoutAdvisor, CountUpGamesLookUpThePointsMissing) {
   game.checkoutTable = CheckoutTable(table.Path());
   game.CurrentTurns().score = 181;  // 301 - 181 - 60 = 60 missing
   EnterDarts(game.CurrentTurns().current, "T20");
-  EXPECT_EQ(ProposedCodes(game.CheckoutProposal()), (std::vector<std::string>{"", "LS20", "D20"}));
+  const BaseGameClass& asked = game;
+  EXPECT_EQ(ProposedCodes(asked.CheckoutProposal()), (std::vector<std::string>{"", "LS20", "D20"}));
+  EXPECT_EQ(ProposedCodes(asked.CurrentTurns().proposal), (std::vector<std::string>{"", "", ""}));
+  // The table edited meanwhile counts for the next question.
+  WriteTable("[DO2]\n60=T10,D15\n");
+  std::filesystem::last_write_time(
+      table.Path(), std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
+  EXPECT_EQ(ProposedCodes(asked.CheckoutProposal()), (std::vector<std::string>{"", "T10", "D15"}));
 }
 
 // Every way to finish a score with at most three darts, found the plain way.

@@ -26,8 +26,13 @@ void Check(const Case<Game>& c) {
   if (*c.opponent)
     table.Turns(1).AddTurn(testing::MakeTurn(c.opponent));
   table.Enter(c.darts);
-  EXPECT_EQ(table.game.EvaluateTurn(), c.points) << c.darts;
+  // Entering the darts has marked them already; the question only reads.
   const auto& current = table.Turns(0).current;
+  EXPECT_EQ((std::array<int, 3>{current.Hit(1).marks, current.Hit(2).marks, current.Hit(3).marks}),
+            c.marks)
+      << c.darts;
+  EXPECT_EQ(table.game.PendingPoints(), c.points) << c.darts;
+  EXPECT_EQ(table.game.EvaluateTurn(), c.points) << c.darts;
   EXPECT_EQ((std::array<int, 3>{current.Hit(1).marks, current.Hit(2).marks, current.Hit(3).marks}),
             c.marks)
       << c.darts;
@@ -80,6 +85,50 @@ TEST(CricketGame, CutThroatChargesThoseWithTheNumberOpen) {
   EXPECT_EQ(table.Turns(0).score, 0);
   EXPECT_EQ(table.Turns(1).score, -57);
   EXPECT_EQ(table.Turns(2).score, 0);
+}
+
+TEST(CricketGame, CutThroatChargesFollowTheDartsEnteredAndTakenBack) {
+  GameTable<CricketGame> table({"Anna", "Ben", "Carl"});
+  table.game.cutthroat = true;
+  table.Start();
+  table.Turns(0).AddTurn(testing::MakeTurn("T19 T20 0"));
+  table.Turns(2).AddTurn(testing::MakeTurn("T19 0 0"));
+  table.Enter("T19 LS20");
+  EXPECT_EQ(table.game.PendingCharges(), (std::vector<int>{0, 77, 20}));
+  EXPECT_EQ(table.game.PendingPoints(), 0);
+  EXPECT_EQ(table.Turns(1).bookedscore, -77);
+  EXPECT_EQ(table.Turns(2).bookedscore, -20);
+
+  table.game.CurrentTurns().current.DeleteLastHit(true);
+  table.game.IsTurnValid();
+  EXPECT_EQ(table.game.PendingCharges(), (std::vector<int>{0, 57, 0}));
+  EXPECT_EQ(table.Turns(1).bookedscore, -57);
+  EXPECT_EQ(table.Turns(2).bookedscore, 0);
+}
+
+// The game screen asks these after every dart; asking must change nothing.
+TEST(CricketGame, QuestionsLeaveTheGameAsItIs) {
+  GameTable<CricketGameMaster> table({"Anna", "Ben"});
+  table.game.cutthroat = true;
+  table.Start();
+  table.Turns(0).AddTurn(testing::MakeTurn("T15 T16 T17"));
+  table.Turns(0).AddTurn(testing::MakeTurn("T18 T19 T20"));
+  table.Turns(0).AddTurn(testing::MakeTurn("D25 SS25 0"));
+  auto& current = table.game.CurrentTurns().current;
+  testing::EnterDarts(current, "D20 T19");  // not entered through IsTurnValid: no marks yet
+  const CricketGame& game = table.game;
+  EXPECT_TRUE(game.IsFinished());
+  EXPECT_EQ(game.LeaderIndex(), 0);
+  EXPECT_FALSE(game.HasProposal());
+  EXPECT_TRUE(game.IsTurnOver());
+  EXPECT_EQ(game.GameOverText(), "Game over. The Winner is: Anna after 1 rounds");
+  EXPECT_EQ(game.PendingCharges(), (std::vector<int>{0, 97}));
+  EXPECT_EQ(table.Turns(1).bookedscore, 0);
+  EXPECT_EQ(current.MarksSum(), 0);
+
+  table.game.IsTurnValid();
+  EXPECT_EQ(table.Turns(1).bookedscore, -97);
+  EXPECT_EQ(current.MarksSum(), 0);  // nothing left to mark for Anna
 }
 
 TEST(CricketGame, CheckInBooksPointsAndMarks) {

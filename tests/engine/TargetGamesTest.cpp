@@ -9,7 +9,7 @@ namespace {
 
 using testing::GameTable;
 
-std::vector<std::string> Targets(BaseGameClass& game) {
+std::vector<std::string> Targets(const BaseGameClass& game) {
   const auto& targets = game.CurrentTargets();
   return {targets.Hit(1).aim, targets.Hit(2).aim, targets.Hit(3).aim};
 }
