@@ -1,0 +1,61 @@
+#include <string>
+
+#include "play/ScoreboardParts.h"
+
+namespace korvanti::scoreboard {
+namespace {
+
+constexpr std::size_t kTurnRows = 6;
+
+TurnRow RowOf(const Throwclass& turn) {
+  TurnRow row;
+  for (int n = 1; n <= 3; ++n) {
+    row.codes[static_cast<std::size_t>(n - 1)] = turn.Hit(n).hit;
+  }
+  row.points = std::to_string(turn.TurnScore(false));
+  return row;
+}
+
+void FillTurnRows(const ThrowListClass& turns, CountDownPanel& panel) {
+  const std::size_t booked = turns.Count();
+  for (std::size_t r = 0; r < kTurnRows && r < booked; ++r) {
+    panel.lastTurns[r] = RowOf(turns.Turn(booked - 1 - r));
+  }
+  if (booked > kTurnRows) {
+    int older = 0;
+    for (std::size_t i = 0; i < booked - kTurnRows; ++i) {
+      older += turns.Turn(i).TurnScore(false);
+    }
+    panel.olderTurns = {{"...", "...", "..."}, std::to_string(older)};
+  }
+}
+
+}  // namespace
+
+void FillCountDown(const BaseGameClass& game, const ModeTraits& mode,
+                   const ScoreboardContext& context, Scoreboard& board) {
+  const auto& player = game.CurrentPlayer();
+  const auto& turns = player.turns;
+  board.runningValue = FormatFloat("0.00", turns.Average(), context.numbers);
+  board.runningValuePaint = AgainstReference(player.refvalue, turns.Average());
+
+  auto& panel = board.countDown;
+  FillTurnRows(turns, panel);
+  // The darts entered so far, bust or not: the player sees what he threw.
+  const int entered = turns.current.TurnScore(true);
+  panel.turnPoints = std::to_string(entered);
+  panel.remaining = std::to_string(mode.countsUp ? turns.score + entered : turns.score - entered);
+  panel.remainingPaint = turns.current.tocount ? Paint::Green : Paint::Red;
+  panel.remainingCaption = mode.countsUp ? "Points" : "Übrig:";
+
+  board.players.columns = {
+      {"Player", 150}, {mode.countsUp ? "Points" : "Points left", 150}, {"Avg.", 100}};
+  for (std::size_t i = 0; i < game.players.Count(); ++i) {
+    const auto& listed = game.players.Player(i).turns;
+    auto& row = AddPlayerRow(board, game, i);
+    row.cells.push_back(std::to_string(listed.score));
+    row.cells.push_back(FormatFloat("0.00", listed.Average(), context.numbers));
+  }
+}
+
+}  // namespace korvanti::scoreboard

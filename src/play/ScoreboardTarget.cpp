@@ -1,0 +1,83 @@
+#include <algorithm>
+#include <string>
+
+#include "engine/PirmelPractice.h"
+#include "play/ScoreboardParts.h"
+
+namespace korvanti::scoreboard {
+namespace {
+
+double Percent(int part, int whole) {
+  return whole == 0 ? 0.0 : static_cast<double>(part) / whole * 100.0;
+}
+
+void FillRunningValue(const BaseGameClass& game, const ModeTraits& mode,
+                      const ScoreboardContext& context, Scoreboard& board) {
+  const auto& player = game.CurrentPlayer();
+  if (mode.pirmel != nullptr) {
+    // The level's hit rate is the only rate this training keeps, so it is both shown and
+    // compared with the player's long-term value.
+    const double rate = mode.pirmel->LevelHitRate();
+    board.runningValue = FormatFloat("0", rate, context.numbers) + " %";
+    board.runningValuePaint = AgainstReference(player.refvalue, rate);
+    return;
+  }
+  const auto& turns = player.turns;
+  const int darts = turns.DartsThrown();
+  const double segmentRate = Percent(turns.SegmentHits(), darts);
+  const double aimRate = Percent(turns.AimHits(), darts);
+  board.runningValue = FormatFloat("0", aimRate, context.numbers) + " (" +
+                       FormatFloat("0", segmentRate, context.numbers) + ")%";
+  board.runningValuePaint = AgainstReference(player.refvalue, segmentRate);
+}
+
+void FillList(const BaseGameClass& game, const ModeTraits& mode, const ScoreboardContext& context,
+              Scoreboard& board) {
+  auto& columns = board.players.columns;
+  columns = {{"Player", 100}};
+  if (mode.segmentTable) {
+    columns.insert(columns.end(), {{"Hits", 100}, {"Trys", 100}, {"Avg.", 100}});
+  } else {
+    columns.push_back({"Last hit", 200});
+  }
+  for (std::size_t i = 0; i < game.players.Count(); ++i) {
+    const auto& turns = game.players.Player(i).turns;
+    auto& row = AddPlayerRow(board, game, i);
+    row.cells.push_back(std::to_string(turns.score));
+    if (mode.segmentTable) {
+      row.cells.push_back(std::to_string(turns.progress));
+      row.cells.push_back(
+          turns.progress == 0
+              ? "0 %"
+              : FormatFloat("0.00", Percent(turns.score, turns.progress), context.numbers) + " %");
+    }
+  }
+}
+
+std::optional<std::string> RoundsToGo(const BaseGameClass& game, const ModeTraits& mode) {
+  if (mode.pirmel != nullptr) {
+    return std::to_string(mode.pirmel->level) + " Level";
+  }
+  if (mode.roundsToGo) {
+    // After the last round the counter has moved past the limit; nothing is left then.
+    return std::to_string(std::max(game.rounds - game.round, 0)) + " übrig";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void FillTarget(const BaseGameClass& game, const ModeTraits& mode, const ScoreboardContext& context,
+                Scoreboard& board) {
+  FillRunningValue(game, mode, context, board);
+  FillList(game, mode, context, board);
+  board.roundsToGo = RoundsToGo(game, mode);
+  if (game.HasProposal()) {
+    const auto targets = game.CurrentTargets();
+    for (int n = 1; n <= 3; ++n) {
+      board.nextTargets[static_cast<std::size_t>(n - 1)] = targets.Hit(n).aim;
+    }
+  }
+}
+
+}  // namespace korvanti::scoreboard

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ScoreboardTable.h"
+#include "TempFolder.h"
+#include "engine/GameCatalog.h"
+#include "engine/PirmelPractice.h"
+#include "engine/RoundTheBoard.h"
+#include "engine/SegmentTrainings.h"
+
+namespace korvanti {
+namespace {
+
+using testing::Captions;
+using testing::Cells;
+using testing::Table;
+
+TEST(ScoreboardTarget, SegmentTrainingListsHitsTriesAndRate) {
+  Table<Segment_triple_20> table;
+  table.game.trainingrounds = 10;
+  table.game.ignoremisses = true;
+  table.Start();
+  auto board = table.Board(ModePanel::Target);
+  EXPECT_EQ(board.runningValue, "0 (0)%");
+  EXPECT_EQ(board.roundsToGo, "9 übrig");
+  EXPECT_EQ(board.nextTargets, (std::array<std::string, 3>{"T20", "T20", "T20"}));
+  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "0", "0", "0 %"}));
+
+  table.PlayAtTargets("T20 LS20 0");  // one on target, two on the segment
+  for (const auto& [refvalue, paint] : {std::pair{66.0, Paint::Green}, {67.0, Paint::Red}}) {
+    table.game.players.Player(0).refvalue = refvalue;
+    board = table.Board(ModePanel::Target);
+    EXPECT_EQ(board.runningValue, "33 (67)%");
+    EXPECT_EQ(board.runningValuePaint, paint) << refvalue;  // against the segment rate
+  }
+  EXPECT_EQ(Captions(board.players), (Cells{"Player 100", "Hits 100", "Trys 100", "Avg. 100"}));
+  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "1", "3", "33,33 %"}));
+  EXPECT_EQ(board.roundsToGo, "8 übrig");
+  EXPECT_EQ(board.round, "2");
+}
+
+TEST(ScoreboardTarget, RoundTheBoardShowsLastHitAndTheNextTargetsOfTheFreeDarts) {
+  Table<RoundtheBoards> table({"Anna", "Ben"});
+  table.Start();
+  table.Enter("SS1");
+  const auto board = table.Board(ModePanel::Target);
+  EXPECT_EQ(Captions(board.players), (Cells{"Player 100", "Last hit 200"}));
+  EXPECT_EQ(board.nextTargets, (std::array<std::string, 3>{"", "LS2", "LS3"}));
+  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "0"}));
+  EXPECT_FALSE(board.roundsToGo);
+  EXPECT_EQ(board.points, "0");
+}
+
+TEST(ScoreboardTarget, ShanghaiCountsRoundsDownToNothing) {
+  Table<Shanghai> table;
+  table.Start();
+  EXPECT_EQ(table.Board(ModePanel::Target).roundsToGo, "6 übrig");
+  for (int turn = 0; turn < 7; ++turn) {
+    table.Play("0 0 0");
+  }
+  ASSERT_TRUE(table.game.IsFinished());
+  EXPECT_EQ(table.Board(ModePanel::Target).roundsToGo, "0 übrig");
+}
+
+TEST(ScoreboardTarget, PirmelShowsTheLevelAndItsHitRate) {
+  TempFolder folder;
+  Table<PirmelPractice> table;
+  table.game.levelFile = folder / "Korvanti.ini";
+  table.game.startlevel = 1;
+  table.game.maxlevel = 2;
+  table.Start();
+  table.game.players.Player(0).refvalue = 50.0;
+  auto board = table.Board(ModePanel::Target);
+  EXPECT_EQ(board.roundsToGo, "1 Level");
+  EXPECT_EQ(board.runningValue, "0 %");
+  EXPECT_EQ(board.runningValuePaint, Paint::Red);
+  EXPECT_EQ(board.nextTargets, (std::array<std::string, 3>{"LS1", "LS1", "LS1"}));
+
+  table.PlayAtTargets("LS1 LS1 0");
+  board = table.Board(ModePanel::Target);
+  EXPECT_EQ(board.runningValue, "67 %");
+  EXPECT_EQ(board.runningValuePaint, Paint::Green);  // the shown rate beats the reference
+  EXPECT_EQ(Captions(board.players), (Cells{"Player 100", "Last hit 200"}));
+}
+
+// Every target game of the start window: the segment trainings list hits, tries and rate and
+// count the rounds down; Shanghai counts rounds too; the others show the last hit only.
+TEST(ScoreboardTarget, ColumnsAndRoundsToGoFollowTheGameClass) {
+  TempFolder folder;
+  for (const auto& entry : GameCatalog()) {
+    if (entry.panel != ModePanel::Target) {
+      continue;
+    }
+    auto game = CreateGame(entry);
+    auto player = std::make_unique<Playerclass>();
+    player->nickname = "Anna";
+    game->AddPlayer(std::move(player));
+    if (auto* training = dynamic_cast<SegmentClass*>(game.get())) {
+      training->trainingrounds = 2;
+      training->definition = "D20=3";
+    }
+    if (auto* pirmel = dynamic_cast<PirmelPractice*>(game.get())) {
+      pirmel->levelFile = folder / "Korvanti.ini";
+      pirmel->startlevel = 1;
+      pirmel->maxlevel = 1;
+    }
+    game->InitGameType();
+    game->NewGame();
+    const auto board = BuildScoreboard(*game, entry.panel, {});
+    const std::string className(entry.className);
+    const bool segment = className.find("Segment") != std::string::npos;
+    const Cells expected = segment ? Cells{"Player 100", "Hits 100", "Trys 100", "Avg. 100"}
+                                   : Cells{"Player 100", "Last hit 200"};
+    EXPECT_EQ(Captions(board.players), expected) << className;
+    if (segment || className == "Shanghai") {
+      ASSERT_TRUE(board.roundsToGo) << className;
+      EXPECT_EQ(*board.roundsToGo, std::to_string(game->rounds - 1) + " übrig") << className;
+    } else if (className == "PirmelPractice") {
+      EXPECT_EQ(board.roundsToGo, "1 Level");
+    } else {
+      EXPECT_FALSE(board.roundsToGo) << className;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korvanti
