@@ -64,26 +64,33 @@ void BaseGameClass::NewGame() {
   gameid = NewGuidString();
 }
 
-void BaseGameClass::SaveGame() {
+void BaseGameClass::SaveGame(bool decided) {
   if (archive_ == nullptr || players.Count() == 0) {
     return;
   }
-  const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
-  if (leader.turns.Empty()) {
-    return;
-  }
   GameRecord record;
-  record.gameid = gameid;
-  record.gametypesid = gametypesid;
-  record.datetime = DateTimeNow();
-  record.winningThrowId = leader.turns.Last().throwid;
+  if (decided) {
+    const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
+    if (leader.turns.Empty()) {
+      return;
+    }
+    record.winningThrowId = leader.turns.Last().throwid;
+  }
+  bool anyTurnStored = false;
   for (const auto& player : players) {
-    if (player->nickname == kComputerNickname) {
+    if (player->IsComputer()) {
       continue;
     }
+    anyTurnStored = anyTurnStored || !player->turns.Empty();
     record.players.push_back(
         {player->playerid, player->turns.Turns(), player->throwsatdouble, player->hitsatdouble});
   }
+  if (!decided && !anyTurnStored) {
+    return;
+  }
+  record.gameid = gameid;
+  record.gametypesid = gametypesid;
+  record.datetime = DateTimeNow();
   archive_->StoreGame(record);
 }
 

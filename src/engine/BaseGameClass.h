@@ -43,7 +43,11 @@ class BaseGameClass {
   virtual void UndoCheckIn();
   virtual void NextPlayer();
   virtual void NewGame();
-  virtual void SaveGame();
+  // Hands the game to the archive. A decided game names the leader's last turn
+  // as the winning one and is stored once the leader has booked a turn; an
+  // undecided (aborted) game has no winning turn and is stored once any stored
+  // player has booked a turn.
+  virtual void SaveGame(bool decided = true);
 
   static bool AimMatches(std::string_view aim, std::string_view hit);
 

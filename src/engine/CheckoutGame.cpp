@@ -58,6 +58,14 @@ int CheckoutgamePractice::NextCheckoutValue(bool finishedInOneTurn) {
   return std::max(value, kLowestCheckout);
 }
 
+void CheckoutgamePractice::SaveGame(bool decided) {
+  if (decided) {
+    return;
+  }
+  attempt->SetArchive(Archive());
+  attempt->SaveGame(false);
+}
+
 bool CheckoutgamePractice::CheckIn() {
   attempt->CheckIn();
   if (IsFinished()) {

@@ -32,7 +32,9 @@ class CheckoutgamePractice : public CheckOutDummy {
   bool HasProposal() const override { return attempt->HasProposal(); }
   int LeaderIndex() const override { return 0; }
   std::string GameOverText() const override { return "Training beendet."; }
-  void SaveGame() override {}
+  // Finished attempts are stored as they end; an aborted training stores the
+  // attempt it was in, undecided.
+  void SaveGame(bool decided = true) override;
 
  private:
   int NextCheckoutValue(bool finishedInOneTurn);

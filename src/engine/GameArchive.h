@@ -27,7 +27,7 @@ struct GameRecord {
   std::string gameid;
   std::string gametypesid;
   double datetime = 0.0;
-  std::string winningThrowId;  // the leader's last booked turn
+  std::string winningThrowId;  // the leader's last booked turn; empty for an aborted game
   std::vector<PlayerTurns> players;
 };
 

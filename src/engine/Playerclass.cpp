@@ -32,9 +32,6 @@ void PlayerListClass::Rotate() {
   if (players_.size() >= 2) {
     std::rotate(players_.begin(), players_.begin() + 1, players_.end());
   }
-  for (auto& player : players_) {
-    player->RepeatPrepare();
-  }
 }
 
 }  // namespace korvanti

@@ -11,7 +11,7 @@
 
 namespace korvanti {
 
-// The name of the computer opponent; its turns are never stored.
+// The name the computer opponent plays under.
 inline constexpr std::string_view kComputerNickname = "The Machine";
 
 class Playerclass {
@@ -24,11 +24,8 @@ class Playerclass {
   Playerclass(const Playerclass&) = delete;
   Playerclass& operator=(const Playerclass&) = delete;
 
-  // Called when the players rotate for the next game of a series. The
-  // computer player prepares its darts for the new game here.
-  virtual void RepeatPrepare() {}
-
-  bool IsComputer() const { return nickname == kComputerNickname; }
+  // The computer opponent's turns are never stored; a human may carry its name.
+  virtual bool IsComputer() const { return false; }
 
   std::string nachname;
   std::string vorname;
@@ -58,7 +55,7 @@ class PlayerListClass {
   const Playerclass& Player(std::size_t index) const { return *players_.at(index); }
   std::size_t Count() const { return players_.size(); }
 
-  // Moves the first player to the end, then lets every player prepare the next game.
+  // Moves the first player to the end: the next game of a series starts with the next player.
   void Rotate();
 
   auto begin() { return players_.begin(); }

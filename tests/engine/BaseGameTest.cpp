@@ -12,11 +12,18 @@ namespace {
 
 using testing::EnterDarts;
 
+struct ComputerStandIn : Playerclass {
+  bool IsComputer() const override { return true; }
+};
+
 class BaseGame : public ::testing::Test {
  protected:
-  void AddPlayers(std::initializer_list<const char*> nicknames) {
+  // With `computerLast` the last player is the computer opponent.
+  void AddPlayers(std::initializer_list<const char*> nicknames, bool computerLast = false) {
     for (const char* nickname : nicknames) {
-      auto player = std::make_unique<Playerclass>();
+      const bool computer = computerLast && nickname == *(nicknames.end() - 1);
+      auto player =
+          computer ? std::make_unique<ComputerStandIn>() : std::make_unique<Playerclass>();
       player->nickname = nickname;
       player->playerid = std::string("{") + nickname + "}";
       game.AddPlayer(std::move(player));
@@ -125,7 +132,7 @@ TEST_F(BaseGame, SaveGameWritesNothingBeforeTheLeaderBookedATurn) {
 TEST_F(BaseGame, SaveGameStoresOnlyHumansButNamesTheComputersWinningTurn) {
   testing::FakeArchive archive;
   game.SetArchive(&archive);
-  AddPlayers({"Anna", "The Machine"});
+  AddPlayers({"Anna", "The Machine"}, true);
   Play("T20 0 0");
   Play("T20 T20 T20");
   Play("LS5 LS5 LS5");
@@ -150,6 +157,51 @@ TEST_F(BaseGame, SaveGameStoresOnlyHumansButNamesTheComputersWinningTurn) {
   EXPECT_EQ(stored.players[0].turns[1].Hit(1).hit, "LS5");
   EXPECT_EQ(stored.players[0].throwsatdouble, 4);
   EXPECT_EQ(stored.players[0].hitsatdouble, 1);
+}
+
+TEST_F(BaseGame, SaveGameRecognisesTheComputerByItsClassNotItsName) {
+  testing::FakeArchive archive;
+  game.SetArchive(&archive);
+  AddPlayers({"The Machine", "Ben"});
+  Play("T20 0 0");
+  Play("LS1 0 0");
+  game.SaveGame();
+  ASSERT_EQ(archive.games.size(), 1u);
+  ASSERT_EQ(archive.games[0].players.size(), 2u);
+  EXPECT_EQ(archive.games[0].players[0].playerid, "{The Machine}");
+  EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
+}
+
+// An aborted game keeps its turns for the statistics but wins nothing.
+TEST_F(BaseGame, AnUndecidedGameIsStoredWithoutAWinningTurn) {
+  testing::FakeArchive archive;
+  game.SetArchive(&archive);
+  AddPlayers({"Anna", "Ben"});
+  game.leader = 1;
+  game.SaveGame(false);
+  EXPECT_TRUE(archive.games.empty());  // nothing booked yet
+
+  Play("T20 0 0");
+  game.SaveGame(true);
+  EXPECT_TRUE(archive.games.empty());  // decided games need the leader's turn
+  game.SaveGame(false);
+  ASSERT_EQ(archive.games.size(), 1u);
+  const auto& stored = archive.games[0];
+  EXPECT_EQ(stored.gameid, game.gameid);
+  EXPECT_EQ(stored.winningThrowId, "");
+  ASSERT_EQ(stored.players.size(), 2u);
+  EXPECT_EQ(stored.players[0].turns.size(), 1u);
+  EXPECT_TRUE(stored.players[1].turns.empty());
+}
+
+TEST_F(BaseGame, AnUndecidedGameWithOnlyComputerTurnsIsNotStored) {
+  testing::FakeArchive archive;
+  game.SetArchive(&archive);
+  AddPlayers({"Anna", "The Machine"}, true);
+  game.NextPlayer();
+  Play("T20 T20 T20");
+  game.SaveGame(false);
+  EXPECT_TRUE(archive.games.empty());
 }
 
 TEST_F(BaseGame, SaveGameWithoutArchiveStoresNothing) {

@@ -51,21 +51,5 @@ TEST(PlayerListClass, RotateMovesTheFirstPlayerToTheEnd) {
   EXPECT_EQ(Nicknames(one), std::vector<std::string>{"Anna"});
 }
 
-TEST(PlayerListClass, RotateLetsComputerPlayersPrepareTheNextGame) {
-  struct PreparingPlayer : Playerclass {
-    explicit PreparingPlayer(int& counter) : prepared(counter) { nickname = "The Machine"; }
-    void RepeatPrepare() override { ++prepared; }
-    int& prepared;
-  };
-  int prepared = 0;
-  PlayerListClass list;
-  list.Add(Named("Anna"));
-  list.Add(std::make_unique<PreparingPlayer>(prepared));
-  EXPECT_TRUE(list.Player(1).IsComputer());
-  list.Rotate();
-  EXPECT_EQ(prepared, 1);
-  EXPECT_EQ(list.Player(0).nickname, "The Machine");
-}
-
 }  // namespace
 }  // namespace korvanti

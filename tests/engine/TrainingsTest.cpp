@@ -221,6 +221,20 @@ TEST_F(CheckoutGame, PassingOneHundredAndSeventyEndsTheTraining) {
   EXPECT_EQ(archive.games.size(), 1u);
 }
 
+TEST_F(CheckoutGame, AnAbortedTrainingStoresTheRunningAttemptUndecided) {
+  Start(61, false);
+  table.game.SaveGame(false);
+  EXPECT_TRUE(archive.games.empty());
+  table.Play("T15 D8");  // stored as it ended
+  table.Play("LS1 LS1 LS1");
+  ASSERT_EQ(archive.games.size(), 1u);
+  table.game.SaveGame(false);
+  ASSERT_EQ(archive.games.size(), 2u);
+  EXPECT_EQ(archive.games[1].gameid, table.game.attempt->gameid);
+  EXPECT_EQ(archive.games[1].winningThrowId, "");
+  EXPECT_EQ(archive.games[1].players[0].turns.size(), 1u);
+}
+
 TEST_F(CheckoutGame, WithoutATableTheValueMovesByTheSteps) {
   Start(164, false, false);
   table.Play("T20 T18 D25");  // 164 out in one turn

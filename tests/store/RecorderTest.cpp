@@ -9,6 +9,8 @@
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
 #include "store/Einfuegen.h"
+#include "store/PlayerTotals.h"
+#include "store/abfrageAnzahl.h"
 
 namespace korvanti {
 namespace {
@@ -25,7 +27,10 @@ class Recorder : public ::testing::Test {
     const auto annaId = Einfuegen(*database).AppendPlayer("Anna", "Berg", "Annie");
     game.SetArchive(&archive);
     game.AddPlayer(std::make_unique<Playerclass>(annaId, &archive));
-    auto machine = std::make_unique<Playerclass>();
+    struct Machine : Playerclass {
+      bool IsComputer() const override { return true; }
+    };
+    auto machine = std::make_unique<Machine>();
     machine->nickname = "The Machine";
     game.AddPlayer(std::move(machine));
     game.InitGameType();
@@ -110,6 +115,40 @@ TEST_F(Recorder, SavedGameStoresTheHumansTurnsAndDoubleRateButNothingOfTheMachin
   EXPECT_EQ(text(rates[0][2]), game.players.Player(0).playerid);
   EXPECT_EQ(rates[0][3].toInt(), 3);
   EXPECT_EQ(rates[0][4].toInt(), 1);
+}
+
+// An aborted game is kept for the averages, but nobody won it and it holds no checkout.
+TEST_F(Recorder, AnUndecidedGameCountsNoWinNoCheckoutNoShortestWin) {
+  StartGameAgainstTheMachine();
+  Play("T20 T20 T20");
+  Play("T20 T20 T20");  // The Machine
+  Play("D20");
+  game.SaveGame(false);
+  auto raw = Raw();
+  EXPECT_EQ(raw.Count("game WHERE winthrowid IS NULL OR winthrowid = ''"), 1);
+  EXPECT_EQ(raw.Count("throw"), 2);
+
+  const auto anna = game.players.Player(0).playerid;
+  abfrageAnzahl query(*database);
+  query.PlayerId = anna;
+  query.GameTypesId = "constcountup";
+  query.DateTo = 99999;
+  EXPECT_EQ(query.CountGames(), 1);
+  EXPECT_EQ(query.CountWins(), 0);
+  EXPECT_EQ(query.BestCheckout(), 0);
+  EXPECT_EQ(query.TurnsInShortestWin(), 0);
+  const auto totals = TotalsByPlayer(*database, "constcountup", 0, 99999).at(anna);
+  EXPECT_EQ(totals.games, 1);
+  EXPECT_EQ(totals.wins, 0);
+  EXPECT_EQ(totals.bestCheckout, 0);
+
+  game.NewGame();  // the same won: now it counts
+  Play("D20");
+  game.SaveGame(true);
+  EXPECT_EQ(query.CountWins(), 1);
+  EXPECT_EQ(query.BestCheckout(), 40);
+  EXPECT_EQ(query.TurnsInShortestWin(), 1);
+  EXPECT_EQ(TotalsByPlayer(*database, "constcountup", 0, 99999).at(anna).wins, 1);
 }
 
 TEST_F(Recorder, GameCancelledBeforeAnyTurnWritesNothing) {
