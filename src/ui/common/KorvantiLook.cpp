@@ -1,0 +1,60 @@
+#include "ui/common/KorvantiLook.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <memory>
+
+namespace korvanti {
+namespace {
+
+// Installed serifs in order of preference; DejaVu is on every system Qt runs on.
+const QStringList kTextFaces = {"EB Garamond", "Liberation Serif", "DejaVu Serif"};
+// EB Garamond draws old-style figures, so it is not among these.
+const QStringList kFiguresFaces = {"Liberation Serif", "DejaVu Serif"};
+const QStringList kBannerFaces = {"Liberation Sans", "DejaVu Sans"};
+
+void InstallGermanButtonTexts(QApplication& application) {
+  auto translator = std::make_unique<QTranslator>();
+  if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    // The application owns it from here on.
+    translator->setParent(&application);
+    QApplication::installTranslator(translator.release());
+  }
+}
+
+}  // namespace
+
+void InstallFontSubstitutions() {
+  QFont::insertSubstitutions(kTextFamily, kTextFaces);
+  QFont::insertSubstitutions(kFiguresFamily, kFiguresFaces);
+  QFont::insertSubstitutions(kBannerFamily, kBannerFaces);
+}
+
+void ApplyKorvantiLook(QApplication& application) {
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    QApplication::setStyle(fusion);  // the application takes ownership
+  }
+  // Fusion's own palette is light; the desktop's may not be.
+  QApplication::setPalette(QApplication::style()->standardPalette());
+  InstallFontSubstitutions();
+  InstallGermanButtonTexts(application);
+}
+
+QFont TextFont(int pointSize, bool bold) {
+  QFont font(kTextFamily, pointSize, bold ? QFont::Bold : QFont::Normal);
+  return font;
+}
+
+QFont FiguresFont(int pixelSize, bool bold) {
+  QFont font(kFiguresFamily);
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace korvanti

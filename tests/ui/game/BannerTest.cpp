@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include "ui/common/KorvantiLook.h"
+#include "ui/game/TfrmCall.h"
+
+namespace korvanti {
+namespace {
+
+class BannerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { InstallFontSubstitutions(); }
+  QWidget window;
+  TfrmCall banner{&window};
+};
+
+TEST_F(BannerTest, ShowsAtOnceWithoutBlockingAndHidesItself) {
+  QElapsedTimer clock;
+  clock.start();
+  banner.Show("60 Punkte, Rest: 441", 150);
+  EXPECT_LT(clock.elapsed(), 100);  // the window thread goes on at once
+  EXPECT_TRUE(banner.isVisible());
+  EXPECT_EQ(banner.text(), "60 Punkte, Rest: 441");
+  EXPECT_GT(banner.RemainingMilliseconds(), 0);
+  QTRY_VERIFY_WITH_TIMEOUT(!banner.isVisible(), 2000);
+  EXPECT_GE(clock.elapsed(), 140);
+  EXPECT_EQ(banner.RemainingMilliseconds(), 0);
+}
+
+TEST_F(BannerTest, SecondTextReplacesTheFirstAndGetsItsFullTime) {
+  banner.Show("60 Punkte, Rest: 441", 120);
+  QTest::qWait(80);
+  banner.Show("0 Punkte, Rest: 32", 300);
+  EXPECT_EQ(banner.text(), "0 Punkte, Rest: 32");
+  QTest::qWait(120);  // past the first one's end
+  EXPECT_TRUE(banner.isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(!banner.isVisible(), 2000);
+}
+
+TEST_F(BannerTest, NoTimeShowsNothing) {
+  banner.Show("60 Punkte, Rest: 441", 0);
+  EXPECT_FALSE(banner.isVisible());
+}
+
+TEST_F(BannerTest, BlackWithWhiteBoldLettersCentredAndFitOnTheScreen) {
+  banner.Show("180 Punkte, Rest: 321", 1000);
+  const QRect screen = window.screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(banner.frameGeometry())) << "banner larger than the screen";
+  EXPECT_LE(std::abs(banner.geometry().center().x() - screen.center().x()), 1);
+  EXPECT_LE(std::abs(banner.geometry().center().y() - screen.center().y()), 1);
+  // Design size or, on a smaller screen, scaled down as a whole.
+  EXPECT_NEAR(double(banner.width()) / banner.height(), 926.0 / 145.0, 0.05);
+  EXPECT_LE(banner.width(), 926);
+
+  auto* label = banner.findChild<QLabel*>("Label1");
+  ASSERT_NE(label, nullptr);
+  EXPECT_TRUE(label->font().bold());
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(banner.palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+  EXPECT_TRUE(banner.windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+}  // namespace
+}  // namespace korvanti

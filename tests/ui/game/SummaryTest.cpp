@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+#include "ui/game/Tfrmsummary.h"
+
+namespace korvanti {
+namespace {
+
+Summary TwoGames() {
+  Summary summary;
+  summary.caption = "2 Spiele durchgeführt";
+  summary.rows = {{"Anna (1)", "48,1 (45,2 / 51,0)", "33% 3/1 (33% 3/1, 0% 0/0)"},
+                  {"Bernd (1)", "40,5 (41,0 / 40,0)", "-"}};
+  summary.gameOverText = "Bernd hat gewonnen";
+  return summary;
+}
+
+QStringList Row(const QTreeWidget& list, int row) {
+  QStringList texts;
+  for (int column = 0; column < list.columnCount(); ++column) {
+    texts << list.topLevelItem(row)->text(column);
+  }
+  return texts;
+}
+
+TEST(TfrmsummaryTest, ShowsCaptionColumnsRowsAndGameOverText) {
+  Tfrmsummary dialog;
+  dialog.Fill(TwoGames());
+  EXPECT_EQ(dialog.windowTitle(), "2 Spiele durchgeführt");
+  auto* list = dialog.findChild<QTreeWidget*>("lstSummary");
+  ASSERT_NE(list, nullptr);
+  const QTreeWidgetItem* header = list->headerItem();
+  EXPECT_EQ(header->text(0), "Spieler (Siege)");
+  EXPECT_EQ(header->text(1), "Schnitt gesamt, (einzelne Spiele)");
+  EXPECT_EQ(header->text(2), "Doppelqoute gesamt, (einzelne Spiele)");
+  ASSERT_EQ(list->topLevelItemCount(), 2);
+  EXPECT_EQ(Row(*list, 0),
+            (QStringList{"Anna (1)", "48,1 (45,2 / 51,0)", "33% 3/1 (33% 3/1, 0% 0/0)"}));
+  EXPECT_EQ(Row(*list, 1), (QStringList{"Bernd (1)", "40,5 (41,0 / 40,0)", "-"}));
+  EXPECT_EQ(dialog.findChild<QLabel*>("lblgameovermessage")->text(), "Bernd hat gewonnen");
+
+  auto* more = dialog.findChild<QPushButton*>("btnWeiter");
+  auto* end = dialog.findChild<QPushButton*>("btnBeenden");
+  ASSERT_NE(more, nullptr);
+  ASSERT_NE(end, nullptr);
+  EXPECT_EQ(more->text(), "&weiteres Spiel");
+  EXPECT_EQ(end->text(), "&Beenden");
+  EXPECT_TRUE(more->isDefault());
+}
+
+TEST(TfrmsummaryTest, FillingAgainReplacesTheRows) {
+  Tfrmsummary dialog;
+  dialog.Fill(TwoGames());
+  Summary three = TwoGames();
+  three.caption = "3 Spiele durchgeführt";
+  three.rows.pop_back();
+  dialog.Fill(three);
+  EXPECT_EQ(dialog.windowTitle(), "3 Spiele durchgeführt");
+  EXPECT_EQ(dialog.findChild<QTreeWidget*>("lstSummary")->topLevelItemCount(), 1);
+}
+
+// Acts on the summary once its modal loop runs.
+void WhenShown(std::function<void(Tfrmsummary&)> act) {
+  QTimer::singleShot(0, [act = std::move(act)] {
+    auto* dialog = qobject_cast<Tfrmsummary*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Tfrmsummary*>(widget); found && found->isVisible()) {
+          dialog = found;
+        }
+      }
+    }
+    ASSERT_NE(dialog, nullptr);
+    act(*dialog);
+  });
+}
+
+struct AnswerCase {
+  const char* name;
+  std::function<void(Tfrmsummary&)> act;
+  bool continues;
+};
+
+TEST(AskSummaryTest, OnlyWeiteresSpielContinuesClosingEndsTheSeries) {
+  const AnswerCase cases[] = {
+      {"weiteres Spiel", [](Tfrmsummary& d) { d.findChild<QPushButton*>("btnWeiter")->click(); },
+       true},
+      {"Enter", [](Tfrmsummary& d) { QTest::keyClick(&d, Qt::Key_Return); }, true},
+      {"Beenden", [](Tfrmsummary& d) { d.findChild<QPushButton*>("btnBeenden")->click(); }, false},
+      {"Esc", [](Tfrmsummary& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false},
+      {"close box", [](Tfrmsummary& d) { d.close(); }, false}};
+  for (const auto& c : cases) {
+    WhenShown(c.act);
+    EXPECT_EQ(AskSummary(nullptr, TwoGames()), c.continues) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace korvanti
