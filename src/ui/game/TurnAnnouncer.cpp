@@ -30,11 +30,17 @@ void TurnAnnouncer::Play(const QString& soundsFolder, const QString& file, const
   }
 }
 
-// One file at a time; it plays on while the game goes on. A file the player
-// cannot read ends in the player's error state, which nobody waits for.
+// One file at a time; it plays on while the game goes on. A player that
+// failed on its last file (unreadable, no plug-in for it) is replaced rather
+// than stopped: stopping it waits up to a second for the media pipeline.
 void TurnAnnouncer::StartSound(const QString& path) {
-  if (!player_) {
+  if (player_ && player_->error() != QMediaPlayer::NoError) {
+    player_.reset();
+  }
+  if (!output_) {
     output_ = std::make_unique<QAudioOutput>();
+  }
+  if (!player_) {
     player_ = std::make_unique<QMediaPlayer>();
     player_->setAudioOutput(output_.get());
   }

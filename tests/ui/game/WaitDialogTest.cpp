@@ -148,13 +148,15 @@ TEST(PreparationRunnerTest, BarMovesWhileTheWorkRunsAndDoneComesOnceOnTheWindowT
   QWidget window;
   PreparationRunner runner(&window);
   Outcome outcome;
+  std::atomic<bool> release = false;
   std::thread::id workerThread;
   runner.Run(
-      [&workerThread](const std::function<void(int, int)>& progress) -> std::optional<std::string> {
+      [&](const std::function<void(int, int)>& progress) -> std::optional<std::string> {
         workerThread = std::this_thread::get_id();
-        for (int i = 1; i <= 4; ++i) {
+        // About 200 ms, and on until the test has seen the bar move.
+        for (int i = 1; i <= 4 || !release; ++i) {
           std::this_thread::sleep_for(50ms);
-          progress(i, 4);
+          progress(std::min(i, 4), 4);
         }
         return std::nullopt;
       },
@@ -164,13 +166,15 @@ TEST(PreparationRunnerTest, BarMovesWhileTheWorkRunsAndDoneComesOnceOnTheWindowT
   EXPECT_EQ(outcome.calls, 0);
   ASSERT_NE(runner.dialog(), nullptr);
   EXPECT_TRUE(runner.dialog()->isVisible());
+  EXPECT_TRUE(runner.dialog()->isModal());
   EXPECT_EQ(runner.dialog()->windowTitle(), "Bitte etwas Geduld, Computer überlegt.");
   auto* bar = runner.dialog()->findChild<BusyBar*>("pnlBusy");
   const QImage first = Grab(bar);
-  QTest::qWait(80);
+  QTRY_VERIFY_WITH_TIMEOUT(Grab(bar) != first, 3000);
   const QImage second = Grab(bar);
-  EXPECT_NE(first, second) << "the bar stood still while the work ran";
+  QTRY_VERIFY_WITH_TIMEOUT(Grab(bar) != second, 3000);
   EXPECT_EQ(outcome.calls, 0);
+  release = true;
 
   QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 5000);
   EXPECT_TRUE(outcome.onWindowThread);
@@ -180,6 +184,25 @@ TEST(PreparationRunnerTest, BarMovesWhileTheWorkRunsAndDoneComesOnceOnTheWindowT
   EXPECT_EQ(runner.dialog(), nullptr);
   QTest::qWait(30);
   EXPECT_EQ(outcome.calls, 1);
+}
+
+TEST(PreparationRunnerTest, ProgressOfTheWorkShowsInTheDialog) {
+  PreparationRunner runner(nullptr);
+  Outcome outcome;
+  std::atomic<bool> release = false;
+  runner.Run(
+      [&](const std::function<void(int, int)>& progress) -> std::optional<std::string> {
+        progress(1, 4);
+        while (!release) {
+          std::this_thread::sleep_for(5ms);
+        }
+        return std::nullopt;
+      },
+      Record(outcome));
+  auto* label = runner.dialog()->findChild<QLabel*>("lbl_Progress");
+  QTRY_COMPARE_WITH_TIMEOUT(label->text(), QString("Fortschritt: 25 %"), 3000);
+  release = true;
+  QTRY_COMPARE_WITH_TIMEOUT(outcome.calls, 1, 5000);
 }
 
 TEST(PreparationRunnerTest, FailureAndThrownErrorsReachDoneAsText) {
