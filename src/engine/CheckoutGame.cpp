@@ -20,15 +20,22 @@ void CheckoutgamePractice::InitGameType() {
   attempt = std::make_unique<CheckOutDummy>();
   attempt->masterout = masterout;
   attempt->InitGameType();
-  attempt->startscore = startscore;
   attempt->players.AddShared(players.Player(0));
   attempt->SetArchive(Archive());
+  NewAttemptFromTheStart();
+}
+
+// A follow-up game starts from the chosen value again: from the value that
+// ended the last training it would be over before its first dart. And an
+// attempt from 0 would be over at once, and the next one too.
+void CheckoutgamePractice::NewAttemptFromTheStart() {
+  attempt->startscore = std::max(startscore, kLowestCheckout);
   attempt->NewGame();
 }
 
 void CheckoutgamePractice::NewGame() {
   CountDownGame::NewGame();
-  attempt->NewGame();
+  NewAttemptFromTheStart();
 }
 
 bool CheckoutgamePractice::IsFinished() const {
@@ -49,7 +56,7 @@ int CheckoutgamePractice::NextCheckoutValue(bool finishedInOneTurn) {
     while (value <= kHighestCheckout && !listed(value)) {
       ++value;
     }
-    return value;
+    return std::max(value, kLowestCheckout);
   }
   value -= stepdown;
   while (value > kLowestCheckout && !listed(value)) {

@@ -38,6 +38,7 @@ class CheckoutgamePractice : public CheckOutDummy {
 
  private:
   int NextCheckoutValue(bool finishedInOneTurn);
+  void NewAttemptFromTheStart();
 };
 
 }  // namespace korvanti

@@ -73,6 +73,26 @@ bool SameCodeIgnoringCase(std::string_view a, std::string_view b) {
   return UpperCase(a) == UpperCase(b);
 }
 
+bool IsBoardField(std::string_view code) {
+  const auto upper = UpperCase(code);
+  const std::string_view text(upper);
+  const bool twoLetters = text.starts_with("LS") || text.starts_with("SS");
+  if (!twoLetters && !text.starts_with('D') && !text.starts_with('T')) {
+    return false;
+  }
+  const auto digits = text.substr(twoLetters ? 2 : 1);
+  if (digits.empty() || digits.size() > 2 || digits.front() == '0') {
+    return false;
+  }
+  int number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (error != std::errc() || end != digits.data() + digits.size()) {
+    return false;
+  }
+  const bool bull = number == 25 && (text.starts_with("SS") || text.starts_with('D'));
+  return (number >= 1 && number <= 20) || bull;
+}
+
 bool AimMatches(std::string_view aim, std::string_view hit) {
   if (aim != "SS25") {
     return hit == aim;

@@ -24,6 +24,10 @@ bool IsTrebleCode(std::string_view code);
 // Whether a hit satisfies an aim: equal codes, or the bull's eye for the outer bull.
 bool AimMatches(std::string_view aim, std::string_view hit);
 
+// A field a dart can be aimed at, in any case: LS1..LS20, SS1..SS20, SS25,
+// D1..D20, D25, T1..T20. Misses, wires and numbers with leading zeros are not.
+bool IsBoardField(std::string_view code);
+
 // Codes compared as upper-cased texts, where a rule says so.
 std::string UpperCase(std::string_view code);
 bool SameCodeIgnoringCase(std::string_view a, std::string_view b);

@@ -1,5 +1,7 @@
 #include "engine/PirmelPractice.h"
 
+#include <algorithm>
+
 #include "platform/IniFile.h"
 
 namespace korvanti {
@@ -9,8 +11,14 @@ constexpr double kPassingRate = 50.0;
 
 }  // namespace
 
+void PirmelPractice::ClampLevels() {
+  maxlevel = std::clamp(maxlevel, 1, kHighestLevel);
+  startlevel = std::clamp(startlevel, 1, maxlevel);
+}
+
 void PirmelPractice::InitGameType() {
   gametypesid = "constpractice_pirmel";
+  ClampLevels();
   level = 0;
   levelpractice = std::make_unique<FreePractice>();
   levelpractice->trainingrounds = 1;
@@ -21,6 +29,7 @@ void PirmelPractice::InitGameType() {
 
 void PirmelPractice::NewGame() {
   BaseGameClass::NewGame();
+  ClampLevels();
   level = startlevel;
   SetLevel(level);
   levelpractice->NewGame();
@@ -65,7 +74,10 @@ bool PirmelPractice::CheckIn() {
 }
 
 bool PirmelPractice::IsFinished() const {
-  return level == maxlevel && levelpractice->IsFinished() && LevelHitRate() >= kPassingRate;
+  if (levelpractice->targetlist.empty()) {
+    return true;
+  }
+  return level >= maxlevel && levelpractice->IsFinished() && LevelHitRate() >= kPassingRate;
 }
 
 bool PirmelPractice::IsTurnOver() const {

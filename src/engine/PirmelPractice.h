@@ -15,10 +15,12 @@ namespace korvanti {
 // starts again. The whole training is stored once, with the player's turns.
 class PirmelPractice : public BaseGameClass {
  public:
+  static constexpr int kHighestLevel = 8;
+
   std::unique_ptr<FreePractice> levelpractice;
   int level = 0;
-  int maxlevel = 0;
-  int startlevel = 0;
+  int maxlevel = 0;    // 1 to kHighestLevel
+  int startlevel = 0;  // 1 to maxlevel
   // Where levels may be redefined (section "pirmel").
   std::filesystem::path levelFile{kLevelFile};
 
@@ -34,9 +36,16 @@ class PirmelPractice : public BaseGameClass {
   std::string GameOverText() const override { return "Training beendet"; }
 
   void NextLevel();
+  // The level's rules from the level file, else the built-in level; a level
+  // that neither defines has no targets, and the training ends.
   void SetLevel(int number);
   // The share of darts on target in the current level, in percent.
   double LevelHitRate() const;
+
+ private:
+  // Levels out of range would never reach the last one, or start on a level
+  // without targets; either left the turn over at once, again and again.
+  void ClampLevels();
 };
 
 }  // namespace korvanti

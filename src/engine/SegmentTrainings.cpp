@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "engine/FieldCode.h"
 #include "engine/TrainingFiles.h"
 
 namespace korvanti {
 
+// Read files and start options are checked before a game starts; the clamps
+// keep a training that slipped through finite and never empty of rounds.
 void SegmentClass::SetUp(const char* key) {
-  trainingrounds = std::min(trainingrounds, kMostRounds);
+  trainingrounds = std::clamp(trainingrounds, 1, kMostRounds);
   rounds = trainingrounds;
   BuildTargets();
   gametypesid = key;
@@ -28,8 +31,11 @@ void SegmentClass::BuildTargets() {
   const auto targets = ParseTrainingDefinition(definition);
   for (int repetition = 0; repetition < trainingrounds; ++repetition) {
     for (const auto& target : targets) {
-      for (int i = 0; i < target.count; ++i) {
-        AddStep({target.code});
+      // Hits are recorded in upper case; a target written otherwise could never be hit.
+      const auto code = UpperCase(target.code);
+      const int darts = std::min(target.count, kMostDartsPerTarget);
+      for (int i = 0; i < darts && targetlist.size() < kMostSteps; ++i) {
+        AddStep({code});
       }
     }
   }

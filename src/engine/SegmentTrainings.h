@@ -11,6 +11,8 @@ namespace korvanti {
 class SegmentClass : public RoundTheBoard {
  public:
   static constexpr int kMostRounds = 100;
+  // Far beyond any training played in a day; bounds what a definition can ask for.
+  static constexpr std::size_t kMostSteps = 100'000;
 
   int trainingrounds = 0;
   std::string definition;

@@ -1,5 +1,6 @@
 #include "engine/TrainingFiles.h"
 
+#include "engine/FieldCode.h"
 #include "platform/IniFile.h"
 
 namespace korvanti {
@@ -76,7 +77,37 @@ FreeTraining ReadFreeTraining(const IniFile& settings, std::string_view name) {
   training.rules.closeall = file.ReadBool(name, "closeall", true);
   training.rules.closeinone = file.ReadBool(name, "closeinone", true);
   training.rules.ignoremisses = file.ReadBool(name, "ignoremisshits", true);
+  training.name = std::string(name);
   return training;
+}
+
+std::optional<std::string> DefinitionProblem(std::string_view definition, std::string_view name) {
+  const auto quoted = "\"" + std::string(name) + "\"";
+  const auto targets = ParseTrainingDefinition(definition);
+  if (targets.empty()) {
+    return "Das Training " + quoted + " hat keine Ziele.";
+  }
+  for (const auto& target : targets) {
+    if (!IsBoardField(target.code)) {
+      return "Unbekanntes Feld \"" + target.code + "\" im Training " + quoted + ".";
+    }
+    if (target.count < 1 || target.count > kMostDartsPerTarget) {
+      return "Die Anzahl der Darts pro Ziel muss zwischen 1 und " +
+             std::to_string(kMostDartsPerTarget) + " liegen.";
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> TrainingProblem(const FreeTraining& training) {
+  if (auto problem = DefinitionProblem(training.rules.definition, training.name)) {
+    return problem;
+  }
+  if (training.rounds < 1 || training.rounds > kMostTrainingRounds) {
+    return "Die Anzahl der Runden muss zwischen 1 und " + std::to_string(kMostTrainingRounds) +
+           " liegen.";
+  }
+  return std::nullopt;
 }
 
 std::optional<TrainingRules> BuiltInPirmelLevel(int level) {
@@ -102,7 +133,7 @@ std::optional<TrainingRules> ReadPirmelLevel(const IniFile& levels, int level) {
   const auto file = levels.Load();
   const auto key = std::to_string(level);
   const auto definition = file.ReadString("pirmel", key, "");
-  if (definition.empty()) {
+  if (DefinitionProblem(definition, key)) {
     return BuiltInPirmelLevel(level);
   }
   return TrainingRules{definition, file.ReadBool("pirmel", key + "CloseAll", false),

@@ -34,13 +34,25 @@ struct TrainingRules {
 struct FreeTraining {
   TrainingRules rules{"", true, true, true};
   int rounds = 1;
+  std::string name;  // its section
 };
 FreeTraining ReadFreeTraining(const IniFile& settings, std::string_view name);
 
+inline constexpr int kMostDartsPerTarget = 100;
+inline constexpr int kMostTrainingRounds = 100;
+
+// Why a definition cannot be played, as the message to show: no targets, a
+// code that is no board field, a number of darts outside 1..100. Nothing when
+// it can. `name` names the training in the message.
+std::optional<std::string> DefinitionProblem(std::string_view definition, std::string_view name);
+// The same for a free training, and its rounds outside 1..100.
+std::optional<std::string> TrainingProblem(const FreeTraining& training);
+
 // The built-in Pirmel levels 1 to 8.
 std::optional<TrainingRules> BuiltInPirmelLevel(int level);
-// Level n of section "pirmel" of Korvanti.ini when the file defines it, else
-// the built-in level; nothing for a level that neither knows.
+// Level n of section "pirmel" of Korvanti.ini when the file defines it
+// playably (see DefinitionProblem), else the built-in level; nothing for a
+// level that neither knows.
 std::optional<TrainingRules> ReadPirmelLevel(const IniFile& levels, int level);
 // Writes the eight built-in levels into section "pirmel".
 void WriteDefaultPirmelLevels(IniFile& levels);
