@@ -1,101 +1,113 @@
 #include "ui/game/CallerVoice.h"
 
-#include <QDeadlineTimer>
 #include <QLocale>
-#include <QMutex>
 #include <QTextToSpeech>
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <utility>
 
 namespace korvanti {
 
+// Everything the voice's thread uses; it keeps its own share, so a thread
+// left behind in the speech service never reaches freed memory.
 struct CallerVoice::Shared {
-  QMutex mutex;
-  QString latest;       // the call to say next
-  bool posted = false;  // a request to say it is on its way to the voice's thread
+  std::mutex mutex;
+  std::condition_variable wake;
+  std::condition_variable ended;
+  QString latest;  // the call to say next
+  bool stop = false;
+  bool done = false;
 };
 
 namespace {
 
 // How long closing the window waits for the voice's thread to end.
-constexpr int kFarewellMilliseconds = 500;
+constexpr std::chrono::milliseconds kFarewell{500};
 
-// Lives on the voice's thread; everything that may block happens here.
-class SpeechWorker final : public QObject {
- public:
-  explicit SpeechWorker(std::shared_ptr<CallerVoice::Shared> shared) : shared_(std::move(shared)) {}
+// The engine, made on the voice's thread with its first call (that may take
+// seconds); null when there is no German voice.
+std::unique_ptr<QTextToSpeech> GermanEngine() {
+  auto engine = std::make_unique<QTextToSpeech>();
+  if (engine->state() == QTextToSpeech::Error) {
+    return nullptr;
+  }
+  const auto locales = engine->availableLocales();
+  const auto german = std::find_if(locales.begin(), locales.end(), [](const QLocale& locale) {
+    return locale.language() == QLocale::German;
+  });
+  // An English voice reading German words helps nobody.
+  if (german == locales.end()) {
+    return nullptr;
+  }
+  engine->setLocale(*german);
+  return engine;
+}
 
-  void SpeakLatest() {
-    const bool ready = Ready();  // the first call may take seconds
+void Speak(const std::shared_ptr<CallerVoice::Shared>& shared) {
+  std::unique_ptr<QTextToSpeech> engine;
+  bool tried = false;
+  for (;;) {
+    {
+      std::unique_lock lock(shared->mutex);
+      shared->wake.wait(lock, [&] { return shared->stop || !shared->latest.isEmpty(); });
+      if (shared->stop) {
+        break;
+      }
+    }
+    if (!std::exchange(tried, true)) {
+      engine = GermanEngine();
+    }
     QString text;
     {
-      QMutexLocker lock(&shared_->mutex);
-      text = std::exchange(shared_->latest, QString());
-      shared_->posted = false;
+      std::lock_guard lock(shared->mutex);
+      if (shared->stop) {
+        break;
+      }
+      text = std::exchange(shared->latest, QString());
     }
-    if (ready && !text.isEmpty()) {
-      engine_->say(text);
+    if (engine) {
+      engine->say(text);
     }
   }
-
- private:
-  bool Ready() {
-    if (engine_ || unusable_) {
-      return !unusable_;
-    }
-    engine_ = std::make_unique<QTextToSpeech>();
-    const auto locales = engine_->availableLocales();
-    const auto german = std::find_if(locales.begin(), locales.end(), [](const QLocale& locale) {
-      return locale.language() == QLocale::German;
-    });
-    // An English voice reading German words helps nobody.
-    unusable_ = engine_->state() == QTextToSpeech::Error || german == locales.end();
-    if (!unusable_) {
-      engine_->setLocale(*german);
-    }
-    return !unusable_;
-  }
-
-  std::shared_ptr<CallerVoice::Shared> shared_;
-  std::unique_ptr<QTextToSpeech> engine_;
-  bool unusable_ = false;
-};
+  engine.reset();
+  std::lock_guard lock(shared->mutex);
+  shared->done = true;
+  shared->ended.notify_all();
+}
 
 }  // namespace
 
-CallerVoice::CallerVoice() : shared_(std::make_shared<Shared>()) {}
-
 CallerVoice::~CallerVoice() {
-  if (!thread_) {
+  if (!thread_.joinable()) {
     return;
   }
-  thread_->quit();
-  if (!thread_->wait(QDeadlineTimer(kFarewellMilliseconds))) {
-    // The speech service holds the thread and may never let go; destroying a
-    // running thread would abort the program, so it is left to end with it.
-    static_cast<void>(thread_.release());
+  std::unique_lock lock(shared_->mutex);
+  shared_->stop = true;
+  shared_->wake.notify_all();
+  const bool ended = shared_->ended.wait_for(lock, kFarewell, [this] { return shared_->done; });
+  lock.unlock();
+  if (ended) {
+    thread_.join();
+  } else {
+    // The speech service holds the thread and may never let go. It owns its
+    // share of the state and ends on its own, or with the program.
+    thread_.detach();
   }
 }
 
 void CallerVoice::Say(const QString& text) {
-  {
-    QMutexLocker lock(&shared_->mutex);
-    shared_->latest = text;
-    if (std::exchange(shared_->posted, true)) {
-      return;  // the request on its way will say the latest text
-    }
+  if (text.isEmpty()) {
+    return;
   }
-  if (!thread_) {
-    thread_ = std::make_unique<QThread>();
-    thread_->setObjectName(QStringLiteral("CallerVoice"));
-    worker_ = new SpeechWorker(shared_);  // deleted on its thread when that ends
-    worker_->moveToThread(thread_.get());
-    QObject::connect(thread_.get(), &QThread::finished, worker_, &QObject::deleteLater);
-    thread_->start();
+  if (!thread_.joinable()) {
+    shared_ = std::make_shared<Shared>();
+    thread_ = std::thread([shared = shared_] { Speak(shared); });
   }
-  auto* worker = static_cast<SpeechWorker*>(worker_);
-  QMetaObject::invokeMethod(
-      worker, [worker] { worker->SpeakLatest(); }, Qt::QueuedConnection);
+  std::lock_guard lock(shared_->mutex);
+  shared_->latest = text;
+  shared_->wake.notify_one();
 }
 
 }  // namespace korvanti

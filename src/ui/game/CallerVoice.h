@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
-#include <QThread>
 #include <memory>
+#include <thread>
 
 namespace korvanti {
 
@@ -21,7 +20,7 @@ class Voice {
 // German voice it stays silent.
 class CallerVoice final : public Voice {
  public:
-  CallerVoice();
+  CallerVoice() = default;
   ~CallerVoice() override;
   CallerVoice(const CallerVoice&) = delete;
   CallerVoice& operator=(const CallerVoice&) = delete;
@@ -32,8 +31,7 @@ class CallerVoice final : public Voice {
 
  private:
   std::shared_ptr<Shared> shared_;
-  std::unique_ptr<QThread> thread_;
-  QObject* worker_ = nullptr;  // lives on thread_, which deletes it
+  std::thread thread_;
 };
 
 }  // namespace korvanti

@@ -95,7 +95,9 @@ void PreparationRunner::Finished() {
     dialog_ = nullptr;
   }
   // Last: `done` may start the next work.
-  job->done(std::move(job->outcome));
+  if (job->done) {
+    job->done(std::move(job->outcome));
+  }
 }
 
 }  // namespace korvanti

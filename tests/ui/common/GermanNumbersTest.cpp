@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace korvanti {
 namespace {
 
@@ -9,6 +11,10 @@ struct WordsCase {
   int number;
   const char* words;
 };
+
+void PrintTo(const WordsCase& c, std::ostream* out) {
+  *out << c.number;
+}
 
 class GermanNumberWordsTest : public ::testing::TestWithParam<WordsCase> {};
 
