@@ -41,7 +41,6 @@ std::string DoubleText(const Playerclass& player, NumberSeparators separators) {
   std::vector<std::string> games;
   int totalThrows = 0;
   int totalHits = 0;
-  double rateSum = 0;
   int doubleGames = 0;
   for (std::size_t i = 0; i < player.legdoublethrows.size(); ++i) {
     const int throws = std::atoi(player.legdoublethrows[i].c_str());
@@ -51,7 +50,6 @@ std::string DoubleText(const Playerclass& player, NumberSeparators separators) {
     if (throws >= 1) {
       rate = static_cast<double>(hits) / throws * 100.0;
       ++doubleGames;
-      rateSum += rate;
       totalThrows += throws;
       totalHits += hits;
     }
@@ -61,14 +59,15 @@ std::string DoubleText(const Playerclass& player, NumberSeparators separators) {
   if (doubleGames == 0) {
     return "-";
   }
-  return FormatSignificant(rateSum / doubleGames, 0, separators) + "% " +
-         std::to_string(totalThrows) + "/" + std::to_string(totalHits) + " (" +
-         Joined(games, ", ") + ")";
+  // Over the series the rate is pooled: every hit over every dart at a double.
+  const double pooled = static_cast<double>(totalHits) / totalThrows * 100.0;
+  return FormatSignificant(pooled, 0, separators) + "% " + std::to_string(totalThrows) + "/" +
+         std::to_string(totalHits) + " (" + Joined(games, ", ") + ")";
 }
 
 }  // namespace
 
-TurnAnnouncement AnnounceTurn(BaseGameClass& game, bool decidesTheGame) {
+TurnAnnouncement AnnounceTurn(const BaseGameClass& game, bool decidesTheGame) {
   const auto& turns = game.CurrentTurns();
   const int points = turns.current.TurnScore(false);
   // Count-up games announce what is still missing to the target after the turn.

@@ -14,7 +14,7 @@ struct TurnAnnouncement {
   std::string soundFile;   // "Gewonnen.mp3" for the deciding turn, else "<points>.mp3"
   std::string bannerText;  // "<points> Punkte, Rest: <rest>"
 };
-TurnAnnouncement AnnounceTurn(BaseGameClass& game, bool decidesTheGame);
+TurnAnnouncement AnnounceTurn(const BaseGameClass& game, bool decidesTheGame);
 
 // The summary of a series: per player the wins, the averages and the double
 // rates of every game so far.

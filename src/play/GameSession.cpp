@@ -1,19 +1,16 @@
 #include "play/GameSession.h"
 
-#include <algorithm>
 #include <cctype>
+#include <exception>
+#include <utility>
 
 #include "computer/ComputerPlayerClass.h"
 #include "engine/FieldCode.h"
 #include "play/Announcements.h"
+#include "play/SessionOperation.h"
 
 namespace korvanti {
 namespace {
-
-constexpr char kContinueQuestion[] = "Spiel fortsetzten?";
-constexpr char kAbortQuestion[] =
-    "Spiel Abbrechen. Bei Ja wird das Spiel für die Statistik gespeichert.\n\r"
-    "Nein für Abruch ohne Speichern, Abbrechen setzt das Spiel fort.";
 
 // Proposals show a large single without its "L": "LS20" reads "S20".
 std::string Shown(const std::string& code) {
@@ -28,8 +25,23 @@ GameSession::GameSession(BaseGameClass& game, ModePanel panel, const HitMap& hit
     : game_(game), panel_(panel), hitMap_(hitMap), view_(view), options_(options) {}
 
 void GameSession::Start() {
-  ResetDisplay();
-  Refresh();
+  Operation operation(*this);
+  operation.Run([&] {
+    ResetDisplay();
+    Settle();
+  });
+}
+
+Scoreboard GameSession::Board() const {
+  auto board = BuildScoreboard(game_, panel_,
+                               {options_.programFolder, options_.numbers, playerChanged_});
+  board.hitFields = hitFields_;
+  board.aimFields = aimFields_;
+  board.proposalFields = proposalFields_;
+  board.doubleThrowText = DoubleThrowText();
+  board.checkInVisible = CheckInButtonVisible();
+  board.checkInEnabled = CheckInButtonEnabled();
+  return board;
 }
 
 std::string GameSession::DoubleThrowText() const {
@@ -40,47 +52,72 @@ ComputerPlayerClass* GameSession::ComputerOnTurn() const {
   return dynamic_cast<ComputerPlayerClass*>(&game_.CurrentPlayer());
 }
 
-void GameSession::Click(MouseButton button, int x, int y) {
-  if (computerBusy_) {
-    return;
-  }
-  auto code = hitMap_.PositionToField(x, y);
-  if (button == MouseButton::Left) {
-    RegisterHit(std::move(code), x, y);
-  } else if (button == MouseButton::Right) {
-    if (options_.aimInput) {
-      RegisterAim(code, x, y);
-      if (options_.quickCheckIn) {
-        TryCheckIn();  // a turn that waited only for its aims is booked now
-      }
-    } else {
-      doubleTarget_ = code.find('D') != std::string::npos ? code : std::string();
-    }
-  }
+bool GameSession::ComputerBusy() const {
+  return pending_ == Step::ComputerDart || pending_ == Step::ComputerCheckIn;
 }
 
-void GameSession::RegisterHit(std::string code, int x, int y) {
+bool GameSession::BoardLocked() const {
+  return result_ || pending_ || suspended_ || ComputerOnTurn() != nullptr;
+}
+
+bool GameSession::CheckInButtonEnabled() const {
+  return checkInEnabled_ && !pending_ && !suspended_ && !result_;
+}
+
+bool GameSession::UndoButtonEnabled() const {
+  return game_.undoallowed && !pending_ && !suspended_ && !result_;
+}
+
+void GameSession::Click(MouseButton button, int x, int y) {
+  Operation operation(*this);
+  operation.Run([&] {
+    if (BoardLocked()) {
+      return;
+    }
+    const auto code = hitMap_.PositionToField(x, y);
+    if (button == MouseButton::Left) {
+      if (RecordHit(code, x, y)) {
+        Settle();
+      }
+    } else if (button == MouseButton::Right) {
+      if (options_.aimInput) {
+        RegisterAim(code, x, y);
+        if (options_.quickCheckIn) {
+          TryCheckIn();  // a turn that waited only for its aims is booked now
+        }
+      } else {
+        doubleTarget_ = code.find('D') != std::string::npos ? code : std::string();
+      }
+    }
+  });
+}
+
+void GameSession::RegisterHit(const std::string& code, int x, int y) {
+  Operation operation(*this);
+  operation.Run([&] {
+    if (!BoardLocked() && RecordHit(code, x, y)) {
+      Settle();
+    }
+  });
+}
+
+bool GameSession::RecordHit(std::string code, int x, int y) {
   if (code == kWireCode) {
     code = std::string(kMissCode);
   }
-  auto& player = game_.CurrentPlayer();
-  // Counted before anything is refused: a click on a full turn still counts at the double.
-  if (!doubleTarget_.empty()) {
-    ++player.throwsatdouble;
-    if (SameCodeIgnoringCase(doubleTarget_, code)) {
-      ++player.hitsatdouble;
-    }
-  }
-  auto& turns = player.turns;
+  auto& turns = game_.CurrentTurns();
   if (turns.current.IsComplete() || game_.IsFinished()) {
-    return;
+    return false;  // a refused click counts nowhere, not even at the double
   }
   const int n = turns.current.FirstEmptyHit();
-  hitFields_[static_cast<std::size_t>(n - 1)] = code;
   auto& dart = turns.current.Hit(n);
   dart.hit = code;
   dart.hitx = x;
   dart.hity = y;
+  if (!doubleTarget_.empty()) {
+    doubles_.Record(n, SameCodeIgnoringCase(doubleTarget_, code));
+    doubles_.Apply(game_.players, game_.CurrentPlayer());
+  }
   if (game_.doublein && !turns.checkedin) {
     if (IsDoubleCode(code)) {
       turns.checkedin = true;
@@ -88,8 +125,7 @@ void GameSession::RegisterHit(std::string code, int x, int y) {
       dart.hit = std::string(kMissCode);
     }
   }
-  game_.IsTurnValid();
-  Refresh();
+  return true;
 }
 
 void GameSession::RegisterAim(const std::string& code, int x, int y) {
@@ -107,41 +143,81 @@ void GameSession::RegisterAim(const std::string& code, int x, int y) {
 }
 
 void GameSession::ClearLastHit() {
-  game_.CurrentTurns().current.DeleteLastHit(true);
-  hitFields_ = {};
-  Refresh();
+  Operation operation(*this);
+  operation.Run([&] {
+    if (BoardLocked()) {
+      return;
+    }
+    auto& current = game_.CurrentTurns().current;
+    const int last = current.DartsEntered();
+    if (last > 0) {
+      current.DeleteLastHit(true);
+      doubles_.Forget(last);
+      doubles_.Apply(game_.players, game_.CurrentPlayer());
+      UpdateCheckedIn();
+    }
+    Settle();  // the turn is judged again: taking back the busting dart makes it count
+  });
 }
 
 void GameSession::ClearAim(int dart) {
-  game_.CurrentTurns().current.ClearAim(dart);
-  aimFields_.at(static_cast<std::size_t>(dart - 1)).clear();
+  Operation operation(*this);
+  operation.Run([&] {
+    if (BoardLocked() || dart < 1 || dart > 3) {
+      return;
+    }
+    auto& aimed = game_.CurrentTurns().current.Hit(dart);
+    aimed.aim.clear();
+    aimed.aimx = 0;
+    aimed.aimy = 0;
+    aimFields_[static_cast<std::size_t>(dart - 1)].clear();
+  });
 }
 
 void GameSession::PressCheckIn() {
-  if (CheckInButtonVisible() && checkInEnabled_ && !result_) {
-    CheckInTurn();
-  }
+  Operation operation(*this);
+  operation.Run([&] {
+    if (CheckInButtonVisible() && CheckInButtonEnabled()) {
+      CheckInTurn();
+    }
+  });
 }
 
-void GameSession::Refresh() {
-  const auto& current = game_.CurrentTurns().current;
-  for (int n = 1; n <= 3; ++n) {
-    hitFields_[static_cast<std::size_t>(n - 1)] = current.Hit(n).hit;
-    aimFields_[static_cast<std::size_t>(n - 1)] = current.Hit(n).aim;
-  }
-  view_.Refresh(*this);
-  playerChanged_ = false;
-  TryCheckIn();
-  UpdateProposal();
-  view_.ProcessEvents();
-}
-
-void GameSession::TryCheckIn() {
+void GameSession::Settle() {
   if (result_) {
     return;
   }
+  game_.IsTurnValid();
   const auto& current = game_.CurrentTurns().current;
-  if (!game_.IsFinished() && current.tocount && !current.IsComplete() && !game_.IsTurnOver()) {
+  for (std::size_t i = 0; i < 3; ++i) {
+    hitFields_[i] = current.hits[i].hit;
+    aimFields_[i] = current.hits[i].aim;
+  }
+  TryCheckIn();
+  if (!result_) {
+    UpdateProposal();
+  }
+}
+
+bool GameSession::TurnEnded() const {
+  const auto& current = game_.CurrentTurns().current;
+  return game_.IsFinished() || !current.tocount || current.IsComplete() || game_.IsTurnOver();
+}
+
+bool GameSession::WaitsForAims() const {
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (!hitFields_[i].empty() && aimFields_[i].empty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void GameSession::TryCheckIn() {
+  if (result_ || pending_ || finishedUnsaved_) {
+    return;
+  }
+  if (!TurnEnded()) {
     checkInEnabled_ = false;
     return;
   }
@@ -149,24 +225,18 @@ void GameSession::TryCheckIn() {
     checkInEnabled_ = true;
     return;
   }
-  auto* computer = ComputerOnTurn();
-  if (options_.aimInput && computer == nullptr) {
-    for (std::size_t i = 0; i < 3; ++i) {
-      if (!hitFields_[i].empty() && aimFields_[i].empty()) {
-        return;  // the turn waits for its aims
-      }
-    }
+  if (const auto* computer = ComputerOnTurn()) {
+    Schedule(Step::ComputerCheckIn, computer->secondsPerDart * 1000);
+    return;
   }
-  if (computer != nullptr) {
-    view_.ProcessEvents();
-    view_.Pause(computer->secondsPerDart * 1000);
+  if (options_.aimInput && WaitsForAims()) {
+    return;
   }
   CheckInTurn();
 }
 
 void GameSession::CheckInTurn() {
   gameDecided_ = game_.IsFinished();
-  playerChanged_ = true;
   checkInEnabled_ = false;
   if (panel_ == ModePanel::CountDown) {
     const auto announcement = AnnounceTurn(game_, gameDecided_);
@@ -174,125 +244,122 @@ void GameSession::CheckInTurn() {
       view_.PlaySound(announcement.soundFile);
     }
     if (options_.showPoints) {
-      view_.ShowBanner(announcement.bannerText, options_.secondsForPoints * 1000);
+      const int milliseconds = options_.secondsForPoints * 1000;
+      view_.ShowBanner(announcement.bannerText, milliseconds);
+      Schedule(Step::Book, milliseconds);  // booked once the banner has been seen
+      return;
     }
   }
+  Book();
+}
+
+void GameSession::Book() {
+  auto& player = game_.CurrentPlayer();
+  const bool computerTurn = player.IsComputer();
+  doubles_.Book(player);
   game_.CheckIn();
+  playerChanged_ = true;
+  doubleTarget_.clear();
+  doubles_.Apply(game_.players, game_.CurrentPlayer());
   if (!gameDecided_) {
     gameDecided_ = game_.IsFinished();
   }
-  if (gameDecided_ && !GameOver()) {
+  if (computerTurn) {
+    view_.ClearDartMarks();
+  }
+  if (gameDecided_) {
+    GameOver();
     return;
   }
-  Refresh();
-  const auto* computer = ComputerOnTurn();
-  if (computer != nullptr && !computer->turns.current.IsComplete()) {
-    computerBusy_ = true;
-    CompThrow();
-    computerBusy_ = false;
-    view_.ClearDartMarks();
+  Settle();
+}
+
+void GameSession::ThrowComputerDart() {
+  auto* computer = ComputerOnTurn();
+  if (computer == nullptr || TurnEnded()) {
+    return;
+  }
+  const int n = computer->turns.current.FirstEmptyHit();
+  const auto position = computer->NextDartPosition(n);
+  const auto code = hitMap_.PositionToField(position.x, position.y);
+  view_.MarkComputerDart(position);
+  if (RecordHit(code, position.x, position.y)) {
+    Settle();
   }
 }
 
-void GameSession::CompThrow() {
-  for (;;) {
-    const auto* computer = ComputerOnTurn();
-    if (computer == nullptr || computer->turns.current.IsComplete() || game_.IsFinished() ||
-        result_) {
-      return;
-    }
-    const int n = computer->turns.current.FirstEmptyHit();
-    const auto position = computer->NextDartPosition(n, view_);
-    auto code = hitMap_.PositionToField(position.x, position.y);
-    view_.MarkComputerDart(position);
-    RegisterHit(std::move(code), position.x, position.y);
+void GameSession::ContinueComputer() {
+  if (result_ || pending_ || suspended_ || finishedUnsaved_) {
+    return;
   }
-}
-
-bool GameSession::GameOver() {
-  ++game_.players.Player(static_cast<std::size_t>(game_.LeaderIndex())).wins;
-  if (panel_ == ModePanel::CountDown) {
-    for (auto& player : game_.players) {
-      player->legdoublehits.push_back(std::to_string(player->hitsatdouble));
-      player->legdoublethrows.push_back(std::to_string(player->throwsatdouble));
-      player->legaverages.push_back(
-          FormatSignificant(player->turns.Average(), 1, options_.numbers));
-    }
+  if (const auto* computer = ComputerOnTurn(); computer != nullptr && !TurnEnded()) {
+    Schedule(Step::ComputerDart, computer->secondsPerDart * 1000);
   }
-  const auto gameOverText = game_.GameOverText();
-  const bool goOn =
-      panel_ == ModePanel::CountDown && options_.showSummary
-          ? view_.ShowSummary(BuildSummary(game_.players, gameOverText, options_.numbers))
-          : view_.AskContinue(gameOverText + "\n\r" + kContinueQuestion);
-  bool result = false;
-  if (goOn) {
-    view_.ClearDartMarks();
-    SaveFinishedGame();
-    game_.NewGame();
-    game_.players.Rotate();
-    for (auto& player : game_.players) {
-      player->throwsatdouble = 0;
-      player->hitsatdouble = 0;
-    }
-    gameDecided_ = false;
-    view_.NewGameStarted();
-    result = true;
-  } else {
-    SaveFinishedGame();
-    CloseWith(SessionResult::OK);
-  }
-  ResetDisplay();
-  return result;
-}
-
-// A game that could not be stored is not given up: the error goes to the
-// window, and closing asks again, so that "Ja" can try the save once more.
-void GameSession::SaveFinishedGame() {
-  try {
-    game_.SaveGame();
-  } catch (...) {
-    gameDecided_ = false;
-    throw;
-  }
-}
-
-bool GameSession::ConfirmAbort() {
-  if (gameDecided_) {
-    return true;
-  }
-  switch (view_.AskAbort(kAbortQuestion)) {
-    case AbortAnswer::Yes:
-      game_.SaveGame();
-      gameDecided_ = true;
-      CloseWith(SessionResult::Yes);
-      return true;
-    case AbortAnswer::No:
-      gameDecided_ = true;
-      CloseWith(SessionResult::No);
-      return true;
-    case AbortAnswer::Cancel:
-      break;
-  }
-  return false;
 }
 
 void GameSession::UndoLastCheckIn() {
-  if (!game_.undoallowed) {
+  Operation operation(*this);
+  operation.Run([&] {
+    if (!UndoButtonEnabled()) {
+      return;
+    }
+    // Against the computer, undo goes back to the last human turn; the
+    // computer then throws its prepared turn again by itself.
+    for (std::size_t step = 0; step < game_.players.Count(); ++step) {
+      std::vector<std::size_t> before;
+      for (const auto* player : game_.players) {
+        before.push_back(player->turns.Count());
+      }
+      game_.UndoCheckIn();
+      std::size_t i = 0;
+      for (const auto* player : game_.players) {
+        if (player->turns.Count() < before[i]) {
+          doubles_.TakeBack(*player, before[i] - player->turns.Count());
+        }
+        ++i;
+      }
+      const bool openingTurn = game_.round <= 1 && game_.currentplayer == 0;
+      if (ComputerOnTurn() == nullptr || openingTurn) {
+        break;
+      }
+    }
+    game_.CurrentTurns().current.tocount = true;
+    doubles_.DropCurrent();
+    doubles_.Apply(game_.players, game_.CurrentPlayer());
+    playerChanged_ = true;
+    gameDecided_ = false;
+    finishedUnsaved_ = false;
+    doubleTarget_.clear();
+    proposalFields_ = {};
+    UpdateCheckedIn();
+    Settle();
+  });
+}
+
+// In a double-in game the player is in once a double counts among his darts;
+// taking that double back puts him out again.
+void GameSession::UpdateCheckedIn() {
+  if (!game_.doublein) {
     return;
   }
-  game_.UndoCheckIn();
-  playerChanged_ = true;
-  ResetDisplay();
-  Refresh();
+  auto& turns = game_.CurrentTurns();
+  bool in = false;
+  const auto look = [&in](const Throwclass& turn) {
+    for (const auto& dart : turn.hits) {
+      in = in || IsDoubleCode(dart.hit);
+    }
+  };
+  for (const auto& turn : turns.Turns()) {
+    look(turn);
+  }
+  look(turns.current);
+  turns.checkedin = in;
 }
 
 void GameSession::ResetDisplay() {
   proposalFields_ = {};
-  for (auto& player : game_.players) {
-    player->throwsatdouble = 0;
-    player->hitsatdouble = 0;
-  }
   doubleTarget_.clear();
+  doubles_.Apply(game_.players, game_.CurrentPlayer());
 }
 
 void GameSession::UpdateProposal() {
@@ -303,7 +370,7 @@ void GameSession::UpdateProposal() {
       game_.CurrentTurns().proposal.Clear();
       return;
     }
-    const auto& proposal = game_.CheckoutProposal();
+    const auto proposal = game_.CheckoutProposal();
     for (int n = 1; n <= 3; ++n) {
       proposalFields_[static_cast<std::size_t>(n - 1)] = Shown(proposal.Hit(n).hit);
     }
@@ -322,7 +389,7 @@ void GameSession::UpdateProposal() {
     if (!game_.HasProposal()) {
       return;
     }
-    const auto& targets = game_.CurrentTargets();
+    const auto targets = game_.CurrentTargets();
     auto& current = game_.CurrentTurns().current;
     for (int n = 1; n <= 3; ++n) {
       const auto& aim = targets.Hit(n).aim;
@@ -332,14 +399,20 @@ void GameSession::UpdateProposal() {
         current.Hit(n).aim = aim;
         aimFields_[i] = aim;
       } else {
-        aimFields_[i] = "0";
+        // A thrown dart shows what it was aimed at; a dart without a target "0".
+        const auto& recorded = current.Hit(n).aim;
+        aimFields_[i] = recorded.empty() ? "0" : recorded;
       }
     }
   }
 }
 
 void GameSession::CloseWith(SessionResult result) {
+  if (result_) {
+    return;
+  }
   result_ = result;
+  CancelSteps();
   view_.Close(result);
 }
 

@@ -1,14 +1,18 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/BaseGameClass.h"
 #include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
 #include "platform/NumberFormat.h"
+#include "play/DoubleStatistics.h"
 #include "play/GameView.h"
+#include "play/Scoreboard.h"
 
 namespace korvanti {
 
@@ -22,44 +26,61 @@ struct SessionOptions {
   bool playSounds = false;
   bool showSummary = true;
   NumberSeparators numbers;
+  // Where the player pictures are looked for; empty: no pictures.
+  std::filesystem::path programFolder;
 };
 
 enum class MouseButton { Left, Right, Other };
 
 // The loop of play of one game screen: darts and aims from clicks, the
 // double-throw marker, check-in, undo, abort, the end of a game and the
-// computer's turns. It owns no widgets; a GameView shows what it decides.
+// computer's turns. It owns no widgets and never waits: the computer's darts,
+// the pause before its check-in and the points banner are steps that the view
+// runs later. While a step is pending the board, the dart and aim fields,
+// check-in and undo do nothing. Every operation ends with one `Changed`.
 class GameSession {
  public:
   GameSession(BaseGameClass& game, ModePanel panel, const HitMap& hitMap, GameView& view,
               SessionOptions options);
+  GameSession(const GameSession&) = delete;
+  GameSession& operator=(const GameSession&) = delete;
 
-  // The window is shown: clear the displays and refresh.
+  // The window is shown: clear the displays and settle the first turn.
   void Start();
 
   // A mouse button pressed on the board at a hit-map position.
   void Click(MouseButton button, int x, int y);
-  void RegisterHit(std::string code, int x, int y);
-  void RegisterAim(const std::string& code, int x, int y);
+  void RegisterHit(const std::string& code, int x, int y);
   // A dart field clicked: the last entered dart goes.
   void ClearLastHit();
-  // An aim field clicked: that dart's aim goes (its position stays).
+  // An aim field clicked: that dart's aim goes, with its position.
   void ClearAim(int dart);
   // The check-in button; it does nothing while it is disabled.
   void PressCheckIn();
-  void CheckInTurn();
   void UndoLastCheckIn();
-  // A close request or the abort button: whether the window may close.
+  // A close request or the abort button: whether the window may close. The
+  // pending step waits while the question is open; "Ja" and "Nein" end the
+  // session with exactly one result, "Abbrechen" lets the step go on.
   bool ConfirmAbort();
 
-  BaseGameClass& Game() const { return game_; }
+  const BaseGameClass& Game() const { return game_; }
   ModePanel Panel() const { return panel_; }
   const SessionOptions& Options() const { return options_; }
+  // Everything the game screen shows besides the board, ready to paint.
+  Scoreboard Board() const;
+  // The field code under a board position, for the hint; outside the board "0".
+  std::string FieldAt(int x, int y) const { return hitMap_.FieldAt(x, y); }
 
+  // The player on turn changed since the view last asked.
   bool PlayerChanged() const { return playerChanged_; }
   void PlayerShown() { playerChanged_ = false; }
-  bool GameDecided() const { return gameDecided_; }
-  bool ComputerBusy() const { return computerBusy_; }
+  bool GameDecided() const { return gameDecided_ || result_.has_value(); }
+  // A computer dart or the computer's check-in is pending.
+  bool ComputerBusy() const;
+  // A step is pending (computer, banner, preparation of the next game).
+  bool StepPending() const { return pending_.has_value(); }
+  // The board and the dart and aim fields take no input now.
+  bool BoardLocked() const;
   const std::string& DoubleTarget() const { return doubleTarget_; }
   // "Doppelwurf auf: D16", or empty.
   std::string DoubleThrowText() const;
@@ -70,20 +91,43 @@ class GameSession {
   const std::array<std::string, 3>& ProposalFields() const { return proposalFields_; }
 
   bool CheckInButtonVisible() const { return !options_.quickCheckIn; }
-  bool CheckInButtonEnabled() const { return checkInEnabled_; }
+  bool CheckInButtonEnabled() const;
   bool UndoButtonVisible() const { return game_.undoallowed; }
+  bool UndoButtonEnabled() const;
   std::optional<SessionResult> Result() const { return result_; }
 
  private:
-  void Refresh();
+  enum class Step { ComputerDart, ComputerCheckIn, Book, Preparation };
+  class Operation;
+
+  // Settles the turn in progress: judges it, books it when it has ended
+  // and may be booked, and renews the fields and the proposal.
+  void Settle();
+  bool RecordHit(std::string code, int x, int y);
+  void RegisterAim(const std::string& code, int x, int y);
   void TryCheckIn();
+  bool TurnEnded() const;
+  bool WaitsForAims() const;
+  void CheckInTurn();
+  void Book();
+  void GameOver();
+  void StartNextGame();
+  void FinishNextGame(const std::optional<std::string>& failure);
+  void ThrowComputerDart();
+  void ContinueComputer();
   void UpdateProposal();
-  bool GameOver();
-  void SaveFinishedGame();
   void ResetDisplay();
-  void CompThrow();
+  void UpdateCheckedIn();
   void CloseWith(SessionResult result);
   ComputerPlayerClass* ComputerOnTurn() const;
+
+  void Schedule(Step step, int milliseconds);
+  void StepDue(unsigned token);
+  void RunStep(Step step);
+  void CancelSteps();
+  void Resume();
+  void Finish();
+  void Failed(const std::string& text);
 
   BaseGameClass& game_;
   ModePanel panel_;
@@ -93,13 +137,24 @@ class GameSession {
 
   bool playerChanged_ = true;
   bool gameDecided_ = false;
-  bool computerBusy_ = false;
+  // The deciding turn is booked but the game is not stored yet (a failed save).
+  bool finishedUnsaved_ = false;
   bool checkInEnabled_ = false;
   std::string doubleTarget_;
+  DoubleStatistics doubles_;
   std::array<std::string, 3> hitFields_;
   std::array<std::string, 3> aimFields_;
   std::array<std::string, 3> proposalFields_;
   std::optional<SessionResult> result_;
+
+  std::optional<Step> pending_;
+  unsigned stepToken_ = 0;
+  bool suspended_ = false;
+  bool dueWhileSuspended_ = false;
+  std::optional<std::string> preparationFailure_;
+
+  int operationDepth_ = 0;
+  std::vector<std::string> notices_;
 };
 
 }  // namespace korvanti

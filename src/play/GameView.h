@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/AimPoints.h"
-#include "platform/Waiting.h"
 
 namespace korvanti {
 
@@ -28,18 +29,34 @@ enum class AbortAnswer { Yes, No, Cancel };
 // saved), No (aborted, nothing saved).
 enum class SessionResult { OK, Yes, No };
 
+// Work that runs away from the window and may fail with a message; it tells
+// how far it has come (work done, work in all) from whichever thread runs it.
+using PreparationWork =
+    std::function<std::optional<std::string>(const std::function<void(int, int)>& progress)>;
+
 // What the loop of play needs of whoever shows it: the game screen, the
-// command-line tool, a test. The session decides; the view shows, asks and waits.
-class GameView : public WaitingFacade {
+// command-line tool, a test. The session decides; the view shows and asks.
+// The session never waits: every pause is a step the view runs later.
+class GameView {
  public:
-  // Redraw everything from the session and its game.
-  virtual void Refresh(const GameSession& session) = 0;
-  // Let pending window events run.
-  virtual void ProcessEvents() {}
+  virtual ~GameView() = default;
+
+  // Called once at the end of every operation, when everything is settled.
+  virtual void Changed(const GameSession& session) = 0;
+  // Runs `step` after the pause (a timer in a window; the tool and the tests
+  // run the steps at once, in order). The session has at most one step
+  // pending and ignores a step it has withdrawn.
+  virtual void After(int milliseconds, std::function<void()> step) = 0;
+  // Runs `work` (it touches no widget) and then `done` with its outcome on the
+  // window's thread. A window shows its wait dialog meanwhile.
+  virtual void RunPreparation(PreparationWork work,
+                              std::function<void(std::optional<std::string>)> done) {
+    done(work({}));
+  }
 
   // Plays a file of the sounds folder when it is there; never waits for it.
   virtual void PlaySound(const std::string& file) = 0;
-  // Shows the points banner and returns when it has closed.
+  // Shows the points banner for that long; the session books the turn after it.
   virtual void ShowBanner(const std::string& text, int milliseconds) = 0;
 
   // The plain question at the end of a game: true continues.
@@ -47,13 +64,17 @@ class GameView : public WaitingFacade {
   // The summary window at the end of a count-down game: true continues.
   virtual bool ShowSummary(const Summary& summary) = 0;
   virtual AbortAnswer AskAbort(const std::string& question) = 0;
+  // Something failed (a save, a preparation); the text says what.
+  virtual void ShowError(const std::string& text) = 0;
+  // The short notices the game logic raised during one operation, together.
+  virtual void ShowNotices(const std::vector<std::string>& texts) = 0;
 
   // A computer dart landed here; marks stay until ClearDartMarks.
   virtual void MarkComputerDart(BoardPoint) {}
   virtual void ClearDartMarks() {}
   // The next game of the series has started.
   virtual void NewGameStarted() {}
-  // The window closes with this result.
+  // The window closes with this result; called once.
   virtual void Close(SessionResult result) = 0;
 };
 

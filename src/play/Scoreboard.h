@@ -8,18 +8,13 @@
 
 #include "engine/BaseGameClass.h"
 #include "engine/GameCatalog.h"
+#include "engine/Gametypclass.h"
 #include "platform/NumberFormat.h"
 
 namespace korvanti {
 
 // The colours of the game screen's figures and rows.
 enum class Paint { Black, Green, Red };
-
-struct Rgb {
-  int red = 0;
-  int green = 0;
-  int blue = 0;
-};
 
 constexpr Rgb ToRgb(Paint paint) {
   switch (paint) {

@@ -21,7 +21,7 @@ bool ScriptedView::AnswerFromScript() {
 }
 
 bool ScriptedView::AskContinue(const std::string& question) {
-  const auto lineBreak = question.find("\n\r");
+  const auto lineBreak = question.find('\n');
   AddEvent("gameover: " + question.substr(0, lineBreak));
   AddEvent("question: " + question);
   return AnswerFromScript();
@@ -39,6 +39,24 @@ bool ScriptedView::ShowSummary(const Summary& summary) {
 AbortAnswer ScriptedView::AskAbort(const std::string& question) {
   AddEvent("question: " + question);
   return abortAnswer_;
+}
+
+void ScriptedView::ShowError(const std::string& text) {
+  AddEvent("error: " + text);
+}
+
+void ScriptedView::ShowNotices(const std::vector<std::string>& texts) {
+  for (const auto& text : texts) {
+    AddEvent("notice: " + text);
+  }
+}
+
+void ScriptedView::RunSteps() {
+  while (!steps_.empty()) {
+    auto step = std::move(steps_.front());
+    steps_.pop_front();
+    step();
+  }
 }
 
 void ScriptedView::NewGameStarted() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,22 +24,28 @@ class CommandQueue {
   std::size_t next_ = 0;
 };
 
-// The game screen of the tool: nothing is drawn or waited for; what the
-// session announces and asks is written down as events, and questions are
-// answered from the script.
+// The game screen of the tool: nothing is drawn or waited for; the session's
+// steps run at once, in order, when the tool drains them after each command;
+// what the session announces and asks is written down as events, and
+// questions are answered from the script.
 class ScriptedView : public GameView {
  public:
   explicit ScriptedView(CommandQueue& commands) : commands_(commands) {}
 
-  void Refresh(const GameSession&) override {}
-  void Pause(int) override {}
+  void Changed(const GameSession&) override {}
+  void After(int, std::function<void()> step) override { steps_.push_back(std::move(step)); }
   void PlaySound(const std::string& file) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
   bool AskContinue(const std::string& question) override;
   bool ShowSummary(const Summary& summary) override;
   AbortAnswer AskAbort(const std::string& question) override;
+  void ShowError(const std::string& text) override;
+  void ShowNotices(const std::vector<std::string>& texts) override;
   void NewGameStarted() override;
   void Close(SessionResult result) override;
+
+  // Runs the pending steps, and the steps they schedule, until none is left.
+  void RunSteps();
 
   void SetAbortAnswer(AbortAnswer answer) { abortAnswer_ = answer; }
   void AddEvent(std::string event) { events_.push_back(std::move(event)); }
@@ -49,6 +57,7 @@ class ScriptedView : public GameView {
   CommandQueue& commands_;
   AbortAnswer abortAnswer_ = AbortAnswer::Cancel;
   std::vector<std::string> events_;
+  std::deque<std::function<void()>> steps_;
 };
 
 }  // namespace korvanti

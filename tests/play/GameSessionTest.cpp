@@ -1,97 +1,14 @@
-#include <gtest/gtest.h>
-
-#include "FakeArchive.h"
-#include "RecordingView.h"
-#include "TempFolder.h"
-#include "computer/ComputerPlayerClass.h"
-#include "engine/AimPoints.h"
-#include "engine/CheckoutRoutes.h"
-#include "engine/CountDownGame.h"
+#include "SessionFixture.h"
+#include "engine/CricketGame.h"
 #include "engine/Elimination.h"
 #include "engine/RoundTheBoard.h"
 #include "platform/Error.h"
-#include "platform/FileIo.h"
 #include "play/Announcements.h"
 
 namespace korvanti {
 namespace {
 
-const HitMap& SharedHitMap() {
-  static const HitMap hitMap;
-  return hitMap;
-}
-
-class Session : public ::testing::Test {
- protected:
-  // A game of the given class with players Anna and Ben (or as named).
-  template <typename Game>
-  void Begin(SessionOptions options = {}, std::vector<std::string> nicknames = {"Anna", "Ben"}) {
-    game = std::make_unique<Game>();
-    for (const auto& nickname : nicknames) {
-      auto player = std::make_unique<Playerclass>();
-      player->nickname = nickname;
-      player->playerid = "{" + nickname + "}";
-      game->AddPlayer(std::move(player));
-    }
-    Prepare(options);
-  }
-
-  void Prepare(SessionOptions options) {
-    WriteFileDurably(folder / "checkout.ini", CheckoutTableText());
-    game->checkoutTable = CheckoutTable(folder / "checkout.ini");
-    game->SetArchive(&archive);
-    game->InitGameType();
-    game->NewGame();
-    session = std::make_unique<GameSession>(*game, panel, SharedHitMap(), view, options);
-    session->Start();
-  }
-
-  // Anna against the computer with its darts prepared at these positions.
-  void BeginAgainstTheMachine(const std::string& positions, int secondsPerDart) {
-    game = std::make_unique<practice_501vsComputer>();
-    auto anna = std::make_unique<Playerclass>();
-    anna->nickname = "Anna";
-    game->AddPlayer(std::move(anna));
-    // Prepares the same darts for every game.
-    struct SameDartsMachine : ComputerPlayerClass {
-      void RepeatPrepare() override { LoadPositionList(positions); }
-      std::string positions;
-    };
-    auto machine = std::make_unique<SameDartsMachine>();
-    machine->secondsPerDart = secondsPerDart;
-    machine->positions = positions;
-    machine->LoadPositionList(positions);
-    game->AddPlayer(std::move(machine));
-    Prepare({});
-  }
-
-  // A click inside the named field.
-  void Hit(const std::string& code) {
-    if (code == "0") {
-      session->Click(MouseButton::Left, 5, 600);
-      return;
-    }
-    const auto point = *AimPointFor(code);
-    session->Click(MouseButton::Left, point.x, point.y);
-  }
-  void Hits(std::initializer_list<const char*> codes) {
-    for (const char* code : codes)
-      Hit(code);
-  }
-  void Aim(const std::string& code) {
-    const auto point = *AimPointFor(code);
-    session->Click(MouseButton::Right, point.x, point.y);
-  }
-  Playerclass& Player(std::size_t i) { return game->players.Player(i); }
-  Throwclass& Current() { return game->CurrentTurns().current; }
-
-  TempFolder folder;
-  testing::FakeArchive archive;
-  testing::RecordingView view;
-  ModePanel panel = ModePanel::CountDown;
-  std::unique_ptr<BaseGameClass> game;
-  std::unique_ptr<GameSession> session;
-};
+using testing::Session;
 
 TEST_F(Session, QuickCheckInBooksTheThirdDartAtOnce) {
   Begin<FifeO1DOut>();
@@ -142,7 +59,7 @@ TEST_F(Session, WithoutSummaryTheEndIsAPlainQuestion) {
   Begin<FifeO1DOut>(options, {"Anna"});
   Player(0).turns.score = 40;
   Hit("D20");
-  EXPECT_TRUE(view.Saw("question Game over after 1 rounds\n\rSpiel fortsetzten?"));
+  EXPECT_TRUE(view.Saw("question Game over after 1 rounds\nSpiel fortsetzten?"));
 }
 
 TEST_F(Session, CompleteTurnWaitsForItsAims) {
@@ -165,12 +82,12 @@ TEST_F(Session, CheckInButtonWithoutQuickCheckIn) {
   EXPECT_TRUE(session->CheckInButtonVisible());
   Hits({"T20", "T20"});
   EXPECT_FALSE(session->CheckInButtonEnabled());
-  session->PressCheckIn();
+  CheckIn();
   EXPECT_EQ(game->currentplayer, 0);
   Hit("T20");
   EXPECT_TRUE(session->CheckInButtonEnabled());
   EXPECT_EQ(game->currentplayer, 0);
-  session->PressCheckIn();
+  CheckIn();
   EXPECT_EQ(game->currentplayer, 1);
   EXPECT_FALSE(session->CheckInButtonEnabled());
 }
@@ -188,8 +105,10 @@ TEST_F(Session, RemovingTheLastHitAndAimsFillingTheFirstEmptySlot) {
   Aim("T20");
   Aim("T19");
   session->ClearAim(1);
+  EXPECT_EQ(session->AimFields()[0], "");
   EXPECT_EQ(Current().Hit(1).aim, "");
-  EXPECT_EQ(Current().Hit(1).aimx, AimPointFor("T20")->x);  // the position stays
+  EXPECT_EQ(Current().Hit(1).aimx, 0);  // a removed aim takes its position along
+  EXPECT_EQ(Current().Hit(1).aimy, 0);
   Aim("D20");
   EXPECT_EQ(Current().Hit(1).aim, "D20");
   Aim("D16");  // dart 3 is not thrown yet
@@ -214,16 +133,53 @@ TEST_F(Session, RightClickMarksTheDoubleForTheNextDart) {
   EXPECT_EQ(Player(0).hitsatdouble, 2);
 }
 
-TEST_F(Session, RefusedClickStillCountsAtTheDouble) {
+// Only recorded darts count at the double: a refused click counts nothing, a
+// removed dart takes its count back, an undone turn takes back its own.
+TEST_F(Session, DoubleStatisticsFollowTheRecordedDarts) {
   SessionOptions options;
   options.quickCheckIn = false;
   Begin<ThreeO1SOut>(options);
-  Hits({"T20", "T20", "T20"});
   Aim("D16");
-  Hit("D16");  // the turn is full: nothing recorded, but the double statistics move
+  Hits({"D16", "T20", "T20"});
+  EXPECT_EQ(Player(0).throwsatdouble, 1);
+  Aim("D16");
+  Hit("D16");  // the turn is full: nothing recorded, nothing counted
   EXPECT_EQ(Current().Hit(3).hit, "T20");
   EXPECT_EQ(Player(0).throwsatdouble, 1);
   EXPECT_EQ(Player(0).hitsatdouble, 1);
+  CheckIn();
+
+  Aim("D8");
+  Hit("D8");  // Ben
+  Aim("D8");
+  Hit("LS8");
+  EXPECT_EQ(Player(1).throwsatdouble, 2);
+  EXPECT_EQ(Player(1).hitsatdouble, 1);
+  session->ClearLastHit();
+  EXPECT_EQ(Player(1).throwsatdouble, 1);
+  Hit("0");
+  Hit("0");
+  CheckIn();
+
+  Undo();  // Ben's turn goes, Anna's counts stay
+  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_EQ(Player(1).throwsatdouble, 0);
+  EXPECT_EQ(Player(0).throwsatdouble, 1);
+  EXPECT_EQ(Player(0).hitsatdouble, 1);
+}
+
+TEST_F(Session, TheMarkerIsClearedAtEveryCheckIn) {
+  panel = ModePanel::Cricket;
+  SessionOptions options;
+  options.quickCheckIn = false;
+  Begin<CricketGame>(options);
+  Aim("D20");
+  EXPECT_EQ(session->DoubleThrowText(), "Doppelwurf auf: D20");
+  Hits({"D20", "0", "0"});
+  CheckIn();
+  EXPECT_EQ(session->DoubleTarget(), "");
+  Hit("D20");
+  EXPECT_EQ(Player(1).throwsatdouble, 0);
 }
 
 TEST_F(Session, ProposalMarksItsFirstDoubleStillToThrow) {
@@ -273,7 +229,7 @@ TEST_F(Session, AbortAnswers) {
   EXPECT_FALSE(session->ConfirmAbort());
   EXPECT_TRUE(view.closed.empty());
   EXPECT_EQ(view.lastAbortQuestion,
-            "Spiel Abbrechen. Bei Ja wird das Spiel für die Statistik gespeichert.\n\r"
+            "Spiel Abbrechen. Bei Ja wird das Spiel für die Statistik gespeichert.\n"
             "Nein für Abruch ohne Speichern, Abbrechen setzt das Spiel fort.");
 
   view.abortAnswer = AbortAnswer::No;
@@ -292,6 +248,7 @@ TEST_F(Session, AbortWithYesKeepsTheUnfinishedGame) {
   EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
   ASSERT_EQ(archive.games.size(), 1u);
   EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
+  EXPECT_EQ(archive.games[0].winningThrowId, "");  // no winner, no checkout, no best game
 }
 
 TEST_F(Session, AGameThatCouldNotBeStoredCanBeSavedWhenClosing) {
@@ -308,13 +265,17 @@ TEST_F(Session, AGameThatCouldNotBeStoredCanBeSavedWhenClosing) {
   Begin<FifeO1DOut>({}, {"Anna"});
   game->SetArchive(&failing);
   Player(0).turns.score = 40;
-  EXPECT_THROW(Hit("D20"), Error);
+  Hit("D20");
+  EXPECT_EQ(view.errors, std::vector<std::string>{"Datenbankfehler: disk full"});
   EXPECT_TRUE(view.closed.empty());
   EXPECT_FALSE(session->GameDecided());
+  EXPECT_EQ(Player(0).wins, 0);  // the series figures wait for a stored game
+  EXPECT_TRUE(Player(0).legaverages.empty());
   view.abortAnswer = AbortAnswer::Yes;
   EXPECT_TRUE(session->ConfirmAbort());
   ASSERT_EQ(failing.games.size(), 1u);
   EXPECT_EQ(failing.games[0].players[0].turns.size(), 1u);
+  EXPECT_EQ(failing.games[0].winningThrowId, Player(0).turns.Last().throwid);
 }
 
 TEST_F(Session, ContinuingRotatesThePlayersAndResetsTheDoubleCounters) {
@@ -340,7 +301,7 @@ TEST_F(Session, UndoTakesBackATurnAndResetsTheDoubleCounters) {
   Aim("D20");
   Hits({"T20", "T20", "T20"});
   EXPECT_EQ(Player(0).throwsatdouble, 1);
-  session->UndoLastCheckIn();
+  Undo();
   EXPECT_EQ(game->currentplayer, 0);
   EXPECT_EQ(Player(0).turns.score, 501);
   EXPECT_EQ(Player(0).throwsatdouble, 0);
@@ -358,7 +319,7 @@ TEST_F(Session, TheComputerThrowsItsPreparedDartsRightAfterTheHuman) {
   EXPECT_EQ(game->currentplayer, 0);
   EXPECT_FALSE(session->ComputerBusy());
   // Three dart pauses and one before the check-in.
-  EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "pause 2000"), 4);
+  EXPECT_EQ(view.Count("after 2000"), 4);
   EXPECT_TRUE(view.Saw("mark 331,86"));
 }
 
@@ -371,6 +332,7 @@ TEST_F(Session, AfterAFollowUpTheComputerOpensAndThrowsAtOnce) {
   EXPECT_EQ(Player(0).turns.Count(), 1u);
   EXPECT_EQ(Player(0).turns.score, 501 - 180);
   EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_EQ(static_cast<testing::SameDartsMachine&>(Player(0)).preparations, 1);
 }
 
 TEST_F(Session, TargetPanelWritesTheTargetsIntoTheAims) {
@@ -382,7 +344,7 @@ TEST_F(Session, TargetPanelWritesTheTargetsIntoTheAims) {
   EXPECT_EQ(Current().Hit(3).aim, "LS3");
   Hit("SS1");
   EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"", "LS2", "LS3"}));
-  EXPECT_EQ(session->AimFields(), (std::array<std::string, 3>{"0", "LS2", "LS3"}));
+  EXPECT_EQ(session->AimFields(), (std::array<std::string, 3>{"LS1", "LS2", "LS3"}));
   EXPECT_EQ(Current().Hit(1).aim, "LS1");
   Hits({"0", "LS2"});  // the aims are there: the turn is booked at once
   EXPECT_EQ(Player(0).turns.Count(), 1u);
@@ -402,8 +364,8 @@ TEST(Summary, AveragesAndDoubleRatesOfTheSeries) {
   auto ben = std::make_unique<Playerclass>();
   ben->nickname = "Ben";
   ben->legaverages = {"30,0", "20,0"};
-  ben->legdoublethrows = {"0", "0"};
-  ben->legdoublehits = {"0", "0"};
+  ben->legdoublethrows = {"4", "1"};
+  ben->legdoublehits = {"1", "1"};
   players.Add(std::move(ben));
 
   const auto summary = BuildSummary(players, "Game over");
@@ -412,7 +374,16 @@ TEST(Summary, AveragesAndDoubleRatesOfTheSeries) {
   EXPECT_EQ(summary.rows[0].average, "48,1 (45,2 / 51,0)");
   EXPECT_EQ(summary.rows[0].doubles, "33% 3/1 (33% 3/1, 0% 0/0)");
   EXPECT_EQ(summary.rows[1].player, "Ben (0)");
-  EXPECT_EQ(summary.rows[1].doubles, "-");
+  // Pooled over the series (2 of 5), not the mean of the games' rates.
+  EXPECT_EQ(summary.rows[1].doubles, "40% 5/2 (25% 4/1, 100% 1/1)");
+
+  PlayerListClass none;
+  auto carl = std::make_unique<Playerclass>();
+  carl->legaverages = {"20,0"};
+  carl->legdoublethrows = {"0"};
+  carl->legdoublehits = {"0"};
+  none.Add(std::move(carl));
+  EXPECT_EQ(BuildSummary(none, "").rows[0].doubles, "-");
 }
 
 }  // namespace

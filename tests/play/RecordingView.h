@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,12 +11,40 @@
 
 namespace korvanti::testing {
 
-// Answers questions from a queue and writes down everything it is told.
+// What the view was told at one `Changed`.
+struct Shown {
+  std::array<std::string, 3> hits;
+  std::array<std::string, 3> aims;
+  std::array<std::string, 3> proposal;
+  std::string doubleThrow;
+  bool checkInEnabled = false;
+  int player = 0;
+  std::string nameOverBoard;
+
+  bool operator==(const Shown&) const = default;
+};
+
+inline Shown ShownBy(const GameSession& session) {
+  return {session.HitFields(),
+          session.AimFields(),
+          session.ProposalFields(),
+          session.DoubleThrowText(),
+          session.CheckInButtonEnabled(),
+          session.Game().CurrentPlayerIndex(),
+          session.Board().nameOverBoard};
+}
+
+// Answers questions from a queue, writes down everything it is told and keeps
+// the session's steps until the test runs them.
 class RecordingView : public GameView {
  public:
-  void Refresh(const GameSession&) override { ++refreshes; }
-  void Pause(int milliseconds) override {
-    events.push_back("pause " + std::to_string(milliseconds));
+  void Changed(const GameSession& session) override {
+    ++changes;
+    lastShown = ShownBy(session);
+  }
+  void After(int milliseconds, std::function<void()> step) override {
+    events.push_back("after " + std::to_string(milliseconds));
+    steps.push_back(std::move(step));
   }
   void PlaySound(const std::string& file) override { events.push_back("sound " + file); }
   void ShowBanner(const std::string& text, int milliseconds) override {
@@ -32,13 +62,37 @@ class RecordingView : public GameView {
   AbortAnswer AskAbort(const std::string& question) override {
     events.push_back("abort question");
     lastAbortQuestion = question;
+    if (duringAbortQuestion) {
+      duringAbortQuestion();
+    }
     return abortAnswer;
+  }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
+  void ShowNotices(const std::vector<std::string>& texts) override {
+    noticeBatches.push_back(texts);
   }
   void MarkComputerDart(BoardPoint point) override {
     events.push_back("mark " + std::to_string(point.x) + "," + std::to_string(point.y));
   }
+  void ClearDartMarks() override { events.push_back("clear marks"); }
   void NewGameStarted() override { events.push_back("newgame"); }
   void Close(SessionResult result) override { closed.push_back(result); }
+
+  // Runs the oldest pending step; false when there is none.
+  bool RunNextStep() {
+    if (steps.empty()) {
+      return false;
+    }
+    auto step = std::move(steps.front());
+    steps.pop_front();
+    step();
+    return true;
+  }
+  // Runs steps, and the steps they schedule, until none is left.
+  void RunSteps() {
+    while (RunNextStep()) {
+    }
+  }
 
   bool NextAnswer() {
     if (answers.empty()) {
@@ -52,14 +106,22 @@ class RecordingView : public GameView {
   bool Saw(const std::string& event) const {
     return std::find(events.begin(), events.end(), event) != events.end();
   }
+  long Count(const std::string& event) const {
+    return std::count(events.begin(), events.end(), event);
+  }
 
   std::deque<bool> answers;
   AbortAnswer abortAnswer = AbortAnswer::Cancel;
+  std::function<void()> duringAbortQuestion;
   std::vector<std::string> events;
   std::vector<Summary> summaries;
   std::vector<SessionResult> closed;
+  std::vector<std::string> errors;
+  std::vector<std::vector<std::string>> noticeBatches;
+  std::deque<std::function<void()>> steps;
   std::string lastAbortQuestion;
-  int refreshes = 0;
+  Shown lastShown;
+  int changes = 0;
 };
 
 }  // namespace korvanti::testing

@@ -108,7 +108,7 @@ TEST(PlayTool, QuestionsTakeTheirAnswerFromTheScript) {
   ASSERT_EQ(run.status, 0) << run.errors;
   ASSERT_EQ(run.lines.size(), 8u);
   const auto& finish = run.lines[6];
-  EXPECT_TRUE(Contains(finish, "question: Game over after 2 rounds\\n\\rSpiel fortsetzten?"))
+  EXPECT_TRUE(Contains(finish, "question: Game over after 2 rounds\\nSpiel fortsetzten?"))
       << finish;
   EXPECT_TRUE(Contains(finish, "newgame"));
   EXPECT_TRUE(Contains(run.lines.back(), "closed: No"));

@@ -1,0 +1,219 @@
+// The session's timed steps, the end of a game and the abort question.
+#include <utility>
+
+#include "computer/ComputerPlayerClass.h"
+#include "play/Announcements.h"
+#include "play/GameSession.h"
+#include "play/SessionOperation.h"
+
+namespace korvanti {
+namespace {
+
+constexpr char kContinueQuestion[] = "Spiel fortsetzten?";
+constexpr char kAbortQuestion[] =
+    "Spiel Abbrechen. Bei Ja wird das Spiel für die Statistik gespeichert.\n"
+    "Nein für Abruch ohne Speichern, Abbrechen setzt das Spiel fort.";
+
+}  // namespace
+
+void GameSession::Schedule(Step step, int milliseconds) {
+  pending_ = step;
+  const unsigned token = ++stepToken_;
+  view_.After(milliseconds, [this, token] { StepDue(token); });
+}
+
+// A step the session has withdrawn (abort, close) is ignored; one that comes
+// due while the abort question is open waits for its answer.
+void GameSession::StepDue(unsigned token) {
+  if (token != stepToken_ || !pending_) {
+    return;
+  }
+  if (suspended_) {
+    dueWhileSuspended_ = true;
+    return;
+  }
+  Operation operation(*this);
+  operation.Run([&] {
+    const auto step = *std::exchange(pending_, std::nullopt);
+    RunStep(step);
+  });
+}
+
+void GameSession::RunStep(Step step) {
+  switch (step) {
+    case Step::ComputerDart:
+      ThrowComputerDart();
+      break;
+    case Step::ComputerCheckIn:
+      CheckInTurn();
+      break;
+    case Step::Book:
+      Book();
+      break;
+    case Step::Preparation:
+      FinishNextGame(std::exchange(preparationFailure_, std::nullopt));
+      break;
+  }
+}
+
+void GameSession::CancelSteps() {
+  pending_.reset();
+  ++stepToken_;
+  dueWhileSuspended_ = false;
+}
+
+void GameSession::Resume() {
+  suspended_ = false;
+  if (std::exchange(dueWhileSuspended_, false) && pending_) {
+    Schedule(*pending_, 0);
+  }
+}
+
+void GameSession::Finish() {
+  if (!notices_.empty()) {
+    view_.ShowNotices(std::exchange(notices_, {}));
+  }
+  ContinueComputer();
+  view_.Changed(*this);
+  playerChanged_ = false;  // the name over the board shows right after a change of turn only
+}
+
+void GameSession::Failed(const std::string& text) {
+  Resume();
+  view_.ShowError(text);
+}
+
+// Counts the win, asks whether to go on and stores the game. A game that
+// could not be stored is not given up: the error goes to the view, the series
+// figures are taken back, and closing asks again so that "Ja" retries the save.
+void GameSession::GameOver() {
+  auto& winner = game_.players.Player(static_cast<std::size_t>(game_.LeaderIndex()));
+  ++winner.wins;
+  const bool countDown = panel_ == ModePanel::CountDown;
+  if (countDown) {
+    for (auto& player : game_.players) {
+      player->legdoublehits.push_back(std::to_string(player->hitsatdouble));
+      player->legdoublethrows.push_back(std::to_string(player->throwsatdouble));
+      player->legaverages.push_back(
+          FormatSignificant(player->turns.Average(), 1, options_.numbers));
+    }
+  }
+  const auto gameOverText = game_.GameOverText();
+  const bool goOn =
+      countDown && options_.showSummary
+          ? view_.ShowSummary(BuildSummary(game_.players, gameOverText, options_.numbers))
+          : view_.AskContinue(gameOverText + "\n" + kContinueQuestion);
+  finishedUnsaved_ = true;
+  try {
+    game_.SaveGame(true);
+  } catch (const std::exception& error) {
+    --winner.wins;
+    if (countDown) {
+      for (auto& player : game_.players) {
+        player->legdoublehits.pop_back();
+        player->legdoublethrows.pop_back();
+        player->legaverages.pop_back();
+      }
+    }
+    gameDecided_ = false;
+    view_.ShowError(error.what());
+    return;
+  }
+  finishedUnsaved_ = false;
+  if (goOn) {
+    StartNextGame();
+  } else {
+    CloseWith(SessionResult::OK);
+  }
+}
+
+// The next game of the series, with the players rotated; a computer
+// prepares its darts first, away from the window.
+void GameSession::StartNextGame() {
+  view_.ClearDartMarks();
+  game_.NewGame();
+  game_.players.Rotate();
+  doubles_.Clear();
+  gameDecided_ = false;
+  std::vector<ComputerPlayerClass*> machines;
+  for (auto* player : game_.players) {
+    if (auto* machine = dynamic_cast<ComputerPlayerClass*>(player)) {
+      machines.push_back(machine);
+    }
+  }
+  if (machines.empty()) {
+    FinishNextGame(std::nullopt);
+    return;
+  }
+  pending_ = Step::Preparation;
+  const unsigned token = ++stepToken_;
+  view_.RunPreparation(
+      [machines](const std::function<void(int, int)>& progress) -> std::optional<std::string> {
+        for (auto* machine : machines) {
+          if (auto failure = machine->PrepareNextGame(progress)) {
+            return failure;
+          }
+        }
+        return std::nullopt;
+      },
+      [this, token](std::optional<std::string> failure) {
+        if (token == stepToken_) {
+          preparationFailure_ = std::move(failure);
+          StepDue(token);
+        }
+      });
+}
+
+// Without darts for the computer there is no next game; the last one is stored.
+void GameSession::FinishNextGame(const std::optional<std::string>& failure) {
+  if (failure) {
+    view_.ShowError(*failure);
+    CloseWith(SessionResult::OK);
+    return;
+  }
+  view_.NewGameStarted();
+  ResetDisplay();
+  Settle();
+}
+
+bool GameSession::ConfirmAbort() {
+  bool mayClose = false;
+  Operation operation(*this);
+  operation.Run([&] {
+    if (result_) {
+      mayClose = true;
+      return;
+    }
+    suspended_ = true;
+    const auto answer = view_.AskAbort(kAbortQuestion);
+    switch (answer) {
+      case AbortAnswer::Yes:
+        try {
+          // Stored as it stands; only a game whose deciding turn is booked has a winner.
+          game_.SaveGame(finishedUnsaved_);
+        } catch (const std::exception& error) {
+          Resume();
+          view_.ShowError(error.what());
+          return;
+        }
+        finishedUnsaved_ = false;
+        suspended_ = false;
+        gameDecided_ = true;
+        CloseWith(SessionResult::Yes);
+        mayClose = true;
+        return;
+      case AbortAnswer::No:
+        suspended_ = false;
+        gameDecided_ = true;
+        CloseWith(SessionResult::No);
+        mayClose = true;
+        return;
+      case AbortAnswer::Cancel:
+        Resume();
+        return;
+    }
+  });
+  return mayClose;
+}
+
+}  // namespace korvanti

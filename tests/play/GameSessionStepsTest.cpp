@@ -1,0 +1,295 @@
+#include <functional>
+#include <tuple>
+
+#include "SessionFixture.h"
+#include "engine/Elimination.h"
+#include "platform/Error.h"
+
+namespace korvanti {
+namespace {
+
+using testing::Session;
+using testing::ShownBy;
+
+// The computer's prepared turn: T20 T20 D20.
+constexpr char kMachineDarts[] = "332=172,332=172,331=86";
+
+// Fails the first save, then stores.
+struct FailingOnce : testing::FakeArchive {
+  void StoreGame(const GameRecord& game) override {
+    if (fail) {
+      fail = false;
+      throw Error("Datenbankfehler: disk full");
+    }
+    FakeArchive::StoreGame(game);
+  }
+  bool fail = true;
+};
+
+// Anna's turn of three singles is checked in; the computer, 160 left, then
+// wins with its prepared turn. Steps: the banner of Anna's turn, three
+// computer darts, the pause before its check-in, the banner of its turn.
+class PausedGame : public Session {
+ protected:
+  void SetUp() override {
+    BeginAgainstTheMachine(kMachineDarts, 1);
+    Player(1).turns.score = 160;
+    for (int i = 0; i < 3; ++i) {
+      Press("LS1");
+    }
+  }
+  void RunSteps(int count) {
+    for (int i = 0; i < count; ++i) {
+      ASSERT_TRUE(view.RunNextStep());
+    }
+    ASSERT_TRUE(session->StepPending());
+  }
+};
+
+struct Pause {
+  const char* name;
+  int stepsBefore;
+};
+constexpr Pause kPauses[] = {{"banner of the human turn", 0},
+                             {"first computer dart", 1},
+                             {"third computer dart", 3},
+                             {"pause before the computer's check-in", 4},
+                             {"banner of the computer's winning turn", 5}};
+
+class AbortDuringAPause : public PausedGame,
+                          public ::testing::WithParamInterface<std::tuple<Pause, AbortAnswer>> {};
+
+TEST_P(AbortDuringAPause, GivesExactlyOneResultAndTheStoredRowsItPromises) {
+  const auto [pause, answer] = GetParam();
+  RunSteps(pause.stepsBefore);
+  const auto machineDarts = Player(1).turns.current.DartsEntered();
+  const auto machineTurns = Player(1).turns.Count();
+  view.abortAnswer = answer;
+  // A timer that fires while the question is open changes nothing.
+  view.duringAbortQuestion = [&] {
+    view.RunNextStep();
+    EXPECT_EQ(Player(1).turns.current.DartsEntered(), machineDarts);
+    EXPECT_EQ(Player(1).turns.Count(), machineTurns);
+  };
+  const bool closes = session->ConfirmAbort();
+  view.RunSteps();
+
+  switch (answer) {
+    case AbortAnswer::Yes:
+      EXPECT_TRUE(closes);
+      EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
+      if (pause.stepsBefore == 0) {
+        EXPECT_TRUE(archive.games.empty());  // nobody has booked a turn yet
+        break;
+      }
+      ASSERT_EQ(archive.games.size(), 1u);
+      EXPECT_EQ(archive.games[0].winningThrowId, "");  // undecided: no win, no checkout
+      ASSERT_EQ(archive.games[0].players.size(), 1u);  // the computer is never stored
+      EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
+      break;
+    case AbortAnswer::No:
+      EXPECT_TRUE(closes);
+      EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::No});
+      EXPECT_TRUE(archive.games.empty());
+      break;
+    case AbortAnswer::Cancel:
+      // The game goes on to its end: the computer wins, the summary closes it.
+      EXPECT_FALSE(closes);
+      EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
+      ASSERT_EQ(archive.games.size(), 1u);
+      EXPECT_EQ(archive.games[0].winningThrowId, Player(1).turns.Last().throwid);
+      EXPECT_EQ(Player(1).turns.score, 0);
+      break;
+  }
+  if (answer != AbortAnswer::Cancel) {
+    EXPECT_EQ(Player(1).turns.current.DartsEntered(), machineDarts);
+    EXPECT_EQ(Player(1).turns.Count(), machineTurns);
+    EXPECT_TRUE(view.steps.empty());
+  }
+  EXPECT_TRUE(session->ConfirmAbort());  // closed: no second question, no second result
+  EXPECT_EQ(view.closed.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPauseAndAnswer, AbortDuringAPause,
+                         ::testing::Combine(::testing::ValuesIn(kPauses),
+                                            ::testing::Values(AbortAnswer::Yes, AbortAnswer::No,
+                                                              AbortAnswer::Cancel)));
+
+TEST_F(PausedGame, NothingTheUserDoesRacesTheComputer) {
+  RunSteps(2);  // the computer has thrown one dart
+  ASSERT_TRUE(session->ComputerBusy());
+  EXPECT_TRUE(session->BoardLocked());
+  EXPECT_FALSE(session->UndoButtonEnabled());
+  EXPECT_FALSE(session->CheckInButtonEnabled());
+  const auto point = *AimPointFor("D16");
+  session->Click(MouseButton::Left, point.x, point.y);
+  session->Click(MouseButton::Right, point.x, point.y);
+  session->ClearLastHit();
+  session->ClearAim(1);
+  session->PressCheckIn();
+  session->UndoLastCheckIn();
+  EXPECT_EQ(Player(1).turns.current.DartsEntered(), 1);
+  EXPECT_EQ(Player(1).turns.current.Hit(1).hit, "T20");
+  EXPECT_EQ(Player(0).turns.Count(), 1u);
+  EXPECT_EQ(game->currentplayer, 1);
+  view.RunSteps();
+  EXPECT_EQ(Player(1).turns.score, 0);
+}
+
+TEST_F(Session, ASaveErrorWhenTheComputerWinsReachesTheViewAndTheSessionGoesOn) {
+  FailingOnce failing;
+  BeginAgainstTheMachine(kMachineDarts, 1);
+  game->SetArchive(&failing);
+  Player(1).turns.score = 160;
+  Hits({"LS1", "LS1", "LS1"});
+  EXPECT_EQ(view.errors, std::vector<std::string>{"Datenbankfehler: disk full"});
+  EXPECT_TRUE(view.closed.empty());
+  EXPECT_FALSE(session->ComputerBusy());
+  EXPECT_FALSE(session->StepPending());
+  EXPECT_TRUE(session->UndoButtonEnabled());
+  EXPECT_EQ(Player(1).wins, 0);
+
+  view.abortAnswer = AbortAnswer::Yes;  // closing stores the decided game after all
+  EXPECT_TRUE(session->ConfirmAbort());
+  ASSERT_EQ(failing.games.size(), 1u);
+  EXPECT_EQ(failing.games[0].winningThrowId, Player(1).turns.Last().throwid);
+  EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
+}
+
+TEST_F(Session, WithoutQuickCheckInTheComputersTurnWaitsForTheButtonAndTheBoardStaysLocked) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  BeginAgainstTheMachine(kMachineDarts, 1, options);
+  Hits({"LS1", "LS1", "LS1"});
+  CheckIn();
+  EXPECT_TRUE(Player(1).turns.current.IsComplete());
+  EXPECT_FALSE(session->StepPending());
+  EXPECT_TRUE(session->CheckInButtonEnabled());
+  Hit("D16");
+  session->ClearLastHit();
+  EXPECT_EQ(Player(1).turns.current.Hit(3).hit, "D20");
+  CheckIn();
+  EXPECT_EQ(Player(1).turns.score, 501 - 160);
+  EXPECT_EQ(game->currentplayer, 0);
+}
+
+TEST_F(Session, UndoAgainstTheComputerGoesBackToTheHumanAndTheComputerThrowsAgain) {
+  BeginAgainstTheMachine(kMachineDarts, 1);
+  Hits({"LS1", "LS1", "LS1"});
+  ASSERT_EQ(Player(1).turns.Count(), 1u);
+  Undo();
+  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(Player(0).turns.Count(), 0u);
+  EXPECT_EQ(Player(1).turns.Count(), 0u);
+  EXPECT_EQ(Player(0).turns.score, 501);
+  Hits({"T20", "T20", "T20"});
+  ASSERT_EQ(Player(1).turns.Count(), 1u);
+  EXPECT_EQ(Player(1).turns.Last().Hit(3).hit, "D20");
+  EXPECT_EQ(Player(1).turns.score, 501 - 160);
+  EXPECT_EQ(Player(0).turns.score, 501 - 180);
+}
+
+TEST_F(Session, TheViewIsToldOnceAfterEveryOperationWhenAllIsSettled) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  Begin<FifeO1DOut>(options, {"Anna"});
+  Player(0).turns.score = 160;
+  const auto at = [](const char* code) { return *AimPointFor(code); };
+  const std::vector<std::pair<const char*, std::function<void()>>> operations{
+      {"refresh", [&] { session->ClearLastHit(); }},
+      {"T20", [&] { session->Click(MouseButton::Left, at("T20").x, at("T20").y); }},
+      {"T20", [&] { session->Click(MouseButton::Left, at("T20").x, at("T20").y); }},
+      {"right T19", [&] { session->Click(MouseButton::Right, at("T19").x, at("T19").y); }},
+      {"right D20", [&] { session->Click(MouseButton::Right, at("D20").x, at("D20").y); }},
+      {"D20", [&] { session->Click(MouseButton::Left, at("D20").x, at("D20").y); }},
+      {"back", [&] { session->ClearLastHit(); }},
+      {"D5", [&] { session->Click(MouseButton::Left, at("D5").x, at("D5").y); }},
+  };
+  for (const auto& [name, operation] : operations) {
+    SCOPED_TRACE(name);
+    const int before = view.changes;
+    operation();
+    EXPECT_EQ(view.changes, before + 1);
+    EXPECT_EQ(view.lastShown, ShownBy(*session));
+    if (std::string(name) == "T20" && Current().DartsEntered() == 2) {
+      EXPECT_EQ(view.lastShown.proposal, (std::array<std::string, 3>{"", "", "D20"}));
+      EXPECT_EQ(view.lastShown.doubleThrow, "Doppelwurf auf: D20");
+    }
+  }
+  EXPECT_EQ(view.lastShown.hits, (std::array<std::string, 3>{"T20", "T20", "D5"}));
+  EXPECT_TRUE(view.lastShown.checkInEnabled);  // a complete turn, 30 left
+}
+
+TEST_F(Session, TheBoardJoinsTheScoreboardAndWhatTheSessionShows) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  Begin<FifeO1DOut>(options);
+  Hits({"T20", "T20", "T20"});
+  auto board = session->Board();
+  EXPECT_EQ(board.hitFields, (std::array<std::string, 3>{"T20", "T20", "T20"}));
+  EXPECT_TRUE(board.checkInVisible);
+  EXPECT_TRUE(board.checkInEnabled);
+  EXPECT_EQ(board.countDown.remaining, "321");
+  EXPECT_EQ(view.lastShown.nameOverBoard, "");
+  CheckIn();
+  EXPECT_EQ(view.lastShown.nameOverBoard, "Ben");  // right after the change of turn
+  Hit("LS1");
+  EXPECT_EQ(view.lastShown.nameOverBoard, "");
+  EXPECT_EQ(session->Board().nickname, "Ben");
+}
+
+TEST_F(Session, AimsAreShownAsSoonAsTheyChange) {
+  SessionOptions options;
+  options.aimInput = true;
+  Begin<FifeO1DOut>(options);
+  Aim("T20");
+  EXPECT_EQ(view.lastShown.aims, (std::array<std::string, 3>{"T20", "", ""}));
+  session->ClearAim(1);
+  EXPECT_EQ(view.lastShown.aims, (std::array<std::string, 3>{"", "", ""}));
+}
+
+TEST_F(Session, NoticesOfOneOperationReachTheViewTogether) {
+  Begin<FifeO1DOut>();
+  session->Click(MouseButton::Left, -10, -10);  // outside the board: a miss, with a notice
+  ASSERT_EQ(view.noticeBatches.size(), 1u);
+  EXPECT_EQ(view.noticeBatches[0], std::vector<std::string>{"fehler calc hit"});
+  EXPECT_EQ(Current().Hit(1).hit, "0");
+  Hit("T20");
+  EXPECT_EQ(view.noticeBatches.size(), 1u);
+}
+
+TEST_F(Session, RemovingADartJudgesTheTurnAgain) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  Begin<FifeO1DOut>(options);
+  Player(0).turns.score = 32;
+  Hits({"LS20", "LS11"});  // 1 left: bust
+  EXPECT_FALSE(Current().tocount);
+  EXPECT_TRUE(session->CheckInButtonEnabled());
+  session->ClearLastHit();
+  EXPECT_TRUE(Current().tocount);
+  EXPECT_FALSE(session->CheckInButtonEnabled());
+  Hits({"LS4", "0"});
+  CheckIn();
+  EXPECT_EQ(Player(0).turns.score, 8);
+}
+
+TEST_F(Session, RemovingTheOpeningDoubleMakesThePlayerNotCheckedInAgain) {
+  game = std::make_unique<Elimination>();
+  game->doublein = true;
+  for (const char* nickname : {"Anna", "Ben"}) {
+    auto player = std::make_unique<Playerclass>();
+    player->nickname = nickname;
+    game->AddPlayer(std::move(player));
+  }
+  Prepare({});
+  Hit("D10");
+  EXPECT_TRUE(game->CurrentTurns().checkedin);
+  session->ClearLastHit();
+  EXPECT_FALSE(game->CurrentTurns().checkedin);
+  Hit("T20");
+  EXPECT_EQ(Current().Hit(1).hit, "0");
+}
+
+}  // namespace
+}  // namespace korvanti

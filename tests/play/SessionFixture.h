@@ -1,0 +1,126 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeArchive.h"
+#include "RecordingView.h"
+#include "TempFolder.h"
+#include "computer/ComputerPlayerClass.h"
+#include "engine/AimPoints.h"
+#include "engine/CheckoutRoutes.h"
+#include "engine/CountDownGame.h"
+#include "platform/FileIo.h"
+#include "play/GameSession.h"
+
+namespace korvanti::testing {
+
+inline const HitMap& SharedHitMap() {
+  static const HitMap hitMap;
+  return hitMap;
+}
+
+// "The Machine" with the same prepared darts for every game of the series.
+class SameDartsMachine : public ComputerPlayerClass {
+ public:
+  explicit SameDartsMachine(std::string dartPositions) : positions(std::move(dartPositions)) {
+    LoadPositionList(positions);
+  }
+  std::optional<std::string> PrepareNextGame(const std::function<void(int, int)>&) override {
+    ++preparations;
+    LoadPositionList(positions);
+    return std::nullopt;
+  }
+  std::string positions;
+  int preparations = 0;
+};
+
+// A game screen without a window: the test clicks, the view records, and the
+// session's steps run when the test says so (`Hit` and friends run them all).
+class Session : public ::testing::Test {
+ protected:
+  // A game of the given class with players Anna and Ben (or as named).
+  template <typename Game>
+  void Begin(SessionOptions options = {}, std::vector<std::string> nicknames = {"Anna", "Ben"}) {
+    game = std::make_unique<Game>();
+    for (const auto& nickname : nicknames) {
+      auto player = std::make_unique<Playerclass>();
+      player->nickname = nickname;
+      player->playerid = "{" + nickname + "}";
+      game->AddPlayer(std::move(player));
+    }
+    Prepare(options);
+  }
+
+  void Prepare(SessionOptions options) {
+    static const std::string table = CheckoutTableText();  // seconds to compute: once
+    WriteFileDurably(folder / "checkout.ini", table);
+    game->checkoutTable = CheckoutTable(folder / "checkout.ini");
+    game->SetArchive(&archive);
+    game->InitGameType();
+    game->NewGame();
+    session = std::make_unique<GameSession>(*game, panel, SharedHitMap(), view, options);
+    session->Start();
+    view.RunSteps();
+  }
+
+  // Anna against the computer with its darts prepared at these positions.
+  void BeginAgainstTheMachine(const std::string& positions, int secondsPerDart,
+                              SessionOptions options = {}) {
+    game = std::make_unique<practice_501vsComputer>();
+    auto anna = std::make_unique<Playerclass>();
+    anna->nickname = "Anna";
+    anna->playerid = "{Anna}";
+    game->AddPlayer(std::move(anna));
+    auto machine = std::make_unique<SameDartsMachine>(positions);
+    machine->secondsPerDart = secondsPerDart;
+    game->AddPlayer(std::move(machine));
+    Prepare(options);
+  }
+
+  // A click inside the named field; the steps it starts run to their end.
+  void Hit(const std::string& code) {
+    Press(code);
+    view.RunSteps();
+  }
+  // The click alone: its steps stay pending.
+  void Press(const std::string& code) {
+    if (code == "0") {
+      session->Click(MouseButton::Left, 5, 600);
+      return;
+    }
+    const auto point = *AimPointFor(code);
+    session->Click(MouseButton::Left, point.x, point.y);
+  }
+  void Hits(std::initializer_list<const char*> codes) {
+    for (const char* code : codes)
+      Hit(code);
+  }
+  void Aim(const std::string& code) {
+    const auto point = *AimPointFor(code);
+    session->Click(MouseButton::Right, point.x, point.y);
+    view.RunSteps();
+  }
+  void CheckIn() {
+    session->PressCheckIn();
+    view.RunSteps();
+  }
+  void Undo() {
+    session->UndoLastCheckIn();
+    view.RunSteps();
+  }
+  Playerclass& Player(std::size_t i) { return game->players.Player(i); }
+  Throwclass& Current() { return game->CurrentTurns().current; }
+
+  TempFolder folder;
+  FakeArchive archive;
+  RecordingView view;
+  ModePanel panel = ModePanel::CountDown;
+  std::unique_ptr<BaseGameClass> game;
+  std::unique_ptr<GameSession> session;
+};
+
+}  // namespace korvanti::testing
