@@ -1,13 +1,19 @@
 #include "computer/ComputerPlayerClass.h"
 
 #include <charconv>
-#include <vector>
+#include <exception>
 
 #include "platform/DateTime.h"
+#include "platform/Error.h"
 #include "store/abfrageAnzahl.h"
 
 namespace korvanti {
 namespace {
+
+constexpr const char* kNoDataForAverage =
+    "Keine Spieldaten gefunden! Bitte anderen Schnitt wählen.";
+constexpr const char* kNoData =
+    "Keine Spieldaten gefunden! Eventuell stehen keine Spieldaten als Basis zur Verfügung.";
 
 int LeadingInteger(std::string_view text) {
   int value = 0;
@@ -16,7 +22,7 @@ int LeadingInteger(std::string_view text) {
 }
 
 // The player's won game with the fewest turns, among these keys in this order.
-std::string BestGamePositions(Database& database, const std::string& playerid) {
+std::vector<BoardPoint> BestGamePositions(Database& database, const std::string& playerid) {
   abfrageAnzahl query(database);
   query.PlayerId = playerid;
   query.DateFrom = 0;
@@ -35,52 +41,12 @@ std::string BestGamePositions(Database& database, const std::string& playerid) {
     return {};
   }
   query.GameTypesId = bestKey;
-  return query.ShortestWinPositions();
+  return ParsePositionList(query.ShortestWinPositions());
 }
 
 }  // namespace
 
-ComputerPlayerClass::ComputerPlayerClass() : Playerclass(std::string(kComputerNickname), nullptr) {
-  nickname = std::string(kComputerNickname);
-}
-
-const Throwclass* ComputerPlayerClass::NextSimulatedTurn() const {
-  const auto booked = turns.Count();
-  return booked < simulatedTurns.Count() ? &simulatedTurns.Turn(booked) : nullptr;
-}
-
-BoardPoint ComputerPlayerClass::NextDartPosition(int n, WaitingFacade& waiting) const {
-  BoardPoint position;
-  if (const auto* turn = NextSimulatedTurn()) {
-    position = {turn->Hit(n).hitx, turn->Hit(n).hity};
-  }
-  waiting.Pause(secondsPerDart * 1000);
-  return position;
-}
-
-bool ComputerPlayerClass::PrepareGame(std::string referencePlayer, int average, int up, int down,
-                                      bool exact) {
-  referencePlayerId = std::move(referencePlayer);
-  targetAverage = average;
-  toleranceUp = up;
-  toleranceDown = down;
-  exactAverage = exact;
-  std::string positions;
-  if (replayBestGame && database != nullptr) {
-    positions = BestGamePositions(*database, referencePlayerId);
-  }
-  if ((simulateOwnAverage || simulateChosenAverage) && simulation != nullptr) {
-    positions = simulateDart::GetHitList(*simulation, targetAverage, toleranceUp, toleranceDown,
-                                         exactAverage);
-  }
-  return LoadPositionList(positions);
-}
-
-void ComputerPlayerClass::RepeatPrepare() {
-  PrepareGame(referencePlayerId, targetAverage, toleranceUp, toleranceDown, exactAverage);
-}
-
-bool ComputerPlayerClass::LoadPositionList(std::string_view positions) {
+std::vector<BoardPoint> ParsePositionList(std::string_view positions) {
   std::vector<BoardPoint> points;
   std::size_t start = 0;
   while (start < positions.size()) {
@@ -96,16 +62,78 @@ bool ComputerPlayerClass::LoadPositionList(std::string_view positions) {
     }
     start = end + 1;
   }
+  return points;
+}
+
+ComputerPlayerClass::ComputerPlayerClass() : Playerclass(std::string(kComputerNickname), nullptr) {
+  nickname = std::string(kComputerNickname);
+}
+
+const Throwclass* ComputerPlayerClass::NextSimulatedTurn() const {
+  const auto booked = turns.Count();
+  return booked < simulatedTurns.Count() ? &simulatedTurns.Turn(booked) : nullptr;
+}
+
+BoardPoint ComputerPlayerClass::NextDartPosition(int n) const {
+  if (const auto* turn = NextSimulatedTurn()) {
+    return {turn->Hit(n).hitx, turn->Hit(n).hity};
+  }
+  return {};
+}
+
+std::optional<std::string> ComputerPlayerClass::PrepareGame(std::string referencePlayer,
+                                                            int average, int up, int down,
+                                                            bool exact,
+                                                            const PreparationProgress& progress) {
+  referencePlayerId = std::move(referencePlayer);
+  targetAverage = average;
+  toleranceUp = up;
+  toleranceDown = down;
+  exactAverage = exact;
+  return PrepareNextGame(progress);
+}
+
+std::optional<std::string> ComputerPlayerClass::PrepareNextGame(
+    const PreparationProgress& progress) {
+  std::vector<BoardPoint> positions;
+  try {
+    if (replayBestGame && database != nullptr) {
+      positions = BestGamePositions(*database, referencePlayerId);
+    }
+    // An average of 0 means the player has no games to take it from.
+    if ((simulateOwnAverage || simulateChosenAverage) && simulation != nullptr &&
+        targetAverage > 0) {
+      positions = simulateDart::GetHitList(*simulation, targetAverage, toleranceUp, toleranceDown,
+                                           exactAverage, progress);
+    }
+  } catch (const Error& error) {
+    simulatedTurns.ClearTurns();
+    return error.what();
+  } catch (const std::exception&) {
+    simulatedTurns.ClearTurns();
+    return "Fehler in Simulation";
+  }
+  if (!LoadPositions(positions)) {
+    return simulateChosenAverage ? kNoDataForAverage : kNoData;
+  }
+  return std::nullopt;
+}
+
+bool ComputerPlayerClass::LoadPositions(std::span<const BoardPoint> positions) {
   simulatedTurns.ClearTurns();
-  for (std::size_t first = 0; first < points.size(); first += 3) {
+  for (std::size_t first = 0; first < positions.size(); first += 3) {
     Throwclass turn;
-    for (int n = 1; n <= 3 && first + n - 1 < points.size(); ++n) {
-      turn.Hit(n).hitx = points[first + n - 1].x;
-      turn.Hit(n).hity = points[first + n - 1].y;
+    for (int n = 1; n <= 3 && first + n - 1 < positions.size(); ++n) {
+      turn.Hit(n).hitx = positions[first + n - 1].x;
+      turn.Hit(n).hity = positions[first + n - 1].y;
     }
     simulatedTurns.AddTurn(turn);
   }
-  return !points.empty();
+  return !positions.empty();
+}
+
+bool ComputerPlayerClass::LoadPositionList(std::string_view positions) {
+  return LoadPositions(ParsePositionList(positions));
 }
 
 }  // namespace korvanti

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "computer/simulateDart.h"
 #include "engine/AimPoints.h"
 #include "engine/Playerclass.h"
 #include "engine/ThrowListClass.h"
-#include "platform/Waiting.h"
 
 namespace korvanti {
 
@@ -19,6 +21,8 @@ class Database;
 class ComputerPlayerClass : public Playerclass {
  public:
   ComputerPlayerClass();
+
+  bool IsComputer() const override { return true; }
 
   bool simulateOwnAverage = false;
   bool replayBestGame = false;
@@ -36,20 +40,28 @@ class ComputerPlayerClass : public Playerclass {
   Database* database = nullptr;
   SimulationContext* simulation = nullptr;
 
-  // Prepares the darts of the coming game; false when there were none to get.
-  bool PrepareGame(std::string referencePlayer, int average, int up, int down, bool exact);
-  // The same preparation again, for the next game of a series.
-  void RepeatPrepare() override;
+  // Keeps the values for this and every later game of the series and
+  // prepares the darts of the coming game (below).
+  std::optional<std::string> PrepareGame(std::string referencePlayer, int average, int up, int down,
+                                         bool exact, const PreparationProgress& progress = {});
+  // Prepares the darts of the coming game from the values kept. Returns the
+  // message to show when there were none to get. The simulation touches
+  // nothing but this player and its context, so it may run on a worker; the
+  // replay of the best game reads the database and belongs on its thread.
+  virtual std::optional<std::string> PrepareNextGame(const PreparationProgress& progress);
 
   // The prepared turn for the k-th turn of the game, k the turns booked so far.
   const Throwclass* NextSimulatedTurn() const;
-  // The position of dart n (1..3) of that turn, (0, 0) when there is none,
-  // after the pause of `secondsPerDart`.
-  BoardPoint NextDartPosition(int n, WaitingFacade& waiting) const;
+  // The position of dart n (1..3) of that turn, (0, 0) when there is none.
+  BoardPoint NextDartPosition(int n) const;
 
-  // Fills the prepared turns from a position list ("x=y,x=y,..."), three
-  // entries a turn. Returns whether it held any position.
+  // Fills the prepared turns, three positions a turn. Returns whether there were any.
+  bool LoadPositions(std::span<const BoardPoint> positions);
+  // The same from a position list as the database gives it ("x=y,x=y,...").
   bool LoadPositionList(std::string_view positions);
 };
+
+// The positions of a position list ("x=y,x=y,..."); entries without "=" are skipped.
+std::vector<BoardPoint> ParsePositionList(std::string_view positions);
 
 }  // namespace korvanti

@@ -9,7 +9,6 @@
 #include "engine/CheckoutRoutes.h"
 #include "engine/CountDownGame.h"
 #include "platform/IniFile.h"
-#include "platform/Notice.h"
 #include "platform/NumberFormat.h"
 
 namespace korvanti {
@@ -46,13 +45,24 @@ std::string FirstCode(const std::string& entry) {
   return code;
 }
 
-template <typename Step>
-void Guarded(const char* message, Step&& step) {
-  try {
-    step();
-  } catch (const std::exception&) {
-    Notify(message);
+// The most games an exact search plays from this spread: every level up to
+// the weakest, each with its games.
+int MostExactGames(double spread) {
+  int levels = 1;
+  for (; spread + simulateDart::kExactStep < simulateDart::kWeakestSpread; ++levels) {
+    spread += simulateDart::kExactStep;
   }
+  return levels * simulateDart::kGamesPerLevel;
+}
+
+std::vector<BoardPoint> Landings(const ThrowListClass& turns) {
+  std::vector<BoardPoint> positions;
+  for (const auto& turn : turns.Turns()) {
+    for (const auto& dart : turn.hits) {
+      positions.push_back({dart.hitx, dart.hity});
+    }
+  }
+  return positions;
 }
 
 }  // namespace
@@ -115,7 +125,15 @@ bool simulateDart::AcceptsAverage(double average, int targetAverage, int toleran
   return std::fabs(average - nearest) < kSame;
 }
 
-std::string simulateDart::ChooseAim(int rest, int dart, CheckoutTable& table,
+std::string simulateDart::LandingField(const HitMap& hitMap, BoardPoint position) {
+  // The game screen moves a coordinate outside the picture to 0 and tells
+  // when both were; here that is just a miss.
+  const int x = position.x >= 0 && position.x < HitMap::Width() ? position.x : 0;
+  const int y = position.y >= 0 && position.y < HitMap::Height() ? position.y : 0;
+  return hitMap.FieldAt(x, y);
+}
+
+std::string simulateDart::ChooseAim(int rest, int dart, const CheckoutTable& table,
                                     UniformRandom& random) {
   if (rest < 2) {
     return {};
@@ -143,38 +161,34 @@ std::string simulateDart::ChooseAim(int rest, int dart, CheckoutTable& table,
   return "T20";
 }
 
-void simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, double spread) {
+bool simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, double spread) {
   auto& turns = game.CurrentTurns();
   BoardPoint position;
   while (!game.IsFinished()) {
+    if (turns.Count() >= static_cast<std::size_t>(kMostTurns)) {
+      return false;
+    }
     while (!turns.current.IsComplete() && !game.IsFinished()) {
       const int k = turns.current.FirstEmptyHit();
       const int rest = turns.score - turns.current.TurnScore(false);
-      std::string code;
-      Guarded("Fehler in Simulation", [&] {
-        const auto aim = ChooseAim(rest, k, game.checkoutTable, context.random);
-        position = aim.empty() ? BoardPoint{0, 0} : AimPoint(aim, position);
-      });
-      Guarded("Fehler 1 in GetHitList", [&] {
-        if (position.x != 0 && position.y != 0) {
-          do {
-            Scatter(position, spread, context.random);
-            code = context.hitMap.PositionToField(position.x, position.y);
-          } while (code == "00");
-        } else {
-          code = "0";
-        }
-      });
+      const auto aim = ChooseAim(rest, k, game.checkoutTable, context.random);
+      position = aim.empty() ? BoardPoint{0, 0} : AimPoint(aim, position);
+      std::string code = "0";
+      if (position.x != 0 && position.y != 0) {
+        do {
+          Scatter(position, spread, context.random);
+          code = LandingField(context.hitMap, position);
+        } while (code == "00");
+      }
       auto& dart = turns.current.Hit(k);
-      Guarded("Fehler in GetHitList", [&] { dart.hit = code; });
-      Guarded("Fehler 2 in GetHitList", [&] {
-        dart.hitx = position.x;
-        dart.hity = position.y;
-      });
-      Guarded("Fehler 3 in GetHitList", [&] { game.IsTurnValid(); });
+      dart.hit = code;
+      dart.hitx = position.x;
+      dart.hity = position.y;
+      game.IsTurnValid();
     }
     game.CheckIn();
   }
+  return true;
 }
 
 std::unique_ptr<BaseGameClass> simulateDart::NewSimulatedGame(SimulationContext& context) {
@@ -198,39 +212,41 @@ double simulateDart::MeanAverage(SimulationContext& context, double spread, int 
   return games > 0 ? sum / games : 0.0;
 }
 
-std::string simulateDart::GetHitList(SimulationContext& context, int targetAverage, int toleranceUp,
-                                     int toleranceDown, bool exactAverage) {
-  std::string result;
+std::vector<BoardPoint> simulateDart::GetHitList(SimulationContext& context, int targetAverage,
+                                                 int toleranceUp, int toleranceDown,
+                                                 bool exactAverage,
+                                                 const PreparationProgress& progress) {
   double spread =
       exactAverage ? StartSpread(targetAverage) : ReadSpread(context.strengthFile, targetAverage);
   if (spread == 0) {
-    Notify("bitte anderen Schnitt auswählen");
-    return result;
+    return {};  // no strength for this average; the caller says so
   }
+  const int most = exactAverage ? MostExactGames(spread) : kGamesPerLevel;
   auto game = NewSimulatedGame(context);
   int rejected = 0;
-  for (;;) {
-    PlayGame(context, *game, spread);
+  int unfinishedInARow = 0;
+  for (int played = 1;; ++played) {
+    const bool finished = PlayGame(context, *game, spread);
+    if (progress) {
+      progress(played, most);
+    }
     const auto& turns = game->CurrentTurns();
-    if (exactAverage &&
-        !AcceptsAverage(turns.Average(), targetAverage, toleranceUp, toleranceDown)) {
-      if (++rejected > kGamesPerLevel - 1) {
-        rejected = 0;
-        spread += kExactStep;
-        if (spread >= kWeakestSpread) {
-          return result;  // no game came close enough
-        }
-      }
-      game->NewGame();
-      continue;
+    if (finished && (!exactAverage ||
+                     AcceptsAverage(turns.Average(), targetAverage, toleranceUp, toleranceDown))) {
+      return Landings(turns);
     }
-    for (const auto& turn : turns.Turns()) {
-      for (const auto& dart : turn.hits) {
-        result += (result.empty() ? "" : ",") + std::to_string(dart.hitx) + "=" +
-                  std::to_string(dart.hity);
+    unfinishedInARow = finished ? 0 : unfinishedInARow + 1;
+    if (unfinishedInARow >= kGamesPerLevel) {
+      return {};  // the routes do not finish
+    }
+    if (exactAverage && ++rejected > kGamesPerLevel - 1) {
+      rejected = 0;
+      spread += kExactStep;
+      if (spread >= kWeakestSpread) {
+        return {};  // no game came close enough
       }
     }
-    return result;
+    game->NewGame();
   }
 }
 

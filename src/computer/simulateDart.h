@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/AimPoints.h"
 #include "engine/BaseGameClass.h"
@@ -12,6 +14,10 @@
 #include "platform/Random.h"
 
 namespace korvanti {
+
+// Told how far a preparation has come: work done of the most it may take. It
+// is called from the thread that runs the preparation.
+using PreparationProgress = std::function<void(int done, int total)>;
 
 // What a simulation needs from its caller: the random generator, the hit map
 // and the program folder's files.
@@ -30,20 +36,28 @@ class simulateDart {
   static constexpr double kExactStep = 0.02;
   static constexpr double kWeakestSpread = 5.5;
   static constexpr int kGamesPerLevel = 51;
+  // A game still open after this many turns is given up: its routes do not
+  // finish (a checkout table that never aims at a double), or hardly ever.
+  static constexpr int kMostTurns = 100;
 
   // A fresh simulated game: 501 double out for one computer player, with the
   // context's checkout table read once.
   static std::unique_ptr<BaseGameClass> NewSimulatedGame(SimulationContext& context);
   // Plays one game of 501 double out to its end with the given spread; the
-  // game's player holds the turns afterwards.
-  static void PlayGame(SimulationContext& context, BaseGameClass& game, double spread);
+  // game's player holds the turns afterwards. False when the game was still
+  // open after `kMostTurns` turns.
+  static bool PlayGame(SimulationContext& context, BaseGameClass& game, double spread);
   // The mean three-dart average of that many games at the spread.
   static double MeanAverage(SimulationContext& context, double spread, int games);
 
-  // The positions ("x=y,...", three a turn) of one accepted game; empty when
-  // none was found or the spread was refused.
-  static std::string GetHitList(SimulationContext& context, int targetAverage, int toleranceUp,
-                                int toleranceDown, bool exactAverage);
+  // The landing positions of one accepted game, three a turn (a dart not
+  // thrown lies at 0, 0); empty when the spread was refused, when no game
+  // came close enough, or when `kGamesPerLevel` games in a row did not finish.
+  // Reports each game played to `progress`. Raises no notices: it may run
+  // away from the window.
+  static std::vector<BoardPoint> GetHitList(SimulationContext& context, int targetAverage,
+                                            int toleranceUp, int toleranceDown, bool exactAverage,
+                                            const PreparationProgress& progress = {});
 
   // Where the exact search starts: a strong thrower, a weaker one for low targets.
   static double StartSpread(int targetAverage);
@@ -59,7 +73,10 @@ class simulateDart {
   // when no game can end inside it, the one value nearest to the target.
   static bool AcceptsAverage(double average, int targetAverage, int toleranceUp, int toleranceDown);
   // The code aimed at for dart k with `rest` points still needed, or empty for no field.
-  static std::string ChooseAim(int rest, int dart, CheckoutTable& table, UniformRandom& random);
+  static std::string ChooseAim(int rest, int dart, const CheckoutTable& table,
+                               UniformRandom& random);
+  // The field a landing position decodes to, as the game screen decodes it.
+  static std::string LandingField(const HitMap& hitMap, BoardPoint position);
 };
 
 }  // namespace korvanti

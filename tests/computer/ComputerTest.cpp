@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
-#include <sstream>
 
 #include "StatisticsFixture.h"
 #include "computer/ComputerPlayerClass.h"
@@ -10,7 +8,6 @@
 #include "engine/ProgramFolderSetup.h"
 #include "engine/ShippedFiles.h"
 #include "platform/FileIo.h"
-#include "platform/Notice.h"
 
 namespace korvanti {
 namespace {
@@ -20,98 +17,79 @@ const HitMap& SharedHitMap() {
   return hitMap;
 }
 
-std::vector<BoardPoint> Points(const std::string& positions) {
-  std::vector<BoardPoint> points;
-  std::istringstream entries(positions);
-  for (std::string entry; std::getline(entries, entry, ',');) {
-    const auto equals = entry.find('=');
-    points.push_back({std::stoi(entry.substr(0, equals)), std::stoi(entry.substr(equals + 1))});
-  }
-  return points;
+constexpr const char* kNoDataForAverage =
+    "Keine Spieldaten gefunden! Bitte anderen Schnitt wählen.";
+constexpr const char* kNoData =
+    "Keine Spieldaten gefunden! Eventuell stehen keine Spieldaten als Basis zur Verfügung.";
+
+BoardPoint FirstDart(const ComputerPlayerClass& machine) {
+  const auto& dart = machine.simulatedTurns.Turn(0).Hit(1);
+  return {dart.hitx, dart.hity};
 }
 
-class Simulation : public ::testing::Test {
+class Computer : public ::testing::Test {
  protected:
   UniformRandom random{12345};
   TempFolder folder;
   SimulationContext context{random, SharedHitMap(), folder / "ki.ini", folder / "checkout.ini"};
+  ComputerPlayerClass machine;
+
+  void Simulating(bool chosenAverage) {
+    machine.simulateChosenAverage = chosenAverage;
+    machine.simulateOwnAverage = !chosenAverage;
+    machine.simulation = &context;
+  }
 };
 
-TEST_F(Simulation, ExactModeAcceptsAnAverageInsideTheWindow) {
-  const auto positions = simulateDart::GetHitList(context, 60, 4, 4, true);
-  const auto points = Points(positions);
-  ASSERT_FALSE(points.empty());
-  ASSERT_EQ(points.size() % 3, 0u);
-  const double average = 501.0 / static_cast<double>(points.size() / 3);
-  EXPECT_GE(average, 56);
-  EXPECT_LE(average, 64);
-  for (const auto& point : points) {
-    if (point.x != 0 || point.y != 0) {
-      EXPECT_NE(SharedHitMap().PositionToField(point.x, point.y), "00");  // wires re-scattered
-    }
-  }
-  EXPECT_EQ(simulateDart::StartSpread(50), 1.0);
-  EXPECT_EQ(simulateDart::StartSpread(51), 0.3);
+TEST_F(Computer, HandsOutThePreparedDartsTurnByTurnAndThenMisses) {
+  EXPECT_TRUE(machine.LoadPositionList("101=200,102=201,103=202,104=203"));
+  ASSERT_EQ(machine.simulatedTurns.Count(), 2u);
+  EXPECT_EQ(machine.NextDartPosition(3), (BoardPoint{103, 202}));
+  machine.turns.AddTurn(Throwclass());  // one turn booked
+  EXPECT_EQ(machine.NextDartPosition(1), (BoardPoint{104, 203}));
+  EXPECT_EQ(machine.NextDartPosition(2), (BoardPoint{0, 0}));  // the list ended mid-turn
+  machine.turns.AddTurn(Throwclass());
+  EXPECT_EQ(machine.NextDartPosition(1), (BoardPoint{0, 0}));
+  EXPECT_EQ(ParsePositionList("5=6,junk,7=8"), (std::vector<BoardPoint>{{5, 6}, {7, 8}}));
+  EXPECT_FALSE(machine.LoadPositionList(""));
+  EXPECT_EQ(machine.simulatedTurns.Count(), 0u);
 }
 
-TEST_F(Simulation, TheWindowAdmitsTheNearestPossibleAverageOnlyWhenItCannotBeMet) {
-  // 501 / 8 = 62.625 and 501 / 7 = 71.57: no game can end between 63 and 71.
-  EXPECT_TRUE(simulateDart::AcceptsAverage(501.0 / 8, 67, 4, 4));
-  EXPECT_FALSE(simulateDart::AcceptsAverage(501.0 / 7, 67, 4, 4));
-  // 60 can be met (62.625), so only the window counts.
-  EXPECT_TRUE(simulateDart::AcceptsAverage(501.0 / 8, 60, 4, 4));
-  EXPECT_FALSE(simulateDart::AcceptsAverage(501.0 / 9, 60, 4, 4));
-  EXPECT_TRUE(simulateDart::AcceptsAverage(56.0, 60, 4, 4));
-  // 140: between 125.25 and 167 only 125.25 is nearest.
-  EXPECT_TRUE(simulateDart::AcceptsAverage(501.0 / 4, 140, 4, 4));
-  EXPECT_FALSE(simulateDart::AcceptsAverage(501.0 / 3, 140, 4, 4));
-
-  const auto positions = simulateDart::GetHitList(context, 67, 4, 4, true);
-  EXPECT_EQ(Points(positions).size(), 24u);  // eight turns: 62.625
+TEST_F(Computer, AFollowUpGameGetsFreshDartsFromTheKeptValues) {
+  Simulating(true);
+  std::vector<int> reported;
+  const auto progress = [&](int done, int) { reported.push_back(done); };
+  ASSERT_EQ(machine.PrepareGame("The Machine", 60, 4, 4, true, progress), std::nullopt);
+  ASSERT_FALSE(reported.empty());
+  const auto first = FirstDart(machine);
+  const auto games = machine.simulatedTurns.Count();
+  EXPECT_GE(501.0 / static_cast<double>(games), 56);
+  reported.clear();
+  ASSERT_EQ(machine.PrepareNextGame(progress), std::nullopt);
+  EXPECT_FALSE(reported.empty());
+  EXPECT_NE(FirstDart(machine), first);
+  EXPECT_EQ(machine.targetAverage, 60);
+  EXPECT_TRUE(machine.exactAverage);
 }
 
-TEST_F(Simulation, WithoutExactModeTheFirstGameCountsAndTheSpreadComesFromTheTable) {
-  std::vector<std::string> notices;
-  ScopedNoticeReceiver collect([&](std::string_view text) { notices.emplace_back(text); });
-  EXPECT_EQ(simulateDart::GetHitList(context, 60, 4, 4, false), "");
-  EXPECT_EQ(notices, std::vector<std::string>{"bitte anderen Schnitt auswählen"});
-  std::ofstream(context.strengthFile) << "[AvgListBig]\n60=2,5\n61=1.75\n";
-  EXPECT_DOUBLE_EQ(simulateDart::ReadSpread(context.strengthFile, 60), 2.5);
-  EXPECT_DOUBLE_EQ(simulateDart::ReadSpread(context.strengthFile, 61), 1.75);
-  EXPECT_DOUBLE_EQ(simulateDart::ReadSpread(context.strengthFile, 62), 0.0);
-  EXPECT_FALSE(simulateDart::GetHitList(context, 60, 4, 4, false).empty());
-}
+// Each mode says why it found no darts; an own average of 0 (no games) needs
+// no search to know.
+TEST_F(Computer, NoDartsComeBackAsTheMessageOfTheMode) {
+  Simulating(true);
+  EXPECT_EQ(machine.PrepareGame("The Machine", 60, 4, 4, false), kNoDataForAverage);  // no ki.ini
+  Simulating(false);
+  int played = 0;
+  EXPECT_EQ(machine.PrepareGame("{ANNA}", 0, 4, 4, true, [&](int done, int) { played = done; }),
+            kNoData);
+  EXPECT_EQ(played, 0);
+  EXPECT_EQ(machine.simulatedTurns.Count(), 0u);
 
-TEST_F(Simulation, StrategyOfTheThrower) {
-  CheckoutTable none(folder / "checkout.ini");
-  std::map<std::string, int> aims;
-  for (int i = 0; i < 10000; ++i) {
-    ++aims[simulateDart::ChooseAim(301, 1, none, random)];
-  }
-  EXPECT_NEAR(aims["T20"], 6000, 300);
-  EXPECT_NEAR(aims["T19"], 3000, 300);
-  EXPECT_NEAR(aims["T18"], 1000, 200);
-  EXPECT_EQ(simulateDart::ChooseAim(150, 1, none, random), "T20");
-  EXPECT_EQ(simulateDart::ChooseAim(151, 1, none, random), "T19");
-  EXPECT_EQ(simulateDart::ChooseAim(40, 3, none, random), "D20");  // the program's own route
-  EXPECT_EQ(simulateDart::ChooseAim(1, 1, none, random), "");
-  std::ofstream(none.Path()) << "[DO3]\n151=T17,T20,D20\n[DO1]\n40=D10\n";
-  EXPECT_EQ(simulateDart::ChooseAim(151, 1, none, random), "T17");
-  EXPECT_EQ(simulateDart::ChooseAim(40, 3, none, random), "D10");
-  EXPECT_EQ(simulateDart::AimPoint("T20", {1, 2}), (BoardPoint{332, 172}));
-  EXPECT_EQ(simulateDart::AimPoint("X", {1, 2}), (BoardPoint{1, 2}));
-}
-
-TEST_F(Simulation, ThePositionListHasThreeEntriesATurn) {
-  std::ofstream(context.strengthFile) << "[AvgListBig]\n60=2\n";
-  const auto positions = simulateDart::GetHitList(context, 60, 4, 4, false);
-  const auto points = Points(positions);
-  ASSERT_EQ(points.size() % 3, 0u);
-  // A finish with the first or second dart leaves "0=0" for the rest.
-  ComputerPlayerClass machine;
-  EXPECT_TRUE(machine.LoadPositionList(positions));
-  EXPECT_EQ(machine.simulatedTurns.Count(), points.size() / 3);
-  EXPECT_TRUE(positions.ends_with("0=0") || points.back().x != 0);
+  std::ofstream table(context.checkoutFile);
+  table << "[DO3]\n";
+  for (int rest = 2; rest <= 170; ++rest)
+    table << rest << "=T20\n";
+  table.close();
+  EXPECT_EQ(machine.PrepareGame("{ANNA}", 60, 4, 4, true), kNoData);
 }
 
 class Replay : public ::testing::Test {
@@ -123,7 +101,7 @@ class Replay : public ::testing::Test {
     ComputerPlayerClass machine;
     machine.replayBestGame = true;
     machine.database = fixture.database.get();
-    EXPECT_TRUE(machine.PrepareGame(anna, 60, 4, 4, false));
+    EXPECT_EQ(machine.PrepareGame(anna, 60, 4, 4, false), std::nullopt);
     return std::to_string(machine.simulatedTurns.Count()) + " turns, first at " +
            std::to_string(machine.simulatedTurns.Turn(0).Hit(1).hitx);
   }
@@ -150,22 +128,7 @@ TEST_F(Replay, TheBestWonGameOfTheThreeTypes) {
   ComputerPlayerClass nobody;
   nobody.replayBestGame = true;
   nobody.database = fixture.database.get();
-  EXPECT_FALSE(nobody.PrepareGame("{NOBODY}", 60, 4, 4, false));
-}
-
-TEST_F(Simulation, AFollowUpGameGetsFreshDarts) {
-  ComputerPlayerClass machine;
-  machine.simulateChosenAverage = true;
-  machine.simulation = &context;
-  ASSERT_TRUE(machine.PrepareGame("The Machine", 60, 4, 4, true));
-  const auto first = machine.simulatedTurns.Turn(0).Hit(1).hitx * 1000 +
-                     machine.simulatedTurns.Turn(0).Hit(1).hity;
-  machine.RepeatPrepare();
-  const auto second = machine.simulatedTurns.Turn(0).Hit(1).hitx * 1000 +
-                      machine.simulatedTurns.Turn(0).Hit(1).hity;
-  EXPECT_NE(first, second);
-  EXPECT_EQ(machine.targetAverage, 60);
-  EXPECT_TRUE(machine.exactAverage);
+  EXPECT_EQ(nobody.PrepareGame("{NOBODY}", 60, 4, 4, false), kNoData);
 }
 
 TEST(StrengthTable, ShippedSpreadsMeetTheirAverages) {
