@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "engine/BaseGameClass.h"
 
@@ -15,10 +16,51 @@ enum class GameKind { None, Out, Cricket, Shanghai, Aim };
 // The panel of the game screen that shows the mode.
 enum class ModePanel { CountDown, Cricket, Target };
 
+// The page of the start window whose list holds the entry.
+enum class GamePage { Games, TrainingGames, SpecialTrainings };
+
+// Where the computer opponent of an entry gets its darts.
+enum class ComputerMode { None, ChosenAverage, OwnAverage, BestGame };
+
+// What an entry's game takes from the start window before it starts.
+enum class StartOption : unsigned {
+  MasterOut = 1u << 0,       // the settings' master out
+  DoubleInOut = 1u << 1,     // "Double Out", "Double In"
+  CutThroat = 1u << 2,       // the cut-throat variant of cricket
+  TrainingRounds = 1u << 3,  // "* Runden pro Zahl"
+  IgnoreMisses = 1u << 4,    // a miss does not use up a target's darts
+  ChosenDouble = 1u << 5,    // the double choice, as the definition "D5=3"
+  CheckoutGame = 1u << 6,    // start value, step up, step down, "Immer auf 0"
+  PirmelLevels = 1u << 7,    // start level and maximum level
+  FreeTraining = 1u << 8,    // the training chosen from SETTINGS.ini
+};
+
+class StartOptionSet {
+ public:
+  constexpr StartOptionSet() = default;
+  constexpr StartOptionSet(StartOption option) : bits_(static_cast<unsigned>(option)) {}
+  constexpr bool Has(StartOption option) const {
+    return (bits_ & static_cast<unsigned>(option)) != 0;
+  }
+  constexpr StartOptionSet operator|(StartOptionSet other) const {
+    StartOptionSet both;
+    both.bits_ = bits_ | other.bits_;
+    return both;
+  }
+  constexpr bool operator==(const StartOptionSet&) const = default;
+
+ private:
+  unsigned bits_ = 0;
+};
+
+constexpr StartOptionSet operator|(StartOption a, StartOption b) {
+  return StartOptionSet(a) | b;
+}
+
 using GameFactory = std::unique_ptr<BaseGameClass> (*)();
 
 // One entry of the start window's game lists. The single source that the start
-// window, the statistics window and the tool read.
+// window, the game start, the statistics window and the tool read.
 struct GameCatalogEntry {
   int index;               // game index 1..30
   std::string_view label;  // start-window entry
@@ -28,8 +70,15 @@ struct GameCatalogEntry {
   std::string_view gameTypeKey;      // stored with every game of the entry
   std::string_view statisticsLabel;  // under which the statistics list the games; empty: not listed
   bool onePlayerOnly;
-  bool computerGame;    // a computer opponent is appended last
+  ComputerMode computer;   // None: no computer opponent; else one is appended last
+  StartOptionSet options;  // what the start window sets before the start
+  GamePage page;
+  int position;         // in the page's list, from 0
+  bool aimInput;        // selecting the entry switches aim input on (off for the plain games)
   GameFactory factory;  // null while the mode is not yet built
+
+  constexpr bool ComputerGame() const { return computer != ComputerMode::None; }
+  constexpr bool Takes(StartOption option) const { return options.Has(option); }
 };
 
 // All 30 entries, ordered by game index.
@@ -37,6 +86,12 @@ std::span<const GameCatalogEntry> GameCatalog();
 
 // The entry of a game index, nothing for an index outside 1..30.
 const GameCatalogEntry* FindCatalogEntry(int gameIndex);
+// The entry at a position of a page's list, nothing where the list has none.
+const GameCatalogEntry* FindCatalogEntry(GamePage page, int position);
+// A page's entries in list order.
+std::vector<const GameCatalogEntry*> PageEntries(GamePage page);
+// "Spiele", "Trainingsspiele", "Spezielle Trainings".
+std::string_view GamePageLabel(GamePage page);
 
 // The text the overview uses for a kind: "out", "cricket", "shanghai", "aim" or empty.
 std::string_view GameKindText(GameKind kind);

@@ -1,45 +1,72 @@
 #include "play/ComputerOpponent.h"
 
-#include "computer/ComputerPlayerClass.h"
 #include "platform/NumberFormat.h"
 
 namespace korvanti {
+namespace {
 
-std::optional<std::string> AddComputerOpponent(BaseGameClass& game, const GameCatalogEntry& entry,
-                                               const ComputerOptions& options,
-                                               const std::string& referencePlayerId,
-                                               double referenceAverage501, Database* database,
-                                               SimulationContext& simulation) {
+using Limits = ComputerOptionLimits;
+
+bool Within(int value, int lowest, int highest) {
+  return value >= lowest && value <= highest;
+}
+
+}  // namespace
+
+std::optional<std::string> ComputerOptionsProblem(const GameCatalogEntry& entry,
+                                                  const ComputerOptions& options) {
+  if (!entry.ComputerGame()) {
+    return std::nullopt;
+  }
+  if (entry.computer == ComputerMode::ChosenAverage &&
+      !Within(options.chosenAverage, Limits::kLowestAverage, Limits::kHighestAverage)) {
+    return "Der Computerschnitt muss zwischen " + std::to_string(Limits::kLowestAverage) + " und " +
+           std::to_string(Limits::kHighestAverage) + " liegen.";
+  }
+  if (!Within(options.secondsPerDart, 0, Limits::kMostSecondsPerDart)) {
+    return "Die Sekunden pro Dart müssen zwischen 0 und " +
+           std::to_string(Limits::kMostSecondsPerDart) + " liegen.";
+  }
+  if (!Within(options.toleranceUp, Limits::kLeastTolerance, Limits::kMostTolerance) ||
+      !Within(options.toleranceDown, Limits::kLeastTolerance, Limits::kMostTolerance)) {
+    return "Die Abweichung muss zwischen " + std::to_string(Limits::kLeastTolerance) + " und " +
+           std::to_string(Limits::kMostTolerance) + " liegen.";
+  }
+  return std::nullopt;
+}
+
+ComputerPlayerClass& AddComputerOpponent(BaseGameClass& game, const GameCatalogEntry& entry,
+                                         const ComputerOptions& options,
+                                         const std::string& referencePlayerId,
+                                         double referenceAverage501, Database* database,
+                                         SimulationContext& simulation) {
   auto machine = std::make_unique<ComputerPlayerClass>();
   auto& computer = *machine;
   computer.database = database;
   computer.simulation = &simulation;
   computer.secondsPerDart = options.secondsPerDart;
-  auto average = static_cast<int>(RoundHalfEven(referenceAverage501));
-  bool exact = options.exact;
-  switch (entry.index) {
-    case 12:
+  computer.referencePlayerId = referencePlayerId;
+  computer.toleranceUp = options.toleranceUp;
+  computer.toleranceDown = options.toleranceDown;
+  computer.targetAverage = static_cast<int>(RoundHalfEven(referenceAverage501));
+  computer.exactAverage = options.exact;
+  switch (entry.computer) {
+    case ComputerMode::ChosenAverage:
       computer.simulateChosenAverage = true;
-      average = options.chosenAverage;
+      computer.targetAverage = options.chosenAverage;
       break;
-    case 14:
+    case ComputerMode::OwnAverage:
       computer.simulateOwnAverage = true;
-      exact = true;
+      computer.exactAverage = true;
       break;
-    default:
+    case ComputerMode::BestGame:
+    case ComputerMode::None:
       computer.replayBestGame = true;
       break;
   }
-  computer.refvalue = average;
+  computer.refvalue = computer.targetAverage;
   game.AddPlayer(std::move(machine));
-  if (computer.PrepareGame(referencePlayerId, average, options.toleranceUp, options.toleranceDown,
-                           exact)) {
-    return std::nullopt;
-  }
-  return entry.index == 12
-             ? "Keine Spieldaten gefunden! Bitte anderen Schnitt wählen."
-             : "Keine Spieldaten gefunden! Eventuell stehen keine Spieldaten als Basis zur "
-               "Verfügung.";
+  return computer;
 }
 
 }  // namespace korvanti

@@ -5,52 +5,143 @@
 #include "engine/FreePractice.h"
 #include "engine/PirmelPractice.h"
 #include "engine/SegmentTrainings.h"
-#include "engine/TrainingFiles.h"
 #include "platform/IniFile.h"
+#include "platform/NumberFormat.h"
 
 namespace korvanti {
+namespace {
+
+using Limits = StartOptionLimits;
+
+bool Within(int value, int lowest, int highest) {
+  return value >= lowest && value <= highest;
+}
+
+std::string Between(std::string_view what, int lowest, int highest) {
+  return std::string(what) + " muss zwischen " + std::to_string(lowest) + " und " +
+         std::to_string(highest) + " liegen.";
+}
+
+// "D1" to "D20" as the double choice offers them.
+bool IsChosenDouble(std::string_view code) {
+  if (code.size() < 2 || code.front() != 'D') {
+    return false;
+  }
+  const auto number = ParseDecimalInteger(code.substr(1));
+  return number && Within(*number, 1, 20) && std::to_string(*number) == code.substr(1);
+}
+
+std::optional<std::string> CheckoutGameProblem(const StartOptions& options) {
+  if (!Within(options.checkoutStart, Limits::kLowestCheckout, Limits::kHighestCheckout)) {
+    return Between("Der Startwert des Checkout Spiels", Limits::kLowestCheckout,
+                   Limits::kHighestCheckout);
+  }
+  if (!Within(options.stepUp, 1, Limits::kMostStepUp)) {
+    return Between("Der Wert zum Hochsetzen", 1, Limits::kMostStepUp);
+  }
+  if (!Within(options.stepDown, 1, Limits::kMostStepDown)) {
+    return Between("Der Wert zum Runtersetzen", 1, Limits::kMostStepDown);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> PirmelProblem(const StartOptions& options) {
+  if (!Within(options.maxLevel, 1, Limits::kHighestLevel)) {
+    return Between("Die maximale Stufe", 1, Limits::kHighestLevel);
+  }
+  if (!Within(options.startLevel, 1, options.maxLevel)) {
+    return Between("Die Startstufe", 1, options.maxLevel);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> StartOptionsProblem(const GameCatalogEntry& entry,
+                                               const StartOptions& options) {
+  if (entry.Takes(StartOption::TrainingRounds) &&
+      !Within(options.trainingRounds, Limits::kFewestRounds, Limits::kMostRounds)) {
+    return Between("Die Anzahl der Runden pro Zahl", Limits::kFewestRounds, Limits::kMostRounds);
+  }
+  if (entry.Takes(StartOption::ChosenDouble) && !IsChosenDouble(options.chosenDouble)) {
+    return "Bitte ein Doppel von D1 bis D20 wählen.";
+  }
+  if (entry.Takes(StartOption::CheckoutGame)) {
+    if (auto problem = CheckoutGameProblem(options)) {
+      return problem;
+    }
+  }
+  if (entry.Takes(StartOption::PirmelLevels)) {
+    return PirmelProblem(options);
+  }
+  return std::nullopt;
+}
+
+std::variant<FreeTraining, std::string> ChosenFreeTraining(
+    const std::filesystem::path& settingsFile, std::string_view name) {
+  if (name.empty()) {
+    return std::string("Bitte zuerst ein Training auswählen.");
+  }
+  const auto file = IniFile(settingsFile).Load();
+  if (!file.HasSection(name)) {
+    return "Das Training \"" + std::string(name) + "\" gibt es nicht.";
+  }
+  auto training = ReadFreeTraining(IniFile(settingsFile), name);
+  if (auto problem = TrainingProblem(training)) {
+    return *problem;
+  }
+  return training;
+}
 
 void ApplyStartOptions(const GameCatalogEntry& entry, BaseGameClass& game,
-                       const StartOptions& options) {
-  const int index = entry.index;
-  if (index == 3 || index == 4 || index == 25 || index == 26) {
+                       const StartOptions& options, const FreeTraining& freeTraining) {
+  if (entry.Takes(StartOption::MasterOut)) {
     game.masterout = options.masterOut;
   }
-  if (index == 30) {
+  if (entry.Takes(StartOption::DoubleInOut)) {
     game.doubleout = options.doubleOut;
     game.doublein = options.doubleIn;
   }
   if (auto* cricket = dynamic_cast<CricketGame*>(&game)) {
-    cricket->cutthroat = index == 7 || index == 8;
+    cricket->cutthroat = entry.Takes(StartOption::CutThroat);
   }
-  if (auto* checkout = dynamic_cast<CheckoutgamePractice*>(&game)) {
+  if (auto* checkout = dynamic_cast<CheckoutgamePractice*>(&game);
+      checkout && entry.Takes(StartOption::CheckoutGame)) {
     checkout->startscore = options.checkoutStart;
     checkout->oneturn = !options.alwaysZero;
     checkout->stepup = options.stepUp;
     checkout->stepdown = options.stepDown;
   }
-  if (auto* pirmel = dynamic_cast<PirmelPractice*>(&game)) {
+  if (auto* pirmel = dynamic_cast<PirmelPractice*>(&game);
+      pirmel && entry.Takes(StartOption::PirmelLevels)) {
     pirmel->startlevel = options.startLevel;
     pirmel->maxlevel = options.maxLevel;
   }
-  if (auto* free = dynamic_cast<FreePractice*>(&game)) {
-    const auto training = ReadFreeTraining(IniFile(std::string(kSettingsFile)), options.training);
-    free->trainingrounds = training.rounds;
-    free->definition = training.rules.definition;
-    free->closeall = training.rules.closeall;
-    free->closeinone = training.rules.closeinone;
-    free->ignoremisses = training.rules.ignoremisses;
-  } else if (auto* segment = dynamic_cast<SegmentClass*>(&game)) {
-    segment->trainingrounds = options.trainingRounds;
-    segment->ignoremisses = index != 28;
-    if (index == 24) {
+  if (auto* free = dynamic_cast<FreePractice*>(&game);
+      free && entry.Takes(StartOption::FreeTraining)) {
+    free->trainingrounds = freeTraining.rounds;
+    free->definition = freeTraining.rules.definition;
+    free->closeall = freeTraining.rules.closeall;
+    free->closeinone = freeTraining.rules.closeinone;
+    free->ignoremisses = freeTraining.rules.ignoremisses;
+    return;
+  }
+  if (auto* segment = dynamic_cast<SegmentClass*>(&game)) {
+    if (entry.Takes(StartOption::TrainingRounds)) {
+      segment->trainingrounds = options.trainingRounds;
+    }
+    if (entry.Takes(StartOption::IgnoreMisses)) {
+      segment->ignoremisses = true;
+    }
+    if (entry.Takes(StartOption::ChosenDouble)) {
       segment->definition = options.chosenDouble + "=3";
     }
   }
 }
 
 bool DefaultAimInput(int gameIndex) {
-  return !((gameIndex >= 1 && gameIndex <= 9) || gameIndex == 30);
+  const auto* entry = FindCatalogEntry(gameIndex);
+  return entry == nullptr || entry->aimInput;
 }
 
 }  // namespace korvanti

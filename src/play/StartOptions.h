@@ -1,15 +1,21 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 
 #include "engine/BaseGameClass.h"
 #include "engine/GameCatalog.h"
+#include "engine/TrainingFiles.h"
 
 namespace korvanti {
 
-// The choices of the start window that a game takes before it starts.
+// The choices of the start window that a game takes before it starts; each
+// entry reads only the options its catalog entry names.
 struct StartOptions {
-  bool masterOut = false;            // settings dialog
+  bool masterOut = false;            // the settings' "aktivesmasterout"
   bool doubleOut = false;            // "Double Out" (Elimination)
   bool doubleIn = false;             // "Double In" (Elimination)
   int trainingRounds = 50;           // "* Runden pro Zahl"
@@ -23,12 +29,33 @@ struct StartOptions {
   std::string training;  // section of SETTINGS.ini ("Freies Training*")
 };
 
-// Sets the options that the entry's game takes from the start window.
-void ApplyStartOptions(const GameCatalogEntry& entry, BaseGameClass& game,
-                       const StartOptions& options);
+// What the start window's fields allow.
+struct StartOptionLimits {
+  static constexpr int kFewestRounds = 1;
+  static constexpr int kMostRounds = 100;
+  static constexpr int kLowestCheckout = 2;
+  static constexpr int kHighestCheckout = 170;
+  static constexpr int kMostStepUp = 100;
+  static constexpr int kMostStepDown = 20;
+  static constexpr int kHighestLevel = 8;
+};
 
-// The start window switches aim input off for the games 1 to 9 and 30 and on
-// for the trainings.
+// Why the entry cannot start with these options, as the message to show; nothing
+// when it can. Only the options the entry takes are looked at.
+std::optional<std::string> StartOptionsProblem(const GameCatalogEntry& entry,
+                                               const StartOptions& options);
+
+// The free training `name` of the settings file, or why it cannot be played.
+std::variant<FreeTraining, std::string> ChosenFreeTraining(
+    const std::filesystem::path& settingsFile, std::string_view name);
+
+// Sets the options that the entry's game takes from the start window;
+// `freeTraining` is the training a free training plays.
+void ApplyStartOptions(const GameCatalogEntry& entry, BaseGameClass& game,
+                       const StartOptions& options, const FreeTraining& freeTraining = {});
+
+// Whether selecting the game index switches aim input on: off for the plain
+// games, on for the trainings and when nothing is selected.
 bool DefaultAimInput(int gameIndex);
 
 }  // namespace korvanti

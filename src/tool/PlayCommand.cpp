@@ -18,9 +18,9 @@
 #include "platform/IniDocument.h"
 #include "platform/Notice.h"
 #include "platform/Random.h"
-#include "play/ComputerOpponent.h"
 #include "play/GameSession.h"
-#include "play/StartOptions.h"
+#include "play/GameStart.h"
+#include "play/ProgramOptions.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
 #include "store/Einfuegen.h"
@@ -125,30 +125,26 @@ PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
   if (!FindCatalogEntry(parsed.gameIndex)) {
     throw UsageError("--game erwartet einen Spielindex von 1 bis 30.");
   }
-  if (parsed.players.empty()) {
-    throw UsageError("Bitte zuerst einen Spieler auswählen.");
-  }
   return parsed;
 }
 
-struct Setup {
-  StartOptions start;
-  SessionOptions session;
-  ComputerOptions computer;
-};
-
-Setup ApplySettings(const PlayArguments& arguments) {
-  Setup setup;
-  setup.session.aimInput = DefaultAimInput(arguments.gameIndex);
-  auto& start = setup.start;
-  auto& session = setup.session;
+// The settings of options.ini and the start window's choices, as the
+// arguments change them.
+void ApplySettings(const PlayArguments& arguments, ProgramOptions& settings,
+                   StartRequest& request) {
+  request.gameIndex = arguments.gameIndex;
+  request.aimInput = DefaultAimInput(arguments.gameIndex);
+  for (const auto& nickname : arguments.players) {
+    request.players.push_back({"", nickname});
+  }
+  auto& start = request.options;
+  auto& computer = request.computer;
   const std::map<std::string, bool*, std::less<>> switches{
-      {"masterout", &start.masterOut},   {"doubleout", &start.doubleOut},
-      {"doublein", &start.doubleIn},     {"always0", &start.alwaysZero},
-      {"quick", &session.quickCheckIn},  {"aim", &session.aimInput},
-      {"summary", &session.showSummary}, {"points", &session.showPoints},
-      {"sounds", &session.playSounds},   {"exact", &setup.computer.exact}};
-  auto& computer = setup.computer;
+      {"masterout", &settings.masterOut}, {"doubleout", &start.doubleOut},
+      {"doublein", &start.doubleIn},      {"always0", &start.alwaysZero},
+      {"quick", &request.quickCheckIn},   {"aim", &request.aimInput},
+      {"summary", &settings.showSummary}, {"points", &settings.showPoints},
+      {"sounds", &settings.playSounds},   {"exact", &computer.exact}};
   const std::map<std::string, int*, std::less<>> numbers{{"rounds", &start.trainingRounds},
                                                          {"start", &start.checkoutStart},
                                                          {"stepup", &start.stepUp},
@@ -163,9 +159,6 @@ Setup ApplySettings(const PlayArguments& arguments) {
     } else if (const auto number = numbers.find(key); number != numbers.end()) {
       *number->second = IntegerArgument(key, value);
     } else if (key == "double") {
-      if (!AimPointFor(value) || value.front() != 'D' || value == "D25") {
-        throw UsageError("double erwartet ein Doppel von D1 bis D20, nicht \"" + value + "\".");
-      }
       start.chosenDouble = value;
     } else if (key == "training") {
       start.training = value;
@@ -173,7 +166,6 @@ Setup ApplySettings(const PlayArguments& arguments) {
       throw UsageError("Unbekannte Einstellung \"" + key + "\".");
     }
   }
-  return setup;
 }
 
 // One command of the script.
@@ -354,16 +346,29 @@ std::vector<std::string> ReadScript() {
   return tokens;
 }
 
+// Finds each player by nickname in the database, or adds one; a computer's
+// reference gets the player's 501 average.
+void FindPlayers(Database& database, DatabaseArchive& archive, StartRequest& request) {
+  for (auto& player : request.players) {
+    auto id = archive.FindPlayerIdByNickname(player.nickname);
+    if (!id) {
+      id = Einfuegen(database).AppendPlayer(player.nickname, "", player.nickname);
+    }
+    player.playerid = *id;
+  }
+  if (FindCatalogEntry(request.gameIndex)->ComputerGame()) {
+    abfrageAnzahl query(database);
+    query.PlayerId = request.players.back().playerid;
+    query.GameTypesId = "const501dout";
+    query.DateTo = DateTimeNow();
+    request.players.back().refvalue501 = query.GetAverages().average;
+  }
+}
+
 }  // namespace
 
 int RunPlayCommand(std::span<const std::string_view> arguments) {
   const auto parsed = ParseArguments(arguments);
-  const auto setup = ApplySettings(parsed);
-  const auto& entry = *FindCatalogEntry(parsed.gameIndex);
-  if (entry.onePlayerOnly && parsed.players.size() > 1) {
-    throw UsageError("Nur ein Spieler erlaubt.");
-  }
-
   const HitMap hitMap;
   CommandQueue commands(ReadScript());
   {
@@ -376,8 +381,18 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
     }
   }
 
-  SetUpProgramFolder(parsed.home ? *parsed.home
-                                 : ResolveProgramFolder(CurrentProgramFolderSources({})));
+  // Everything is checked before the folder, the database or a player is touched.
+  const auto folder =
+      parsed.home ? *parsed.home : ResolveProgramFolder(CurrentProgramFolderSources({}));
+  auto settings = ReadProgramOptions(IniFile(folder / kOptionsFile));
+  StartRequest request;
+  ApplySettings(parsed, settings, request);
+  StartEnvironment environment{hitMap, ProgramRandom(), folder};
+  if (const auto problem = StartProblem(request, environment)) {
+    throw UsageError(*problem);
+  }
+
+  environment.programFolder = SetUpProgramFolder(folder).path;
   if (parsed.seed) {
     ProgramRandom().Seed(*parsed.seed);
   }
@@ -392,50 +407,28 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
     database = Database::OpenFile(*parsed.database);
     databaseArchive = std::make_unique<DatabaseArchive>(*database);
     archive = std::make_unique<ReportingArchive>(*databaseArchive, view);
+    FindPlayers(*database, *databaseArchive, request);
+    environment.database = database.get();
+    environment.archive = archive.get();
   }
 
-  auto game = CreateGame(entry);
-  ApplyStartOptions(entry, *game, setup.start);
-  for (const auto& nickname : parsed.players) {
-    if (databaseArchive) {
-      auto id = databaseArchive->FindPlayerIdByNickname(nickname);
-      if (!id) {
-        id = Einfuegen(*database).AppendPlayer(nickname, "", nickname);
-      }
-      game->AddPlayer(std::make_unique<Playerclass>(*id, archive.get()));
-    } else {
-      auto player = std::make_unique<Playerclass>();
-      player->nickname = nickname;
-      game->AddPlayer(std::move(player));
+  auto result = StartGame(request, settings, environment);
+  if (const auto* refusal = std::get_if<StartRefusal>(&result)) {
+    if (refusal->reason == StartRefusal::Reason::Input) {
+      throw UsageError(refusal->message);
     }
+    throw Error(refusal->message);
   }
-  game->SetArchive(archive.get());
-  const HitMap& boardMap = hitMap;
-  SimulationContext simulation{ProgramRandom(), boardMap};
-  if (entry.computerGame) {
-    const auto& human = game->players.Player(0);
-    double ownAverage = 0;
-    if (database) {
-      abfrageAnzahl query(*database);
-      query.PlayerId = human.playerid;
-      query.GameTypesId = "const501dout";
-      query.DateTo = DateTimeNow();
-      ownAverage = query.GetAverages().average;
-    }
-    if (const auto failure = AddComputerOpponent(*game, entry, setup.computer, human.playerid,
-                                                 ownAverage, database.get(), simulation)) {
-      throw Error(*failure);
-    }
-  }
-  game->InitGameType();
-  game->NewGame();
+  auto& started = std::get<StartedGame>(result);
 
-  GameSession session(*game, entry.panel, hitMap, view, setup.session);
+  GameSession session(started.Game(), started.Panel(), hitMap, view, started.Session());
   session.Start();
+  view.RunSteps();
   std::cout << StateLine("start", session, view.TakeEvents()) << '\n';
   while (!commands.Empty() && !session.Result()) {
     const auto token = commands.Take();
     Run(*ParseCommand(token, hitMap), session, view);
+    view.RunSteps();
     std::cout << StateLine(token, session, view.TakeEvents()) << '\n';
   }
   return 0;

@@ -1,0 +1,214 @@
+#include "play/ProgramOptions.h"
+
+#include <array>
+
+#include "platform/NumberFormat.h"
+
+namespace korvanti {
+namespace {
+
+using Limits = ProgramOptionLimits;
+
+// What a value outside its range reads as.
+enum class OutOfRange {
+  Default,      // the control has no such entry: its first one
+  Clamp,        // a hand-edited count: the nearer end keeps what was meant
+  NoSelection,  // a game index: nothing selected, which the start window handles
+};
+
+struct IntegerKey {
+  std::string_view key;
+  int ProgramOptions::*field;
+  int lowest;
+  int highest;
+  OutOfRange rule;
+};
+
+constexpr std::array<IntegerKey, 5> kIntegerKeys{{
+    {"Board", &ProgramOptions::board, 0, Limits::kLastBoard, OutOfRange::Default},
+    {"sekforpoints", &ProgramOptions::secondsForPoints, Limits::kFewestSecondsForPoints,
+     Limits::kMostSecondsForPoints, OutOfRange::Clamp},
+    {"gameindex", &ProgramOptions::gameIndex, 1, 30, OutOfRange::NoSelection},
+    {"statsintervall", &ProgramOptions::statisticsInterval, 0, Limits::kLastStatisticsInterval,
+     OutOfRange::Default},
+    {"statsgametype", &ProgramOptions::statisticsGameType, 0, Limits::kLastStatisticsGameType,
+     OutOfRange::Default},
+}};
+
+struct BoolKey {
+  std::string_view key;
+  bool ProgramOptions::*field;
+};
+
+// The settings dialog's boxes, in the order it writes them.
+constexpr std::array<BoolKey, 4> kBoxes{{
+    {"aktivesound", &ProgramOptions::playSounds},
+    {"aktiveshowpoints", &ProgramOptions::showPoints},
+    {"aktiveshowsummary", &ProgramOptions::showSummary},
+    {"aktivesmasterout", &ProgramOptions::masterOut},
+}};
+constexpr BoolKey kNoAutomatic{"noautomatic", &ProgramOptions::noAutoAimInput};
+constexpr BoolKey kCaller{"aktivecaller", &ProgramOptions::announcePoints};
+
+int InRange(const IntegerKey& key, int value, int fallback) {
+  if (value >= key.lowest && value <= key.highest) {
+    return value;
+  }
+  switch (key.rule) {
+    case OutOfRange::Clamp:
+      return value < key.lowest ? key.lowest : key.highest;
+    case OutOfRange::NoSelection:
+      return -1;
+    case OutOfRange::Default:
+      break;
+  }
+  return fallback;
+}
+
+const IntegerKey& Key(int ProgramOptions::*field) {
+  for (const auto& key : kIntegerKeys) {
+    if (key.field == field) {
+      return key;
+    }
+  }
+  return kIntegerKeys.front();
+}
+
+template <typename Change>
+void Update(IniFile& file, Change&& change) {
+  auto document = file.Load();
+  change(document);
+  file.Replace(document);
+}
+
+void WriteInteger(IniDocument& document, const ProgramOptions& options,
+                  int ProgramOptions::*field) {
+  document.WriteInteger(kOptionsSection, Key(field).key, options.*field);
+}
+
+void WriteBool(IniDocument& document, const ProgramOptions& options, const BoolKey& key) {
+  document.WriteBool(kOptionsSection, key.key, options.*key.field);
+}
+
+// The digits of `text` from `at` up to the next non-digit, at least one.
+std::optional<int> Number(std::string_view text, std::size_t& at) {
+  const auto start = at;
+  while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+    ++at;
+  }
+  if (at == start || at - start > 4) {
+    return std::nullopt;
+  }
+  return ParseDecimalInteger(text.substr(start, at - start));
+}
+
+bool Skip(std::string_view text, std::size_t& at, char separator) {
+  if (at < text.size() && text[at] == separator) {
+    ++at;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+ProgramOptions ReadProgramOptions(const IniDocument& file, DateTimeNumber now) {
+  const ProgramOptions defaults;
+  ProgramOptions options;
+  for (const auto& key : kIntegerKeys) {
+    const int fallback = defaults.*key.field;
+    options.*key.field =
+        InRange(key, file.ReadInteger(kOptionsSection, key.key, fallback), fallback);
+  }
+  for (const auto& key : kBoxes) {
+    options.*key.field = file.ReadBool(kOptionsSection, key.key, defaults.*key.field);
+  }
+  for (const auto& key : {kNoAutomatic, kCaller}) {
+    options.*key.field = file.ReadBool(kOptionsSection, key.key, defaults.*key.field);
+  }
+  options.startDate =
+      ParseStartDate(file.ReadString(kOptionsSection, "startdate", "")).value_or(now);
+  return options;
+}
+
+ProgramOptions ReadProgramOptions(const IniFile& file) {
+  return ReadProgramOptions(file.Load(), DateTimeNow());
+}
+
+void WriteSettings(IniFile& file, const ProgramOptions& options) {
+  Update(file, [&](IniDocument& document) {
+    WriteInteger(document, options, &ProgramOptions::board);
+    for (const auto& key : kBoxes) {
+      WriteBool(document, options, key);
+    }
+    WriteInteger(document, options, &ProgramOptions::secondsForPoints);
+    WriteBool(document, options, kNoAutomatic);
+    WriteBool(document, options, kCaller);
+  });
+}
+
+void WriteStartWindowState(IniFile& file, const ProgramOptions& options) {
+  Update(file, [&](IniDocument& document) {
+    document.WriteString(kOptionsSection, "startdate", FormatStartDate(options.startDate));
+    WriteInteger(document, options, &ProgramOptions::gameIndex);
+  });
+}
+
+void WriteStatisticsChoice(IniFile& file, const ProgramOptions& options) {
+  Update(file, [&](IniDocument& document) {
+    WriteInteger(document, options, &ProgramOptions::statisticsInterval);
+    WriteInteger(document, options, &ProgramOptions::statisticsGameType);
+  });
+}
+
+std::string_view BoardPictureFile(int board) {
+  switch (board) {
+    case 1:
+      return "unicorn.bmp";
+    case 2:
+      return "winmau.bmp";
+    default:
+      return "bulladv.bmp";
+  }
+}
+
+std::string FormatStartDate(DateTimeNumber value) {
+  return FormatDateTime("dd/mm/yyyy hh:nn:ss", value);
+}
+
+std::optional<DateTimeNumber> ParseStartDate(std::string_view text) {
+  std::size_t at = 0;
+  CalendarDateTime when;
+  const auto day = Number(text, at);
+  const auto month = Skip(text, at, '.') ? Number(text, at) : std::nullopt;
+  auto year = Skip(text, at, '.') ? Number(text, at) : std::nullopt;
+  if (!day || !month || !year) {
+    return std::nullopt;
+  }
+  if (*year < 100) {
+    *year += 2000;
+  }
+  if (!IsValidDate(*year, *month, *day)) {
+    return std::nullopt;
+  }
+  when.year = *year;
+  when.month = *month;
+  when.day = *day;
+  if (Skip(text, at, ' ')) {
+    const auto hour = Number(text, at);
+    const auto minute = Skip(text, at, ':') ? Number(text, at) : std::nullopt;
+    const auto second = Skip(text, at, ':') ? Number(text, at) : std::optional<int>(0);
+    if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
+      return std::nullopt;
+    }
+    when.hour = *hour;
+    when.minute = *minute;
+    when.second = *second;
+  }
+  if (at != text.size()) {
+    return std::nullopt;
+  }
+  return EncodeDateTime(when);
+}
+
+}  // namespace korvanti

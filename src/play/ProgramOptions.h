@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/DateTime.h"
+#include "platform/IniDocument.h"
+#include "platform/IniFile.h"
+
+namespace korvanti {
+
+inline constexpr std::string_view kOptionsFile = "options.ini";
+inline constexpr std::string_view kOptionsSection = "settings";
+
+// options.ini of the program folder, section "settings": the user's settings
+// and what the start window remembers. A missing file or key, or a value that
+// is not a number, reads as the default given here.
+struct ProgramOptions {
+  int board = 0;             // "Board": 0 Bulls, 1 Unicorn, 2 Winmau; anything else reads as 0
+  bool playSounds = false;   // "aktivesound"
+  bool showPoints = true;    // "aktiveshowpoints"
+  bool showSummary = true;   // "aktiveshowsummary"
+  bool masterOut = false;    // "aktivesmasterout"
+  int secondsForPoints = 1;  // "sekforpoints": 1 to 5, a value outside is moved to the nearer end
+  bool noAutoAimInput = false;   // "noautomatic"
+  bool announcePoints = false;   // "aktivecaller": "Punkte ansagen"
+  DateTimeNumber startDate = 0;  // "startdate": when missing or unreadable, the time of reading
+  int gameIndex = 3;             // "gameindex": 1 to 30, or -1 for none; anything else reads as -1
+  int statisticsInterval = 0;    // "statsintervall": 0 to 3, anything else reads as 0
+  int statisticsGameType = 0;    // "statsgametype": 0 to 29, anything else reads as 0
+};
+
+struct ProgramOptionLimits {
+  static constexpr int kLastBoard = 2;
+  static constexpr int kFewestSecondsForPoints = 1;
+  static constexpr int kMostSecondsForPoints = 5;
+  static constexpr int kLastStatisticsInterval = 3;
+  static constexpr int kLastStatisticsGameType = 29;
+};
+
+// Every key of the section; `now` stands in for a missing start date.
+ProgramOptions ReadProgramOptions(const IniDocument& file, DateTimeNumber now);
+ProgramOptions ReadProgramOptions(const IniFile& file);
+
+// The settings dialog's keys ("Board", the four boxes, "sekforpoints",
+// "noautomatic", "aktivecaller"), in one write that leaves the rest of the file.
+void WriteSettings(IniFile& file, const ProgramOptions& options);
+// What the start window keeps when it closes: "startdate" and "gameindex".
+void WriteStartWindowState(IniFile& file, const ProgramOptions& options);
+// The statistics window's last choice: "statsintervall" and "statsgametype".
+void WriteStatisticsChoice(IniFile& file, const ProgramOptions& options);
+
+// The board picture of a "Board" value: "bulladv.bmp", "unicorn.bmp", "winmau.bmp".
+std::string_view BoardPictureFile(int board);
+
+// The start date as options.ini keeps it, "dd.mm.yyyy hh:nn:ss".
+std::string FormatStartDate(DateTimeNumber value);
+// Reads that text back (a two-digit year is one of this century, the time may
+// be missing); nothing when it is not a valid date and time.
+std::optional<DateTimeNumber> ParseStartDate(std::string_view text);
+
+}  // namespace korvanti

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "platform/FileIo.h"
+#include "play/ProgramOptions.h"
+
+namespace korvanti {
+namespace {
+
+const DateTimeNumber kNow = EncodeDateTime({2026, 5, 6, 19, 30, 0});
+
+ProgramOptions Read(const std::string& settings) {
+  return ReadProgramOptions(IniDocument::Parse("[settings]\n" + settings), kNow);
+}
+
+TEST(ProgramOptions, AMissingFileGivesTheDefaults) {
+  TempFolder folder;
+  const auto options = ReadProgramOptions(IniDocument(), kNow);
+  EXPECT_EQ(options.board, 0);
+  EXPECT_FALSE(options.playSounds);
+  EXPECT_TRUE(options.showPoints);
+  EXPECT_TRUE(options.showSummary);
+  EXPECT_FALSE(options.masterOut);
+  EXPECT_EQ(options.secondsForPoints, 1);
+  EXPECT_FALSE(options.noAutoAimInput);
+  EXPECT_FALSE(options.announcePoints);
+  EXPECT_EQ(options.startDate, kNow);
+  EXPECT_EQ(options.gameIndex, 3);
+  EXPECT_EQ(options.statisticsInterval, 0);
+  EXPECT_EQ(options.statisticsGameType, 0);
+  const auto fromDisk = ReadProgramOptions(IniFile(folder / "options.ini"));
+  EXPECT_EQ(fromDisk.gameIndex, 3);
+  EXPECT_FALSE(std::filesystem::exists(folder / "options.ini"));
+}
+
+// Values outside a range: a control without such an entry shows its first,
+// a hand-edited count is moved to the nearer end, a game index selects nothing.
+TEST(ProgramOptions, ValuesOutsideTheirRange) {
+  struct Case {
+    std::string line;
+    int ProgramOptions::*field;
+    int expected;
+  };
+  const Case cases[] = {
+      {"Board=2", &ProgramOptions::board, 2},
+      {"Board=7", &ProgramOptions::board, 0},
+      {"Board=-1", &ProgramOptions::board, 0},
+      {"Board=Winmau", &ProgramOptions::board, 0},
+      {"sekforpoints=5", &ProgramOptions::secondsForPoints, 5},
+      {"sekforpoints=9", &ProgramOptions::secondsForPoints, 5},
+      {"sekforpoints=0", &ProgramOptions::secondsForPoints, 1},
+      {"sekforpoints=", &ProgramOptions::secondsForPoints, 1},
+      {"gameindex=30", &ProgramOptions::gameIndex, 30},
+      {"gameindex=-1", &ProgramOptions::gameIndex, -1},
+      {"gameindex=0", &ProgramOptions::gameIndex, -1},
+      {"gameindex=31", &ProgramOptions::gameIndex, -1},
+      {"gameindex=x", &ProgramOptions::gameIndex, 3},
+      {"statsintervall=3", &ProgramOptions::statisticsInterval, 3},
+      {"statsintervall=4", &ProgramOptions::statisticsInterval, 0},
+      {"statsgametype=29", &ProgramOptions::statisticsGameType, 29},
+      {"statsgametype=30", &ProgramOptions::statisticsGameType, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Read(c.line + "\n").*c.field, c.expected) << c.line;
+  }
+  const auto booleans = Read(
+      "aktivesound=1\naktiveshowpoints=0\naktiveshowsummary=0\naktivesmasterout=2\n"
+      "noautomatic=1\naktivecaller=1\n");
+  EXPECT_TRUE(booleans.playSounds);
+  EXPECT_FALSE(booleans.showPoints);
+  EXPECT_FALSE(booleans.showSummary);
+  EXPECT_TRUE(booleans.masterOut);
+  EXPECT_TRUE(booleans.noAutoAimInput);
+  EXPECT_TRUE(booleans.announcePoints);
+  EXPECT_TRUE(Read("aktiveshowpoints=ja\n").showPoints);  // not a number: the default
+}
+
+TEST(ProgramOptions, StartDates) {
+  EXPECT_EQ(FormatStartDate(EncodeDateTime({2026, 1, 2, 3, 4, 5})), "02.01.2026 03:04:05");
+  EXPECT_EQ(ParseStartDate("02.01.2026 03:04:05"), EncodeDateTime({2026, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(ParseStartDate("2.1.26 3:04"), EncodeDateTime({2026, 1, 2, 3, 4, 0}));
+  EXPECT_EQ(ParseStartDate("31.12.2025"), EncodeDateTime({2025, 12, 31}));
+  for (const char* bad : {"", "30.02.2026 10:00:00", "01.01.2026 24:00:00", "01.01.2026 10:60",
+                          "01/01/2026", "01.01.2026 10:00:00 Uhr", "heute"}) {
+    EXPECT_EQ(ParseStartDate(bad), std::nullopt) << bad;
+  }
+  EXPECT_EQ(Read("startdate=30.02.2026 10:00:00\n").startDate, kNow);
+}
+
+// Each writer changes its own keys and leaves the rest of the file as it was.
+TEST(ProgramOptions, WrittenAndReadBack) {
+  TempFolder folder;
+  IniFile file(folder / "options.ini");
+  WriteFileDurably(file.Path(), "; mine\n[settings]\nBoard=1\nunknown=keep\n[other]\nx=1\n");
+  ProgramOptions written;
+  written.board = 2;
+  written.playSounds = true;
+  written.showPoints = false;
+  written.showSummary = false;
+  written.masterOut = true;
+  written.secondsForPoints = 4;
+  written.noAutoAimInput = true;
+  written.announcePoints = true;
+  written.startDate = EncodeDateTime({2026, 3, 4, 20, 15, 30});
+  written.gameIndex = 5;
+  written.statisticsInterval = 2;
+  written.statisticsGameType = 28;
+
+  WriteSettings(file, written);
+  auto read = ReadProgramOptions(file);
+  EXPECT_EQ(read.board, 2);
+  EXPECT_TRUE(read.playSounds && !read.showPoints && !read.showSummary && read.masterOut);
+  EXPECT_EQ(read.secondsForPoints, 4);
+  EXPECT_TRUE(read.noAutoAimInput && read.announcePoints);
+  EXPECT_EQ(read.gameIndex, 3);  // not the dialog's key
+
+  WriteStartWindowState(file, written);
+  WriteStatisticsChoice(file, written);
+  read = ReadProgramOptions(file);
+  EXPECT_EQ(read.startDate, written.startDate);
+  EXPECT_EQ(read.gameIndex, 5);
+  EXPECT_EQ(read.statisticsInterval, 2);
+  EXPECT_EQ(read.statisticsGameType, 28);
+  const auto text = *ReadWholeFile(file.Path());
+  EXPECT_TRUE(text.starts_with("; mine\n[settings]\nBoard=2\nunknown=keep\n")) << text;
+  EXPECT_NE(text.find("startdate=04.03.2026 20:15:30"), std::string::npos) << text;
+  EXPECT_NE(text.find("[other]\nx=1\n"), std::string::npos) << text;
+}
+
+TEST(ProgramOptions, BoardPictures) {
+  EXPECT_EQ(BoardPictureFile(0), "bulladv.bmp");
+  EXPECT_EQ(BoardPictureFile(1), "unicorn.bmp");
+  EXPECT_EQ(BoardPictureFile(2), "winmau.bmp");
+  EXPECT_EQ(BoardPictureFile(7), "bulladv.bmp");
+}
+
+}  // namespace
+}  // namespace korvanti
