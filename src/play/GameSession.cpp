@@ -33,8 +33,8 @@ void GameSession::Start() {
 }
 
 Scoreboard GameSession::Board() const {
-  auto board = BuildScoreboard(game_, panel_,
-                               {options_.programFolder, options_.numbers, playerChanged_});
+  auto board =
+      BuildScoreboard(game_, panel_, {options_.programFolder, options_.numbers, playerChanged_});
   board.hitFields = hitFields_;
   board.aimFields = aimFields_;
   board.proposalFields = proposalFields_;
@@ -240,8 +240,8 @@ void GameSession::CheckInTurn() {
   checkInEnabled_ = false;
   if (panel_ == ModePanel::CountDown) {
     const auto announcement = AnnounceTurn(game_, gameDecided_);
-    if (options_.playSounds) {
-      view_.PlaySound(announcement.soundFile);
+    if (options_.playSounds || options_.callTurns) {
+      view_.PlaySound(announcement.soundFile, !game_.CurrentTurns().current.tocount);
     }
     if (options_.showPoints) {
       const int milliseconds = options_.secondsForPoints * 1000;

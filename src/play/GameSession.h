@@ -24,6 +24,7 @@ struct SessionOptions {
   bool showPoints = true;
   int secondsForPoints = 1;
   bool playSounds = false;
+  bool callTurns = false;  // "Punkte ansagen": the caller says what no sound file plays
   bool showSummary = true;
   NumberSeparators numbers;
   // Where the player pictures are looked for; empty: no pictures.

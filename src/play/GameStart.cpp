@@ -98,6 +98,8 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
   started.session_.secondsForPoints = settings.secondsForPoints;
   started.session_.playSounds = settings.playSounds;
   started.session_.showSummary = settings.showSummary;
+  started.session_.callTurns = settings.announcePoints;
+  started.session_.programFolder = environment.programFolder;
   try {
     const auto training = TrainingOf(entry, request, environment);
     if (const auto* problem = std::get_if<std::string>(&training)) {

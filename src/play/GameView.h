@@ -54,8 +54,10 @@ class GameView {
     done(work({}));
   }
 
-  // Plays a file of the sounds folder when it is there; never waits for it.
-  virtual void PlaySound(const std::string& file) = 0;
+  // The turn's sound: a file of the sounds folder ("<points>.mp3",
+  // "Gewonnen.mp3") when sounds are on and it is there, else the caller's
+  // words when the caller is on. Never waits for it.
+  virtual void PlaySound(const std::string& file, bool bust) = 0;
   // Shows the points banner for that long; the session books the turn after it.
   virtual void ShowBanner(const std::string& text, int milliseconds) = 0;
 

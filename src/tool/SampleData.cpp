@@ -27,7 +27,7 @@ class SilentView : public GameView {
  public:
   void Changed(const GameSession&) override {}
   void After(int, std::function<void()> step) override { step(); }
-  void PlaySound(const std::string&) override {}
+  void PlaySound(const std::string&, bool) override {}
   void ShowBanner(const std::string&, int) override {}
   bool AskContinue(const std::string&) override { return false; }
   bool ShowSummary(const Summary&) override { return false; }

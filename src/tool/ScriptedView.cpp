@@ -4,7 +4,7 @@
 
 namespace korvanti {
 
-void ScriptedView::PlaySound(const std::string& file) {
+void ScriptedView::PlaySound(const std::string& file, bool) {
   AddEvent("sound: " + file);
 }
 

@@ -34,7 +34,7 @@ class ScriptedView : public GameView {
 
   void Changed(const GameSession&) override {}
   void After(int, std::function<void()> step) override { steps_.push_back(std::move(step)); }
-  void PlaySound(const std::string& file) override;
+  void PlaySound(const std::string& file, bool bust) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
   bool AskContinue(const std::string& question) override;
   bool ShowSummary(const Summary& summary) override;

@@ -31,7 +31,7 @@ TEST_F(Session, BustDartBooksTheTurnAtOnce) {
   Hit("T20");
   EXPECT_EQ(game->currentplayer, 1);
   EXPECT_EQ(Player(0).turns.score, 32);
-  EXPECT_TRUE(view.Saw("sound 0.mp3"));
+  EXPECT_TRUE(view.Saw("sound 0.mp3 (bust)"));
   EXPECT_TRUE(view.Saw("banner 0 Punkte, Rest: 32 3000"));
 }
 

@@ -46,7 +46,9 @@ class RecordingView : public GameView {
     events.push_back("after " + std::to_string(milliseconds));
     steps.push_back(std::move(step));
   }
-  void PlaySound(const std::string& file) override { events.push_back("sound " + file); }
+  void PlaySound(const std::string& file, bool bust) override {
+    events.push_back("sound " + file + (bust ? " (bust)" : ""));
+  }
   void ShowBanner(const std::string& text, int milliseconds) override {
     events.push_back("banner " + text + " " + std::to_string(milliseconds));
   }

@@ -30,6 +30,12 @@ void TurnAnnouncer::Play(const QString& soundsFolder, const QString& file, const
   }
 }
 
+void TurnAnnouncer::Call(const QString& phrase) {
+  if (callerActive_ && !phrase.isEmpty()) {
+    voice_->Say(phrase);
+  }
+}
+
 // One file at a time; it plays on while the game goes on. A player that
 // failed on its last file (unreadable, no plug-in for it) is replaced rather
 // than stopped: stopping it waits up to a second for the media pipeline.

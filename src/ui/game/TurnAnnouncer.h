@@ -32,6 +32,9 @@ class TurnAnnouncer final {
   // As above, but the caller says `phrase` instead (a bust: "Überworfen").
   void Play(const QString& soundsFolder, const QString& file, const QString& phrase);
 
+  // Only the caller's words, with the caller on (sounds are off).
+  void Call(const QString& phrase);
+
   // The file last handed to the player; empty before the first.
   const QString& lastSound() const { return lastSound_; }
 
