@@ -44,24 +44,26 @@ double QtAngle(QPointF point, QPointF centre) {
   return std::atan2(centre.y() - point.y(), point.x() - centre.x()) / kDegrees;
 }
 
-// A segment's wedge from the bull out to a circle round the ring centre. The
-// wedges of one ring share their edges exactly; the radial wires cover them.
-QPainterPath Wedge(int index, double radius) {
+// A segment's part of a ring round the ring centre, bounded by the two rays
+// from the bull that the radial wires cover.
+QPainterPath Wedge(int index, double inner, double outer) {
   const double from = index * 18.0 - 9.0;
-  const QPointF start = RayMeetsRingCircle(from, radius);
-  const QPointF end = RayMeetsRingCircle(from + 18.0, radius);
-  const double startAngle = QtAngle(start, kRing);
-  double sweep = QtAngle(end, kRing) - startAngle;
-  while (sweep > 0) {
-    sweep -= 360.0;
-  }
-  while (sweep <= -360.0) {
-    sweep += 360.0;
-  }
-  QPainterPath path(kBull);
-  path.lineTo(start);
-  path.arcTo(QRectF(kRing.x() - radius, kRing.y() - radius, 2 * radius, 2 * radius), startAngle,
-             sweep);
+  const auto circle = [](double radius) {
+    return QRectF(kRing.x() - radius, kRing.y() - radius, 2 * radius, 2 * radius);
+  };
+  const auto sweep = [](QPointF start, QPointF end) {
+    const double angle = QtAngle(end, kRing) - QtAngle(start, kRing);
+    return std::remainder(angle, 360.0);
+  };
+  const QPointF innerStart = RayMeetsRingCircle(from, inner);
+  const QPointF outerStart = RayMeetsRingCircle(from, outer);
+  const QPointF outerEnd = RayMeetsRingCircle(from + 18.0, outer);
+  const QPointF innerEnd = RayMeetsRingCircle(from + 18.0, inner);
+  QPainterPath path(innerStart);
+  path.lineTo(outerStart);
+  path.arcTo(circle(outer), QtAngle(outerStart, kRing), sweep(outerStart, outerEnd));
+  path.lineTo(innerEnd);
+  path.arcTo(circle(inner), QtAngle(innerEnd, kRing), sweep(innerEnd, innerStart));
   path.closeSubpath();
   return path;
 }
@@ -71,23 +73,34 @@ void Disc(QPainter& painter, QPointF centre, double radius, const QColor& color)
   painter.drawEllipse(centre, radius, radius);
 }
 
-// Each ring of wedges is drawn over a wire disc of its own outer edge, so the
-// ring wires are what remains between them.
+void Annulus(QPainter& painter, double inner, double outer, const QColor& color) {
+  QPainterPath path;  // odd-even fill: the inner circle is a hole
+  path.addEllipse(kRing, outer, outer);
+  path.addEllipse(kRing, inner, inner);
+  painter.setBrush(color);
+  painter.drawPath(path);
+}
+
+// From the outside in, each ring's wire is laid first and its wedges over it,
+// reaching into the next wire inwards, which is laid over them in turn: every
+// edge is painted over what lies beneath, so no seams show between fields.
 void PaintSegmentRings(QPainter& painter, const BoardPalette& palette) {
   struct Band {
     Ring ring;
+    double inner;  // inside the next wire inwards (for the small singles: under the bull)
     double outer;
     double wireOuter;
   };
-  constexpr std::array<Band, 4> kBands{{{Ring::Double, kDouble, kDoubleOuterWire},
-                                        {Ring::LargeSingle, kLargeSingle, kDoubleInnerWire},
-                                        {Ring::Treble, kTreble, kTrebleOuterWire},
-                                        {Ring::SmallSingle, kSmallSingle, kTrebleInnerWire}}};
+  constexpr std::array<Band, 4> kBands{
+      {{Ring::Double, (kLargeSingle + kDoubleInnerWire) / 2, kDouble, kDoubleOuterWire},
+       {Ring::LargeSingle, (kTreble + kTrebleOuterWire) / 2, kLargeSingle, kDoubleInnerWire},
+       {Ring::Treble, (kSmallSingle + kTrebleInnerWire) / 2, kTreble, kTrebleOuterWire},
+       {Ring::SmallSingle, kOuterBull - 4, kSmallSingle, kTrebleInnerWire}}};
   for (const auto& band : kBands) {
-    Disc(painter, kRing, band.wireOuter, palette.wire);
+    Annulus(painter, band.outer - 1, band.wireOuter, palette.wire);
     for (int index = 0; index < static_cast<int>(kSegmentOrder.size()); ++index) {
       painter.setBrush(FieldColor(palette, {band.ring, kSegmentOrder[index]}));
-      painter.drawPath(Wedge(index, band.outer));
+      painter.drawPath(Wedge(index, band.inner, band.outer));
     }
   }
 }
@@ -131,8 +144,9 @@ void PaintDrawnBoard(QPainter& painter, const BoardPalette& palette) {
   painter.setPen(Qt::NoPen);
   painter.fillRect(QRectF(0, 0, board::kWidth, board::kHeight), palette.background);
   painter.translate(0.5, 0.5);
-  Disc(painter, kRing, kSurroundRadius, palette.rim);
-  Disc(painter, kRing, kSurroundRadius - kRimWidth, palette.surround);
+  painter.setPen(QPen(palette.rim, kRimWidth));
+  Disc(painter, kRing, kSurroundRadius - kRimWidth / 2, palette.surround);
+  painter.setPen(Qt::NoPen);
   PaintNumbers(painter, palette);
   PaintSegmentRings(painter, palette);
   PaintRadialWires(painter, palette);

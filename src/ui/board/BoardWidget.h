@@ -28,11 +28,15 @@ class BoardWidget : public QWidget {
   void SetPicture(BoardPicture picture);
   const BoardPicture& Picture() const { return canvas_.Picture(); }
 
+  // Marks of the computer's darts; clearing them restores the clean picture.
   void AddDartMark(QPoint hitMapPosition);
   void ClearDartMarks();
+  const std::vector<QPoint>& DartMarks() const { return canvas_.DartMarks(); }
 
+  // The statistics dots; replaced as a whole.
   void SetDots(std::vector<BoardDot> dots);
   void ClearDots();
+  const std::vector<BoardDot>& Dots() const { return canvas_.Dots(); }
 
   // Off hides the hint at once and keeps it hidden.
   void SetHintEnabled(bool enabled);

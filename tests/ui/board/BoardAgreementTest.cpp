@@ -2,8 +2,8 @@
 
 #include <QImage>
 #include <QPainter>
-#include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numbers>
 #include <sstream>
@@ -33,8 +33,33 @@ struct DeviceMapping {
   }
 };
 
-// A device pixel is judged when everything within 1.5 hit-map pixels of the
-// geometry point it shows is the same field as the hit-map pixel under it.
+// How far a point of the board lies from the nearest wire, worked out from the
+// geometry's radii and the sector boundaries.
+double DistanceToWire(QPointF point) {
+  using namespace board;
+  const double bull = std::hypot(point.x() - kBullX, point.y() - kBullY);
+  const double ring = std::hypot(point.x() - kRingX, point.y() - kRingY);
+  double distance = std::numeric_limits<double>::max();
+  for (const double radius : {kBullsEye, kBullsEyeWire, kOuterBull, kOuterBullWire}) {
+    distance = std::min(distance, std::abs(bull - radius));
+  }
+  for (const double radius : {kSmallSingle, kTrebleInnerWire, kTreble, kTrebleOuterWire,
+                              kLargeSingle, kDoubleInnerWire, kDouble, kDoubleOuterWire}) {
+    distance = std::min(distance, std::abs(ring - radius));
+  }
+  // Radial wires run from the outer bull's wire out to the double ring's.
+  if (bull >= kOuterBullWire && ring < kDoubleOuterWire) {
+    const double degrees =
+        std::atan2(point.x() - kBullX, kBullY - point.y()) * 180 / std::numbers::pi;
+    const double offset = std::fmod(degrees + 9 + 360, 18.0);
+    const double toBoundary = std::min(offset, 18 - offset) * std::numbers::pi / 180;
+    distance = std::min(distance, std::abs(bull * std::sin(toBoundary) - kRadialWireHalfWidth));
+  }
+  return distance;
+}
+
+// A device pixel is judged when the geometry point it shows lies more than 1.5
+// hit-map pixels from every wire, in the field of the hit-map pixel under it.
 // The answer depends on the size only, so it is worked out once per size.
 const std::vector<bool>& ClearOfWires(QSize deviceSize, const DeviceMapping& mapping) {
   static std::map<std::pair<int, int>, std::vector<bool>> cache;
@@ -42,22 +67,15 @@ const std::vector<bool>& ClearOfWires(QSize deviceSize, const DeviceMapping& map
   if (!clear.empty()) {
     return clear;
   }
-  std::array<QPointF, 8> around;
-  for (int k = 0; k < 8; ++k) {
-    around[k] =
-        1.5 * QPointF(std::cos(k * std::numbers::pi / 4), std::sin(k * std::numbers::pi / 4));
-  }
   clear.resize(static_cast<std::size_t>(deviceSize.width()) * deviceSize.height());
   for (int py = 0; py < deviceSize.height(); ++py) {
     for (int px = 0; px < deviceSize.width(); ++px) {
       const QPointF q = mapping.HitMapPoint(px, py);
       const QPointF shown = q - QPointF(0.5, 0.5);  // geometry sits on pixel centres
       const auto field = board::FieldAt(std::floor(q.x()), std::floor(q.y()));
-      bool same = field.ring != board::Ring::Wire && board::FieldAt(shown.x(), shown.y()) == field;
-      for (const QPointF& step : around) {
-        same = same && board::FieldAt(shown.x() + step.x(), shown.y() + step.y()) == field;
-      }
-      clear[static_cast<std::size_t>(py) * deviceSize.width() + px] = same;
+      clear[static_cast<std::size_t>(py) * deviceSize.width() + px] =
+          field.ring != board::Ring::Wire && DistanceToWire(shown) > 1.5 &&
+          board::FieldAt(shown.x(), shown.y()) == field;
     }
   }
   return clear;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/BoardGeometry.h"
 #include "ui/board/BoardFrame.h"
 
@@ -53,11 +55,18 @@ TEST_P(BoardFrameMapping, PositionsBesideTheBoardFallOutsideTheHitMap) {
   EXPECT_GE(afterCorner.y(), board::kHeight);
 }
 
+std::string FrameName(const testing::TestParamInfo<FrameCase>& info) {
+  return "Area" + std::to_string(info.param.area.width()) + "x" +
+         std::to_string(info.param.area.height()) + "Ratio" +
+         std::to_string(static_cast<int>(info.param.devicePixelRatio * 100));
+}
+
 INSTANTIATE_TEST_SUITE_P(SizesAndRatios, BoardFrameMapping,
                          testing::Values(FrameCase{{659, 650}, 1}, FrameCase{{659, 650}, 2},
                                          FrameCase{{461, 455}, 1}, FrameCase{{1200, 700}, 1},
                                          FrameCase{{500, 900}, 1.5}, FrameCase{{833, 811}, 1.25},
-                                         FrameCase{{330, 325}, 2}));
+                                         FrameCase{{330, 325}, 2}),
+                         FrameName);
 
 }  // namespace
 }  // namespace korvanti

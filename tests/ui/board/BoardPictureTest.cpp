@@ -148,6 +148,15 @@ TEST(BoardScreenshots, EachStyleIsWrittenToTheBuildFolder) {
     const QString file = QStringLiteral(KORVANTI_BOARD_SHOTS "/board-style%1.png").arg(setting);
     EXPECT_TRUE(widget.grab().save(file)) << file.toStdString();
   }
+  // And the classic board as a screen at 200 % shows it.
+  QImage sharp(2 * board::kWidth, 2 * board::kHeight, QImage::Format_RGB32);
+  sharp.setDevicePixelRatio(2);
+  BoardCanvas canvas;
+  canvas.SetPicture(BoardPicture::Drawn(BoardStyle::Classic));
+  QPainter painter(&sharp);
+  canvas.Paint(painter, QRectF(0, 0, board::kWidth, board::kHeight));
+  painter.end();
+  EXPECT_TRUE(sharp.save(QStringLiteral(KORVANTI_BOARD_SHOTS "/board-style0@2x.png")));
 }
 
 }  // namespace

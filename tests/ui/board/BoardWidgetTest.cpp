@@ -103,9 +103,15 @@ TEST_P(BoardClicks, APressBesideTheBoardIsASilentMiss) {
   EXPECT_TRUE(notices.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(TwoSizes, BoardClicks,
+std::string SizeName(const testing::TestParamInfo<SizeCase>& info) {
+  return "Board" + std::to_string(info.param.boardSize.width()) + "x" +
+         std::to_string(info.param.boardSize.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, BoardClicks,
                          testing::Values(SizeCase{{659, 650}, 0}, SizeCase{{1000, 760}, 0},
-                                         SizeCase{{480, 470}, 1}));
+                                         SizeCase{{480, 470}, 1}),
+                         SizeName);
 
 TEST_F(BoardWindow, TheHintFollowsThePointerAndHidesOnLeave) {
   ShowBoardAt({659, 650});
