@@ -1,0 +1,122 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <variant>
+
+#include "FakeArchive.h"
+#include "TempFolder.h"
+#include "engine/AimPoints.h"
+#include "engine/CheckoutRoutes.h"
+#include "platform/FileIo.h"
+#include "play/GameStart.h"
+#include "ui/board/BoardWidget.h"
+#include "ui/common/ScriptedDialogs.h"
+#include "ui/game/TGameformclass.h"
+
+namespace korvanti::testing {
+
+inline const HitMap& WindowHitMap() {
+  static const HitMap hitMap;
+  return hitMap;
+}
+
+// The game screen as the start window opens it: a game from the shared game
+// start, steps made instant, questions answered by the test.
+class GameWindow : public ::testing::Test {
+ protected:
+  GameWindow() {
+    static const std::string table = CheckoutTableText();
+    WriteFileDurably(folder / "checkout.ini", table);
+    archive.names["{ANNA}"] = {"Anna", "A", "Anna"};
+    archive.names["{BEN}"] = {"Ben", "B", "Ben"};
+  }
+
+  StartedGame Build(int gameIndex, std::vector<std::string> ids, bool quick = true,
+                    bool aims = false) {
+    StartRequest request;
+    request.gameIndex = gameIndex;
+    for (const auto& id : ids) {
+      request.players.push_back({id, id});
+    }
+    request.quickCheckIn = quick;
+    request.aimInput = aims;
+    auto result = BuildGame(request, settings, environment);
+    if (auto* refusal = std::get_if<StartRefusal>(&result)) {
+      throw std::runtime_error(refusal->message);
+    }
+    return std::move(std::get<StartedGame>(result));
+  }
+
+  void Open(StartedGame started) {
+    GameWindowSetup setup{WindowHitMap(), folder.Path(), 0, true, {}};
+    setup.askSummary = [this](const Summary& summary) {
+      summaries.push_back(summary);
+      return continueSeries;
+    };
+    window = std::make_unique<TGameformclass>(std::move(started), std::move(setup), dialogs);
+    QObject::connect(window.get(), &TGameformclass::finished,
+                     [this](SessionResult result) { results.push_back(result); });
+    window->ShowGame();
+    Settle();
+  }
+
+  // Lets the timed steps run until none is pending.
+  void Settle() {
+    for (int i = 0; i < 500; ++i) {
+      QApplication::processEvents();
+      if (!window->Session().StepPending()) {
+        QApplication::processEvents();
+        if (!window->Session().StepPending()) {
+          return;
+        }
+      }
+    }
+    ADD_FAILURE() << "steps never ended";
+  }
+
+  // A click with the mouse on the board where the field is.
+  void Click(const std::string& code, Qt::MouseButton button = Qt::LeftButton) {
+    const auto point = code == "0" ? BoardPoint{5, 600} : *AimPointFor(code);
+    auto& board = window->Board();
+    const auto at = board.WidgetPosition({point.x, point.y});
+    QTest::mouseClick(&board, button, {}, at);
+    Settle();
+  }
+  void Clicks(std::initializer_list<const char*> codes) {
+    for (const char* code : codes) {
+      Click(code);
+    }
+  }
+
+  template <typename Widget = QLabel>
+  Widget* Find(const char* name) {
+    auto* found = window->findChild<Widget*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  QString TextOf(const char* name) { return Find(name)->text(); }
+  void Press(const char* button) {
+    QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+    Settle();
+  }
+
+  TempFolder folder;
+  FakeArchive archive;
+  UniformRandom random{11};
+  ProgramOptions settings;
+  StartEnvironment environment{WindowHitMap(), random, folder.Path(), nullptr, &archive};
+  ScriptedDialogs dialogs;
+  bool continueSeries = false;
+  std::vector<Summary> summaries;
+  std::vector<SessionResult> results;
+  std::unique_ptr<TGameformclass> window;
+};
+
+}  // namespace korvanti::testing

@@ -1,0 +1,55 @@
+#include <QDir>
+#include <QPixmap>
+
+#include "GameWindowFixture.h"
+
+namespace korvanti {
+namespace {
+
+using testing::GameWindow;
+
+// Pictures of the game screen with each panel, at the design's size, for a
+// person to look at: nothing cut off, numbers readable, the board crisp.
+class GameWindowShots : public GameWindow {
+ protected:
+  void Shoot(const QString& name) {
+    window->resize(TGameformclass::kDesignSize);
+    QApplication::processEvents();
+    const auto path = QDir(KORVANTI_GAME_SHOTS).filePath(name);
+    ASSERT_TRUE(window->grab().save(path)) << path.toStdString();
+  }
+};
+
+TEST_F(GameWindowShots, CountDownMidGameWithOlderTurns) {
+  Open(Build(4, {"{ANNA}", "{BEN}"}, false));
+  for (int turn = 0; turn < 7; ++turn) {
+    Clicks({"LS20", "T5", "SS1"});
+    Press("btncheckinThrow");
+    Clicks({"LS19", "LS3", "0"});
+    Press("btncheckinThrow");
+  }
+  Clicks({"T20", "LS20"});
+  EXPECT_EQ(TextOf("lblLastPointsAll1"), "...");
+  Shoot("game-countdown.png");
+}
+
+TEST_F(GameWindowShots, CricketWithEveryTileState) {
+  Open(Build(5, {"{ANNA}", "{BEN}"}, false));
+  Clicks({"T20", "T19", "T18"});
+  Press("btncheckinThrow");
+  Clicks({"T20", "T17", "LS16"});
+  Press("btncheckinThrow");
+  Click("D16");
+  Shoot("game-cricket.png");
+}
+
+TEST_F(GameWindowShots, TargetTraining) {
+  Open(Build(18, {"{ANNA}"}, false, true));
+  Clicks({"SS20", "T20", "D20"});
+  Press("btncheckinThrow");
+  Click("LS20");
+  Shoot("game-target.png");
+}
+
+}  // namespace
+}  // namespace korvanti

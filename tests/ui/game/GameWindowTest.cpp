@@ -1,0 +1,188 @@
+#include <QImage>
+
+#include "GameWindowFixture.h"
+
+namespace korvanti {
+namespace {
+
+using testing::GameWindow;
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(5, 188, 88);
+
+QColor TextColor(QLabel* label) {
+  return label->palette().color(QPalette::WindowText);
+}
+
+TEST_F(GameWindow, TwoPlayersPlayFiveHundredAndOneToItsEnd) {
+  Open(Build(4, {"{ANNA}", "{BEN}"}));
+  EXPECT_FALSE(Find<QPushButton>("btncheckinThrow")->isVisible());  // quick check-in
+  Clicks({"T20", "T20"});
+  EXPECT_EQ(TextOf("pnlcheck2"), "T20");
+  EXPECT_EQ(TextOf("lbltotalPoints"), "120");
+  Click("T20");
+  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 1);
+  EXPECT_EQ(TextOf("pnlcheck1"), "");
+  Clicks({"0", "0", "0", "T20", "T20", "T20", "0", "0", "0"});
+  EXPECT_EQ(TextOf("lblcurrentpoints"), "141");
+  EXPECT_EQ(TextOf("lblCheckout1"), "T20");
+  Clicks({"T20", "T19", "D12"});
+  ASSERT_EQ(summaries.size(), 1u);
+  EXPECT_EQ(summaries[0].rows[0].player, "Anna (1)");
+  EXPECT_EQ(results, std::vector<SessionResult>{SessionResult::OK});
+  ASSERT_EQ(archive.games.size(), 1u);
+  EXPECT_EQ(archive.games[0].players[0].turns.size(), 3u);
+  QApplication::processEvents();
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(GameWindow, WithoutQuickCheckInTheButtonWaitsForTheEndOfTheTurn) {
+  Open(Build(3, {"{ANNA}", "{BEN}"}, false));
+  auto* button = Find<QPushButton>("btncheckinThrow");
+  EXPECT_TRUE(button->isVisible());
+  Clicks({"T20", "T20"});
+  EXPECT_FALSE(button->isEnabled());
+  Click("T20");
+  EXPECT_TRUE(button->isEnabled());
+  EXPECT_TRUE(button->isDefault());  // highlighted
+  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 0);
+  Press("btncheckinThrow");
+  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 1);
+  EXPECT_FALSE(button->isEnabled());
+}
+
+TEST_F(GameWindow, ACompleteTurnWaitsForItsAims) {
+  Open(Build(4, {"{ANNA}"}, true, true));
+  EXPECT_TRUE(Find("lblAim1")->isVisible());
+  Click("T20", Qt::RightButton);
+  Click("T20", Qt::RightButton);
+  EXPECT_EQ(TextOf("lblAim2"), "T20");
+  Clicks({"T20", "T19", "LS20"});
+  EXPECT_EQ(window->Session().Game().CurrentTurns().Count(), 0u);
+  Click("T19", Qt::RightButton);
+  EXPECT_EQ(window->Session().Game().CurrentTurns().Count(), 1u);
+}
+
+TEST_F(GameWindow, ABustTurnsTheRemainingScoreRed) {
+  Open(Build(4, {"{ANNA}"}, false));
+  window->Started().Game().players.Player(0).turns.score = 32;
+  Click("LS20");
+  auto* remaining = Find("lblcurrentpoints");
+  EXPECT_EQ(remaining->text(), "12");
+  EXPECT_EQ(TextColor(remaining), kGreen);
+  Click("LS11");
+  EXPECT_EQ(remaining->text(), "1");
+  EXPECT_EQ(TextColor(remaining), kRed);
+  EXPECT_EQ(TextOf("lbltotalPoints"), "31");             // the darts entered still count here
+  QTest::mouseClick(Find("pnlcheck2"), Qt::LeftButton);  // the busting dart goes
+  EXPECT_EQ(TextColor(remaining), kGreen);
+}
+
+struct AbortCase {
+  DialogAnswer answer;
+  std::optional<SessionResult> result;
+  std::size_t storedGames;
+};
+
+class AbortTheGame : public GameWindow, public ::testing::WithParamInterface<AbortCase> {};
+
+TEST_P(AbortTheGame, StoresWhatTheAnswerPromises) {
+  const auto expected = GetParam();
+  Open(Build(4, {"{ANNA}", "{BEN}"}));
+  Clicks({"T20", "T20", "T20"});
+  dialogs.Answer(expected.answer);
+  Press("btn_CancelGame");
+  EXPECT_EQ(window->Result(), expected.result);
+  EXPECT_EQ(archive.games.size(), expected.storedGames);
+  if (expected.storedGames > 0) {
+    EXPECT_EQ(archive.games[0].winningThrowId, "");
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(window->isVisible(), !expected.result.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(JaNeinAbbrechen, AbortTheGame,
+                         ::testing::Values(AbortCase{DialogAnswer::Yes, SessionResult::Yes, 1},
+                                           AbortCase{DialogAnswer::No, SessionResult::No, 0},
+                                           AbortCase{DialogAnswer::Cancel, std::nullopt, 0}));
+
+// The computer's prepared turn: T20 T20 D20, again and again.
+StartedGame WithMachineDarts(StartedGame started) {
+  std::vector<BoardPoint> darts;
+  for (int turn = 0; turn < 12; ++turn) {
+    darts.insert(darts.end(), {{332, 172}, {332, 172}, {331, 86}});
+  }
+  started.Computer()->LoadPositions(darts);
+  return started;
+}
+
+TEST_F(GameWindow, TheComputerThrowsByItselfAndItsMarksAreErased) {
+  Open(WithMachineDarts(Build(12, {"{ANNA}"})));
+  const auto markAt = [&] {
+    const auto image = window->Board().grab().toImage();
+    const auto at = window->Board().WidgetPosition({332, 172}) * image.devicePixelRatio();
+    return QColor(image.pixel(at)) == Qt::black;  // the mark's black centre on the white treble
+  };
+  Click("LS1");
+  Click("LS1");
+  auto& board = window->Board();
+  QTest::mouseClick(&board, Qt::LeftButton, {}, board.WidgetPosition({332, 300}));
+  // Step by step: the human's turn is booked, then the computer's first dart lands.
+  bool marked = false;
+  for (int i = 0; i < 50 && !marked; ++i) {
+    QApplication::processEvents();
+    marked = window->Started().Game().players.Player(1).turns.current.DartsEntered() > 0;
+  }
+  ASSERT_TRUE(marked);
+  EXPECT_TRUE(window->Session().BoardLocked());
+  EXPECT_TRUE(markAt());
+  Settle();
+  const auto& machine = window->Started().Game().players.Player(1).turns;
+  EXPECT_EQ(machine.Count(), 1u);
+  EXPECT_EQ(machine.score, 501 - 160);
+  EXPECT_FALSE(markAt());
+  EXPECT_FALSE(window->Session().BoardLocked());
+}
+
+TEST_F(GameWindow, AbortDuringTheComputersTurnKeepsTheHumansTurns) {
+  Open(WithMachineDarts(Build(12, {"{ANNA}"})));
+  Clicks({"LS1", "LS1"});
+  auto& board = window->Board();
+  QTest::mouseClick(&board, Qt::LeftButton, {}, board.WidgetPosition({332, 300}));
+  while (window->Started().Game().players.Player(1).turns.current.DartsEntered() == 0) {
+    QApplication::processEvents();
+  }
+  ASSERT_TRUE(window->Session().StepPending());
+  dialogs.Answer(DialogAnswer::Yes);
+  QTest::mouseClick(Find<QPushButton>("btn_CancelGame"), Qt::LeftButton);
+  for (int i = 0; i < 20; ++i) {
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(window->Result(), SessionResult::Yes);
+  ASSERT_EQ(archive.games.size(), 1u);
+  ASSERT_EQ(archive.games[0].players.size(), 1u);
+  EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
+  EXPECT_EQ(window->Started().Game().players.Player(1).turns.current.DartsEntered(), 1);
+}
+
+TEST_F(GameWindow, ACricketGamePaintsItsPanel) {
+  Open(Build(5, {"{ANNA}", "{BEN}"}));
+  EXPECT_TRUE(Find<QWidget>("pnlGameCricket")->isVisible());
+  EXPECT_FALSE(Find<QWidget>("pnlGameDown")->isVisible());
+  EXPECT_TRUE(Find("lblpoints")->isVisible());
+  Clicks({"T20", "T20", "T19"});
+  EXPECT_EQ(window->Session().Game().players.Player(0).turns.score, 60);
+  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 1);
+}
+
+TEST_F(GameWindow, ATargetTrainingShowsItsTargetsAndTheAimsOfItsDarts) {
+  Open(Build(18, {"{ANNA}"}));
+  EXPECT_TRUE(Find<QWidget>("pnlGameShanghai")->isVisible());
+  EXPECT_EQ(TextOf("lblNextHit1"), "LS20");
+  Click("SS20");
+  EXPECT_EQ(TextOf("lblAim1"), "LS20");  // the thrown dart shows what it was aimed at
+  EXPECT_EQ(TextOf("lblNextHit1"), "");
+}
+
+}  // namespace
+}  // namespace korvanti
