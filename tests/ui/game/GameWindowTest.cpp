@@ -1,4 +1,6 @@
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 
 #include "GameWindowFixture.h"
 
@@ -163,6 +165,36 @@ TEST_F(GameWindow, AbortDuringTheComputersTurnKeepsTheHumansTurns) {
   ASSERT_EQ(archive.games[0].players.size(), 1u);
   EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
   EXPECT_EQ(window->Started().Game().players.Player(1).turns.current.DartsEntered(), 1);
+}
+
+TEST_F(GameWindow, AFollowUpGameWhoseComputerFindsNoDartsEndsTheSeriesWithTheMessage) {
+  continueSeries = true;
+  Open(WithMachineDarts(Build(12, {"{ANNA}"})));
+  window->Started().Game().players.Player(1).turns.score = 160;
+  Clicks({"LS1", "LS1", "LS1"});
+  // The next game's darts are simulated on a worker behind the wait dialog;
+  // without a strength table there are none.
+  for (int i = 0; i < 2000 && !window->Result(); ++i) {
+    QTest::qWait(5);
+  }
+  EXPECT_EQ(window->Result(), SessionResult::OK);
+  ASSERT_EQ(summaries.size(), 1u);
+  ASSERT_EQ(archive.games.size(), 1u);
+  ASSERT_FALSE(dialogs.shown().empty());
+  EXPECT_TRUE(dialogs.shown().back().text.startsWith("Keine Spieldaten gefunden!"))
+      << dialogs.shown().back().text.toStdString();
+}
+
+TEST_F(GameWindow, OpensScaledDownOnASmallScreenAndClicksStillHitTheirFields) {
+  Open(Build(4, {"{ANNA}"}));
+  const auto available = QGuiApplication::primaryScreen()->availableGeometry().size();
+  EXPECT_LE(window->width(), available.width());
+  EXPECT_LE(window->height(), available.height());
+  window->resize(700, 520);
+  QApplication::processEvents();
+  Clicks({"D16", "SS25"});
+  EXPECT_EQ(TextOf("pnlcheck1"), "D16");
+  EXPECT_EQ(TextOf("pnlcheck2"), "SS25");
 }
 
 TEST_F(GameWindow, ACricketGamePaintsItsPanel) {
