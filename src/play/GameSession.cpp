@@ -82,9 +82,7 @@ void GameSession::Click(MouseButton button, int x, int y) {
     } else if (button == MouseButton::Right) {
       if (options_.aimInput) {
         RegisterAim(code, x, y);
-        if (options_.quickCheckIn) {
-          TryCheckIn();  // a turn that waited only for its aims is booked now
-        }
+        TryCheckIn();  // a turn that waited only for its aims ends now
       } else {
         doubleTarget_ = code.find('D') != std::string::npos ? code : std::string();
       }
@@ -217,7 +215,9 @@ void GameSession::TryCheckIn() {
   if (result_ || pending_ || finishedUnsaved_) {
     return;
   }
-  if (!TurnEnded()) {
+  const auto* computer = ComputerOnTurn();
+  // A human's complete turn waits for its aims, with or without the button.
+  if (!TurnEnded() || (options_.aimInput && computer == nullptr && WaitsForAims())) {
     checkInEnabled_ = false;
     return;
   }
@@ -225,11 +225,8 @@ void GameSession::TryCheckIn() {
     checkInEnabled_ = true;
     return;
   }
-  if (const auto* computer = ComputerOnTurn()) {
+  if (computer != nullptr) {
     Schedule(Step::ComputerCheckIn, computer->secondsPerDart * 1000);
-    return;
-  }
-  if (options_.aimInput && WaitsForAims()) {
     return;
   }
   CheckInTurn();
@@ -324,6 +321,7 @@ void GameSession::UndoLastCheckIn() {
       }
     }
     game_.CurrentTurns().current.tocount = true;
+    view_.ClearDartMarks();  // the computer's darts of an undone turn go with it
     doubles_.DropCurrent();
     doubles_.Apply(game_.players, game_.CurrentPlayer());
     playerChanged_ = true;

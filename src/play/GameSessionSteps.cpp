@@ -23,12 +23,13 @@ void GameSession::Schedule(Step step, int milliseconds) {
 }
 
 // A step the session has withdrawn (abort, close) is ignored; one that comes
-// due while the abort question is open waits for its answer.
+// due while a question or a message box of an operation is open waits until
+// that operation is over.
 void GameSession::StepDue(unsigned token) {
   if (token != stepToken_ || !pending_) {
     return;
   }
-  if (suspended_) {
+  if (suspended_ || operationDepth_ > 0) {
     dueWhileSuspended_ = true;
     return;
   }
@@ -63,13 +64,13 @@ void GameSession::CancelSteps() {
 }
 
 void GameSession::Resume() {
-  suspended_ = false;
-  if (std::exchange(dueWhileSuspended_, false) && pending_) {
-    Schedule(*pending_, 0);
-  }
+  suspended_ = false;  // a held-back step goes on when the operation is over
 }
 
 void GameSession::Finish() {
+  if (!suspended_ && std::exchange(dueWhileSuspended_, false) && pending_) {
+    Schedule(*pending_, 0);
+  }
   if (!notices_.empty()) {
     view_.ShowNotices(std::exchange(notices_, {}));
   }
@@ -79,8 +80,8 @@ void GameSession::Finish() {
 }
 
 void GameSession::Failed(const std::string& text) {
-  Resume();
   view_.ShowError(text);
+  suspended_ = false;  // a held-back step goes on when the operation is over
 }
 
 // Counts the win, asks whether to go on and stores the game. A game that
@@ -98,11 +99,6 @@ void GameSession::GameOver() {
           FormatSignificant(player->turns.Average(), 1, options_.numbers));
     }
   }
-  const auto gameOverText = game_.GameOverText();
-  const bool goOn =
-      countDown && options_.showSummary
-          ? view_.ShowSummary(BuildSummary(game_.players, gameOverText, options_.numbers))
-          : view_.AskContinue(gameOverText + "\n" + kContinueQuestion);
   finishedUnsaved_ = true;
   try {
     game_.SaveGame(true);
@@ -120,6 +116,12 @@ void GameSession::GameOver() {
     return;
   }
   finishedUnsaved_ = false;
+  // Asked once the game is stored: an answer is never lost to a failed save.
+  const auto gameOverText = game_.GameOverText();
+  const bool goOn =
+      countDown && options_.showSummary
+          ? view_.ShowSummary(BuildSummary(game_.players, gameOverText, options_.numbers))
+          : view_.AskContinue(gameOverText + "\n" + kContinueQuestion);
   if (goOn) {
     StartNextGame();
   } else {
@@ -135,6 +137,10 @@ void GameSession::StartNextGame() {
   game_.players.Rotate();
   doubles_.Clear();
   gameDecided_ = false;
+  ResetDisplay();
+  hitFields_ = {};
+  aimFields_ = {};
+  playerChanged_ = true;
   std::vector<ComputerPlayerClass*> machines;
   for (auto* player : game_.players) {
     if (auto* machine = dynamic_cast<ComputerPlayerClass*>(player)) {
@@ -173,6 +179,7 @@ void GameSession::FinishNextGame(const std::optional<std::string>& failure) {
   }
   view_.NewGameStarted();
   ResetDisplay();
+  playerChanged_ = true;
   Settle();
 }
 
@@ -192,8 +199,8 @@ bool GameSession::ConfirmAbort() {
           // Stored as it stands; only a game whose deciding turn is booked has a winner.
           game_.SaveGame(finishedUnsaved_);
         } catch (const std::exception& error) {
-          Resume();
           view_.ShowError(error.what());
+          Resume();
           return;
         }
         finishedUnsaved_ = false;

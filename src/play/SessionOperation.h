@@ -26,14 +26,10 @@ class GameSession::Operation {
   Operation(const Operation&) = delete;
   Operation& operator=(const Operation&) = delete;
 
-  ~Operation() {
-    --session_.operationDepth_;
-    if (outermost_) {
-      notices_.reset();
-      session_.Finish();
-    }
-  }
+  ~Operation() { Leave(); }
 
+  // The outermost operation finishes outside its depth, so that a step it
+  // schedules for a view that runs steps at once is an operation of its own.
   template <typename Body>
   void Run(Body&& body) {
     if (!outermost_) {
@@ -45,11 +41,26 @@ class GameSession::Operation {
     } catch (const std::exception& error) {
       session_.Failed(error.what());
     }
+    Leave();
+    try {
+      session_.Finish();
+    } catch (const std::exception& error) {
+      session_.view_.ShowError(error.what());
+    }
   }
 
  private:
+  void Leave() {
+    if (!left_) {
+      left_ = true;
+      --session_.operationDepth_;
+      notices_.reset();
+    }
+  }
+
   GameSession& session_;
   bool outermost_;
+  bool left_ = false;
   std::optional<ScopedNoticeReceiver> notices_;
 };
 

@@ -136,6 +136,50 @@ TEST_F(PausedGame, NothingTheUserDoesRacesTheComputer) {
   EXPECT_EQ(Player(1).turns.score, 0);
 }
 
+TEST_F(PausedGame, NoStepRunsWhileTheErrorOfAFailedAbortIsShown) {
+  FailingOnce failing;
+  game->SetArchive(&failing);
+  RunSteps(5);  // the banner of the computer's winning turn
+  view.abortAnswer = AbortAnswer::Yes;
+  view.duringError = [&] {
+    view.RunNextStep();
+    EXPECT_EQ(Player(1).turns.Count(), 0u);
+  };
+  EXPECT_FALSE(session->ConfirmAbort());
+  EXPECT_EQ(view.errors.size(), 1u);
+  EXPECT_TRUE(view.closed.empty());
+  view.duringError = nullptr;
+  view.RunSteps();  // the game goes on to its end
+  EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
+  EXPECT_EQ(Player(1).turns.score, 0);
+}
+
+TEST_F(Session, WithAimInputTheButtonWaitsForTheAimsToo) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  options.aimInput = true;
+  Begin<FifeO1DOut>(options);
+  Hits({"T20", "T20", "T20"});
+  EXPECT_FALSE(session->CheckInButtonEnabled());
+  Aim("T20");
+  Aim("T20");
+  Aim("T20");
+  EXPECT_TRUE(session->CheckInButtonEnabled());
+}
+
+TEST_F(Session, UndoWhileTheComputersTurnWaitsErasesItsMarks) {
+  SessionOptions options;
+  options.quickCheckIn = false;
+  BeginAgainstTheMachine(kMachineDarts, 1, options);
+  Hits({"LS1", "LS1", "LS1"});
+  CheckIn();
+  ASSERT_TRUE(Player(1).turns.current.IsComplete());
+  view.events.clear();
+  Undo();
+  EXPECT_TRUE(view.Saw("clear marks"));
+  EXPECT_EQ(game->currentplayer, 0);
+}
+
 TEST_F(Session, ASaveErrorWhenTheComputerWinsReachesTheViewAndTheSessionGoesOn) {
   FailingOnce failing;
   BeginAgainstTheMachine(kMachineDarts, 1);

@@ -69,7 +69,12 @@ class RecordingView : public GameView {
     }
     return abortAnswer;
   }
-  void ShowError(const std::string& text) override { errors.push_back(text); }
+  void ShowError(const std::string& text) override {
+    errors.push_back(text);
+    if (duringError) {
+      duringError();  // a window's error box runs timers while it is open
+    }
+  }
   void ShowNotices(const std::vector<std::string>& texts) override {
     noticeBatches.push_back(texts);
   }
@@ -115,6 +120,7 @@ class RecordingView : public GameView {
   std::deque<bool> answers;
   AbortAnswer abortAnswer = AbortAnswer::Cancel;
   std::function<void()> duringAbortQuestion;
+  std::function<void()> duringError;
   std::vector<std::string> events;
   std::vector<Summary> summaries;
   std::vector<SessionResult> closed;
