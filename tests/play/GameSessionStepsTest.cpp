@@ -14,18 +14,6 @@ using testing::ShownBy;
 // The computer's prepared turn: T20 T20 D20.
 constexpr char kMachineDarts[] = "332=172,332=172,331=86";
 
-// Fails the first save, then stores.
-struct FailingOnce : testing::FakeArchive {
-  void StoreGame(const GameRecord& game) override {
-    if (fail) {
-      fail = false;
-      throw Error("Datenbankfehler: disk full");
-    }
-    FakeArchive::StoreGame(game);
-  }
-  bool fail = true;
-};
-
 // Anna's turn of three singles is checked in; the computer, 160 left, then
 // wins with its prepared turn. Steps: the banner of Anna's turn, three
 // computer darts, the pause before its check-in, the banner of its turn.
@@ -137,7 +125,7 @@ TEST_F(PausedGame, NothingTheUserDoesRacesTheComputer) {
 }
 
 TEST_F(PausedGame, NoStepRunsWhileTheErrorOfAFailedAbortIsShown) {
-  FailingOnce failing;
+  testing::FailingOnce failing;
   game->SetArchive(&failing);
   RunSteps(5);  // the banner of the computer's winning turn
   view.abortAnswer = AbortAnswer::Yes;
@@ -181,7 +169,7 @@ TEST_F(Session, UndoWhileTheComputersTurnWaitsErasesItsMarks) {
 }
 
 TEST_F(Session, ASaveErrorWhenTheComputerWinsReachesTheViewAndTheSessionGoesOn) {
-  FailingOnce failing;
+  testing::FailingOnce failing;
   BeginAgainstTheMachine(kMachineDarts, 1);
   game->SetArchive(&failing);
   Player(1).turns.score = 160;

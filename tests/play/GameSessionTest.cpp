@@ -252,16 +252,7 @@ TEST_F(Session, AbortWithYesKeepsTheUnfinishedGame) {
 }
 
 TEST_F(Session, AGameThatCouldNotBeStoredCanBeSavedWhenClosing) {
-  struct FailingOnce : testing::FakeArchive {
-    void StoreGame(const GameRecord& game) override {
-      if (fail) {
-        fail = false;
-        throw Error("Datenbankfehler: disk full");
-      }
-      FakeArchive::StoreGame(game);
-    }
-    bool fail = true;
-  } failing;
+  testing::FailingOnce failing;
   Begin<FifeO1DOut>({}, {"Anna"});
   game->SetArchive(&failing);
   Player(0).turns.score = 40;

@@ -13,6 +13,7 @@
 #include "engine/AimPoints.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/CountDownGame.h"
+#include "platform/Error.h"
 #include "platform/FileIo.h"
 #include "play/GameSession.h"
 
@@ -22,6 +23,18 @@ inline const HitMap& SharedHitMap() {
   static const HitMap hitMap;
   return hitMap;
 }
+
+// Fails the first save, then stores.
+struct FailingOnce : FakeArchive {
+  void StoreGame(const GameRecord& game) override {
+    if (fail) {
+      fail = false;
+      throw Error("Datenbankfehler: disk full");
+    }
+    FakeArchive::StoreGame(game);
+  }
+  bool fail = true;
+};
 
 // "The Machine" with the same prepared darts for every game of the series.
 class SameDartsMachine : public ComputerPlayerClass {
