@@ -1,0 +1,112 @@
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+#include "SettingsFixture.h"
+
+namespace korvanti {
+namespace {
+
+class EditSettingsTest : public SettingsFixture {
+ protected:
+  // What the start window holds: a period start and a selection of its own.
+  static ProgramOptions Current() {
+    ProgramOptions current;
+    current.startDate = 45000.5;
+    current.gameIndex = 5;
+    current.statisticsInterval = 1;
+    current.statisticsGameType = 4;
+    current.board = 1;
+    return current;
+  }
+
+  // Runs the dialog modally as the start window does and acts on it once shown.
+  ProgramOptions Edit(std::function<void(TfrmEinstellungen&)> act) {
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<TfrmEinstellungen*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      acted = true;
+      act(*dialog);
+    });
+    const auto result = EditSettings(nullptr, OptionsPath(), dialogs_, Current());
+    EXPECT_TRUE(acted);
+    return result;
+  }
+
+  static constexpr const char* kStored =
+      "[settings]\nBoard=2\nsekforpoints=3\naktivecaller=1\n"
+      "startdate=01.02.2024 10:11:12\ngameindex=12\nstatsintervall=3\n";
+};
+
+void ExpectStartWindowKeysOf(const ProgramOptions& result, const ProgramOptions& current) {
+  EXPECT_EQ(result.startDate, current.startDate);
+  EXPECT_EQ(result.gameIndex, current.gameIndex);
+  EXPECT_EQ(result.statisticsInterval, current.statisticsInterval);
+  EXPECT_EQ(result.statisticsGameType, current.statisticsGameType);
+}
+
+TEST_F(EditSettingsTest, OkReturnsTheNewSettingsAndKeepsTheStartWindowsState) {
+  WriteOptions(kStored);
+  const auto result = Edit([](TfrmEinstellungen& dialog) {
+    ChooseBoard(dialog, 0);
+    Click(*Find<QCheckBox>(dialog, "chkMasterOut"));
+    ClickOk(dialog);
+  });
+  EXPECT_EQ(result.board, 0);
+  EXPECT_TRUE(result.masterOut);
+  EXPECT_EQ(result.secondsForPoints, 3);
+  EXPECT_TRUE(result.announcePoints);
+  ExpectStartWindowKeysOf(result, Current());
+  EXPECT_EQ(Stored("gameindex"), "12");
+}
+
+// Closing re-reads the file too, so settings written elsewhere meanwhile show.
+TEST_F(EditSettingsTest, ClosingReturnsTheStoredSettingsAndKeepsTheStartWindowsState) {
+  WriteOptions(kStored);
+  const auto result = Edit([](TfrmEinstellungen& dialog) {
+    Click(*Find<QCheckBox>(dialog, "chkSound"));
+    dialog.close();
+  });
+  EXPECT_EQ(result.board, 2);
+  EXPECT_FALSE(result.playSounds);
+  EXPECT_EQ(result.secondsForPoints, 3);
+  EXPECT_TRUE(result.announcePoints);
+  ExpectStartWindowKeysOf(result, Current());
+  EXPECT_EQ(FileText(), kStored);
+}
+
+TEST(WithDialogSettingsTest, TakesExactlyTheDialogsKeys) {
+  ProgramOptions current;
+  current.startDate = 45000.5;
+  current.gameIndex = 7;
+  current.statisticsInterval = 2;
+  current.statisticsGameType = 9;
+  ProgramOptions stored;
+  stored.board = 2;
+  stored.playSounds = true;
+  stored.showPoints = false;
+  stored.showSummary = false;
+  stored.masterOut = true;
+  stored.secondsForPoints = 5;
+  stored.noAutoAimInput = true;
+  stored.announcePoints = true;
+  stored.startDate = 1.0;
+  stored.gameIndex = 1;
+  stored.statisticsInterval = 3;
+  stored.statisticsGameType = 1;
+
+  const auto merged = WithDialogSettings(current, stored);
+  EXPECT_EQ(merged.board, 2);
+  EXPECT_TRUE(merged.playSounds);
+  EXPECT_FALSE(merged.showPoints);
+  EXPECT_FALSE(merged.showSummary);
+  EXPECT_TRUE(merged.masterOut);
+  EXPECT_EQ(merged.secondsForPoints, 5);
+  EXPECT_TRUE(merged.noAutoAimInput);
+  EXPECT_TRUE(merged.announcePoints);
+  ExpectStartWindowKeysOf(merged, current);
+}
+
+}  // namespace
+}  // namespace korvanti

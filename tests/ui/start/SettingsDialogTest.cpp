@@ -1,0 +1,199 @@
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "SettingsFixture.h"
+#include "ui/common/KorvantiLook.h"
+
+namespace korvanti {
+namespace {
+
+using SettingsDialogTest = SettingsFixture;
+
+struct BoxCase {
+  const char* name;
+  const char* caption;
+  const char* key;
+  bool byDefault;
+};
+
+const BoxCase kBoxes[] = {
+    {"chkMasterOut", "Master out für alle DOut Spiele/Trainings zulassen", "aktivesmasterout",
+     false},
+    {"chkSound", "Sound verwenden (wenn Dateien vorhanden)", "aktivesound", false},
+    {"chkShowPoints",
+     "Punkte und Restwert nach jedem Wurf anzeigen (nur bei 501Dout etc. verfügbar)",
+     "aktiveshowpoints", true},
+    {"chkShowSummary", "Zusammenfassung nach Spiel anzeigen (nur bei 501Dout etc.  verfügbar)",
+     "aktiveshowsummary", true},
+    {"chkNoAutomatic", "Option \"Zieleingabe aktivieren\", nicht automatisch aktiviern",
+     "noautomatic", false},
+    {"chkCaller", "Punkte ansagen", "aktivecaller", false},
+};
+
+TEST_F(SettingsDialogTest, AnEmptyFolderShowsTheDefaultsAndCreatesNoFile) {
+  auto dialog = Open();
+  EXPECT_EQ(dialog->windowTitle(), "Einstellungen");
+  EXPECT_EQ(dialog->size(), QSize(554, 378));
+  EXPECT_EQ(Find<QLabel>(*dialog, "lblDartscheibe")->text(), "Dartscheibe");
+  auto* board = Find<QComboBox>(*dialog, "cbBoard");
+  ASSERT_EQ(board->count(), 3);
+  EXPECT_EQ(board->itemText(0), "Bulls");
+  EXPECT_EQ(board->itemText(1), "Unicorn");
+  EXPECT_EQ(board->itemText(2), "Winmau");
+  EXPECT_EQ(board->currentIndex(), 0);
+  for (const BoxCase& box : kBoxes) {
+    auto* widget = Find<QCheckBox>(*dialog, box.name);
+    EXPECT_EQ(widget->text(), QString::fromUtf8(box.caption)) << box.name;
+    EXPECT_EQ(widget->isChecked(), box.byDefault) << box.name;
+  }
+  EXPECT_EQ(Find<QLabel>(*dialog, "lblPunkteFuer")->text(), "Punkte und Restwert für:");
+  EXPECT_EQ(Find<QLabel>(*dialog, "lblSekunden")->text(), "Sekunden anzeigen");
+  auto* seconds = Find<QSpinBox>(*dialog, "edtSekForPoints");
+  EXPECT_EQ(seconds->value(), 1);
+  EXPECT_EQ(seconds->minimum(), 1);
+  EXPECT_EQ(seconds->maximum(), 5);
+  EXPECT_TRUE(seconds->isEnabled());
+  EXPECT_TRUE(seconds->findChild<QLineEdit*>()->isReadOnly());
+  EXPECT_EQ(Find<QPushButton>(*dialog, "btnOk")->text(), "&Ok");
+  EXPECT_FALSE(std::filesystem::exists(OptionsPath()));
+}
+
+// Each box is tied to its own key: flipping one box changes that key only.
+TEST_F(SettingsDialogTest, EachBoxFlipsItsOwnKeyOnly) {
+  for (const BoxCase& flipped : kBoxes) {
+    SCOPED_TRACE(flipped.name);
+    std::filesystem::remove(OptionsPath());
+    auto dialog = Open();
+    Click(*Find<QCheckBox>(*dialog, flipped.name));
+    ClickOk(*dialog);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    for (const BoxCase& box : kBoxes) {
+      const bool expected = &box == &flipped ? !box.byDefault : box.byDefault;
+      EXPECT_EQ(Stored(box.key), expected ? "1" : "0") << box.key;
+    }
+    EXPECT_EQ(Stored("Board"), "0");
+    EXPECT_EQ(Stored("sekforpoints"), "1");
+  }
+}
+
+TEST_F(SettingsDialogTest, EveryControlChangedIsStoredAndShownAgain) {
+  auto dialog = Open();
+  ChooseBoard(*dialog, 2);
+  SpinUp(*dialog, 3);
+  for (const BoxCase& box : kBoxes) {
+    Click(*Find<QCheckBox>(*dialog, box.name));
+  }
+  // The seconds are kept while the banner is off.
+  EXPECT_FALSE(Find<QSpinBox>(*dialog, "edtSekForPoints")->isEnabled());
+  ClickOk(*dialog);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+
+  EXPECT_EQ(Stored("Board"), "2");
+  EXPECT_EQ(Stored("sekforpoints"), "4");
+  for (const BoxCase& box : kBoxes) {
+    EXPECT_EQ(Stored(box.key), box.byDefault ? "0" : "1") << box.key;
+  }
+
+  auto again = Open();
+  EXPECT_EQ(Find<QComboBox>(*again, "cbBoard")->currentText(), "Winmau");
+  EXPECT_EQ(Find<QSpinBox>(*again, "edtSekForPoints")->value(), 4);
+  EXPECT_FALSE(Find<QSpinBox>(*again, "edtSekForPoints")->isEnabled());
+  for (const BoxCase& box : kBoxes) {
+    EXPECT_EQ(Find<QCheckBox>(*again, box.name)->isChecked(), !box.byDefault) << box.name;
+  }
+}
+
+TEST_F(SettingsDialogTest, ThePointsBoxEnablesTheSecondsField) {
+  auto dialog = Open();
+  auto* points = Find<QCheckBox>(*dialog, "chkShowPoints");
+  auto* seconds = Find<QSpinBox>(*dialog, "edtSekForPoints");
+  Click(*points);
+  EXPECT_FALSE(seconds->isEnabled());
+  Click(*points);
+  EXPECT_TRUE(seconds->isEnabled());
+}
+
+TEST_F(SettingsDialogTest, ClosingWithoutOkWritesNothing) {
+  const std::string text =
+      "; eigene Notiz\r\n[settings]\r\nBoard=1\r\naktivesound=1\r\nsekforpoints=3\r\n"
+      "startdate=01.02.2024 10:11:12\r\n[andere]\r\nx=y\r\n";
+  for (const char* how : {"close box", "Esc"}) {
+    SCOPED_TRACE(how);
+    WriteOptions(text);
+    auto dialog = Open();
+    ChooseBoard(*dialog, 2);
+    SpinUp(*dialog, 1);
+    for (const BoxCase& box : kBoxes) {
+      Click(*Find<QCheckBox>(*dialog, box.name));
+    }
+    if (std::string(how) == "Esc") {
+      QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    } else {
+      EXPECT_TRUE(dialog->close());
+    }
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(FileText(), text);
+  }
+}
+
+TEST_F(SettingsDialogTest, AnUnknownBoardShowsAndSavesAsBulls) {
+  WriteOptions("[settings]\nBoard=7\n");
+  auto dialog = Open();
+  EXPECT_EQ(Find<QComboBox>(*dialog, "cbBoard")->currentText(), "Bulls");
+  ClickOk(*dialog);
+  EXPECT_EQ(Stored("Board"), "0");
+}
+
+TEST_F(SettingsDialogTest, OkLeavesTheOtherKeysAndSectionsAlone) {
+  WriteOptions(
+      "[settings]\nstartdate=01.02.2024 10:11:12\ngameindex=12\nstatsintervall=2\n"
+      "statsgametype=17\nBoard=1\n[andere]\nx=y\n");
+  auto dialog = Open();
+  Click(*Find<QCheckBox>(*dialog, "chkSound"));
+  ClickOk(*dialog);
+  EXPECT_EQ(Stored("aktivesound"), "1");
+  EXPECT_EQ(Stored("Board"), "1");
+  EXPECT_EQ(Stored("startdate"), "01.02.2024 10:11:12");
+  EXPECT_EQ(Stored("gameindex"), "12");
+  EXPECT_EQ(Stored("statsintervall"), "2");
+  EXPECT_EQ(Stored("statsgametype"), "17");
+  EXPECT_EQ(IniFile(OptionsPath()).ReadString("andere", "x", ""), "y");
+}
+
+// A folder the program may not write to: the user is told, the dialog stays
+// open and can still be closed without saving.
+TEST_F(SettingsDialogTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStaysOpen) {
+  std::filesystem::create_directory(OptionsPath());  // a folder where the file should be
+  auto dialog = Open();
+  Click(*Find<QCheckBox>(*dialog, "chkSound"));
+  ClickOk(*dialog);
+  EXPECT_TRUE(dialog->isVisible());
+  ASSERT_EQ(dialogs_.shown().size(), 1u);
+  EXPECT_EQ(dialogs_.shown()[0].kind, ScriptedDialogs::Kind::Error);
+  EXPECT_TRUE(dialogs_.shown()[0].text.contains("kann nicht geschrieben werden"))
+      << dialogs_.shown()[0].text.toStdString();
+  EXPECT_TRUE(dialog->close());
+}
+
+// A picture for a person to look at; the test checks that it was written and
+// that no caption is cut off.
+TEST_F(SettingsDialogTest, Screenshot) {
+  InstallFontSubstitutions();
+  auto dialog = Open();
+  const QString path = QDir(KORVANTI_START_SHOTS).filePath("settings.png");
+  ASSERT_TRUE(dialog->grab().save(path)) << path.toStdString();
+  for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+    if (qobject_cast<QLabel*>(widget) != nullptr || qobject_cast<QCheckBox*>(widget) != nullptr) {
+      EXPECT_LE(widget->sizeHint().width(), widget->width()) << widget->objectName().toStdString();
+      EXPECT_TRUE(dialog->rect().contains(widget->geometry()))
+          << widget->objectName().toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korvanti
