@@ -108,6 +108,22 @@ INSTANTIATE_TEST_SUITE_P(JaNeinAbbrechen, AbortTheGame,
                                            AbortCase{DialogAnswer::No, SessionResult::No, 0},
                                            AbortCase{DialogAnswer::Cancel, std::nullopt, 0}));
 
+TEST_F(GameWindow, EscAndTheCloseBoxAskTheAbortQuestion) {
+  Open(Build(4, {"{ANNA}", "{BEN}"}));
+  dialogs.Answer(DialogAnswer::Cancel);
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(window->isVisible());
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_TRUE(dialogs.shown()[0].text.startsWith("Spiel Abbrechen."));
+  dialogs.Answer(DialogAnswer::No);
+  window->close();
+  QApplication::processEvents();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(results, std::vector<SessionResult>{SessionResult::No});
+  EXPECT_TRUE(archive.games.empty());
+}
+
 // The computer's prepared turn: T20 T20 D20, again and again.
 StartedGame WithMachineDarts(StartedGame started) {
   std::vector<BoardPoint> darts;
