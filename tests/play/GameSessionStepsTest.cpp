@@ -98,10 +98,18 @@ TEST_P(AbortDuringAPause, GivesExactlyOneResultAndTheStoredRowsItPromises) {
   EXPECT_EQ(view.closed.size(), 1u);
 }
 
+std::string PauseAndAnswerName(
+    const ::testing::TestParamInfo<std::tuple<Pause, AbortAnswer>>& info) {
+  static const char* const kAnswers[] = {"Ja", "Nein", "Abbrechen"};
+  return "AfterStep" + std::to_string(std::get<0>(info.param).stepsBefore) +
+         kAnswers[static_cast<int>(std::get<1>(info.param))];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryPauseAndAnswer, AbortDuringAPause,
                          ::testing::Combine(::testing::ValuesIn(kPauses),
                                             ::testing::Values(AbortAnswer::Yes, AbortAnswer::No,
-                                                              AbortAnswer::Cancel)));
+                                                              AbortAnswer::Cancel)),
+                         PauseAndAnswerName);
 
 TEST_F(PausedGame, NothingTheUserDoesRacesTheComputer) {
   RunSteps(2);  // the computer has thrown one dart

@@ -103,10 +103,16 @@ TEST_P(AbortTheGame, StoresWhatTheAnswerPromises) {
   EXPECT_EQ(window->isVisible(), !expected.result.has_value());
 }
 
+std::string AnswerName(const ::testing::TestParamInfo<AbortCase>& info) {
+  static const char* const kAnswers[] = {"Ja", "Nein", "Abbrechen"};
+  return kAnswers[static_cast<int>(info.param.answer)];
+}
+
 INSTANTIATE_TEST_SUITE_P(JaNeinAbbrechen, AbortTheGame,
                          ::testing::Values(AbortCase{DialogAnswer::Yes, SessionResult::Yes, 1},
                                            AbortCase{DialogAnswer::No, SessionResult::No, 0},
-                                           AbortCase{DialogAnswer::Cancel, std::nullopt, 0}));
+                                           AbortCase{DialogAnswer::Cancel, std::nullopt, 0}),
+                         AnswerName);
 
 TEST_F(GameWindow, EscAndTheCloseBoxAskTheAbortQuestion) {
   Open(Build(4, {"{ANNA}", "{BEN}"}));
