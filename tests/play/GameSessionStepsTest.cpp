@@ -1,4 +1,5 @@
 #include <functional>
+#include <ostream>
 #include <tuple>
 
 #include "SessionFixture.h"
@@ -38,6 +39,9 @@ struct Pause {
   const char* name;
   int stepsBefore;
 };
+void PrintTo(const Pause& pause, std::ostream* out) {
+  *out << pause.name;
+}
 constexpr Pause kPauses[] = {{"banner of the human turn", 0},
                              {"first computer dart", 1},
                              {"third computer dart", 3},
