@@ -23,6 +23,7 @@
 #include "ui/game/PlayerListView.h"
 #include "ui/game/PreparationRunner.h"
 #include "ui/game/ScorePanels.h"
+#include "ui/game/ScorePanelsPicture.h"
 #include "ui/game/TFormWait.h"
 #include "ui/game/TfrmCall.h"
 #include "ui/game/Tfrmsummary.h"
@@ -211,9 +212,8 @@ void TGameformclass::BuildInfoLabels() {
   rounds_ = label("lblrounds", "", {75, 543, 39, 24}, 18, true, true);
   roundsToGo_ = label("lblroundstogo", "", {114, 543, 250, 24}, 18, true);
   doubleThrow_ = label("lblDoubleThrow", "", {424, 703, 457, 30}, 27, true, true);
-  picture_ = new QLabel(canvas_);
+  picture_ = new PlayerPictureBox(canvas_);
   picture_->setObjectName("imgplayer");
-  picture_->setScaledContents(true);
   canvas_->Place(picture_, {5, 46, 128, 119});
   picture_->hide();
 }
@@ -292,14 +292,9 @@ void TGameformclass::PaintBoard(const Scoreboard& board) {
 
 // The picture beside the panel when the count-down panel, which has its own, is hidden.
 void TGameformclass::PaintPicture(const Scoreboard& board) {
-  if (board.panel == ModePanel::CountDown || board.picture == shownPicture_) {
-    return;
+  if (board.panel != ModePanel::CountDown) {
+    picture_->ShowPicture(board.picture);
   }
-  shownPicture_ = board.picture;
-  if (board.picture) {
-    picture_->setPixmap(QPixmap(QString::fromStdString(board.picture->string())));
-  }
-  picture_->setVisible(board.picture.has_value());
 }
 
 void TGameformclass::After(int milliseconds, std::function<void()> step) {

@@ -22,6 +22,7 @@ class CricketPanelView;
 class DesignCanvas;
 class Dialogs;
 class PlayerListView;
+class PlayerPictureBox;
 class PreparationRunner;
 class TargetPanelView;
 class TfrmCall;
@@ -119,12 +120,11 @@ class TGameformclass : public QWidget, public GameView {
   QLabel* rounds_ = nullptr;
   QLabel* roundsToGo_ = nullptr;
   QLabel* doubleThrow_ = nullptr;
-  QLabel* picture_ = nullptr;
+  PlayerPictureBox* picture_ = nullptr;
   CountDownPanelView* countDown_ = nullptr;
   CricketPanelView* cricket_ = nullptr;
   TargetPanelView* target_ = nullptr;
   PlayerListView* players_ = nullptr;
-  std::optional<std::filesystem::path> shownPicture_;
 };
 
 }  // namespace korvanti

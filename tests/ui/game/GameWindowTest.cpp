@@ -220,13 +220,19 @@ TEST_F(GameWindow, OpensScaledDownOnASmallScreenAndClicksStillHitTheirFields) {
 }
 
 TEST_F(GameWindow, ACricketGamePaintsItsPanel) {
+  std::filesystem::create_directories(folder / "pictures");
+  QImage picture(40, 60, QImage::Format_RGB32);
+  picture.fill(Qt::darkBlue);
+  ASSERT_TRUE(picture.save(QString::fromStdString((folder / "pictures/Anna.jpg").string())));
   Open(Build(5, {"{ANNA}", "{BEN}"}));
+  EXPECT_TRUE(Find<QWidget>("imgplayer")->isVisible());  // beside the panel: Anna's picture
   EXPECT_TRUE(Find<QWidget>("pnlGameCricket")->isVisible());
   EXPECT_FALSE(Find<QWidget>("pnlGameDown")->isVisible());
   EXPECT_TRUE(Find("lblpoints")->isVisible());
   Clicks({"T20", "T20", "T19"});
   EXPECT_EQ(window->Session().Game().players.Player(0).turns.score, 60);
   EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 1);
+  EXPECT_FALSE(Find<QWidget>("imgplayer")->isVisible());  // Ben has none
 }
 
 TEST_F(GameWindow, ATargetTrainingShowsItsTargetsAndTheAimsOfItsDarts) {
