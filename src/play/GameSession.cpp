@@ -365,7 +365,6 @@ void GameSession::UpdateProposal() {
     proposalFields_ = {};
     doubleTarget_.clear();
     if (!game_.HasProposal()) {
-      game_.CurrentTurns().proposal.Clear();
       return;
     }
     const auto proposal = game_.CheckoutProposal();

@@ -72,9 +72,6 @@ class GameSession {
   // The field code under a board position, for the hint; outside the board "0".
   std::string FieldAt(int x, int y) const { return hitMap_.FieldAt(x, y); }
 
-  // The player on turn changed since the view last asked.
-  bool PlayerChanged() const { return playerChanged_; }
-  void PlayerShown() { playerChanged_ = false; }
   bool GameDecided() const { return gameDecided_ || result_.has_value(); }
   // A computer dart or the computer's check-in is pending.
   bool ComputerBusy() const;

@@ -15,15 +15,6 @@ void DesignCanvas::Place(QWidget* child, QRect design, int fontPixelSize,
   Apply(placed_.back());
 }
 
-void DesignCanvas::Move(QWidget* child, QRect design) {
-  for (auto& placed : placed_) {
-    if (placed.child == child) {
-      placed.design = design;
-      Apply(placed);
-    }
-  }
-}
-
 QSize DesignCanvas::SizeAt(double scale) const {
   return {static_cast<int>(std::lround(designSize_.width() * scale)),
           static_cast<int>(std::lround(designSize_.height() * scale))};

@@ -18,8 +18,6 @@ class DesignCanvas : public QWidget {
   // Places the child at its design rectangle; a font pixel size of 0 keeps the font.
   void Place(QWidget* child, QRect design, int fontPixelSize = 0,
              std::function<void(double scale)> onScale = {});
-  // Moves a child that was placed before to another design rectangle.
-  void Move(QWidget* child, QRect design);
 
   double Scale() const { return scale_; }
   QSize DesignSize() const { return designSize_; }
