@@ -18,6 +18,19 @@ constexpr char kMachineDarts[] = "332=172,332=172,331=86";
 // Anna's turn of three singles is checked in; the computer, 160 left, then
 // wins with its prepared turn. Steps: the banner of Anna's turn, three
 // computer darts, the pause before its check-in, the banner of its turn.
+// Without quick check-in: Anna's turn is booked by the button, the computer
+// throws its turn and waits for the button too.
+class MachineWaits : public Session {
+ protected:
+  void MachineTurnWaitsForTheButton() {
+    SessionOptions options;
+    options.quickCheckIn = false;
+    BeginAgainstTheMachine(kMachineDarts, 1, options);
+    Hits({"LS1", "LS1", "LS1"});
+    CheckIn();
+  }
+};
+
 class PausedGame : public Session {
  protected:
   void SetUp() override {
@@ -167,12 +180,8 @@ TEST_F(Session, WithAimInputTheButtonWaitsForTheAimsToo) {
   EXPECT_TRUE(session->CheckInButtonEnabled());
 }
 
-TEST_F(Session, UndoWhileTheComputersTurnWaitsErasesItsMarks) {
-  SessionOptions options;
-  options.quickCheckIn = false;
-  BeginAgainstTheMachine(kMachineDarts, 1, options);
-  Hits({"LS1", "LS1", "LS1"});
-  CheckIn();
+TEST_F(MachineWaits, UndoWhileTheComputersTurnWaitsErasesItsMarks) {
+  MachineTurnWaitsForTheButton();
   ASSERT_TRUE(Player(1).turns.current.IsComplete());
   view.events.clear();
   Undo();
@@ -200,12 +209,8 @@ TEST_F(Session, ASaveErrorWhenTheComputerWinsReachesTheViewAndTheSessionGoesOn) 
   EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
 }
 
-TEST_F(Session, WithoutQuickCheckInTheComputersTurnWaitsForTheButtonAndTheBoardStaysLocked) {
-  SessionOptions options;
-  options.quickCheckIn = false;
-  BeginAgainstTheMachine(kMachineDarts, 1, options);
-  Hits({"LS1", "LS1", "LS1"});
-  CheckIn();
+TEST_F(MachineWaits, WithoutQuickCheckInTheComputersTurnWaitsForTheButtonAndTheBoardStaysLocked) {
+  MachineTurnWaitsForTheButton();
   EXPECT_TRUE(Player(1).turns.current.IsComplete());
   EXPECT_FALSE(session->StepPending());
   EXPECT_TRUE(session->CheckInButtonEnabled());
@@ -319,14 +324,7 @@ TEST_F(Session, RemovingADartJudgesTheTurnAgain) {
 }
 
 TEST_F(Session, RemovingTheOpeningDoubleMakesThePlayerNotCheckedInAgain) {
-  game = std::make_unique<Elimination>();
-  game->doublein = true;
-  for (const char* nickname : {"Anna", "Ben"}) {
-    auto player = std::make_unique<Playerclass>();
-    player->nickname = nickname;
-    game->AddPlayer(std::move(player));
-  }
-  Prepare({});
+  BeginDoubleInElimination();
   Hit("D10");
   EXPECT_TRUE(game->CurrentTurns().checkedin);
   session->ClearLastHit();

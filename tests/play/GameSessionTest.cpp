@@ -204,14 +204,7 @@ TEST_F(Session, ProposalShowsLargeSinglesWithoutTheL) {
 }
 
 TEST_F(Session, DoubleInRecordsMissesUntilTheFirstDouble) {
-  game = std::make_unique<Elimination>();
-  game->doublein = true;
-  for (const char* nickname : {"Anna", "Ben"}) {
-    auto player = std::make_unique<Playerclass>();
-    player->nickname = nickname;
-    game->AddPlayer(std::move(player));
-  }
-  Prepare({});
+  BeginDoubleInElimination();
   EXPECT_FALSE(session->UndoButtonVisible());
   Hit("T20");
   EXPECT_EQ(Current().Hit(1).hit, "0");

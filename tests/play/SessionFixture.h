@@ -13,6 +13,7 @@
 #include "engine/AimPoints.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/CountDownGame.h"
+#include "engine/Elimination.h"
 #include "platform/Error.h"
 #include "platform/FileIo.h"
 #include "play/GameSession.h"
@@ -92,6 +93,18 @@ class Session : public ::testing::Test {
     machine->secondsPerDart = secondsPerDart;
     game->AddPlayer(std::move(machine));
     Prepare(options);
+  }
+
+  // 301 Elimination with double in for Anna and Ben.
+  void BeginDoubleInElimination() {
+    game = std::make_unique<Elimination>();
+    game->doublein = true;
+    for (const char* nickname : {"Anna", "Ben"}) {
+      auto player = std::make_unique<Playerclass>();
+      player->nickname = nickname;
+      game->AddPlayer(std::move(player));
+    }
+    Prepare({});
   }
 
   // A click inside the named field; the steps it starts run to their end.
