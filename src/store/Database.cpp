@@ -6,6 +6,8 @@
 #include <fstream>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "platform/Error.h"
 #include "platform/Guid.h"
 #include "store/DatabaseSchema.h"
@@ -42,6 +44,18 @@ FileKind KindOfFile(const fs::path& path) {
   return FileKind::Other;
 }
 
+// Marks the files this program makes ("Korv").
+constexpr long long kApplicationId = 0x4B6F7276;
+
+bool Writable(const fs::path& path) {
+  return ::access(path.c_str(), W_OK) == 0;
+}
+
+fs::path FolderOf(const fs::path& path) {
+  const auto folder = path.parent_path();
+  return folder.empty() ? fs::path(".") : folder;
+}
+
 [[noreturn]] void Refuse(const fs::path& path, const std::string& why) {
   throw Error("Die Datei \"" + path.string() + "\" " + why +
               " Korvanti kann sie nicht öffnen; die Datei bleibt unverändert.");
@@ -64,6 +78,27 @@ void KeepCopyBeforeUpgrade(const fs::path& path, int version) {
 }  // namespace
 
 void ThrowDatabaseError(const QString& engineText) {
+  struct Known {
+    const char* engine;
+    const char* german;
+  };
+  static constexpr Known kKnown[] = {
+      {"database is locked",
+       "Die Datenbank wird gerade von einem anderen Programm benutzt. Bitte später noch einmal "
+       "versuchen."},
+      {"database table is locked",
+       "Die Datenbank wird gerade von einem anderen Programm benutzt. Bitte später noch einmal "
+       "versuchen."},
+      {"readonly database",
+       "Die Datenbank ist schreibgeschützt; es kann nichts gespeichert werden."},
+      {"disk is full", "Auf dem Datenträger ist kein Platz mehr; es wurde nichts gespeichert."},
+      {"unable to open database file", "Die Datenbankdatei kann nicht geöffnet werden."},
+  };
+  for (const auto& known : kKnown) {
+    if (engineText.contains(QLatin1String(known.engine), Qt::CaseInsensitive)) {
+      throw Error(known.german);
+    }
+  }
   throw Error("Datenbankfehler: " + engineText.toStdString());
 }
 
@@ -82,7 +117,7 @@ void Database::RelaxDurabilityForBulkLoad() {
   dialect_->PrepareBulkLoad(connection_);
 }
 
-std::unique_ptr<Database> Database::OpenFile(const fs::path& path) {
+std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAccess access) {
   const auto kind = KindOfFile(path);
   if (kind == FileKind::Access) {
     Refuse(path, "ist eine Access-Datenbank.");
@@ -90,38 +125,78 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path) {
   if (kind == FileKind::Other) {
     Refuse(path, "ist keine Datenbank.");
   }
+  std::error_code error;
+  const bool exists = fs::exists(path, error);
+  const bool readOnly = access == DatabaseAccess::ReadOnly || !Writable(FolderOf(path)) ||
+                        (exists && !Writable(path));
+  if (readOnly && !exists) {
+    throw Error(access == DatabaseAccess::ReadOnly
+                    ? "Die Datenbank \"" + path.string() + "\" gibt es nicht."
+                    : "Die Datenbank \"" + path.string() +
+                          "\" kann nicht angelegt werden, weil ihr Ordner schreibgeschützt ist.");
+  }
 
   std::unique_ptr<Database> database(new Database(path, MakeSqliteDialect()));
-  database->connection_ = QSqlDatabase::addDatabase("QSQLITE", database->connectionName_);
-  if (!database->connection_.isValid()) {
+  database->readOnly_ = readOnly;
+  auto& connection = database->connection_;
+  const auto& dialect = *database->dialect_;
+  connection = QSqlDatabase::addDatabase("QSQLITE", database->connectionName_);
+  if (!connection.isValid()) {
     throw Error("Der SQLite-Treiber von Qt fehlt (Paket libqt6sql6-sqlite).");
   }
-  database->connection_.setDatabaseName(QString::fromStdString(path.string()));
-  database->connection_.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
-  if (!database->connection_.open()) {
-    ThrowDatabaseError(database->connection_.lastError().text());
+  connection.setDatabaseName(QString::fromStdString(path.string()));
+  connection.setConnectOptions(dialect.ConnectOptions(readOnly));
+  if (!connection.open()) {
+    ThrowDatabaseError(connection.lastError().text());
   }
 
+  // Nothing is written before the file is known to be ours, or empty.
   DatabaseSchema schema(*database);
-  const auto tables = database->connection_.tables();
-  const bool created = tables.isEmpty();
-  if (created) {
-    database->dialect_->PrepareConnection(database->connection_);
-    schema.CreateShippedDatabase();
-  } else if (!tables.contains("version") || !tables.contains("throw")) {
-    Refuse(path, "ist keine Datenbank von Korvanti.");
-  } else {
-    database->dialect_->PrepareConnection(database->connection_);
-  }
-
-  const int version = schema.DatabaseVersion();
-  if (version >= 1 && version < DatabaseSchema::kCurrentVersion) {
-    if (!created) {
-      KeepCopyBeforeUpgrade(path, version);
+  bool created = false;
+  if (dialect.SchemaObjectCount(connection) == 0) {
+    if (readOnly) {
+      Refuse(path, "ist leer und schreibgeschützt.");
     }
-    schema.UpgradeDatabase();
+    dialect.PrepareConnection(connection);
+    // False when another program created the database meanwhile.
+    created = schema.CreateShippedDatabase(kApplicationId);
   }
-  if (schema.DatabaseVersion() == DatabaseSchema::kCurrentVersion) {
+  const auto mark = dialect.ApplicationId(connection);
+  if (mark != 0 && mark != kApplicationId) {
+    Refuse(path, "gehört zu einem anderen Programm.");
+  }
+  if (!schema.HasTables()) {
+    Refuse(path, "ist keine Datenbank von Korvanti.");
+  }
+  const auto versions = schema.StoredVersions();
+  if (versions.size() != 1) {
+    Refuse(path, "hat keine eindeutige Datenbankversion.");
+  }
+  if (versions.front() < 1 || versions.front() > DatabaseSchema::kCurrentVersion) {
+    Refuse(path, "hat die unbekannte Datenbankversion " + std::to_string(versions.front()) +
+                     " (Korvanti kennt die Versionen 1 bis " +
+                     std::to_string(DatabaseSchema::kCurrentVersion) + ").");
+  }
+  const int version = static_cast<int>(versions.front());
+
+  if (readOnly) {
+    if (version < DatabaseSchema::kCurrentVersion) {
+      Refuse(path, "hat die ältere Datenbankversion " + std::to_string(version) +
+                       " und müsste aktualisiert werden, ist aber schreibgeschützt.");
+    }
+  } else {
+    if (!created) {
+      dialect.PrepareConnection(connection);
+    }
+    if (version < DatabaseSchema::kCurrentVersion) {
+      if (!created) {
+        KeepCopyBeforeUpgrade(path, version);
+      }
+      schema.UpgradeDatabase();
+    }
+    if (mark != kApplicationId) {
+      dialect.SetApplicationId(connection, kApplicationId);  // an older file of ours
+    }
     schema.EnsureIndexes();
   }
   return database;

@@ -9,15 +9,22 @@
 
 namespace korvanti {
 
+// How a caller means to use the database. Commands that only read open it
+// ReadOnly: nothing then writes the file, whoever runs the program.
+enum class DatabaseAccess { ReadWrite, ReadOnly };
+
 // The program's one connection to its database. The recorder, the schema
 // steps and the queries reach the database only through it.
 class Database {
  public:
   // Opens the SQLite file, creating it when it does not exist, and lifts its
   // schema to the current version (keeping a copy of an older file beside it).
-  // A file that is not a database of this program is refused with an Error
-  // and left as it was.
-  static std::unique_ptr<Database> OpenFile(const std::filesystem::path& path);
+  // A file that is not a database of this program, or whose version this
+  // program does not know, is refused with an Error and left as it was. A file
+  // or folder that cannot be written is opened read-only; it must then be
+  // a current database already.
+  static std::unique_ptr<Database> OpenFile(const std::filesystem::path& path,
+                                            DatabaseAccess access = DatabaseAccess::ReadWrite);
 
   ~Database();
   Database(const Database&) = delete;
@@ -30,12 +37,17 @@ class Database {
   QSqlDatabase& Connection() { return connection_; }
   const SqlDialect& Dialect() const { return *dialect_; }
   const std::filesystem::path& Path() const { return path_; }
+  // True when the file was opened read-only: asked for, or the file or its
+  // folder is not writable. Nothing may be written then, not even tables
+  // derived from the data (use TEMP tables).
+  bool ReadOnly() const { return readOnly_; }
 
  private:
   Database(std::filesystem::path path, std::unique_ptr<SqlDialect> dialect);
 
   std::filesystem::path path_;
   std::unique_ptr<SqlDialect> dialect_;
+  bool readOnly_ = false;
   QString connectionName_;
   QSqlDatabase connection_;
 };

@@ -1,5 +1,7 @@
 #include "store/DatabaseSchema.h"
 
+#include <QSqlDatabase>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <span>
@@ -39,6 +41,8 @@ constexpr std::array<GameType, 2> kVersion3GameTypes{{
 }};
 
 constexpr std::array<std::string_view, 3> kValueTables{"values1", "values2", "values3"};
+constexpr std::array<std::string_view, 8> kVersion1Tables{
+    "player", "game", "throw", "gametypes", "values1", "values2", "values3", "version"};
 
 // Column layouts: name and kind (T text, I integer, F floating), the first
 // entry of the id tables being their key.
@@ -99,6 +103,23 @@ int DatabaseSchema::DatabaseVersion() {
   SqlStatement query(database_, "SELECT databaseversion FROM version");
   query.Execute();
   return query.Next() ? static_cast<int>(query.Integer(0)) : 0;
+}
+
+std::vector<long long> DatabaseSchema::StoredVersions() {
+  SqlStatement query(database_, "SELECT databaseversion FROM version");
+  query.Execute();
+  std::vector<long long> versions;
+  while (query.Next()) {
+    versions.push_back(query.Integer(0));
+  }
+  return versions;
+}
+
+bool DatabaseSchema::HasTables() {
+  const auto tables = database_.Connection().tables();
+  return std::all_of(kVersion1Tables.begin(), kVersion1Tables.end(), [&](std::string_view table) {
+    return tables.contains(QString::fromLatin1(table.data(), static_cast<qsizetype>(table.size())));
+  });
 }
 
 void DatabaseSchema::SetDatabaseVersion(int version) {
@@ -174,8 +195,13 @@ std::vector<std::string> DatabaseSchema::Version1GameTypeKeys() {
   return keys;
 }
 
-void DatabaseSchema::CreateShippedDatabase() {
+bool DatabaseSchema::CreateShippedDatabase(long long applicationId) {
   ScopedTransaction creation(database_);
+  auto& dialect = database_.Dialect();
+  if (dialect.SchemaObjectCount(database_.Connection()) != 0) {
+    return false;
+  }
+  dialect.SetApplicationId(database_.Connection(), applicationId);
   CreateTable("player", kPlayerLayout);
   CreateTable("game", kGameLayout);
   CreateTable("throw", kThrowLayout);
@@ -194,6 +220,7 @@ void DatabaseSchema::CreateShippedDatabase() {
     AppendGameType(key, std::string_view(key).substr(std::string_view("const").size()));
   }
   creation.Commit();
+  return true;
 }
 
 void DatabaseSchema::EnsureIndexes() {

@@ -19,6 +19,10 @@ class DatabaseSchema {
   explicit DatabaseSchema(Database& database) : database_(database) {}
 
   int DatabaseVersion();
+  // Every value of the version table, as numbers (text reads as 0).
+  std::vector<long long> StoredVersions();
+  // True when every table of a version-1 database is there.
+  bool HasTables();
   void SetDatabaseVersion(int version);
   void AppendGameType(std::string_view key, std::string_view name);
 
@@ -31,8 +35,11 @@ class DatabaseSchema {
   void UpgradeDatabase();
 
   // All version-1 tables with the version row, the value tables and the game
-  // types that the upgrade steps do not add; no players, games or turns.
-  void CreateShippedDatabase();
+  // types that the upgrade steps do not add; no players, games or turns; the
+  // file marked with the program's id. Returns false, creating nothing, when
+  // the file is no longer empty once the write lock is held (another program
+  // created it meanwhile).
+  bool CreateShippedDatabase(long long applicationId);
 
   // Indexes the statistics rely on; changes no result and no version.
   void EnsureIndexes();

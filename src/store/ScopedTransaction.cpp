@@ -7,9 +7,7 @@
 namespace korvanti {
 
 ScopedTransaction::ScopedTransaction(Database& database) : database_(database) {
-  if (!database_.Connection().transaction()) {
-    ThrowDatabaseError(database_.Connection().lastError().text());
-  }
+  database_.Dialect().BeginWriteTransaction(database_.Connection());
 }
 
 ScopedTransaction::~ScopedTransaction() {

@@ -4,7 +4,8 @@ namespace korvanti {
 
 class Database;
 
-// All or nothing: rolls back unless Commit() was reached.
+// All or nothing: rolls back unless Commit() was reached. It waits for other
+// writers at its start, so what it reads still holds when it writes.
 class ScopedTransaction {
  public:
   explicit ScopedTransaction(Database& database);

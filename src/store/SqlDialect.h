@@ -4,6 +4,7 @@
 #include <string>
 
 class QSqlDatabase;
+class QString;
 
 namespace korvanti {
 
@@ -17,10 +18,23 @@ class SqlDialect {
   virtual std::string IntegerType() const = 0;
   virtual std::string FloatType() const = 0;
 
-  // Settings applied right after the connection has been checked.
+  // Connection options given to the driver before opening.
+  virtual QString ConnectOptions(bool readOnly) const = 0;
+  // Settings applied right after the file has been recognised as ours; they
+  // write nothing and are only applied to a writable file.
   virtual void PrepareConnection(QSqlDatabase& connection) const = 0;
+  // Starts a transaction that writes: it waits for other writers first, so a
+  // look-up inside it still holds when the transaction writes.
+  virtual void BeginWriteTransaction(QSqlDatabase& connection) const = 0;
+  // Schema objects of any kind (tables, views, triggers, indexes); 0 for a
+  // file that holds nothing yet.
+  virtual long long SchemaObjectCount(QSqlDatabase& connection) const = 0;
+  // The number marking a database file as made by a given program; 0 unset.
+  virtual long long ApplicationId(QSqlDatabase& connection) const = 0;
+  virtual void SetApplicationId(QSqlDatabase& connection, long long id) const = 0;
   // Lets the query planner know how the data is spread (which index fits a
-  // query depends on it); quick, and done at every open.
+  // query depends on it). Writes only when the turns have grown or shrunk a
+  // lot since the last time, so a file opened again unchanged stays unchanged.
   virtual void RefreshPlannerStatistics(QSqlDatabase& connection) const = 0;
   // Settings for loading much data at once, where durability does not matter.
   virtual void PrepareBulkLoad(QSqlDatabase& connection) const = 0;

@@ -2,8 +2,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <string>
 
-#include "platform/Error.h"
+#include "store/Database.h"
 #include "store/SqlDialect.h"
 
 namespace korvanti {
@@ -16,6 +17,11 @@ class SqliteDialect : public SqlDialect {
   std::string IntegerType() const override { return "INTEGER"; }
   std::string FloatType() const override { return "DOUBLE"; }
 
+  QString ConnectOptions(bool readOnly) const override {
+    return readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY")
+                    : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+  }
+
   // A rollback journal with full sync: a commit is on the disk when it
   // returns, and a process killed at any moment leaves the last committed
   // state (the journal is rolled back at the next open). One file, no
@@ -24,9 +30,31 @@ class SqliteDialect : public SqlDialect {
     Run(connection, {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"});
   }
 
+  // IMMEDIATE takes the write lock at the start (waiting up to the busy
+  // timeout), so two programs never both read "no such row" and then both add it.
+  void BeginWriteTransaction(QSqlDatabase& connection) const override {
+    Run(connection, {"BEGIN IMMEDIATE"});
+  }
+
+  long long SchemaObjectCount(QSqlDatabase& connection) const override {
+    return Checked(connection, "SELECT COUNT(*) FROM sqlite_master");
+  }
+
+  long long ApplicationId(QSqlDatabase& connection) const override {
+    return Checked(connection, "PRAGMA application_id");
+  }
+
+  void SetApplicationId(QSqlDatabase& connection, long long id) const override {
+    const auto statement = "PRAGMA application_id=" + std::to_string(id);
+    Run(connection, {statement.c_str()});
+  }
+
   // A sampled ANALYZE (a few hundred rows per index: milliseconds even on
   // years of play), run when the turns have grown or shrunk a lot since the
-  // last one. Small databases need none, and an unchanged file stays unchanged.
+  // last one. The sample's row count is only an estimate (it may be half the
+  // real one), so it is replaced by the highest row id, the very figure the
+  // next open compares with; otherwise every open would find the statistics
+  // stale and write the file again.
   void RefreshPlannerStatistics(QSqlDatabase& connection) const override {
     const auto turns = Number(connection, "SELECT COALESCE(MAX(rowid), 0) FROM throw");
     const auto analysed = Number(connection,
@@ -34,8 +62,25 @@ class SqliteDialect : public SqlDialect {
                                  "WHERE idx = 'idx_throw_player'");
     const bool stale =
         analysed <= 0 ? turns >= kWorthAnalysing : turns > 2 * analysed || 2 * turns < analysed;
-    if (stale) {
+    if (!stale) {
+      return;
+    }
+    BeginWriteTransaction(connection);
+    try {
       Run(connection, {"PRAGMA analysis_limit=400", "ANALYZE"});
+      QSqlQuery recount(connection);
+      recount.prepare(QStringLiteral(
+          "UPDATE sqlite_stat1 SET stat = CAST(? AS TEXT) || "
+          "CASE WHEN instr(stat, ' ') > 0 THEN substr(stat, instr(stat, ' ')) ELSE '' END "
+          "WHERE tbl = 'throw' AND idx IS NOT NULL"));
+      recount.addBindValue(turns);
+      if (!recount.exec()) {
+        ThrowDatabaseError(recount.lastError().text());
+      }
+      Run(connection, {"COMMIT"});
+    } catch (...) {
+      QSqlQuery(connection).exec(QStringLiteral("ROLLBACK"));
+      throw;
     }
   }
 
@@ -55,11 +100,20 @@ class SqliteDialect : public SqlDialect {
     return query.value(0).toLongLong();
   }
 
+  // The first value of a query that must succeed.
+  static long long Checked(QSqlDatabase& connection, const char* statement) {
+    QSqlQuery query(connection);
+    if (!query.exec(QString::fromLatin1(statement))) {
+      ThrowDatabaseError(query.lastError().text());
+    }
+    return query.next() ? query.value(0).toLongLong() : 0;
+  }
+
   static void Run(QSqlDatabase& connection, std::initializer_list<const char*> pragmas) {
     for (const char* pragma : pragmas) {
       QSqlQuery query(connection);
       if (!query.exec(QString::fromLatin1(pragma))) {
-        throw Error("Datenbankfehler: " + query.lastError().text().toStdString());
+        ThrowDatabaseError(query.lastError().text());
       }
     }
   }
