@@ -6,10 +6,12 @@
 #include <fstream>
 #include <system_error>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/Error.h"
 #include "platform/Guid.h"
+#include "platform/Notice.h"
 #include "store/DatabaseSchema.h"
 
 namespace korvanti {
@@ -47,8 +49,12 @@ FileKind KindOfFile(const fs::path& path) {
 // Marks the files this program makes ("Korv").
 constexpr long long kApplicationId = 0x4B6F7276;
 
+// Writable for this process, and not marked read-only for everybody: a file
+// or folder without any write permission is left alone even by root.
 bool Writable(const fs::path& path) {
-  return ::access(path.c_str(), W_OK) == 0;
+  struct stat status {};
+  return ::access(path.c_str(), W_OK) == 0 && ::stat(path.c_str(), &status) == 0 &&
+         (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 fs::path FolderOf(const fs::path& path) {
@@ -61,11 +67,11 @@ fs::path FolderOf(const fs::path& path) {
               " Korvanti kann sie nicht öffnen; die Datei bleibt unverändert.");
 }
 
-// A copy beside the file before the upgrade touches it, kept if one exists
-// from an earlier attempt at the same version.
-void KeepCopyBeforeUpgrade(const fs::path& path, int version) {
+// A copy beside the file before a change of its layout touches it, kept if
+// one exists from an earlier attempt.
+void KeepCopy(const fs::path& path, const std::string& suffix) {
   fs::path copy = path;
-  copy += ".v" + std::to_string(version) + ".bak";
+  copy += suffix;
   std::error_code error;
   fs::copy_file(path, copy, fs::copy_options::skip_existing, error);
   if (error) {
@@ -190,12 +196,20 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAcces
     }
     if (version < DatabaseSchema::kCurrentVersion) {
       if (!created) {
-        KeepCopyBeforeUpgrade(path, version);
+        KeepCopy(path, ".v" + std::to_string(version) + ".bak");
       }
       schema.UpgradeDatabase();
     }
     if (mark != kApplicationId) {
       dialect.SetApplicationId(connection, kApplicationId);  // an older file of ours
+    }
+    if (!schema.HasUniqueNicknameIndex()) {
+      if (schema.HasDuplicateNicknames()) {
+        KeepCopy(path, ".vor-namensabgleich.bak");
+      }
+      for (const auto& change : schema.MakeNicknamesUnique()) {
+        Notify(change);
+      }
     }
     schema.EnsureIndexes();
   }

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/Einfuegen.h"
+#include "store/Nicknames.h"
 #include "store/ScopedTransaction.h"
 #include "store/SqlStatement.h"
 
@@ -18,12 +19,7 @@ std::optional<PlayerNames> DatabaseArchive::FindPlayerNames(std::string_view pla
 }
 
 std::optional<std::string> DatabaseArchive::FindPlayerIdByNickname(std::string_view nickname) {
-  SqlStatement query(database_, "SELECT playerid FROM player WHERE nickname = ? ORDER BY playerid");
-  query.Bind(nickname).Execute();
-  if (!query.Next()) {
-    return std::nullopt;
-  }
-  return query.Text(0);
+  return korvanti::FindPlayerIdByNickname(database_, nickname);
 }
 
 void DatabaseArchive::StoreGame(const GameRecord& game) {

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <map>
+#include <set>
 #include <span>
 #include <sstream>
 
@@ -11,6 +13,7 @@
 #include "engine/GameCatalog.h"
 #include "platform/Error.h"
 #include "store/Database.h"
+#include "store/Nicknames.h"
 #include "store/ScopedTransaction.h"
 #include "store/SqlStatement.h"
 
@@ -237,6 +240,100 @@ void DatabaseSchema::EnsureIndexes() {
   }
   indexes.Commit();
   database_.Dialect().RefreshPlannerStatistics(database_.Connection());
+}
+
+namespace {
+
+struct NamedPlayer {
+  std::string id;
+  std::string nickname;
+};
+
+// Players with a non-blank nickname grouped by its key, oldest first.
+std::map<std::string, std::vector<NamedPlayer>> PlayersByNickname(Database& database) {
+  SqlStatement players(database,
+                       "SELECT playerid, nickname FROM player "
+                       "WHERE TRIM(COALESCE(nickname, '')) <> '' ORDER BY rowid");
+  players.Execute();
+  std::map<std::string, std::vector<NamedPlayer>> groups;
+  while (players.Next()) {
+    auto nickname = players.Text(1);
+    auto key = NicknameKey(nickname);
+    if (!key.empty()) {
+      groups[key].push_back({players.Text(0), std::move(nickname)});
+    }
+  }
+  return groups;
+}
+
+bool PlayedTogether(Database& database, const std::string& one, const std::string& other) {
+  SqlStatement query(database,
+                     "SELECT 1 FROM throw a JOIN throw b ON a.gameid = b.gameid "
+                     "WHERE a.playerid = ? AND b.playerid = ? LIMIT 1");
+  query.Bind(one).Bind(other).Execute();
+  return query.Next();
+}
+
+}  // namespace
+
+bool DatabaseSchema::HasUniqueNicknameIndex() {
+  SqlStatement query(database_,
+                     "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?");
+  query.Bind("idx_player_nickname").Execute();
+  return query.Next() && query.Integer(0) > 0;
+}
+
+bool DatabaseSchema::HasDuplicateNicknames() {
+  const auto groups = PlayersByNickname(database_);
+  return std::any_of(groups.begin(), groups.end(),
+                     [](const auto& group) { return group.second.size() > 1; });
+}
+
+std::vector<std::string> DatabaseSchema::MakeNicknamesUnique() {
+  ScopedTransaction transaction(database_);
+  auto groups = PlayersByNickname(database_);
+  std::set<std::string> keys;
+  for (const auto& group : groups) {
+    keys.insert(group.first);
+  }
+  std::vector<std::string> report;
+  for (const auto& [key, players] : groups) {
+    const auto& keeper = players.front();
+    for (std::size_t i = 1; i < players.size(); ++i) {
+      const auto& other = players[i];
+      if (PlayedTogether(database_, keeper.id, other.id)) {
+        std::string renamed;
+        for (int n = 2; renamed.empty() || keys.count(NicknameKey(renamed)) > 0; ++n) {
+          renamed = TrimmedNickname(other.nickname) + " (" + std::to_string(n) + ")";
+        }
+        keys.insert(NicknameKey(renamed));
+        SqlStatement(database_, "UPDATE player SET nickname = ? WHERE playerid = ?")
+            .Bind(renamed)
+            .Bind(other.id)
+            .Execute();
+        report.push_back("Der Spieler \"" + other.nickname + "\" heißt jetzt \"" + renamed +
+                         "\", weil \"" + keeper.nickname +
+                         "\" denselben Anzeigenamen hat und beide in derselben Partie spielten.");
+        continue;
+      }
+      for (const char* table : {"throw", "doublerate"}) {
+        SqlStatement(database_,
+                     "UPDATE " + std::string(table) + " SET playerid = ? WHERE playerid = ?")
+            .Bind(keeper.id)
+            .Bind(other.id)
+            .Execute();
+      }
+      SqlStatement(database_, "DELETE FROM player WHERE playerid = ?").Bind(other.id).Execute();
+      report.push_back("Die Spieler \"" + keeper.nickname + "\" und \"" + other.nickname +
+                       "\" hatten denselben Anzeigenamen; ihre Würfe stehen jetzt bei \"" +
+                       keeper.nickname + "\".");
+    }
+  }
+  ExecuteStatement(database_,
+                   "CREATE UNIQUE INDEX idx_player_nickname ON player (lower(trim(nickname))) "
+                   "WHERE trim(nickname) <> ''");
+  transaction.Commit();
+  return report;
 }
 
 }  // namespace korvanti

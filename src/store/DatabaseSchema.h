@@ -44,6 +44,18 @@ class DatabaseSchema {
   // Indexes the statistics rely on; changes no result and no version.
   void EnsureIndexes();
 
+  // Whether the index that keeps nicknames unique is there yet.
+  bool HasUniqueNicknameIndex();
+  // Whether two players share a nickname (ignoring case and blanks), which
+  // older files may hold.
+  bool HasDuplicateNicknames();
+  // Makes the nicknames unique and adds the index that keeps them so, in one
+  // transaction. A player sharing his nickname with an older one is merged
+  // into him (his turns and double statistics move over), unless the two
+  // played in one game: then he is renamed "name (2)". Returns one German
+  // sentence per merge or renaming.
+  std::vector<std::string> MakeNicknamesUnique();
+
   // The game type keys a version-1 database holds.
   static std::vector<std::string> Version1GameTypeKeys();
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "platform/DateTime.h"
+#include "platform/Error.h"
 #include "platform/Guid.h"
 #include "store/Database.h"
+#include "store/Nicknames.h"
 #include "store/ScopedTransaction.h"
 #include "store/SqlStatement.h"
 
@@ -61,7 +63,7 @@ void Einfuegen::AppendDoubleRate(std::string_view gameid, std::string_view playe
       .Execute();
 }
 
-std::string Einfuegen::AppendPlayer(std::string_view vorname, std::string_view nachname,
+std::string Einfuegen::InsertPlayer(std::string_view vorname, std::string_view nachname,
                                     std::string_view nickname) {
   auto playerid = NewGuidString();
   SqlStatement(database_,
@@ -72,6 +74,35 @@ std::string Einfuegen::AppendPlayer(std::string_view vorname, std::string_view n
       .Bind(nickname)
       .Execute();
   return playerid;
+}
+
+std::string Einfuegen::AppendPlayer(std::string_view vorname, std::string_view nachname,
+                                    std::string_view nickname) {
+  const auto trimmed = TrimmedNickname(nickname);
+  if (trimmed.empty()) {
+    throw Error("Leider nicht genügend Felder ausgefüllt, bitte noch mal versuchen.");
+  }
+  ScopedTransaction addition(database_);
+  if (FindPlayerIdByNickname(database_, trimmed)) {
+    throw Error("Den Anzeigenamen \"" + trimmed + "\" gibt es schon, bitte einen anderen wählen.");
+  }
+  auto playerid = InsertPlayer(vorname, nachname, trimmed);
+  addition.Commit();
+  return playerid;
+}
+
+std::string Einfuegen::FindOrAppendPlayer(std::string_view nickname) {
+  const auto trimmed = TrimmedNickname(nickname);
+  if (trimmed.empty()) {
+    throw Error("Leider nicht genügend Felder ausgefüllt, bitte noch mal versuchen.");
+  }
+  ScopedTransaction lookup(database_);
+  auto playerid = FindPlayerIdByNickname(database_, trimmed);
+  if (!playerid) {
+    playerid = InsertPlayer(trimmed, "", trimmed);
+  }
+  lookup.Commit();
+  return *playerid;
 }
 
 void Einfuegen::DeletePlayerAndThrows(std::string_view playerid) {

@@ -21,9 +21,15 @@ class Einfuegen {
   void AppendThrow(const Throwclass& turn, std::string_view gameid, std::string_view playerid);
   void AppendDoubleRate(std::string_view gameid, std::string_view playerid, int throwsatdouble,
                         int hitsatdouble);
-  // Returns the new player's id.
+  // Returns the new player's id. The nickname is stored trimmed; a nickname
+  // that is empty or already taken (ignoring case and surrounding blanks) is
+  // refused with an Error. Looking up and adding is one transaction, so two
+  // programs adding the same player at once end with one row.
   std::string AppendPlayer(std::string_view vorname, std::string_view nachname,
                            std::string_view nickname);
+  // The id of the player with this nickname, added (with the nickname as his
+  // first name) when there is none; one transaction.
+  std::string FindOrAppendPlayer(std::string_view nickname);
   // Deletes the player's turns (only while his player row exists) and the
   // player row, in one transaction. Games and double statistics stay.
   void DeletePlayerAndThrows(std::string_view playerid);
@@ -32,6 +38,8 @@ class Einfuegen {
   // Now, but later than the previous turn: the turns of one game keep their
   // order in the time stamps even when they are stored within a millisecond.
   double NextTimestamp();
+  std::string InsertPlayer(std::string_view vorname, std::string_view nachname,
+                           std::string_view nickname);
 
   Database& database_;
   double lastTimestamp_ = 0;

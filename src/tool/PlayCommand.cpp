@@ -348,13 +348,9 @@ std::vector<std::string> ReadScript() {
 
 // Finds each player by nickname in the database, or adds one; a computer's
 // reference gets the player's 501 average.
-void FindPlayers(Database& database, DatabaseArchive& archive, StartRequest& request) {
+void FindPlayers(Database& database, StartRequest& request) {
   for (auto& player : request.players) {
-    auto id = archive.FindPlayerIdByNickname(player.nickname);
-    if (!id) {
-      id = Einfuegen(database).AppendPlayer(player.nickname, "", player.nickname);
-    }
-    player.playerid = *id;
+    player.playerid = Einfuegen(database).FindOrAppendPlayer(player.nickname);
   }
   if (FindCatalogEntry(request.gameIndex)->ComputerGame()) {
     abfrageAnzahl query(database);
@@ -407,7 +403,7 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
     database = Database::OpenFile(*parsed.database);
     databaseArchive = std::make_unique<DatabaseArchive>(*database);
     archive = std::make_unique<ReportingArchive>(*databaseArchive, view);
-    FindPlayers(*database, *databaseArchive, request);
+    FindPlayers(*database, request);
     environment.database = database.get();
     environment.archive = archive.get();
   }

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
   using namespace korvanti;
   auto database = Database::OpenFile(argv[1]);
   Einfuegen recorder(*database);
-  const std::string players[] = {recorder.AppendPlayer("Anna", "", "Anna"),
-                                 recorder.AppendPlayer("Ben", "", "Ben")};
+  const std::string players[] = {recorder.FindOrAppendPlayer("Anna"),
+                                 recorder.FindOrAppendPlayer("Ben")};
   DatabaseArchive archive(*database);
   for (;;) {
     std::vector<Throwclass> turns[2];

@@ -1,0 +1,65 @@
+#include "ui/start/InstructionText.h"
+
+namespace korvanti {
+
+namespace {
+
+// One topic after the other, in the order a newcomer meets them.
+constexpr const char* kText = R"(KORVANTI – KURZANLEITUNG
+
+Das Wichtigste in Kürze
+Korvanti soll sich ohne langes Lesen bedienen lassen: Spieler anlegen, Spieler ankreuzen, ein Spiel oder Training auswählen und auf "Start" klicken. Die folgenden Abschnitte erklären die Stellen, die man nicht sofort sieht.
+
+Reihenfolge der Spieler
+Vor dem Spiel lässt sich die Reihenfolge der Spieler in der Übersicht ändern: eine Zeile mit der Maus greifen und an die gewünschte Stelle ziehen. Wer oben steht, beginnt. Nach jedem Spiel rückt die Reihenfolge automatisch eins weiter; der bisher erste Spieler wirft im nächsten Spiel als letzter.
+
+Spielerbild
+Ein Bild lässt sich beim Anlegen eines Spielers auswählen. Man kann es aber auch von Hand in den Ordner "pictures" im Programmordner kopieren: Der Dateiname ist der Anzeigename des Spielers mit der Endung ".jpg", zum Beispiel "Anna.jpg".
+
+Würfe eingeben
+Jeder Dart wird mit der Maus auf der Scheibe eingetragen: linke Maustaste dort, wo der Dart steckt (Treffer), rechte Maustaste dort, wohin gezielt wurde (Ziel). Nach drei Darts wird automatisch eingecheckt, solange noch keine Ziele fehlen; fehlt noch ein Ziel, wartet Korvanti darauf. Ein falsch eingegebener Dart wird korrigiert, indem man auf sein Anzeigefeld über der Scheibe klickt; danach den Dart neu eintragen. Eine ganze Aufnahme, die schon eingecheckt ist, nimmt "Letzten Wurf zurücknehmen" zurück.
+
+Zieleingabe
+Mit "Zieleingabe aktivieren" wird zu jedem Dart auch das Ziel erfasst; das erlaubt später eine genauere Auswertung. Bei "Round the Board" und bei allen Trainings schaltet Korvanti die Zieleingabe beim Auswählen selbst ein, bei den übrigen Spielen aus. Wer das nicht möchte, setzt in den Einstellungen die Option, die Zieleingabe nicht automatisch zu aktivieren.
+
+Eigene Trainings
+Auf der Seite "Spezielle Trainings" öffnet "Erstellen..." den Trainingseditor. Dort klickt man die Ziele nacheinander mit der Maus auf der Scheibe an (rechte Maustaste entfernt das letzte Ziel), legt die Anzahl der Darts je Ziel fest und speichert unter einem Namen. Das Training steht danach in der Liste und wird mit "Freies Training*" gespielt. "Training" ist freies Werfen ohne Ziele über die eingestellte Rundenzahl; jeder Dart wird gespeichert.
+
+Statistik
+"Statistik ansehen" zeigt die Auswertung entweder als Tabelle oder auf der Scheibe. Auf der Scheibe beschränkt ein Klick mit der linken Maustaste auf ein Segment die Statistik auf diese Zahl, ein Klick mit der rechten Maustaste auf genau dieses Feld. Ist ein Eintrag zu lang für seine Spalte, erscheint er vollständig als Hinweis, wenn die Maus darauf steht. "Aktualisieren" liest die Statistik neu ein.
+
+Einfache Doppelstatistik
+Auch ohne Zieleingabe führt Korvanti eine einfache Doppelstatistik: Der vorgeschlagene Doppel-Checkout gilt als Ziel, es sei denn, man markiert mit der rechten Maustaste ein anderes Doppel. Ein Rechtsklick außerhalb aller Doppelfelder löscht die Markierung. Das markierte oder vorgeschlagene Doppel steht unter der Scheibe.
+
+Gegen den Computer
+Auf der Seite "Trainingsspiele" spielt man 501 gegen den Computer. Für "501 gegen eigenen Schnitt" und "501 gegen eigenes Topspiel" muss mindestens ein normales Spiel 501 Double Out gespeichert sein. Bei "501 gegen Computer" wählt man, ob der eingestellte Schnitt dem Schnitt über 1000 Spiele entspricht oder ob der Computer den Schnitt in jedem Spiel möglichst exakt trifft.
+
+Töne
+Mit "Sound verwenden" in den Einstellungen spielt Korvanti nach jeder Aufnahme einen Ton ab, wenn im Ordner "sounds" des Programmordners eine Datei mit der geworfenen Punktzahl liegt ("0.mp3" bis "180.mp3"); zum Sieg erklingt "Gewonnen.mp3". Bei Dateinamen zählt die Groß- und Kleinschreibung. Töne gibt es nur bei den Spielen 301 und 501.
+
+Zusammenfassung
+Nach einem Spiel 301 oder 501 zeigt Korvanti auf Wunsch ("Zusammenfassung nach Spiel anzeigen" in den Einstellungen) eine Zusammenfassung mit Schnitt und Doppelquote jedes Spielers; von dort geht es zum nächsten Spiel oder zurück.
+
+Andere Dartscheiben
+Neben der Standardscheibe gibt es die Scheiben "Unicorn" und "Winmau"; die Auswahl steht in den Einstellungen.
+
+Einstellungen
+"Einstellungen" öffnet den Dialog für die Dartscheibe, Master Out, Töne, die Anzeige von Punkten und Rest nach jeder Aufnahme und wie lange sie stehen bleibt, die Zusammenfassung, die Zieleingabe und die Punkteansage.
+
+Versionen
+0.1 – Erste Ausgabe: alle Spiele und Trainings, Spielerverwaltung, Computergegner, Statistik als Tabelle und auf der Scheibe.
+
+Wunschliste
+- Sätze und Legs
+- Startreihenfolge durch Ausbullen
+- Export der Statistik
+- Turniermodus
+)";
+
+}  // namespace
+
+QString InstructionText() {
+  return QString::fromUtf8(kText);
+}
+
+}  // namespace korvanti

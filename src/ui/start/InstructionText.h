@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace korvanti {
+
+// The German text of the "Kurzanleitung" window.
+QString InstructionText();
+
+}  // namespace korvanti
