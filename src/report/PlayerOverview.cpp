@@ -6,26 +6,35 @@
 namespace korvanti {
 namespace {
 
-std::string Rate(int part, int whole, NumberSeparators separators) {
-  const double rate = whole > 0 ? static_cast<double>(part) / whole * 100.0 : 0.0;
-  return FormatFloat("##.##", rate, separators);
+OverviewCell Count(long long value) {
+  return {std::to_string(value), static_cast<double>(value)};
+}
+
+OverviewCell Figure(double value, NumberSeparators separators) {
+  return {FormatFloat("##.##", value, separators), value};
+}
+
+OverviewCell Rate(int part, int whole, NumberSeparators separators) {
+  return Figure(whole > 0 ? static_cast<double>(part) / whole * 100.0 : 0.0, separators);
 }
 
 // Games, wins and the share of wins.
-void AddGamesAndWins(const PlayerTotals& totals, std::vector<std::string>& texts,
+void AddGamesAndWins(const PlayerTotals& totals, std::vector<OverviewCell>& cells,
                      NumberSeparators separators) {
-  texts.push_back(std::to_string(totals.games));
-  texts.push_back(std::to_string(totals.wins));
-  texts.push_back(Rate(totals.wins, totals.games, separators));
+  cells.push_back(Count(totals.games));
+  cells.push_back(Count(totals.wins));
+  cells.push_back(Rate(totals.wins, totals.games, separators));
 }
 
-std::string DoubleRateText(const PlayerTotals& totals, NumberSeparators separators) {
+// "20/5  25%", sorted by the rate; "-" without darts at a double.
+OverviewCell DoubleRate(const PlayerTotals& totals, NumberSeparators separators) {
   if (totals.doubleThrows <= 0) {
-    return "-";
+    return {"-", std::nullopt};
   }
   const double rate = static_cast<double>(totals.doubleHits) / totals.doubleThrows * 100.0;
-  return std::to_string(totals.doubleThrows) + "/" + std::to_string(totals.doubleHits) + "  " +
-         FormatSignificant(rate, 0, separators) + "%";
+  return {std::to_string(totals.doubleThrows) + "/" + std::to_string(totals.doubleHits) + "  " +
+              FormatSignificant(rate, 0, separators) + "%",
+          rate};
 }
 
 }  // namespace
@@ -48,30 +57,30 @@ std::vector<std::string> OverviewColumns(GameKind kind) {
 OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& totals501,
                               GameKind kind, NumberSeparators separators) {
   OverviewFigures figures;
-  auto& texts = figures.texts;
+  auto& cells = figures.cells;
   switch (kind) {
     case GameKind::Out:
-      AddGamesAndWins(totals, texts, separators);
+      AddGamesAndWins(totals, cells, separators);
       figures.refvalue501 = totals501.Average();
       figures.refvalue = totals.Average();
-      texts.push_back(std::to_string(totals.highScore));
-      texts.push_back(FormatFloat("##.##", totals.PointsPerDart(), separators));
-      texts.push_back(std::to_string(totals.bestCheckout));
-      texts.push_back(DoubleRateText(totals, separators));
+      cells.push_back(Count(totals.highScore));
+      cells.push_back(Figure(totals.PointsPerDart(), separators));
+      cells.push_back(Count(totals.bestCheckout));
+      cells.push_back(DoubleRate(totals, separators));
       break;
     case GameKind::Cricket:
-      AddGamesAndWins(totals, texts, separators);
+      AddGamesAndWins(totals, cells, separators);
       figures.refvalue = totals.MarksPerRound();
-      texts.push_back(FormatFloat("##.##", figures.refvalue, separators));
+      cells.push_back(Figure(figures.refvalue, separators));
       break;
     case GameKind::Shanghai:
-      AddGamesAndWins(totals, texts, separators);
+      AddGamesAndWins(totals, cells, separators);
       break;
     case GameKind::Aim:
     case GameKind::None:
-      texts.push_back(std::to_string(totals.darts));
-      texts.push_back(std::to_string(totals.exactHits));
-      texts.push_back(Rate(totals.exactHits, totals.darts, separators));
+      cells.push_back(Count(totals.darts));
+      cells.push_back(Count(totals.exactHits));
+      cells.push_back(Rate(totals.exactHits, totals.darts, separators));
       break;
   }
   return figures;
@@ -81,23 +90,18 @@ std::vector<OverviewRow> PlayerOverview(Database& database, int gameIndex, DateT
                                         DateTimeNumber now, NumberSeparators separators) {
   const auto* entry = FindCatalogEntry(gameIndex);
   const auto kind = entry ? entry->kind : GameKind::None;
-  const auto key = abfrageAnzahl::GameTypeKeyForIndex(gameIndex).value_or(std::string());
-  const bool out = kind == GameKind::Out;
-  const TotalsWanted wanted{out, kind == GameKind::Cricket,
-                            kind == GameKind::Aim || kind == GameKind::None, out};
-  const auto totals = TotalsByPlayer(database, key, from, now, wanted);
-  const auto totals501 =
-      out && key != "const501dout"
-          ? TotalsByPlayer(database, "const501dout", from, now, {true, false, false, false})
-          : totals;
+  // Each entry shows the games stored under its own key.
+  const std::string key = entry ? std::string(entry->gameTypeKey) : std::string();
+  const auto totals = TotalsByPlayer(database, key, from, now);
+  const auto totals501 = kind == GameKind::Out && key != "const501dout"
+                             ? TotalsByPlayer(database, "const501dout", from, now)
+                             : totals;
   const auto of = [](const std::map<std::string, PlayerTotals>& all, const std::string& id) {
     const auto found = all.find(id);
     return found == all.end() ? PlayerTotals{} : found->second;
   };
-  abfrageAnzahl query(database);
   std::vector<OverviewRow> rows;
-  for (const auto& id : query.PlayerIdsByNickname()) {
-    const auto names = query.GetPlayerNames(id).value_or(abfrageAnzahl::Names{});
+  for (const auto& [id, names] : abfrageAnzahl(database).PlayersByNickname()) {
     rows.push_back({id, names.vorname + " \"" + names.nickname + "\" " + names.nachname,
                     OverviewTexts(of(totals, id), of(totals501, id), kind, separators)});
   }

@@ -6,6 +6,7 @@
 #include "engine/GameCatalog.h"
 #include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
+#include "report/OverviewCell.h"
 
 namespace korvanti {
 
@@ -17,9 +18,9 @@ struct PlayerTotals;
 std::vector<std::string> OverviewColumns(GameKind kind);
 
 struct OverviewFigures {
-  std::vector<std::string> texts;  // one per column of the kind
-  double refvalue = 0;             // the player's long-term value for the kind
-  double refvalue501 = 0;          // three-dart average in "const501dout" ("out" only)
+  std::vector<OverviewCell> cells;  // one per column of the kind: text and figure
+  double refvalue = 0;              // the player's long-term value for the kind
+  double refvalue501 = 0;           // three-dart average in "const501dout" ("out" only)
 };
 
 // The statistics texts of one player from his totals for the entry's type

@@ -9,8 +9,97 @@
 namespace korvanti {
 namespace {
 
-constexpr double kTwoHours = 2.0 / 24.0;
 constexpr double kDaysPerMonth = 30.4375;
+
+// The steps of a daily, weekly or monthly table: step s runs after
+// Begin(s) and not after Begin(s + 1).
+class Steps {
+ public:
+  Steps(StatisticsInterval interval, DateTimeNumber start) : interval_(interval), start_(start) {}
+
+  DateTimeNumber Begin(long long step) const {
+    const int s = static_cast<int>(step);
+    switch (interval_) {
+      case StatisticsInterval::Week:
+        return IncWeek(start_, s);
+      case StatisticsInterval::Month:
+        return IncMonth(start_, s);
+      case StatisticsInterval::Day:
+      case StatisticsInterval::Game:
+        break;
+    }
+    return IncDay(start_, s);
+  }
+
+  // The number of whole steps between the two dates (the last step index).
+  long long Count(DateTimeNumber end) const {
+    return static_cast<long long>(std::floor((end - start_) / Length()));
+  }
+
+  // The step holding the moment: estimated from the mean length, then moved
+  // until its bounds hold the moment.
+  long long Of(DateTimeNumber moment) const {
+    auto step = static_cast<long long>(std::floor((moment - start_) / Length()));
+    while (step > 0 && Begin(step) >= moment) {
+      --step;
+    }
+    while (Begin(step + 1) < moment) {
+      ++step;
+    }
+    return step;
+  }
+
+ private:
+  double Length() const {
+    switch (interval_) {
+      case StatisticsInterval::Week:
+        return 7;
+      case StatisticsInterval::Month:
+        return kDaysPerMonth;
+      case StatisticsInterval::Day:
+      case StatisticsInterval::Game:
+        break;
+    }
+    return 1;
+  }
+
+  StatisticsInterval interval_;
+  DateTimeNumber start_;
+};
+
+// The rows of the interval steps that hold darts; empty steps cost nothing,
+// so years by day take as long as the darts in them. No step reaches past
+// the end date, and the last one reaches it (a month can be shorter than the
+// mean month that counts the steps).
+void AddStepRows(StatisticsTable& table, const TurnSnapshot& turns,
+                 const StatisticsRequest& request) {
+  const Steps steps(request.interval, request.from);
+  const auto last = steps.Count(request.to);
+  long long previous = -1;
+  for (const auto moment : turns.Moments()) {
+    const auto step = std::min(steps.Of(moment), last);
+    if (step == previous) {
+      continue;
+    }
+    previous = step;
+    const auto from = steps.Begin(step);
+    const auto to = step == last ? request.to : std::min(steps.Begin(step + 1), request.to);
+    if (auto row =
+            BuildRow(table.kind, turns.Period(from, to), request.field, request.separators)) {
+      table.rows.push_back({std::move(*row), from, to, false});
+    }
+  }
+}
+
+// One row per game, holding exactly that game's darts.
+void AddGameRows(StatisticsTable& table, const TurnSnapshot& turns,
+                 const StatisticsRequest& request) {
+  for (const auto& game : turns.Games()) {
+    if (auto row = BuildRow(table.kind, game.figures, request.field, request.separators)) {
+      table.rows.push_back({std::move(*row), game.datetime, game.datetime, false});
+    }
+  }
+}
 
 }  // namespace
 
@@ -26,95 +115,24 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   const auto key = abfrageAnzahl::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
   query.GameTypesId = key;
   query.AllTypes = key.empty();
-  query.DateFrom = request.from;
-  query.DateTo = request.to;
-
-  const auto last = query.LastGameDate();
+  const auto last = query.LastGame();
   if (!last) {
     return table;
   }
-  const double span = request.to - request.from;
-  std::vector<DateTimeNumber> games;
-  int steps = 0;
-  switch (request.interval) {
-    case StatisticsInterval::Day:
-      steps = static_cast<int>(std::floor(span));
-      break;
-    case StatisticsInterval::Week:
-      steps = static_cast<int>(std::floor(span / 7));
-      break;
-    case StatisticsInterval::Month:
-      steps = static_cast<int>(std::floor(span / kDaysPerMonth));
-      break;
-    case StatisticsInterval::Game:
-      games = query.GameDates();
-      steps = static_cast<int>(games.size()) - 1;
-      break;
-  }
-
-  struct Period {
-    DateTimeNumber from;
-    DateTimeNumber to;
-    bool lastGame;
-  };
-  std::vector<Period> periods;
-  for (int s = 0; s <= steps; ++s) {
-    DateTimeNumber from = 0;
-    DateTimeNumber to = 0;
-    switch (request.interval) {
-      case StatisticsInterval::Day:
-        from = IncDay(request.from, s);
-        to = IncDay(request.from, s + 1);
-        break;
-      case StatisticsInterval::Week:
-        from = IncWeek(request.from, s);
-        to = IncWeek(request.from, s + 1);
-        break;
-      case StatisticsInterval::Month:
-        from = IncMonth(request.from, s);
-        to = IncMonth(request.from, s + 1);
-        break;
-      case StatisticsInterval::Game:
-        from = games[static_cast<std::size_t>(s)] - kTwoHours;
-        to = games[static_cast<std::size_t>(s)] + kTwoHours;
-        break;
-    }
-    if (request.lastEntry && to >= *last) {
-      to = *last - kTwoHours;
-    }
-    periods.push_back({from, to, false});
+  // With the extra row the last game is counted there and nowhere else.
+  const auto leaveOut = request.lastEntry ? last->gameid : std::string();
+  const auto turns =
+      TurnSnapshot::Load(database, request.playerId, key, request.from, request.to, leaveOut);
+  if (request.interval == StatisticsInterval::Game) {
+    AddGameRows(table, turns, request);
+  } else {
+    AddStepRows(table, turns, request);
   }
   if (request.lastEntry) {
-    periods.push_back({*last - kTwoHours, *last + kTwoHours, true});
-  }
-  if (periods.empty()) {
-    return table;
-  }
-
-  const auto add = [&](const Period& period, std::optional<StatisticsRow> row) {
-    if (row) {
-      table.rows.push_back({std::move(*row), period.from, period.to, period.lastGame});
+    const auto game = TurnSnapshot::LoadGame(database, request.playerId, last->gameid);
+    if (auto row = BuildRow(table.kind, game.All(), request.field, request.separators)) {
+      table.rows.push_back({std::move(*row), last->datetime, last->datetime, true});
     }
-  };
-  if (table.kind == StatisticsTableKind::AimAndHit) {
-    for (const auto& period : periods) {
-      query.DateFrom = period.from;
-      query.DateTo = period.to;
-      add(period, BuildRow(table.kind, query, request.field, request.separators));
-    }
-    return table;
-  }
-  // The detailed tables: the player's turns of the whole range are read once,
-  // every period is then counted from them.
-  DateTimeNumber from = periods.front().from;
-  DateTimeNumber to = periods.front().to;
-  for (const auto& period : periods) {
-    from = std::min(from, period.from);
-    to = std::max(to, period.to);
-  }
-  const auto turns = TurnSnapshot::Load(database, request.playerId, key, from, to);
-  for (const auto& period : periods) {
-    add(period, BuildRow(table.kind, turns.Period(period.from, period.to), request.separators));
   }
   return table;
 }

@@ -4,7 +4,6 @@
 #include <cctype>
 
 #include "store/TurnSnapshot.h"
-#include "store/abfrageAnzahl.h"
 
 namespace korvanti {
 namespace {
@@ -15,12 +14,11 @@ std::string Rate(int part, int whole, NumberSeparators separators) {
   return FormatFloat("0.00", static_cast<double>(part) / whole * 100.0, separators);
 }
 
-// The row builders ask their figures of either the query object or turns held
-// in memory (the same answers, without a statement per figure).
-template <typename Figures>
+// The row builders count the turns of one period held in memory (the query
+// object's answers, without a statement per figure).
 class RowBuilder {
  public:
-  RowBuilder(Figures& query, NumberSeparators separators)
+  RowBuilder(const PeriodFigures& query, NumberSeparators separators)
       : query_(query), separators_(separators) {}
 
   std::string Rate(int part, int whole) const { return korvanti::Rate(part, whole, separators_); }
@@ -35,11 +33,12 @@ class RowBuilder {
     return all < 1 ? "-" : "0";
   }
 
-  std::string Band(int low, int high, int darts) const {
-    const int turns = query_.CountTurnsInRange(low, high);
-    if (turns < 1)
+  // Scoring turns in the band, and their share of all turns of the period.
+  std::string Band(int low, int high, int turns) const {
+    const int inBand = query_.CountTurnsInRange(low, high);
+    if (inBand < 1)
       return "0";
-    return std::to_string(turns) + " (" + Number(100.0 / darts * turns) + "%)";
+    return std::to_string(inBand) + " (" + Number(100.0 / turns * inBand) + "%)";
   }
 
   Row CountDown() const {
@@ -57,13 +56,14 @@ class RowBuilder {
     c.push_back(exact < 1 ? "0" : Rate(exact, darts));
     for (const char* filter : {"S", "D", "T"})
       c.push_back(ClassRate(filter));
-    c.push_back(Band(100, 140, darts));
-    c.push_back(Band(140, 160, darts));
-    c.push_back(Band(160, 181, darts));
-    const int turns = query_.TurnsInShortestWin();
-    c.push_back(turns < 1 ? "-"
-                          : std::to_string(turns) + " (" +
-                                std::to_string(query_.DartsInShortestWin()) + ")");
+    const int turns = query_.CountTurns();
+    c.push_back(Band(100, 140, turns));
+    c.push_back(Band(140, 160, turns));
+    c.push_back(Band(160, 181, turns));
+    const int shortest = query_.TurnsInShortestWin();
+    c.push_back(shortest < 1 ? "-"
+                             : std::to_string(shortest) + " (" +
+                                   std::to_string(query_.DartsInShortestWin()) + ")");
     return row;
   }
 
@@ -157,30 +157,29 @@ class RowBuilder {
   }
 
  private:
-  Figures& query_;
+  const PeriodFigures& query_;
   NumberSeparators separators_;
 };
 
-Row AimAndHit(abfrageAnzahl& query_, std::string filter, NumberSeparators separators) {
+// The darts that hit the selection, the shares of them aimed at its number
+// and at the exact field, and where the darts aimed at it landed.
+Row AimAndHit(const PeriodFigures& figures, std::string filter, NumberSeparators separators) {
   auto upper = filter;
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   if (upper == "ALL" || upper == "ALLE")
     filter.clear();
-  const auto positions = query_.HitPositions(filter, 0);
-  if (positions.all.empty())
+  auto dots = figures.HitPoints(filter);
+  if (dots[0].empty() && dots[1].empty() && dots[2].empty())
     return std::nullopt;
-  const int darts = query_.CountHits(filter);
+  const int darts = figures.CountHits(filter);
   if (darts <= 0)
     return std::nullopt;
-  StatisticsRow row{
+  return StatisticsRow{
       {std::to_string(darts),
-       filter.empty() ? "na" : Rate(query_.CountAimHits(filter, false), darts, separators),
-       Rate(query_.CountAimHits(filter, true), darts, separators)},
-      positions.dart1,
-      positions.dart2,
-      positions.dart3};
-  return row;
+       filter.empty() ? "na" : Rate(figures.CountAimHits(filter, false), darts, separators),
+       Rate(figures.CountAimHits(filter, true), darts, separators)},
+      std::move(dots)};
 }
 
 }  // namespace
@@ -283,9 +282,9 @@ std::vector<std::string> TableColumns(StatisticsTableKind table) {
 
 namespace {
 
-template <typename Figures>
-Row BuildDetailRow(StatisticsTableKind table, Figures& figures, NumberSeparators separators) {
-  const RowBuilder<Figures> builder(figures, separators);
+Row BuildDetailRow(StatisticsTableKind table, const PeriodFigures& figures,
+                   NumberSeparators separators) {
+  const RowBuilder builder(figures, separators);
   using enum StatisticsTableKind;
   switch (table) {
     case CountDown:
@@ -316,16 +315,11 @@ Row BuildDetailRow(StatisticsTableKind table, Figures& figures, NumberSeparators
 
 }  // namespace
 
-std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, abfrageAnzahl& query,
+std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
                                       const std::string& aimFilter, NumberSeparators separators) {
   if (table == StatisticsTableKind::AimAndHit) {
-    return AimAndHit(query, aimFilter, separators);
+    return AimAndHit(figures, aimFilter, separators);
   }
-  return BuildDetailRow(table, query, separators);
-}
-
-std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
-                                      NumberSeparators separators) {
   return BuildDetailRow(table, figures, separators);
 }
 

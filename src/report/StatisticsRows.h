@@ -1,14 +1,15 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/AimPoints.h"
 #include "platform/NumberFormat.h"
 
 namespace korvanti {
 
-class abfrageAnzahl;
 class PeriodFigures;
 
 // The tables of the statistics window.
@@ -31,19 +32,15 @@ StatisticsTableKind TableForType(int typeIndex);
 // The captions of a table, the two period columns included.
 std::vector<std::string> TableColumns(StatisticsTableKind table);
 
-// One row of figures for the query's period, without the two period columns;
-// nothing when the period holds no data. Aim-and-hit rows carry the landing
-// positions per dart number.
+// One row of figures for a period, without the two period columns; nothing
+// when the period holds no data. Aim-and-hit rows carry where the darts aimed
+// at the selection landed, per dart number (hit-map pixels).
 struct StatisticsRow {
   std::vector<std::string> cells;
-  std::string dart1;
-  std::string dart2;
-  std::string dart3;
+  std::array<std::vector<BoardPoint>, 3> dots;
 };
-std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, abfrageAnzahl& query,
-                                      const std::string& aimFilter, NumberSeparators separators);
-// A detailed row from turns held in memory (not for the aim-and-hit table).
+// `aimFilter` is the aim-and-hit view's field selection ("Alle" for every dart).
 std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
-                                      NumberSeparators separators);
+                                      const std::string& aimFilter, NumberSeparators separators);
 
 }  // namespace korvanti

@@ -13,6 +13,7 @@
 #include "platform/Guid.h"
 #include "platform/Notice.h"
 #include "store/DatabaseSchema.h"
+#include "store/GameTotals.h"
 
 namespace korvanti {
 namespace fs = std::filesystem;
@@ -213,6 +214,7 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAcces
     }
     schema.EnsureIndexes();
   }
+  EnsureGameTotals(*database);
   return database;
 }
 

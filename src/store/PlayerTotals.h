@@ -34,21 +34,11 @@ struct PlayerTotals {
   }
 };
 
-// Which totals a caller needs beyond games, wins and darts; the others cost a
-// look-up in the value tables or a test of every dart, and stay 0.
-struct TotalsWanted {
-  bool scores = true;     // points, high score, best checkout
-  bool marks = true;      // cricket marks
-  bool exactHits = true;  // darts that hit their aim
-  bool doubles = true;    // double rates
-};
-
 // The totals of every player with turns of the type in the period (after
-// `from`, not after `to`), in two passes over the type's turns instead of a
-// dozen queries per player.
+// `from`, not after `to`), read from the per-game totals: one row per game
+// and player instead of a dozen queries per player.
 std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
                                                    const std::string& gameTypesId,
-                                                   DateTimeNumber from, DateTimeNumber to,
-                                                   TotalsWanted wanted = {});
+                                                   DateTimeNumber from, DateTimeNumber to);
 
 }  // namespace korvanti

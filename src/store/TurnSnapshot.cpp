@@ -9,23 +9,26 @@
 
 namespace korvanti {
 
-TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
-                                const std::string& gameTypesId, DateTimeNumber from,
-                                DateTimeNumber to) {
+TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
+                                const std::vector<QVariant>& values) {
   SqlStatement query(
       database,
       "SELECT game.datetime, throw.gameid, throw.throwid = game.winthrowid, throw.tocount, "
       "values1.hitvalue + values2.hitvalue + values3.hitvalue, "
       "throw.hit1value, throw.hit2value, throw.hit3value, "
       "throw.aim1value, throw.aim2value, throw.aim3value, "
-      "throw.hit1tocount, throw.hit2tocount, throw.hit3tocount "
+      "throw.hit1tocount, throw.hit2tocount, throw.hit3tocount, "
+      "throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y "
       "FROM game INNER JOIN throw ON game.gameid = throw.gameid "
       "LEFT JOIN values1 ON throw.hit1value = values1.ID "
       "LEFT JOIN values2 ON throw.hit2value = values2.ID "
       "LEFT JOIN values3 ON throw.hit3value = values3.ID "
-      "WHERE throw.playerid = ? AND game.datetime > ? AND game.datetime <= ? "
-      "AND game.gametypesid = ? ORDER BY game.datetime, throw.Zeitstempel");
-  query.Bind(playerid).Bind(from).Bind(to).Bind(gameTypesId).Execute();
+      "WHERE " +
+          where + " ORDER BY game.datetime, throw.gameid, throw.Zeitstempel");
+  for (const auto& value : values) {
+    query.Bind(value);
+  }
+  query.Execute();
   TurnSnapshot snapshot;
   while (query.Next()) {
     PeriodFigures::Turn turn;
@@ -37,13 +40,38 @@ TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
       turn.score = static_cast<int>(query.Integer(4));
     }
     for (int dart = 0; dart < 3; ++dart) {
-      turn.hits[static_cast<std::size_t>(dart)] = query.Text(5 + dart);
-      turn.aims[static_cast<std::size_t>(dart)] = query.Text(8 + dart);
-      turn.marks[static_cast<std::size_t>(dart)] = static_cast<int>(query.Integer(11 + dart));
+      const auto d = static_cast<std::size_t>(dart);
+      turn.hits[d] = query.Text(5 + dart);
+      turn.aims[d] = query.Text(8 + dart);
+      turn.marks[d] = static_cast<int>(query.Integer(11 + dart));
+      turn.landed[d] = {static_cast<int>(query.Integer(14 + 2 * dart)),
+                        static_cast<int>(query.Integer(15 + 2 * dart))};
     }
     snapshot.turns_.push_back(std::move(turn));
   }
   return snapshot;
+}
+
+TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
+                                const std::string& gameTypesId, DateTimeNumber from,
+                                DateTimeNumber to, const std::string& leaveOut) {
+  std::string where = "throw.playerid = ? AND game.datetime > ? AND game.datetime <= ?";
+  std::vector<QVariant> values{QString::fromStdString(playerid), from, to};
+  if (!gameTypesId.empty()) {
+    where += " AND game.gametypesid = ?";
+    values.emplace_back(QString::fromStdString(gameTypesId));
+  }
+  if (!leaveOut.empty()) {
+    where += " AND game.gameid <> ?";
+    values.emplace_back(QString::fromStdString(leaveOut));
+  }
+  return Read(database, where, values);
+}
+
+TurnSnapshot TurnSnapshot::LoadGame(Database& database, const std::string& playerid,
+                                    const std::string& gameid) {
+  return Read(database, "throw.playerid = ? AND game.gameid = ?",
+              {QString::fromStdString(playerid), QString::fromStdString(gameid)});
 }
 
 PeriodFigures TurnSnapshot::Period(DateTimeNumber from, DateTimeNumber to) const {
@@ -53,7 +81,36 @@ PeriodFigures TurnSnapshot::Period(DateTimeNumber from, DateTimeNumber to) const
   const auto first = std::lower_bound(turns_.begin(), turns_.end(), from, byTime);
   const auto last = std::lower_bound(first, turns_.end(), to, byTime);
   return PeriodFigures(turns_.data() + (first - turns_.begin()),
-                       turns_.data() + (last - turns_.begin()));
+                       turns_.data() + (last - turns_.begin()), to);
+}
+
+PeriodFigures TurnSnapshot::All() const {
+  return PeriodFigures(turns_.data(), turns_.data() + turns_.size());
+}
+
+std::vector<DateTimeNumber> TurnSnapshot::Moments() const {
+  std::vector<DateTimeNumber> moments;
+  for (const auto& turn : turns_) {
+    if (moments.empty() || moments.back() != turn.datetime) {
+      moments.push_back(turn.datetime);
+    }
+  }
+  return moments;
+}
+
+std::vector<TurnSnapshot::Game> TurnSnapshot::Games() const {
+  std::vector<Game> games;
+  const auto* turns = turns_.data();
+  for (std::size_t first = 0; first < turns_.size();) {
+    auto last = first + 1;
+    while (last < turns_.size() && turns_[last].gameid == turns_[first].gameid) {
+      ++last;
+    }
+    games.push_back(
+        {turns_[first].gameid, turns_[first].datetime, PeriodFigures(turns + first, turns + last)});
+    first = last;
+  }
+  return games;
 }
 
 int PeriodFigures::CountHits(std::string_view filter) const {
@@ -121,7 +178,7 @@ abfrageAnzahl::Averages PeriodFigures::GetAverages() const {
 int PeriodFigures::HighScore() const {
   int best = 0;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->score)
+    if (turn->tocount && turn->score)
       best = std::max(best, *turn->score);
   }
   return best;
@@ -138,7 +195,7 @@ int PeriodFigures::BestCheckout() const {
 
 int PeriodFigures::CountTurnsInRange(int low, int high) const {
   return static_cast<int>(std::count_if(first_, last_, [&](const Turn& turn) {
-    return turn.score && *turn.score >= low && *turn.score < high;
+    return turn.tocount && turn.score && *turn.score >= low && *turn.score < high;
   }));
 }
 
@@ -182,6 +239,44 @@ int PeriodFigures::DartsInShortestWin() const {
     }
   }
   return darts;
+}
+
+}  // namespace korvanti
+
+namespace korvanti {
+
+// The aim condition of the landing positions: a code must be the aim, a
+// number above 9 must end it, a number from 0 to 9 is one of its four fields;
+// no filter takes every dart thrown.
+std::array<std::vector<BoardPoint>, 3> PeriodFigures::HitPoints(std::string_view filter) const {
+  const bool isNumber =
+      !filter.empty() && filter.find_first_not_of("0123456789") == std::string_view::npos;
+  const auto aimed = [&](const std::string& aim) {
+    if (filter.empty()) {
+      return true;
+    }
+    if (!isNumber) {
+      return aim == filter;
+    }
+    const auto significant = filter.find_first_not_of('0');
+    if (significant != std::string_view::npos && filter.size() - significant > 1) {
+      return aim.ends_with(filter);  // above 9
+    }
+    const std::string digit(1, significant == std::string_view::npos ? '0' : filter.back());
+    return aim == "LS" + digit || aim == "SS" + digit || aim == "D" + digit || aim == "T" + digit;
+  };
+  std::array<std::vector<BoardPoint>, 3> points;
+  for (auto turn = first_; turn != last_; ++turn) {
+    if (turn->datetime >= positionsBefore_) {
+      continue;
+    }
+    for (std::size_t dart = 0; dart < 3; ++dart) {
+      if (turn->hits[dart] != "na" && aimed(turn->aims[dart])) {
+        points[dart].push_back(turn->landed[dart]);
+      }
+    }
+  }
+  return points;
 }
 
 }  // namespace korvanti

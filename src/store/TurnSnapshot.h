@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/AimPoints.h"
 #include "platform/DateTime.h"
 #include "store/abfrageAnzahl.h"
 
@@ -14,7 +16,8 @@ namespace korvanti {
 class Database;
 
 // The statistics of one period, answered from turns held in memory. Every
-// answer equals the query object's for the same player, game type and period.
+// answer equals the query object's for the same player, game type (or all
+// types) and period.
 class PeriodFigures {
  public:
   struct Turn {
@@ -26,10 +29,17 @@ class PeriodFigures {
     std::array<std::string, 3> hits;
     std::array<std::string, 3> aims;
     std::array<int, 3> marks{};
+    std::array<BoardPoint, 3> landed{};  // where each dart was clicked
   };
 
-  PeriodFigures(const Turn* first, const Turn* last) : first_(first), last_(last) {}
+  // The turns from `first` to `last`; the landing positions leave out games
+  // saved at `positionsBefore` or later (the period's end), as the query does.
+  PeriodFigures(const Turn* first, const Turn* last,
+                DateTimeNumber positionsBefore = std::numeric_limits<double>::infinity())
+      : first_(first), last_(last), positionsBefore_(positionsBefore) {}
 
+  bool Empty() const { return first_ == last_; }
+  int CountTurns() const { return static_cast<int>(last_ - first_); }
   int CountHits(std::string_view filter) const;
   int CountAimHits(std::string_view filter, bool exact) const;
   int CountDarts() const { return CountHits(""); }
@@ -41,6 +51,9 @@ class PeriodFigures {
   int CountTurnsInRange(int low, int high) const;
   int TurnsInShortestWin() const;
   int DartsInShortestWin() const;
+  // Where the darts aimed at the filter landed, per dart number, in the
+  // order the turns were stored.
+  std::array<std::vector<BoardPoint>, 3> HitPoints(std::string_view filter) const;
 
  private:
   struct ShortestWin {
@@ -51,21 +64,43 @@ class PeriodFigures {
 
   const Turn* first_;
   const Turn* last_;
+  DateTimeNumber positionsBefore_;
 };
 
-// A player's turns of one game type, loaded once for a range of time; its
-// periods are then answered without asking the database again.
+// A player's turns of one game type (every type for an empty key), loaded
+// once for a range of time; its periods are then answered without asking the
+// database again.
 class TurnSnapshot {
  public:
-  // The turns of games saved after `from` and not after `to`.
+  // The turns of games saved after `from` and not after `to`, without the
+  // game `leaveOut` (none when empty).
   static TurnSnapshot Load(Database& database, const std::string& playerid,
-                           const std::string& gameTypesId, DateTimeNumber from, DateTimeNumber to);
+                           const std::string& gameTypesId, DateTimeNumber from, DateTimeNumber to,
+                           const std::string& leaveOut = {});
+  // The player's turns of one game.
+  static TurnSnapshot LoadGame(Database& database, const std::string& playerid,
+                               const std::string& gameid);
 
   // The period after `from` and not after `to` (within the loaded range).
   PeriodFigures Period(DateTimeNumber from, DateTimeNumber to) const;
+  // Every loaded turn.
+  PeriodFigures All() const;
+
+  // The moments of the loaded games, ascending, each once.
+  std::vector<DateTimeNumber> Moments() const;
+  // The loaded games in the order they were saved, each with its turns.
+  struct Game {
+    std::string gameid;
+    DateTimeNumber datetime = 0;
+    PeriodFigures figures;
+  };
+  std::vector<Game> Games() const;
 
  private:
-  std::vector<PeriodFigures::Turn> turns_;  // by game time, then as appended
+  static TurnSnapshot Read(Database& database, const std::string& where,
+                           const std::vector<QVariant>& values);
+
+  std::vector<PeriodFigures::Turn> turns_;  // by game time, game, then as stored
 };
 
 }  // namespace korvanti

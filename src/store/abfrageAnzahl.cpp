@@ -114,6 +114,17 @@ std::optional<abfrageAnzahl::Names> abfrageAnzahl::GetPlayerNames(std::string_vi
                rows[0][2].toString().toStdString()};
 }
 
+std::vector<abfrageAnzahl::Player> abfrageAnzahl::PlayersByNickname() {
+  std::vector<Player> players;
+  for (const auto& row :
+       Rows("SELECT playerid, vorname, nachname, nickname FROM player ORDER BY nickname ASC", {})) {
+    players.push_back({row[0].toString().toStdString(),
+                       {row[1].toString().toStdString(), row[2].toString().toStdString(),
+                        row[3].toString().toStdString()}});
+  }
+  return players;
+}
+
 int abfrageAnzahl::CountDartsWhere(const std::vector<SqlCondition>& perDart) {
   const auto sum = CountOverDarts(perDart);
   const auto where = PlayersTurns(!AllTypes);
@@ -236,20 +247,40 @@ abfrageAnzahl::Positions abfrageAnzahl::HitPositions(std::string_view filter, in
   return positions;
 }
 
-void abfrageAnzahl::DeleteStatistics() {
-  const auto selection = Selection(!AllTypes);
-  std::vector<QVariant> values{Text(PlayerId)};
-  Append(values, selection.values);
+abfrageAnzahl::Deleted abfrageAnzahl::DeleteStatistics() {
+  const auto where = PlayersTurns(!AllTypes);
+  const auto run = [&](const std::string& text, const std::vector<QVariant>& values) {
+    SqlStatement statement(database_, text);
+    for (const auto& value : values) {
+      statement.Bind(value);
+    }
+    statement.Execute();
+    return statement.RowsAffected();
+  };
   ScopedTransaction deletion(database_);
-  SqlStatement statement(database_,
-                         "DELETE FROM throw WHERE throw.playerid = ? AND throw.gameid IN "
-                         "(SELECT game.gameid FROM game WHERE " +
-                             selection.text + ")");
-  for (const auto& value : values) {
-    statement.Bind(value);
-  }
-  statement.Execute();
+  // The games the player threw in, remembered before his turns go.
+  ExecuteStatement(database_, "CREATE TEMP TABLE IF NOT EXISTS statisticsgames (gameid TEXT)");
+  ExecuteStatement(database_, "DELETE FROM temp.statisticsgames");
+  run("INSERT INTO temp.statisticsgames SELECT DISTINCT game.gameid FROM game INNER JOIN throw "
+      "ON game.gameid = throw.gameid WHERE " +
+          where.text,
+      where.values);
+  run("DELETE FROM doublerate WHERE playerid = ? AND gameid IN "
+      "(SELECT gameid FROM temp.statisticsgames)",
+      {Text(PlayerId)});
+  Deleted deleted;
+  deleted.turns =
+      run("DELETE FROM throw WHERE playerid = ? AND gameid IN (SELECT gameid FROM "
+          "temp.statisticsgames)",
+          {Text(PlayerId)});
+  const std::string emptied =
+      "(SELECT gameid FROM temp.statisticsgames WHERE NOT EXISTS "
+      "(SELECT 1 FROM throw WHERE throw.gameid = statisticsgames.gameid))";
+  run("DELETE FROM doublerate WHERE gameid IN " + emptied, {});
+  deleted.games = run("DELETE FROM game WHERE gameid IN " + emptied, {});
+  ExecuteStatement(database_, "DELETE FROM temp.statisticsgames");
   deletion.Commit();
+  return deleted;
 }
 
 }  // namespace korvanti

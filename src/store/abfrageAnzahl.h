@@ -38,6 +38,12 @@ class abfrageAnzahl {
     std::string nickname;
   };
   std::optional<Names> GetPlayerNames(std::string_view playerid);
+  // Every player with his names, by nickname, in one statement.
+  struct Player {
+    std::string playerid;
+    Names names;
+  };
+  std::vector<Player> PlayersByNickname();
 
   // Dart counts over the three darts of every selected turn.
   int CountHits(std::string_view filter);
@@ -64,12 +70,24 @@ class abfrageAnzahl {
   };
   Positions HitPositions(std::string_view filter, int dart);
 
-  // Deletes the player's turns of the selection, in one transaction.
-  void DeleteStatistics();
+  // Deletes, in one transaction, the player's turns of the selection, his
+  // double rates of those games, and the games left without any turn.
+  struct Deleted {
+    int turns = 0;
+    int games = 0;  // games that lost every turn and went too
+  };
+  Deleted DeleteStatistics();
 
+  // The player's stored turns of the selection.
+  int CountTurns();
   int CountGames();
   int CountWins();
   // The player's newest game of the key (any key when it is empty); no period.
+  struct GameMoment {
+    std::string gameid;
+    DateTimeNumber datetime = 0;
+  };
+  std::optional<GameMoment> LastGame();
   std::optional<DateTimeNumber> LastGameDate();
   // The player's game moments in the period (its end excluded), ascending.
   std::vector<DateTimeNumber> GameDates();
@@ -99,7 +117,7 @@ class abfrageAnzahl {
   long long Integer(const std::string& statement, const std::vector<QVariant>& values);
   std::vector<std::vector<QVariant>> Rows(const std::string& statement,
                                           const std::vector<QVariant>& values);
-  std::string ShortestWin(const std::string& column);
+  QVariant ShortestWin(const std::string& column);
   // Darts of the selected turns meeting each dart's condition.
   int CountDartsWhere(const std::vector<SqlCondition>& perDart);
 

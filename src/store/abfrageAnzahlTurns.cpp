@@ -1,6 +1,5 @@
 // The queries over whole turns and games: games, wins, dates, averages, best
 // turns, score bands, the shortest win and the double rates.
-#include "platform/NumberFormat.h"
 #include "store/Database.h"
 #include "store/SqlStatement.h"
 #include "store/abfrageAnzahl.h"
@@ -32,6 +31,14 @@ std::string TypeOrAny(const std::string& key) {
 
 }  // namespace
 
+int abfrageAnzahl::CountTurns() {
+  const auto where = PlayersTurns(!AllTypes);
+  return static_cast<int>(
+      Integer("SELECT COUNT(*) FROM game INNER JOIN throw ON game.gameid = throw.gameid WHERE " +
+                  where.text,
+              where.values));
+}
+
 int abfrageAnzahl::CountGames() {
   const auto where = PlayersTurns(!AllTypes);
   return static_cast<int>(
@@ -50,19 +57,25 @@ int abfrageAnzahl::CountWins() {
               where.values));
 }
 
-std::optional<DateTimeNumber> abfrageAnzahl::LastGameDate() {
+// Of two games saved at the same moment, the one stored last.
+std::optional<abfrageAnzahl::GameMoment> abfrageAnzahl::LastGame() {
   std::vector<QVariant> values{Text(PlayerId)};
   if (!GameTypesId.empty())
     values.push_back(Text(GameTypesId));
   const auto rows = Rows(
-      "SELECT MAX(game.datetime) FROM game INNER JOIN throw ON game.gameid = throw.gameid "
-      "WHERE throw.playerid = ? AND " +
-          TypeOrAny(GameTypesId),
+      "SELECT game.gameid, game.datetime FROM game INNER JOIN throw ON game.gameid = "
+      "throw.gameid WHERE throw.playerid = ? AND " +
+          TypeOrAny(GameTypesId) + " ORDER BY game.datetime DESC, throw.Zeitstempel DESC LIMIT 1",
       values);
-  if (rows.empty() || rows[0][0].isNull()) {
+  if (rows.empty()) {
     return std::nullopt;
   }
-  return rows[0][0].toDouble();
+  return GameMoment{rows[0][0].toString().toStdString(), rows[0][1].toDouble()};
+}
+
+std::optional<DateTimeNumber> abfrageAnzahl::LastGameDate() {
+  const auto last = LastGame();
+  return last ? std::optional(last->datetime) : std::nullopt;
 }
 
 std::vector<DateTimeNumber> abfrageAnzahl::GameDates() {
@@ -100,11 +113,13 @@ abfrageAnzahl::Averages abfrageAnzahl::GetAverages() {
   return averages;
 }
 
+// Best turn and score bands look at scoring turns only: a bust's darts score nothing.
 int abfrageAnzahl::HighScore() {
   const auto where = PlayersTurns(true);
-  return static_cast<int>(Integer(
-      std::string("SELECT MAX") + kTurnScore + " FROM " + kTurnsWithValues + " WHERE " + where.text,
-      where.values));
+  return static_cast<int>(Integer(std::string("SELECT MAX") + kTurnScore + " FROM " +
+                                      kTurnsWithValues + " WHERE " + where.text +
+                                      " AND throw.tocount = 1",
+                                  where.values));
 }
 
 int abfrageAnzahl::BestCheckout() {
@@ -123,12 +138,12 @@ int abfrageAnzahl::CountTurnsInRange(int low, int high) {
   Append(values, where.values);
   return static_cast<int>(Integer(std::string("SELECT COUNT(*) FROM ") + kTurnsWithValues +
                                       " WHERE " + kTurnScore + " >= ? AND " + kTurnScore +
-                                      " < ? AND " + where.text,
+                                      " < ? AND throw.tocount = 1 AND " + where.text,
                                   values));
 }
 
 // The player's won games of the type in the period, fewest turns first.
-std::string abfrageAnzahl::ShortestWin(const std::string& column) {
+QVariant abfrageAnzahl::ShortestWin(const std::string& column) {
   const auto where = PlayersTurns(true);
   std::vector<QVariant> values{Text(PlayerId)};
   Append(values, where.values);
@@ -140,16 +155,15 @@ std::string abfrageAnzahl::ShortestWin(const std::string& column) {
                              ") GROUP BY throw.gameid ORDER BY COUNT(throw.throwid), "
                              "throw.gameid LIMIT 1",
                          values);
-  return rows.empty() ? std::string() : rows[0][0].toString().toStdString();
+  return rows.empty() ? QVariant() : rows[0][0];
 }
 
 int abfrageAnzahl::TurnsInShortestWin() {
-  const auto count = ParseDecimalInteger(ShortestWin("COUNT(throw.throwid)"));
-  return count.value_or(0);
+  return ShortestWin("COUNT(throw.throwid)").toInt();
 }
 
 std::string abfrageAnzahl::ShortestWinGameId() {
-  return ShortestWin("throw.gameid");
+  return ShortestWin("throw.gameid").toString().toStdString();
 }
 
 int abfrageAnzahl::DartsInShortestWin() {

@@ -14,6 +14,7 @@
 #include "engine/ProgramFolderSetup.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
+#include "report/PeriodText.h"
 #include "report/PlayerOverview.h"
 #include "report/StatisticsReport.h"
 #include "store/Database.h"
@@ -81,7 +82,8 @@ int RunOverviewCommand(std::span<const std::string_view> raw) {
   WriteCsvLine(std::cout, header);
   for (const auto& row : PlayerOverview(*database, gameIndex, from, DateTimeNow(), separators)) {
     std::vector<std::string> line{row.caption};
-    line.insert(line.end(), row.figures.texts.begin(), row.figures.texts.end());
+    for (const auto& cell : row.figures.cells)
+      line.push_back(cell.text);
     WriteCsvLine(std::cout, line);
   }
   return 0;
@@ -128,8 +130,9 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
   WriteCsvLine(std::cout, table.columns);
   for (const auto& row : table.rows) {
     auto line = row.row.cells;
-    line.push_back((row.lastGame ? "last game: " : "") + FormatDate(row.from));
-    line.push_back(FormatDate(row.to));
+    auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
+    line.push_back(std::move(period.from));
+    line.push_back(std::move(period.to));
     WriteCsvLine(std::cout, line);
   }
   return 0;

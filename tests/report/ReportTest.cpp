@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "RawDatabase.h"
 #include "StatisticsFixture.h"
 #include "report/PlayerOverview.h"
+#include "report/StatisticsDeletion.h"
 #include "report/StatisticsReport.h"
 
 namespace korvanti {
@@ -43,34 +45,70 @@ TEST_F(Report, DailyRowsOnlyForDaysWithDarts) {
   EXPECT_EQ(table.columns.size(), 14u);
 }
 
+// The extra row holds exactly the last game; the regular rows hold every
+// other game, also one saved an hour before it.
 TEST_F(Report, TheLastGameGetsItsOwnRow) {
   fixture.AddGame(anna, "const501dout", At(10, 18, 30), {{"LS1 LS1 LS1"}});
+  fixture.AddGame(anna, "const501dout", At(10, 20), {{"LS5 LS5 LS5"}});
   fixture.AddGame(anna, "const501dout", At(10, 21), {{"T20 T20 T20"}});
   auto request = Request(4, StatisticsInterval::Day, true);
   request.from = At(1, 0);
   const auto table = RefreshStatistics(*fixture.database, request);
   ASSERT_EQ(table.rows.size(), 2u);
-  EXPECT_NEAR(table.rows[0].to, At(10, 19),
-              1e-9);  // the daily row ends two hours before the last game
-  EXPECT_EQ(table.rows[0].row.cells[3], "3");
+  EXPECT_EQ(table.rows[0].from, At(10, 0));
+  EXPECT_EQ(table.rows[0].to, At(11, 0));
+  EXPECT_EQ(table.rows[0].row.cells[0], "6");
+  EXPECT_EQ(table.rows[0].row.cells[3], "15");
   EXPECT_TRUE(table.rows[1].lastGame);
-  EXPECT_NEAR(table.rows[1].from, At(10, 19), 1e-9);
-  EXPECT_NEAR(table.rows[1].to, At(10, 23), 1e-9);
+  EXPECT_EQ(table.rows[1].from, At(10, 21));
+  EXPECT_EQ(table.rows[1].row.cells[0], "3");
   EXPECT_EQ(table.rows[1].row.cells[3], "180");
 }
 
-TEST_F(Report, OneRowPerGameCoversFourHours) {
+// Games ten minutes apart each get their own row with only their darts.
+TEST_F(Report, OneRowPerGameHoldsThatGame) {
   fixture.AddGame(anna, "const501dout", At(5, 20), {{"T20"}});
-  const auto table = RefreshStatistics(*fixture.database, Request(4, StatisticsInterval::Game));
-  ASSERT_EQ(table.rows.size(), 1u);
-  EXPECT_NEAR(table.rows[0].from, At(5, 18), 1e-9);
-  EXPECT_NEAR(table.rows[0].to, At(5, 22), 1e-9);
+  fixture.AddGame(anna, "const501dout", At(5, 20, 10), {{"LS1 LS1"}});
+  fixture.AddGame(anna, "const501dout", At(5, 20, 20), {{"LS2 LS2 LS2"}});
+  const auto table =
+      RefreshStatistics(*fixture.database, Request(4, StatisticsInterval::Game, true));
+  ASSERT_EQ(table.rows.size(), 3u);
+  const std::vector<std::pair<std::string, double>> expected{
+      {"1", At(5, 20)}, {"2", At(5, 20, 10)}, {"3", At(5, 20, 20)}};
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(table.rows[i].row.cells[0], expected[i].first) << i;
+    EXPECT_EQ(table.rows[i].from, expected[i].second) << i;
+  }
+  EXPECT_TRUE(table.rows[2].lastGame);
   EXPECT_TRUE(
       RefreshStatistics(*fixture.database, Request(3, StatisticsInterval::Day)).rows.empty());
 }
 
+// Rows exist only where darts are, so a span of centuries by day costs what
+// its darts cost; the last step ends at the end date.
+TEST_F(Report, PeriodsNeverPassTheEndDate) {
+  fixture.AddGame(anna, "const501dout", At(20, 20), {{"T20"}});
+  fixture.AddGame(anna, "const501dout", EncodeDateTime({2026, 6, 29, 20, 0, 0}), {{"T19"}});
+  auto request = Request(4, StatisticsInterval::Month);
+  request.from = At(1, 0);
+  request.to = EncodeDateTime({2026, 6, 30, 0, 0, 0});  // 60 days: one whole mean month
+  auto table = RefreshStatistics(*fixture.database, request);
+  ASSERT_EQ(table.rows.size(), 2u);
+  EXPECT_EQ(table.rows[1].from, EncodeDateTime({2026, 6, 1, 0, 0, 0}));
+  EXPECT_EQ(table.rows[1].to, request.to);
+
+  request.from = EncodeDateTime({1, 1, 1, 0, 0, 0});
+  request.to = EncodeDateTime({9999, 12, 31, 0, 0, 0});
+  request.interval = StatisticsInterval::Day;
+  table = RefreshStatistics(*fixture.database, request);
+  ASSERT_EQ(table.rows.size(), 2u);
+  EXPECT_EQ(table.rows[0].from, At(20, 0));
+  EXPECT_EQ(table.rows[0].to, At(21, 0));
+}
+
 TEST_F(Report, CountDownRowTexts) {
-  std::vector<TurnSpec> turns(8, TurnSpec("LS1 LS1 LS1"));
+  std::vector<TurnSpec> turns(7, TurnSpec("LS1 LS1 LS1"));
+  turns.push_back({"T20 T20 T20", "", false});  // a bust scores nothing: no 180
   turns.push_back({"T20 T20 LS1"});
   turns.push_back({"T20 LS20 LS20", "T20 T20 -"});
   fixture.AddGame(anna, "const501dout", At(5, 20), turns);
@@ -78,14 +116,15 @@ TEST_F(Report, CountDownRowTexts) {
   ASSERT_EQ(table.rows.size(), 1u);
   const auto& cells = table.rows[0].row.cells;
   EXPECT_EQ(cells[0], "30");
-  EXPECT_EQ(cells[1], "24,50/8,17");
+  EXPECT_EQ(cells[1], "24,20/8,07");
   EXPECT_EQ(cells[2], "100");
   EXPECT_EQ(cells[3], "121");
-  EXPECT_EQ(cells[4], "3,33");       // one exact hit in 30 darts
-  EXPECT_EQ(cells[5], "0");          // singles thrown, none aimed
-  EXPECT_EQ(cells[6], "-");          // no doubles at all
-  EXPECT_EQ(cells[7], "33,33");      // 1 of 3 trebles aimed and hit
-  EXPECT_EQ(cells[8], "2 (6,67%)");  // the share is of darts
+  EXPECT_EQ(cells[4], "3,33");        // one exact hit in 30 darts
+  EXPECT_EQ(cells[5], "0");           // singles thrown, none aimed
+  EXPECT_EQ(cells[6], "-");           // no doubles at all
+  EXPECT_EQ(cells[7], "16,67");       // 1 of 6 trebles aimed and hit
+  EXPECT_EQ(cells[8], "2 (20,00%)");  // the share is of the 10 turns
+  EXPECT_EQ(cells[10], "0");          // the busted T20 T20 T20 is no 180
   EXPECT_EQ(cells[11], "10 (30)");
 }
 
@@ -96,8 +135,9 @@ TEST_F(Report, AimAndHitRows) {
   auto table = RefreshStatistics(*fixture.database, request);
   ASSERT_EQ(table.rows.size(), 1u);
   EXPECT_EQ(table.rows[0].row.cells, (std::vector<std::string>{"2", "100,00", "50,00"}));
-  EXPECT_EQ(table.rows[0].row.dart1, "101=200");
-  EXPECT_EQ(table.rows[0].row.dart2, "102=200");
+  EXPECT_EQ(table.rows[0].row.dots[0], (std::vector<BoardPoint>{{101, 200}}));
+  EXPECT_EQ(table.rows[0].row.dots[1], (std::vector<BoardPoint>{{102, 200}}));
+  EXPECT_TRUE(table.rows[0].row.dots[2].empty());
   request.field = "alle";
   table = RefreshStatistics(*fixture.database, request);
   EXPECT_EQ(table.rows[0].row.cells[1], "na");
@@ -113,13 +153,47 @@ TEST_F(Report, OverviewTextsByKind) {
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].caption, "Anna \"Anna\" ");
   // 283 points in 8 darts
-  EXPECT_EQ(rows[0].figures.texts,
-            (std::vector<std::string>{"2", "1", "50", "180", "35,38", "40", "20/5  25%"}));
+  const std::vector<OverviewCell> expected{
+      {"2", 2},   {"1", 1},         {"50", 50}, {"180", 180}, {"35,38", 283.0 / 8},
+      {"40", 40}, {"20/5  25%", 25}};
+  EXPECT_EQ(rows[0].figures.cells, expected);
   EXPECT_DOUBLE_EQ(rows[0].figures.refvalue501, 106.125);
   const auto aim = PlayerOverview(*fixture.database, 18, 0, At(31, 0));
-  EXPECT_EQ(aim[0].figures.texts, (std::vector<std::string>{"0", "0", ""}));
+  EXPECT_EQ(aim[0].figures.cells, (std::vector<OverviewCell>{{"0", 0}, {"0", 0}, {"", 0}}));
   EXPECT_EQ(OverviewColumns(GameKind::Cricket),
             (std::vector<std::string>{"Spiele", "Gewonnen", "%", "MPR"}));
+}
+
+// The free training (28) and the designed trainings (29) of the start window
+// each show their own games, whatever the statistics window's list order is.
+TEST_F(Report, OverviewOfTheTwoFreeTrainings) {
+  fixture.AddGame(anna, "constpractice_self", At(5, 20), {{"LS1 LS1 LS1"}});
+  fixture.AddGame(anna, "constpractice_free1", At(5, 21), {{"T20 T20"}});
+  for (const auto& [gameIndex, darts] : {std::pair{28, "3"}, {29, "2"}}) {
+    const auto rows = PlayerOverview(*fixture.database, gameIndex, 0, At(31, 0));
+    EXPECT_EQ(rows[0].figures.cells[0].text, darts) << gameIndex;
+  }
+}
+
+TEST_F(Report, DeletionAsksForWhatItRemoves) {
+  fixture.AddGame(anna, "constcricket", At(5, 20), {{"T20 T20"}, {"LS1"}});
+  fixture.AddGame(anna, "constcricket", At(6, 20), {{"T20"}});
+  fixture.AddGame(anna, "const501dout", At(6, 20), {{"T20"}});
+  const StatisticsSelection cricket{anna, "Anna", 6, At(1, 0), At(31, 0)};
+  EXPECT_EQ(DeletionQuestion(*fixture.database, cricket),
+            "Wollen sie wirklich die ausgewählten Statistiken löschen?\n\nEs werden 3 Aufnahmen "
+            "aus 2 Spielen von Anna gelöscht: die Würfe von \"Cricket\", \"Cricket Master\", "
+            "\"Cricket Cut Throat\" und \"Cricket Master Cut Throat\" (sie werden gemeinsam "
+            "gespeichert) vom 01.05.2026 00:00 bis 31.05.2026 00:00.");
+  const StatisticsSelection all{anna, "Anna", 0, At(6, 0), At(31, 0)};
+  EXPECT_NE(DeletionQuestion(*fixture.database, all)
+                .find("2 Aufnahmen aus 2 Spielen von Anna gelöscht: die Würfe aller Spiele"),
+            std::string::npos);
+  const auto deleted = DeleteSelectedStatistics(*fixture.database, cricket);
+  EXPECT_EQ(deleted.turns, 3);
+  EXPECT_EQ(deleted.games, 2);
+  testing::RawDatabase raw(fixture.folder / "dart.mdb");
+  EXPECT_EQ(raw.Count("throw"), 1);
 }
 
 }  // namespace

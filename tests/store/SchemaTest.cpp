@@ -56,8 +56,8 @@ TEST_F(Schema, NewFileEndsAtTheCurrentVersionWithEveryTableColumnAndRow) {
   OpenAndClose();
   RawDatabase raw(File());
   EXPECT_EQ(raw.Tables(),
-            (std::vector<std::string>{"doublerate", "game", "gametypes", "player", "throw",
-                                      "values1", "values2", "values3", "version"}));
+            (std::vector<std::string>{"doublerate", "game", "gametotals", "gametypes", "player",
+                                      "throw", "values1", "values2", "values3", "version"}));
   EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version").size(), 1u);
   EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 4);
   EXPECT_EQ(raw.Columns("player"),

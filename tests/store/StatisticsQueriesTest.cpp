@@ -2,6 +2,7 @@
 
 #include "RawDatabase.h"
 #include "StatisticsFixture.h"
+#include "store/PlayerTotals.h"
 
 namespace korvanti {
 namespace {
@@ -94,10 +95,20 @@ TEST_F(Statistics, AveragesCountBustDartsButNotTheirPoints) {
   fixture.AddGame(anna, "const501dout", 45001, {{"T20 T20 T20", "", false}});
   EXPECT_NEAR(query.GetAverages().average, 46.2, 1e-9);
   EXPECT_NEAR(query.GetAverages().perdart, 15.4, 1e-9);
-  EXPECT_EQ(query.HighScore(), 180);  // a bust's darts still make the high score
+  EXPECT_EQ(query.HighScore(), 100);  // the bust scored nothing: no 180
+  EXPECT_EQ(query.CountTurnsInRange(160, 181), 0);
   query.AllTypes = true;
   query.GameTypesId.clear();
   EXPECT_DOUBLE_EQ(query.GetAverages().average, 0.0);  // averages need one type
+}
+
+// A game stopped after one or two darts still divides in floating point.
+TEST_F(Statistics, AveragesOfOneAndTwoDarts) {
+  fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
+  fixture.AddGame(ben, "const501dout", 45000, {{"T20 LS1"}});
+  EXPECT_DOUBLE_EQ(fixture.Query(anna, "const501dout").GetAverages().average, 180.0);
+  EXPECT_DOUBLE_EQ(fixture.Query(ben, "const501dout").GetAverages().average, 91.5);
+  EXPECT_DOUBLE_EQ(fixture.Query(ben, "const501dout").GetAverages().perdart, 30.5);
 }
 
 TEST_F(Statistics, ScoreBands) {
@@ -161,18 +172,32 @@ TEST_F(Statistics, HitPositionsPerDartNumber) {
   EXPECT_EQ(query.HitPositions("", 0).all, "101=200,102=200,103=200");
 }
 
-TEST_F(Statistics, DeletingOnePeriodOnly) {
+// The player's turns of the selection go with his double rates of those
+// games; a game left without turns goes too, a game another player threw in
+// stays with that player's turns and double rates.
+TEST_F(Statistics, DeletingOneSelectionOnly) {
   fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
-  fixture.AddGame(anna, "const301dout", 45001, {{"T20"}});
+  const auto alone = fixture.AddGame(anna, "const301dout", 45001, {{"T20"}});
+  fixture.recorder.AppendDoubleRate(alone, anna, 4, 1);
   fixture.AddGame(anna, "const501dout", 45002, {{"T20"}});
-  fixture.AddGame(ben, "const501dout", 45001, {{"T20"}});
+  const auto shared = fixture.AddGame(ben, "const501dout", 45000.5, {{"T20"}});
+  fixture.AddGame(anna, "const501dout", 45000.5, {{"LS1"}});
+  fixture.recorder.AppendDoubleRate(shared, anna, 3, 1);
+  fixture.recorder.AppendDoubleRate(shared, ben, 5, 2);
+  { Einfuegen(*fixture.database).AppendThrow(Throwclass{}, shared, anna); }
   auto query = fixture.Query(anna, "", 45000, 45001);
-  query.DeleteStatistics();
+  const auto deleted = query.DeleteStatistics();
+  EXPECT_EQ(deleted.turns, 3);  // 45000 is outside: after `from` only
+  EXPECT_EQ(deleted.games, 2);  // the 301 game and Anna's game at 45000.5
   testing::RawDatabase raw(fixture.folder / "dart.mdb");
   EXPECT_EQ(raw.Count("throw"), 3);
-  EXPECT_EQ(raw.Count("game"), 4);
-  auto all = fixture.Query(anna, "");
-  EXPECT_EQ(all.CountGames(), 2);
+  EXPECT_EQ(raw.Count("game"), 3);
+  EXPECT_EQ(raw.Count("doublerate"), 1);  // Ben's
+  EXPECT_EQ(fixture.Query(anna, "").CountGames(), 2);
+  EXPECT_EQ(fixture.Query(ben, "").CountGames(), 1);
+  EXPECT_EQ(fixture.Query(ben, "").DoubleRateTotals().throws, 5);
+  EXPECT_EQ(TotalsByPlayer(*fixture.database, "const501dout", 0, 99999).at(anna).games, 2);
+  EXPECT_EQ(TotalsByPlayer(*fixture.database, "const501dout", 0, 99999).at(ben).darts, 1);
 }
 
 TEST_F(Statistics, ValuesAreParametersNotStatementText) {

@@ -24,7 +24,36 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
 
   abfrageAnzahl query(*database);
   const char* filters[] = {"", "S", "D", "T", "5", "20", "25", "T20", "D25", "SS25", "0", "LS1"};
+  // The landing positions as the query object lists them.
+  const auto listed = [](const std::vector<BoardPoint>& points) {
+    std::string list;
+    for (const auto& point : points) {
+      list += (list.empty() ? "" : ",") + std::to_string(point.x) + "=" + std::to_string(point.y);
+    }
+    return list;
+  };
   for (const auto& player : query.PlayerIdsByNickname()) {
+    // Every type at once: what the aim-and-hit view asks.
+    const auto everything = TurnSnapshot::Load(*database, player, "", 45990, 46010);
+    for (const auto& [from, to] : {std::pair{45990.0, 46010.0}, {45998.75, 45999.75}}) {
+      auto all = query;
+      all.PlayerId = player;
+      all.GameTypesId.clear();
+      all.AllTypes = true;
+      all.DateFrom = from;
+      all.DateTo = to;
+      const auto figures = everything.Period(from, to);
+      EXPECT_EQ(figures.CountTurns(), all.CountTurns());
+      for (const char* filter : filters) {
+        EXPECT_EQ(figures.CountHits(filter), all.CountHits(filter)) << filter;
+        EXPECT_EQ(figures.CountAimHits(filter, false), all.CountAimHits(filter, false)) << filter;
+        const auto points = figures.HitPoints(filter);
+        const auto positions = all.HitPositions(filter, 0);
+        EXPECT_EQ(listed(points[0]), positions.dart1) << filter;
+        EXPECT_EQ(listed(points[1]), positions.dart2) << filter;
+        EXPECT_EQ(listed(points[2]), positions.dart3) << filter;
+      }
+    }
     for (const char* key : {"const501dout", "constcricket", "constpractice_segment_20",
                             "constpractice_roundsingle", "const301dout"}) {
       const auto snapshot = TurnSnapshot::Load(*database, player, key, 45990, 46010);
@@ -50,6 +79,7 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
         EXPECT_EQ(figures.HighScore(), query.HighScore()) << where;
         EXPECT_EQ(figures.BestCheckout(), query.BestCheckout()) << where;
         EXPECT_EQ(figures.CountTurnsInRange(60, 100), query.CountTurnsInRange(60, 100)) << where;
+        EXPECT_EQ(figures.CountTurns(), query.CountTurns()) << where;
         EXPECT_EQ(figures.TurnsInShortestWin(), query.TurnsInShortestWin()) << where;
         EXPECT_EQ(figures.DartsInShortestWin(), query.DartsInShortestWin()) << where;
 

@@ -1,0 +1,64 @@
+#include "report/StatisticsDeletion.h"
+
+#include "engine/GameCatalog.h"
+#include "store/abfrageAnzahl.h"
+
+namespace korvanti {
+namespace {
+
+abfrageAnzahl Query(Database& database, const StatisticsSelection& selection) {
+  abfrageAnzahl query(database);
+  query.PlayerId = selection.playerId;
+  query.GameTypesId =
+      abfrageAnzahl::GameTypeKeyForIndex(selection.typeIndex).value_or(std::string());
+  query.AllTypes = query.GameTypesId.empty();
+  query.DateFrom = selection.from;
+  query.DateTo = selection.to;
+  return query;
+}
+
+// The entries of the type list stored under the selection's key.
+std::string TypesText(const StatisticsSelection& selection) {
+  const auto types = StatisticsTypeList();
+  if (selection.typeIndex <= 0 || selection.typeIndex >= static_cast<int>(types.size())) {
+    return "aller Spiele und Trainings";
+  }
+  const auto key = types[static_cast<std::size_t>(selection.typeIndex)].key;
+  std::vector<std::string_view> labels;
+  for (const auto& type : types) {
+    if (type.key == key) {
+      labels.push_back(type.label);
+    }
+  }
+  std::string text = "\"" + std::string(labels.front()) + "\"";
+  for (std::size_t i = 1; i < labels.size(); ++i) {
+    text += (i + 1 == labels.size() ? " und \"" : ", \"") + std::string(labels[i]) + "\"";
+  }
+  return labels.size() > 1 ? "von " + text + " (sie werden gemeinsam gespeichert)" : "von " + text;
+}
+
+std::string Plural(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string DeletionQuestion(Database& database, const StatisticsSelection& selection) {
+  auto query = Query(database, selection);
+  const int turns = query.CountTurns();
+  const int games = query.CountGames();
+  const auto date = [](DateTimeNumber value) { return FormatDateTime("dd/mm/yyyy hh:nn", value); };
+  return "Wollen sie wirklich die ausgewählten Statistiken löschen?\n\nEs werden " +
+         Plural(turns, "Aufnahme", "Aufnahmen") + " aus " + Plural(games, "Spiel", "Spielen") +
+         " von " + selection.nickname + " gelöscht: die Würfe " + TypesText(selection) + " vom " +
+         date(selection.from) + " bis " + date(selection.to) + ".";
+}
+
+StatisticsDeleted DeleteSelectedStatistics(Database& database,
+                                           const StatisticsSelection& selection) {
+  auto query = Query(database, selection);
+  const auto deleted = query.DeleteStatistics();
+  return {deleted.turns, deleted.games};
+}
+
+}  // namespace korvanti
