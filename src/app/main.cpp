@@ -1,0 +1,55 @@
+// korvanti: the darts scoring and training program.
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/HitMap.h"
+#include "engine/ProgramFolderSetup.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Random.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/KorvantiLook.h"
+#include "ui/start/TStartForm.h"
+
+namespace {
+
+void ShowFailure(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvanti"), text);
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+int Run(QApplication& application, int argc, char** argv) {
+  korvanti::ApplyKorvantiLook(application);
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const auto folder = korvanti::ResolveProgramFolder(
+      korvanti::CurrentProgramFolderSources(korvanti::FindHomeOption(arguments)));
+  const auto entered = korvanti::SetUpProgramFolder(folder);
+  const korvanti::HitMap hitMap;
+  korvanti::MessageBoxDialogs dialogs;
+  korvanti::TStartForm window({entered.path, hitMap, korvanti::ProgramRandom(), false, {}},
+                              dialogs);
+  window.FormCreate();
+  window.ShowCentred();
+  return application.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Korvanti"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Korvanti"));
+  try {
+    return Run(application, argc, argv);
+  } catch (const std::exception& error) {
+    ShowFailure(
+        QStringLiteral("Korvanti musste beendet werden:\n%1").arg(QString::fromUtf8(error.what())));
+  } catch (...) {
+    ShowFailure(QStringLiteral("Korvanti musste wegen eines unbekannten Fehlers beendet werden."));
+  }
+  return 1;
+}

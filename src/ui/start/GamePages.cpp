@@ -1,0 +1,237 @@
+#include "ui/start/GamePages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "ui/start/GameList.h"
+
+namespace korvanti {
+namespace {
+
+QString Label(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QSpinBox* SpinField(QWidget* parent, const char* name, int lowest, int highest, int value,
+                    const QString& tooltip = {}) {
+  auto* field = new QSpinBox(parent);
+  field->setObjectName(name);
+  field->setRange(lowest, highest);
+  field->setValue(value);
+  field->setToolTip(tooltip);
+  field->setMinimumWidth(64);
+  return field;
+}
+
+QCheckBox* Box(QWidget* parent, const char* name, const QString& text, bool on) {
+  auto* box = new QCheckBox(text, parent);
+  box->setObjectName(name);
+  box->setChecked(on);
+  return box;
+}
+
+QComboBox* Choice(QWidget* parent, const char* name, const QStringList& items) {
+  auto* choice = new QComboBox(parent);
+  choice->setObjectName(name);
+  choice->addItems(items);
+  return choice;
+}
+
+// A page: its list on the left, its options on the right.
+QWidget* Page(GameList* list, QLayout* options) {
+  auto* page = new QWidget;
+  auto* layout = new QHBoxLayout(page);
+  layout->addWidget(list, 3);
+  if (options != nullptr) {
+    layout->addLayout(options, 2);
+  }
+  list->setParent(page);
+  return page;
+}
+
+}  // namespace
+
+GamePages::GamePages(QWidget* parent) : QTabWidget(parent) {
+  setObjectName("GamePages");
+  addTab(BuildGamesPage(), Label(GamePageLabel(GamePage::Games)));
+  addTab(BuildTrainingGamesPage(), Label(GamePageLabel(GamePage::TrainingGames)));
+  addTab(BuildSpecialTrainingsPage(), Label(GamePageLabel(GamePage::SpecialTrainings)));
+  setCurrentIndex(static_cast<int>(GamePage::TrainingGames));
+  connect(this, &QTabWidget::currentChanged, this, &GamePages::selectionChanged);
+  for (auto* list : lists_) {
+    connect(list, &QListWidget::currentRowChanged, this, &GamePages::selectionChanged);
+  }
+}
+
+QWidget* GamePages::BuildGamesPage() {
+  auto* list = new GameList(GamePage::Games, 3);
+  list->setObjectName("lstGames");
+  lists_[static_cast<int>(GamePage::Games)] = list;
+  auto* options = new QVBoxLayout;
+  doubleOut_ = Box(nullptr, "chkDoubleOut", QStringLiteral("Double Out"), false);
+  doubleIn_ = Box(nullptr, "chkDoubleIn", QStringLiteral("Double In"), false);
+  options->addWidget(doubleOut_);
+  options->addWidget(doubleIn_);
+  options->addStretch();
+  return Page(list, options);
+}
+
+QWidget* GamePages::BuildTrainingGamesPage() {
+  auto* list = new GameList(GamePage::TrainingGames, 2);
+  list->setObjectName("lstTrainingGames");
+  lists_[static_cast<int>(GamePage::TrainingGames)] = list;
+  const ComputerOptions defaults;
+  using Limits = ComputerOptionLimits;
+  auto* options = new QFormLayout;
+  computerAverage_ = SpinField(nullptr, "spnComputerAverage", Limits::kLowestAverage,
+                               Limits::kHighestAverage, defaults.chosenAverage);
+  secondsPerDart_ = SpinField(nullptr, "spnSecondsPerDart", 1, Limits::kMostSecondsPerDart,
+                              defaults.secondsPerDart);
+  averageMode_ = Choice(
+      nullptr, "cmbAverageMode",
+      {QStringLiteral("Schnitt über 1000 Spiele"), QStringLiteral("Schnitt mögl. exakt treffen")});
+  averageMode_->setToolTip(QStringLiteral(
+      "Eingestellter Schnitt entspricht entweder dem Schnitt von 1000 simulierten Spielen oder "
+      "aber der Schnitt wird in jedem Spiel exakt erreicht"));
+  toleranceUp_ = SpinField(nullptr, "spnToleranceUp", Limits::kLeastTolerance,
+                           Limits::kMostTolerance, defaults.toleranceUp);
+  toleranceDown_ = SpinField(nullptr, "spnToleranceDown", Limits::kLeastTolerance,
+                             Limits::kMostTolerance, defaults.toleranceDown);
+  options->addRow(QStringLiteral("Computerschnitt (3 Dart)"), computerAverage_);
+  options->addRow(QStringLiteral("ca. Sekunden pro Dart"), secondsPerDart_);
+  options->addRow(QStringLiteral("Computer Schnitt"), averageMode_);
+  options->addRow(QStringLiteral("Abweichung +"), toleranceUp_);
+  options->addRow(QStringLiteral("Abweichung -"), toleranceDown_);
+  options->setRowVisible(toleranceUp_, false);
+  options->setRowVisible(toleranceDown_, false);
+  return Page(list, options);
+}
+
+QWidget* GamePages::BuildSpecialTrainingsPage() {
+  auto* list = new GameList(GamePage::SpecialTrainings, 3);
+  list->setObjectName("lstSpecialTrainings");
+  lists_[static_cast<int>(GamePage::SpecialTrainings)] = list;
+  const StartOptions defaults;
+  using Limits = StartOptionLimits;
+  checkoutStart_ =
+      SpinField(nullptr, "spnCheckoutStart", Limits::kLowestCheckout, Limits::kHighestCheckout,
+                defaults.checkoutStart, QStringLiteral("Startwert"));
+  stepUp_ = SpinField(nullptr, "spnStepUp", 1, Limits::kMostStepUp, defaults.stepUp,
+                      QStringLiteral("Wert um den der Checkout hochgesetzt wird wenn nicht mit 3 "
+                                     "Darts ausgecheckt wurde"));
+  stepDown_ = SpinField(nullptr, "spnStepDown", 1, Limits::kMostStepDown, defaults.stepDown,
+                        QStringLiteral("Wert um den der Checkout runtergesetzt wird wird wenn mit "
+                                       "3 Darts ausgecheckt wurde"));
+  alwaysZero_ = Box(nullptr, "chkAlwaysZero", QStringLiteral("Immer auf 0"), defaults.alwaysZero);
+  startLevel_ = SpinField(nullptr, "spnStartLevel", 1, defaults.maxLevel, defaults.startLevel,
+                          QStringLiteral("Startstufe mit der begonnen wird"));
+  maxLevel_ =
+      SpinField(nullptr, "spnMaxLevel", defaults.startLevel, Limits::kHighestLevel,
+                defaults.maxLevel, QStringLiteral("Maximale Stufe bis zu der gespielt wird"));
+  // The start level never passes the highest level.
+  connect(maxLevel_, &QSpinBox::valueChanged, startLevel_, &QSpinBox::setMaximum);
+  connect(startLevel_, &QSpinBox::valueChanged, maxLevel_, &QSpinBox::setMinimum);
+  QStringList doubles;
+  for (int number = 20; number >= 1; --number) {
+    doubles << QStringLiteral("D%1").arg(number);
+  }
+  chosenDouble_ = Choice(nullptr, "cmbDouble", doubles);
+  training_ = Choice(nullptr, "cmbTraining", {});
+  rounds_ = SpinField(nullptr, "spnRounds", Limits::kFewestRounds, Limits::kMostRounds,
+                      defaults.trainingRounds);
+
+  auto* options = new QGridLayout;
+  const auto caption = [](int index) { return new QLabel(Label(FindCatalogEntry(index)->label)); };
+  options->addWidget(caption(26), 0, 0);
+  options->addWidget(checkoutStart_, 0, 1);
+  options->addWidget(stepUp_, 0, 2);
+  options->addWidget(stepDown_, 0, 3);
+  options->addWidget(alwaysZero_, 1, 1, 1, 3);
+  options->addWidget(caption(27), 2, 0);
+  options->addWidget(startLevel_, 2, 1);
+  options->addWidget(maxLevel_, 2, 2);
+  options->addWidget(caption(24), 3, 0);
+  options->addWidget(chosenDouble_, 3, 1, 1, 2);
+  options->addWidget(caption(29), 4, 0);
+  options->addWidget(training_, 4, 1, 1, 3);
+  options->addWidget(new QLabel(QStringLiteral("* Runden pro Zahl")), 5, 0);
+  options->addWidget(rounds_, 5, 1);
+  options->setRowStretch(6, 1);
+  return Page(list, options);
+}
+
+GameList& GamePages::List(GamePage page) const {
+  return *lists_[static_cast<std::size_t>(page)];
+}
+
+const GameCatalogEntry* GamePages::SelectedEntry() const {
+  const int page = currentIndex();
+  return page >= 0 && page < 3 ? lists_[static_cast<std::size_t>(page)]->SelectedEntry() : nullptr;
+}
+
+int GamePages::SelectedGameIndex() const {
+  const auto* entry = SelectedEntry();
+  return entry != nullptr ? entry->index : -1;
+}
+
+void GamePages::Select(int gameIndex) {
+  {
+    const QSignalBlocker blockPages(this);
+    for (auto* list : lists_) {
+      const QSignalBlocker blockList(list);
+      list->SelectPosition(0);
+    }
+    if (const auto* entry = FindCatalogEntry(gameIndex)) {
+      setCurrentIndex(static_cast<int>(entry->page));
+      auto* list = lists_[static_cast<std::size_t>(entry->page)];
+      const QSignalBlocker blockList(list);
+      list->SelectPosition(entry->position);
+    }
+  }
+  emit selectionChanged();
+}
+
+StartOptions GamePages::Choices(bool masterOut) const {
+  StartOptions options;
+  options.masterOut = masterOut;
+  options.doubleOut = doubleOut_->isChecked();
+  options.doubleIn = doubleIn_->isChecked();
+  options.trainingRounds = rounds_->value();
+  options.chosenDouble = chosenDouble_->currentText().toStdString();
+  options.checkoutStart = checkoutStart_->value();
+  options.stepUp = stepUp_->value();
+  options.stepDown = stepDown_->value();
+  options.alwaysZero = alwaysZero_->isChecked();
+  options.startLevel = startLevel_->value();
+  options.maxLevel = maxLevel_->value();
+  options.training = training_->currentText().toStdString();
+  return options;
+}
+
+ComputerOptions GamePages::ComputerChoices() const {
+  ComputerOptions options;
+  options.chosenAverage = computerAverage_->value();
+  options.exact = averageMode_->currentIndex() == 1;
+  options.secondsPerDart = secondsPerDart_->value();
+  options.toleranceUp = toleranceUp_->value();
+  options.toleranceDown = toleranceDown_->value();
+  return options;
+}
+
+void GamePages::SetTrainings(const std::vector<std::string>& names) {
+  training_->clear();
+  for (const auto& name : names) {
+    training_->addItem(QString::fromStdString(name));
+  }
+  if (!names.empty()) {
+    training_->setCurrentIndex(0);
+  }
+}
+
+}  // namespace korvanti

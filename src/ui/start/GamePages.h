@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QTabWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/GameCatalog.h"
+#include "play/ComputerOpponent.h"
+#include "play/StartOptions.h"
+
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+
+namespace korvanti {
+
+class GameList;
+
+// The three pages of game lists with the options their entries take. An
+// entry of every list is always selected; the active page's is the game.
+class GamePages final : public QTabWidget {
+  Q_OBJECT
+
+ public:
+  explicit GamePages(QWidget* parent = nullptr);
+
+  // The game index of the active page's entry, -1 when there is none.
+  int SelectedGameIndex() const;
+  const GameCatalogEntry* SelectedEntry() const;
+  // The first entry of every list, then the page and entry of the game
+  // index; any other index keeps the active page. Emits one selectionChanged.
+  void Select(int gameIndex);
+
+  // The page's choices; master out comes from the settings.
+  StartOptions Choices(bool masterOut) const;
+  ComputerOptions ComputerChoices() const;
+
+  // The free trainings to choose from, the first one chosen.
+  void SetTrainings(const std::vector<std::string>& names);
+
+  GameList& List(GamePage page) const;
+
+ signals:
+  // Another entry or page was chosen.
+  void selectionChanged();
+
+ private:
+  QWidget* BuildGamesPage();
+  QWidget* BuildTrainingGamesPage();
+  QWidget* BuildSpecialTrainingsPage();
+
+  std::array<GameList*, 3> lists_{};
+  QCheckBox* doubleOut_ = nullptr;
+  QCheckBox* doubleIn_ = nullptr;
+  QSpinBox* computerAverage_ = nullptr;
+  QSpinBox* secondsPerDart_ = nullptr;
+  QComboBox* averageMode_ = nullptr;
+  QSpinBox* toleranceUp_ = nullptr;
+  QSpinBox* toleranceDown_ = nullptr;
+  QSpinBox* checkoutStart_ = nullptr;
+  QSpinBox* stepUp_ = nullptr;
+  QSpinBox* stepDown_ = nullptr;
+  QCheckBox* alwaysZero_ = nullptr;
+  QSpinBox* startLevel_ = nullptr;
+  QSpinBox* maxLevel_ = nullptr;
+  QComboBox* chosenDouble_ = nullptr;
+  QComboBox* training_ = nullptr;
+  QSpinBox* rounds_ = nullptr;
+};
+
+}  // namespace korvanti

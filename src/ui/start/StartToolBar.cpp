@@ -1,0 +1,56 @@
+#include "ui/start/StartToolBar.h"
+
+#include <QAction>
+#include <QIcon>
+
+namespace korvanti {
+namespace {
+
+struct ButtonText {
+  const char* name;
+  const char* caption;
+};
+
+constexpr std::array<ButtonText, 6> kButtons{{
+    {"btnStart", "Start"},
+    {"btnNewPlayer", "Neuer Spieler"},
+    {"btnDeletePlayer", "Spieler löschen"},
+    {"btnStatistics", "Statistik ansehen"},
+    {"btnSettings", "Einstellungen"},
+    {"btnInstructions", "Kurzanleitung"},
+}};
+
+// The picture of a button.
+QIcon ButtonIcon(ToolButton /*button*/) {
+  return {};
+}
+
+}  // namespace
+
+StartToolBar::StartToolBar(QWidget* parent) : QToolBar(parent) {
+  setObjectName("ToolBar");
+  setMovable(false);
+  setFloatable(false);
+  setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  setIconSize({32, 32});
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    auto* action =
+        addAction(ButtonIcon(static_cast<ToolButton>(i)), QString::fromUtf8(kButtons[i].caption));
+    action->setObjectName(kButtons[i].name);
+    actions_[i] = action;
+    widgetForAction(action)->setObjectName(kButtons[i].name);
+  }
+  auto& statistics = Action(ToolButton::Statistics);
+  statistics.setEnabled(false);
+  statistics.setToolTip(QStringLiteral("Das Statistikfenster folgt in einer späteren Version."));
+}
+
+QAction& StartToolBar::Action(ToolButton button) const {
+  return *actions_[static_cast<std::size_t>(button)];
+}
+
+QWidget* StartToolBar::Button(ToolButton button) const {
+  return widgetForAction(&Action(button));
+}
+
+}  // namespace korvanti

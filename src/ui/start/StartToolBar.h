@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QToolBar>
+#include <array>
+
+class QAction;
+
+namespace korvanti {
+
+// The start window's buttons, in their order on the bar.
+enum class ToolButton { Start, NewPlayer, DeletePlayer, Statistics, Settings, Instructions };
+
+// The tool bar of the start window: six buttons with picture and caption.
+class StartToolBar final : public QToolBar {
+  Q_OBJECT
+
+ public:
+  explicit StartToolBar(QWidget* parent = nullptr);
+
+  QAction& Action(ToolButton button) const;
+  // The button that shows the action (for clicks in tests).
+  QWidget* Button(ToolButton button) const;
+
+ private:
+  std::array<QAction*, 6> actions_{};
+};
+
+}  // namespace korvanti

@@ -1,0 +1,395 @@
+#include "ui/start/TStartForm.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+
+#include "platform/DateTime.h"
+#include "platform/IniFile.h"
+#include "report/PlayerOverview.h"
+#include "store/Database.h"
+#include "store/Einfuegen.h"
+#include "store/abfrageAnzahl.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/KorvantiLook.h"
+#include "ui/game/PreparationRunner.h"
+#include "ui/game/TFormWait.h"
+#include "ui/game/TGameformclass.h"
+#include "ui/start/GamePages.h"
+#include "ui/start/InstructionsWindow.h"
+#include "ui/start/OverviewView.h"
+#include "ui/start/PlayerOverviewModel.h"
+#include "ui/start/StartToolBar.h"
+#include "ui/start/TfrmEinstellungen.h"
+#include "ui/start/TfrmNewPlayer.h"
+
+namespace korvanti {
+namespace {
+
+const QColor kBackground(212, 212, 225);
+constexpr int kCaptionColumnWidth = 280;
+constexpr const char* kDatabaseFile = "dart.mdb";
+constexpr const char* kTrainingsFile = "SETTINGS.ini";
+
+QDateTime ToQDateTime(DateTimeNumber value) {
+  const auto c = DecodeDateTime(value);
+  return {QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second)};
+}
+
+DateTimeNumber FromQDateTime(const QDateTime& value) {
+  const auto date = value.date();
+  const auto time = value.time();
+  return EncodeDateTime(
+      {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), 0});
+}
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TStartForm::TStartForm(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      setup_(std::move(setup)),
+      dialogs_(dialogs),
+      runner_(std::make_unique<PreparationRunner>(this)) {
+  setObjectName("TStartForm");
+  setWindowTitle(QStringLiteral("Korvanti"));
+  setAutoFillBackground(true);
+  auto palette = this->palette();
+  palette.setColor(QPalette::Window, kBackground);
+  setPalette(palette);
+  setFont(TextFont(10));
+
+  auto* layout = new QVBoxLayout(this);
+  toolBar_ = new StartToolBar(this);
+  layout->addWidget(toolBar_);
+  connect(&toolBar_->Action(ToolButton::Start), &QAction::triggered, this,
+          &TStartForm::StartNewGame);
+  connect(&toolBar_->Action(ToolButton::NewPlayer), &QAction::triggered, this,
+          &TStartForm::AddNewPlayer);
+  connect(&toolBar_->Action(ToolButton::DeletePlayer), &QAction::triggered, this,
+          &TStartForm::DeletePlayer);
+  connect(&toolBar_->Action(ToolButton::Settings), &QAction::triggered, this,
+          &TStartForm::ShowSettings);
+  connect(&toolBar_->Action(ToolButton::Instructions), &QAction::triggered, this,
+          &TStartForm::ShowInstructions);
+
+  overview_ = new PlayerOverviewModel(this);
+  overviewView_ = new OverviewView(*overview_, this);
+  overviewView_->setMinimumHeight(120);
+  layout->addWidget(overviewView_, 1);
+  connect(overviewView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          &TStartForm::SortClick);
+
+  BuildOptionRow(*layout);
+
+  pages_ = new GamePages(this);
+  pages_->setMinimumHeight(230);
+  layout->addWidget(pages_);
+  connect(pages_, &GamePages::selectionChanged, this, &TStartForm::SelectTypeClick);
+}
+
+TStartForm::~TStartForm() {
+  WriteState();
+}
+
+void TStartForm::BuildOptionRow(QVBoxLayout& layout) {
+  auto* row = new QHBoxLayout;
+  aimInput_ = new QCheckBox(QStringLiteral("Zieleingabe aktivieren"), this);
+  aimInput_->setObjectName("chkAimInput");
+  aimInput_->setToolTip(QStringLiteral("Wenn gewählt, können die Ziele pro Dart erfasst werden"));
+  quickCheckIn_ = new QCheckBox(QStringLiteral("Schnelles Einchecken"), this);
+  quickCheckIn_->setObjectName("chkQuickCheckIn");
+  quickCheckIn_->setChecked(true);
+  startDate_ = new QDateTimeEdit(this);
+  startDate_->setObjectName("dtpStartDate");
+  startDate_->setCalendarPopup(true);
+  startDate_->setDisplayFormat(QStringLiteral("dd.MM.yyyy HH:mm"));
+  startDate_->setDateTime(ToQDateTime(DateTimeNow()));
+  row->addWidget(aimInput_);
+  row->addSpacing(24);
+  row->addWidget(quickCheckIn_);
+  row->addStretch();
+  row->addWidget(new QLabel(QStringLiteral("Start der Übersichtsstatistik:"), this));
+  row->addWidget(startDate_);
+  layout.addLayout(row);
+  // The figures follow the date once the user has finished with it.
+  connect(startDate_, &QDateTimeEdit::editingFinished, this, &TStartForm::StartDateEdited);
+  connect(startDate_->calendarWidget(), &QCalendarWidget::clicked, this,
+          [this] { QTimer::singleShot(0, this, &TStartForm::StartDateEdited); });
+}
+
+void TStartForm::Guarded(const std::function<void()>& act) {
+  try {
+    act();
+  } catch (const std::exception& error) {
+    dialogs_.Error(QString::fromUtf8(error.what()));
+  }
+}
+
+void TStartForm::FormCreate() {
+  Guarded([&] {
+    for (const char* folder : {"sounds", "pictures"}) {
+      std::filesystem::create_directories(setup_.programFolder / folder);
+    }
+  });
+  Guarded([&] { LoadOptions(); });
+  optionsLoaded_ = true;
+  Guarded([&] { database_ = Database::OpenFile(setup_.programFolder / kDatabaseFile); });
+  filledDate_ = startDate_->dateTime();
+  SetGame(options_.gameIndex);
+  if (database_) {
+    FillPlayerOverview(true);
+  }
+  Guarded([&] { LoadTrainingPresets(); });
+}
+
+void TStartForm::ShowCentred() {
+  const auto* screen = QGuiApplication::primaryScreen();
+  const auto available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+  // Room for the title bar and the frame that the window manager adds.
+  const QSize size(std::min(kDesignSize.width(), available.width() - 16),
+                   std::min(kDesignSize.height(), available.height() - 48));
+  resize(size.expandedTo(minimumSizeHint()));
+  move(available.center() - QPoint(width() / 2, height() / 2));
+  show();
+}
+
+void TStartForm::LoadOptions() {
+  options_ = ReadProgramOptions(IniFile(setup_.programFolder / kOptionsFile));
+  const QSignalBlocker quiet(startDate_);
+  startDate_->setDateTime(ToQDateTime(options_.startDate));
+}
+
+void TStartForm::LoadTrainingPresets() {
+  const auto file = setup_.programFolder / kTrainingsFile;
+  if (std::filesystem::exists(file)) {
+    pages_->SetTrainings(IniFile(file).SectionNames());
+  }
+}
+
+void TStartForm::WriteState() {
+  if (!optionsLoaded_) {
+    return;
+  }
+  try {
+    options_.startDate = FromQDateTime(startDate_->dateTime());
+    options_.gameIndex = SelectedGameIndex();
+    IniFile file(setup_.programFolder / kOptionsFile);
+    WriteStartWindowState(file, options_);
+  } catch (const std::exception& error) {
+    dialogs_.Error(QString::fromUtf8(error.what()));
+  }
+}
+
+void TStartForm::SetGame(int gameIndex) {
+  pages_->Select(gameIndex);
+}
+
+int TStartForm::SelectedGameIndex() const {
+  return pages_->SelectedGameIndex();
+}
+
+void TStartForm::SelectTypeClick() {
+  const int index = SelectedGameIndex();
+  if (!DefaultAimInput(index)) {
+    aimInput_->setChecked(false);
+  } else if (!options_.noAutoAimInput) {
+    aimInput_->setChecked(true);
+  }
+  FillPlayerOverview(false);
+}
+
+void TStartForm::StartDateEdited() {
+  if (startDate_->dateTime() != filledDate_) {
+    FillPlayerOverview(false);
+  }
+}
+
+void TStartForm::FillPlayerOverview(bool full) {
+  Guarded([&] {
+    const int index = SelectedGameIndex();
+    const auto* entry = FindCatalogEntry(index);
+    auto columns = OverviewColumns(entry != nullptr ? entry->kind : GameKind::None);
+    filledDate_ = startDate_->dateTime();
+    std::vector<OverviewRow> rows;
+    if (database_) {
+      rows = PlayerOverview(*database_, index, FromQDateTime(filledDate_), DateTimeNow());
+    }
+    if (full) {
+      overview_->Replace(std::move(columns), rows);
+      overviewView_->horizontalHeader()->setSortIndicatorShown(false);
+    } else {
+      overview_->Refigure(std::move(columns), rows);
+    }
+    auto* header = overviewView_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->resizeSection(0, kCaptionColumnWidth);
+  });
+}
+
+void TStartForm::SortClick(int column) {
+  sort_.Click(column);
+  auto* header = overviewView_->horizontalHeader();
+  header->setSortIndicatorShown(true);
+  header->setSortIndicator(column, sort_.Descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+  overview_->SortBy(column, sort_.Descending());
+}
+
+StartRequest TStartForm::Request() const {
+  StartRequest request;
+  request.gameIndex = SelectedGameIndex();
+  for (const auto& row : overview_->Rows()) {
+    if (row.ticked) {
+      request.players.push_back({row.playerid, {}, row.refvalue, row.refvalue501});
+    }
+  }
+  request.options = pages_->Choices(options_.masterOut);
+  request.computer = pages_->ComputerChoices();
+  request.aimInput = aimInput_->isChecked();
+  request.quickCheckIn = quickCheckIn_->isChecked();
+  return request;
+}
+
+void TStartForm::StartNewGame() {
+  if (gameWindow_ != nullptr || preparing_ != nullptr) {
+    return;
+  }
+  Guarded([&] {
+    const StartEnvironment environment{setup_.hitMap, setup_.random, setup_.programFolder,
+                                       database_.get(), nullptr};
+    auto result = BuildGame(Request(), options_, environment);
+    if (const auto* refusal = std::get_if<StartRefusal>(&result)) {
+      if (refusal->reason == StartRefusal::Reason::Storage) {
+        dialogs_.Error(Text(refusal->message));
+      } else {
+        dialogs_.Information(Text(refusal->message));
+      }
+      return;
+    }
+    Prepare(std::make_unique<StartedGame>(std::move(std::get<StartedGame>(result))));
+  });
+}
+
+void TStartForm::Prepare(std::unique_ptr<StartedGame> started) {
+  if (started->Computer() == nullptr) {
+    OpenGameWindow(std::move(*started));
+    return;
+  }
+  if (started->PreparationReadsDatabase()) {
+    // The replay reads the database, whose connection belongs to this thread; it is quick.
+    if (const auto failure = started->PrepareComputer()) {
+      dialogs_.Information(Text(*failure));
+      return;
+    }
+    OpenGameWindow(std::move(*started));
+    return;
+  }
+  preparing_ = std::move(started);
+  toolBar_->Action(ToolButton::Start).setEnabled(false);
+  auto* game = preparing_.get();
+  runner_->Run(
+      [game](const std::function<void(int, int)>& progress) {
+        return game->PrepareComputer(progress);
+      },
+      [this](std::optional<std::string> failure) {
+        auto started = std::move(preparing_);
+        if (failure) {
+          toolBar_->Action(ToolButton::Start).setEnabled(true);
+          dialogs_.Information(Text(*failure));
+          return;
+        }
+        Guarded([&] { OpenGameWindow(std::move(*started)); });
+      });
+}
+
+void TStartForm::OpenGameWindow(StartedGame started) {
+  auto& start = toolBar_->Action(ToolButton::Start);
+  start.setEnabled(false);
+  GameWindowSetup setup{setup_.hitMap, setup_.programFolder, options_.board, setup_.instantSteps,
+                        setup_.askSummary};
+  auto* window = new TGameformclass(std::move(started), std::move(setup), dialogs_, this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowModality(Qt::ApplicationModal);
+  connect(window, &TGameformclass::finished, this, &TStartForm::GameWindowFinished);
+  connect(window, &QObject::destroyed, this,
+          [this] { toolBar_->Action(ToolButton::Start).setEnabled(true); });
+  gameWindow_ = window;
+  window->ShowGame();
+  emit gameWindowShown();
+}
+
+void TStartForm::GameWindowFinished(SessionResult result) {
+  // A stored game changes the figures.
+  if (result == SessionResult::OK || result == SessionResult::Yes) {
+    FillPlayerOverview(false);
+  }
+}
+
+void TStartForm::AddNewPlayer() {
+  Guarded([&] {
+    if (!database_) {
+      dialogs_.Error(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+      return;
+    }
+    abfrageAnzahl query(*database_);
+    std::vector<std::string> nicknames;
+    for (const auto& id : query.PlayerIdsByNickname()) {
+      if (const auto names = query.GetPlayerNames(id)) {
+        nicknames.push_back(names->nickname);
+      }
+    }
+    const auto entry = AskNewPlayer(this, setup_.programFolder, std::move(nicknames), dialogs_);
+    if (!entry) {
+      return;
+    }
+    const auto id =
+        Einfuegen(*database_).AppendPlayer(entry->firstName, entry->lastName, entry->nickname);
+    FillPlayerOverview(true);
+    if (const auto row = overview_->RowOf(id)) {
+      overviewView_->SelectRow(*row);
+    }
+  });
+}
+
+void TStartForm::DeletePlayer() {
+  const int row = overviewView_->SelectedRow();
+  if (row < 0 || !database_) {
+    return;
+  }
+  if (!dialogs_.YesNo(
+          QStringLiteral("Soll der ausgewählte Spieler tatsächlich gelöscht werden?"))) {
+    return;
+  }
+  Guarded([&] {
+    Einfuegen(*database_)
+        .DeletePlayerAndThrows(overview_->Rows()[static_cast<std::size_t>(row)].playerid);
+    FillPlayerOverview(true);
+  });
+}
+
+void TStartForm::ShowSettings() {
+  Guarded([&] {
+    options_ = EditSettings(this, setup_.programFolder / kOptionsFile, dialogs_, options_);
+  });
+}
+
+void TStartForm::ShowInstructions() {
+  korvanti::ShowInstructions(this);
+}
+
+}  // namespace korvanti
