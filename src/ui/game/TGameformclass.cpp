@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "ui/board/BoardWidget.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/GermanNumbers.h"
+#include "ui/common/Icons.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/game/CallerVoice.h"
 #include "ui/game/ClickableLabel.h"
@@ -132,9 +132,8 @@ void TGameformclass::BuildLayout() {
 }
 
 void TGameformclass::BuildToolBar() {
-  const auto button = [this](const char* name, const char* text, QStyle::StandardPixmap icon,
-                             int left) {
-    auto* made = new QPushButton(style()->standardIcon(icon), text, canvas_);
+  const auto button = [this](const char* name, const char* text, IconRole icon, int left) {
+    auto* made = new QPushButton(KorvantiIcon(icon), text, canvas_);
     made->setObjectName(name);
     made->setFocusPolicy(Qt::NoFocus);
     canvas_->Place(made, {left, 2, 190, 38}, 11, [made](double s) {
@@ -143,9 +142,9 @@ void TGameformclass::BuildToolBar() {
     });
     return made;
   };
-  checkIn_ = button("btncheckinThrow", "Wurf &einchecken", QStyle::SP_DialogApplyButton, 2);
-  undo_ = button("btnUndoLastcheckin", "Letzten Wurf zurücknehmen", QStyle::SP_ArrowBack, 194);
-  cancel_ = button("btn_CancelGame", "Spiel &abbrechen", QStyle::SP_DialogCancelButton, 386);
+  checkIn_ = button("btncheckinThrow", "Wurf &einchecken", IconRole::CheckIn, 2);
+  undo_ = button("btnUndoLastcheckin", "Letzten Wurf zurücknehmen", IconRole::Undo, 194);
+  cancel_ = button("btn_CancelGame", "Spiel &abbrechen", IconRole::AbortGame, 386);
   connect(checkIn_, &QPushButton::clicked, this,
           [this] { Guarded([&] { session_->PressCheckIn(); }); });
   connect(undo_, &QPushButton::clicked, this,
