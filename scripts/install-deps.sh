@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-svg-dev qt6-charts-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   clang-format
   qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin

@@ -1,0 +1,68 @@
+#include "store/AimedDarts.h"
+
+#include "engine/FieldCode.h"
+#include "store/Database.h"
+#include "store/SqlStatement.h"
+
+namespace korvanti {
+namespace {
+
+std::optional<AimedDart> AimedDartOf(const std::string& aim, BoardPoint aimAt,
+                                     const std::string& hit, BoardPoint hitAt) {
+  if (!IsBoardField(aim) || hit.empty() || hit == kNotThrownCode || hitAt == BoardPoint{}) {
+    return std::nullopt;
+  }
+  const auto upper = UpperCase(aim);
+  const auto target = TargetClassOf(upper);
+  if (aimAt == BoardPoint{}) {
+    const auto point = AimPointFor(upper);
+    if (!point) {
+      return std::nullopt;
+    }
+    aimAt = *point;
+  }
+  return AimedDart{aimAt, hitAt, target.value_or(TargetClass::Single)};
+}
+
+}  // namespace
+
+std::vector<AimedDart> LoadAimedDarts(Database& database, const AimedDartSelection& selection) {
+  std::string text =
+      "SELECT throw.aim1value, throw.aim1x, throw.aim1y, throw.hit1value, throw.hit1x, "
+      "throw.hit1y, throw.aim2value, throw.aim2x, throw.aim2y, throw.hit2value, throw.hit2x, "
+      "throw.hit2y, throw.aim3value, throw.aim3x, throw.aim3y, throw.hit3value, throw.hit3x, "
+      "throw.hit3y FROM game INNER JOIN throw ON game.gameid = throw.gameid "
+      "WHERE throw.playerid = ? AND game.datetime > ? AND game.datetime <= ?";
+  if (!selection.gameTypesId.empty()) {
+    text += " AND game.gametypesid = ?";
+  }
+  text += " ORDER BY game.datetime, throw.gameid, throw.Zeitstempel";
+  SqlStatement query(database, text);
+  query.Bind(selection.playerId).Bind(selection.from).Bind(selection.to);
+  if (!selection.gameTypesId.empty()) {
+    query.Bind(selection.gameTypesId);
+  }
+  query.Execute();
+  std::vector<AimedDart> darts;
+  while (query.Next()) {
+    for (int dart = 0; dart < 3; ++dart) {
+      const int column = 6 * dart;
+      const auto point = [&](int at) {
+        return BoardPoint{static_cast<int>(query.Integer(column + at)),
+                          static_cast<int>(query.Integer(column + at + 1))};
+      };
+      if (auto aimed =
+              AimedDartOf(query.Text(column), point(1), query.Text(column + 3), point(4))) {
+        darts.push_back(*aimed);
+      }
+    }
+  }
+  return darts;
+}
+
+ScatterFit FitStoredScatter(Database& database, const AimedDartSelection& selection) {
+  const auto darts = LoadAimedDarts(database, selection);
+  return FitScatter(darts);
+}
+
+}  // namespace korvanti
