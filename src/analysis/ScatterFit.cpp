@@ -159,6 +159,7 @@ ScatterFit FitScatter(std::span<const AimedDart> darts) {
   }
   fit.overall = FitIfEnough(all);
   for (std::size_t k = 0; k < byClass.size(); ++k) {
+    fit.classDarts[k] = static_cast<int>(byClass[k].size());
     fit.byClass[k] = FitIfEnough(byClass[k]);
   }
   return fit;

@@ -42,11 +42,15 @@ struct ScatterFit {
   static constexpr int kFewestDarts = 100;
 
   int aimedDarts = 0;
+  std::array<int, 4> classDarts{};  // aimed darts per target class
   std::optional<ScatterEstimate> overall;
   std::array<std::optional<ScatterEstimate>, 4> byClass;
 
   const std::optional<ScatterEstimate>& For(TargetClass targetClass) const {
     return byClass[static_cast<std::size_t>(targetClass)];
+  }
+  int DartsFor(TargetClass targetClass) const {
+    return classDarts[static_cast<std::size_t>(targetClass)];
   }
   // Why there is no overall fit ("Zu wenige Würfe mit Ziel: N von 100"); empty with a fit.
   std::string Missing() const;

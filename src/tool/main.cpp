@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlayCommand.h"
+#include "ScatterCommand.h"
 #include "StatsCommands.h"
 #include "UsageError.h"
 #include "engine/CheckoutRoutes.h"
@@ -27,6 +28,7 @@ constexpr std::string_view kUsage =
     "  stats ...        Statistik eines Spielers als CSV (siehe unten)\n"
     "  seed ...         Beispieldaten für die Statistik (siehe unten)\n"
     "  calibrate ...    Stärketabelle des Computergegners (siehe unten)\n"
+    "  scatter ...      Streuung eines Spielers und bester Zielpunkt (siehe unten)\n"
     "  --help           zeigt diese Hilfe\n\n";
 
 int FieldCommand(const std::vector<std::string_view>& arguments) {
@@ -52,7 +54,8 @@ int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
-    std::cout << kUsage << korvanti::kPlayUsage << '\n' << korvanti::kStatsUsage;
+    std::cout << kUsage << korvanti::kPlayUsage << '\n' << korvanti::kStatsUsage
+              << korvanti::kScatterUsage;
     return arguments.empty() ? 2 : 0;
   }
   try {
@@ -72,6 +75,9 @@ int main(int argc, char** argv) {
     }
     if (arguments[0] == "stats") {
       return korvanti::RunStatsCommand(rest);
+    }
+    if (arguments[0] == "scatter") {
+      return korvanti::RunScatterCommand(rest);
     }
     if (arguments[0] == "calibrate") {
       return korvanti::RunCalibrateCommand(rest);
