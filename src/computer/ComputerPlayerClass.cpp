@@ -100,9 +100,11 @@ std::optional<std::string> ComputerPlayerClass::PrepareNextGame(
     if (replayBestGame && database != nullptr) {
       positions = BestGamePositions(*database, referencePlayerId);
     }
-    // An average of 0 means the player has no games to take it from.
-    if ((simulateOwnAverage || simulateChosenAverage) && simulation != nullptr &&
-        targetAverage > 0) {
+    if (simulateOwnAverage && ownScatter && simulation != nullptr) {
+      positions = simulateDart::GetHitList(*simulation, *ownScatter, progress);
+    } else if ((simulateOwnAverage || simulateChosenAverage) && simulation != nullptr &&
+               targetAverage > 0) {
+      // An average of 0 means the player has no games to take it from.
       positions = simulateDart::GetHitList(*simulation, targetAverage, toleranceUp, toleranceDown,
                                            exactAverage, progress);
     }

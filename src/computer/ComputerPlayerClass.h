@@ -34,6 +34,9 @@ class ComputerPlayerClass : public Playerclass {
   int toleranceDown = 0;
   int secondsPerDart = 0;
   bool exactAverage = false;
+  // The reference player's measured scatter: with it the own-average computer
+  // throws like that player instead of at a spread searched for his average.
+  std::optional<Scatter> ownScatter;
 
   // Where the darts come from: the database for the replay of the best game,
   // the simulation for a chosen or own average. Set by whoever creates the player.

@@ -161,7 +161,8 @@ std::string simulateDart::ChooseAim(int rest, int dart, const CheckoutTable& tab
   return "T20";
 }
 
-bool simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, double spread) {
+bool simulateDart::PlayGameWith(SimulationContext& context, BaseGameClass& game, bool recordAims,
+                                const DartThrow& throwDart) {
   auto& turns = game.CurrentTurns();
   BoardPoint position;
   while (!game.IsFinished()) {
@@ -173,14 +174,17 @@ bool simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, dou
       const int rest = turns.score - turns.current.TurnScore(false);
       const auto aim = ChooseAim(rest, k, game.checkoutTable, context.random);
       position = aim.empty() ? BoardPoint{0, 0} : AimPoint(aim, position);
+      const auto aimedAt = position;
       std::string code = "0";
       if (position.x != 0 && position.y != 0) {
-        do {
-          Scatter(position, spread, context.random);
-          code = LandingField(context.hitMap, position);
-        } while (code == "00");
+        code = throwDart(position);
       }
       auto& dart = turns.current.Hit(k);
+      if (recordAims && !aim.empty()) {
+        dart.aim = aim;
+        dart.aimx = aimedAt.x;
+        dart.aimy = aimedAt.y;
+      }
       dart.hit = code;
       dart.hitx = position.x;
       dart.hity = position.y;
@@ -189,6 +193,45 @@ bool simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, dou
     game.CheckIn();
   }
   return true;
+}
+
+bool simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game, double spread) {
+  // A dart on a wire bounces out and is thrown again from where it fell.
+  return PlayGameWith(context, game, false, [&](BoardPoint& position) {
+    std::string code;
+    do {
+      Scatter(position, spread, context.random);
+      code = LandingField(context.hitMap, position);
+    } while (code == "00");
+    return code;
+  });
+}
+
+BoardPoint simulateDart::ScatterAround(BoardPoint aim, const korvanti::Scatter& scatter,
+                                       UniformRandom& random) {
+  const double z1 = GaussRandom(0, 1, random);
+  const double z2 = GaussRandom(0, 1, random);
+  const auto offset = OffsetFor(scatter, z1, z2);
+  return {aim.x + static_cast<int>(RoundHalfEven(offset.x)),
+          aim.y + static_cast<int>(RoundHalfEven(offset.y))};
+}
+
+bool simulateDart::PlayGame(SimulationContext& context, BaseGameClass& game,
+                            const korvanti::Scatter& scatter) {
+  // A dart on a wire is thrown again at the same aim point; a scatter that
+  // keeps hitting the wire (none a player has) counts as a miss in the end.
+  constexpr int kMostThrows = 1000;
+  return PlayGameWith(context, game, true, [&](BoardPoint& position) {
+    const auto aim = position;
+    for (int attempt = 0; attempt < kMostThrows; ++attempt) {
+      position = ScatterAround(aim, scatter, context.random);
+      auto code = LandingField(context.hitMap, position);
+      if (code != "00") {
+        return code;
+      }
+    }
+    return std::string("0");
+  });
 }
 
 std::unique_ptr<BaseGameClass> simulateDart::NewSimulatedGame(SimulationContext& context) {
@@ -201,15 +244,46 @@ std::unique_ptr<BaseGameClass> simulateDart::NewSimulatedGame(SimulationContext&
   return game;
 }
 
-double simulateDart::MeanAverage(SimulationContext& context, double spread, int games) {
-  auto game = NewSimulatedGame(context);
+namespace {
+
+template <typename Thrower>
+double MeanAverageOf(SimulationContext& context, const Thrower& thrower, int games) {
+  auto game = simulateDart::NewSimulatedGame(context);
   double sum = 0;
   for (int i = 0; i < games; ++i) {
     game->NewGame();
-    PlayGame(context, *game, spread);
+    simulateDart::PlayGame(context, *game, thrower);
     sum += game->CurrentTurns().Average();
   }
   return games > 0 ? sum / games : 0.0;
+}
+
+}  // namespace
+
+double simulateDart::MeanAverage(SimulationContext& context, double spread, int games) {
+  return MeanAverageOf(context, spread, games);
+}
+
+double simulateDart::MeanAverage(SimulationContext& context, const korvanti::Scatter& scatter,
+                                 int games) {
+  return MeanAverageOf(context, scatter, games);
+}
+
+std::vector<BoardPoint> simulateDart::GetHitList(SimulationContext& context,
+                                                 const korvanti::Scatter& scatter,
+                                                 const PreparationProgress& progress) {
+  auto game = NewSimulatedGame(context);
+  for (int played = 1; played <= kGamesPerLevel; ++played) {
+    const bool finished = PlayGame(context, *game, scatter);
+    if (progress) {
+      progress(played, kGamesPerLevel);
+    }
+    if (finished) {
+      return Landings(game->CurrentTurns());
+    }
+    game->NewGame();
+  }
+  return {};  // the routes do not finish
 }
 
 std::vector<BoardPoint> simulateDart::GetHitList(SimulationContext& context, int targetAverage,

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/Scatter.h"
 #include "engine/AimPoints.h"
 #include "engine/BaseGameClass.h"
 #include "engine/CheckoutTable.h"
@@ -50,6 +51,21 @@ class simulateDart {
   // The mean three-dart average of that many games at the spread.
   static double MeanAverage(SimulationContext& context, double spread, int games);
 
+  // The same with a measured scatter (bias and covariance, pixels) instead of
+  // the round spread: same strategy and aim points. Every dart records its aim.
+  static bool PlayGame(SimulationContext& context, BaseGameClass& game,
+                       const korvanti::Scatter& scatter);
+  static double MeanAverage(SimulationContext& context, const korvanti::Scatter& scatter,
+                            int games);
+  // The landing positions of the first game that finishes with the scatter,
+  // three a turn; empty when `kGamesPerLevel` games in a row did not finish.
+  static std::vector<BoardPoint> GetHitList(SimulationContext& context,
+                                            const korvanti::Scatter& scatter,
+                                            const PreparationProgress& progress = {});
+  // Where a dart aimed at the point lands with the scatter.
+  static BoardPoint ScatterAround(BoardPoint aim, const korvanti::Scatter& scatter,
+                                  UniformRandom& random);
+
   // The landing positions of one accepted game, three a turn (a dart not
   // thrown lies at 0, 0); empty when the spread was refused, when no game
   // came close enough, or when `kGamesPerLevel` games in a row did not finish.
@@ -58,7 +74,6 @@ class simulateDart {
   static std::vector<BoardPoint> GetHitList(SimulationContext& context, int targetAverage,
                                             int toleranceUp, int toleranceDown, bool exactAverage,
                                             const PreparationProgress& progress = {});
-
   // Where the exact search starts: a strong thrower, a weaker one for low targets.
   static double StartSpread(int targetAverage);
   // The spread for an average from the strength table; 0 when it has none.
@@ -77,6 +92,13 @@ class simulateDart {
                                UniformRandom& random);
   // The field a landing position decodes to, as the game screen decodes it.
   static std::string LandingField(const HitMap& hitMap, BoardPoint position);
+
+ private:
+  // Moves the position from the aim point to where the dart counts and
+  // returns its field code.
+  using DartThrow = std::function<std::string(BoardPoint& position)>;
+  static bool PlayGameWith(SimulationContext& context, BaseGameClass& game, bool recordAims,
+                           const DartThrow& throwDart);
 };
 
 }  // namespace korvanti

@@ -18,6 +18,9 @@ struct ComputerOptions {
   int secondsPerDart = 1;  // "ca. Sekunden pro Dart"
   int toleranceUp = 4;     // "Abweichung +"
   int toleranceDown = 4;   // "Abweichung -"
+  // "Streuung aus meinen Würfen" (501 gegen eigenen Schnitt): the computer throws
+  // with the player's measured bias and covariance instead of a round spread.
+  bool scatterFromOwnDarts = false;
 };
 
 // What the start window's fields allow; no pause at all is fine for a script.

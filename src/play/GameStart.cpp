@@ -1,6 +1,7 @@
 #include "play/GameStart.h"
 
 #include "platform/Error.h"
+#include "play/OwnScatter.h"
 #include "store/DatabaseArchive.h"
 
 namespace korvanti {
@@ -130,6 +131,13 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
       started.computer_ =
           &AddComputerOpponent(*game, entry, request.computer, reference.playerid,
                                reference.refvalue501, environment.database, *started.simulation_);
+      if (entry.computer == ComputerMode::OwnAverage && request.computer.scatterFromOwnDarts) {
+        auto scatter = OwnScatter(environment.database, reference.playerid);
+        if (const auto* reason = std::get_if<std::string>(&scatter)) {
+          return StartRefusal{StartRefusal::Reason::NoComputerData, *reason};
+        }
+        started.computer_->ownScatter = std::get<Scatter>(scatter);
+      }
     }
     game->InitGameType();
     game->NewGame();

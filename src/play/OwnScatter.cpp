@@ -1,0 +1,34 @@
+#include "play/OwnScatter.h"
+
+#include "platform/DateTime.h"
+#include "store/AimedDarts.h"
+
+namespace korvanti {
+
+std::variant<Scatter, std::string> OwnScatter(Database* database, const std::string& playerid) {
+  if (database == nullptr) {
+    return std::string("Ohne Datenbank gibt es keine eigenen Würfe.");
+  }
+  if (playerid.empty()) {
+    return std::string("Bitte zuerst einen Spieler auswählen.");
+  }
+  const auto fit = FitStoredScatter(*database, {playerid, {}, 0, DateTimeNow()});
+  if (!fit.overall) {
+    return fit.Missing();
+  }
+  return fit.overall->scatter;
+}
+
+std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry& entry, Database* database,
+                                                 const std::string& playerid) {
+  if (entry.computer != ComputerMode::OwnAverage) {
+    return "Nur für \"501 gegen eigenen Schnitt\".";
+  }
+  const auto scatter = OwnScatter(database, playerid);
+  if (const auto* reason = std::get_if<std::string>(&scatter)) {
+    return *reason;
+  }
+  return std::nullopt;
+}
+
+}  // namespace korvanti

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "analysis/Scatter.h"
+#include "engine/GameCatalog.h"
+
+namespace korvanti {
+
+class Database;
+
+// The scatter the computer of "501 gegen eigenen Schnitt" throws with when
+// "Streuung aus meinen Würfen" is ticked: the fit of every aimed dart the
+// player ever threw, or why there is none (German, for a message or a tooltip).
+std::variant<Scatter, std::string> OwnScatter(Database* database, const std::string& playerid);
+
+// Why the entry cannot play against the player's own scatter; nothing when it
+// can. For the start window: the option is disabled with this as its tooltip.
+std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry& entry, Database* database,
+                                                 const std::string& playerid);
+
+}  // namespace korvanti

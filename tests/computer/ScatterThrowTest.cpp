@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "TempFolder.h"
+#include "analysis/ScatterFit.h"
+#include "computer/simulateDart.h"
+
+namespace korvanti {
+namespace {
+
+const HitMap& SharedHitMap() {
+  static const HitMap hitMap;
+  return hitMap;
+}
+
+Scatter Tilted(double major, double minor, double degrees, Offset bias) {
+  const double a = degrees * std::numbers::pi / 180;
+  const double c = std::cos(a), s = std::sin(a);
+  const double l1 = major * major, l2 = minor * minor;
+  return {bias, {l1 * c * c + l2 * s * s, (l1 - l2) * c * s, l1 * s * s + l2 * c * c}};
+}
+
+void ExpectSameScatter(const Scatter& found, const Scatter& truth, double tolerance) {
+  EXPECT_NEAR(found.bias.x, truth.bias.x, 1.0);
+  EXPECT_NEAR(found.bias.y, truth.bias.y, 1.0);
+  const auto expected = EllipseOf(truth.covariance, 1);
+  const auto ellipse = EllipseOf(found.covariance, 1);
+  EXPECT_NEAR(ellipse.major, expected.major, tolerance * expected.major);
+  EXPECT_NEAR(ellipse.minor, expected.minor, tolerance * expected.minor);
+  if (expected.major > 1.2 * expected.minor) {
+    EXPECT_NEAR(ellipse.angleDegrees, expected.angleDegrees, 4.0);
+  }
+}
+
+class ScatterThrow : public ::testing::Test {
+ protected:
+  UniformRandom random{2024};
+  TempFolder folder;
+  SimulationContext context{random, SharedHitMap(), folder / "ki.ini", folder / "checkout.ini"};
+
+  // The aimed darts of that many simulated games with the scatter.
+  std::vector<AimedDart> PlayedDarts(const Scatter& scatter, int games) {
+    std::vector<AimedDart> darts;
+    auto game = simulateDart::NewSimulatedGame(context);
+    for (int i = 0; i < games; ++i) {
+      game->NewGame();
+      simulateDart::PlayGame(context, *game, scatter);
+      for (const auto& turn : game->CurrentTurns().Turns()) {
+        for (const auto& dart : turn.hits) {
+          if (dart.HasAim() && dart.HasHit()) {
+            darts.push_back({{dart.aimx, dart.aimy},
+                             {dart.hitx, dart.hity},
+                             TargetClassOf(dart.aim).value_or(TargetClass::Single)});
+          }
+        }
+      }
+    }
+    return darts;
+  }
+};
+
+TEST_F(ScatterThrow, DartsLandWithTheGivenScatter) {
+  const auto truth = Tilted(24, 12, -35, {5, 3});
+  std::vector<Offset> offsets;
+  for (int i = 0; i < 20000; ++i) {
+    const auto landing = simulateDart::ScatterAround({332, 172}, truth, random);
+    offsets.push_back({landing.x - 332.0, landing.y - 172.0});
+  }
+  ExpectSameScatter(EstimateScatter(offsets).scatter, truth, 0.03);
+}
+
+// Games thrown with a known scatter are fitted; a computer throwing with the
+// fit plays the same average.
+struct RoundTrip {
+  const char* name;
+  Scatter scatter;
+};
+
+class ScatterRoundTrip : public ScatterThrow, public ::testing::WithParamInterface<RoundTrip> {};
+
+TEST_P(ScatterRoundTrip, TheFittedComputerPlaysTheSameAverage) {
+  const auto& truth = GetParam().scatter;
+  const auto darts = PlayedDarts(truth, 1000);
+  const auto fit = FitScatter(darts);
+  ASSERT_TRUE(fit.overall);
+  ExpectSameScatter(fit.overall->scatter, truth, 0.05);
+  const double original = simulateDart::MeanAverage(context, truth, 1000);
+  const double fitted = simulateDart::MeanAverage(context, fit.overall->scatter, 1000);
+  EXPECT_NEAR(fitted, original, 2.0);
+
+  // Prepared games come from the same thrower.
+  const auto positions = simulateDart::GetHitList(context, fit.overall->scatter);
+  ASSERT_FALSE(positions.empty());
+  EXPECT_EQ(positions.size() % 3, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scatters, ScatterRoundTrip,
+                         ::testing::Values(RoundTrip{"round", Scatter::Round(18)},
+                                           RoundTrip{"tilted_biased", Tilted(26, 14, 25, {4, -6})}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace korvanti
