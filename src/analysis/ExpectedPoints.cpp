@@ -30,10 +30,11 @@ int TransformLength(int n) {
   }
 }
 
-// How far the scatter reaches along one axis: the bias and seven standard
-// deviations, past which the normal's weight is below 1e-11.
+// How far the scatter reaches along one axis: the bias and five standard
+// deviations, past which the normal's weight (below 6e-7) changes no
+// expectation by more than 1e-4 points.
 int Reach(double bias, double variance) {
-  return static_cast<int>(std::ceil(std::fabs(bias) + 7 * std::sqrt(std::max(variance, 0.0)))) + 1;
+  return static_cast<int>(std::ceil(std::fabs(bias) + 5 * std::sqrt(std::max(variance, 0.0)))) + 1;
 }
 
 // A signed frequency in cycles per sample.
