@@ -91,6 +91,18 @@ std::string AimAdviceText(const AimAdvice& advice, NumberSeparators separators) 
   return text + comparison + ")";
 }
 
+std::optional<ScatterOutline> ThrowReport::OutlineAround(std::string_view code) const {
+  const auto aim = AimPointFor(UpperCase(code));
+  if (!aim || !fit.overall) {
+    return std::nullopt;
+  }
+  const auto target = TargetClassOf(UpperCase(code));
+  const auto& estimate = target && fit.For(*target) ? *fit.For(*target) : *fit.overall;
+  const auto& [bias, covariance] = estimate.scatter;
+  return ScatterOutline{aim->x + bias.x, aim->y + bias.y, EllipseOf(covariance, 1),
+                        EllipseOf(covariance, 2)};
+}
+
 ThrowReport MakeThrowReport(const ScatterFit& fit, const HitMap& hitMap,
                             NumberSeparators separators) {
   ThrowReport report;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/ExpectedPoints.h"
@@ -32,6 +33,15 @@ AimAdvice AdviseAim(const ExpectedPointsMap& map, const HitMap& hitMap);
 // the comparison leaves out the best point's own field.
 std::string AimAdviceText(const AimAdvice& advice, NumberSeparators separators = {});
 
+// The scatter drawn around an aimed field: where its darts land on average
+// (the aim point moved by the bias) and the 1σ and 2σ ellipses, in pixels.
+struct ScatterOutline {
+  double centreX = 0;
+  double centreY = 0;
+  ScatterEllipse oneSigma;
+  ScatterEllipse twoSigma;
+};
+
 // Everything the windows and the tool show of a player's throw: the fit, the
 // 1σ and 2σ ellipses of the overall scatter (to draw around an aim point),
 // and with a fit the expected-points map (the heat map) and the advice.
@@ -43,6 +53,10 @@ struct ThrowReport {
   std::optional<AimAdvice> advice;
   // The advice text, or why there is none ("Zu wenige Würfe mit Ziel: N von 100").
   std::string text;
+  // The outline around the field's aim point, from the fit of the field's
+  // target class when it has one, else from the overall fit; nothing without
+  // a fit or for a code that is no board field.
+  std::optional<ScatterOutline> OutlineAround(std::string_view code) const;
 };
 
 ThrowReport MakeThrowReport(const ScatterFit& fit, const HitMap& hitMap,
