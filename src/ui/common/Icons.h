@@ -6,7 +6,8 @@ namespace korvanti {
 
 // The pictures of the program's buttons, chosen by what a button does rather
 // than by a number. They come from the program's own resources, so a button
-// never ends up blank because a file is missing.
+// never ends up blank because a file is missing. The first six follow the
+// start window's tool bar from left to right; keep that order.
 enum class IconRole {
   StartGame,     // start window: "Start"
   NewPlayer,     // start window: "Neuer Spieler"
