@@ -1,6 +1,7 @@
 #include "ui/start/GameList.h"
 
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace korvanti {
 
@@ -11,9 +12,12 @@ GameList::GameList(GamePage page, int columns, QWidget* parent)
   setWrapping(true);
   setResizeMode(QListView::Adjust);
   setUniformItemSizes(true);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (const auto* entry : PageEntries(page)) {
-    addItem(QString::fromUtf8(entry->label.data(), static_cast<qsizetype>(entry->label.size())));
+    const auto label =
+        QString::fromUtf8(entry->label.data(), static_cast<qsizetype>(entry->label.size()));
+    addItem(label);
+    item(count() - 1)->setToolTip(label);
   }
   SelectPosition(0);
 }
@@ -43,10 +47,18 @@ void GameList::resizeEvent(QResizeEvent* event) {
 }
 
 void GameList::ArrangeColumns() {
-  const int rows = (count() + columns_ - 1) / columns_;
-  const int width = std::max(1, viewport()->width() / columns_);
-  const int height = std::max(fontMetrics().height() + 6, viewport()->height() / std::max(rows, 1));
-  setGridSize({width, std::min(height, fontMetrics().height() + 12)});
+  // As many of the columns as the widest entry allows; the rows share the
+  // height, so that the entries fill the columns from top to bottom.
+  int widest = 1;
+  for (int row = 0; row < count(); ++row) {
+    widest = std::max(widest, fontMetrics().horizontalAdvance(item(row)->text()) + 16);
+  }
+  const int available = viewport()->width();
+  const int columns = std::clamp(available / widest, 1, columns_);
+  const int rows = (count() + columns - 1) / columns;
+  const int line = fontMetrics().height();
+  const int height = std::max(line + 4, viewport()->height() / std::max(rows, 1) - 1);
+  setGridSize({std::max(widest, available / columns), height});
 }
 
 }  // namespace korvanti

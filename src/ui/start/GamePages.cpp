@@ -43,14 +43,13 @@ QComboBox* Choice(QWidget* parent, const char* name, const QStringList& items) {
   return choice;
 }
 
-// A page: its list on the left, its options on the right.
-QWidget* Page(GameList* list, QLayout* options) {
+// A page: its list on the left, its options on the right, sharing the width
+// as `listShare` to `optionsShare`.
+QWidget* Page(GameList* list, QLayout* options, int listShare, int optionsShare) {
   auto* page = new QWidget;
   auto* layout = new QHBoxLayout(page);
-  layout->addWidget(list, 3);
-  if (options != nullptr) {
-    layout->addLayout(options, 2);
-  }
+  layout->addWidget(list, listShare);
+  layout->addLayout(options, optionsShare);
   list->setParent(page);
   return page;
 }
@@ -79,7 +78,7 @@ QWidget* GamePages::BuildGamesPage() {
   options->addWidget(doubleOut_);
   options->addWidget(doubleIn_);
   options->addStretch();
-  return Page(list, options);
+  return Page(list, options, 5, 1);
 }
 
 QWidget* GamePages::BuildTrainingGamesPage() {
@@ -110,7 +109,7 @@ QWidget* GamePages::BuildTrainingGamesPage() {
   options->addRow(QStringLiteral("Abweichung -"), toleranceDown_);
   options->setRowVisible(toleranceUp_, false);
   options->setRowVisible(toleranceDown_, false);
-  return Page(list, options);
+  return Page(list, options, 3, 2);
 }
 
 QWidget* GamePages::BuildSpecialTrainingsPage() {
@@ -163,7 +162,7 @@ QWidget* GamePages::BuildSpecialTrainingsPage() {
   options->addWidget(new QLabel(QStringLiteral("* Runden pro Zahl")), 5, 0);
   options->addWidget(rounds_, 5, 1);
   options->setRowStretch(6, 1);
-  return Page(list, options);
+  return Page(list, options, 3, 2);
 }
 
 GameList& GamePages::List(GamePage page) const {

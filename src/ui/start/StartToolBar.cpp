@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QIcon>
 
+#include "ui/common/Icons.h"
+
 namespace korvanti {
 namespace {
 
@@ -20,9 +22,11 @@ constexpr std::array<ButtonText, 6> kButtons{{
     {"btnInstructions", "Kurzanleitung"},
 }};
 
-// The picture of a button.
-QIcon ButtonIcon(ToolButton /*button*/) {
-  return {};
+// The buttons are in the order of the start window's icon roles.
+QIcon ButtonIcon(ToolButton button) {
+  static_assert(static_cast<int>(IconRole::Instructions) ==
+                static_cast<int>(ToolButton::Instructions));
+  return KorvantiIcon(static_cast<IconRole>(button));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "store/Einfuegen.h"
 #include "store/abfrageAnzahl.h"
 #include "ui/common/Dialogs.h"
+#include "ui/common/Icons.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/game/PreparationRunner.h"
 #include "ui/game/TFormWait.h"
@@ -67,6 +68,7 @@ TStartForm::TStartForm(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent
       runner_(std::make_unique<PreparationRunner>(this)) {
   setObjectName("TStartForm");
   setWindowTitle(QStringLiteral("Korvanti"));
+  setWindowIcon(ApplicationIcon());
   setAutoFillBackground(true);
   auto palette = this->palette();
   palette.setColor(QPalette::Window, kBackground);
@@ -104,6 +106,8 @@ TStartForm::TStartForm(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent
 
 TStartForm::~TStartForm() {
   WriteState();
+  // Gone while this window is still whole: its end re-enables "Start".
+  delete gameWindow_.data();
 }
 
 void TStartForm::BuildOptionRow(QVBoxLayout& layout) {

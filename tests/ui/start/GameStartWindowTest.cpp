@@ -1,0 +1,102 @@
+#include <QSpinBox>
+
+#include "StartWindowFixture.h"
+#include "engine/Playerclass.h"
+#include "ui/game/TFormWait.h"
+#include "ui/game/TGameformclass.h"
+#include "ui/start/GameList.h"
+
+namespace korvanti::testing {
+namespace {
+
+class GameStartWindowTest : public StartWindowFixture {
+ protected:
+  void OpenWithPlayers(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      ids.push_back(AddPlayer(name, name));
+    }
+    Open();
+  }
+
+  std::vector<std::string> Order() const {
+    std::vector<std::string> order;
+    for (const auto& player : window->GameWindow()->Started().Game().players) {
+      order.push_back(player->nickname);
+    }
+    return order;
+  }
+
+  std::vector<std::string> ids;
+};
+
+TEST_F(GameStartWindowTest, NoTickedPlayerStartsNothing) {
+  OpenWithPlayers({"Anna"});
+  Press(ToolButton::Start);
+  EXPECT_EQ(Shown(), (std::vector<QString>{"Bitte zuerst einen Spieler auswählen."}));
+  EXPECT_EQ(window->GameWindow(), nullptr);
+}
+
+TEST_F(GameStartWindowTest, AOnePlayerTrainingRefusesTwoPlayersAndASegmentTrainingTakesThem) {
+  OpenWithPlayers({"Anna", "Ben"});
+  Tick(0);
+  Tick(1);
+  window->SetGame(16);  // Cricket training
+  Press(ToolButton::Start);
+  EXPECT_EQ(Shown(), (std::vector<QString>{"Nur ein Spieler erlaubt."}));
+  EXPECT_EQ(window->GameWindow(), nullptr);
+
+  window->SetGame(18);  // Segment 20 training*
+  Press(ToolButton::Start);
+  ASSERT_NE(window->GameWindow(), nullptr);
+  EXPECT_EQ(Order(), (std::vector<std::string>{"Anna", "Ben"}));
+  EXPECT_EQ(dialogs.shown().size(), 1u);
+}
+
+TEST_F(GameStartWindowTest, ACricketGameOpensTheGameScreenInTheOrderOfTheRows) {
+  OpenWithPlayers({"Anna", "Ben", "Cleo"});
+  for (int row = 0; row < 3; ++row) {
+    Tick(row);
+  }
+  ClickRow(2);
+  DropSelectedRowAt(RowCentre(0));
+  window->Pages().setCurrentIndex(0);
+  window->Pages().List(GamePage::Games).SelectPosition(4);  // Cricket
+  Press(ToolButton::Start);
+  auto* game = window->GameWindow();
+  ASSERT_NE(game, nullptr);
+  EXPECT_TRUE(game->isVisible());
+  EXPECT_EQ(game->Started().Panel(), ModePanel::Cricket);
+  EXPECT_EQ(Order(), (std::vector<std::string>{"Cleo", "Anna", "Ben"}));
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(GameStartWindowTest, AComputerGamePreparesBehindTheWaitDialogAndPlaysLast) {
+  OpenWithPlayers({"Anna"});
+  Tick(0);
+  window->SetGame(12);  // 501 gegen Computer
+  QSignalSpy shown(window.get(), &TStartForm::gameWindowShown);
+  Press(ToolButton::Start);
+  EXPECT_FALSE(window->ToolBar().Action(ToolButton::Start).isEnabled());
+  EXPECT_EQ(window->GameWindow(), nullptr);
+  ASSERT_TRUE(shown.count() > 0 || shown.wait(120000));
+  ASSERT_NE(window->GameWindow(), nullptr);
+  EXPECT_EQ(Order(), (std::vector<std::string>{"Anna", "The Machine"}));
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// Shanghai keeps no long-term value: its game starts from 0 whatever was shown before.
+TEST_F(GameStartWindowTest, AShanghaiGameStartsWithReferenceValueZero) {
+  const auto anna = AddPlayer("Anna", "Anna");
+  AddGame(anna, "const501dout", {"T20 T20 T20", "T19 T19 T19"});
+  Open();
+  window->SetGame(4);
+  Tick(0);
+  ASSERT_GT(Model().Rows()[0].refvalue, 0);
+  window->SetGame(9);
+  Press(ToolButton::Start);
+  ASSERT_NE(window->GameWindow(), nullptr);
+  EXPECT_EQ(window->GameWindow()->Started().Game().players.Player(0).refvalue, 0);
+}
+
+}  // namespace
+}  // namespace korvanti::testing

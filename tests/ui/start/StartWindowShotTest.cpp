@@ -1,0 +1,36 @@
+#include <QPixmap>
+
+#include "StartWindowFixture.h"
+
+namespace korvanti::testing {
+namespace {
+
+using StartWindowShotTest = StartWindowFixture;
+
+// The start window with three players and their figures of "501 double out",
+// for looking at: start-window.png in the test's build folder.
+TEST_F(StartWindowShotTest, ThreePlayersWithTheirFigures) {
+  const auto anna = AddPlayer("Anna", "Anna", "Albers");
+  const auto ben = AddPlayer("Benedikt", "Ben", "Brandt");
+  const auto cleo = AddPlayer("Cleo", "Cleo", "Cramer");
+  const std::vector<std::string> game{"T20 T20 T20", "T20 S19 S5", "T20 S20 D16"};
+  AddGame(anna, "const501dout", {"T20 T20 T20", "T20 T19 S1", "T19 S1 D16"}, true);
+  AddGame(anna, "const501dout", game, false);
+  AddGame(ben, "const501dout", game, true);
+  AddGame(cleo, "const501dout", {"S20 S1 S5", "S19 S3 S7"}, false);
+  EnterFolder();
+  IniFile(folder / "options.ini").WriteInteger("settings", "gameindex", 4);
+  Open();
+  window->resize(TStartForm::kDesignSize);
+  Tick(0);
+  Tick(2);
+  ClickRow(1);
+  QApplication::processEvents();
+  ASSERT_EQ(Model().rowCount(), 3);
+  const auto shot = window->grab();
+  EXPECT_EQ(shot.size(), TStartForm::kDesignSize);
+  EXPECT_TRUE(shot.save(QStringLiteral(KORVANTI_START_SHOTS "/start-window.png")));
+}
+
+}  // namespace
+}  // namespace korvanti::testing

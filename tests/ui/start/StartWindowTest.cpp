@@ -1,0 +1,155 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "StartWindowFixture.h"
+#include "platform/FileIo.h"
+#include "platform/IniFile.h"
+#include "play/ProgramOptions.h"
+#include "ui/start/GameList.h"
+#include "ui/start/TfrmEinstellungen.h"
+
+namespace korvanti::testing {
+namespace {
+
+using StartWindowTest = StartWindowFixture;
+
+TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
+  ASSERT_FALSE(std::filesystem::exists(folder));
+  Open();
+  EXPECT_TRUE(std::filesystem::exists(folder / "dart.mdb"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "checkout.ini"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "ki.ini"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "sounds"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "pictures"));
+  EXPECT_TRUE(dialogs.shown().empty());
+
+  EXPECT_EQ(window->SelectedGameIndex(), 3);
+  EXPECT_EQ(window->Pages().currentIndex(), 0);
+  EXPECT_EQ(window->Pages().List(GamePage::Games).currentItem()->text(), "301 double out");
+  EXPECT_EQ(Model().rowCount(), 0);
+  EXPECT_EQ(Header(1), "Spiele");
+  EXPECT_EQ(Header(7), "Doppelrate");
+  EXPECT_FALSE(window->AimInput().isChecked());
+  EXPECT_TRUE(window->findChild<QCheckBox*>("chkQuickCheckIn")->isChecked());
+  EXPECT_EQ(window->Options().board, 0);
+  EXPECT_EQ(window->findChild<QSpinBox*>("spnRounds")->value(), 50);
+  EXPECT_EQ(window->findChild<QSpinBox*>("spnComputerAverage")->value(), 50);
+  EXPECT_EQ(window->findChild<QComboBox*>("cmbDouble")->currentText(), "D20");
+  for (auto button : {ToolButton::Start, ToolButton::NewPlayer, ToolButton::DeletePlayer,
+                      ToolButton::Statistics, ToolButton::Settings, ToolButton::Instructions}) {
+    EXPECT_TRUE(window->ToolBar().Button(button)->isVisible());
+  }
+
+  window.reset();
+  const IniFile options(folder / "options.ini");
+  EXPECT_EQ(options.ReadString("settings", "gameindex", ""), "3");
+  EXPECT_FALSE(options.ReadString("settings", "startdate", "").empty());
+}
+
+TEST_F(StartWindowTest, TheSelectionAndStartDateComeBackAtTheNextStart) {
+  Open();
+  window->Pages().setCurrentIndex(2);
+  window->Pages().List(GamePage::SpecialTrainings).SelectPosition(6);  // Double training*
+  window->StartDate().setDateTime(QDateTime(QDate(2024, 3, 1), QTime(8, 30)));
+  Reopen();
+  EXPECT_EQ(window->SelectedGameIndex(), 24);
+  EXPECT_EQ(window->Pages().currentIndex(), 2);
+  EXPECT_EQ(window->StartDate().dateTime(), QDateTime(QDate(2024, 3, 1), QTime(8, 30)));
+}
+
+// The stored entry picks page and entry; an index outside leaves the page of
+// the training games with the first entry of every list.
+TEST_F(StartWindowTest, StoredEntriesSelectTheirPage) {
+  const struct {
+    int stored;
+    int page;
+    int selected;
+  } cases[] = {{3, 0, 3}, {30, 0, 30}, {17, 1, 17}, {0, 1, 12}, {29, 2, 29}};
+  for (const auto& c : cases) {
+    EnterFolder();
+    IniFile(folder / "options.ini").WriteInteger("settings", "gameindex", c.stored);
+    Open();
+    EXPECT_EQ(window->Pages().currentIndex(), c.page) << c.stored;
+    EXPECT_EQ(window->SelectedGameIndex(), c.selected) << c.stored;
+    window.reset();
+  }
+}
+
+TEST_F(StartWindowTest, SelectingAnEntrySetsAimInputUnlessTheSettingsSayNot) {
+  Open();
+  auto& games = window->Pages().List(GamePage::Games);
+  games.SelectPosition(9);  // Round the Board single Segmente
+  EXPECT_TRUE(window->AimInput().isChecked());
+  games.SelectPosition(8);  // Shanghai
+  EXPECT_FALSE(window->AimInput().isChecked());
+  EXPECT_EQ(Header(3), "%");
+  EXPECT_EQ(Model().columnCount(), 4);
+
+  IniFile(folder / "options.ini").WriteBool("settings", "noautomatic", true);
+  Reopen();
+  window->Pages().setCurrentIndex(2);
+  EXPECT_FALSE(window->AimInput().isChecked());
+}
+
+TEST_F(StartWindowTest, OptionRangesKeepTheGameSound) {
+  Open();
+  auto* start = window->findChild<QSpinBox*>("spnStartLevel");
+  auto* highest = window->findChild<QSpinBox*>("spnMaxLevel");
+  highest->setValue(5);
+  start->setValue(7);
+  EXPECT_EQ(start->value(), 5);
+  start->setValue(3);
+  highest->setValue(1);
+  EXPECT_EQ(highest->value(), 3);
+  auto* checkout = window->findChild<QSpinBox*>("spnCheckoutStart");
+  EXPECT_EQ(checkout->minimum(), 2);
+  EXPECT_EQ(checkout->maximum(), 170);
+  EXPECT_EQ(checkout->toolTip(), "Startwert");
+}
+
+TEST_F(StartWindowTest, SettingsRoundTripKeepsTheOverviewDate) {
+  Open();
+  const QDateTime date(QDate(2023, 5, 6), QTime(7, 8));
+  window->StartDate().setDateTime(date);
+  WithModal<TfrmEinstellungen>([&] { Press(ToolButton::Settings); },
+                               [](TfrmEinstellungen& dialog) {
+                                 dialog.findChild<QComboBox*>("cbBoard")->setCurrentIndex(2);
+                                 dialog.findChild<QCheckBox*>("chkMasterOut")->click();
+                                 QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"),
+                                                   Qt::LeftButton);
+                               });
+  EXPECT_EQ(window->Options().board, 2);
+  EXPECT_TRUE(window->Options().masterOut);
+  EXPECT_EQ(window->StartDate().dateTime(), date);
+  EXPECT_EQ(IniFile(folder / "options.ini").ReadString("settings", "Board", ""), "2");
+}
+
+// Each of the two free trainings shows the figures of its own games.
+TEST_F(StartWindowTest, EntriesTwentyEightAndTwentyNineShowTheirOwnFigures) {
+  const auto anna = AddPlayer("Anna", "Anna");
+  AddGame(anna, "constpractice_self", {"S1 S1 S1"});
+  AddGame(anna, "constpractice_free1", {"S1 S2 S3", "S4 S5 S6"});
+  Open();
+  window->SetGame(28);
+  EXPECT_EQ(Header(1), "Würfe");
+  EXPECT_EQ(Cell(0, 1), "3");
+  window->SetGame(29);
+  EXPECT_EQ(Cell(0, 1), "6");
+}
+
+TEST_F(StartWindowTest, AnUnreadableDatabaseIsReportedAndTheWindowStillShows) {
+  EnterFolder();
+  WriteFileDurably(folder / "dart.mdb", "not a database");
+  Open();
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->SelectedGameIndex(), 3);
+  EXPECT_EQ(Model().rowCount(), 0);
+}
+
+}  // namespace
+}  // namespace korvanti::testing
