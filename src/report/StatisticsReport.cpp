@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "store/TurnSnapshot.h"
 #include "store/abfrageAnzahl.h"
@@ -101,6 +102,24 @@ void AddGameRows(StatisticsTable& table, const TurnSnapshot& turns,
   }
 }
 
+// Every main figure is a count per dart (points, marks or hits, scaled), so
+// over two sets of darts it is the mean of the two weighted by their darts.
+std::optional<double> CombinedFigure(StatisticsTableKind table, const PeriodFigures& first,
+                                     const PeriodFigures& second) {
+  double sum = 0;
+  int darts = 0;
+  for (const auto* figures : {&first, &second}) {
+    if (const auto figure = MainFigure(table, *figures)) {
+      sum += *figure * figures->CountDarts();
+      darts += figures->CountDarts();
+    }
+  }
+  if (darts == 0) {
+    return std::nullopt;
+  }
+  return sum / darts;
+}
+
 }  // namespace
 
 StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request) {
@@ -128,11 +147,20 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   } else {
     AddStepRows(table, turns, request);
   }
+  std::optional<TurnSnapshot> lastGame;
   if (request.lastEntry) {
-    const auto game = TurnSnapshot::LoadGame(database, request.playerId, last->gameid);
-    if (auto row = BuildRow(table.kind, game.All(), request.field, request.separators)) {
+    lastGame = TurnSnapshot::LoadGame(database, request.playerId, last->gameid);
+    if (auto row = BuildRow(table.kind, lastGame->All(), request.field, request.separators)) {
       table.rows.push_back({std::move(*row), last->datetime, last->datetime, true});
     }
+  }
+  if (table.kind != StatisticsTableKind::AimAndHit) {
+    // The snapshot leaves the last game out when it has its own row; the
+    // figure over the dates holds it when it lies between them.
+    const bool lastInside = last->datetime > request.from && last->datetime <= request.to;
+    table.overallFigure = lastGame && lastInside
+                              ? CombinedFigure(table.kind, turns.All(), lastGame->All())
+                              : MainFigure(table.kind, turns.All());
   }
   return table;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct StatisticsTable {
   StatisticsTableKind kind = StatisticsTableKind::AimAndHit;
   std::vector<std::string> columns;  // with the two period columns
   std::vector<StatisticsPeriodRow> rows;
+  // The main figure (MainFigure) over every game of the two dates; nothing in
+  // the aim-and-hit view and when the dates hold no darts.
+  std::optional<double> overallFigure;
 };
 
 // One row per interval step between the two dates, where the step holds data,

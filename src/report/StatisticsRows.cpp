@@ -179,7 +179,8 @@ Row AimAndHit(const PeriodFigures& figures, std::string filter, NumberSeparators
       {std::to_string(darts),
        filter.empty() ? "na" : Rate(figures.CountAimHits(filter, false), darts, separators),
        Rate(figures.CountAimHits(filter, true), darts, separators)},
-      std::move(dots)};
+      std::move(dots),
+      std::nullopt};
 }
 
 }  // namespace
@@ -320,7 +321,42 @@ std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFig
   if (table == StatisticsTableKind::AimAndHit) {
     return AimAndHit(figures, aimFilter, separators);
   }
-  return BuildDetailRow(table, figures, separators);
+  auto row = BuildDetailRow(table, figures, separators);
+  if (row) {
+    row->mainFigure = MainFigure(table, figures);
+  }
+  return row;
+}
+
+std::optional<double> MainFigure(StatisticsTableKind table, const PeriodFigures& figures) {
+  const int darts = figures.CountDarts();
+  if (darts <= 0 || table == StatisticsTableKind::AimAndHit) {
+    return std::nullopt;
+  }
+  const auto percent = [darts](int part) { return static_cast<double>(part) / darts * 100.0; };
+  using enum StatisticsTableKind;
+  switch (table) {
+    case CountDown:
+      return figures.GetAverages().average;
+    case Cricket:
+      return figures.MarksPerRoundQuery();
+    case Segments20:
+      return percent(figures.CountAimHits("20", false));
+    case Segments19:
+      return percent(figures.CountAimHits("19", false));
+    case SegmentsT20:
+      return percent(figures.CountAimHits("T20", true));
+    case SegmentsT19:
+      return percent(figures.CountAimHits("T19", true));
+    case SegmentsBulls:
+      return percent(figures.CountAimHits("25", false));
+    case Round:
+    case SegmentsDouble:
+    case Free:
+    case AimAndHit:
+      break;
+  }
+  return percent(figures.CountExactHits());
 }
 
 }  // namespace korvanti

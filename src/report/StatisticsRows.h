@@ -38,9 +38,17 @@ std::vector<std::string> TableColumns(StatisticsTableKind table);
 struct StatisticsRow {
   std::vector<std::string> cells;
   std::array<std::vector<BoardPoint>, 3> dots;
+  // The table's main figure as a number (see MainFigure), for the trend chart.
+  std::optional<double> mainFigure;
 };
 // `aimFilter` is the aim-and-hit view's field selection ("Alle" for every dart).
 std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
                                       const std::string& aimFilter, NumberSeparators separators);
+
+// The figure a table is judged by: the three-dart average of the count-down
+// tables, the marks per round of cricket, the share of exact hits in percent
+// for the trainings (for the segment trainings their first rate column).
+// Nothing for the aim-and-hit table and for a period without darts.
+std::optional<double> MainFigure(StatisticsTableKind table, const PeriodFigures& figures);
 
 }  // namespace korvanti
