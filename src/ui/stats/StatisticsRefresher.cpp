@@ -1,0 +1,73 @@
+#include "ui/stats/StatisticsRefresher.h"
+
+#include <exception>
+
+#include "store/Database.h"
+
+namespace korvanti {
+
+StatisticsRefresher::StatisticsRefresher(std::filesystem::path databaseFile, QObject* parent)
+    : QObject(parent),
+      databaseFile_(std::move(databaseFile)),
+      workerContext_(std::make_unique<QObject>()) {
+  workerContext_->moveToThread(&thread_);
+  // The connection belongs to the worker thread and is closed there.
+  connect(
+      &thread_, &QThread::finished, workerContext_.get(), [this] { database_.reset(); },
+      Qt::DirectConnection);
+  thread_.start();
+}
+
+StatisticsRefresher::~StatisticsRefresher() {
+  Cancel();
+  thread_.quit();
+  thread_.wait();
+}
+
+void StatisticsRefresher::Request(const StatisticsRequest& request) {
+  const int id = ++latest_;
+  busy_ = true;
+  QMetaObject::invokeMethod(
+      workerContext_.get(), [this, id, request] { Run(id, request); }, Qt::QueuedConnection);
+}
+
+void StatisticsRefresher::Cancel() {
+  ++latest_;
+  busy_ = false;
+}
+
+void StatisticsRefresher::Run(int id, const StatisticsRequest& request) {
+  if (id != latest_) {
+    return;  // a newer request is waiting
+  }
+  try {
+    if (!database_) {
+      database_ = Database::OpenFile(databaseFile_, DatabaseAccess::ReadOnly);
+    }
+    auto table = RefreshStatistics(*database_, request);
+    QMetaObject::invokeMethod(
+        this, [this, id, table = std::move(table)] { Deliver(id, table); }, Qt::QueuedConnection);
+  } catch (const std::exception& error) {
+    const auto text = QString::fromStdString(error.what());
+    QMetaObject::invokeMethod(
+        this, [this, id, text] { DeliverError(id, text); }, Qt::QueuedConnection);
+  }
+}
+
+void StatisticsRefresher::Deliver(int id, const StatisticsTable& table) {
+  if (id != latest_) {
+    return;
+  }
+  busy_ = false;
+  emit finished(table);
+}
+
+void StatisticsRefresher::DeliverError(int id, const QString& text) {
+  if (id != latest_) {
+    return;
+  }
+  busy_ = false;
+  emit failed(text);
+}
+
+}  // namespace korvanti

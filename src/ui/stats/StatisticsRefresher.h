@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <atomic>
+#include <filesystem>
+#include <memory>
+
+#include "report/StatisticsReport.h"
+
+namespace korvanti {
+
+// Builds the statistics tables on a thread of its own, with its own read-only
+// connection to the database file (opened at the first request and kept
+// until the refresher goes). Only the newest request counts: a result of an
+// older one is dropped, and an older request still waiting is skipped.
+class StatisticsRefresher : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit StatisticsRefresher(std::filesystem::path databaseFile, QObject* parent = nullptr);
+  ~StatisticsRefresher() override;
+
+  void Request(const StatisticsRequest& request);
+  // Drops whatever is on its way.
+  void Cancel();
+  bool Busy() const { return busy_; }
+
+ signals:
+  void finished(const korvanti::StatisticsTable& table);
+  void failed(const QString& text);
+
+ private:
+  void Run(int id, const StatisticsRequest& request);  // on the worker thread
+  void Deliver(int id, const StatisticsTable& table);
+  void DeliverError(int id, const QString& text);
+
+  std::filesystem::path databaseFile_;
+  QThread thread_;
+  std::unique_ptr<QObject> workerContext_;  // lives on thread_
+  std::unique_ptr<Database> database_;      // used on thread_ only
+  std::atomic<int> latest_ = 0;
+  bool busy_ = false;
+};
+
+}  // namespace korvanti

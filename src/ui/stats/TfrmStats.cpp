@@ -1,0 +1,521 @@
+#include "ui/stats/TfrmStats.h"
+
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <sstream>
+
+#include "engine/GameCatalog.h"
+#include "engine/TrainingFiles.h"
+#include "platform/Error.h"
+#include "platform/IniFile.h"
+#include "report/CsvWriter.h"
+#include "report/DotColours.h"
+#include "report/PeriodText.h"
+#include "report/StatisticsDeletion.h"
+#include "report/StatisticsPlayers.h"
+#include "report/StatisticsTrend.h"
+#include "store/Database.h"
+#include "ui/board/BoardCursor.h"
+#include "ui/board/BoardPicture.h"
+#include "ui/board/BoardWidget.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/Icons.h"
+#include "ui/common/KorvantiLook.h"
+#include "ui/stats/StatisticsRefresher.h"
+#include "ui/stats/TrendChart.h"
+
+namespace korvanti {
+namespace {
+
+constexpr int kAllTypes = 0;
+constexpr int kFirstCountDownType = 1;  // "301 SO"
+
+QDateTime ToQDateTime(DateTimeNumber value) {
+  const auto t = DecodeDateTime(value);
+  return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+}
+
+DateTimeNumber ToNumber(const QDateTime& value) {
+  const auto date = value.date();
+  const auto time = value.time();
+  return EncodeDateTime(
+      {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), 0});
+}
+
+QGroupBox* RadioGroup(QWidget* parent, const QString& title, const QStringList& captions,
+                      QButtonGroup*& group) {
+  auto* box = new QGroupBox(title, parent);
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(6, 2, 6, 2);
+  grid->setVerticalSpacing(0);
+  group = new QButtonGroup(box);
+  for (int i = 0; i < captions.size(); ++i) {
+    auto* button = new QRadioButton(captions[i], box);
+    group->addButton(button, i);
+    grid->addWidget(button, i / 2, i % 2);  // two columns
+  }
+  return box;
+}
+
+QTableWidget* ReportTable(QWidget* parent, const char* name) {
+  auto* table = new QTableWidget(parent);
+  table->setObjectName(name);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->verticalHeader()->setVisible(false);
+  table->verticalHeader()->setDefaultSectionSize(20);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->setFont(TextFont(9));
+  table->horizontalHeader()->setFont(TextFont(9, true));
+  return table;
+}
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+void Fill(QTableWidget& table, const StatisticsTable& content) {
+  table.clear();
+  QStringList captions;
+  for (const auto& column : content.columns) {
+    captions << Text(column);
+  }
+  table.setColumnCount(static_cast<int>(captions.size()));
+  table.setHorizontalHeaderLabels(captions);
+  table.setRowCount(static_cast<int>(content.rows.size()));
+  for (int r = 0; r < table.rowCount(); ++r) {
+    const auto& row = content.rows[static_cast<std::size_t>(r)];
+    auto cells = row.row.cells;
+    auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
+    cells.push_back(std::move(period.from));
+    cells.push_back(std::move(period.to));
+    for (int c = 0; c < static_cast<int>(cells.size()) && c < table.columnCount(); ++c) {
+      table.setItem(r, c, new QTableWidgetItem(Text(cells[static_cast<std::size_t>(c)])));
+    }
+  }
+}
+
+}  // namespace
+
+ExportFileChooser SaveDialogChooser() {
+  return [](QWidget* parent) -> std::optional<QString> {
+    const auto file = QFileDialog::getSaveFileName(parent, QStringLiteral("Exportieren"), {},
+                                                   QStringLiteral("CSV-Dateien (*.csv)"));
+    if (file.isEmpty()) {
+      return std::nullopt;
+    }
+    return file;
+  };
+}
+
+TfrmStats::TfrmStats(Database& database, StatisticsWindowSetup setup, QWidget* parent)
+    : QDialog(parent),
+      database_(database),
+      setup_(std::move(setup)),
+      ownDialogs_(setup_.dialogs ? nullptr : std::make_unique<MessageBoxDialogs>(this)),
+      dialogs_(setup_.dialogs ? setup_.dialogs : ownDialogs_.get()),
+      refresher_(std::make_unique<StatisticsRefresher>(database.Path())) {
+  setObjectName("TfrmStats");
+  setWindowTitle(QStringLiteral("Korvanti"));
+  setWindowFlag(Qt::Window);
+  setFont(TextFont(9));
+  setAutoFillBackground(true);
+  auto look = palette();
+  look.setColor(QPalette::Window, QColor(212, 212, 225));
+  setPalette(look);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 0, 6, 6);
+  BuildToolBar(*layout);
+  auto* filters = new QHBoxLayout;
+  BuildFilters(this, *filters);
+  layout->addLayout(filters);
+  layout->addWidget(BuildDetailPanel(), 1);
+  layout->addWidget(BuildAimPanel(), 1);
+
+  if (!setup_.chooseExportFile) {
+    setup_.chooseExportFile = SaveDialogChooser();
+  }
+  aimBoard_->SetPicture(BoardPicture::ForSetting(setup_.boardSetting, setup_.programFolder));
+  aimBoard_->SetBoardCursor(LoadBoardCursor(setup_.programFolder));
+  aimBoard_->SetColours(LoadDotColours(IniFile(setup_.programFolder / std::string(kLevelFile)),
+                                       aimBoard_->Colours()));
+
+  const auto now = DateTimeNow();
+  end_->setDateTime(ToQDateTime(now));
+  start_->setDateTime(ToQDateTime(IncMonth(now, -1)));
+  type_->setCurrentIndex(std::clamp(setup_.typeEntry, 0, type_->count() - 1));
+  interval_->button(std::clamp(setup_.intervalEntry, 0, 3))->setChecked(true);
+  kind_->button(1)->setChecked(true);
+  FillPlayers(setup_.nickname);
+  ShowPanels();
+  ConnectFilters();
+
+  connect(refresher_.get(), &StatisticsRefresher::finished, this, &TfrmStats::ShowTable);
+  connect(refresher_.get(), &StatisticsRefresher::failed, this, &TfrmStats::ShowFailure);
+
+  // Wide enough for the widest table with its period columns; a smaller
+  // screen gets a smaller window (the tables then scroll).
+  QSize size(1280, 728);
+  if (const auto* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableGeometry().size());
+  }
+  resize(size);
+}
+
+TfrmStats::~TfrmStats() = default;
+
+void TfrmStats::BuildToolBar(QVBoxLayout& layout) {
+  auto* bar = new QToolBar(this);
+  bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  bar->setIconSize(QSize(24, 24));
+  auto* close = bar->addAction(KorvantiIcon(IconRole::Close), QStringLiteral("Beenden"));
+  close->setObjectName("btnclose");
+  connect(close, &QAction::triggered, this, &QDialog::reject);
+  auto* refresh = bar->addAction(KorvantiIcon(IconRole::Refresh), QStringLiteral("Aktualisieren"));
+  refresh->setObjectName("btnRefresh");
+  connect(refresh, &QAction::triggered, this, &TfrmStats::RefreshStatistics);
+  auto* remove = bar->addAction(KorvantiIcon(IconRole::Delete), QStringLiteral("Löschen"));
+  remove->setObjectName("btnDelete");
+  connect(remove, &QAction::triggered, this, &TfrmStats::DeleteStatistics);
+  auto* save = bar->addAction(KorvantiIcon(IconRole::Save), QStringLiteral("Exportieren…"));
+  save->setObjectName("btnExport");
+  connect(save, &QAction::triggered, this, &TfrmStats::ExportTable);
+  layout.addWidget(bar);
+}
+
+void TfrmStats::BuildFilters(QWidget* parent, QHBoxLayout& row) {
+  auto* typeBox = new QVBoxLayout;
+  typeBox->addWidget(new QLabel(QStringLiteral("Spiel/Training:"), parent));
+  type_ = new QComboBox(parent);
+  type_->setObjectName("cmbStatsType");
+  for (const auto& entry : StatisticsTypeList()) {
+    type_->addItem(QString::fromUtf8(entry.label.data(), static_cast<int>(entry.label.size())));
+  }
+  type_->setMaxVisibleItems(30);
+  type_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  type_->setMinimumContentsLength(14);
+  typeBox->addWidget(type_);
+
+  auto* selection = new QGroupBox(QStringLiteral("Auswahl Spieler, Start- und Endedatum"), parent);
+  selection->setToolTip(
+      QStringLiteral("Zeitraum für die Statistik wird über das Start- /Endedatum bestimmt"));
+  auto* grid = new QGridLayout(selection);
+  grid->setContentsMargins(6, 2, 6, 2);
+  player_ = new QComboBox(selection);
+  player_->setObjectName("cmbPlayer");
+  player_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  player_->setMinimumContentsLength(12);
+  start_ = new QDateTimeEdit(selection);
+  start_->setObjectName("dtpStartDate");
+  end_ = new QDateTimeEdit(selection);
+  end_->setObjectName("dtpEndDate");
+  for (auto* date : {start_, end_}) {
+    date->setCalendarPopup(true);
+    date->setDisplayFormat(QStringLiteral("dd.MM.yy HH:mm"));
+  }
+  grid->setVerticalSpacing(2);
+  grid->addWidget(player_, 0, 0);
+  grid->addWidget(start_, 1, 0);
+  grid->addWidget(end_, 2, 0);
+  row.addWidget(selection);
+
+  lastEntry_ = new QCheckBox(QStringLiteral("Extra Eintrag für letztes Spiel"), parent);
+  lastEntry_->setObjectName("chklastentry");
+  lastEntry_->setToolTip(QStringLiteral(
+      "Wenn ausgewählt wird für das letzte Training/Spiel ein extra Eintrag in der Statistik "
+      "erstellt"));
+  lastEntry_->setChecked(true);
+  typeBox->addWidget(lastEntry_);
+  typeBox->addStretch();
+  row.insertLayout(0, typeBox);
+
+  auto* intervals = RadioGroup(parent, QStringLiteral("Intervall"),
+                               {QStringLiteral("täglich"), QStringLiteral("pro Woche"),
+                                QStringLiteral("monatlich"), QStringLiteral("jedes Spiel einzeln")},
+                               interval_);
+  intervals->setObjectName("rdgIntervall");
+  intervals->setToolTip(QStringLiteral("Statistik wird über das gewählt Intervall gruppiert"));
+  row.addWidget(intervals);
+  auto* kinds =
+      RadioGroup(parent, QStringLiteral("Statistik Art"),
+                 {QStringLiteral("Detailiert"), QStringLiteral("Ziel u. Treffer")}, kind_);
+  kinds->setObjectName("rdgStatsKind");
+  row.addWidget(kinds);
+  row.addStretch();
+}
+
+QWidget* TfrmStats::BuildDetailPanel() {
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  splitter->setObjectName("pnlDetailed");
+  detailTable_ = ReportTable(splitter, "lstStatsDetailed");
+  trend_ = new TrendChart(splitter);
+  splitter->addWidget(detailTable_);
+  splitter->addWidget(trend_);
+  trend_->setMinimumHeight(200);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 1);
+  splitter->setChildrenCollapsible(false);
+  detailPanel_ = splitter;
+  return splitter;
+}
+
+QWidget* TfrmStats::BuildAimPanel() {
+  aimPanel_ = new QWidget(this);
+  aimPanel_->setObjectName("pnlAimandHits");
+  aimTable_ = ReportTable(aimPanel_, "lstStatsAim_and_Hit");
+  aimBoard_ = new AimBoardPanel(
+      hitMap_, setup_.chooseColour ? setup_.chooseColour : ColourDialogChooser(), aimPanel_);
+  auto* layout = new QHBoxLayout(aimPanel_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(aimTable_, 5);
+  layout->addWidget(aimBoard_, 4);
+  return aimPanel_;
+}
+
+void TfrmStats::FillPlayers(const std::string& nickname) {
+  int selected = -1;
+  for (const auto& player : StatisticsPlayers(database_)) {
+    if (player.nickname == nickname) {
+      selected = static_cast<int>(playerIds_.size());
+    }
+    playerIds_.push_back(player.playerId);
+    player_->addItem(Text(player.nickname));
+  }
+  player_->setCurrentIndex(selected);
+}
+
+void TfrmStats::ConnectFilters() {
+  connect(player_, &QComboBox::currentIndexChanged, this, &TfrmStats::RefreshIfPlayerChosen);
+  connect(type_, &QComboBox::currentIndexChanged, this, &TfrmStats::ChangeGameType);
+  connect(interval_, &QButtonGroup::idClicked, this, &TfrmStats::RefreshIfPlayerChosen);
+  connect(kind_, &QButtonGroup::idClicked, this, &TfrmStats::ChangeKind);
+  connect(lastEntry_, &QCheckBox::toggled, this, &TfrmStats::RefreshIfPlayerChosen);
+  for (auto* date : {start_, end_}) {
+    connect(date, &QDateTimeEdit::editingFinished, this, &TfrmStats::DateEdited);
+    connect(date->calendarWidget(), &QCalendarWidget::clicked, this, &TfrmStats::DateEdited);
+  }
+  connect(aimBoard_, &AimBoardPanel::selectionChanged, this, [this] {
+    aimBoard_->ShowDots(nullptr);
+    aimTable_->setRowCount(0);
+    RefreshIfPlayerChosen();
+  });
+  connect(aimTable_, &QTableWidget::itemSelectionChanged, this, &TfrmStats::AimRowSelected);
+}
+
+void TfrmStats::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    RefreshIfPlayerChosen();
+  }
+}
+
+int TfrmStats::IntervalEntry() const {
+  return interval_->checkedId();
+}
+
+int TfrmStats::TypeEntry() const {
+  return type_->currentIndex();
+}
+
+StatisticsView TfrmStats::View() const {
+  return kind_->checkedId() == 0 ? StatisticsView::Detail : StatisticsView::AimAndHit;
+}
+
+bool TfrmStats::Refreshing() const {
+  return refresher_->Busy();
+}
+
+void TfrmStats::RefreshIfPlayerChosen() {
+  if (player_->currentIndex() >= 0) {
+    RefreshStatistics();
+  }
+}
+
+void TfrmStats::ChangeGameType() {
+  if (type_->currentIndex() == kAllTypes) {
+    kind_->button(1)->setChecked(true);
+  }
+  if (View() == StatisticsView::AimAndHit) {
+    aimBoard_->SetSelectionQuietly(QStringLiteral("Alle"));
+  }
+  ShowPanels();
+  RefreshIfPlayerChosen();
+}
+
+void TfrmStats::ChangeKind() {
+  if (View() == StatisticsView::Detail && type_->currentIndex() == kAllTypes) {
+    const QSignalBlocker blocker(type_);
+    type_->setCurrentIndex(kFirstCountDownType);
+  }
+  ShowPanels();
+  RefreshIfPlayerChosen();
+}
+
+void TfrmStats::ShowPanels() {
+  const bool detail = View() == StatisticsView::Detail;
+  detailPanel_->setVisible(detail);
+  aimPanel_->setVisible(!detail);
+}
+
+void TfrmStats::DateEdited() {
+  const auto from = ToNumber(start_->dateTime());
+  const auto to = ToNumber(end_->dateTime());
+  if (from != refreshedFrom_ || to != refreshedTo_) {
+    RefreshIfPlayerChosen();
+  }
+}
+
+void TfrmStats::ClearTables() {
+  shown_ = {};
+  detailTable_->setRowCount(0);
+  aimTable_->setRowCount(0);
+  trend_->Clear();
+  aimBoard_->ShowDots(nullptr);
+}
+
+void TfrmStats::RefreshStatistics() {
+  const int player = player_->currentIndex();
+  if (player < 0) {
+    return;
+  }
+  StatisticsRequest request;
+  request.playerId = playerIds_[static_cast<std::size_t>(player)];
+  request.typeIndex = type_->currentIndex();
+  request.from = ToNumber(start_->dateTime());
+  request.to = ToNumber(end_->dateTime());
+  request.interval = static_cast<StatisticsInterval>(interval_->checkedId());
+  request.lastEntry = lastEntry_->isChecked();
+  request.view = View();
+  request.field = aimBoard_->Selection().toStdString();
+  refreshedFrom_ = request.from;
+  refreshedTo_ = request.to;
+  ClearTables();
+  ShowPanels();
+  setCursor(Qt::WaitCursor);
+  refresher_->Request(request);
+}
+
+void TfrmStats::ShowTable(const StatisticsTable& table) {
+  unsetCursor();
+  shown_ = table;
+  const bool detail = table.kind != StatisticsTableKind::AimAndHit;
+  auto& widget = detail ? *detailTable_ : *aimTable_;
+  {
+    const QSignalBlocker blocker(aimTable_);
+    Fill(widget, table);
+  }
+  if (detail) {
+    trend_->Show(TrendOf(table));
+  }
+  if (widget.rowCount() > 0) {
+    widget.selectRow(widget.rowCount() - 1);  // the last row is focused and drawn
+    widget.scrollToBottom();
+  }
+  emit refreshed();
+}
+
+void TfrmStats::ShowFailure(const QString& text) {
+  unsetCursor();
+  dialogs_->Error(text);
+  emit refreshed();
+}
+
+void TfrmStats::AimRowSelected() {
+  const int row = aimTable_->currentRow();
+  const auto rows = aimTable_->selectionModel()->selectedRows();
+  if (rows.isEmpty() || row < 0 || shown_.kind != StatisticsTableKind::AimAndHit ||
+      row >= static_cast<int>(shown_.rows.size())) {
+    aimBoard_->ShowDots(nullptr);
+    return;
+  }
+  aimBoard_->ShowDots(&shown_.rows[static_cast<std::size_t>(row)].row.dots);
+}
+
+void TfrmStats::DeleteStatistics() {
+  const int player = player_->currentIndex();
+  if (player < 0) {
+    return;
+  }
+  StatisticsSelection selection;
+  selection.playerId = playerIds_[static_cast<std::size_t>(player)];
+  selection.nickname = player_->currentText().toStdString();
+  selection.typeIndex = type_->currentIndex();
+  selection.from = ToNumber(start_->dateTime());
+  selection.to = ToNumber(end_->dateTime());
+  try {
+    if (!dialogs_->YesNo(Text(DeletionQuestion(database_, selection)))) {
+      return;
+    }
+    setCursor(Qt::WaitCursor);
+    DeleteSelectedStatistics(database_, selection);
+    unsetCursor();
+  } catch (const std::exception& error) {
+    unsetCursor();
+    dialogs_->Error(Text(error.what()));
+  }
+  RefreshStatistics();  // the tables show what is left
+}
+
+void TfrmStats::ExportTable() {
+  const auto file = setup_.chooseExportFile(this);
+  if (!file) {
+    return;
+  }
+  std::ostringstream csv;
+  WriteStatisticsCsv(csv, shown_);
+  const auto bytes = csv.str();
+  QSaveFile out(*file);
+  if (!out.open(QIODevice::WriteOnly) ||
+      out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      !out.commit()) {
+    dialogs_->Error(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
+                        .arg(*file, out.errorString()));
+  }
+}
+
+void TfrmStats::StoreColours() {
+  try {
+    IniFile file(setup_.programFolder / std::string(kLevelFile));
+    StoreDotColours(file, aimBoard_->Colours());
+  } catch (const std::exception& error) {
+    dialogs_->Error(Text(error.what()));
+  }
+}
+
+void TfrmStats::done(int result) {
+  refresher_->Cancel();
+  unsetCursor();
+  StoreColours();
+  QDialog::done(result);
+}
+
+StatisticsWindowChoice ShowStatistics(QWidget* parent, Database& database,
+                                      const StatisticsWindowSetup& setup) {
+  TfrmStats window(database, setup, parent);
+  window.exec();
+  return {window.IntervalEntry(), window.TypeEntry()};
+}
+
+}  // namespace korvanti

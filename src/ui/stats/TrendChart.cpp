@@ -1,0 +1,113 @@
+#include "ui/stats/TrendChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLineSeries>
+#include <QLocale>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace korvanti {
+namespace {
+
+// Milliseconds since the epoch, as the chart's time axis counts.
+qreal ChartTime(DateTimeNumber value) {
+  const auto t = DecodeDateTime(value);
+  return static_cast<qreal>(
+      QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second))
+          .toMSecsSinceEpoch());
+}
+
+}  // namespace
+
+TrendChart::TrendChart(QWidget* parent)
+    : QWidget(parent),
+      view_(new QChartView(new QChart, this)),
+      periods_(new QLineSeries),
+      overall_(new QLineSeries) {
+  // The view owns its chart, the chart its series and axes. The view gets its
+  // chart at construction: a chart set later would release the view's first.
+  setObjectName("chtTrend");
+  auto* chart = view_->chart();
+  chart->legend()->setAlignment(Qt::AlignTop);
+  chart->setLocalizeNumbers(true);  // decimal comma
+  chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  periods_->setName(QStringLiteral("pro Zeitraum"));
+  periods_->setPointsVisible(true);
+  overall_->setName(QStringLiteral("gesamt"));
+  QPen line(QColor(200, 40, 40));
+  line.setStyle(Qt::DashLine);
+  line.setWidth(2);
+  overall_->setPen(line);
+  chart->addSeries(periods_);
+  chart->addSeries(overall_);
+  auto* time = new QDateTimeAxis;
+  time->setFormat(QStringLiteral("dd.MM.yy"));
+  time->setTickCount(6);
+  auto* value = new QValueAxis;
+  value->setLabelFormat(QStringLiteral("%.1f"));
+  chart->addAxis(time, Qt::AlignBottom);
+  chart->addAxis(value, Qt::AlignLeft);
+  for (auto* series : {periods_, overall_}) {
+    series->attachAxis(time);
+    series->attachAxis(value);
+  }
+  view_->setRenderHint(QPainter::Antialiasing);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view_);
+}
+
+void TrendChart::Clear() {
+  periods_->clear();
+  overall_->clear();
+}
+
+void TrendChart::Show(const StatisticsTrend& trend) {
+  Clear();
+  auto* chart = view_->chart();
+  auto* time = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).front());
+  auto* value = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
+  value->setTitleText(QString::fromStdString(trend.figureName));
+  if (trend.points.empty()) {
+    return;
+  }
+  double low = trend.points.front().value;
+  double high = low;
+  for (const auto& point : trend.points) {
+    periods_->append(ChartTime(point.at), point.value);
+    low = std::min(low, point.value);
+    high = std::max(high, point.value);
+  }
+  qreal first = ChartTime(trend.points.front().at);
+  qreal last = ChartTime(trend.points.back().at);
+  if (last <= first) {
+    constexpr qreal kHalfDay = 12.0 * 3600 * 1000;
+    first -= kHalfDay;
+    last += kHalfDay;
+  }
+  if (trend.overall) {
+    overall_->append(first, *trend.overall);
+    overall_->append(last, *trend.overall);
+    low = std::min(low, *trend.overall);
+    high = std::max(high, *trend.overall);
+  }
+  time->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first)),
+                 QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last)));
+  const double margin = std::max(1.0, (high - low) * 0.1);
+  value->setRange(std::max(0.0, low - margin), high + margin);
+}
+
+QList<QPointF> TrendChart::PeriodPoints() const {
+  return periods_->points();
+}
+
+QList<QPointF> TrendChart::OverallPoints() const {
+  return overall_->points();
+}
+
+}  // namespace korvanti

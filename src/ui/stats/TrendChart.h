@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include "report/StatisticsTrend.h"
+
+class QChart;
+class QChartView;
+class QLineSeries;
+
+namespace korvanti {
+
+// The chart under a detailed table: the table's main figure per period and
+// the figure over the whole selection as a line across.
+class TrendChart : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TrendChart(QWidget* parent = nullptr);
+
+  void Show(const StatisticsTrend& trend);
+  void Clear();
+
+  // What is drawn, for tests: the period points and the two ends of the line.
+  QList<QPointF> PeriodPoints() const;
+  QList<QPointF> OverallPoints() const;
+
+ private:
+  QChartView* view_;
+  QLineSeries* periods_;
+  QLineSeries* overall_;
+};
+
+}  // namespace korvanti

@@ -1,0 +1,102 @@
+#include <QImage>
+#include <QRadioButton>
+#include <cmath>
+
+#include "StatsWindowFixture.h"
+#include "engine/Throwclass.h"
+#include "platform/Guid.h"
+
+namespace korvanti {
+namespace {
+
+using testing::DaysAgo;
+using testing::StatsWindow;
+
+// Two weeks of 501 with darts aimed at T20 that scatter less as the days go by.
+class StatsShots : public StatsWindow {
+ protected:
+  void PlayTwoWeeks() {
+    const HitMap map;
+    double cx = 0;
+    double cy = 0;
+    int n = 0;
+    for (int y = 0; y < 650; ++y) {
+      for (int x = 0; x < 659; ++x) {
+        if (map.FieldAt(x, y) == "T20") {
+          cx += x;
+          cy += y;
+          ++n;
+        }
+      }
+    }
+    cx /= n;
+    cy /= n;
+    unsigned seed = 7;
+    const auto next = [&seed] {  // uniform in [-1, 1)
+      seed = seed * 1103515245u + 12345u;
+      return static_cast<double>((seed >> 8) & 0xffff) / 32768.0 - 1.0;
+    };
+    for (int day = 14; day >= 1; --day) {
+      const double spread = 25 + 3.0 * day;
+      const auto gameid = NewGuidString();
+      std::string last;
+      for (int k = 0; k < 8; ++k) {
+        Throwclass turn;
+        turn.throwid = NewGuidString();
+        for (int dart = 1; dart <= 3; ++dart) {
+          auto& hit = turn.Hit(dart);
+          hit.hitx = static_cast<int>(std::lround(cx + spread * next()));
+          hit.hity = static_cast<int>(std::lround(cy + spread * next()));
+          hit.hit = map.FieldAt(hit.hitx, hit.hity);
+          hit.aim = "T20";
+          hit.aimx = static_cast<int>(cx);
+          hit.aimy = static_cast<int>(cy);
+        }
+        data.recorder.AppendThrow(turn, gameid, anna);
+        last = turn.throwid;
+      }
+      data.recorder.AppendGame(gameid, "const501dout", DaysAgo(day, 20), NewGuidString());
+    }
+  }
+
+  // At the size the window opens with on a 1366 x 768 screen (the test
+  // screen is smaller, so the window opened smaller).
+  static void Save(QWidget& window, const char* name) {
+    EXPECT_LE(window.minimumSizeHint().width(), 1007);
+    EXPECT_LE(window.minimumSizeHint().height(), 728);
+    window.resize(1280, 728);
+    QTest::qWait(50);
+    const auto image = window.grab().toImage();
+    ASSERT_EQ(image.size(), window.size());
+    ASSERT_TRUE(image.save(QString(KORVANTI_STATS_SHOTS) + "/" + name));
+  }
+};
+
+TEST_F(StatsShots, DetailedViewWithItsChart) {
+  PlayTwoWeeks();
+  auto window = Open("Anna", 4);
+  auto* detail = window->findChild<QRadioButton*>();
+  for (auto* button : window->findChildren<QRadioButton*>()) {
+    if (button->text() == "Detailiert")
+      detail = button;
+  }
+  Refreshed(*window, [&] { detail->click(); });
+  EXPECT_EQ(window->DetailTable().rowCount(), 14);
+  Save(*window, "stats-detail.png");
+}
+
+TEST_F(StatsShots, AimViewWithDots) {
+  PlayTwoWeeks();
+  auto window = Open("Anna", 4);
+  Refreshed(*window, [&] { ClickBoard(*window, "T20", Qt::LeftButton); });
+  // The first day, when the darts scattered most.
+  auto& table = window->AimTable();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
+                    table.visualItemRect(table.item(0, 0)).center());
+  EXPECT_EQ(table.currentRow(), 0);
+  EXPECT_GT(window->AimBoard().Board().Dots().size(), 20u);
+  Save(*window, "stats-aim.png");
+}
+
+}  // namespace
+}  // namespace korvanti
