@@ -17,24 +17,9 @@ std::vector<QString> Columns(std::vector<std::string> columns) {
   return all;
 }
 
-// The cells of a player's figures. Figures that are still plain texts carry no
-// number and sort as texts.
-template <typename Figures>
-std::vector<OverviewCell> CellsOf(const Figures& figures) {
-  if constexpr (requires { figures.cells; }) {
-    return figures.cells;
-  } else {
-    std::vector<OverviewCell> cells;
-    for (const auto& text : figures.texts) {
-      cells.push_back({text, std::nullopt});
-    }
-    return cells;
-  }
-}
-
 // The one place that turns a player's figures into the cells of his row.
 void TakeFigures(PlayerOverviewModel::Row& row, const OverviewFigures& figures) {
-  row.cells = CellsOf(figures);
+  row.cells = figures.cells;
   row.refvalue = figures.refvalue;
   row.refvalue501 = figures.refvalue501;
 }
