@@ -46,6 +46,9 @@ struct MapCase {
   const char* name;
   Scatter scatter;
 };
+void PrintTo(const MapCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ExpectedPointsTest : public testing::TestWithParam<MapCase> {};
 

@@ -78,6 +78,9 @@ struct RoundTrip {
   const char* name;
   Scatter scatter;
 };
+void PrintTo(const RoundTrip& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ScatterRoundTrip : public ScatterThrow, public ::testing::WithParamInterface<RoundTrip> {};
 
