@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "ui/common/InfoImage.h"
 #include "ui/start/GameList.h"
 
 namespace korvanti {
@@ -77,6 +78,10 @@ QWidget* GamePages::BuildGamesPage() {
   doubleIn_ = Box(nullptr, "chkDoubleIn", QStringLiteral("Double In"), false);
   options->addWidget(doubleOut_);
   options->addWidget(doubleIn_);
+  options->addWidget(new InfoImage(QStringLiteral(
+      "Punkte nur wenn a) Feld wird mit dem 2/3 Dart getroffen und vorangegangener Dart war im "
+      "gleichen Feld oder b) alle Felder sind schon geschlossen. In beiden Fällen muss das Feld "
+      "insgesamt noch offen und der Treffer in einem double/tripple Feld sein.")));
   options->addStretch();
   return Page(list, options, 5, 1);
 }
@@ -107,6 +112,9 @@ QWidget* GamePages::BuildTrainingGamesPage() {
   options->addRow(QStringLiteral("Computer Schnitt"), averageMode_);
   options->addRow(QStringLiteral("Abweichung +"), toleranceUp_);
   options->addRow(QStringLiteral("Abweichung -"), toleranceDown_);
+  options->addRow(Label(FindCatalogEntry(17)->label),
+                  new InfoImage(QStringLiteral(
+                      "Ziel ist es abwechselnd ein Doppelfeld und das Bulls zu treffen.")));
   options->setRowVisible(toleranceUp_, false);
   options->setRowVisible(toleranceDown_, false);
   return Page(list, options, 3, 2);
@@ -155,12 +163,22 @@ QWidget* GamePages::BuildSpecialTrainingsPage() {
   options->addWidget(caption(27), 2, 0);
   options->addWidget(startLevel_, 2, 1);
   options->addWidget(maxLevel_, 2, 2);
+  options->addWidget(new InfoImage(QStringLiteral(
+                         "Bei diesem Training wird die Schwierigkeit mit jedem Abschnitt erhöht "
+                         "wenn die gesetzte Trefferquote erreicht wurde.")),
+                     2, 3);
   options->addWidget(caption(24), 3, 0);
   options->addWidget(chosenDouble_, 3, 1, 1, 2);
   options->addWidget(caption(29), 4, 0);
   options->addWidget(training_, 4, 1, 1, 3);
+  options->addWidget(
+      new InfoImage(QStringLiteral(
+          "Hier können beliebige Abfolgen als eigenes Trainingsspiel angelegt werden")),
+      4, 4);
   options->addWidget(new QLabel(QStringLiteral("* Runden pro Zahl")), 5, 0);
   options->addWidget(rounds_, 5, 1);
+  options->addWidget(
+      new InfoImage(QStringLiteral("Legt die Anzahl der Wiederholungen pro Nummer fest.")), 5, 2);
   options->setRowStretch(6, 1);
   return Page(list, options, 3, 2);
 }

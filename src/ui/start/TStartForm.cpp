@@ -23,6 +23,7 @@
 #include "store/abfrageAnzahl.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/Icons.h"
+#include "ui/common/InfoImage.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/game/PreparationRunner.h"
 #include "ui/game/TFormWait.h"
@@ -124,8 +125,17 @@ void TStartForm::BuildOptionRow(QVBoxLayout& layout) {
   startDate_->setDisplayFormat(QStringLiteral("dd.MM.yyyy HH:mm"));
   startDate_->setDateTime(ToQDateTime(DateTimeNow()));
   row->addWidget(aimInput_);
+  row->addWidget(new InfoImage(
+      QStringLiteral("Wenn aktiviert, muss über die rechte Maustaste der Zielpunkt eingegeben "
+                     "werden, dies erlaubt später eine etwas detailliertere Auswertung."),
+      this));
   row->addSpacing(24);
   row->addWidget(quickCheckIn_);
+  row->addWidget(new InfoImage(
+      QStringLiteral("Wenn aktiviert, wird nach dem dritten Treffer automatisch eingecheckt, wenn "
+                     "die Zieleingabe aktiv ist, dann müssen natürlich noch die Ziele (rechte "
+                     "Maustaste) eingegeben werden."),
+      this));
   row->addStretch();
   row->addWidget(new QLabel(QStringLiteral("Start der Übersichtsstatistik:"), this));
   row->addWidget(startDate_);

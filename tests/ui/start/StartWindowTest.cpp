@@ -8,6 +8,7 @@
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "play/ProgramOptions.h"
+#include "ui/common/InfoImage.h"
 #include "ui/start/GameList.h"
 #include "ui/start/TfrmEinstellungen.h"
 
@@ -42,6 +43,7 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
                       ToolButton::Statistics, ToolButton::Settings, ToolButton::Instructions}) {
     EXPECT_TRUE(window->ToolBar().Button(button)->isVisible());
   }
+  EXPECT_EQ(window->findChildren<InfoImage*>().size(), 7);
 
   window.reset();
   const IniFile options(folder / "options.ini");
