@@ -153,5 +153,18 @@ TEST_F(StartWindowTest, AnUnreadableDatabaseIsReportedAndTheWindowStillShows) {
   EXPECT_EQ(Model().rowCount(), 0);
 }
 
+// A 1366 x 768 laptop, and a 1080p screen at 150 % (1280 x 720), less the
+// title bar and the panel.
+TEST_F(StartWindowTest, FitsSmallScreens) {
+  Open();
+  const auto least = window->minimumSizeHint();
+  EXPECT_LE(least.width(), 1280 - 16);
+  EXPECT_LE(least.height(), 720 - 48);
+  window->resize(1280 - 16, 720 - 48);
+  QApplication::processEvents();
+  EXPECT_GE(Table().height(), 120);
+  EXPECT_TRUE(window->ToolBar().Button(ToolButton::Instructions)->isVisible());
+}
+
 }  // namespace
 }  // namespace korvanti::testing
