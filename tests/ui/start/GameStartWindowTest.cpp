@@ -98,5 +98,25 @@ TEST_F(GameStartWindowTest, AShanghaiGameStartsWithReferenceValueZero) {
   EXPECT_EQ(window->GameWindow()->Started().Game().players.Player(0).refvalue, 0);
 }
 
+// When the game screen ends with its games stored, the figures follow; the
+// rows, their order and their ticks stay.
+TEST_F(GameStartWindowTest, AStoredGameRefreshesTheFiguresWhenTheGameScreenEnds) {
+  OpenWithPlayers({"Anna", "Ben"});
+  Tick(1);
+  window->SetGame(4);
+  Press(ToolButton::Start);
+  ASSERT_NE(window->GameWindow(), nullptr);
+  EXPECT_FALSE(window->ToolBar().Action(ToolButton::Start).isEnabled());
+  AddGame(ids[1], "const501dout", {"T20 T20 T20"});
+  emit window->GameWindow()->finished(SessionResult::OK);
+  EXPECT_EQ(Column(1), (std::vector<QString>{"0", "1"}));
+  EXPECT_TRUE(Model().Rows()[1].ticked);
+  window->GameWindow()->deleteLater();
+  QApplication::processEvents();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window->GameWindow(), nullptr);
+  EXPECT_TRUE(window->ToolBar().Action(ToolButton::Start).isEnabled());
+}
+
 }  // namespace
 }  // namespace korvanti::testing
