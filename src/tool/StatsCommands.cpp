@@ -126,15 +126,7 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
   }
   request.playerId = *playerid;
 
-  const auto table = RefreshStatistics(*database, request);
-  WriteCsvLine(std::cout, table.columns);
-  for (const auto& row : table.rows) {
-    auto line = row.row.cells;
-    auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
-    line.push_back(std::move(period.from));
-    line.push_back(std::move(period.to));
-    WriteCsvLine(std::cout, line);
-  }
+  WriteStatisticsCsv(std::cout, RefreshStatistics(*database, request));
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ExportCommand.h"
 #include "PlayCommand.h"
 #include "ScatterCommand.h"
 #include "StatsCommands.h"
@@ -27,6 +28,7 @@ constexpr std::string_view kUsage =
     "  overview ...     Spielerübersicht als CSV (siehe unten)\n"
     "  stats ...        Statistik eines Spielers als CSV (siehe unten)\n"
     "  seed ...         Beispieldaten für die Statistik (siehe unten)\n"
+    "  export ...       jeder gespeicherte Dart als CSV (siehe unten)\n"
     "  calibrate ...    Stärketabelle des Computergegners (siehe unten)\n"
     "  scatter ...      Streuung eines Spielers und bester Zielpunkt (siehe unten)\n"
     "  --help           zeigt diese Hilfe\n\n";
@@ -55,7 +57,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
     std::cout << kUsage << korvanti::kPlayUsage << '\n' << korvanti::kStatsUsage
-              << korvanti::kScatterUsage;
+              << korvanti::kScatterUsage << korvanti::kExportUsage;
     return arguments.empty() ? 2 : 0;
   }
   try {
@@ -81,6 +83,9 @@ int main(int argc, char** argv) {
     }
     if (arguments[0] == "calibrate") {
       return korvanti::RunCalibrateCommand(rest);
+    }
+    if (arguments[0] == "export") {
+      return korvanti::RunExportCommand(rest);
     }
     if (arguments[0] == "seed") {
       return korvanti::RunSeedCommand(rest);
