@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "store/Database.h"
 #include "store/ScopedTransaction.h"
@@ -10,133 +11,162 @@
 namespace korvanti {
 namespace {
 
-// The totals of one turn, written over the row `t` of the turn table. A turn
-// whose codes have no value-table row has no score (like the queries' inner
-// joins); a dart counts as thrown unless its code is "na".
-std::string TurnTotals(const std::string& t) {
-  const auto overDarts = [&](const std::string& pattern) {
-    std::string sum;
-    for (const char* n : {"1", "2", "3"}) {
-      auto term = pattern;
-      for (auto at = term.find('#'); at != std::string::npos; at = term.find('#')) {
-        term.replace(at, 1, n);
-      }
-      sum += (sum.empty() ? "" : " + ") + term;
+// Dart by dart, summed over the three darts of a turn.
+std::string OverDarts(const std::string& pattern) {
+  std::string sum;
+  for (const char* n : {"1", "2", "3"}) {
+    auto term = pattern;
+    for (auto at = term.find('#'); at != std::string::npos; at = term.find('#')) {
+      term.replace(at, 1, n);
     }
-    return "(" + sum + ")";
-  };
-  const std::string score = "((SELECT hitvalue FROM values1 WHERE ID = " + t +
-                            ".hit1value) + (SELECT hitvalue FROM values2 WHERE ID = " + t +
-                            ".hit2value) + (SELECT hitvalue FROM values3 WHERE ID = " + t +
-                            ".hit3value))";
-  const std::string scoring = "CASE WHEN " + t + ".tocount = 1 THEN " + score + " END";
+    sum += (sum.empty() ? "" : " + ") + term;
+  }
+  return "(" + sum + ")";
+}
+
+// The totals of the turns selected by `where`, per game and player, with the
+// game's type, moment and winning turn. A turn whose codes have no value-table
+// row has no score (like the queries' inner joins); a dart counts as thrown
+// unless its code is "na"; the best turn and the checkout are scoring turns.
+std::string TotalsOf(const std::string& where) {
+  const std::string score =
+      "((SELECT hitvalue FROM values1 WHERE ID = throw.hit1value) + (SELECT hitvalue FROM "
+      "values2 WHERE ID = throw.hit2value) + (SELECT hitvalue FROM values3 WHERE ID = "
+      "throw.hit3value))";
+  const std::string scoring = "CASE WHEN throw.tocount = 1 THEN " + score + " END";
   std::string cricket;
   for (const char* number : {"15", "16", "17", "18", "19", "20", "25"}) {
-    cricket += std::string(cricket.empty() ? "" : " OR ") + t + ".hit#value LIKE '%" + number + "'";
+    cricket +=
+        std::string(cricket.empty() ? "" : " OR ") + "throw.hit#value LIKE '%" + number + "'";
   }
-  return t + ".gameid AS gameid, " + t + ".playerid AS playerid, 1 AS turns, " +
-         overDarts("CASE WHEN " + t + ".hit#value <> 'na' THEN 1 ELSE 0 END") + " AS darts, " +
-         overDarts("CASE WHEN " + t + ".aim#value = " + t + ".hit#value AND " + t +
-                   ".hit#value <> 'na' THEN 1 ELSE 0 END") +
-         " AS exacthits, COALESCE(" + scoring + ", 0) AS points, CASE WHEN " + scoring +
-         " IS NULL THEN 0 ELSE 1 END AS scoredturns, " + scoring + " AS highscore, " +
-         overDarts("CASE WHEN " + cricket + " THEN COALESCE(" + t + ".hit#tocount, 0) ELSE 0 END") +
-         " AS marks";
+  return "SELECT game.gametypesid, game.datetime, throw.gameid, throw.playerid, COUNT(*), "
+         "SUM" +
+         OverDarts("CASE WHEN throw.hit#value <> 'na' THEN 1 ELSE 0 END") + ", SUM" +
+         OverDarts(
+             "CASE WHEN throw.aim#value = throw.hit#value AND throw.hit#value <> 'na' "
+             "THEN 1 ELSE 0 END") +
+         ", COALESCE(SUM(" + scoring + "), 0), COUNT(" + scoring + "), MAX(" + scoring + "), SUM" +
+         OverDarts("CASE WHEN " + cricket + " THEN COALESCE(throw.hit#tocount, 0) ELSE 0 END") +
+         ", MAX(CASE WHEN throw.throwid = game.winthrowid THEN 1 ELSE 0 END), "
+         "MAX(CASE WHEN throw.throwid = game.winthrowid THEN " +
+         scoring +
+         " END) "
+         "FROM throw INNER JOIN game ON game.gameid = throw.gameid WHERE " +
+         where + " GROUP BY throw.gameid, throw.playerid";
 }
 
 constexpr const char* kColumns =
-    "gameid, playerid, turns, darts, exacthits, points, scoredturns, highscore, marks";
+    "gametypesid, datetime, gameid, playerid, turns, darts, exacthits, points, scoredturns, "
+    "highscore, marks, won, checkout";
 
-// Adds the turns selected by `source` (a SELECT of TurnTotals rows) to the totals.
-std::string AddTurns(const std::string& table, const std::string& source) {
-  return "INSERT INTO " + table + " (" + kColumns + ") " + source +
-         " ON CONFLICT (gameid, playerid) DO UPDATE SET turns = turns + excluded.turns, "
-         "darts = darts + excluded.darts, exacthits = exacthits + excluded.exacthits, "
-         "points = points + excluded.points, scoredturns = scoredturns + excluded.scoredturns, "
-         "highscore = CASE WHEN highscore IS NULL OR excluded.highscore > highscore "
-         "THEN excluded.highscore ELSE highscore END, marks = marks + excluded.marks";
-}
-
-// The totals of one game and player anew from its remaining turns (none: no row).
-std::string Recount(const std::string& table, const std::string& row) {
-  return "DELETE FROM " + table + " WHERE gameid = " + row + ".gameid AND playerid = " + row +
-         ".playerid; INSERT INTO " + table + " (" + kColumns +
-         ") SELECT gameid, playerid, SUM(turns), SUM(darts), SUM(exacthits), SUM(points), "
-         "SUM(scoredturns), MAX(highscore), SUM(marks) FROM (SELECT " +
-         TurnTotals("throw") + " FROM throw WHERE throw.gameid = " + row +
-         ".gameid AND throw.playerid = " + row + ".playerid) GROUP BY gameid, playerid;";
+// The rows of one game and player, or of every player of one game, counted anew.
+std::string Recount(const std::string& table, const std::string& game,
+                    const std::string& player = {}) {
+  const std::string which =
+      "gameid = " + game + (player.empty() ? "" : " AND playerid = " + player);
+  return "DELETE FROM " + table + " WHERE " + which + "; INSERT INTO " + table + " (" + kColumns +
+         ") " +
+         TotalsOf("throw.gameid = " + game +
+                  (player.empty() ? "" : " AND throw.playerid = " + player)) +
+         ";";
 }
 
 std::string CreateTable(const std::string& table) {
   return "CREATE TABLE " + table +
-         " (gameid TEXT NOT NULL, playerid TEXT NOT NULL, turns INTEGER NOT NULL, "
-         "darts INTEGER NOT NULL, exacthits INTEGER NOT NULL, points INTEGER NOT NULL, "
-         "scoredturns INTEGER NOT NULL, highscore INTEGER, marks INTEGER NOT NULL, "
-         "PRIMARY KEY (gameid, playerid)) WITHOUT ROWID";
+         " (gametypesid TEXT NOT NULL, datetime DOUBLE NOT NULL, gameid TEXT NOT NULL, "
+         "playerid TEXT NOT NULL, turns INTEGER NOT NULL, darts INTEGER NOT NULL, "
+         "exacthits INTEGER NOT NULL, points INTEGER NOT NULL, scoredturns INTEGER NOT NULL, "
+         "highscore INTEGER, marks INTEGER NOT NULL, won INTEGER NOT NULL, checkout INTEGER, "
+         "PRIMARY KEY (gametypesid, datetime, gameid, playerid)) WITHOUT ROWID";
 }
 
-bool Exists(Database& database, const char* schema, const char* type, const char* name) {
-  SqlStatement query(database, std::string("SELECT COUNT(*) FROM ") + schema +
-                                   ".sqlite_master WHERE type = ? AND name = ?");
+void CreateIndexes(Database& database, const std::string& schema) {
+  ExecuteStatement(database, "CREATE UNIQUE INDEX " + schema +
+                                 "gametotals_game ON gametotals (gameid, playerid)");
+  ExecuteStatement(
+      database, "CREATE INDEX " + schema + "gametotals_player ON gametotals (playerid, datetime)");
+}
+
+void Fill(Database& database, const std::string& table) {
+  ExecuteStatement(database, "INSERT INTO " + table + " (" + kColumns + ") " +
+                                 TotalsOf("game.gametypesid IS NOT NULL"));
+}
+
+// The triggers carry the layout in their names: a file with older ones is rebuilt.
+struct Trigger {
+  const char* name;
+  const char* event;
+  std::string body;
+};
+std::array<Trigger, 6> Triggers() {
+  return {{
+      {"gametotals2_throw_insert", "AFTER INSERT ON throw",
+       Recount("gametotals", "NEW.gameid", "NEW.playerid")},
+      {"gametotals2_throw_delete", "AFTER DELETE ON throw",
+       Recount("gametotals", "OLD.gameid", "OLD.playerid")},
+      {"gametotals2_throw_update", "AFTER UPDATE ON throw",
+       Recount("gametotals", "OLD.gameid", "OLD.playerid") +
+           Recount("gametotals", "NEW.gameid", "NEW.playerid")},
+      {"gametotals2_game_insert", "AFTER INSERT ON game", Recount("gametotals", "NEW.gameid")},
+      {"gametotals2_game_change", "AFTER UPDATE ON game",
+       Recount("gametotals", "OLD.gameid") + Recount("gametotals", "NEW.gameid")},
+      {"gametotals2_game_delete", "AFTER DELETE ON game", Recount("gametotals", "OLD.gameid")},
+  }};
+}
+
+bool Exists(Database& database, const std::string& type, const std::string& name) {
+  SqlStatement query(database, "SELECT COUNT(*) FROM sqlite_master WHERE type = ? AND name = ?");
   query.Bind(type).Bind(name).Execute();
   return query.Next() && query.Integer(0) > 0;
 }
 
-constexpr std::array<const char*, 3> kTriggers{"gametotals_insert", "gametotals_delete",
-                                               "gametotals_update"};
-
+// The triggers keep the table in step with every writer; without all of them
+// (a file from before the table, or triggers dropped) it may not be.
 bool InStep(Database& database) {
-  if (!Exists(database, "main", "table", "gametotals")) {
+  if (!Exists(database, "table", "gametotals")) {
     return false;
   }
-  for (const char* trigger : kTriggers) {
-    if (!Exists(database, "main", "trigger", trigger)) {
+  for (const auto& trigger : Triggers()) {
+    if (!Exists(database, "trigger", trigger.name)) {
       return false;
     }
   }
-  SqlStatement turns(database,
-                     "SELECT (SELECT COUNT(*) FROM throw), "
-                     "(SELECT COALESCE(SUM(turns), 0) FROM gametotals)");
-  turns.Execute();
-  return turns.Next() && turns.Integer(0) == turns.Integer(1);
-}
-
-void Fill(Database& database, const std::string& table) {
-  ExecuteStatement(database,
-                   AddTurns(table, "SELECT " + TurnTotals("throw") + " FROM throw WHERE true"));
+  return true;
 }
 
 }  // namespace
 
 void EnsureGameTotals(Database& database) {
-  if (database.ReadOnly()) {
-    if (!InStep(database)) {
-      ExecuteStatement(database, "DROP TABLE IF EXISTS temp.gametotals");
-      ExecuteStatement(database, CreateTable("temp.gametotals"));
-      Fill(database, "temp.gametotals");
-    }
-    return;
-  }
   if (InStep(database)) {
     return;
   }
+  if (database.ReadOnly()) {
+    ExecuteStatement(database, "DROP TABLE IF EXISTS temp.gametotals");
+    ExecuteStatement(database, CreateTable("temp.gametotals"));
+    CreateIndexes(database, "temp.");
+    Fill(database, "temp.gametotals");
+    return;
+  }
   ScopedTransaction build(database);
-  for (const char* trigger : kTriggers) {
-    ExecuteStatement(database, std::string("DROP TRIGGER IF EXISTS ") + trigger);
+  SqlStatement old(database,
+                   "SELECT name FROM sqlite_master WHERE type = 'trigger' AND name "
+                   "LIKE 'gametotals%'");
+  old.Execute();
+  std::vector<std::string> stale;
+  while (old.Next()) {
+    stale.push_back(old.Text(0));
+  }
+  for (const auto& trigger : stale) {
+    ExecuteStatement(database, "DROP TRIGGER \"" + trigger + "\"");
   }
   ExecuteStatement(database, "DROP TABLE IF EXISTS gametotals");
   ExecuteStatement(database, CreateTable("gametotals"));
+  CreateIndexes(database, "");
   Fill(database, "gametotals");
-  ExecuteStatement(database,
-                   "CREATE TRIGGER gametotals_insert AFTER INSERT ON throw BEGIN " +
-                       AddTurns("gametotals", "SELECT " + TurnTotals("NEW") + " WHERE true") +
-                       "; END");
-  ExecuteStatement(database, "CREATE TRIGGER gametotals_delete AFTER DELETE ON throw BEGIN " +
-                                 Recount("gametotals", "OLD") + " END");
-  ExecuteStatement(database, "CREATE TRIGGER gametotals_update AFTER UPDATE ON throw BEGIN " +
-                                 Recount("gametotals", "OLD") + Recount("gametotals", "NEW") +
-                                 " END");
-  ExecuteStatement(database, "CREATE INDEX IF NOT EXISTS idx_game_datetime ON game (datetime)");
+  for (const auto& trigger : Triggers()) {
+    ExecuteStatement(database, std::string("CREATE TRIGGER ") + trigger.name + " " + trigger.event +
+                                   " BEGIN " + trigger.body + " END");
+  }
   build.Commit();
 }
 

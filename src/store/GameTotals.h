@@ -4,16 +4,19 @@ namespace korvanti {
 
 class Database;
 
-// Per game and player, the totals the player overview needs (turns, darts,
-// exact hits, points and best turn of the scoring turns, cricket marks), kept
-// beside the turns in the table "gametotals". Triggers on the turn table keep
-// it in step with every insert, change and deletion by any writer, so the
-// overview reads one row per game instead of every turn.
+// Per game and player, with the game's type and moment, the totals the player
+// overview needs (turns, darts, exact hits, points, best turn and checkout of
+// the scoring turns, cricket marks, the win), kept beside the turns in the
+// table "gametotals", ordered by type and moment. Triggers on the turn and
+// game tables count a game and player anew at every insert, change and
+// deletion by any writer, so the overview reads one row per game instead of
+// every turn, and the statistics find a player's games without a pass over
+// all games.
 //
-// Builds the table and its triggers when they are missing or the totals do
-// not add up to the stored turns (a file from before the table, or one whose
-// triggers were dropped). On a file opened read-only the totals are built as
-// a temporary table of the connection; the file stays as it is.
+// Builds the table and its triggers when one of them is missing (a file from
+// before the table, or triggers dropped). On a file opened read-only the
+// totals are built as a temporary table of the connection; the file stays as
+// it is.
 void EnsureGameTotals(Database& database);
 
 }  // namespace korvanti

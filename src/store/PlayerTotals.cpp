@@ -5,27 +5,17 @@
 
 namespace korvanti {
 
-// The games of the type in the period, each with the totals of every player
-// who threw in it (kept beside the turns, see GameTotals.h) and its winning
-// turn: one row per game and player instead of one per turn.
+// The games of the type in the period with the totals of every player who
+// threw in them (kept beside the turns, see GameTotals.h): one row per game
+// and player instead of one per turn.
 std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
                                                    const std::string& gameTypesId,
                                                    DateTimeNumber from, DateTimeNumber to) {
-  SqlStatement games(
-      database,
-      "SELECT gametotals.playerid, COUNT(*), "
-      "SUM(CASE WHEN win.playerid = gametotals.playerid THEN 1 ELSE 0 END), "
-      "SUM(gametotals.darts), SUM(gametotals.exacthits), SUM(gametotals.points), "
-      "SUM(gametotals.scoredturns), MAX(gametotals.highscore), "
-      "MAX(CASE WHEN win.playerid = gametotals.playerid AND win.tocount = 1 THEN "
-      "values1.hitvalue + values2.hitvalue + values3.hitvalue END), SUM(gametotals.marks) "
-      "FROM game INNER JOIN gametotals ON gametotals.gameid = game.gameid "
-      "LEFT JOIN throw AS win ON win.throwid = game.winthrowid "
-      "LEFT JOIN values1 ON win.hit1value = values1.ID "
-      "LEFT JOIN values2 ON win.hit2value = values2.ID "
-      "LEFT JOIN values3 ON win.hit3value = values3.ID "
-      "WHERE game.gametypesid = ? AND game.datetime > ? AND game.datetime <= ? "
-      "GROUP BY gametotals.playerid");
+  SqlStatement games(database,
+                     "SELECT playerid, COUNT(*), SUM(won), SUM(darts), SUM(exacthits), "
+                     "SUM(points), SUM(scoredturns), MAX(highscore), MAX(checkout), SUM(marks) "
+                     "FROM gametotals WHERE gametypesid = ? AND datetime > ? AND datetime <= ? "
+                     "GROUP BY playerid");
   games.Bind(gameTypesId).Bind(from).Bind(to).Execute();
   std::map<std::string, PlayerTotals> totals;
   while (games.Next()) {

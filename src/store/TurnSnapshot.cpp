@@ -9,22 +9,53 @@
 
 namespace korvanti {
 
+namespace {
+
+// The points of each code in the value table of each dart.
+using ValueTables = std::array<std::map<std::string, int, std::less<>>, 3>;
+
+ValueTables ReadValueTables(Database& database) {
+  ValueTables tables;
+  for (std::size_t dart = 0; dart < 3; ++dart) {
+    SqlStatement values(database, "SELECT ID, hitvalue FROM values" + std::to_string(dart + 1));
+    values.Execute();
+    while (values.Next()) {
+      tables[dart].emplace(values.Text(0), static_cast<int>(values.Integer(1)));
+    }
+  }
+  return tables;
+}
+
+// A turn's points, nothing when a code has no row in its dart's table.
+std::optional<int> Score(const ValueTables& tables, const std::array<std::string, 3>& hits) {
+  int score = 0;
+  for (std::size_t dart = 0; dart < 3; ++dart) {
+    const auto value = tables[dart].find(hits[dart]);
+    if (value == tables[dart].end()) {
+      return std::nullopt;
+    }
+    score += value->second;
+  }
+  return score;
+}
+
+}  // namespace
+
+// The player's games are found through the per-game totals (GameTotals.h),
+// then his turns of each game.
 TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
                                 const std::vector<QVariant>& values) {
-  SqlStatement query(
-      database,
-      "SELECT game.datetime, throw.gameid, throw.throwid = game.winthrowid, throw.tocount, "
-      "values1.hitvalue + values2.hitvalue + values3.hitvalue, "
-      "throw.hit1value, throw.hit2value, throw.hit3value, "
-      "throw.aim1value, throw.aim2value, throw.aim3value, "
-      "throw.hit1tocount, throw.hit2tocount, throw.hit3tocount, "
-      "throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y "
-      "FROM game INNER JOIN throw ON game.gameid = throw.gameid "
-      "LEFT JOIN values1 ON throw.hit1value = values1.ID "
-      "LEFT JOIN values2 ON throw.hit2value = values2.ID "
-      "LEFT JOIN values3 ON throw.hit3value = values3.ID "
-      "WHERE " +
-          where + " ORDER BY game.datetime, throw.gameid, throw.Zeitstempel");
+  const auto tables = ReadValueTables(database);
+  SqlStatement query(database,
+                     "SELECT gametotals.datetime, throw.gameid, throw.throwid = game.winthrowid, "
+                     "throw.tocount, throw.hit1value, throw.hit2value, throw.hit3value, "
+                     "throw.aim1value, throw.aim2value, throw.aim3value, "
+                     "throw.hit1tocount, throw.hit2tocount, throw.hit3tocount, "
+                     "throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y "
+                     "FROM gametotals INNER JOIN game ON game.gameid = gametotals.gameid "
+                     "INNER JOIN throw ON throw.gameid = gametotals.gameid "
+                     "AND throw.playerid = gametotals.playerid WHERE " +
+                         where + " ORDER BY gametotals.datetime, throw.gameid, throw.Zeitstempel");
   for (const auto& value : values) {
     query.Bind(value);
   }
@@ -36,17 +67,15 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
     turn.gameid = query.Text(1);
     turn.wins = query.Integer(2) != 0;
     turn.tocount = query.Integer(3) == 1;
-    if (!query.Value(4).isNull()) {
-      turn.score = static_cast<int>(query.Integer(4));
-    }
     for (int dart = 0; dart < 3; ++dart) {
       const auto d = static_cast<std::size_t>(dart);
-      turn.hits[d] = query.Text(5 + dart);
-      turn.aims[d] = query.Text(8 + dart);
-      turn.marks[d] = static_cast<int>(query.Integer(11 + dart));
-      turn.landed[d] = {static_cast<int>(query.Integer(14 + 2 * dart)),
-                        static_cast<int>(query.Integer(15 + 2 * dart))};
+      turn.hits[d] = query.Text(4 + dart);
+      turn.aims[d] = query.Text(7 + dart);
+      turn.marks[d] = static_cast<int>(query.Integer(10 + dart));
+      turn.landed[d] = {static_cast<int>(query.Integer(13 + 2 * dart)),
+                        static_cast<int>(query.Integer(14 + 2 * dart))};
     }
+    turn.score = Score(tables, turn.hits);
     snapshot.turns_.push_back(std::move(turn));
   }
   return snapshot;
@@ -55,14 +84,15 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
 TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
                                 const std::string& gameTypesId, DateTimeNumber from,
                                 DateTimeNumber to, const std::string& leaveOut) {
-  std::string where = "throw.playerid = ? AND game.datetime > ? AND game.datetime <= ?";
+  std::string where =
+      "gametotals.playerid = ? AND gametotals.datetime > ? AND gametotals.datetime <= ?";
   std::vector<QVariant> values{QString::fromStdString(playerid), from, to};
   if (!gameTypesId.empty()) {
-    where += " AND game.gametypesid = ?";
+    where += " AND gametotals.gametypesid = ?";
     values.emplace_back(QString::fromStdString(gameTypesId));
   }
   if (!leaveOut.empty()) {
-    where += " AND game.gameid <> ?";
+    where += " AND gametotals.gameid <> ?";
     values.emplace_back(QString::fromStdString(leaveOut));
   }
   return Read(database, where, values);
@@ -70,7 +100,7 @@ TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
 
 TurnSnapshot TurnSnapshot::LoadGame(Database& database, const std::string& playerid,
                                     const std::string& gameid) {
-  return Read(database, "throw.playerid = ? AND game.gameid = ?",
+  return Read(database, "gametotals.playerid = ? AND gametotals.gameid = ?",
               {QString::fromStdString(playerid), QString::fromStdString(gameid)});
 }
 

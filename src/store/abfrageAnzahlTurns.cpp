@@ -57,16 +57,15 @@ int abfrageAnzahl::CountWins() {
               where.values));
 }
 
-// Of two games saved at the same moment, the one stored last.
+// From the per-game totals (GameTotals.h): the player's games by moment.
 std::optional<abfrageAnzahl::GameMoment> abfrageAnzahl::LastGame() {
   std::vector<QVariant> values{Text(PlayerId)};
   if (!GameTypesId.empty())
     values.push_back(Text(GameTypesId));
-  const auto rows = Rows(
-      "SELECT game.gameid, game.datetime FROM game INNER JOIN throw ON game.gameid = "
-      "throw.gameid WHERE throw.playerid = ? AND " +
-          TypeOrAny(GameTypesId) + " ORDER BY game.datetime DESC, throw.Zeitstempel DESC LIMIT 1",
-      values);
+  const auto rows = Rows(std::string("SELECT gameid, datetime FROM gametotals WHERE playerid = ?") +
+                             (GameTypesId.empty() ? "" : " AND gametypesid = ?") +
+                             " ORDER BY datetime DESC, gameid DESC LIMIT 1",
+                         values);
   if (rows.empty()) {
     return std::nullopt;
   }
