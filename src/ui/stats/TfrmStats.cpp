@@ -1,34 +1,26 @@
 #include "ui/stats/TfrmStats.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QRadioButton>
 #include <QSaveFile>
 #include <QScreen>
-#include <QSplitter>
 #include <QTableWidget>
-#include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <sstream>
 
-#include "engine/GameCatalog.h"
 #include "engine/TrainingFiles.h"
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "report/CsvWriter.h"
 #include "report/DotColours.h"
-#include "report/PeriodText.h"
 #include "report/StatisticsDeletion.h"
 #include "report/StatisticsPlayers.h"
 #include "report/StatisticsTrend.h"
@@ -37,9 +29,9 @@
 #include "ui/board/BoardPicture.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/Dialogs.h"
-#include "ui/common/Icons.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/stats/StatisticsRefresher.h"
+#include "ui/stats/StatisticsTableView.h"
 #include "ui/stats/TrendChart.h"
 
 namespace korvanti {
@@ -60,58 +52,8 @@ DateTimeNumber ToNumber(const QDateTime& value) {
       {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), 0});
 }
 
-QGroupBox* RadioGroup(QWidget* parent, const QString& title, const QStringList& captions,
-                      QButtonGroup*& group) {
-  auto* box = new QGroupBox(title, parent);
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(6, 2, 6, 2);
-  grid->setVerticalSpacing(0);
-  group = new QButtonGroup(box);
-  for (int i = 0; i < captions.size(); ++i) {
-    auto* button = new QRadioButton(captions[i], box);
-    group->addButton(button, i);
-    grid->addWidget(button, i / 2, i % 2);  // two columns
-  }
-  return box;
-}
-
-QTableWidget* ReportTable(QWidget* parent, const char* name) {
-  auto* table = new QTableWidget(parent);
-  table->setObjectName(name);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->verticalHeader()->setVisible(false);
-  table->verticalHeader()->setDefaultSectionSize(20);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table->setFont(TextFont(9));
-  table->horizontalHeader()->setFont(TextFont(9, true));
-  return table;
-}
-
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-void Fill(QTableWidget& table, const StatisticsTable& content) {
-  table.clear();
-  QStringList captions;
-  for (const auto& column : content.columns) {
-    captions << Text(column);
-  }
-  table.setColumnCount(static_cast<int>(captions.size()));
-  table.setHorizontalHeaderLabels(captions);
-  table.setRowCount(static_cast<int>(content.rows.size()));
-  for (int r = 0; r < table.rowCount(); ++r) {
-    const auto& row = content.rows[static_cast<std::size_t>(r)];
-    auto cells = row.row.cells;
-    auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
-    cells.push_back(std::move(period.from));
-    cells.push_back(std::move(period.to));
-    for (int c = 0; c < static_cast<int>(cells.size()) && c < table.columnCount(); ++c) {
-      table.setItem(r, c, new QTableWidgetItem(Text(cells[static_cast<std::size_t>(c)])));
-    }
-  }
 }
 
 }  // namespace
@@ -183,114 +125,6 @@ TfrmStats::TfrmStats(Database& database, StatisticsWindowSetup setup, QWidget* p
 }
 
 TfrmStats::~TfrmStats() = default;
-
-void TfrmStats::BuildToolBar(QVBoxLayout& layout) {
-  auto* bar = new QToolBar(this);
-  bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  bar->setIconSize(QSize(24, 24));
-  auto* close = bar->addAction(KorvantiIcon(IconRole::Close), QStringLiteral("Beenden"));
-  close->setObjectName("btnclose");
-  connect(close, &QAction::triggered, this, &QDialog::reject);
-  auto* refresh = bar->addAction(KorvantiIcon(IconRole::Refresh), QStringLiteral("Aktualisieren"));
-  refresh->setObjectName("btnRefresh");
-  connect(refresh, &QAction::triggered, this, &TfrmStats::RefreshStatistics);
-  auto* remove = bar->addAction(KorvantiIcon(IconRole::Delete), QStringLiteral("Löschen"));
-  remove->setObjectName("btnDelete");
-  connect(remove, &QAction::triggered, this, &TfrmStats::DeleteStatistics);
-  auto* save = bar->addAction(KorvantiIcon(IconRole::Save), QStringLiteral("Exportieren…"));
-  save->setObjectName("btnExport");
-  connect(save, &QAction::triggered, this, &TfrmStats::ExportTable);
-  layout.addWidget(bar);
-}
-
-void TfrmStats::BuildFilters(QWidget* parent, QHBoxLayout& row) {
-  auto* typeBox = new QVBoxLayout;
-  typeBox->addWidget(new QLabel(QStringLiteral("Spiel/Training:"), parent));
-  type_ = new QComboBox(parent);
-  type_->setObjectName("cmbStatsType");
-  for (const auto& entry : StatisticsTypeList()) {
-    type_->addItem(QString::fromUtf8(entry.label.data(), static_cast<int>(entry.label.size())));
-  }
-  type_->setMaxVisibleItems(30);
-  type_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  type_->setMinimumContentsLength(14);
-  typeBox->addWidget(type_);
-
-  auto* selection = new QGroupBox(QStringLiteral("Auswahl Spieler, Start- und Endedatum"), parent);
-  selection->setToolTip(
-      QStringLiteral("Zeitraum für die Statistik wird über das Start- /Endedatum bestimmt"));
-  auto* grid = new QGridLayout(selection);
-  grid->setContentsMargins(6, 2, 6, 2);
-  player_ = new QComboBox(selection);
-  player_->setObjectName("cmbPlayer");
-  player_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  player_->setMinimumContentsLength(12);
-  start_ = new QDateTimeEdit(selection);
-  start_->setObjectName("dtpStartDate");
-  end_ = new QDateTimeEdit(selection);
-  end_->setObjectName("dtpEndDate");
-  for (auto* date : {start_, end_}) {
-    date->setCalendarPopup(true);
-    date->setDisplayFormat(QStringLiteral("dd.MM.yy HH:mm"));
-  }
-  grid->setVerticalSpacing(2);
-  grid->addWidget(player_, 0, 0);
-  grid->addWidget(start_, 1, 0);
-  grid->addWidget(end_, 2, 0);
-  row.addWidget(selection);
-
-  lastEntry_ = new QCheckBox(QStringLiteral("Extra Eintrag für letztes Spiel"), parent);
-  lastEntry_->setObjectName("chklastentry");
-  lastEntry_->setToolTip(QStringLiteral(
-      "Wenn ausgewählt wird für das letzte Training/Spiel ein extra Eintrag in der Statistik "
-      "erstellt"));
-  lastEntry_->setChecked(true);
-  typeBox->addWidget(lastEntry_);
-  typeBox->addStretch();
-  row.insertLayout(0, typeBox);
-
-  auto* intervals = RadioGroup(parent, QStringLiteral("Intervall"),
-                               {QStringLiteral("täglich"), QStringLiteral("pro Woche"),
-                                QStringLiteral("monatlich"), QStringLiteral("jedes Spiel einzeln")},
-                               interval_);
-  intervals->setObjectName("rdgIntervall");
-  intervals->setToolTip(QStringLiteral("Statistik wird über das gewählt Intervall gruppiert"));
-  row.addWidget(intervals);
-  auto* kinds =
-      RadioGroup(parent, QStringLiteral("Statistik Art"),
-                 {QStringLiteral("Detailiert"), QStringLiteral("Ziel u. Treffer")}, kind_);
-  kinds->setObjectName("rdgStatsKind");
-  row.addWidget(kinds);
-  row.addStretch();
-}
-
-QWidget* TfrmStats::BuildDetailPanel() {
-  auto* splitter = new QSplitter(Qt::Vertical, this);
-  splitter->setObjectName("pnlDetailed");
-  detailTable_ = ReportTable(splitter, "lstStatsDetailed");
-  trend_ = new TrendChart(splitter);
-  splitter->addWidget(detailTable_);
-  splitter->addWidget(trend_);
-  trend_->setMinimumHeight(200);
-  splitter->setStretchFactor(0, 1);
-  splitter->setStretchFactor(1, 1);
-  splitter->setChildrenCollapsible(false);
-  detailPanel_ = splitter;
-  return splitter;
-}
-
-QWidget* TfrmStats::BuildAimPanel() {
-  aimPanel_ = new QWidget(this);
-  aimPanel_->setObjectName("pnlAimandHits");
-  aimTable_ = ReportTable(aimPanel_, "lstStatsAim_and_Hit");
-  aimBoard_ = new AimBoardPanel(
-      hitMap_, setup_.chooseColour ? setup_.chooseColour : ColourDialogChooser(), aimPanel_);
-  auto* layout = new QHBoxLayout(aimPanel_);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(aimTable_, 5);
-  layout->addWidget(aimBoard_, 4);
-  return aimPanel_;
-}
 
 void TfrmStats::FillPlayers(const std::string& nickname) {
   int selected = -1;
@@ -423,7 +257,7 @@ void TfrmStats::ShowTable(const StatisticsTable& table) {
   auto& widget = detail ? *detailTable_ : *aimTable_;
   {
     const QSignalBlocker blocker(aimTable_);
-    Fill(widget, table);
+    FillReportTable(widget, table);
   }
   if (detail) {
     trend_->Show(TrendOf(table));

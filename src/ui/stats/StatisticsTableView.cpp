@@ -1,0 +1,47 @@
+#include "ui/stats/StatisticsTableView.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "report/PeriodText.h"
+#include "ui/common/KorvantiLook.h"
+
+namespace korvanti {
+
+QTableWidget* NewReportTable(QWidget* parent, const char* name) {
+  auto* table = new QTableWidget(parent);
+  table->setObjectName(name);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->verticalHeader()->setVisible(false);
+  table->verticalHeader()->setDefaultSectionSize(20);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->setFont(TextFont(9));
+  table->horizontalHeader()->setFont(TextFont(9, true));
+  return table;
+}
+
+void FillReportTable(QTableWidget& table, const StatisticsTable& content) {
+  table.clear();
+  QStringList captions;
+  for (const auto& column : content.columns) {
+    captions << QString::fromStdString(column);
+  }
+  table.setColumnCount(static_cast<int>(captions.size()));
+  table.setHorizontalHeaderLabels(captions);
+  table.setRowCount(static_cast<int>(content.rows.size()));
+  for (int r = 0; r < table.rowCount(); ++r) {
+    const auto& row = content.rows[static_cast<std::size_t>(r)];
+    auto cells = row.row.cells;
+    auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
+    cells.push_back(std::move(period.from));
+    cells.push_back(std::move(period.to));
+    for (int c = 0; c < static_cast<int>(cells.size()) && c < table.columnCount(); ++c) {
+      table.setItem(
+          r, c, new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
+    }
+  }
+}
+
+}  // namespace korvanti
