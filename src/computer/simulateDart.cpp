@@ -8,6 +8,7 @@
 #include "computer/ComputerPlayerClass.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/CountDownGame.h"
+#include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/NumberFormat.h"
 
@@ -89,6 +90,26 @@ void simulateDart::Scatter(BoardPoint& position, double spread, UniformRandom& r
 
 BoardPoint simulateDart::AimPoint(std::string_view code, BoardPoint position) {
   return AimPointFor(code).value_or(position);
+}
+
+// A missing or unusable strength table is named as such, so that the
+// message does not blame the chosen average.
+void simulateDart::CheckStrengthTable(const std::filesystem::path& strengthFile) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(strengthFile, error)) {
+    throw Error("Die Stärketabelle \"" + strengthFile.string() +
+                "\" fehlt. Sie wird beim nächsten Start des Programms wieder angelegt.");
+  }
+  constexpr int kLowest = 1;
+  constexpr int kHighest = 180;
+  for (int average = kLowest; average <= kHighest; ++average) {
+    if (ReadSpread(strengthFile, average) > 0) {
+      return;
+    }
+  }
+  throw Error("Die Stärketabelle \"" + strengthFile.string() +
+              "\" ist beschädigt: sie enthält keinen gültigen Eintrag. Wird sie gelöscht, legt "
+              "das Programm beim nächsten Start die mitgelieferte wieder an.");
 }
 
 double simulateDart::ReadSpread(const std::filesystem::path& strengthFile, int average) {
@@ -293,6 +314,9 @@ std::vector<BoardPoint> simulateDart::GetHitList(SimulationContext& context, int
   double spread =
       exactAverage ? StartSpread(targetAverage) : ReadSpread(context.strengthFile, targetAverage);
   if (spread == 0) {
+    if (!exactAverage) {
+      CheckStrengthTable(context.strengthFile);
+    }
     return {};  // no strength for this average; the caller says so
   }
   const int most = exactAverage ? MostExactGames(spread) : kGamesPerLevel;

@@ -74,6 +74,10 @@ class simulateDart {
   static std::vector<BoardPoint> GetHitList(SimulationContext& context, int targetAverage,
                                             int toleranceUp, int toleranceDown, bool exactAverage,
                                             const PreparationProgress& progress = {});
+  // Throws Error naming the strength table when it is missing or holds no
+  // valid entry at all.
+  static void CheckStrengthTable(const std::filesystem::path& strengthFile);
+
   // Where the exact search starts: a strong thrower, a weaker one for low targets.
   static double StartSpread(int targetAverage);
   // The spread for an average from the strength table; 0 when it has none.

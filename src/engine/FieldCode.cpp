@@ -12,12 +12,26 @@ char UpperFirst(std::string_view code) {
   return code.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(code[0])));
 }
 
+// The code as shown in a message: at most 20 characters of it.
+std::string Shown(std::string_view code) {
+  constexpr std::size_t kShown = 20;
+  return code.size() <= kShown ? std::string(code) : std::string(code.substr(0, kShown)) + "...";
+}
+
+// Field numbers run from 0 to 25; anything larger is no field (and would
+// overflow when multiplied).
 int StrictDecimal(std::string_view digits, std::string_view code) {
+  constexpr int kHighestNumber = 25;
+  const bool onlyDigits =
+      !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+  if (!onlyDigits) {
+    throw Error("\"" + Shown(digits) + "\" im Feldcode \"" + Shown(code) +
+                "\" ist keine gültige Zahl.");
+  }
   int value = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-    throw Error("\"" + std::string(digits) + "\" im Feldcode \"" + std::string(code) +
-                "\" ist keine gültige Zahl.");
+  if (error != std::errc() || end != digits.data() + digits.size() || value > kHighestNumber) {
+    throw Error("Die Zahl im Feldcode \"" + Shown(code) + "\" ist größer als 25.");
   }
   return value;
 }

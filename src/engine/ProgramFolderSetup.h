@@ -6,9 +6,10 @@
 
 namespace korvanti {
 
-// Enters the program folder (creating it when needed) and, when it is new,
-// gives it the shipped checkout table and strength table. A user who deletes
-// them later simply has no proposals, or no computer at a chosen average.
+// Enters the program folder (creating it when needed) and gives it each
+// shipped file it lacks: the checkout table and the strength table. A file
+// that is there is never replaced, whatever it holds. A shipped file that
+// cannot be written is reported as a notice; the program goes on without it.
 EnteredFolder SetUpProgramFolder(const std::filesystem::path& folder);
 
 }  // namespace korvanti

@@ -47,6 +47,71 @@ bool IsValidDate(int year, int month, int day) {
   return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
+namespace {
+
+// Reads an unsigned decimal of minDigits..maxDigits digits from the front.
+std::optional<int> TakeNumber(std::string_view& text, std::size_t minDigits,
+                              std::size_t maxDigits) {
+  std::size_t digits = 0;
+  int value = 0;
+  while (digits < text.size() && digits < maxDigits && text[digits] >= '0' && text[digits] <= '9') {
+    value = value * 10 + (text[digits] - '0');
+    ++digits;
+  }
+  if (digits < minDigits) {
+    return std::nullopt;
+  }
+  text.remove_prefix(digits);
+  return value;
+}
+
+bool TakeSeparator(std::string_view& text, char separator) {
+  if (text.empty() || text.front() != separator) {
+    return false;
+  }
+  text.remove_prefix(1);
+  return true;
+}
+
+}  // namespace
+
+std::optional<CalendarDateTime> ParseDateText(std::string_view text) {
+  CalendarDateTime c;
+  const auto year = TakeNumber(text, 4, 4);
+  if (!year || !TakeSeparator(text, '-'))
+    return std::nullopt;
+  const auto month = TakeNumber(text, 1, 2);
+  if (!month || !TakeSeparator(text, '-'))
+    return std::nullopt;
+  const auto day = TakeNumber(text, 1, 2);
+  if (!day)
+    return std::nullopt;
+  c.year = *year;
+  c.month = *month;
+  c.day = *day;
+  if (TakeSeparator(text, ' ')) {
+    const auto hour = TakeNumber(text, 1, 2);
+    if (!hour || !TakeSeparator(text, ':'))
+      return std::nullopt;
+    const auto minute = TakeNumber(text, 1, 2);
+    if (!minute)
+      return std::nullopt;
+    c.hour = *hour;
+    c.minute = *minute;
+    if (TakeSeparator(text, ':')) {
+      const auto second = TakeNumber(text, 1, 2);
+      if (!second)
+        return std::nullopt;
+      c.second = *second;
+    }
+  }
+  if (!text.empty() || c.year < 1 || !IsValidDate(c.year, c.month, c.day) || c.hour > 23 ||
+      c.minute > 59 || c.second > 59) {
+    return std::nullopt;
+  }
+  return c;
+}
+
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,11 @@ std::string FormatDateTime(std::string_view pattern, DateTimeNumber value,
                            DateTimeSeparators separators = {});
 
 bool IsValidDate(int year, int month, int day);
+
+// A date "YYYY-MM-DD", optionally followed by " HH:MM" or " HH:MM:SS", the
+// year 1 to 9999, month, day and time fields of one or two digits; nothing
+// before or after it. Nothing when the text is not such a valid date.
+std::optional<CalendarDateTime> ParseDateText(std::string_view text);
 int DaysInMonth(int year, int month);
 
 }  // namespace korvanti

@@ -106,6 +106,9 @@ std::optional<int> ParseDecimalInteger(std::string_view text) {
   }
   if (!text.empty() && text.front() == '+') {
     text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') {
+      return std::nullopt;  // "+-5": from_chars would take the minus
+    }
   }
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -22,7 +22,8 @@ std::string FormatFloat(std::string_view pattern, double value, NumberSeparators
 // "45,2", 1234.5 with none gives "1.235".
 std::string FormatSignificant(double value, int decimals, NumberSeparators separators = {});
 
-// Parses a decimal integer with optional sign and surrounding blanks.
+// Parses a decimal integer with one optional sign and surrounding blanks;
+// nothing for any other text or a number outside int.
 std::optional<int> ParseDecimalInteger(std::string_view text);
 
 // Rounds to the nearest integer, halves to the even neighbour.

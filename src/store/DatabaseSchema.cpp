@@ -168,11 +168,13 @@ void DatabaseSchema::UpgradeDatabase() {
                         {3, &DatabaseSchema::CreateDoubleRateTable, {}}};
   // The version is read anew before every step, so one start takes a file
   // through all of them; each step is one transaction.
+  // The version is checked inside the step's transaction: another program
+  // upgrading the same file at the same time has then done the step already.
   for (const auto& step : steps) {
+    ScopedTransaction transaction(database_);
     if (DatabaseVersion() != step.from) {
       continue;
     }
-    ScopedTransaction transaction(database_);
     (this->*step.change)();
     SetDatabaseVersion(step.from + 1);
     for (const auto& type : step.addedTypes) {
@@ -291,6 +293,9 @@ bool DatabaseSchema::HasDuplicateNicknames() {
 
 std::vector<std::string> DatabaseSchema::MakeNicknamesUnique() {
   ScopedTransaction transaction(database_);
+  if (HasUniqueNicknameIndex()) {
+    return {};  // another program did it meanwhile
+  }
   auto groups = PlayersByNickname(database_);
   std::set<std::string> keys;
   for (const auto& group : groups) {

@@ -5,9 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "OutputText.h"
+
 namespace korvanti::json {
 
-inline std::string Quote(std::string_view text) {
+// A JSON string; bytes that are not UTF-8 become U+FFFD, so every line stays
+// valid JSON whatever a name holds.
+inline std::string Quote(std::string_view raw) {
+  const std::string text = ValidUtf8(raw);
   std::string out = "\"";
   for (const char c : text) {
     switch (c) {

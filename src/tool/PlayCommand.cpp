@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "Json.h"
+#include "OutputText.h"
 #include "ScriptedView.h"
 #include "UsageError.h"
 #include "engine/AimPoints.h"
@@ -71,7 +72,7 @@ struct PlayArguments {
 int IntegerArgument(std::string_view name, std::string_view text) {
   const auto value = ParseDecimalInteger(text);
   if (!value) {
-    throw UsageError(std::string(name) + " erwartet eine ganze Zahl, nicht \"" + std::string(text) +
+    throw UsageError(std::string(name) + " erwartet eine ganze Zahl, nicht \"" + Echoed(text) +
                      "\".");
   }
   return *value;
@@ -109,7 +110,7 @@ PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
     } else if (option == "--set") {
       const auto equals = value.find('=');
       if (equals == std::string_view::npos) {
-        throw UsageError("--set erwartet key=value, nicht \"" + std::string(value) + "\".");
+        throw UsageError("--set erwartet key=value, nicht \"" + Echoed(value) + "\".");
       }
       parsed.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     } else if (option == "--db") {
@@ -119,7 +120,7 @@ PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
     } else if (option == "--seed") {
       parsed.seed = static_cast<std::uint64_t>(IntegerArgument(option, value));
     } else {
-      throw UsageError("Unbekannte Option \"" + std::string(option) + "\".");
+      throw UsageError("Unbekannte Option \"" + Echoed(option) + "\".");
     }
   }
   if (!FindCatalogEntry(parsed.gameIndex)) {
@@ -163,7 +164,7 @@ void ApplySettings(const PlayArguments& arguments, ProgramOptions& settings,
     } else if (key == "training") {
       start.training = value;
     } else {
-      throw UsageError("Unbekannte Einstellung \"" + key + "\".");
+      throw UsageError("Unbekannte Einstellung \"" + Echoed(key) + "\".");
     }
   }
 }
@@ -372,7 +373,7 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
     while (!check.Empty()) {
       const auto token = check.Take();
       if (!ParseCommand(token, hitMap)) {
-        throw UsageError("Unbekannter Befehl \"" + token + "\".");
+        throw UsageError("Unbekannter Befehl \"" + Echoed(token) + "\".");
       }
     }
   }

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "Csv.h"
+#include "OutputText.h"
 #include "SampleData.h"
 #include "ToolArguments.h"
 #include "UsageError.h"
@@ -60,7 +61,7 @@ std::unique_ptr<Database> OpenDatabase(const ToolArguments& arguments) {
   const auto home = arguments.Get("--home");
   SetUpProgramFolder(home ? fs::absolute(*home)
                           : ResolveProgramFolder(CurrentProgramFolderSources({})));
-  return Database::OpenFile(file);
+  return Database::OpenFile(file, DatabaseAccess::ReadOnly);  // reading never writes
 }
 
 }  // namespace
@@ -99,6 +100,7 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
   }
   request.from = ParseDate(arguments.Required("--from"));
   request.to = ParseDate(arguments.Required("--to"));
+  CheckPeriod(request.from, request.to);
   static const std::map<std::string, StatisticsInterval> kIntervals{
       {"day", StatisticsInterval::Day},
       {"week", StatisticsInterval::Week},
@@ -122,7 +124,7 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
   const auto nickname = arguments.Required("--player");
   const auto playerid = DatabaseArchive(*database).FindPlayerIdByNickname(nickname);
   if (!playerid) {
-    throw UsageError("Einen Spieler \"" + nickname + "\" gibt es in der Datenbank nicht.");
+    throw UsageError("Einen Spieler \"" + Echoed(nickname) + "\" gibt es in der Datenbank nicht.");
   }
   request.playerId = *playerid;
 

@@ -1,8 +1,8 @@
 #include "ToolArguments.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "OutputText.h"
 #include "UsageError.h"
 #include "platform/NumberFormat.h"
 
@@ -13,7 +13,7 @@ ToolArguments::ToolArguments(std::span<const std::string_view> arguments,
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const auto name = arguments[i];
     if (std::find(known.begin(), known.end(), name) == known.end()) {
-      throw UsageError("Unbekannte Option \"" + std::string(name) + "\".");
+      throw UsageError("Unbekannte Option \"" + Echoed(name) + "\".");
     }
     if (i + 1 >= arguments.size()) {
       throw UsageError("Der Option " + std::string(name) + " fehlt ihr Wert.");
@@ -54,25 +54,24 @@ int ToolArguments::Integer(std::string_view name, int fallback) const {
   }
   const auto value = ParseDecimalInteger(*text);
   if (!value) {
-    throw UsageError(std::string(name) + " erwartet eine ganze Zahl, nicht \"" + *text + "\".");
+    throw UsageError(std::string(name) + " erwartet eine ganze Zahl, nicht \"" + Echoed(*text) +
+                     "\".");
   }
   return *value;
 }
 
 DateTimeNumber ParseDate(std::string_view text) {
-  CalendarDateTime c;
-  c.hour = c.minute = c.second = 0;
-  int fields = 0;
-  char rest = 0;
-  const std::string copy(text);
-  fields = std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &c.year, &c.month, &c.day,
-                       &c.hour, &c.minute, &c.second, &rest);
-  const bool shapeOk = fields == 3 || fields == 5 || fields == 6;
-  if (!shapeOk || !IsValidDate(c.year, c.month, c.day) || c.hour > 23 || c.minute > 59 ||
-      c.second > 59 || c.hour < 0 || c.minute < 0 || c.second < 0) {
-    throw UsageError("\"" + copy + "\" ist kein Datum der Form JJJJ-MM-TT [HH:MM[:SS]].");
+  const auto date = ParseDateText(text);
+  if (!date) {
+    throw UsageError("\"" + Echoed(text) + "\" ist kein Datum der Form JJJJ-MM-TT [HH:MM[:SS]].");
   }
-  return EncodeDateTime(c);
+  return EncodeDateTime(*date);
+}
+
+void CheckPeriod(DateTimeNumber from, DateTimeNumber to) {
+  if (from > to) {
+    throw UsageError("--from liegt nach --to; der Zeitraum ist leer.");
+  }
 }
 
 std::string FormatDate(DateTimeNumber value) {

@@ -27,8 +27,11 @@ class ToolArguments {
   std::multimap<std::string, std::string, std::less<>> values_;
 };
 
-// "YYYY-MM-DD", "YYYY-MM-DD HH:MM" or "YYYY-MM-DD HH:MM:SS".
+// "YYYY-MM-DD", "YYYY-MM-DD HH:MM" or "YYYY-MM-DD HH:MM:SS", the year from 1
+// to 9999; anything else, also with text after it, is refused (UsageError).
 DateTimeNumber ParseDate(std::string_view text);
+// Refuses (UsageError) a period whose start lies after its end.
+void CheckPeriod(DateTimeNumber from, DateTimeNumber to);
 // "YYYY-MM-DD HH:MM:SS".
 std::string FormatDate(DateTimeNumber value);
 

@@ -1,11 +1,14 @@
 // korvanti-tool: the command-line companion of the program.
 #include <QCoreApplication>
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ExportCommand.h"
+#include "OutputText.h"
 #include "PlayCommand.h"
 #include "ScatterCommand.h"
 #include "StatsCommands.h"
@@ -90,13 +93,22 @@ int main(int argc, char** argv) {
     if (arguments[0] == "seed") {
       return korvanti::RunSeedCommand(rest);
     }
-    std::cerr << "Unbekannter Befehl \"" << arguments[0] << "\"\n\n" << kUsage;
+    std::cerr << "Unbekannter Befehl \"" << korvanti::Echoed(arguments[0]) << "\"\n\n" << kUsage;
     return 2;
   } catch (const korvanti::UsageError& error) {
     std::cerr << error.what() << '\n';
     return 2;
   } catch (const korvanti::Error& error) {
     std::cerr << error.what() << '\n';
+    return 1;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "Nicht genügend Arbeitsspeicher; der Befehl wurde abgebrochen.\n";
+    return 1;
+  } catch (const std::exception& error) {
+    std::cerr << "Unerwarteter Fehler: " << korvanti::Echoed(error.what()) << '\n';
+    return 1;
+  } catch (...) {
+    std::cerr << "Unerwarteter Fehler; der Befehl wurde abgebrochen.\n";
     return 1;
   }
 }

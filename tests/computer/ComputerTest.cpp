@@ -76,7 +76,8 @@ TEST_F(Computer, AFollowUpGameGetsFreshDartsFromTheKeptValues) {
 // no search to know.
 TEST_F(Computer, NoDartsComeBackAsTheMessageOfTheMode) {
   Simulating(true);
-  EXPECT_EQ(machine.PrepareGame("The Machine", 60, 4, 4, false), kNoDataForAverage);  // no ki.ini
+  std::ofstream(context.strengthFile) << "[AvgListBig]\n61=1.75\n";
+  EXPECT_EQ(machine.PrepareGame("The Machine", 60, 4, 4, false), kNoDataForAverage);
   Simulating(false);
   int played = 0;
   EXPECT_EQ(machine.PrepareGame("{ANNA}", 0, 4, 4, true, [&](int done, int) { played = done; }),
@@ -90,6 +91,31 @@ TEST_F(Computer, NoDartsComeBackAsTheMessageOfTheMode) {
     table << rest << "=T20\n";
   table.close();
   EXPECT_EQ(machine.PrepareGame("{ANNA}", 60, 4, 4, true), kNoData);
+}
+
+// A missing or broken strength table is named, not blamed on the average.
+TEST_F(Computer, AMissingOrBrokenStrengthTableIsNamed) {
+  struct Case {
+    const char* content;  // nullptr: no file
+    const char* message;
+  };
+  const Case cases[] = {
+      {nullptr, "\" fehlt."},
+      {"", "ist beschädigt"},
+      {"[AvgListBig]\n60=abc\n61=-1\n\xFF\xFE garbage", "ist beschädigt"},
+  };
+  Simulating(true);
+  for (const auto& c : cases) {
+    std::filesystem::remove(context.strengthFile);
+    if (c.content) {
+      std::ofstream(context.strengthFile, std::ios::binary) << c.content;
+    }
+    const auto message = machine.PrepareGame("The Machine", 60, 4, 4, false).value_or("");
+    EXPECT_NE(message.find("Die Stärketabelle \"" + context.strengthFile.string()),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find(c.message), std::string::npos) << message;
+  }
 }
 
 class Replay : public ::testing::Test {

@@ -5,6 +5,7 @@
 
 #include "TempFolder.h"
 #include "computer/simulateDart.h"
+#include "platform/Error.h"
 #include "platform/Notice.h"
 
 namespace korvanti {
@@ -70,9 +71,11 @@ TEST_F(Simulation, TheWindowAdmitsTheNearestPossibleAverageOnlyWhenItCannotBeMet
 }
 
 TEST_F(Simulation, WithoutExactModeTheFirstGameCountsAndTheSpreadComesFromTheTable) {
-  // No strength for the average: refused quietly; the caller tells the user.
-  EXPECT_TRUE(simulateDart::GetHitList(context, 60, 4, 4, false).empty());
+  // No strength table at all: named as missing.
+  EXPECT_THROW(simulateDart::GetHitList(context, 60, 4, 4, false), Error);
   std::ofstream(context.strengthFile) << "[AvgListBig]\n60=2,5\n61=1.75\n";
+  // No strength for the average: refused quietly; the caller tells the user.
+  EXPECT_TRUE(simulateDart::GetHitList(context, 62, 4, 4, false).empty());
   EXPECT_DOUBLE_EQ(simulateDart::ReadSpread(context.strengthFile, 60), 2.5);
   EXPECT_DOUBLE_EQ(simulateDart::ReadSpread(context.strengthFile, 61), 1.75);
   EXPECT_DOUBLE_EQ(simulateDart::ReadSpread(context.strengthFile, 62), 0.0);

@@ -11,6 +11,7 @@
 #include "engine/Elimination.h"
 #include "engine/FieldCode.h"
 #include "engine/ProgramFolderSetup.h"
+#include "engine/ShippedFiles.h"
 #include "engine/ThrowListClass.h"
 #include "platform/FileIo.h"
 #include "platform/IniDocument.h"
@@ -186,14 +187,21 @@ TEST(ShippedCheckoutTable, RoutesFollowTheConventions) {
   EXPECT_TRUE(BestCheckoutRoute(1, 3, true).empty());
 }
 
-TEST(ShippedCheckoutTable, IsInstalledIntoANewProgramFolderOnly) {
+// Each shipped file is installed whenever it is missing, also into a folder
+// that exists but lacks it, and a file that is there is never replaced.
+TEST(ShippedFiles, AreInstalledWhenMissingAndNeverOverwritten) {
   TempFolder folder;
   const auto before = std::filesystem::current_path();
-  SetUpProgramFolder(folder / "korvanti");
-  EXPECT_EQ(ReadWholeFile(folder / "korvanti/checkout.ini"), CheckoutTableText());
-  std::filesystem::remove(folder / "korvanti/checkout.ini");
-  SetUpProgramFolder(folder / "korvanti");  // deleted by the user: stays deleted
-  EXPECT_FALSE(std::filesystem::exists(folder / "korvanti/checkout.ini"));
+  const auto home = folder / "korvanti";
+  std::filesystem::create_directories(home);  // exists, empty
+  SetUpProgramFolder(home);
+  EXPECT_EQ(ReadWholeFile(home / "checkout.ini"), CheckoutTableText());
+  EXPECT_EQ(ReadWholeFile(home / "ki.ini"), std::string(ShippedStrengthTable()));
+  std::filesystem::remove(home / "ki.ini");
+  WriteFileDurably(home / "checkout.ini", "[own]\n");
+  SetUpProgramFolder(home);
+  EXPECT_EQ(ReadWholeFile(home / "ki.ini"), std::string(ShippedStrengthTable()));
+  EXPECT_EQ(ReadWholeFile(home / "checkout.ini"), "[own]\n");
   std::filesystem::current_path(before);
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "engine/FieldCode.h"
 #include "engine/Gametypclass.h"
 #include "platform/Error.h"
@@ -32,6 +35,23 @@ TEST(FieldCode, CodesWithoutDigitsFailAsNumberConversions) {
   for (const char* code : {"T", "LS", "D2x", "X"}) {
     EXPECT_THROW(FieldValue(code), Error) << code;
   }
+}
+
+// No field number exceeds 25; larger ones (which used to overflow when
+// multiplied) and signs are refused with a message that shows the code shortened.
+TEST(FieldCode, NumbersOutsideTheBoardAreRefused) {
+  const std::string longCode = "T" + std::string(1000, '9');
+  for (const std::string& code :
+       std::vector<std::string>{"T2147483647", "D99999999999", "LS26", "T-1", "D+5", longCode}) {
+    try {
+      FieldValue(code);
+      ADD_FAILURE() << code;
+    } catch (const Error& error) {
+      EXPECT_LT(std::string(error.what()).size(), 120u) << error.what();
+    }
+    EXPECT_THROW(FieldNumber(code), Error) << code;
+  }
+  EXPECT_EQ(FieldValue("T25"), 75);
 }
 
 TEST(FieldCode, MultiplierTestsLookAtTheUpperCasedPrefix) {

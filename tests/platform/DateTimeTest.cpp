@@ -53,5 +53,31 @@ TEST(DateTime, NowIsToday) {
   EXPECT_LT(now, EncodeDateTime({2100, 1, 1}));
 }
 
+TEST(DateTime, ParsesOnlyWholeDatesFromYearOneOn) {
+  const struct {
+    const char* text;
+    std::optional<CalendarDateTime> date;
+  } cases[] = {
+      {"2020-01-31", CalendarDateTime{2020, 1, 31, 0, 0, 0}},
+      {"2020-2-29 7:05", CalendarDateTime{2020, 2, 29, 7, 5, 0}},
+      {"0001-01-01 23:59:59", CalendarDateTime{1, 1, 1, 23, 59, 59}},
+      {"2020-01-01xyz", std::nullopt},
+      {"2020-01-01 ", std::nullopt},
+      {" 2020-01-01", std::nullopt},
+      {"0000-01-01", std::nullopt},
+      {"-001-01-01", std::nullopt},
+      {"+2020-01-01", std::nullopt},
+      {"2021-02-29", std::nullopt},
+      {"2020-01-01 24:00", std::nullopt},
+      {"2020-01-01 12:00:", std::nullopt},
+      {"2020-001-01", std::nullopt},
+      {"20200-01-01", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseDateText(c.text), c.date) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace korvanti

@@ -51,5 +51,27 @@ TEST(NumberFormat, RoundsHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(-2.6), -3);
 }
 
+TEST(NumberFormat, ParsesOnlyWholeDecimalIntegers) {
+  const struct {
+    const char* text;
+    std::optional<int> value;
+  } cases[] = {
+      {"42", 42},
+      {" -7\t", -7},
+      {"+5", 5},
+      {"+-5", std::nullopt},
+      {"-+5", std::nullopt},
+      {"++5", std::nullopt},
+      {"5x", std::nullopt},
+      {"", std::nullopt},
+      {"+", std::nullopt},
+      {"2147483647", 2147483647},
+      {"2147483648", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseDecimalInteger(c.text), c.value) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace korvanti
