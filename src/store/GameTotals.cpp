@@ -50,14 +50,18 @@ std::string TotalsOf(const std::string& where) {
          ", MAX(CASE WHEN throw.throwid = game.winthrowid THEN 1 ELSE 0 END), "
          "MAX(CASE WHEN throw.throwid = game.winthrowid THEN " +
          scoring +
-         " END) "
+         " END), game.winthrowid, "
+         "(SELECT COALESCE(SUM(throwsatdouble), 0) FROM doublerate WHERE doublerate.gameid = "
+         "throw.gameid AND doublerate.playerid = throw.playerid), "
+         "(SELECT COALESCE(SUM(hitsatdouble), 0) FROM doublerate WHERE doublerate.gameid = "
+         "throw.gameid AND doublerate.playerid = throw.playerid) "
          "FROM throw INNER JOIN game ON game.gameid = throw.gameid WHERE " +
          where + " GROUP BY throw.gameid, throw.playerid";
 }
 
 constexpr const char* kColumns =
     "gametypesid, datetime, gameid, playerid, turns, darts, exacthits, points, scoredturns, "
-    "highscore, marks, won, checkout";
+    "highscore, marks, won, checkout, winthrowid, doublethrows, doublehits";
 
 // The rows of one game and player, or of every player of one game, counted anew.
 std::string Recount(const std::string& table, const std::string& game,
@@ -77,6 +81,7 @@ std::string CreateTable(const std::string& table) {
          "playerid TEXT NOT NULL, turns INTEGER NOT NULL, darts INTEGER NOT NULL, "
          "exacthits INTEGER NOT NULL, points INTEGER NOT NULL, scoredturns INTEGER NOT NULL, "
          "highscore INTEGER, marks INTEGER NOT NULL, won INTEGER NOT NULL, checkout INTEGER, "
+         "winthrowid TEXT, doublethrows INTEGER NOT NULL, doublehits INTEGER NOT NULL, "
          "PRIMARY KEY (gametypesid, datetime, gameid, playerid)) WITHOUT ROWID";
 }
 
@@ -98,19 +103,26 @@ struct Trigger {
   const char* event;
   std::string body;
 };
-std::array<Trigger, 6> Triggers() {
+std::array<Trigger, 9> Triggers() {
   return {{
-      {"gametotals2_throw_insert", "AFTER INSERT ON throw",
+      {"gametotals3_throw_insert", "AFTER INSERT ON throw",
        Recount("gametotals", "NEW.gameid", "NEW.playerid")},
-      {"gametotals2_throw_delete", "AFTER DELETE ON throw",
+      {"gametotals3_throw_delete", "AFTER DELETE ON throw",
        Recount("gametotals", "OLD.gameid", "OLD.playerid")},
-      {"gametotals2_throw_update", "AFTER UPDATE ON throw",
+      {"gametotals3_throw_update", "AFTER UPDATE ON throw",
        Recount("gametotals", "OLD.gameid", "OLD.playerid") +
            Recount("gametotals", "NEW.gameid", "NEW.playerid")},
-      {"gametotals2_game_insert", "AFTER INSERT ON game", Recount("gametotals", "NEW.gameid")},
-      {"gametotals2_game_change", "AFTER UPDATE ON game",
+      {"gametotals3_game_insert", "AFTER INSERT ON game", Recount("gametotals", "NEW.gameid")},
+      {"gametotals3_game_change", "AFTER UPDATE ON game",
        Recount("gametotals", "OLD.gameid") + Recount("gametotals", "NEW.gameid")},
-      {"gametotals2_game_delete", "AFTER DELETE ON game", Recount("gametotals", "OLD.gameid")},
+      {"gametotals3_game_delete", "AFTER DELETE ON game", Recount("gametotals", "OLD.gameid")},
+      {"gametotals3_double_insert", "AFTER INSERT ON doublerate",
+       Recount("gametotals", "NEW.gameid", "NEW.playerid")},
+      {"gametotals3_double_delete", "AFTER DELETE ON doublerate",
+       Recount("gametotals", "OLD.gameid", "OLD.playerid")},
+      {"gametotals3_double_update", "AFTER UPDATE ON doublerate",
+       Recount("gametotals", "OLD.gameid", "OLD.playerid") +
+           Recount("gametotals", "NEW.gameid", "NEW.playerid")},
   }};
 }
 

@@ -13,7 +13,8 @@ std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
                                                    DateTimeNumber from, DateTimeNumber to) {
   SqlStatement games(database,
                      "SELECT playerid, COUNT(*), SUM(won), SUM(darts), SUM(exacthits), "
-                     "SUM(points), SUM(scoredturns), MAX(highscore), MAX(checkout), SUM(marks) "
+                     "SUM(points), SUM(scoredturns), MAX(highscore), MAX(checkout), SUM(marks), "
+                     "SUM(doublethrows), SUM(doublehits) "
                      "FROM gametotals WHERE gametypesid = ? AND datetime > ? AND datetime <= ? "
                      "GROUP BY playerid");
   games.Bind(gameTypesId).Bind(from).Bind(to).Execute();
@@ -29,17 +30,8 @@ std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
     player.highScore = static_cast<int>(games.Integer(7));
     player.bestCheckout = static_cast<int>(games.Integer(8));
     player.marks = games.Integer(9);
-  }
-  SqlStatement doubles(database,
-                       "SELECT doublerate.playerid, SUM(doublerate.throwsatdouble), "
-                       "SUM(doublerate.hitsatdouble) FROM game INNER JOIN doublerate ON "
-                       "game.gameid = doublerate.gameid WHERE game.gametypesid = ? AND "
-                       "game.datetime > ? AND game.datetime <= ? GROUP BY doublerate.playerid");
-  doubles.Bind(gameTypesId).Bind(from).Bind(to).Execute();
-  while (doubles.Next()) {
-    auto& player = totals[doubles.Text(0)];
-    player.doubleThrows = static_cast<int>(doubles.Integer(1));
-    player.doubleHits = static_cast<int>(doubles.Integer(2));
+    player.doubleThrows = static_cast<int>(games.Integer(10));
+    player.doubleHits = static_cast<int>(games.Integer(11));
   }
   return totals;
 }

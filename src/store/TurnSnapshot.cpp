@@ -46,16 +46,16 @@ std::optional<int> Score(const ValueTables& tables, const std::array<std::string
 TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
                                 const std::vector<QVariant>& values) {
   const auto tables = ReadValueTables(database);
-  SqlStatement query(database,
-                     "SELECT gametotals.datetime, throw.gameid, throw.throwid = game.winthrowid, "
-                     "throw.tocount, throw.hit1value, throw.hit2value, throw.hit3value, "
-                     "throw.aim1value, throw.aim2value, throw.aim3value, "
-                     "throw.hit1tocount, throw.hit2tocount, throw.hit3tocount, "
-                     "throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y "
-                     "FROM gametotals INNER JOIN game ON game.gameid = gametotals.gameid "
-                     "INNER JOIN throw ON throw.gameid = gametotals.gameid "
-                     "AND throw.playerid = gametotals.playerid WHERE " +
-                         where + " ORDER BY gametotals.datetime, throw.gameid, throw.Zeitstempel");
+  SqlStatement query(
+      database,
+      "SELECT gametotals.datetime, throw.gameid, throw.throwid = gametotals.winthrowid, "
+      "throw.tocount, throw.hit1value, throw.hit2value, throw.hit3value, "
+      "throw.aim1value, throw.aim2value, throw.aim3value, "
+      "throw.hit1tocount, throw.hit2tocount, throw.hit3tocount, "
+      "throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y "
+      "FROM gametotals INNER JOIN throw ON throw.gameid = gametotals.gameid "
+      "AND throw.playerid = gametotals.playerid WHERE " +
+          where);
   for (const auto& value : values) {
     query.Bind(value);
   }
@@ -78,6 +78,13 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
     turn.score = Score(tables, turn.hits);
     snapshot.turns_.push_back(std::move(turn));
   }
+  // By game moment, then game; a game's turns keep the order they were stored
+  // in (they come along the game's index in that order).
+  std::stable_sort(snapshot.turns_.begin(), snapshot.turns_.end(),
+                   [](const PeriodFigures::Turn& a, const PeriodFigures::Turn& b) {
+                     return a.datetime != b.datetime ? a.datetime < b.datetime
+                                                     : a.gameid < b.gameid;
+                   });
   return snapshot;
 }
 

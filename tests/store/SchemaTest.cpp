@@ -32,6 +32,10 @@ class Schema : public ::testing::Test {
   void MakeOlderFile(int version) {
     OpenAndClose();
     RawDatabase raw(File());
+    for (const auto& trigger : raw.Rows("SELECT name FROM sqlite_master WHERE type = 'trigger'")) {
+      raw.Exec("DROP TRIGGER " + trigger[0].toString().toStdString());
+    }
+    raw.Exec("DROP TABLE gametotals");  // older files know nothing of it
     raw.Exec("DROP TABLE doublerate");
     if (version <= 2) {
       raw.Exec("ALTER TABLE throw DROP COLUMN Zeitstempel");
