@@ -16,13 +16,16 @@ QTableWidget* NewReportTable(QWidget* parent, const char* name) {
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->verticalHeader()->setVisible(false);
   table->verticalHeader()->setDefaultSectionSize(20);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Sized once after filling: sizing to contents on every new cell costs
+  // the window thread a pass over the table per cell.
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   table->setFont(TextFont(9));
   table->horizontalHeader()->setFont(TextFont(9, true));
   return table;
 }
 
 void FillReportTable(QTableWidget& table, const StatisticsTable& content) {
+  table.setSortingEnabled(false);
   table.clear();
   QStringList captions;
   for (const auto& column : content.columns) {
@@ -42,6 +45,7 @@ void FillReportTable(QTableWidget& table, const StatisticsTable& content) {
           r, c, new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
     }
   }
+  table.resizeColumnsToContents();
 }
 
 }  // namespace korvanti

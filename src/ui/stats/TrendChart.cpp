@@ -78,11 +78,14 @@ void TrendChart::Show(const StatisticsTrend& trend) {
   }
   double low = trend.points.front().value;
   double high = low;
+  QList<QPointF> points;
+  points.reserve(static_cast<qsizetype>(trend.points.size()));
   for (const auto& point : trend.points) {
-    periods_->append(ChartTime(point.at), point.value);
+    points.append({ChartTime(point.at), point.value});
     low = std::min(low, point.value);
     high = std::max(high, point.value);
   }
+  periods_->replace(points);  // at once: appending redraws per point
   qreal first = ChartTime(trend.points.front().at);
   qreal last = ChartTime(trend.points.back().at);
   if (last <= first) {
