@@ -15,6 +15,7 @@
 #include "report/PlayerOverview.h"
 #include "report/StatisticsReport.h"
 #include "store/Database.h"
+#include "store/TurnSnapshot.h"
 #include "store/abfrageAnzahl.h"
 
 namespace {
@@ -171,6 +172,17 @@ BENCHMARK(StatisticsWindow)
     ->Args({0, 2, 10})
     ->ArgNames({"bygame", "view", "years"})
     ->Unit(benchmark::kMillisecond);
+
+// (c) What a refresh of the aim-and-hit view of every type costs before any
+// row is built: reading the player's turns of one year.
+void SnapshotOfEveryType(benchmark::State& state) {
+  const auto player = PlayerYear().PlayerId;
+  AgainstBareScan(state, [&] {
+    benchmark::DoNotOptimize(
+        TurnSnapshot::Load(SeededDatabase(), player, "", kLastDay - 365, kLastDay));
+  });
+}
+BENCHMARK(SnapshotOfEveryType)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -156,6 +156,7 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAcces
   if (!connection.open()) {
     ThrowDatabaseError(connection.lastError().text());
   }
+  dialect.TuneReading(connection);
 
   // Nothing is written before the file is known to be ours, or empty.
   DatabaseSchema schema(*database);

@@ -20,6 +20,9 @@ class SqlDialect {
 
   // Connection options given to the driver before opening.
   virtual QString ConnectOptions(bool readOnly) const = 0;
+  // The connection's own settings for reading (its page cache); they change
+  // nothing in the file and apply to every connection.
+  virtual void TuneReading(QSqlDatabase& connection) const = 0;
   // Settings applied right after the file has been recognised as ours; they
   // write nothing and are only applied to a writable file.
   virtual void PrepareConnection(QSqlDatabase& connection) const = 0;

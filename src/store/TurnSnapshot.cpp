@@ -26,6 +26,21 @@ ValueTables ReadValueTables(Database& database) {
   return tables;
 }
 
+// A field code as it came from the database: codes are short ASCII texts,
+// copied without a detour through UTF-8 (anything else is converted).
+std::string Code(const QVariant& value) {
+  const auto text = value.toString();
+  std::string code;
+  code.reserve(static_cast<std::size_t>(text.size()));
+  for (const QChar c : text) {
+    if (c.unicode() >= 0x80) {
+      return text.toStdString();
+    }
+    code.push_back(static_cast<char>(c.unicode()));
+  }
+  return code;
+}
+
 // A turn's points, nothing when a code has no row in its dart's table.
 std::optional<int> Score(const ValueTables& tables, const std::array<std::string, 3>& hits) {
   int score = 0;
@@ -61,16 +76,23 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
   }
   query.Execute();
   TurnSnapshot snapshot;
+  QString lastGameId;
+  std::string lastGame;
   while (query.Next()) {
     PeriodFigures::Turn turn;
     turn.datetime = query.Float(0);
-    turn.gameid = query.Text(1);
+    // The turns of a game come one after the other: its id is converted once.
+    if (const auto gameid = query.Value(1).toString(); gameid != lastGameId) {
+      lastGameId = gameid;
+      lastGame = gameid.toStdString();
+    }
+    turn.gameid = lastGame;
     turn.wins = query.Integer(2) != 0;
     turn.tocount = query.Integer(3) == 1;
     for (int dart = 0; dart < 3; ++dart) {
       const auto d = static_cast<std::size_t>(dart);
-      turn.hits[d] = query.Text(4 + dart);
-      turn.aims[d] = query.Text(7 + dart);
+      turn.hits[d] = Code(query.Value(4 + dart));
+      turn.aims[d] = Code(query.Value(7 + dart));
       turn.marks[d] = static_cast<int>(query.Integer(10 + dart));
       turn.landed[d] = {static_cast<int>(query.Integer(13 + 2 * dart)),
                         static_cast<int>(query.Integer(14 + 2 * dart))};
