@@ -44,9 +44,6 @@ StartToolBar::StartToolBar(QWidget* parent) : QToolBar(parent) {
     actions_[i] = action;
     widgetForAction(action)->setObjectName(kButtons[i].name);
   }
-  auto& statistics = Action(ToolButton::Statistics);
-  statistics.setEnabled(false);
-  statistics.setToolTip(QStringLiteral("Das Statistikfenster folgt in einer späteren Version."));
 }
 
 QAction& StartToolBar::Action(ToolButton button) const {

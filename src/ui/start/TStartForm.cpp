@@ -1,5 +1,7 @@
 #include "ui/start/TStartForm.h"
 
+#include "ui/stats/TfrmStats.h"
+
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -35,6 +37,7 @@
 #include "ui/start/StartToolBar.h"
 #include "ui/start/TfrmEinstellungen.h"
 #include "ui/start/TfrmNewPlayer.h"
+#include "ui/stats/TfrmStats.h"
 
 namespace korvanti {
 namespace {
@@ -85,6 +88,8 @@ TStartForm::TStartForm(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent
           &TStartForm::AddNewPlayer);
   connect(&toolBar_->Action(ToolButton::DeletePlayer), &QAction::triggered, this,
           &TStartForm::DeletePlayer);
+  connect(&toolBar_->Action(ToolButton::Statistics), &QAction::triggered, this,
+          &TStartForm::ShowStatsForm);
   connect(&toolBar_->Action(ToolButton::Settings), &QAction::triggered, this,
           &TStartForm::ShowSettings);
   connect(&toolBar_->Action(ToolButton::Instructions), &QAction::triggered, this,
@@ -393,6 +398,36 @@ void TStartForm::DeletePlayer() {
     Einfuegen(*database_)
         .DeletePlayerAndThrows(overview_->Rows()[static_cast<std::size_t>(row)].playerid);
     FillPlayerOverview(true);
+  });
+}
+
+// The statistics window opens on the player of the selected row; its last
+// interval and type are kept in options.ini. A deletion there may change the
+// overview's figures.
+void TStartForm::ShowStatsForm() {
+  if (!database_) {
+    dialogs_.Error(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    return;
+  }
+  Guarded([&] {
+    StatisticsWindowSetup setup;
+    setup.programFolder = setup_.programFolder;
+    setup.boardSetting = options_.board;
+    setup.intervalEntry = options_.statisticsInterval;
+    setup.typeEntry = options_.statisticsGameType;
+    setup.dialogs = &dialogs_;
+    if (const int row = overviewView_->SelectedRow(); row >= 0) {
+      const auto& playerid = overview_->Rows()[static_cast<std::size_t>(row)].playerid;
+      if (const auto names = abfrageAnzahl(*database_).GetPlayerNames(playerid)) {
+        setup.nickname = names->nickname;
+      }
+    }
+    const auto choice = ShowStatistics(this, *database_, setup);
+    options_.statisticsInterval = choice.intervalEntry;
+    options_.statisticsGameType = choice.typeEntry;
+    IniFile file(setup_.programFolder / kOptionsFile);
+    WriteStatisticsChoice(file, options_);
+    FillPlayerOverview(false);
   });
 }
 

@@ -66,6 +66,7 @@ class TStartForm final : public QWidget {
   void StartNewGame();
   void AddNewPlayer();
   void DeletePlayer();
+  void ShowStatsForm();
   void ShowSettings();
   void ShowInstructions();
 

@@ -11,6 +11,7 @@
 #include "ui/common/InfoImage.h"
 #include "ui/start/GameList.h"
 #include "ui/start/TfrmEinstellungen.h"
+#include "ui/stats/TfrmStats.h"
 
 namespace korvanti::testing {
 namespace {
@@ -127,6 +128,24 @@ TEST_F(StartWindowTest, SettingsRoundTripKeepsTheOverviewDate) {
   EXPECT_TRUE(window->Options().masterOut);
   EXPECT_EQ(window->StartDate().dateTime(), date);
   EXPECT_EQ(IniFile(folder / "options.ini").ReadString("settings", "Board", ""), "2");
+}
+
+// "Statistik ansehen" opens the statistics window on the selected row's
+// player, and its interval and type come back at the next opening.
+TEST_F(StartWindowTest, StatisticsOpenOnTheSelectedPlayer) {
+  AddPlayer("Anna", "Anna");
+  const auto ben = AddPlayer("Ben", "Ben");
+  AddGame(ben, "const501dout", {"T20 T20 T20"});
+  Open();
+  Table().SelectRow(1);
+  WithModal<TfrmStats>([&] { Press(ToolButton::Statistics); },
+                       [](TfrmStats& stats) {
+                         EXPECT_EQ(stats.findChild<QComboBox*>("cmbPlayer")->currentText(), "Ben");
+                         stats.findChild<QComboBox*>("cmbStatsType")->setCurrentIndex(5);
+                         stats.reject();
+                       });
+  EXPECT_EQ(IniFile(folder / "options.ini").ReadString("settings", "statsgametype", ""), "5");
+  EXPECT_EQ(window->Options().statisticsGameType, 5);
 }
 
 // Each of the two free trainings shows the figures of its own games.
