@@ -57,4 +57,8 @@ QFont FiguresFont(int pixelSize, bool bold) {
   return font;
 }
 
+QFont FiguresTextFont(int pointSize, bool bold) {
+  return QFont(kFiguresFamily, pointSize, bold ? QFont::Bold : QFont::Normal);
+}
+
 }  // namespace korvanti

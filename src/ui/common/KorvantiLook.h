@@ -23,5 +23,8 @@ void InstallFontSubstitutions();
 
 QFont TextFont(int pointSize, bool bold = false);
 QFont FiguresFont(int pixelSize, bool bold = false);
+// The serif with lining figures at a point size: for windows full of figures
+// (tables of statistics, game lists of "501" and "301").
+QFont FiguresTextFont(int pointSize, bool bold = false);
 
 }  // namespace korvanti

@@ -77,7 +77,7 @@ TStartForm::TStartForm(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent
   auto palette = this->palette();
   palette.setColor(QPalette::Window, kBackground);
   setPalette(palette);
-  setFont(TextFont(10));
+  setFont(FiguresTextFont(10));
 
   auto* layout = new QVBoxLayout(this);
   toolBar_ = new StartToolBar(this);

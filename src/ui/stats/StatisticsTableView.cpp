@@ -19,8 +19,8 @@ QTableWidget* NewReportTable(QWidget* parent, const char* name) {
   // Sized once after filling: sizing to contents on every new cell costs
   // the window thread a pass over the table per cell.
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  table->setFont(TextFont(9));
-  table->horizontalHeader()->setFont(TextFont(9, true));
+  table->setFont(FiguresTextFont(9));
+  table->horizontalHeader()->setFont(FiguresTextFont(9, true));
   return table;
 }
 

@@ -79,7 +79,7 @@ TfrmStats::TfrmStats(Database& database, StatisticsWindowSetup setup, QWidget* p
   setObjectName("TfrmStats");
   setWindowTitle(QStringLiteral("Korvanti"));
   setWindowFlag(Qt::Window);
-  setFont(TextFont(9));
+  setFont(FiguresTextFont(9));
   setAutoFillBackground(true);
   auto look = palette();
   look.setColor(QPalette::Window, QColor(212, 212, 225));
