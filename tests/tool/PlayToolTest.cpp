@@ -9,32 +9,14 @@
 #include "RawDatabase.h"
 #include "StatisticsFixture.h"
 #include "TempFolder.h"
+#include "ToolRun.h"
 #include "platform/FileIo.h"
 
 namespace korvanti {
 namespace {
 
-struct ToolRun {
-  int status = -1;
-  std::vector<std::string> lines;
-  std::string errors;
-};
-
-// Runs korvanti-tool with the script on its standard input.
-ToolRun RunTool(const TempFolder& folder, const std::string& arguments, const std::string& script) {
-  std::ofstream(folder / "script.txt") << script;
-  const auto command = std::string(KORVANTI_TOOL) + " " + arguments + " < " +
-                       (folder / "script.txt").string() + " > " + (folder / "out.txt").string() +
-                       " 2> " + (folder / "err.txt").string();
-  ToolRun run;
-  const int raw = std::system(command.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::istringstream out(ReadWholeFile(folder / "out.txt").value_or(""));
-  for (std::string line; std::getline(out, line);)
-    run.lines.push_back(line);
-  run.errors = ReadWholeFile(folder / "err.txt").value_or("");
-  return run;
-}
+using testing::RunTool;
+using testing::ToolRun;
 
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;

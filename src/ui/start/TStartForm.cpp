@@ -27,6 +27,7 @@
 #include "ui/common/Icons.h"
 #include "ui/common/InfoImage.h"
 #include "ui/common/KorvantiLook.h"
+#include "ui/common/QtDateTime.h"
 #include "ui/game/PreparationRunner.h"
 #include "ui/game/TFormWait.h"
 #include "ui/game/TGameformclass.h"
@@ -46,18 +47,6 @@ const QColor kBackground(212, 212, 225);
 constexpr int kCaptionColumnWidth = 280;
 constexpr const char* kDatabaseFile = "dart.mdb";
 constexpr const char* kTrainingsFile = "SETTINGS.ini";
-
-QDateTime ToQDateTime(DateTimeNumber value) {
-  const auto c = DecodeDateTime(value);
-  return {QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second)};
-}
-
-DateTimeNumber FromQDateTime(const QDateTime& value) {
-  const auto date = value.date();
-  const auto time = value.time();
-  return EncodeDateTime(
-      {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), 0});
-}
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);

@@ -30,6 +30,7 @@
 #include "ui/board/BoardWidget.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/KorvantiLook.h"
+#include "ui/common/QtDateTime.h"
 #include "ui/stats/StatisticsRefresher.h"
 #include "ui/stats/StatisticsTableView.h"
 #include "ui/stats/TrendChart.h"
@@ -39,18 +40,6 @@ namespace {
 
 constexpr int kAllTypes = 0;
 constexpr int kFirstCountDownType = 1;  // "301 SO"
-
-QDateTime ToQDateTime(DateTimeNumber value) {
-  const auto t = DecodeDateTime(value);
-  return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
-}
-
-DateTimeNumber ToNumber(const QDateTime& value) {
-  const auto date = value.date();
-  const auto time = value.time();
-  return EncodeDateTime(
-      {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), 0});
-}
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -213,8 +202,8 @@ void TfrmStats::ShowPanels() {
 }
 
 void TfrmStats::DateEdited() {
-  const auto from = ToNumber(start_->dateTime());
-  const auto to = ToNumber(end_->dateTime());
+  const auto from = FromQDateTime(start_->dateTime());
+  const auto to = FromQDateTime(end_->dateTime());
   if (from != refreshedFrom_ || to != refreshedTo_) {
     RefreshIfPlayerChosen();
   }
@@ -236,8 +225,8 @@ void TfrmStats::RefreshStatistics() {
   StatisticsRequest request;
   request.playerId = playerIds_[static_cast<std::size_t>(player)];
   request.typeIndex = type_->currentIndex();
-  request.from = ToNumber(start_->dateTime());
-  request.to = ToNumber(end_->dateTime());
+  request.from = FromQDateTime(start_->dateTime());
+  request.to = FromQDateTime(end_->dateTime());
   request.interval = static_cast<StatisticsInterval>(interval_->checkedId());
   request.lastEntry = lastEntry_->isChecked();
   request.view = View();
@@ -295,8 +284,8 @@ void TfrmStats::DeleteStatistics() {
   selection.playerId = playerIds_[static_cast<std::size_t>(player)];
   selection.nickname = player_->currentText().toStdString();
   selection.typeIndex = type_->currentIndex();
-  selection.from = ToNumber(start_->dateTime());
-  selection.to = ToNumber(end_->dateTime());
+  selection.from = FromQDateTime(start_->dateTime());
+  selection.to = FromQDateTime(end_->dateTime());
   try {
     if (!dialogs_->YesNo(Text(DeletionQuestion(database_, selection)))) {
       return;
