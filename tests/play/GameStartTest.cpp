@@ -198,10 +198,12 @@ TEST_F(GameStartTest, NoComputerDataRefusesTheStart) {
   EXPECT_EQ(std::get<StartRefusal>(best).reason, StartRefusal::Reason::NoComputerData);
   EXPECT_EQ(std::get<StartRefusal>(best).message, kNoData);
 
-  const auto chosen = StartGame(Request(12), settings, environment);  // no ki.ini
+  // Without ki.ini the message names the missing strength table, not the average.
+  const auto chosen = StartGame(Request(12), settings, environment);
   ASSERT_TRUE(std::holds_alternative<StartRefusal>(chosen));
-  EXPECT_EQ(std::get<StartRefusal>(chosen).message,
-            "Keine Spieldaten gefunden! Bitte anderen Schnitt wählen.");
+  const auto& message = std::get<StartRefusal>(chosen).message;
+  EXPECT_TRUE(message.starts_with("Die Stärketabelle \"")) << message;
+  EXPECT_NE(message.find("ki.ini\" fehlt."), std::string::npos) << message;
 
   const auto built = Started(Build(Request(15)));
   EXPECT_TRUE(built.PreparationReadsDatabase());
