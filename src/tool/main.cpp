@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
-    std::cout << kUsage << korvanti::kPlayUsage << '\n' << korvanti::kStatsUsage
-              << korvanti::kScatterUsage << korvanti::kExportUsage;
+    std::cout << kUsage << korvanti::kPlayUsage << '\n'
+              << korvanti::kStatsUsage << korvanti::kScatterUsage << korvanti::kExportUsage;
     return arguments.empty() ? 2 : 0;
   }
   try {
