@@ -1,7 +1,6 @@
 #include "report/StatisticsRows.h"
 
-#include <algorithm>
-#include <cctype>
+#include "report/FieldSelection.h"
 
 #include "store/TurnSnapshot.h"
 
@@ -163,12 +162,9 @@ class RowBuilder {
 
 // The darts that hit the selection, the shares of them aimed at its number
 // and at the exact field, and where the darts aimed at it landed.
-Row AimAndHit(const PeriodFigures& figures, std::string filter, NumberSeparators separators) {
-  auto upper = filter;
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  if (upper == "ALL" || upper == "ALLE")
-    filter.clear();
+Row AimAndHit(const PeriodFigures& figures, std::string_view selection,
+              NumberSeparators separators) {
+  const auto filter = SelectionFilter(selection);
   auto dots = figures.HitPoints(filter);
   if (dots[0].empty() && dots[1].empty() && dots[2].empty())
     return std::nullopt;

@@ -74,8 +74,4 @@ void CheckPeriod(DateTimeNumber from, DateTimeNumber to) {
   }
 }
 
-std::string FormatDate(DateTimeNumber value) {
-  return FormatDateTime("yyyy-mm-dd hh:nn:ss", value, {'-', ':'});
-}
-
 }  // namespace korvanti

@@ -32,7 +32,5 @@ class ToolArguments {
 DateTimeNumber ParseDate(std::string_view text);
 // Refuses (UsageError) a period whose start lies after its end.
 void CheckPeriod(DateTimeNumber from, DateTimeNumber to);
-// "YYYY-MM-DD HH:MM:SS".
-std::string FormatDate(DateTimeNumber value);
 
 }  // namespace korvanti
