@@ -1,0 +1,91 @@
+#include "report/ThrowPicture.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "report/FieldSelection.h"
+#include "store/abfrageAnzahl.h"
+
+namespace korvanti {
+namespace {
+
+struct ColourStop {
+  double share;
+  double r, g, b, a;
+};
+
+// A dark-to-light scale whose steps stay apart on the board's black, cream,
+// red and green.
+constexpr std::array<ColourStop, 5> kScale{{
+    {0.00, 30, 40, 160, 40},
+    {0.40, 110, 40, 170, 120},
+    {0.70, 215, 60, 90, 160},
+    {0.88, 250, 150, 20, 185},
+    {1.00, 255, 255, 150, 205},
+}};
+
+std::uint32_t Channel(double value, int shift) {
+  return static_cast<std::uint32_t>(std::clamp(std::lround(value), 0L, 255L)) << shift;
+}
+
+}  // namespace
+
+std::uint32_t HeatColour(double share) {
+  share = std::isfinite(share) ? std::clamp(share, 0.0, 1.0) : 0.0;
+  auto upper = std::find_if(kScale.begin(), kScale.end(),
+                            [share](const ColourStop& stop) { return stop.share >= share; });
+  if (upper == kScale.begin()) {
+    ++upper;
+  }
+  const auto& low = *(upper - 1);
+  const auto& high = *upper;
+  const double t = (share - low.share) / (high.share - low.share);
+  const auto mix = [t](double from, double to) { return from + (to - from) * t; };
+  return Channel(mix(low.a, high.a), 24) | Channel(mix(low.r, high.r), 16) |
+         Channel(mix(low.g, high.g), 8) | Channel(mix(low.b, high.b), 0);
+}
+
+ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view selection) {
+  ThrowPicture picture;
+  picture.text = report.text;
+  if (!report.map || !report.advice || !report.fit.overall) {
+    return picture;
+  }
+  const auto best = report.advice->best;
+  picture.best = best;
+  picture.outline = report.OutlineAround(SelectionFilter(selection));
+  if (!picture.outline) {
+    const auto& bias = report.fit.overall->scatter.bias;
+    picture.outline =
+        ScatterOutline{best.x + bias.x, best.y + bias.y, *report.oneSigma, *report.twoSigma};
+  }
+  const auto& values = report.map->Values();
+  const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+  picture.lowest = *lowest;
+  picture.highest = *highest;
+  const double range = picture.highest - picture.lowest;
+  picture.heat.reserve(values.size());
+  for (const double value : values) {
+    picture.heat.push_back(HeatColour(range > 0 ? (value - picture.lowest) / range : 0));
+  }
+  return picture;
+}
+
+AimedDartSelection AimedDartsOf(const StatisticsRequest& request) {
+  AimedDartSelection selection;
+  selection.playerId = request.playerId;
+  selection.gameTypesId =
+      abfrageAnzahl::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
+  selection.from = request.from;
+  selection.to = request.to;
+  return selection;
+}
+
+ThrowPicture MakeThrowPicture(Database& database, const StatisticsRequest& request,
+                              const HitMap& hitMap) {
+  return MakeThrowPicture(
+      MakeThrowReport(database, AimedDartsOf(request), hitMap, request.separators), request.field);
+}
+
+}  // namespace korvanti

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/GameCatalog.h"
+#include "report/ThrowPicture.h"
+
+namespace korvanti {
+namespace {
+
+const HitMap& SharedHitMap() {
+  static const HitMap hitMap;
+  return hitMap;
+}
+
+int Alpha(std::uint32_t colour) {
+  return static_cast<int>(colour >> 24);
+}
+
+int Brightness(std::uint32_t colour) {
+  return static_cast<int>(((colour >> 16) & 0xff) + ((colour >> 8) & 0xff) + (colour & 0xff));
+}
+
+TEST(ThrowPicture, HeatColoursGrowLighterAndLessTransparentUpTheScale) {
+  for (double share = 0; share < 1; share += 0.05) {
+    const auto lower = HeatColour(share);
+    const auto higher = HeatColour(share + 0.05);
+    EXPECT_LE(Alpha(lower), Alpha(higher)) << share;
+    EXPECT_LT(Brightness(lower), Brightness(higher)) << share;
+  }
+  EXPECT_LT(Alpha(HeatColour(0)), 64);  // the board shows through the poor places
+  EXPECT_LT(Alpha(HeatColour(1)), 255);
+  // Out of range and not a number: the ends of the scale.
+  EXPECT_EQ(HeatColour(-3), HeatColour(0));
+  EXPECT_EQ(HeatColour(7), HeatColour(1));
+  EXPECT_EQ(HeatColour(std::nan("")), HeatColour(0));
+}
+
+TEST(ThrowPicture, OutlineAroundTheSelectedFieldOrElseTheBestAimPoint) {
+  ScatterFit fit;
+  fit.aimedDarts = 500;
+  fit.overall = ScatterEstimate{Scatter{{3, -2}, {400, 0, 100}}, 500, 0};
+  const auto report = MakeThrowReport(fit, SharedHitMap());
+  ASSERT_TRUE(report.advice);
+  const auto best = report.advice->best;
+  struct Case {
+    const char* selection;
+    double x;
+    double y;
+  };
+  const auto t19 = *AimPointFor("T19");
+  const auto d16 = *AimPointFor("D16");
+  const Case cases[] = {
+      {"T19", t19.x + 3.0, t19.y - 2.0},    {"d16", d16.x + 3.0, d16.y - 2.0},
+      {"Alle", best.x + 3.0, best.y - 2.0}, {"20", best.x + 3.0, best.y - 2.0},
+      {"", best.x + 3.0, best.y - 2.0},
+  };
+  for (const auto& c : cases) {
+    const auto picture = MakeThrowPicture(report, c.selection);
+    ASSERT_TRUE(picture.outline) << c.selection;
+    EXPECT_DOUBLE_EQ(picture.outline->centreX, c.x) << c.selection;
+    EXPECT_DOUBLE_EQ(picture.outline->centreY, c.y) << c.selection;
+    EXPECT_DOUBLE_EQ(picture.outline->oneSigma.major, 20) << c.selection;
+    EXPECT_DOUBLE_EQ(picture.outline->twoSigma.minor, 20) << c.selection;
+  }
+}
+
+TEST(ThrowPicture, HeatMapSpansTheExpectedPointsWithTheBestAtTheTop) {
+  ScatterFit fit;
+  fit.aimedDarts = 300;
+  fit.overall = ScatterEstimate{Scatter::Round(20), 300, 0};
+  const auto report = MakeThrowReport(fit, SharedHitMap());
+  const auto picture = MakeThrowPicture(report, "Alle");
+  ASSERT_EQ(picture.heat.size(), std::size_t{659 * 650});
+  ASSERT_TRUE(picture.best);
+  EXPECT_EQ(*picture.best, report.advice->best);
+  EXPECT_EQ(picture.text, report.text);
+  EXPECT_DOUBLE_EQ(picture.highest, report.advice->bestPoints);
+  EXPECT_NEAR(picture.lowest, 0, 0.5);  // the picture's corners, far off the board
+  EXPECT_EQ(picture.heat[static_cast<std::size_t>(picture.best->y * 659 + picture.best->x)],
+            HeatColour(1));
+  EXPECT_EQ(picture.heat.front(), HeatColour(0));
+}
+
+TEST(ThrowPicture, NothingToDrawWithoutAFit) {
+  ScatterFit few;
+  few.aimedDarts = 42;
+  const auto picture = MakeThrowPicture(MakeThrowReport(few, SharedHitMap()), "T20");
+  EXPECT_EQ(picture.text, "Zu wenige Würfe mit Ziel: 42 von 100");
+  EXPECT_FALSE(picture.outline);
+  EXPECT_FALSE(picture.best);
+  EXPECT_TRUE(picture.heat.empty());
+}
+
+TEST(ThrowPicture, TheRequestsPlayerTypeAndDatesSelectTheDarts) {
+  StatisticsRequest request;
+  request.playerId = "p1";
+  request.from = 100;
+  request.to = 200;
+  for (const int entry : {0, 1, 24}) {
+    request.typeIndex = entry;
+    const auto selection = AimedDartsOf(request);
+    EXPECT_EQ(selection.playerId, "p1");
+    EXPECT_EQ(selection.gameTypesId,
+              entry == 0 ? "" : StatisticsTypeList()[static_cast<std::size_t>(entry)].key);
+    EXPECT_EQ(selection.from, 100);
+    EXPECT_EQ(selection.to, 200);
+  }
+}
+
+}  // namespace
+}  // namespace korvanti
