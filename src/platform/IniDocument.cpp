@@ -247,6 +247,37 @@ void IniDocument::EraseSection(std::string_view section) {
   }
 }
 
+void IniDocument::ClearSection(std::string_view section) {
+  const auto first = FindSection(section);
+  if (!first) {
+    return;
+  }
+  const auto header = first->header;
+  for (std::size_t i = first->end; i < lines_.size();) {
+    const auto name = SectionOf(lines_[i]);
+    if (!name || !SameName(*name, Trim(section))) {
+      ++i;
+      continue;
+    }
+    auto end = i + 1;
+    while (end < lines_.size() && !SectionOf(lines_[end])) {
+      ++end;
+    }
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  }
+  const auto end = FindSection(section)->end;
+  const auto kept =
+      std::remove_if(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
+                     lines_.begin() + static_cast<std::ptrdiff_t>(end),
+                     [](const std::string& line) { return EntryOf(line).has_value(); });
+  lines_.erase(kept, lines_.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+bool IniDocument::SameName(std::string_view a, std::string_view b) {
+  return korvanti::SameName(Trim(a), Trim(b));
+}
+
 std::string IniDocument::Text() const {
   std::string text;
   for (const auto& line : lines_) {

@@ -37,6 +37,13 @@ class IniDocument {
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
   void EraseSection(std::string_view section);
+  // Removes every entry of the section but keeps its header where it is (and
+  // drops any later section of the same name), so the section can be written
+  // anew without moving in the file.
+  void ClearSection(std::string_view section);
+
+  // Whether two section or key names name the same thing.
+  static bool SameName(std::string_view a, std::string_view b);
 
   std::string Text() const;
 
