@@ -68,12 +68,17 @@ void BoardCanvas::Paint(QPainter& painter, const QRectF& target) {
 }
 
 void BoardCanvas::PaintOverlay(QPainter& painter, const QRectF& target) const {
-  if (marks_.empty() && dots_.empty()) {
+  if (marks_.empty() && dots_.empty() && !layer_) {
     return;
   }
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   UseHitMapCoordinates(painter, target);
+  if (layer_) {
+    painter.save();
+    layer_(painter);
+    painter.restore();
+  }
   painter.setPen(QPen(Qt::black, 1));
   for (const QPoint& mark : marks_) {
     Circle(painter, mark, kMarkRadius, Qt::white);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <functional>
 #include <vector>
 
 #include "ui/board/BoardPicture.h"
@@ -17,9 +18,14 @@ struct BoardDot {
   double radius = 3;
 };
 
-// The board picture with what is drawn over it: the computer's dart marks and
-// the statistics dots. The picture is rendered once per device size and kept;
-// marks and dots are drawn over it on every paint.
+// Paints over the board picture in hit-map pixels: the painter's unit is one
+// hit-map pixel and whole numbers are pixel centres, as for the dots.
+using BoardLayer = std::function<void(QPainter&)>;
+
+// The board picture with what is drawn over it: a layer of the window's own,
+// then the computer's dart marks and the statistics dots. The picture is
+// rendered once per device size and kept; layer, marks and dots are drawn
+// over it on every paint.
 class BoardCanvas {
  public:
   BoardCanvas();
@@ -37,6 +43,9 @@ class BoardCanvas {
   void ClearDots();
   const std::vector<BoardDot>& Dots() const { return dots_; }
 
+  // Drawn under the marks and dots on every paint; empty for none.
+  void SetLayer(BoardLayer layer) { layer_ = std::move(layer); }
+
   // Paints the board into a target rectangle of the painter's coordinates,
   // at the resolution of the painter's device.
   void Paint(QPainter& painter, const QRectF& target);
@@ -48,6 +57,7 @@ class BoardCanvas {
   BoardPicture picture_;
   std::vector<QPoint> marks_;
   std::vector<BoardDot> dots_;
+  BoardLayer layer_;
   QImage rendered_;  // the picture at the last device size; null when stale
 };
 

@@ -45,6 +45,11 @@ void BoardWidget::ClearDots() {
   update();
 }
 
+void BoardWidget::SetLayer(BoardLayer layer) {
+  canvas_.SetLayer(std::move(layer));
+  update();
+}
+
 void BoardWidget::SetHintEnabled(bool enabled) {
   hintEnabled_ = enabled;
   if (!enabled) {
