@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/BoardGeometry.h"
 #include "report/FieldSelection.h"
 #include "store/abfrageAnzahl.h"
 
@@ -18,10 +19,10 @@ struct ColourStop {
 // A dark-to-light scale whose steps stay apart on the board's black, cream,
 // red and green.
 constexpr std::array<ColourStop, 5> kScale{{
-    {0.00, 30, 40, 160, 40},
-    {0.40, 110, 40, 170, 120},
-    {0.70, 215, 60, 90, 160},
-    {0.88, 250, 150, 20, 185},
+    {0.00, 30, 40, 160, 30},
+    {0.40, 110, 40, 170, 100},
+    {0.70, 215, 60, 90, 150},
+    {0.88, 250, 150, 20, 180},
     {1.00, 255, 255, 150, 205},
 }};
 
@@ -46,7 +47,8 @@ std::uint32_t HeatColour(double share) {
          Channel(mix(low.g, high.g), 8) | Channel(mix(low.b, high.b), 0);
 }
 
-ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view selection) {
+ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view selection,
+                              NumberSeparators separators) {
   ThrowPicture picture;
   picture.text = report.text;
   if (!report.map || !report.advice || !report.fit.overall) {
@@ -60,10 +62,20 @@ ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view select
     picture.outline =
         ScatterOutline{best.x + bias.x, best.y + bias.y, *report.oneSigma, *report.twoSigma};
   }
+  // The scale spans the aim points on the board, where the choice is; aiming
+  // beside it takes the lowest colour.
   const auto& values = report.map->Values();
-  const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
-  picture.lowest = *lowest;
-  picture.highest = *highest;
+  picture.lowest = report.advice->bestPoints;
+  picture.highest = report.advice->bestPoints;
+  for (int y = 0; y < ExpectedPointsMap::Height(); ++y) {
+    for (int x = 0; x < ExpectedPointsMap::Width(); ++x) {
+      if (std::hypot(x - board::kRingX, y - board::kRingY) <= board::kDouble) {
+        picture.lowest = std::min(picture.lowest, report.map->At(x, y));
+      }
+    }
+  }
+  picture.lowestText = FormatFloat("0.0", picture.lowest, separators);
+  picture.highestText = FormatFloat("0.0", picture.highest, separators);
   const double range = picture.highest - picture.lowest;
   picture.heat.reserve(values.size());
   for (const double value : values) {
@@ -85,7 +97,8 @@ AimedDartSelection AimedDartsOf(const StatisticsRequest& request) {
 ThrowPicture MakeThrowPicture(Database& database, const StatisticsRequest& request,
                               const HitMap& hitMap) {
   return MakeThrowPicture(
-      MakeThrowReport(database, AimedDartsOf(request), hitMap, request.separators), request.field);
+      MakeThrowReport(database, AimedDartsOf(request), hitMap, request.separators), request.field,
+      request.separators);
 }
 
 }  // namespace korvanti

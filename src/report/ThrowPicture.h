@@ -32,11 +32,18 @@ struct ThrowPicture {
   // The expected points per dart of every hit-map pixel as colours, rows from
   // the top (HitMap::Width() x HitMap::Height()); empty without a fit.
   std::vector<std::uint32_t> heat;
-  double lowest = 0;   // the expected points the heat map's lowest colour stands for
-  double highest = 0;  // ... and its highest (the best aim point's)
+  // The expected points the heat map's lowest colour stands for (the lowest
+  // of an aim point on the board; aiming beside it is no better) and its
+  // highest (the best aim point's).
+  double lowest = 0;
+  double highest = 0;
+  // The two as the legend writes them ("9,1", "18,9").
+  std::string lowestText;
+  std::string highestText;
 };
 
-ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view selection);
+ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view selection,
+                              NumberSeparators separators = {});
 
 // The darts of a statistics request: its player, game type (every type for
 // the entry "Alle") and dates.

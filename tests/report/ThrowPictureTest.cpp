@@ -76,7 +76,13 @@ TEST(ThrowPicture, HeatMapSpansTheExpectedPointsWithTheBestAtTheTop) {
   EXPECT_EQ(*picture.best, report.advice->best);
   EXPECT_EQ(picture.text, report.text);
   EXPECT_DOUBLE_EQ(picture.highest, report.advice->bestPoints);
-  EXPECT_NEAR(picture.lowest, 0, 0.5);  // the picture's corners, far off the board
+  // The scale spans the board; the picture's corners, far off it, score less.
+  EXPECT_GT(picture.lowest, 0.5);
+  EXPECT_LT(picture.lowest, report.advice->treble20);
+  // The legend's top is the advice's figure.
+  EXPECT_NE(picture.text.find("— " + picture.highestText + " Punkte je Dart"), std::string::npos)
+      << picture.text;
+  EXPECT_NE(MakeThrowPicture(report, "Alle", {'.', ','}).lowestText.find('.'), std::string::npos);
   EXPECT_EQ(picture.heat[static_cast<std::size_t>(picture.best->y * 659 + picture.best->x)],
             HeatColour(1));
   EXPECT_EQ(picture.heat.front(), HeatColour(0));

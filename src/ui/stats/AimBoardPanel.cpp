@@ -14,6 +14,8 @@
 #include "report/AimDots.h"
 #include "report/FieldSelection.h"
 #include "ui/board/BoardWidget.h"
+#include "ui/stats/HeatLegend.h"
+#include "ui/stats/ThrowView.h"
 
 namespace korvanti {
 namespace {
@@ -62,7 +64,10 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
     : QWidget(parent),
       chooseColour_(std::move(chooseColour)),
       field_(new QComboBox(this)),
-      board_(new BoardWidget(hitMap, this)) {
+      board_(new BoardWidget(hitMap, this)),
+      heatMap_(new QCheckBox(QStringLiteral("Erwartete Punkte zeigen"), this)),
+      legend_(new HeatLegend(this)),
+      throwText_(new QLabel(this)) {
   field_->setObjectName("cmbAim_and_Hit");
   field_->setEditable(true);
   field_->setInsertPolicy(QComboBox::NoInsert);
@@ -109,16 +114,65 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
     PaintColourButton(dart);
   }
 
+  heatMap_->setObjectName("chkHeatMap");
+  heatMap_->setToolTip(QStringLiteral(
+      "Färbt das Board nach den erwarteten Punkten je Dart, wenn man dorthin zielt"));
+  heatMap_->setEnabled(false);
+  connect(heatMap_, &QCheckBox::toggled, this, &AimBoardPanel::ShowHeatMap);
+  legend_->setObjectName("pnlHeatLegend");
+  auto keep = legend_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);  // the board keeps its size
+  legend_->setSizePolicy(keep);
+  legend_->hide();
+  throwText_->setObjectName("lblThrow");
+  throwText_->setWordWrap(true);
+  board_->SetLayer([this](QPainter& painter) {
+    if (throw_) {
+      PaintThrowView(painter, *throw_, heatMap_->isChecked());
+    }
+  });
+
   auto* controls = new QHBoxLayout;
   controls->addWidget(field_);
   controls->addWidget(allHits);
   controls->addLayout(darts);
+  auto* heat = new QVBoxLayout;
+  heat->addStretch();
+  heat->addWidget(heatMap_);
+  heat->addWidget(legend_);
+  heat->addStretch();
+  controls->addLayout(heat);
   controls->addStretch();
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(controls);
   layout->addWidget(board_, 1);
+  layout->addWidget(throwText_);
+}
+
+void AimBoardPanel::ShowThrow(std::shared_ptr<const ThrowView> view) {
+  throw_ = std::move(view);
+  throwText_->setText(throw_ ? QString::fromStdString(throw_->picture.text) : QString());
+  heatMap_->setEnabled(throw_ && !throw_->heat.isNull());
+  if (throw_) {
+    legend_->SetRange(QString::fromStdString(throw_->picture.lowestText),
+                      QString::fromStdString(throw_->picture.highestText));
+  }
+  ShowHeatMap();
+}
+
+void AimBoardPanel::ShowHeatMap() {
+  legend_->setVisible(HeatMapShown());
+  board_->update();
+}
+
+QString AimBoardPanel::ThrowText() const {
+  return throwText_->text();
+}
+
+bool AimBoardPanel::HeatMapShown() const {
+  return throw_ && !throw_->heat.isNull() && heatMap_->isChecked();
 }
 
 void AimBoardPanel::SetPicture(BoardPicture picture) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,13 +14,16 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace korvanti {
 
 class BoardWidget;
+class HeatLegend;
 class HitMap;
 class BoardPicture;
+struct ThrowView;
 
 // Asks for a colour starting at the current one; nothing when cancelled.
 using ColourChooser = std::function<std::optional<QColor>(QWidget* parent, QColor current)>;
@@ -27,7 +31,9 @@ ColourChooser ColourDialogChooser();
 
 // The board side of the aim-and-hit view: the field selection, "Alle Treffer",
 // the board with the landing points of one row, one colour per dart of the
-// turn, and the dart check boxes with their colour buttons.
+// turn, and the dart check boxes with their colour buttons; under the dots
+// the player's throw (the scatter ellipses, the best aim point and, when
+// switched on, the heat map of expected points) with its line of text.
 class AimBoardPanel : public QWidget {
   Q_OBJECT
 
@@ -45,6 +51,12 @@ class AimBoardPanel : public QWidget {
   // The dots of a row (per dart number); nothing restores the clean board.
   void ShowDots(const std::array<std::vector<BoardPoint>, 3>* dots);
 
+  // The player's throw; null clears the board and the line.
+  void ShowThrow(std::shared_ptr<const ThrowView> view);
+  const ThrowView* Throw() const { return throw_.get(); }
+  QString ThrowText() const;
+  bool HeatMapShown() const;
+
   DotColours Colours() const { return colours_; }
   void SetColours(const DotColours& colours);
 
@@ -60,12 +72,17 @@ class AimBoardPanel : public QWidget {
   void ChooseColour(int dart);
   void PaintColourButton(int dart);
   void Redraw();
+  void ShowHeatMap();
 
   ColourChooser chooseColour_;
   QComboBox* field_;
   BoardWidget* board_;
   std::array<QCheckBox*, 3> shown_{};
   std::array<QPushButton*, 3> colourButtons_{};
+  QCheckBox* heatMap_;
+  HeatLegend* legend_;
+  QLabel* throwText_;
+  std::shared_ptr<const ThrowView> throw_;
   DotColours colours_ = DefaultDotColours();
   std::array<std::vector<BoardPoint>, 3> dots_;
 };

@@ -6,9 +6,11 @@
 
 namespace korvanti {
 
-StatisticsRefresher::StatisticsRefresher(std::filesystem::path databaseFile, QObject* parent)
+StatisticsRefresher::StatisticsRefresher(std::filesystem::path databaseFile, const HitMap& hitMap,
+                                         QObject* parent)
     : QObject(parent),
       databaseFile_(std::move(databaseFile)),
+      hitMap_(hitMap),
       workerContext_(std::make_unique<QObject>()) {
   workerContext_->moveToThread(&thread_);
   // The connection belongs to the worker thread and is closed there.
@@ -45,8 +47,20 @@ void StatisticsRefresher::Run(int id, const StatisticsRequest& request) {
       database_ = Database::OpenFile(databaseFile_, DatabaseAccess::ReadOnly);
     }
     auto table = RefreshStatistics(*database_, request);
+    if (id != latest_) {
+      return;  // superseded while the rows were built
+    }
+    std::shared_ptr<const ThrowView> throwView;
+    if (request.view == StatisticsView::AimAndHit) {
+      throwView = std::make_shared<const ThrowView>(
+          MakeThrowView(MakeThrowPicture(*database_, request, hitMap_)));
+    }
     QMetaObject::invokeMethod(
-        this, [this, id, table = std::move(table)] { Deliver(id, table); }, Qt::QueuedConnection);
+        this,
+        [this, id, table = std::move(table), throwView = std::move(throwView)] {
+          Deliver(id, table, throwView);
+        },
+        Qt::QueuedConnection);
   } catch (const std::exception& error) {
     const auto text = QString::fromStdString(error.what());
     QMetaObject::invokeMethod(
@@ -54,12 +68,13 @@ void StatisticsRefresher::Run(int id, const StatisticsRequest& request) {
   }
 }
 
-void StatisticsRefresher::Deliver(int id, const StatisticsTable& table) {
+void StatisticsRefresher::Deliver(int id, const StatisticsTable& table,
+                                  const std::shared_ptr<const ThrowView>& throwView) {
   if (id != latest_) {
     return;
   }
   busy_ = false;
-  emit finished(table);
+  emit finished(table, throwView);
 }
 
 void StatisticsRefresher::DeliverError(int id, const QString& text) {

@@ -8,18 +8,25 @@
 #include <memory>
 
 #include "report/StatisticsReport.h"
+#include "ui/stats/ThrowView.h"
 
 namespace korvanti {
 
+class HitMap;
+
 // Builds the statistics tables on a thread of its own, with its own read-only
 // connection to the database file (opened at the first request and kept
-// until the refresher goes). Only the newest request counts: a result of an
+// until the refresher goes). In the aim-and-hit view the player's throw
+// (the scatter fit, the expected points per dart and the heat map) comes
+// with the table. Only the newest request counts: a result of an
 // older one is dropped, and an older request still waiting is skipped.
 class StatisticsRefresher : public QObject {
   Q_OBJECT
 
  public:
-  explicit StatisticsRefresher(std::filesystem::path databaseFile, QObject* parent = nullptr);
+  // The hit map must outlive the refresher.
+  StatisticsRefresher(std::filesystem::path databaseFile, const HitMap& hitMap,
+                      QObject* parent = nullptr);
   ~StatisticsRefresher() override;
 
   void Request(const StatisticsRequest& request);
@@ -28,15 +35,19 @@ class StatisticsRefresher : public QObject {
   bool Busy() const { return busy_; }
 
  signals:
-  void finished(const korvanti::StatisticsTable& table);
+  // The throw is null in the detailed view.
+  void finished(const korvanti::StatisticsTable& table,
+                const std::shared_ptr<const korvanti::ThrowView>& throwView);
   void failed(const QString& text);
 
  private:
   void Run(int id, const StatisticsRequest& request);  // on the worker thread
-  void Deliver(int id, const StatisticsTable& table);
+  void Deliver(int id, const StatisticsTable& table,
+               const std::shared_ptr<const ThrowView>& throwView);
   void DeliverError(int id, const QString& text);
 
   std::filesystem::path databaseFile_;
+  const HitMap& hitMap_;
   QThread thread_;
   std::unique_ptr<QObject> workerContext_;  // lives on thread_
   std::unique_ptr<Database> database_;      // used on thread_ only

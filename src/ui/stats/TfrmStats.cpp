@@ -64,7 +64,7 @@ TfrmStats::TfrmStats(Database& database, StatisticsWindowSetup setup, QWidget* p
       setup_(std::move(setup)),
       ownDialogs_(setup_.dialogs ? nullptr : std::make_unique<MessageBoxDialogs>(this)),
       dialogs_(setup_.dialogs ? setup_.dialogs : ownDialogs_.get()),
-      refresher_(std::make_unique<StatisticsRefresher>(database.Path())) {
+      refresher_(std::make_unique<StatisticsRefresher>(database.Path(), hitMap_)) {
   setObjectName("TfrmStats");
   setWindowTitle(QStringLiteral("Korvanti"));
   setWindowFlag(Qt::Window);
@@ -215,6 +215,7 @@ void TfrmStats::ClearTables() {
   aimTable_->setRowCount(0);
   trend_->Clear();
   aimBoard_->ShowDots(nullptr);
+  aimBoard_->ShowThrow(nullptr);
 }
 
 void TfrmStats::RefreshStatistics() {
@@ -239,9 +240,11 @@ void TfrmStats::RefreshStatistics() {
   refresher_->Request(request);
 }
 
-void TfrmStats::ShowTable(const StatisticsTable& table) {
+void TfrmStats::ShowTable(const StatisticsTable& table,
+                          const std::shared_ptr<const ThrowView>& throwView) {
   unsetCursor();
   shown_ = table;
+  aimBoard_->ShowThrow(throwView);
   const bool detail = table.kind != StatisticsTableKind::AimAndHit;
   auto& widget = detail ? *detailTable_ : *aimTable_;
   {

@@ -91,7 +91,7 @@ class TfrmStats : public QDialog {
   void ShowPanels();
   void ClearTables();
   void DateEdited();
-  void ShowTable(const StatisticsTable& table);
+  void ShowTable(const StatisticsTable& table, const std::shared_ptr<const ThrowView>& throwView);
   void ShowFailure(const QString& text);
   void AimRowSelected();
   void DeleteStatistics();

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QImage>
 #include <QRadioButton>
 #include <cmath>
@@ -96,6 +97,16 @@ TEST_F(StatsShots, AimViewWithDots) {
   EXPECT_EQ(table.currentRow(), 0);
   EXPECT_GT(window->AimBoard().Board().Dots().size(), 20u);
   Save(*window, "stats-aim.png");
+}
+
+TEST_F(StatsShots, AimViewWithTheThrowAndItsHeatMap) {
+  PlayTwoWeeks();
+  auto window = Open("Anna", 4);
+  Refreshed(*window, [&] { ClickBoard(*window, "T20", Qt::RightButton); });
+  ASSERT_NE(window->AimBoard().Throw(), nullptr);
+  Find<QCheckBox>(*window, "chkHeatMap").click();
+  ASSERT_TRUE(window->AimBoard().HeatMapShown());
+  Save(*window, "stats-scatter.png");
 }
 
 }  // namespace
