@@ -6,8 +6,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "ui/common/InfoImage.h"
 #include "ui/start/GameList.h"
@@ -163,14 +165,23 @@ QWidget* GamePages::BuildSpecialTrainingsPage() {
   options->addWidget(caption(27), 2, 0);
   options->addWidget(startLevel_, 2, 1);
   options->addWidget(maxLevel_, 2, 2);
+  auto* levels = new QPushButton(QStringLiteral("..."));
+  levels->setObjectName("btnLevels");
+  levels->setMaximumWidth(32);
+  connect(levels, &QPushButton::clicked, this, &GamePages::designLevels);
+  options->addWidget(levels, 2, 3);
   options->addWidget(new InfoImage(QStringLiteral(
                          "Bei diesem Training wird die Schwierigkeit mit jedem Abschnitt erhöht "
                          "wenn die gesetzte Trefferquote erreicht wurde.")),
-                     2, 3);
+                     2, 4);
   options->addWidget(caption(24), 3, 0);
   options->addWidget(chosenDouble_, 3, 1, 1, 2);
   options->addWidget(caption(29), 4, 0);
-  options->addWidget(training_, 4, 1, 1, 3);
+  options->addWidget(training_, 4, 1, 1, 2);
+  auto* create = new QPushButton(QStringLiteral("Erstellen..."));
+  create->setObjectName("btnCreateTraining");
+  connect(create, &QPushButton::clicked, this, &GamePages::designTrainings);
+  options->addWidget(create, 4, 3);
   options->addWidget(
       new InfoImage(QStringLiteral(
           "Hier können beliebige Abfolgen als eigenes Trainingsspiel angelegt werden")),
@@ -242,12 +253,13 @@ ComputerOptions GamePages::ComputerChoices() const {
 }
 
 void GamePages::SetTrainings(const std::vector<std::string>& names) {
+  const auto chosen = training_->currentText();
   training_->clear();
   for (const auto& name : names) {
     training_->addItem(QString::fromStdString(name));
   }
   if (!names.empty()) {
-    training_->setCurrentIndex(0);
+    training_->setCurrentIndex(std::max(0, training_->findText(chosen, Qt::MatchFixedString)));
   }
 }
 

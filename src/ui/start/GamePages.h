@@ -36,7 +36,8 @@ class GamePages final : public QTabWidget {
   StartOptions Choices(bool masterOut) const;
   ComputerOptions ComputerChoices() const;
 
-  // The free trainings to choose from, the first one chosen.
+  // The free trainings to choose from; the chosen one stays chosen when it is
+  // still there, else the first is chosen.
   void SetTrainings(const std::vector<std::string>& names);
 
   GameList& List(GamePage page) const;
@@ -44,6 +45,9 @@ class GamePages final : public QTabWidget {
  signals:
   // Another entry or page was chosen.
   void selectionChanged();
+  // "Erstellen..." (the free trainings) and "..." (the Pirmel levels).
+  void designTrainings();
+  void designLevels();
 
  private:
   QWidget* BuildGamesPage();

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/TrainingFiles.h"
 #include "platform/DateTime.h"
 #include "platform/IniFile.h"
 #include "report/PlayerOverview.h"
@@ -38,6 +39,7 @@
 #include "ui/start/StartToolBar.h"
 #include "ui/start/TfrmEinstellungen.h"
 #include "ui/start/TfrmNewPlayer.h"
+#include "ui/start/Tfrmini.h"
 #include "ui/stats/TfrmStats.h"
 
 namespace korvanti {
@@ -46,7 +48,6 @@ namespace {
 const QColor kBackground(212, 212, 225);
 constexpr int kCaptionColumnWidth = 280;
 constexpr const char* kDatabaseFile = "dart.mdb";
-constexpr const char* kTrainingsFile = "SETTINGS.ini";
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -97,6 +98,10 @@ TStartForm::TStartForm(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent
   pages_->setMinimumHeight(230);
   layout->addWidget(pages_);
   connect(pages_, &GamePages::selectionChanged, this, &TStartForm::SelectTypeClick);
+  connect(pages_, &GamePages::designTrainings, this,
+          [this] { DesignTrainings(DesignerMode::FreeTrainings); });
+  connect(pages_, &GamePages::designLevels, this,
+          [this] { DesignTrainings(DesignerMode::PirmelLevels); });
 }
 
 TStartForm::~TStartForm() {
@@ -183,7 +188,7 @@ void TStartForm::LoadOptions() {
 }
 
 void TStartForm::LoadTrainingPresets() {
-  const auto file = setup_.programFolder / kTrainingsFile;
+  const auto file = setup_.programFolder / kSettingsFile;
   if (std::filesystem::exists(file)) {
     pages_->SetTrainings(IniFile(file).SectionNames());
   }
@@ -424,6 +429,16 @@ void TStartForm::ShowSettings() {
   Guarded([&] {
     options_ = EditSettings(this, setup_.programFolder / kOptionsFile, dialogs_, options_);
   });
+}
+
+void TStartForm::DesignTrainings(DesignerMode mode) {
+  Guarded([&] {
+    korvanti::DesignTrainings(mode, setup_.programFolder, options_.board, setup_.hitMap, dialogs_,
+                              this);
+  });
+  if (mode == DesignerMode::FreeTrainings) {
+    Guarded([&] { LoadTrainingPresets(); });
+  }
 }
 
 void TStartForm::ShowInstructions() {

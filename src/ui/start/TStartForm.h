@@ -12,6 +12,7 @@
 #include "play/GameStart.h"
 #include "play/GameView.h"
 #include "play/ProgramOptions.h"
+#include "play/TrainingDesigner.h"
 #include "report/OverviewSort.h"
 #include "ui/game/TGameformclass.h"
 
@@ -69,6 +70,9 @@ class TStartForm final : public QWidget {
   void ShowStatsForm();
   void ShowSettings();
   void ShowInstructions();
+  // "Erstellen..." and "...": the training designer, modal; the free
+  // trainings are read anew when it closes.
+  void DesignTrainings(DesignerMode mode);
 
   const ProgramOptions& Options() const { return options_; }
   Database* DatabaseOrNull() const { return database_.get(); }
