@@ -12,7 +12,7 @@ std::variant<Scatter, std::string> OwnScatter(Database* database, const std::str
   if (playerid.empty()) {
     return std::string("Bitte zuerst einen Spieler auswählen.");
   }
-  const auto fit = FitStoredScatter(*database, {playerid, {}, 0, DateTimeNow()});
+  const auto fit = FitStoredScatter(*database, {playerid, {}, 0, DateTimeNow(), kOwnScatterTurns});
   if (!fit.overall) {
     return fit.Missing();
   }

@@ -27,20 +27,30 @@ std::optional<AimedDart> AimedDartOf(const std::string& aim, BoardPoint aimAt,
 }  // namespace
 
 std::vector<AimedDart> LoadAimedDarts(Database& database, const AimedDartSelection& selection) {
+  const bool newest = selection.newestTurns > 0;
+  // The newest turns walk the per-game totals backwards by date and stop at the limit.
   std::string text =
       "SELECT throw.aim1value, throw.aim1x, throw.aim1y, throw.hit1value, throw.hit1x, "
       "throw.hit1y, throw.aim2value, throw.aim2x, throw.aim2y, throw.hit2value, throw.hit2x, "
       "throw.hit2y, throw.aim3value, throw.aim3x, throw.aim3y, throw.hit3value, throw.hit3x, "
-      "throw.hit3y FROM game INNER JOIN throw ON game.gameid = throw.gameid "
-      "WHERE throw.playerid = ? AND game.datetime > ? AND game.datetime <= ?";
+      "throw.hit3y FROM ";
+  text += newest ? "gametotals AS game INNER JOIN throw ON game.gameid = throw.gameid "
+                   "AND game.playerid = throw.playerid WHERE game.playerid = ? "
+                 : "game INNER JOIN throw ON game.gameid = throw.gameid "
+                   "WHERE throw.playerid = ? ";
+  text += "AND game.datetime > ? AND game.datetime <= ?";
   if (!selection.gameTypesId.empty()) {
     text += " AND game.gametypesid = ?";
   }
-  text += " ORDER BY game.datetime, throw.gameid, throw.Zeitstempel";
+  text += newest ? " ORDER BY game.datetime DESC, game.gameid LIMIT ?"
+                 : " ORDER BY game.datetime, throw.gameid, throw.Zeitstempel";
   SqlStatement query(database, text);
   query.Bind(selection.playerId).Bind(selection.from).Bind(selection.to);
   if (!selection.gameTypesId.empty()) {
     query.Bind(selection.gameTypesId);
+  }
+  if (newest) {
+    query.Bind(selection.newestTurns);
   }
   query.Execute();
   std::vector<AimedDart> darts;

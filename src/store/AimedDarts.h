@@ -11,12 +11,14 @@ namespace korvanti {
 class Database;
 
 // Whose darts: one player's, of one game type (every type for an empty key),
-// of games saved after `from` and not after `to`.
+// of games saved after `from` and not after `to`; with `newestTurns` only
+// that many of those turns, the newest games first.
 struct AimedDartSelection {
   std::string playerId;
   std::string gameTypesId;
   DateTimeNumber from = 0;
   DateTimeNumber to = 0;
+  int newestTurns = 0;  // 0: all
 };
 
 // The selection's darts that have both an aim and a landing position. The
