@@ -112,6 +112,9 @@ QWidget* GamePages::BuildTrainingGamesPage() {
   options->addRow(QStringLiteral("Computerschnitt (3 Dart)"), computerAverage_);
   options->addRow(QStringLiteral("ca. Sekunden pro Dart"), secondsPerDart_);
   options->addRow(QStringLiteral("Computer Schnitt"), averageMode_);
+  ownScatter_ = Box(nullptr, "chkOwnScatter", QStringLiteral("Streuung aus meinen Würfen"), false);
+  ownScatter_->setEnabled(false);
+  options->addRow(QString(), ownScatter_);
   options->addRow(QStringLiteral("Abweichung +"), toleranceUp_);
   options->addRow(QStringLiteral("Abweichung -"), toleranceDown_);
   options->addRow(Label(FindCatalogEntry(17)->label),
@@ -249,7 +252,13 @@ ComputerOptions GamePages::ComputerChoices() const {
   options.secondsPerDart = secondsPerDart_->value();
   options.toleranceUp = toleranceUp_->value();
   options.toleranceDown = toleranceDown_->value();
+  options.scatterFromOwnDarts = ownScatter_->isEnabled() && ownScatter_->isChecked();
   return options;
+}
+
+void GamePages::SetOwnScatterUnavailable(const std::optional<std::string>& reason) {
+  ownScatter_->setEnabled(!reason.has_value());
+  ownScatter_->setToolTip(reason ? QString::fromStdString(*reason) : QString());
 }
 
 void GamePages::SetTrainings(const std::vector<std::string>& names) {

@@ -2,6 +2,7 @@
 
 #include <QTabWidget>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ class GamePages final : public QTabWidget {
   StartOptions Choices(bool masterOut) const;
   ComputerOptions ComputerChoices() const;
 
+  // "Streuung aus meinen Würfen" is disabled, with the reason as its tooltip,
+  // while the player has no scatter of his own; nothing makes it usable.
+  void SetOwnScatterUnavailable(const std::optional<std::string>& reason);
+  QCheckBox& OwnScatter() const { return *ownScatter_; }
+
   // The free trainings to choose from; the chosen one stays chosen when it is
   // still there, else the first is chosen.
   void SetTrainings(const std::vector<std::string>& names);
@@ -60,6 +66,7 @@ class GamePages final : public QTabWidget {
   QSpinBox* computerAverage_ = nullptr;
   QSpinBox* secondsPerDart_ = nullptr;
   QComboBox* averageMode_ = nullptr;
+  QCheckBox* ownScatter_ = nullptr;
   QSpinBox* toleranceUp_ = nullptr;
   QSpinBox* toleranceDown_ = nullptr;
   QSpinBox* checkoutStart_ = nullptr;

@@ -20,6 +20,7 @@
 #include "engine/TrainingFiles.h"
 #include "platform/DateTime.h"
 #include "platform/IniFile.h"
+#include "play/OwnScatter.h"
 #include "report/PlayerOverview.h"
 #include "store/Database.h"
 #include "store/Einfuegen.h"
@@ -98,6 +99,12 @@ TStartForm::TStartForm(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent
   pages_->setMinimumHeight(230);
   layout->addWidget(pages_);
   connect(pages_, &GamePages::selectionChanged, this, &TStartForm::SelectTypeClick);
+  // Ticks, order and refills change who plays against the computer.
+  const auto updateOwnScatter = [this] { UpdateOwnScatter(); };
+  connect(overview_, &QAbstractItemModel::dataChanged, this, updateOwnScatter);
+  connect(overview_, &QAbstractItemModel::rowsMoved, this, updateOwnScatter);
+  connect(overview_, &QAbstractItemModel::layoutChanged, this, updateOwnScatter);
+  connect(overview_, &QAbstractItemModel::modelReset, this, updateOwnScatter);
   connect(pages_, &GamePages::designTrainings, this,
           [this] { DesignTrainings(DesignerMode::FreeTrainings); });
   connect(pages_, &GamePages::designLevels, this,
@@ -224,6 +231,25 @@ void TStartForm::SelectTypeClick() {
     aimInput_->setChecked(true);
   }
   FillPlayerOverview(false);
+  UpdateOwnScatter();
+}
+
+// The computer throws like the last ticked player, who plays against it.
+void TStartForm::UpdateOwnScatter() {
+  const auto* entry = pages_->SelectedEntry();
+  if (entry == nullptr) {
+    pages_->SetOwnScatterUnavailable("Nur für \"501 gegen eigenen Schnitt\".");
+    return;
+  }
+  std::string player;
+  for (const auto& row : overview_->Rows()) {
+    if (row.ticked) {
+      player = row.playerid;
+    }
+  }
+  Guarded([&] {
+    pages_->SetOwnScatterUnavailable(OwnScatterUnavailable(*entry, database_.get(), player));
+  });
 }
 
 void TStartForm::StartDateEdited() {

@@ -94,6 +94,7 @@ class TStartForm final : public QWidget {
   void LoadOptions();
   void LoadTrainingPresets();
   void SelectTypeClick();
+  void UpdateOwnScatter();
   void SortClick(int column);
   void StartDateEdited();
   void WriteState();

@@ -1,6 +1,8 @@
+#include <QCheckBox>
 #include <QSpinBox>
 
 #include "StartWindowFixture.h"
+#include "engine/AimPoints.h"
 #include "engine/Playerclass.h"
 #include "ui/game/TFormWait.h"
 #include "ui/game/TGameformclass.h"
@@ -116,6 +118,52 @@ TEST_F(GameStartWindowTest, AStoredGameRefreshesTheFiguresWhenTheGameScreenEnds)
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window->GameWindow(), nullptr);
   EXPECT_TRUE(window->ToolBar().Action(ToolButton::Start).isEnabled());
+}
+
+// Darts aimed at T20 landing around it, 40 turns of a training yesterday.
+void AddAimedTurns(Einfuegen recorder, const std::string& playerid) {
+  const auto gameid = NewGuidString();
+  const auto aim = *AimPointFor("T20");
+  for (int turn = 0; turn < 40; ++turn) {
+    Throwclass darts;
+    darts.throwid = NewGuidString();
+    darts.tocount = true;
+    for (int n = 1; n <= 3; ++n) {
+      auto& dart = darts.Hit(n);
+      dart.aim = dart.hit = "T20";
+      dart.aimx = aim.x;
+      dart.aimy = aim.y;
+      dart.hitx = aim.x + (turn * 7 + n * 3) % 21 - 10;
+      dart.hity = aim.y + (turn * 5 + n * 11) % 17 - 8;
+    }
+    recorder.AppendThrow(darts, gameid, playerid);
+  }
+  recorder.AppendGame(gameid, "constpractice_self", DateTimeNow() - 1, NewGuidString());
+}
+
+TEST_F(GameStartWindowTest, OwnScatterIsOfferedForTheLastTickedPlayerWithAimedDarts) {
+  ids.push_back(AddPlayer("Anna", "Anna"));
+  ids.push_back(AddPlayer("Ben", "Ben"));
+  AddAimedTurns(Recorder(), ids[0]);
+  Open();
+  auto& box = window->Pages().OwnScatter();
+  window->SetGame(14);  // 501 gegen eigenen Schnitt
+  EXPECT_FALSE(box.isEnabled());
+  EXPECT_EQ(box.toolTip(), "Bitte zuerst einen Spieler auswählen.");
+  Tick(1);  // Ben
+  EXPECT_EQ(box.toolTip(), "Zu wenige Würfe mit Ziel: 0 von 100");
+  Tick(0);  // Anna, ticked last, is not the last row: Ben still plays
+  EXPECT_FALSE(box.isEnabled());
+  Tick(1);
+  EXPECT_TRUE(box.isEnabled());
+  EXPECT_EQ(box.toolTip(), "");
+  QTest::mouseClick(&box, Qt::LeftButton);
+  EXPECT_TRUE(window->Pages().ComputerChoices().scatterFromOwnDarts);
+
+  window->SetGame(12);  // 501 gegen Computer
+  EXPECT_FALSE(box.isEnabled());
+  EXPECT_EQ(box.toolTip(), "Nur für \"501 gegen eigenen Schnitt\".");
+  EXPECT_FALSE(window->Pages().ComputerChoices().scatterFromOwnDarts);
 }
 
 }  // namespace
