@@ -16,6 +16,14 @@ void UseHitMapCoordinates(QPainter& painter, const QRectF& target) {
   painter.translate(0.5, 0.5);
 }
 
+void PaintLayer(QPainter& painter, const BoardLayer& layer) {
+  if (layer) {
+    painter.save();
+    layer(painter);
+    painter.restore();
+  }
+}
+
 void Circle(QPainter& painter, QPointF centre, double radius, const QColor& fill) {
   painter.setBrush(fill);
   painter.drawEllipse(centre, radius, radius);
@@ -46,6 +54,10 @@ void BoardCanvas::ClearDots() {
   dots_.clear();
 }
 
+void BoardCanvas::SetLayer(BoardLayerPlace place, BoardLayer layer) {
+  (place == BoardLayerPlace::UnderMarks ? under_ : over_) = std::move(layer);
+}
+
 const QImage& BoardCanvas::Rendered(QSize deviceSize, qreal devicePixelRatio) {
   if (rendered_.size() != deviceSize) {
     rendered_ = QImage(deviceSize, QImage::Format_RGB32);
@@ -68,17 +80,13 @@ void BoardCanvas::Paint(QPainter& painter, const QRectF& target) {
 }
 
 void BoardCanvas::PaintOverlay(QPainter& painter, const QRectF& target) const {
-  if (marks_.empty() && dots_.empty() && !layer_) {
+  if (marks_.empty() && dots_.empty() && !under_ && !over_) {
     return;
   }
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   UseHitMapCoordinates(painter, target);
-  if (layer_) {
-    painter.save();
-    layer_(painter);
-    painter.restore();
-  }
+  PaintLayer(painter, under_);
   painter.setPen(QPen(Qt::black, 1));
   for (const QPoint& mark : marks_) {
     Circle(painter, mark, kMarkRadius, Qt::white);
@@ -87,6 +95,7 @@ void BoardCanvas::PaintOverlay(QPainter& painter, const QRectF& target) const {
   for (const BoardDot& dot : dots_) {
     Circle(painter, dot.position, dot.radius, dot.color);
   }
+  PaintLayer(painter, over_);
   painter.restore();
 }
 

@@ -21,11 +21,13 @@ struct BoardDot {
 // Paints over the board picture in hit-map pixels: the painter's unit is one
 // hit-map pixel and whole numbers are pixel centres, as for the dots.
 using BoardLayer = std::function<void(QPainter&)>;
+// A window's own layers go under the marks and dots, or over them.
+enum class BoardLayerPlace { UnderMarks, OverMarks };
 
-// The board picture with what is drawn over it: a layer of the window's own,
-// then the computer's dart marks and the statistics dots. The picture is
-// rendered once per device size and kept; layer, marks and dots are drawn
-// over it on every paint.
+// The board picture with what is drawn over it: the layer under the marks,
+// the computer's dart marks and the statistics dots, the layer over them.
+// The picture is rendered once per device size and kept; layers, marks and
+// dots are drawn over it on every paint.
 class BoardCanvas {
  public:
   BoardCanvas();
@@ -43,8 +45,8 @@ class BoardCanvas {
   void ClearDots();
   const std::vector<BoardDot>& Dots() const { return dots_; }
 
-  // Drawn under the marks and dots on every paint; empty for none.
-  void SetLayer(BoardLayer layer) { layer_ = std::move(layer); }
+  // Empty for none.
+  void SetLayer(BoardLayerPlace place, BoardLayer layer);
 
   // Paints the board into a target rectangle of the painter's coordinates,
   // at the resolution of the painter's device.
@@ -57,7 +59,8 @@ class BoardCanvas {
   BoardPicture picture_;
   std::vector<QPoint> marks_;
   std::vector<BoardDot> dots_;
-  BoardLayer layer_;
+  BoardLayer under_;
+  BoardLayer over_;
   QImage rendered_;  // the picture at the last device size; null when stale
 };
 

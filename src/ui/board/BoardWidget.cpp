@@ -45,8 +45,8 @@ void BoardWidget::ClearDots() {
   update();
 }
 
-void BoardWidget::SetLayer(BoardLayer layer) {
-  canvas_.SetLayer(std::move(layer));
+void BoardWidget::SetLayer(BoardLayerPlace place, BoardLayer layer) {
+  canvas_.SetLayer(place, std::move(layer));
   update();
 }
 

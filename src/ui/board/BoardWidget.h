@@ -38,8 +38,8 @@ class BoardWidget : public QWidget {
   void ClearDots();
   const std::vector<BoardDot>& Dots() const { return canvas_.Dots(); }
 
-  // A layer of the window's own under the marks and dots; empty for none.
-  void SetLayer(BoardLayer layer);
+  // A layer of the window's own under or over the marks and dots; empty for none.
+  void SetLayer(BoardLayerPlace place, BoardLayer layer);
 
   // Off hides the hint at once and keeps it hidden.
   void SetHintEnabled(bool enabled);
