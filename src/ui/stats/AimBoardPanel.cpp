@@ -126,9 +126,14 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
   legend_->hide();
   throwText_->setObjectName("lblThrow");
   throwText_->setWordWrap(true);
-  board_->SetLayer([this](QPainter& painter) {
+  board_->SetLayer(BoardLayerPlace::UnderMarks, [this](QPainter& painter) {
+    if (HeatMapShown()) {
+      PaintHeatMap(painter, *throw_);
+    }
+  });
+  board_->SetLayer(BoardLayerPlace::OverMarks, [this](QPainter& painter) {
     if (throw_) {
-      PaintThrowView(painter, *throw_, heatMap_->isChecked());
+      PaintOutline(painter, *throw_);
     }
   });
 

@@ -53,7 +53,7 @@ class AimBoardPanel : public QWidget {
 
   // The player's throw; null clears the board and the line.
   void ShowThrow(std::shared_ptr<const ThrowView> view);
-  const ThrowView* Throw() const { return throw_.get(); }
+  const std::shared_ptr<const ThrowView>& Throw() const { return throw_; }
   QString ThrowText() const;
   bool HeatMapShown() const;
 

@@ -60,13 +60,16 @@ ThrowView MakeThrowView(ThrowPicture picture) {
   return view;
 }
 
-void PaintThrowView(QPainter& painter, const ThrowView& view, bool withHeat) {
-  const auto& picture = view.picture;
-  if (withHeat && !view.heat.isNull()) {
+void PaintHeatMap(QPainter& painter, const ThrowView& view) {
+  if (!view.heat.isNull()) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // Pixel centres lie on whole numbers.
     painter.drawImage(QRectF(-0.5, -0.5, view.heat.width(), view.heat.height()), view.heat);
   }
+}
+
+void PaintOutline(QPainter& painter, const ThrowView& view) {
+  const auto& picture = view.picture;
   if (const auto& outline = picture.outline) {
     Stroke(painter, EllipsePath(*outline, outline->twoSigma), QColor(255, 255, 255), Qt::DashLine);
     Stroke(painter, EllipsePath(*outline, outline->oneSigma), QColor(255, 255, 255));

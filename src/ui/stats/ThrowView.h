@@ -18,8 +18,10 @@ struct ThrowView {
 
 ThrowView MakeThrowView(ThrowPicture picture);
 
-// Draws the view on a painter in hit-map pixels (a board layer): the heat map
-// when wanted, the 2σ and 1σ ellipses, and the best aim point's mark.
-void PaintThrowView(QPainter& painter, const ThrowView& view, bool withHeat);
+// Draw the view on a painter in hit-map pixels (board layers): the heat map,
+// under the dots; the 2σ and 1σ ellipses and the best aim point's mark, over
+// them.
+void PaintHeatMap(QPainter& painter, const ThrowView& view);
+void PaintOutline(QPainter& painter, const ThrowView& view);
 
 }  // namespace korvanti

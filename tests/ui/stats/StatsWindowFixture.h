@@ -5,13 +5,18 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <cmath>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "StatisticsFixture.h"
+#include "engine/AimPoints.h"
 #include "engine/HitMap.h"
+#include "engine/Throwclass.h"
+#include "platform/Guid.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/ScriptedDialogs.h"
 #include "ui/stats/TfrmStats.h"
@@ -99,6 +104,34 @@ class StatsWindow : public ::testing::Test {
   static void ClickBoard(TfrmStats& window, const std::string& code, Qt::MouseButton button) {
     auto& board = window.AimBoard().Board();
     QTest::mouseClick(&board, button, {}, board.WidgetPosition(PixelOf(code)));
+  }
+
+  // A game of `turns` turns whose darts were all aimed at `aim`'s aim point
+  // and landed around it moved by (biasX, biasY) with a round normal scatter
+  // of `sigma` hit-map pixels; the same darts on every run.
+  std::string AddAimedGame(const std::string& playerid, double when, const std::string& aim,
+                           int turns, double sigma, double biasX = 0, double biasY = 0) {
+    static const HitMap map;
+    const auto at = *AimPointFor(aim);
+    std::mt19937 random(20261210);
+    std::normal_distribution<double> normal(0, sigma);
+    const auto gameid = NewGuidString();
+    for (int k = 0; k < turns; ++k) {
+      Throwclass turn;
+      turn.throwid = NewGuidString();
+      for (int n = 1; n <= 3; ++n) {
+        auto& dart = turn.Hit(n);
+        dart.hitx = static_cast<int>(std::lround(at.x + biasX + normal(random)));
+        dart.hity = static_cast<int>(std::lround(at.y + biasY + normal(random)));
+        dart.hit = map.FieldAt(dart.hitx, dart.hity);
+        dart.aim = aim;
+        dart.aimx = at.x;
+        dart.aimy = at.y;
+      }
+      data.recorder.AppendThrow(turn, gameid, playerid);
+    }
+    data.recorder.AppendGame(gameid, "const501dout", when, NewGuidString());
+    return gameid;
   }
 
   StatisticsFixture data;
