@@ -56,6 +56,14 @@ Tfrmini::Tfrmini(DesignerMode mode, const std::filesystem::path& programFolder, 
   ShowForm();
 }
 
+// The children outlive this part of the window; the focus leaving the list
+// while they go must not reach it.
+Tfrmini::~Tfrmini() {
+  for (auto* child : findChildren<QObject*>()) {
+    child->disconnect(this);
+  }
+}
+
 QWidget* Tfrmini::BuildControls(DesignerMode mode) {
   const bool free = mode == DesignerMode::FreeTrainings;
   auto* controls = new QWidget(this);

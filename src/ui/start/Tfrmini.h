@@ -31,6 +31,7 @@ class Tfrmini final : public QDialog {
   // map and `dialogs` must outlive the window.
   Tfrmini(DesignerMode mode, const std::filesystem::path& programFolder, int board,
           const HitMap& hitMap, Dialogs& dialogs, QWidget* parent = nullptr);
+  ~Tfrmini() override;
 
   // What the controls show now.
   const DesignerForm& Form() const { return form_; }
