@@ -26,6 +26,14 @@ class ScriptedDialogs final : public Dialogs {
   DialogAnswer YesNoCancel(const QString& text) override;
 
   const std::vector<Shown>& shown() const { return shown_; }
+  // The texts shown, in order.
+  std::vector<QString> texts() const {
+    std::vector<QString> texts;
+    for (const auto& box : shown_) {
+      texts.push_back(box.text);
+    }
+    return texts;
+  }
   int unanswered() const { return unanswered_; }
   int answersLeft() const { return static_cast<int>(answers_.size()); }
 

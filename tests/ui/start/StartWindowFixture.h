@@ -187,13 +187,7 @@ class StartWindowFixture : public ::testing::Test {
     QApplication::sendEvent(viewport, &drop);
   }
 
-  std::vector<QString> Shown() const {
-    std::vector<QString> texts;
-    for (const auto& shown : dialogs.shown()) {
-      texts.push_back(shown.text);
-    }
-    return texts;
-  }
+  std::vector<QString> Shown() const { return dialogs.texts(); }
 
   TempFolder root;
   std::filesystem::path folder = root / "Korvanti";

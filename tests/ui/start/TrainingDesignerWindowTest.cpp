@@ -76,13 +76,7 @@ class DesignerWindowTest : public ::testing::Test {
 
   std::filesystem::path Settings() const { return folder / std::string(kSettingsFile); }
 
-  std::vector<QString> Shown() const {
-    std::vector<QString> texts;
-    for (const auto& shown : dialogs.shown()) {
-      texts.push_back(shown.text);
-    }
-    return texts;
-  }
+  std::vector<QString> Shown() const { return dialogs.texts(); }
 
   TempFolder folder;
   ScriptedDialogs dialogs;
