@@ -209,6 +209,9 @@ TEST_F(DesignerWindowTest, Screenshot) {
             "ignoremisshits=1\ncloseinone=0\nrounds=2\n\n[Triple]\ndef='T20=3,T19=3'\n");
   auto window = Open(DesignerMode::FreeTrainings);
   ASSERT_EQ(GridRows(*window).size(), 7u);
+  // It shrinks to what a 1080p screen at 150 % leaves under a panel and the title bar.
+  EXPECT_LE(window->minimumSizeHint().width(), 1280 - 16);
+  EXPECT_LE(window->minimumSizeHint().height(), 720 - 40 - 48);
   const auto shot = window->grab();
   EXPECT_EQ(shot.size(), Tfrmini::kDesignSize);
   EXPECT_TRUE(shot.save(QStringLiteral(KORVANTI_START_SHOTS "/designer.png")));
