@@ -177,7 +177,7 @@ std::optional<DesignerForm> TrainingDesigner::DefaultLevel(std::string_view name
   return FormOf(*rules, 1, false);
 }
 
-std::optional<std::string> TrainingDesigner::Save(std::string_view name, const DesignerForm& form) {
+std::optional<std::string> TrainingDesigner::NameProblem(std::string_view name) {
   name = Trimmed(name);
   if (name.empty()) {
     return std::string(kNameMissing);
@@ -187,6 +187,14 @@ std::optional<std::string> TrainingDesigner::Save(std::string_view name, const D
         "Der Name eines Trainings darf keine eckigen Klammern, kein \";\", kein \"=\" und keinen "
         "Zeilenumbruch enthalten.");
   }
+  return std::nullopt;
+}
+
+std::optional<std::string> TrainingDesigner::Save(std::string_view name, const DesignerForm& form) {
+  if (auto problem = NameProblem(name)) {
+    return problem;
+  }
+  name = Trimmed(name);
   const auto definition = DesignerDefinition(form);
   auto document = file_.Load();
   if (mode_ == DesignerMode::FreeTrainings) {

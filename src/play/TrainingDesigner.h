@@ -71,6 +71,10 @@ class TrainingDesigner {
   static std::optional<std::size_t> Find(const std::vector<std::string>& names,
                                          std::string_view name);
 
+  // Why the name cannot name a training (empty, or characters that would
+  // break the file); nothing when it can.
+  static std::optional<std::string> NameProblem(std::string_view name);
+
   // The training or level as it plays: missing keys read with the defaults
   // of the game start, the rules set in the file's order as clicks would.
   DesignerForm Load(std::string_view name) const;

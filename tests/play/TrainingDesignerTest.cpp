@@ -2,24 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "TempFolder.h"
 #include "engine/TrainingFiles.h"
+#include "platform/FileIo.h"
 
 namespace korvanti {
 namespace {
 
 std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return ReadWholeFile(path).value_or("");
 }
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+  WriteFileDurably(path, text);
 }
 
 struct Boxes {

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -35,10 +36,25 @@ QSpinBox* Spin(QWidget* parent, const char* name, int highest, int value) {
   return spin;
 }
 
+// The number of darts of a target is edited in a spin box of 1 to 100.
+class DartsDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                        const QModelIndex& /*index*/) const override {
+    auto* editor = Spin(parent, "spnDarts", kMostDartsPerTarget, 3);
+    editor->setFrame(false);
+    return editor;
+  }
+};
+
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
   button->setAutoDefault(false);
+  // A click leaves the focus where it is, so a name being typed is taken by the button's act.
+  button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
 
@@ -78,7 +94,7 @@ QWidget* Tfrmini::BuildControls(DesignerMode mode) {
     list_->setInsertPolicy(QComboBox::NoInsert);
     // A typed new name must not complete itself into an existing training.
     list_->setCompleter(nullptr);
-    connect(list_->lineEdit(), &QLineEdit::editingFinished, this, &Tfrmini::TakeTypedName);
+    connect(list_->lineEdit(), &QLineEdit::editingFinished, this, [this] { TakeTypedName(false); });
   }
   connect(list_, &QComboBox::currentIndexChanged, this, &Tfrmini::LoadSelected);
   column->addWidget(list_);
@@ -94,8 +110,15 @@ QWidget* Tfrmini::BuildControls(DesignerMode mode) {
   grid_->setHorizontalHeaderLabels({QStringLiteral("Aim"), QStringLiteral("Nr. of darts")});
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  grid_->setSelectionMode(QAbstractItemView::NoSelection);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  grid_->setItemDelegateForColumn(1, new DartsDelegate(grid_));
+  connect(grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    const auto row = static_cast<std::size_t>(item->row());
+    if (item->column() == 1 && row < form_.rows.size()) {
+      form_.rows[row].darts = std::clamp(item->data(Qt::EditRole).toInt(), 1, kMostDartsPerTarget);
+    }
+  });
   column->addWidget(grid_, 1);
 
   auto* roundsRow = new QHBoxLayout;
@@ -199,36 +222,62 @@ void Tfrmini::LoadSelected() {
     return;
   }
   form_ = designer_.Load(list_->currentText().toStdString());
+  loaded_ = form_;
   ShowForm();
 }
 
-// The name typed into the list: an existing training's name selects (and
-// shows) it; a new name joins the list with the grid as it is.
-void Tfrmini::TakeTypedName() {
+// The name typed into the list. An existing training's name selects and
+// shows that training; while the grid holds changes, only "Save" does so,
+// after asking whether they replace that training. A new name joins the list
+// with the grid as it is. False when the save is to stop.
+bool Tfrmini::TakeTypedName(bool saving) {
   const auto typed = list_->currentText().trimmed();
-  if (typed.isEmpty()) {
-    return;
+  if (TrainingDesigner::NameProblem(typed.toStdString())) {
+    return true;  // the save names the problem
   }
   std::vector<std::string> names;
   for (int i = 0; i < list_->count(); ++i) {
     names.push_back(list_->itemText(i).toStdString());
   }
-  if (const auto known = TrainingDesigner::Find(names, typed.toStdString())) {
-    if (static_cast<int>(*known) != list_->currentIndex()) {
-      list_->setCurrentIndex(static_cast<int>(*known));
-    } else {
-      list_->setEditText(list_->itemText(list_->currentIndex()));
-    }
-    return;
+  const auto known = TrainingDesigner::Find(names, typed.toStdString());
+  if (!known) {
+    const QSignalBlocker block(list_);
+    list_->addItem(typed);
+    list_->setCurrentIndex(list_->count() - 1);
+    return true;
   }
-  const QSignalBlocker block(list_);
-  list_->addItem(typed);
-  list_->setCurrentIndex(list_->count() - 1);
+  const int index = static_cast<int>(*known);
+  if (index == list_->currentIndex()) {
+    list_->setEditText(list_->itemText(index));
+    return true;
+  }
+  if (form_ == loaded_) {
+    list_->setCurrentIndex(index);
+    return true;
+  }
+  if (!saving) {
+    return true;
+  }
+  if (!dialogs_.YesNo(QStringLiteral("Das Training \"%1\" gibt es schon. Mit den Zielen hier "
+                                     "überschreiben?")
+                          .arg(list_->itemText(index)))) {
+    return false;
+  }
+  SelectSilently(index);
+  return true;
+}
+
+// A number of darts still in its spin box counts as entered.
+void Tfrmini::CommitDartsEdit() {
+  if (auto* editor = grid_->indexWidget(grid_->currentIndex())) {
+    emit grid_->itemDelegateForColumn(1)->commitData(editor);
+  }
 }
 
 void Tfrmini::Save() {
-  if (list_->isEditable()) {
-    TakeTypedName();
+  CommitDartsEdit();
+  if (list_->isEditable() && !TakeTypedName(true)) {
+    return;
   }
   const auto name = list_->currentText().trimmed();
   if (const auto refusal = designer_.Save(name.toStdString(), form_)) {
@@ -236,10 +285,13 @@ void Tfrmini::Save() {
     if (*refusal == kNameMissing) {
       list_->setFocus();
     }
+    return;
   }
+  loaded_ = form_;
 }
 
 void Tfrmini::BoardPressed(Qt::MouseButton button, const QString& code) {
+  CommitDartsEdit();
   if (button == Qt::RightButton) {
     RemoveLastTarget(form_);
   } else if (!AddTarget(form_, code.toStdString(), defaultDarts_->value())) {
@@ -255,20 +307,24 @@ void Tfrmini::RuleClicked(DesignerRule rule, bool on) {
 }
 
 void Tfrmini::ShowForm() {
-  grid_->setRowCount(0);  // drops the old rows' spin boxes too
-  grid_->setRowCount(static_cast<int>(form_.rows.size()));
-  for (int row = 0; row < grid_->rowCount(); ++row) {
-    const auto& target = form_.rows[static_cast<std::size_t>(row)];
-    auto* code = new QTableWidgetItem(Text(target.code));
-    code->setFlags(Qt::ItemIsEnabled);
-    grid_->setItem(row, 0, code);
-    if (target.code.empty()) {
-      continue;
+  {
+    const QSignalBlocker block(grid_);
+    grid_->setCurrentItem(nullptr);  // an open spin box closes without changing the form
+    grid_->setRowCount(static_cast<int>(form_.rows.size()));
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+      const auto& target = form_.rows[static_cast<std::size_t>(row)];
+      auto* code = new QTableWidgetItem(Text(target.code));
+      code->setFlags(Qt::ItemIsEnabled);
+      grid_->setItem(row, 0, code);
+      auto* darts = new QTableWidgetItem;
+      if (target.code.empty()) {
+        darts->setFlags(Qt::ItemIsEnabled);
+      } else {
+        darts->setData(Qt::EditRole, target.darts);
+        darts->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+      }
+      grid_->setItem(row, 1, darts);
     }
-    auto* darts = Spin(grid_, "spnDarts", kMostDartsPerTarget, target.darts);
-    connect(darts, &QSpinBox::valueChanged, this,
-            [this, row](int value) { form_.rows[static_cast<std::size_t>(row)].darts = value; });
-    grid_->setCellWidget(row, 1, darts);
   }
   {
     const QSignalBlocker block(rounds_);

@@ -53,8 +53,9 @@ class Tfrmini final : public QDialog {
   QWidget* BuildBoard(const std::filesystem::path& programFolder, int board, const HitMap& hitMap);
   void FillList();
   void LoadSelected();
-  void TakeTypedName();
+  bool TakeTypedName(bool saving);
   void SelectSilently(int index);
+  void CommitDartsEdit();
   void BoardPressed(Qt::MouseButton button, const QString& code);
   void RuleClicked(DesignerRule rule, bool on);
   void ShowForm();
@@ -63,6 +64,8 @@ class Tfrmini final : public QDialog {
   TrainingDesigner designer_;
   Dialogs& dialogs_;
   DesignerForm form_;
+  // The form as the file has it; a difference is a change not saved yet.
+  DesignerForm loaded_;
 
   QComboBox* list_ = nullptr;
   QSpinBox* defaultDarts_ = nullptr;

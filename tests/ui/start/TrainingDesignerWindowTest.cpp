@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <fstream>
 
 #include "StartWindowFixture.h"
 #include "engine/AimPoints.h"
 #include "engine/BaseGameClass.h"
 #include "engine/TrainingFiles.h"
+#include "platform/FileIo.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/start/Tfrmini.h"
 
@@ -18,12 +18,11 @@ namespace korvanti::testing {
 namespace {
 
 std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+  return ReadWholeFile(path).value_or("");
 }
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+  WriteFileDurably(path, text);
 }
 
 // A pixel of the hit map that lies on a wire.
@@ -50,8 +49,7 @@ std::vector<std::pair<QString, int>> GridRows(const Tfrmini& window) {
   std::vector<std::pair<QString, int>> rows;
   auto& grid = window.Grid();
   for (int row = 0; row < grid.rowCount(); ++row) {
-    const auto* darts = qobject_cast<QSpinBox*>(grid.cellWidget(row, 1));
-    rows.emplace_back(grid.item(row, 0)->text(), darts != nullptr ? darts->value() : 0);
+    rows.emplace_back(grid.item(row, 0)->text(), grid.item(row, 1)->data(Qt::EditRole).toInt());
   }
   return rows;
 }
@@ -128,6 +126,49 @@ TEST_F(DesignerWindowTest, RefusedSavesSayWhyAndLeaveTheFileAlone) {
                          "Das Training \"Leer\" hat keine Ziele.",
                      }));
   EXPECT_EQ(FileText(Settings()), original);
+  EXPECT_EQ(list.count(), 2);  // "Doppel" and "Leer"; the refused name never joined
+}
+
+TEST_F(DesignerWindowTest, DartsAndRoundsTypedIntoTheirSpinBoxesAreSaved) {
+  auto window = Open(DesignerMode::FreeTrainings);
+  ClickField(window->Board(), "T20");
+  ClickField(window->Board(), "T19");
+  auto& grid = window->Grid();
+  const auto cell = grid.visualItemRect(grid.item(1, 1)).center();
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell);
+  QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell);
+  auto* editor = qobject_cast<QSpinBox*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, "7");
+  window->Rounds().selectAll();
+  QTest::keyClicks(&window->Rounds(), "12");
+  TypeName(*window, "Triple");
+  QTest::mouseClick(&window->SaveButton(), Qt::LeftButton);  // the open spin box counts
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_EQ(ReadFreeTraining(IniFile(Settings()), "Triple").rules.definition, "T20=3,T19=7");
+  EXPECT_EQ(ReadFreeTraining(IniFile(Settings()), "Triple").rounds, 12);
+}
+
+TEST_F(DesignerWindowTest, ChangesSavedUnderAnotherTrainingsNameAskFirst) {
+  const std::string original = "[Erste]\ndef='T20=3'\n\n[Zweite]\ndef='D16=2'\n";
+  WriteText(Settings(), original);
+  auto window = Open(DesignerMode::FreeTrainings);
+  ClickField(window->Board(), "D25");
+  TypeName(*window, "zweite");
+  dialogs.Answer(DialogAnswer::No);
+  QTest::mouseClick(&window->SaveButton(), Qt::LeftButton);
+  EXPECT_EQ(Shown(),
+            std::vector<QString>{
+                "Das Training \"Zweite\" gibt es schon. Mit den Zielen hier überschreiben?"});
+  EXPECT_EQ(FileText(Settings()), original);
+  EXPECT_EQ(GridRows(*window), (Rows{{"T20", 3}, {"D25", 3}}));
+
+  dialogs.Answer(DialogAnswer::Yes);
+  QTest::mouseClick(&window->SaveButton(), Qt::LeftButton);
+  EXPECT_EQ(window->TrainingList().currentText(), "Zweite");
+  EXPECT_EQ(ReadFreeTraining(IniFile(Settings()), "Zweite").rules.definition, "T20=3,D25=3");
+  EXPECT_EQ(ReadFreeTraining(IniFile(Settings()), "Erste").rules.definition, "T20=3");
 }
 
 TEST_F(DesignerWindowTest, KeyboardSelectionShowsTheTrainingSoSaveKeepsTheOtherOne) {
