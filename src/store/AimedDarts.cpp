@@ -38,11 +38,17 @@ std::vector<AimedDart> LoadAimedDarts(Database& database, const AimedDartSelecti
                    "AND game.playerid = throw.playerid WHERE game.playerid = ? "
                  : "game INNER JOIN throw ON game.gameid = throw.gameid "
                    "WHERE throw.playerid = ? ";
-  text += "AND game.datetime > ? AND game.datetime <= ?";
+  // Only turns with a dart that may be aimed: an aim and a landing position
+  // (the full test is below); the newest turns count no others.
+  text +=
+      "AND game.datetime > ? AND game.datetime <= ? AND ("
+      "(throw.aim1value <> '' AND (throw.hit1x <> 0 OR throw.hit1y <> 0)) OR "
+      "(throw.aim2value <> '' AND (throw.hit2x <> 0 OR throw.hit2y <> 0)) OR "
+      "(throw.aim3value <> '' AND (throw.hit3x <> 0 OR throw.hit3y <> 0)))";
   if (!selection.gameTypesId.empty()) {
     text += " AND game.gametypesid = ?";
   }
-  text += newest ? " ORDER BY game.datetime DESC, game.gameid LIMIT ?"
+  text += newest ? " ORDER BY game.datetime DESC, game.gameid, throw.Zeitstempel DESC LIMIT ?"
                  : " ORDER BY game.datetime, throw.gameid, throw.Zeitstempel";
   SqlStatement query(database, text);
   query.Bind(selection.playerId).Bind(selection.from).Bind(selection.to);

@@ -2,7 +2,6 @@
 
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -73,32 +72,6 @@ TEST(ScatterFitOfSamplePlay, RecoversEachPlayersSpreadAndNoBias) {
     EXPECT_NEAR(bias.x, 0, allowed) << "player " << p + 1;
     EXPECT_NEAR(bias.y, 0, allowed) << "player " << p + 1;
     EXPECT_LT(fit.overall->leftOut, fit.aimedDarts / 100);
-  }
-}
-
-// The newest turns: exactly that many, all from games no older than any left out.
-TEST(ScatterFitOfSamplePlay, TheNewestTurnsAreTheNewestGamesTurns) {
-  TempFolder folder;
-  auto database = Database::OpenFile(Seeded(folder, 1, 3));
-  AimedDartSelection all;
-  all.playerId = *DatabaseArchive(*database).FindPlayerIdByNickname("Spieler 1");
-  all.to = 46001;
-  const auto every = LoadAimedDarts(*database, all);
-  auto newest = all;
-  newest.newestTurns = 40;
-  const auto some = LoadAimedDarts(*database, newest);
-  ASSERT_GT(every.size(), 300u);
-  EXPECT_GT(some.size(), 90u);
-  EXPECT_LE(some.size(), 120u);
-  // All of them were thrown on the newest day.
-  auto lastDay = all;
-  lastDay.from = 46000;
-  const auto newestDay = LoadAimedDarts(*database, lastDay);
-  ASSERT_LT(newestDay.size(), every.size());
-  for (const auto& dart : some) {
-    EXPECT_TRUE(std::any_of(newestDay.begin(), newestDay.end(), [&](const AimedDart& known) {
-      return known.aim == dart.aim && known.hit == dart.hit;
-    }));
   }
 }
 

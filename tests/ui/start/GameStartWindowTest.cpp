@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QSpinBox>
 
+#include "AimedGame.h"
 #include "StartWindowFixture.h"
 #include "engine/AimPoints.h"
 #include "engine/Playerclass.h"
@@ -120,31 +121,11 @@ TEST_F(GameStartWindowTest, AStoredGameRefreshesTheFiguresWhenTheGameScreenEnds)
   EXPECT_TRUE(window->ToolBar().Action(ToolButton::Start).isEnabled());
 }
 
-// Darts aimed at T20 landing around it, 40 turns of a training yesterday.
-void AddAimedTurns(Einfuegen recorder, const std::string& playerid) {
-  const auto gameid = NewGuidString();
-  const auto aim = *AimPointFor("T20");
-  for (int turn = 0; turn < 40; ++turn) {
-    Throwclass darts;
-    darts.throwid = NewGuidString();
-    darts.tocount = true;
-    for (int n = 1; n <= 3; ++n) {
-      auto& dart = darts.Hit(n);
-      dart.aim = dart.hit = "T20";
-      dart.aimx = aim.x;
-      dart.aimy = aim.y;
-      dart.hitx = aim.x + (turn * 7 + n * 3) % 21 - 10;
-      dart.hity = aim.y + (turn * 5 + n * 11) % 17 - 8;
-    }
-    recorder.AppendThrow(darts, gameid, playerid);
-  }
-  recorder.AppendGame(gameid, "constpractice_self", DateTimeNow() - 1, NewGuidString());
-}
-
 TEST_F(GameStartWindowTest, OwnScatterIsOfferedForTheLastTickedPlayerWithAimedDarts) {
   ids.push_back(AddPlayer("Anna", "Anna"));
   ids.push_back(AddPlayer("Ben", "Ben"));
-  AddAimedTurns(Recorder(), ids[0]);
+  auto recorder = Recorder();
+  AppendAimedGame(recorder, ids[0], {"constpractice_self", DateTimeNow() - 1, "T20", 40});
   Open();
   auto& box = window->Pages().OwnScatter();
   window->SetGame(14);  // 501 gegen eigenen Schnitt

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "AimedGame.h"
 #include "StatisticsFixture.h"
 #include "engine/AimPoints.h"
 #include "engine/HitMap.h"
@@ -111,27 +112,8 @@ class StatsWindow : public ::testing::Test {
   // of `sigma` hit-map pixels; the same darts on every run.
   std::string AddAimedGame(const std::string& playerid, double when, const std::string& aim,
                            int turns, double sigma, double biasX = 0, double biasY = 0) {
-    static const HitMap map;
-    const auto at = *AimPointFor(aim);
-    std::mt19937 random(20261210);
-    std::normal_distribution<double> normal(0, sigma);
-    const auto gameid = NewGuidString();
-    for (int k = 0; k < turns; ++k) {
-      Throwclass turn;
-      turn.throwid = NewGuidString();
-      for (int n = 1; n <= 3; ++n) {
-        auto& dart = turn.Hit(n);
-        dart.hitx = static_cast<int>(std::lround(at.x + biasX + normal(random)));
-        dart.hity = static_cast<int>(std::lround(at.y + biasY + normal(random)));
-        dart.hit = map.FieldAt(dart.hitx, dart.hity);
-        dart.aim = aim;
-        dart.aimx = at.x;
-        dart.aimy = at.y;
-      }
-      data.recorder.AppendThrow(turn, gameid, playerid);
-    }
-    data.recorder.AppendGame(gameid, "const501dout", when, NewGuidString());
-    return gameid;
+    return AppendAimedGame(data.recorder, playerid,
+                           {"const501dout", when, aim, turns, sigma, biasX, biasY});
   }
 
   StatisticsFixture data;
