@@ -142,7 +142,7 @@ std::optional<TrainingRules> ReadPirmelLevel(const IniFile& levels, int level) {
 }
 
 void WriteDefaultPirmelLevels(IniFile& levels) {
-  auto file = levels.Load();
+  auto file = levels.LoadForChange();
   for (int level = 1; level <= 8; ++level) {
     const auto rules = *BuiltInPirmelLevel(level);
     const auto key = std::to_string(level);

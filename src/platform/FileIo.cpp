@@ -49,6 +49,35 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   return std::move(content).str();
 }
 
+std::optional<std::string> ReadFileForChange(const std::filesystem::path& path) {
+  const auto unreadable = [&](int error) {
+    throw Error("Die Datei \"" + path.string() +
+                "\" kann nicht gelesen werden und bleibt unverändert: " + std::strerror(error));
+  };
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.Get() < 0) {
+    if (errno == ENOENT) {
+      return std::nullopt;
+    }
+    unreadable(errno);
+  }
+  std::string content;
+  char buffer[65536];
+  for (;;) {
+    const auto n = ::read(file.Get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      unreadable(errno);
+    }
+    if (n == 0) {
+      return content;
+    }
+    content.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
 void WriteFileDurably(const std::filesystem::path& path, std::string_view content) {
   const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   auto pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();

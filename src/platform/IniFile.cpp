@@ -10,9 +10,14 @@ IniDocument IniFile::Load() const {
   return bytes ? IniDocument::Parse(DecodeTextFile(*bytes)) : IniDocument();
 }
 
+IniDocument IniFile::LoadForChange() const {
+  const auto bytes = ReadFileForChange(path_);
+  return bytes ? IniDocument::Parse(DecodeTextFile(*bytes)) : IniDocument();
+}
+
 template <typename Change>
 void IniFile::Update(Change&& change) {
-  auto document = Load();
+  auto document = LoadForChange();
   change(document);
   WriteFileDurably(path_, document.Text());
 }

@@ -19,6 +19,9 @@ class IniFile {
 
   const std::filesystem::path& Path() const { return path_; }
   IniDocument Load() const;
+  // The file as it is before a change: like Load, but a file that is there
+  // and cannot be read throws Error instead of reading as empty.
+  IniDocument LoadForChange() const;
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const {

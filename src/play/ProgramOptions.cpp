@@ -76,7 +76,7 @@ const IntegerKey& Key(int ProgramOptions::*field) {
 
 template <typename Change>
 void Update(IniFile& file, Change&& change) {
-  auto document = file.Load();
+  auto document = file.LoadForChange();
   change(document);
   file.Replace(document);
 }

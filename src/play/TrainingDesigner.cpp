@@ -195,36 +195,37 @@ std::optional<std::string> TrainingDesigner::Save(std::string_view name, const D
     return problem;
   }
   name = Trimmed(name);
+  const bool free = mode_ == DesignerMode::FreeTrainings;
   const auto definition = DesignerDefinition(form);
-  auto document = file_.Load();
-  if (mode_ == DesignerMode::FreeTrainings) {
+  const auto level = LevelNumber(name);
+  if (free) {
     const FreeTraining training{{definition, form.closeAll, form.closeInOne, form.ignoreMisses},
                                 form.rounds,
                                 std::string(name)};
     if (auto problem = TrainingProblem(training)) {
       return problem;
     }
-    document.ClearSection(name);
-    document.WriteString(name, "def", "'" + definition + "'");
-    document.WriteBool(name, "closeall", form.closeAll);
-    document.WriteBool(name, "ignoremisshits", form.ignoreMisses);
-    document.WriteBool(name, "closeinone", form.closeInOne);
-    document.WriteInteger(name, "rounds", form.rounds);
-  } else {
-    const auto level = LevelNumber(name);
-    if (!level) {
-      return std::string("Es gibt nur die Stufen 1 bis 8.");
-    }
-    if (auto problem = DefinitionProblem(definition, "Stufe " + std::string(name))) {
-      return problem;
-    }
-    const auto key = std::to_string(*level);
-    document.WriteString(kLevelSection, key, definition);
-    document.WriteBool(kLevelSection, key + "IgnoreMissHits", form.ignoreMisses);
-    document.WriteBool(kLevelSection, key + "Closeinone", form.closeInOne);
-    document.WriteBool(kLevelSection, key + "CloseAll", form.closeAll);
+  } else if (!level) {
+    return std::string("Es gibt nur die Stufen 1 bis 8.");
+  } else if (auto problem = DefinitionProblem(definition, "Stufe " + std::string(name))) {
+    return problem;
   }
   try {
+    auto document = file_.LoadForChange();
+    if (free) {
+      document.ClearSection(name);
+      document.WriteString(name, "def", "'" + definition + "'");
+      document.WriteBool(name, "closeall", form.closeAll);
+      document.WriteBool(name, "ignoremisshits", form.ignoreMisses);
+      document.WriteBool(name, "closeinone", form.closeInOne);
+      document.WriteInteger(name, "rounds", form.rounds);
+    } else {
+      const auto key = std::to_string(*level);
+      document.WriteString(kLevelSection, key, definition);
+      document.WriteBool(kLevelSection, key + "IgnoreMissHits", form.ignoreMisses);
+      document.WriteBool(kLevelSection, key + "Closeinone", form.closeInOne);
+      document.WriteBool(kLevelSection, key + "CloseAll", form.closeAll);
+    }
     file_.Replace(document);
   } catch (const Error& error) {
     return "Das Training konnte nicht gespeichert werden: " + std::string(error.what());

@@ -120,7 +120,7 @@ DotColours LoadDotColours(const IniFile& file, const DotColours& current) {
 }
 
 void StoreDotColours(IniFile& file, const DotColours& colours) {
-  auto document = file.Load();
+  auto document = file.LoadForChange();
   for (std::size_t dart = 0; dart < colours.darts.size(); ++dart)
     document.WriteString(kDotColourSection, KeyOf(dart), ColourText(colours.darts[dart]));
   file.Replace(document);

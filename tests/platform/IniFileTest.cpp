@@ -124,5 +124,24 @@ TEST(IniFile, UnwritableFolderThrowsError) {
   EXPECT_THROW(ini.WriteInteger("settings", "x", 1), Error);
 }
 
+// A file that is there but cannot be read (here: a folder in its place) is
+// never read as empty before a change: the change is refused as unreadable.
+TEST(IniFile, AFileThatCannotBeReadIsNotChanged) {
+  TempFolder folder;
+  const auto path = folder / "SETTINGS.ini";
+  std::filesystem::create_directory(path);
+  IniFile ini(path);
+  EXPECT_TRUE(ini.SectionNames().empty());
+  try {
+    ini.WriteInteger("A", "x", 1);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_NE(std::string(error.what()).find("kann nicht gelesen werden"), std::string::npos)
+        << error.what();
+  }
+  EXPECT_THROW(ini.LoadForChange(), Error);
+  EXPECT_FALSE(ReadFileForChange(folder / "missing.ini").has_value());
+}
+
 }  // namespace
 }  // namespace korvanti

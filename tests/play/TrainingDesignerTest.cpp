@@ -167,15 +167,23 @@ TEST_F(FreeDesigner, RefusedSavesLeaveTheFileByteForByte) {
   }
 }
 
-TEST(FreeDesignerWriteError, IsReportedNotThrown) {
+TEST(FreeDesignerFileErrors, AreReportedNotThrownAndNothingIsOverwritten) {
   TempFolder folder;
-  WriteText(folder / "kein-ordner", "");
-  TrainingDesigner designer(DesignerMode::FreeTrainings, folder / "kein-ordner");
   DesignerForm form;
   AddTarget(form, "T20", 3);
-  const auto refusal = designer.Save("Doppel", form);
-  ASSERT_TRUE(refusal.has_value());
-  EXPECT_TRUE(refusal->starts_with("Das Training konnte nicht gespeichert werden: ")) << *refusal;
+  // A program folder that is a file cannot take SETTINGS.ini.
+  WriteText(folder / "kein-ordner", "");
+  TrainingDesigner unwritable(DesignerMode::FreeTrainings, folder / "kein-ordner");
+  // SETTINGS.ini that is there but cannot be read is never taken for empty.
+  std::filesystem::create_directory(folder / std::string(kSettingsFile));
+  TrainingDesigner unreadable(DesignerMode::FreeTrainings, folder.Path());
+  for (auto* designer : {&unwritable, &unreadable}) {
+    const auto refusal = designer->Save("Doppel", form);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_TRUE(refusal->starts_with("Das Training konnte nicht gespeichert werden: Die Datei "))
+        << *refusal;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder / std::string(kSettingsFile)));
 }
 
 TEST(LevelDesigner, TheFirstOpeningWritesTheLevelsAndTheSecondNothing) {
