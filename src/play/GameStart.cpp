@@ -124,7 +124,7 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
 
     if (entry.ComputerGame()) {
       // With several rows the last one would count; computer games take one.
-      const auto& reference = request.players.back();
+      const auto& reference = *ComputerReference(request);
       started.simulation_ = std::make_unique<SimulationContext>(SimulationContext{
           environment.random, environment.hitMap, environment.programFolder / "ki.ini",
           environment.programFolder / "checkout.ini"});
@@ -158,6 +158,10 @@ GameStartResult StartGame(const StartRequest& request, const ProgramOptions& set
     }
   }
   return result;
+}
+
+const StartPlayer* ComputerReference(const StartRequest& request) {
+  return request.players.empty() ? nullptr : &request.players.back();
 }
 
 }  // namespace korvanti

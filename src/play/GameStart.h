@@ -43,6 +43,10 @@ struct StartRequest {
   bool quickCheckIn = true;  // "Schnelles Einchecken"
 };
 
+// The player a computer opponent takes its figures from (average, best game,
+// scatter): the last one in the order of play; null without players.
+const StartPlayer* ComputerReference(const StartRequest& request);
+
 // What a start works with besides the request. The hit map, the generator and
 // the archive must outlive the series of games.
 struct StartEnvironment {

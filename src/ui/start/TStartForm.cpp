@@ -234,22 +234,22 @@ void TStartForm::SelectTypeClick() {
   UpdateOwnScatter();
 }
 
-// The computer throws like the last ticked player, who plays against it.
+// "Streuung aus meinen Würfen" for the player the computer would measure
+// itself against; a failing look-up only disables the box.
 void TStartForm::UpdateOwnScatter() {
   const auto* entry = pages_->SelectedEntry();
   if (entry == nullptr) {
     pages_->SetOwnScatterUnavailable("Nur für \"501 gegen eigenen Schnitt\".");
     return;
   }
-  std::string player;
-  for (const auto& row : overview_->Rows()) {
-    if (row.ticked) {
-      player = row.playerid;
-    }
+  const auto request = Request();
+  const auto* reference = ComputerReference(request);
+  try {
+    pages_->SetOwnScatterUnavailable(OwnScatterUnavailable(
+        *entry, database_.get(), reference != nullptr ? reference->playerid : std::string()));
+  } catch (const std::exception& error) {
+    pages_->SetOwnScatterUnavailable(error.what());
   }
-  Guarded([&] {
-    pages_->SetOwnScatterUnavailable(OwnScatterUnavailable(*entry, database_.get(), player));
-  });
 }
 
 void TStartForm::StartDateEdited() {
