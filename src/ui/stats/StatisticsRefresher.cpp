@@ -52,8 +52,14 @@ void StatisticsRefresher::Run(int id, const StatisticsRequest& request) {
     }
     std::shared_ptr<const ThrowView> throwView;
     if (request.view == StatisticsView::AimAndHit) {
-      throwView = std::make_shared<const ThrowView>(
-          MakeThrowView(MakeThrowPicture(*database_, request, hitMap_)));
+      // The table stands on its own: a throw that cannot be measured only says why.
+      ThrowPicture picture;
+      try {
+        picture = MakeThrowPicture(*database_, request, hitMap_);
+      } catch (const std::exception& error) {
+        picture.text = error.what();
+      }
+      throwView = std::make_shared<const ThrowView>(MakeThrowView(std::move(picture)));
     }
     QMetaObject::invokeMethod(
         this,
