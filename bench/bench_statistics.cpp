@@ -12,6 +12,8 @@
 
 #include "SampleData.h"
 #include "platform/DateTime.h"
+#include "play/OwnScatter.h"
+#include "report/AimAdvice.h"
 #include "report/PlayerOverview.h"
 #include "report/StatisticsReport.h"
 #include "store/Database.h"
@@ -183,6 +185,25 @@ void SnapshotOfEveryType(benchmark::State& state) {
   });
 }
 BENCHMARK(SnapshotOfEveryType)->Unit(benchmark::kMillisecond);
+
+// (d) The measured throw: the start window's "Streuung aus meinen Würfen"
+// (the fit of the player's newest 1000 turns, window thread) and the aim-and-hit
+// view's throw report over a year of every type (fit and expected-points map,
+// worker thread).
+void OwnScatterOfNewestTurns(benchmark::State& state) {
+  const auto player = PlayerYear().PlayerId;
+  AgainstBareScan(state, [&] { benchmark::DoNotOptimize(OwnScatter(&SeededDatabase(), player)); });
+}
+BENCHMARK(OwnScatterOfNewestTurns)->Unit(benchmark::kMillisecond);
+
+void ThrowReportOfAYear(benchmark::State& state) {
+  static const HitMap hitMap;
+  const AimedDartSelection selection{PlayerYear().PlayerId, "", kLastDay - 365, kLastDay};
+  AgainstBareScan(state, [&] {
+    benchmark::DoNotOptimize(MakeThrowReport(SeededDatabase(), selection, hitMap));
+  });
+}
+BENCHMARK(ThrowReportOfAYear)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
