@@ -177,33 +177,38 @@ std::string FormatStartDate(DateTimeNumber value) {
 }
 
 std::optional<DateTimeNumber> ParseStartDate(std::string_view text) {
+  // -1 stands for a missing number (plain ints: optionals here set off a
+  // false maybe-uninitialized warning of GCC 12 in Release builds).
   std::size_t at = 0;
+  const auto next = [&](char separator) {
+    return Skip(text, at, separator) ? Number(text, at).value_or(-1) : -1;
+  };
+  const int day = Number(text, at).value_or(-1);
+  const int month = next('.');
+  int year = next('.');
+  if (day < 0 || month < 0 || year < 0) {
+    return std::nullopt;
+  }
+  if (year < 100) {
+    year += 2000;
+  }
+  if (!IsValidDate(year, month, day)) {
+    return std::nullopt;
+  }
   CalendarDateTime when;
-  const auto day = Number(text, at);
-  const auto month = Skip(text, at, '.') ? Number(text, at) : std::nullopt;
-  auto year = Skip(text, at, '.') ? Number(text, at) : std::nullopt;
-  if (!day || !month || !year) {
-    return std::nullopt;
-  }
-  if (*year < 100) {
-    *year += 2000;
-  }
-  if (!IsValidDate(*year, *month, *day)) {
-    return std::nullopt;
-  }
-  when.year = *year;
-  when.month = *month;
-  when.day = *day;
+  when.year = year;
+  when.month = month;
+  when.day = day;
   if (Skip(text, at, ' ')) {
-    const auto hour = Number(text, at);
-    const auto minute = Skip(text, at, ':') ? Number(text, at) : std::nullopt;
-    const auto second = Skip(text, at, ':') ? Number(text, at) : std::optional<int>(0);
-    if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
+    const int hour = Number(text, at).value_or(-1);
+    const int minute = next(':');
+    const int second = at < text.size() && text[at] == ':' ? next(':') : 0;
+    if (hour < 0 || minute < 0 || second < 0 || hour > 23 || minute > 59 || second > 59) {
       return std::nullopt;
     }
-    when.hour = *hour;
-    when.minute = *minute;
-    when.second = *second;
+    when.hour = hour;
+    when.minute = minute;
+    when.second = second;
   }
   if (at != text.size()) {
     return std::nullopt;
