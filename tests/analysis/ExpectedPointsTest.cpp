@@ -55,15 +55,16 @@ class ExpectedPointsTest : public testing::TestWithParam<MapCase> {};
 TEST_P(ExpectedPointsTest, AgreesWithSimulatedThrowsAcrossTheBoard) {
   const ExpectedPointsMap map(Board(), GetParam().scatter);
   int points = 0;
-  for (int y = 70; y <= 570; y += 50) {
-    for (int x = 80; x <= 580; x += 50) {
+  // 169 aim points a case, 338 in all, over the whole board and beside it.
+  for (int y = 70; y <= 570; y += 40) {
+    for (int x = 80; x <= 580; x += 40) {
       const BoardPoint aim{x, y};
       EXPECT_NEAR(map.At(aim), SimulatedPoints(GetParam().scatter, aim), 0.1)
           << "aim " << x << ", " << y;
       ++points;
     }
   }
-  EXPECT_GE(points, 120);
+  EXPECT_EQ(points, 169);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scatters, ExpectedPointsTest,
