@@ -321,6 +321,7 @@ void Tfrmini::ShowForm() {
         darts->setFlags(Qt::ItemIsEnabled);
       } else {
         darts->setData(Qt::EditRole, target.darts);
+        darts->setTextAlignment(Qt::AlignCenter);
         darts->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
       }
       grid_->setItem(row, 1, darts);
