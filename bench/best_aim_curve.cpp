@@ -1,6 +1,8 @@
 // The best aim point against the spread of a round, unbiased thrower, from
 // 5 to 60 mm: writes best-aim-curve.csv and best-aim-curve.svg (the path of
-// the best point drawn over the board's rings) into the given folder.
+// the best point drawn over the board's rings) into the given folder. Fails
+// when the curve leaves its known shape: T20 for a small spread, T19 at
+// 20 mm, nearer the bull again for a wide spread.
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -38,9 +40,22 @@ int main(int argc, char** argv) {
   }
   svg << "<polyline fill='none' stroke='#c00' stroke-width='2' points='";
   std::string marks;
+  std::string fieldAt5;
+  std::string fieldAt20;
+  double bullDistanceAt20 = 0;
+  double bullDistanceAt60 = 0;
   for (int mm = 5; mm <= 60; ++mm) {
     const ExpectedPointsMap map(board, Scatter::Round(mm / kMillimetresPerPixel));
     const auto best = map.Best();
+    const double bullDistance = std::hypot(best.x - board::kBullX, best.y - board::kBullY);
+    if (mm == 5) {
+      fieldAt5 = hitMap.FieldAt(best.x, best.y);
+    } else if (mm == 20) {
+      fieldAt20 = hitMap.FieldAt(best.x, best.y);
+      bullDistanceAt20 = bullDistance;
+    } else if (mm == 60) {
+      bullDistanceAt60 = bullDistance;
+    }
     const auto at = [&](int x, int y) { return map.At(x, y); };
     csv << mm << ',' << best.x << ',' << best.y << ',' << hitMap.FieldAt(best.x, best.y) << ','
         << map.At(best) << ',' << at(332, 172) << ',' << at(285, 456) << ',' << at(332, 317)
@@ -55,5 +70,12 @@ int main(int argc, char** argv) {
   svg << "'/>\n" << marks << "</svg>\n";
   std::cout << "written: " << (folder / "best-aim-curve.csv").string() << ", "
             << (folder / "best-aim-curve.svg").string() << '\n';
+  if (!csv || !svg || fieldAt5 != "T20" || fieldAt20 != "T19" ||
+      bullDistanceAt60 >= bullDistanceAt20) {
+    std::cerr << "unexpected curve or unwritten files: 5 mm " << fieldAt5 << ", 20 mm " << fieldAt20
+              << ", bull distance at 20 mm " << bullDistanceAt20 << " px, at 60 mm "
+              << bullDistanceAt60 << " px\n";
+    return 1;
+  }
   return 0;
 }
