@@ -111,7 +111,8 @@ QWidget* Tfrmini::BuildControls(DesignerMode mode) {
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
   grid_->setItemDelegateForColumn(1, new DartsDelegate(grid_));
   connect(grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     const auto row = static_cast<std::size_t>(item->row());
