@@ -8,10 +8,9 @@
 #include <QPixmap>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <memory>
 
-#include "SampleData.h"
+#include "TwoYearsOfPlay.h"
 #include "engine/HitMap.h"
 #include "engine/ProgramFolderSetup.h"
 #include "platform/IniFile.h"
@@ -27,7 +26,7 @@ namespace {
 
 using namespace korvanti;
 
-constexpr double kLastDay = 46000;  // 2025-12-08, as the statistics benchmark
+using bench::kLastDay;
 constexpr int kGame501DoubleOut = 4;
 
 // A program folder with the seeded database, made once and kept between runs.
@@ -38,13 +37,7 @@ const std::filesystem::path& ProgramFolder() {
     SetUpProgramFolder(path);
     if (fresh) {
       auto database = Database::OpenFile(path / "dart.mdb");
-      SampleDataPlan plan;
-      plan.players = 10;
-      plan.days = 730;
-      plan.seed = 1;
-      plan.lastDay = kLastDay;
-      const auto summary = SeedSampleData(*database, plan);
-      std::cerr << "seeded " << summary.games << " games, " << summary.turns << " turns\n";
+      bench::SeedTwoYearsOfPlay(*database);
     }
     IniFile options(path / kOptionsFile);
     ProgramOptions state;

@@ -8,9 +8,8 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <iostream>
 
-#include "SampleData.h"
+#include "TwoYearsOfPlay.h"
 #include "platform/DateTime.h"
 #include "play/OwnScatter.h"
 #include "report/AimAdvice.h"
@@ -24,7 +23,7 @@ namespace {
 
 using namespace korvanti;
 
-constexpr double kLastDay = 46000;  // 2025-12-08: fixed, so every run sees the same data
+using bench::kLastDay;
 
 Database& SeededDatabase() {
   static const auto database = [] {
@@ -32,13 +31,7 @@ Database& SeededDatabase() {
     const bool fresh = !std::filesystem::exists(path);
     auto opened = Database::OpenFile(path);
     if (fresh) {
-      SampleDataPlan plan;
-      plan.players = 10;
-      plan.days = 730;
-      plan.seed = 1;
-      plan.lastDay = kLastDay;
-      const auto summary = SeedSampleData(*opened, plan);
-      std::cerr << "seeded " << summary.games << " games, " << summary.turns << " turns\n";
+      bench::SeedTwoYearsOfPlay(*opened);
     }
     return opened;
   }();
