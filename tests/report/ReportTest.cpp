@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DetailRequest.h"
 #include "RawDatabase.h"
 #include "StatisticsFixture.h"
 #include "report/PlayerOverview.h"
@@ -9,6 +10,7 @@
 namespace korvanti {
 namespace {
 
+using testing::DetailRequest;
 using testing::StatisticsFixture;
 using testing::TurnSpec;
 
@@ -19,15 +21,7 @@ double At(int day, int hour, int minute = 0) {
 class Report : public ::testing::Test {
  protected:
   StatisticsRequest Request(int typeIndex, StatisticsInterval interval, bool lastEntry = false) {
-    StatisticsRequest request;
-    request.playerId = anna;
-    request.typeIndex = typeIndex;
-    request.from = At(1, 12);
-    request.to = At(31, 12);
-    request.interval = interval;
-    request.lastEntry = lastEntry;
-    request.view = StatisticsView::Detail;
-    return request;
+    return DetailRequest(anna, typeIndex, At(1, 12), At(31, 12), interval, lastEntry);
   }
 
   StatisticsFixture fixture;

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "DetailRequest.h"
 #include "StatisticsFixture.h"
 #include "report/CsvWriter.h"
 #include "report/StatisticsReport.h"
@@ -11,6 +12,7 @@
 namespace korvanti {
 namespace {
 
+using testing::DetailRequest;
 using testing::StatisticsFixture;
 using testing::TurnSpec;
 
@@ -29,15 +31,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class Trend : public ::testing::Test {
  protected:
   StatisticsRequest Request(int typeIndex, bool lastEntry) {
-    StatisticsRequest request;
-    request.playerId = anna;
-    request.typeIndex = typeIndex;
-    request.from = At(1, 0);
-    request.to = At(31, 0);
-    request.interval = StatisticsInterval::Day;
-    request.lastEntry = lastEntry;
-    request.view = StatisticsView::Detail;
-    return request;
+    return DetailRequest(anna, typeIndex, At(1, 0), At(31, 0), StatisticsInterval::Day, lastEntry);
   }
 
   StatisticsFixture fixture;
