@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "TiltedScatter.h"
 #include "analysis/ScatterFit.h"
 
 namespace korvanti {
@@ -37,12 +38,7 @@ std::vector<AimedDart> Throw(const Scatter& truth, int darts, int misclicks, uns
   return thrown;
 }
 
-Scatter Tilted(double major, double minor, double degrees, Offset bias) {
-  const double a = degrees * std::numbers::pi / 180;
-  const double c = std::cos(a), s = std::sin(a);
-  const double l1 = major * major, l2 = minor * minor;
-  return {bias, {l1 * c * c + l2 * s * s, (l1 - l2) * c * s, l1 * s * s + l2 * c * c}};
-}
+using testing::Tilted;
 
 void ExpectRecovered(const Scatter& truth, const ScatterEstimate& fit) {
   EXPECT_NEAR(fit.scatter.bias.x, truth.bias.x, 1.0);

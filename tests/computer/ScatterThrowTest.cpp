@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TempFolder.h"
+#include "TiltedScatter.h"
 #include "analysis/ScatterFit.h"
 #include "computer/simulateDart.h"
 
@@ -16,12 +17,7 @@ const HitMap& SharedHitMap() {
   return hitMap;
 }
 
-Scatter Tilted(double major, double minor, double degrees, Offset bias) {
-  const double a = degrees * std::numbers::pi / 180;
-  const double c = std::cos(a), s = std::sin(a);
-  const double l1 = major * major, l2 = minor * minor;
-  return {bias, {l1 * c * c + l2 * s * s, (l1 - l2) * c * s, l1 * s * s + l2 * c * c}};
-}
+using testing::Tilted;
 
 void ExpectSameScatter(const Scatter& found, const Scatter& truth, double tolerance) {
   EXPECT_NEAR(found.bias.x, truth.bias.x, 1.0);
