@@ -19,9 +19,9 @@ std::variant<Scatter, std::string> OwnScatter(Database* database, const std::str
   return fit.overall->scatter;
 }
 
-std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry& entry, Database* database,
+std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry* entry, Database* database,
                                                  const std::string& playerid) {
-  if (entry.computer != ComputerMode::OwnAverage) {
+  if (entry == nullptr || entry->computer != ComputerMode::OwnAverage) {
     return "Nur für \"501 gegen eigenen Schnitt\".";
   }
   const auto scatter = OwnScatter(database, playerid);

@@ -21,9 +21,10 @@ inline constexpr int kOwnScatterTurns = 1000;
 // message or a tooltip).
 std::variant<Scatter, std::string> OwnScatter(Database* database, const std::string& playerid);
 
-// Why the entry cannot play against the player's own scatter; nothing when it
-// can. For the start window: the option is disabled with this as its tooltip.
-std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry& entry, Database* database,
+// Why the entry (none: no entry chosen) cannot play against the player's own
+// scatter; nothing when it can. For the start window: the option is disabled with this as its
+// tooltip.
+std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry* entry, Database* database,
                                                  const std::string& playerid);
 
 }  // namespace korvanti

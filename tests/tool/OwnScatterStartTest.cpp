@@ -31,10 +31,12 @@ TEST(OwnScatterStart, TheComputerThrowsWithTheFitOrTheStartIsRefused) {
   UniformRandom random(3);
   const StartEnvironment environment{hitMap, random, folder.Path(), database.get(), nullptr};
   const auto& entry = *FindCatalogEntry(14);
-  EXPECT_EQ(OwnScatterUnavailable(entry, database.get(), thrower), std::nullopt);
-  EXPECT_EQ(OwnScatterUnavailable(entry, database.get(), newcomer),
+  EXPECT_EQ(OwnScatterUnavailable(&entry, database.get(), thrower), std::nullopt);
+  EXPECT_EQ(OwnScatterUnavailable(&entry, database.get(), newcomer),
             "Zu wenige Würfe mit Ziel: 0 von 100");
-  EXPECT_EQ(OwnScatterUnavailable(*FindCatalogEntry(4), database.get(), thrower),
+  EXPECT_EQ(OwnScatterUnavailable(FindCatalogEntry(4), database.get(), thrower),
+            "Nur für \"501 gegen eigenen Schnitt\".");
+  EXPECT_EQ(OwnScatterUnavailable(nullptr, database.get(), thrower),
             "Nur für \"501 gegen eigenen Schnitt\".");
 
   StartRequest request;

@@ -237,16 +237,12 @@ void TStartForm::SelectTypeClick() {
 // "Streuung aus meinen Würfen" for the player the computer would measure
 // itself against; a failing look-up only disables the box.
 void TStartForm::UpdateOwnScatter() {
-  const auto* entry = pages_->SelectedEntry();
-  if (entry == nullptr) {
-    pages_->SetOwnScatterUnavailable("Nur für \"501 gegen eigenen Schnitt\".");
-    return;
-  }
   const auto request = Request();
   const auto* reference = ComputerReference(request);
   try {
-    pages_->SetOwnScatterUnavailable(OwnScatterUnavailable(
-        *entry, database_.get(), reference != nullptr ? reference->playerid : std::string()));
+    pages_->SetOwnScatterUnavailable(
+        OwnScatterUnavailable(pages_->SelectedEntry(), database_.get(),
+                              reference != nullptr ? reference->playerid : std::string()));
   } catch (const std::exception& error) {
     pages_->SetOwnScatterUnavailable(error.what());
   }
