@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -67,9 +68,12 @@ class GameWindow : public ::testing::Test {
     Settle();
   }
 
-  // Lets the timed steps run until none is pending.
+  // Lets the timed steps run until none is pending. A step may wait for a
+  // worker (the next game's preparation), so this waits by the clock, with
+  // room for a loaded machine, not by a number of event rounds.
   void Settle() {
-    for (int i = 0; i < 500; ++i) {
+    QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired()) {
       QApplication::processEvents();
       if (!window->Session().StepPending()) {
         QApplication::processEvents();
@@ -77,6 +81,7 @@ class GameWindow : public ::testing::Test {
           return;
         }
       }
+      QTest::qWait(1);
     }
     ADD_FAILURE() << "steps never ended";
   }
