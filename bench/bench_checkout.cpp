@@ -4,7 +4,7 @@
 
 #include "engine/CheckoutRoutes.h"
 #include "engine/CheckoutTable.h"
-#include "engine/ThrowListClass.h"
+#include "engine/PlayerTurns.h"
 #include "platform/FileIo.h"
 
 namespace {
@@ -22,7 +22,7 @@ std::filesystem::path TableFile() {
 // looked at, found unchanged, and the cached table answers.
 void CheckoutLookupUnchangedFile(benchmark::State& state) {
   korvanti::CheckoutTable table(TableFile());
-  korvanti::ThrowListClass list;
+  korvanti::PlayerTurns list;
   list.score = 100;
   for (auto _ : state) {
     benchmark::DoNotOptimize(list.GetCheckOutThrow(true, table));

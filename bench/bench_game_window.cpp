@@ -17,7 +17,7 @@
 #include "play/GameStart.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/ScriptedDialogs.h"
-#include "ui/game/TGameformclass.h"
+#include "ui/game/GameWindow.h"
 
 namespace {
 
@@ -53,11 +53,11 @@ class LateGameScreen {
       throw std::runtime_error(refusal->message);
     }
     GameWindowSetup setup{hitMap_, environment_.programFolder, 0, true, {}};
-    window_ = std::make_unique<TGameformclass>(std::move(std::get<StartedGame>(result)),
-                                               std::move(setup), dialogs_);
+    window_ = std::make_unique<GameWindow>(std::move(std::get<StartedGame>(result)),
+                                           std::move(setup), dialogs_);
     window_->ShowGame();
     // The offscreen screen is small; paint at 100 % as on an ordinary desktop.
-    window_->resize(TGameformclass::kDesignSize);
+    window_->resize(GameWindow::kDesignSize);
     Settle();
     // Low darts that keep both players far from a finish, so every turn is booked.
     for (int turn = 0; turn < 2 * kBookedTurnsPerPlayer; ++turn) {
@@ -66,7 +66,7 @@ class LateGameScreen {
       }
     }
     QTest::qWait(50);  // the last points banner hides itself
-    const auto& game = window_->Session().Game();
+    const auto& game = window_->Session().PlayedGame();
     for (const auto* player : game.players) {
       if (player->turns.Count() != static_cast<std::size_t>(kBookedTurnsPerPlayer)) {
         throw std::runtime_error("the turns were not booked");
@@ -77,7 +77,7 @@ class LateGameScreen {
     }
   }
 
-  TGameformclass& Window() { return *window_; }
+  GameWindow& Window() { return *window_; }
   BoardWidget& Board() { return window_->Board(); }
 
   // A left click on the field's aim point, delivered to the board widget.
@@ -95,7 +95,7 @@ class LateGameScreen {
     Settle();
   }
   int DartsEntered() const {
-    return window_->Session().Game().CurrentTurns().current.DartsEntered();
+    return window_->Session().PlayedGame().CurrentTurns().current.DartsEntered();
   }
 
  private:
@@ -117,7 +117,7 @@ class LateGameScreen {
   ProgramOptions settings_;
   StartEnvironment environment_;
   ScriptedDialogs dialogs_;
-  std::unique_ptr<TGameformclass> window_;
+  std::unique_ptr<GameWindow> window_;
 };
 
 // One dart clicked on the board until the whole window is painted again: the

@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "computer/simulateDart.h"
+#include "computer/DartSimulation.h"
 #include "engine/CountDownGame.h"
 #include "engine/HitMap.h"
 
@@ -17,7 +17,7 @@ const HitMap& SharedHitMap() {
   static const HitMap hitMap = [] {
     UniformRandom random(1);
     CheckoutTable none("");
-    simulateDart::ChooseAim(40, 1, none, random);
+    DartSimulation::ChooseAim(40, 1, none, random);
     return HitMap();
   }();
   return hitMap;
@@ -31,7 +31,8 @@ void ExactSearch(benchmark::State& state) {
   for (auto _ : state) {
     UniformRandom random(7);
     SimulationContext context{random, SharedHitMap(), "", ""};
-    benchmark::DoNotOptimize(simulateDart::GetHitList(context, target, tolerance, tolerance, true));
+    benchmark::DoNotOptimize(
+        DartSimulation::GetHitList(context, target, tolerance, tolerance, true));
   }
 }
 // 40, 60 and 90 with the default tolerances; the worst case: a window nothing
@@ -53,8 +54,8 @@ void SimulatedDart(benchmark::State& state) {
   double averages = 0;
   int games = 0;
   for (auto _ : state) {
-    const auto game = simulateDart::NewSimulatedGame(context);
-    simulateDart::PlayGame(context, *game, 2.0);
+    const auto game = DartSimulation::NewSimulatedGame(context);
+    DartSimulation::PlayGame(context, *game, 2.0);
     darts += game->CurrentTurns().DartsThrown();
     averages += game->CurrentTurns().Average();
     ++games;
@@ -71,7 +72,7 @@ void DartFloor(benchmark::State& state) {
   BoardPoint point{332, 172};
   for (auto _ : state) {
     point = {332, 172};
-    simulateDart::Scatter(point, 2.0, random);
+    DartSimulation::Scatter(point, 2.0, random);
     benchmark::DoNotOptimize(SharedHitMap().PositionToField(point.x, point.y));
   }
   state.SetItemsProcessed(state.iterations());
@@ -87,8 +88,8 @@ void Signature(benchmark::State& state) {
     long long darts = 0;
     double sum = 0;
     for (int i = 0; i < 200; ++i) {
-      const auto game = simulateDart::NewSimulatedGame(context);
-      simulateDart::PlayGame(context, *game, 1.0 + (i % 4));
+      const auto game = DartSimulation::NewSimulatedGame(context);
+      DartSimulation::PlayGame(context, *game, 1.0 + (i % 4));
       darts += game->CurrentTurns().DartsThrown();
       sum += game->CurrentTurns().Average();
     }

@@ -20,7 +20,7 @@
 #include "ui/common/KorvantiLook.h"
 #include "ui/common/ScriptedDialogs.h"
 #include "ui/start/PlayerOverviewModel.h"
-#include "ui/start/TStartForm.h"
+#include "ui/start/StartWindow.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ void BM_StartWindowPainted(benchmark::State& state) {
   const HitMap hitMap;
   ScriptedDialogs dialogs;
   for (auto _ : state) {
-    auto window = std::make_unique<TStartForm>(
+    auto window = std::make_unique<StartWindow>(
         StartWindowSetup{folder, hitMap, ProgramRandom(), false, {}}, dialogs);
     window->FormCreate();
     window->ShowCentred();
@@ -83,7 +83,8 @@ BENCHMARK(BM_DatabaseOpen)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_OverviewRefill(benchmark::State& state) {
   const HitMap hitMap;
   ScriptedDialogs dialogs;
-  TStartForm window(StartWindowSetup{ProgramFolder(), hitMap, ProgramRandom(), false, {}}, dialogs);
+  StartWindow window(StartWindowSetup{ProgramFolder(), hitMap, ProgramRandom(), false, {}},
+                     dialogs);
   window.FormCreate();
   for (auto _ : state) {
     window.FillPlayerOverview(false);

@@ -16,8 +16,8 @@
 #include "report/PlayerOverview.h"
 #include "report/StatisticsReport.h"
 #include "store/Database.h"
+#include "store/StatisticsQuery.h"
 #include "store/TurnSnapshot.h"
-#include "store/abfrageAnzahl.h"
 
 namespace {
 
@@ -38,12 +38,12 @@ Database& SeededDatabase() {
   return *database;
 }
 
-abfrageAnzahl PlayerYear() {
-  abfrageAnzahl query(SeededDatabase());
-  query.PlayerId = query.PlayerIdsByNickname().front();
-  query.GameTypesId = "const501dout";
-  query.DateFrom = kLastDay - 365;
-  query.DateTo = kLastDay + 1;
+StatisticsQuery PlayerYear() {
+  StatisticsQuery query(SeededDatabase());
+  query.playerId = query.PlayerIdsByNickname().front();
+  query.gameTypeKey = "const501dout";
+  query.dateFrom = kLastDay - 365;
+  query.dateTo = kLastDay + 1;
   return query;
 }
 
@@ -96,39 +96,39 @@ void QueryFamily(benchmark::State& state, Query run) {
     run(query);
   }
 }
-BENCHMARK_CAPTURE(QueryFamily, CountHits, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, CountHits, [](StatisticsQuery& q) {
   q.CountHits("20");
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, CountAimHits, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, CountAimHits, [](StatisticsQuery& q) {
   q.CountAimHits("T20", false);
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, GetAverages, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, GetAverages, [](StatisticsQuery& q) {
   q.GetAverages();
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, HighScore, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, HighScore, [](StatisticsQuery& q) {
   q.HighScore();
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, BestCheckout, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, BestCheckout, [](StatisticsQuery& q) {
   q.BestCheckout();
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, CountTurnsInRange, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, CountTurnsInRange, [](StatisticsQuery& q) {
   q.CountTurnsInRange(100, 140);
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, GamesAndWins, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, GamesAndWins, [](StatisticsQuery& q) {
   q.CountGames();
   q.CountWins();
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, ShortestWin, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, ShortestWin, [](StatisticsQuery& q) {
   q.TurnsInShortestWin();
   q.DartsInShortestWin();
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, DoubleRateTotals, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, DoubleRateTotals, [](StatisticsQuery& q) {
   q.DoubleRateTotals();
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, GameDates, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, GameDates, [](StatisticsQuery& q) {
   q.GameDates();
 })->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(QueryFamily, HitPositions, [](abfrageAnzahl& q) {
+BENCHMARK_CAPTURE(QueryFamily, HitPositions, [](StatisticsQuery& q) {
   q.HitPositions("20", 0);
 })->Unit(benchmark::kMillisecond);
 
@@ -150,9 +150,9 @@ BENCHMARK(Overview)
 // (b) One statistics window refresh for one player: the last year by day (0)
 // or by game (1); the detailed view of 501 DO (view 0), the aim-and-hit view
 // of 501 DO (view 1) or of every type ("Alle", view 2); years 1 or 10.
-void StatisticsWindow(benchmark::State& state) {
+void StatisticsWindowRefresh(benchmark::State& state) {
   StatisticsRequest request;
-  request.playerId = PlayerYear().PlayerId;
+  request.playerId = PlayerYear().playerId;
   request.interval = state.range(0) == 0 ? StatisticsInterval::Day : StatisticsInterval::Game;
   request.view = state.range(1) == 0 ? StatisticsView::Detail : StatisticsView::AimAndHit;
   request.typeIndex = state.range(1) == 2 ? 0 : 4;
@@ -161,7 +161,7 @@ void StatisticsWindow(benchmark::State& state) {
   AgainstBareScan(state,
                   [&] { benchmark::DoNotOptimize(RefreshStatistics(SeededDatabase(), request)); });
 }
-BENCHMARK(StatisticsWindow)
+BENCHMARK(StatisticsWindowRefresh)
     ->ArgsProduct({{0, 1}, {0, 1, 2}, {1}})
     ->Args({0, 0, 10})
     ->Args({0, 2, 10})
@@ -171,7 +171,7 @@ BENCHMARK(StatisticsWindow)
 // (c) What a refresh of the aim-and-hit view of every type costs before any
 // row is built: reading the player's turns of one year.
 void SnapshotOfEveryType(benchmark::State& state) {
-  const auto player = PlayerYear().PlayerId;
+  const auto player = PlayerYear().playerId;
   AgainstBareScan(state, [&] {
     benchmark::DoNotOptimize(
         TurnSnapshot::Load(SeededDatabase(), player, "", kLastDay - 365, kLastDay));
@@ -184,14 +184,14 @@ BENCHMARK(SnapshotOfEveryType)->Unit(benchmark::kMillisecond);
 // view's throw report over a year of every type (fit and expected-points map,
 // worker thread).
 void OwnScatterOfNewestTurns(benchmark::State& state) {
-  const auto player = PlayerYear().PlayerId;
+  const auto player = PlayerYear().playerId;
   AgainstBareScan(state, [&] { benchmark::DoNotOptimize(OwnScatter(&SeededDatabase(), player)); });
 }
 BENCHMARK(OwnScatterOfNewestTurns)->Unit(benchmark::kMillisecond);
 
 void ThrowReportOfAYear(benchmark::State& state) {
   static const HitMap hitMap;
-  const AimedDartSelection selection{PlayerYear().PlayerId, "", kLastDay - 365, kLastDay};
+  const AimedDartSelection selection{PlayerYear().playerId, "", kLastDay - 365, kLastDay};
   AgainstBareScan(state, [&] {
     benchmark::DoNotOptimize(MakeThrowReport(SeededDatabase(), selection, hitMap));
   });

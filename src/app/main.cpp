@@ -12,7 +12,7 @@
 #include "platform/Random.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/KorvantiLook.h"
-#include "ui/start/TStartForm.h"
+#include "ui/start/StartWindow.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ int Run(QApplication& application, int argc, char** argv) {
   const auto entered = korvanti::SetUpProgramFolder(folder);
   const korvanti::HitMap hitMap;
   korvanti::MessageBoxDialogs dialogs;
-  korvanti::TStartForm window({entered.path, hitMap, korvanti::ProgramRandom(), false, {}},
-                              dialogs);
+  korvanti::StartWindow window({entered.path, hitMap, korvanti::ProgramRandom(), false, {}},
+                               dialogs);
   window.FormCreate();
   window.ShowCentred();
   return application.exec();

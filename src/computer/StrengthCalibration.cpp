@@ -21,7 +21,7 @@ std::string CalibrateStrengthTable(SimulationContext& context, int games, int lo
   }
   for (const double spread : grid) {
     spreads.push_back(spread);
-    means.push_back(simulateDart::MeanAverage(context, spread, games));
+    means.push_back(DartSimulation::MeanAverage(context, spread, games));
     if (means.back() < lowest - 1) {
       break;
     }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "computer/simulateDart.h"
+#include "computer/DartSimulation.h"
 
 namespace korvanti {
 

@@ -7,7 +7,7 @@
 namespace korvanti::board {
 namespace {
 
-// Segments drawn in the direct colour scheme; the others use the complemented one.
+// DoublesRoundTraining drawn in the direct colour scheme; the others use the complemented one.
 bool IsDirectScheme(int segment) {
   switch (segment) {
     case 2:

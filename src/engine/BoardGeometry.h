@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "engine/Gametypclass.h"
+#include "engine/HitMapColours.h"
 
 namespace korvanti {
 

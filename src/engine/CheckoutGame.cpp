@@ -10,17 +10,17 @@ constexpr int kLowestCheckout = 2;
 
 }  // namespace
 
-void CheckOutDummy::InitGameType() {
-  doubleout = true;
-  gametypesid = "constpractice_checkoutgame";
+void CheckoutAttempt::InitGameType() {
+  doubleOut = true;
+  gameTypeKey = "constpractice_checkoutgame";
 }
 
-void CheckoutgamePractice::InitGameType() {
-  CheckOutDummy::InitGameType();
-  attempt = std::make_unique<CheckOutDummy>();
-  attempt->masterout = masterout;
+void CheckoutGame::InitGameType() {
+  CheckoutAttempt::InitGameType();
+  attempt = std::make_unique<CheckoutAttempt>();
+  attempt->masterOut = masterOut;
   attempt->InitGameType();
-  attempt->players.AddShared(players.Player(0));
+  attempt->players.AddShared(players.At(0));
   attempt->SetArchive(Archive());
   NewAttemptFromTheStart();
 }
@@ -28,44 +28,44 @@ void CheckoutgamePractice::InitGameType() {
 // A follow-up game starts from the chosen value again: from the value that
 // ended the last training it would be over before its first dart. And an
 // attempt from 0 would be over at once, and the next one too.
-void CheckoutgamePractice::NewAttemptFromTheStart() {
-  attempt->startscore = std::max(startscore, kLowestCheckout);
+void CheckoutGame::NewAttemptFromTheStart() {
+  attempt->startScore = std::max(startScore, kLowestCheckout);
   attempt->NewGame();
 }
 
-void CheckoutgamePractice::NewGame() {
+void CheckoutGame::NewGame() {
   CountDownGame::NewGame();
   NewAttemptFromTheStart();
 }
 
-bool CheckoutgamePractice::IsFinished() const {
-  return attempt->startscore > kHighestCheckout;
+bool CheckoutGame::IsFinished() const {
+  return attempt->startScore > kHighestCheckout;
 }
 
-bool CheckoutgamePractice::IsTurnOver() const {
+bool CheckoutGame::IsTurnOver() const {
   return IsFinished() || attempt->IsFinished();
 }
 
-int CheckoutgamePractice::NextCheckoutValue(bool finishedInOneTurn) {
-  int value = attempt->startscore;
+int CheckoutGame::NextCheckoutValue(bool finishedInOneTurn) {
+  int value = attempt->startScore;
   const auto listed = [&](int points) {
     return !checkoutTable.Exists() || checkoutTable.HasDoubleOutFinish(points);
   };
   if (finishedInOneTurn) {
-    value += stepup;
+    value += stepUp;
     while (value <= kHighestCheckout && !listed(value)) {
       ++value;
     }
     return std::max(value, kLowestCheckout);
   }
-  value -= stepdown;
+  value -= stepDown;
   while (value > kLowestCheckout && !listed(value)) {
     --value;
   }
   return std::max(value, kLowestCheckout);
 }
 
-void CheckoutgamePractice::SaveGame(bool decided) {
+void CheckoutGame::SaveGame(bool decided) {
   if (decided) {
     return;
   }
@@ -73,20 +73,20 @@ void CheckoutgamePractice::SaveGame(bool decided) {
   attempt->SaveGame(false);
 }
 
-bool CheckoutgamePractice::CheckIn() {
+bool CheckoutGame::CheckIn() {
   attempt->CheckIn();
   if (IsFinished()) {
     return true;
   }
   const bool done = attempt->IsFinished();
-  if (!done && !oneturn) {
+  if (!done && !oneTurn) {
     NextPlayer();
     return true;
   }
   const int value = NextCheckoutValue(done && attempt->round == 1);
   attempt->SetArchive(Archive());
   attempt->SaveGame();
-  attempt->startscore = value;
+  attempt->startScore = value;
   attempt->NewGame();
   return true;
 }

@@ -8,7 +8,7 @@
 namespace korvanti {
 
 // One checkout attempt: double out from the value set from outside.
-class CheckOutDummy : public CountDownGame {
+class CheckoutAttempt : public CountDownGame {
  public:
   void InitGameType() override;
 };
@@ -16,12 +16,12 @@ class CheckOutDummy : public CountDownGame {
 // Checkout attempts from a value that rises after a finish within three darts
 // and falls otherwise; every attempt is stored as a game of its own. Over
 // when the value passes 170.
-class CheckoutgamePractice : public CheckOutDummy {
+class CheckoutGame : public CheckoutAttempt {
  public:
-  std::unique_ptr<CheckOutDummy> attempt;  // plays with this training's player
-  int stepup = 0;
-  int stepdown = 0;
-  bool oneturn = false;  // every attempt lasts one turn
+  std::unique_ptr<CheckoutAttempt> attempt;  // plays with this training's player
+  int stepUp = 0;
+  int stepDown = 0;
+  bool oneTurn = false;  // every attempt lasts one turn
 
   void InitGameType() override;
   void NewGame() override;

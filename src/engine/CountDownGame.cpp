@@ -2,10 +2,10 @@
 
 namespace korvanti {
 
-void CountDownGame::SetRules(int start, bool doubleOut, std::string_view key) {
-  startscore = start;
-  doubleout = doubleOut;
-  gametypesid = key;
+void CountDownGame::SetRules(int start, bool outOnDouble, std::string_view key) {
+  startScore = start;
+  doubleOut = outOnDouble;
+  gameTypeKey = key;
 }
 
 bool CountDownGame::IsFinished() const {
@@ -14,19 +14,19 @@ bool CountDownGame::IsFinished() const {
 }
 
 int CountDownGame::LeaderIndex() const {
-  return BestScoreIndex(startscore, true);
+  return BestScoreIndex(startScore, true);
 }
 
 bool CountDownGame::IsTurnValid() {
   auto& turns = CurrentTurns();
   auto& current = turns.current;
   const int rest = turns.score - current.TurnScore(true);
-  bool valid = doubleout ? (rest == 0 || rest >= 2) : rest >= 0;
-  if (valid && doubleout && rest == 0 && current.DartsEntered() > 0) {
+  bool valid = doubleOut ? (rest == 0 || rest >= 2) : rest >= 0;
+  if (valid && doubleOut && rest == 0 && current.DartsEntered() > 0) {
     const auto& finishing = current.Hit(current.DartsEntered());
-    valid = finishing.IsHitDouble() || (masterout && finishing.IsHitTreble());
+    valid = finishing.IsHitDouble() || (masterOut && finishing.IsHitTreble());
   }
-  current.tocount = valid;
+  current.counts = valid;
   return valid;
 }
 
@@ -35,7 +35,7 @@ bool CountDownGame::CheckIn() {
   auto& turns = CurrentTurns();
   turns.score -= turns.current.TurnScore(false);
   turns.current.Clear();
-  turns.current.tocount = true;
+  turns.current.counts = true;
   if (!IsFinished()) {
     NextPlayer();
   }
@@ -43,9 +43,9 @@ bool CountDownGame::CheckIn() {
 }
 
 void CountDownGame::NewGame() {
-  BaseGameClass::NewGame();
+  Game::NewGame();
   for (auto& player : players) {
-    player->turns.score = startscore;
+    player->turns.score = startScore;
   }
 }
 

@@ -3,17 +3,17 @@
 #include <string>
 #include <string_view>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 
 namespace korvanti {
 
 // x01: every player counts down from the start score; the first to reach
 // exactly 0 under the out rule wins.
-class CountDownGame : public BaseGameClass {
+class CountDownGame : public Game {
  public:
   bool IsFinished() const override;
   // Count-down modes show a checkout proposal instead of targets.
-  Throwclass CurrentTargets() const override { return {}; }
+  Turn CurrentTargets() const override { return {}; }
   int LeaderIndex() const override;
   bool HasProposal() const override { return true; }
   bool IsTurnValid() override;
@@ -22,36 +22,36 @@ class CountDownGame : public BaseGameClass {
   void NewGame() override;
 
  protected:
-  void SetRules(int start, bool doubleOut, std::string_view key);
+  void SetRules(int start, bool outOnDouble, std::string_view key);
 };
 
-class ThreeO1SOut : public CountDownGame {
+class Game301StraightOut : public CountDownGame {
  public:
   void InitGameType() override { SetRules(301, false, "const301sout"); }
 };
 
-class ThreeO1DOut : public CountDownGame {
+class Game301DoubleOut : public CountDownGame {
  public:
   void InitGameType() override { SetRules(301, true, "const301dout"); }
 };
 
-class FifeO1SOut : public CountDownGame {
+class Game501StraightOut : public CountDownGame {
  public:
   void InitGameType() override { SetRules(501, false, "const501sout"); }
 };
 
-class FifeO1DOut : public CountDownGame {
+class Game501DoubleOut : public CountDownGame {
  public:
   void InitGameType() override { SetRules(501, true, "const501dout"); }
 };
 
 // The 501 double-out rules under a key of their own.
 template <const char* Key>
-class FifeO1DOutVariant : public FifeO1DOut {
+class Game501DoubleOutVariant : public Game501DoubleOut {
  public:
   void InitGameType() override {
-    FifeO1DOut::InitGameType();
-    gametypesid = Key;
+    Game501DoubleOut::InitGameType();
+    gameTypeKey = Key;
   }
 };
 
@@ -60,13 +60,13 @@ inline constexpr char kComputer501Key[] = "constpractice_computer501";
 inline constexpr char kComputerAverageKey[] = "constpractice_computerAVG";
 inline constexpr char kComputerBestKey[] = "constpractice_computerBEST";
 
-class practice_FifeO1DOut : public FifeO1DOutVariant<kPractice501Key> {};
-class practice_501vsComputer : public FifeO1DOutVariant<kComputer501Key> {};
-class practice_computerAVG : public FifeO1DOutVariant<kComputerAverageKey> {};
-class practice_computerBEST : public FifeO1DOutVariant<kComputerBestKey> {};
+class Solo501Training : public Game501DoubleOutVariant<kPractice501Key> {};
+class Game501VersusComputer : public Game501DoubleOutVariant<kComputer501Key> {};
+class Game501VersusOwnAverage : public Game501DoubleOutVariant<kComputerAverageKey> {};
+class Game501VersusBestGame : public Game501DoubleOutVariant<kComputerBestKey> {};
 
 // 170 double out, again and again.
-class CheckOut : public CountDownGame {
+class CheckoutTraining : public CountDownGame {
  public:
   void InitGameType() override { SetRules(170, true, "constpractice_checkout"); }
 };

@@ -5,29 +5,29 @@
 namespace korvanti {
 
 void CricketGame::InitGameType() {
-  doubleout = false;
-  startscore = 0;
-  gametypesid = "constcricket";
+  doubleOut = false;
+  startScore = 0;
+  gameTypeKey = "constcricket";
   rounds = 20;
   numbers = {15, 16, 17, 18, 19, 20, 25};
-  undoallowed = !cutthroat;
+  undoAllowed = !cutThroat;
 }
 
-void CricketGamePractice::InitGameType() {
+void CricketTraining::InitGameType() {
   CricketGame::InitGameType();
-  gametypesid = "constpractice_cricket";
+  gameTypeKey = "constpractice_cricket";
 }
 
 bool CricketGame::IsCricketNumber(int number) const {
   return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
 }
 
-bool CricketGame::AllNumbersClosed(const Playerclass& player) const {
+bool CricketGame::AllNumbersClosed(const Player& player) const {
   return std::all_of(numbers.begin(), numbers.end(),
                      [&](int number) { return player.turns.MarksOnNumber(number, true) >= 3; });
 }
 
-int CricketGame::ClosedNumbers(const Playerclass& player) const {
+int CricketGame::ClosedNumbers(const Player& player) const {
   return static_cast<int>(std::count_if(numbers.begin(), numbers.end(), [&](int number) {
     return player.turns.MarksOnNumber(number, true) >= 3;
   }));
@@ -35,8 +35,8 @@ int CricketGame::ClosedNumbers(const Playerclass& player) const {
 
 bool CricketGame::OthersOpen(int number) const {
   for (std::size_t i = 0; i < players.Count(); ++i) {
-    if (static_cast<int>(i) != currentplayer &&
-        players.Player(i).turns.MarksOnNumber(number, false) < 3) {
+    if (static_cast<int>(i) != currentPlayer &&
+        players.At(i).turns.MarksOnNumber(number, false) < 3) {
       return true;
     }
   }
@@ -44,7 +44,7 @@ bool CricketGame::OthersOpen(int number) const {
 }
 
 bool CricketGame::AnyoneOpen(int number, bool withCurrent) const {
-  return std::any_of(players.begin(), players.end(), [&](const Playerclass* player) {
+  return std::any_of(players.begin(), players.end(), [&](const Player* player) {
     return player->turns.MarksOnNumber(number, withCurrent) < 3;
   });
 }
@@ -76,16 +76,16 @@ CricketGame::TurnEvaluation CricketGame::Evaluate() const {
     const auto score = ScoreDart(thrown);
     evaluation.marks[j] = score.marks;
     evaluation.points += score.points;
-    if (cutthroat) {
+    if (cutThroat) {
       for (std::size_t i = 0; i < players.Count(); ++i) {
-        if (static_cast<int>(i) != currentplayer &&
-            players.Player(i).turns.MarksOnNumber(n, false) < 3) {
+        if (static_cast<int>(i) != currentPlayer &&
+            players.At(i).turns.MarksOnNumber(n, false) < 3) {
           evaluation.charges[i] += score.points;
         }
       }
     }
   }
-  if (cutthroat) {
+  if (cutThroat) {
     evaluation.points = 0;
   }
   return evaluation;
@@ -105,11 +105,11 @@ int CricketGame::EvaluateTurn() {
   for (std::size_t j = 0; j < 3; ++j) {
     current.hits[j].marks = evaluation.marks[j];
   }
-  if (cutthroat) {
+  if (cutThroat) {
     for (std::size_t i = 0; i < players.Count(); ++i) {
-      if (static_cast<int>(i) != currentplayer) {
-        auto& other = players.Player(i).turns;
-        other.bookedscore = other.score - evaluation.charges[i];
+      if (static_cast<int>(i) != currentPlayer) {
+        auto& other = players.At(i).turns;
+        other.bookedScore = other.score - evaluation.charges[i];
       }
     }
   }
@@ -118,7 +118,7 @@ int CricketGame::EvaluateTurn() {
 
 bool CricketGame::IsTurnValid() {
   EvaluateTurn();
-  return CurrentTurns().current.tocount = true;
+  return CurrentTurns().current.counts = true;
 }
 
 // A dart on a number closed before it credits no marks.
@@ -133,7 +133,7 @@ CricketGame::DartScore CricketGame::ScoreDart(const DartOnNumber& d) const {
   return {closing, d.open ? (d.multiplier - closing) * d.number : 0};
 }
 
-CricketGame::DartScore CricketGameMaster::ScoreDart(const DartOnNumber& d) const {
+CricketGame::DartScore MasterCricketGame::ScoreDart(const DartOnNumber& d) const {
   const bool doubleOrTreble = d.multiplier >= 2;
   const bool all = d.open && AllNumbersClosed(CurrentPlayer());
   if (d.before + d.earlier + d.multiplier <= 3) {
@@ -156,11 +156,11 @@ bool CricketGame::CheckIn() {
   turns.score = old;
   CommitTurn();
   turns.score = old + points;
-  turns.bookedscore = turns.score;
+  turns.bookedScore = turns.score;
   turns.current.Clear();
   for (std::size_t i = 0; i < players.Count(); ++i) {
-    if (static_cast<int>(i) != currentplayer) {
-      players.Player(i).turns.score = players.Player(i).turns.bookedscore;
+    if (static_cast<int>(i) != currentPlayer) {
+      players.At(i).turns.score = players.At(i).turns.bookedScore;
     }
   }
   if (!IsFinished()) {
@@ -174,13 +174,13 @@ bool CricketGame::IsFinished() const {
     return true;
   }
   const int leader = LeaderIndex();
-  const auto& leading = players.Player(static_cast<std::size_t>(leader));
+  const auto& leading = players.At(static_cast<std::size_t>(leader));
   if (!AllNumbersClosed(leading)) {
     return false;
   }
-  const int leaderScore = leading.turns.score + (leader == currentplayer ? PendingPoints() : 0);
+  const int leaderScore = leading.turns.score + (leader == currentPlayer ? PendingPoints() : 0);
   for (std::size_t i = 0; i < players.Count(); ++i) {
-    if (static_cast<int>(i) != leader && players.Player(i).turns.score > leaderScore) {
+    if (static_cast<int>(i) != leader && players.At(i).turns.score > leaderScore) {
       return false;
     }
   }
@@ -192,7 +192,7 @@ int CricketGame::LeaderIndex() const {
   int bestClosed = -1;
   int bestScore = 0;
   for (std::size_t i = 0; i < players.Count(); ++i) {
-    const auto& player = players.Player(i);
+    const auto& player = players.At(i);
     const int closed = ClosedNumbers(player);
     if (closed > bestClosed || (closed == bestClosed && player.turns.score > bestScore)) {
       leader = static_cast<int>(i);

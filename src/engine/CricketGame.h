@@ -4,22 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 
 namespace korvanti {
 
 // Cricket on 15 to 20 and the bull: three marks close a number, marks beyond
 // score while anybody still has it open. In cut throat the points go against
 // the opponents who still have the number open.
-class CricketGame : public BaseGameClass {
+class CricketGame : public Game {
  public:
-  bool cutthroat = false;
+  bool cutThroat = false;
   std::array<int, 7> numbers{15, 16, 17, 18, 19, 20, 25};
 
   void InitGameType() override;
   // Computes the turn in progress where it changes (after every dart entered or
   // taken back, and at the check-in): sets each dart's marks and, in cut
-  // throat, the opponents' tentative `bookedscore`. Returns the points the turn
+  // throat, the opponents' tentative `bookedScore`. Returns the points the turn
   // earns the player on turn, 0 in cut throat.
   virtual int EvaluateTurn();
   // The points the turn in progress earns the player on turn; 0 in cut throat.
@@ -33,10 +33,10 @@ class CricketGame : public BaseGameClass {
   std::string GameOverText() const override;
   bool HasProposal() const override { return false; }
   bool IsTurnValid() override;
-  Throwclass CurrentTargets() const override { return {}; }
+  Turn CurrentTargets() const override { return {}; }
 
   // Three or more marks on all seven numbers, the turn in progress counted.
-  bool AllNumbersClosed(const Playerclass& player) const;
+  bool AllNumbersClosed(const Player& player) const;
   // Some player other than the one on turn has fewer than 3 booked marks on n.
   bool OthersOpen(int number) const;
   // Some player has fewer than 3 marks on n.
@@ -44,7 +44,7 @@ class CricketGame : public BaseGameClass {
 
  protected:
   bool IsCricketNumber(int number) const;
-  int ClosedNumbers(const Playerclass& player) const;
+  int ClosedNumbers(const Player& player) const;
   // A dart on a cricket number: marks booked before the turn, marks of earlier
   // darts of the turn, and whether anybody still has the number open.
   struct DartOnNumber {
@@ -75,12 +75,12 @@ class CricketGame : public BaseGameClass {
 
 // Points only for doubles and trebles, and only on a number hit by an earlier
 // dart of the turn or once all numbers are closed.
-class CricketGameMaster : public CricketGame {
+class MasterCricketGame : public CricketGame {
  protected:
   DartScore ScoreDart(const DartOnNumber& thrown) const override;
 };
 
-class CricketGamePractice : public CricketGame {
+class CricketTraining : public CricketGame {
  public:
   void InitGameType() override;
 };

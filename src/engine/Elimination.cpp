@@ -3,18 +3,18 @@
 namespace korvanti {
 
 void Elimination::InitGameType() {
-  startscore = 0;
+  startScore = 0;
   target = 301;
-  gametypesid = "constelimination";
-  undoallowed = !doublein;
+  gameTypeKey = "constelimination";
+  undoAllowed = !doubleIn;
 }
 
 // A new game needs the opening double again, also in a follow-up game of a series.
 void Elimination::NewGame() {
-  BaseGameClass::NewGame();
+  Game::NewGame();
   for (auto& player : players) {
-    player->turns.score = startscore;
-    player->turns.checkedin = false;
+    player->turns.score = startScore;
+    player->turns.checkedIn = false;
   }
 }
 
@@ -23,13 +23,13 @@ bool Elimination::IsTurnValid() {
   auto& current = turns.current;
   const int total = turns.score + current.TurnScore(true);
   bool valid = total <= target;
-  if (doubleout) {
+  if (doubleOut) {
     valid = total == target || total <= target - 2;
     if (total == target && current.DartsEntered() > 0) {
       valid = current.Hit(current.DartsEntered()).IsHitDouble();
     }
   }
-  current.tocount = valid;
+  current.counts = valid;
   return valid;
 }
 
@@ -42,12 +42,12 @@ bool Elimination::IsFinished() const {
 // player in, every dart before it (thrown or not) becomes a miss.
 void Elimination::ApplyDoubleIn() {
   auto& turns = CurrentTurns();
-  if (!doublein || turns.checkedin) {
+  if (!doubleIn || turns.checkedIn) {
     return;
   }
   for (auto& dart : turns.current.hits) {
     if (dart.IsHitDouble()) {
-      turns.checkedin = true;
+      turns.checkedIn = true;
       return;
     }
     dart.hit = "0";
@@ -62,15 +62,15 @@ bool Elimination::CheckIn() {
   for (const auto& dart : turns.current.hits) {
     runningTotal += dart.HitValue();
     for (std::size_t i = 0; i < players.Count(); ++i) {
-      auto& other = players.Player(i).turns;
-      if (static_cast<int>(i) != currentplayer && other.score == runningTotal) {
-        other.score = startscore;
+      auto& other = players.At(i).turns;
+      if (static_cast<int>(i) != currentPlayer && other.score == runningTotal) {
+        other.score = startScore;
       }
     }
   }
   turns.score += turns.current.TurnScore(false);
   turns.current.Clear();
-  turns.current.tocount = true;
+  turns.current.counts = true;
   if (!IsFinished()) {
     NextPlayer();
   }
@@ -78,13 +78,13 @@ bool Elimination::CheckIn() {
 }
 
 int Elimination::LeaderIndex() const {
-  return BestScoreIndex(startscore);
+  return BestScoreIndex(startScore);
 }
 
 bool Elimination::HasProposal() const {
   const auto& turns = CurrentTurns();
   const int total = turns.score + turns.current.TurnScore(true);
-  if (doubleout) {
+  if (doubleOut) {
     return target - 170 <= total && total <= target - 2;
   }
   return target - 180 <= total && total <= target - 1;

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 
 namespace korvanti {
 
 // 301 Elimination: every player counts up from 0 to exactly 301; landing on an
 // opponent's total on the way sends that opponent back to 0.
-class Elimination : public BaseGameClass {
+class Elimination : public Game {
  public:
   int target = 0;
 
@@ -20,7 +20,7 @@ class Elimination : public BaseGameClass {
   int LeaderIndex() const override;
   bool HasProposal() const override;
   std::optional<int> CountUpTarget() const override { return target; }
-  Throwclass CurrentTargets() const override { return {}; }
+  Turn CurrentTargets() const override { return {}; }
   std::string GameOverText() const override { return GameOverInRoundsText(); }
 
  private:

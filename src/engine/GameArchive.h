@@ -6,29 +6,29 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/Throwclass.h"
+#include "engine/Turn.h"
 
 namespace korvanti {
 
 struct PlayerNames {
-  std::string vorname;
-  std::string nachname;
+  std::string firstName;
+  std::string lastName;
   std::string nickname;
 };
 
 // A finished (or kept) game as it goes to the database: all of it or nothing.
 struct GameRecord {
-  struct PlayerTurns {
-    std::string playerid;
-    std::span<const Throwclass> turns;  // booked turns, oldest first
-    int throwsatdouble = 0;
-    int hitsatdouble = 0;
+  struct PlayerRecord {
+    std::string playerId;
+    std::span<const Turn> turns;  // booked turns, oldest first
+    int doubleThrows = 0;
+    int doubleHits = 0;
   };
-  std::string gameid;
-  std::string gametypesid;
+  std::string gameId;
+  std::string gameTypeKey;
   double datetime = 0.0;
-  std::string winningThrowId;  // the leader's last booked turn; empty for an aborted game
-  std::vector<PlayerTurns> players;
+  std::string winningTurnId;  // the leader's last booked turn; empty for an aborted game
+  std::vector<PlayerRecord> players;
 };
 
 // What the game rules need of the database, implemented by the store. Games
@@ -36,7 +36,7 @@ struct GameRecord {
 class GameArchive {
  public:
   virtual ~GameArchive() = default;
-  virtual std::optional<PlayerNames> FindPlayerNames(std::string_view playerid) = 0;
+  virtual std::optional<PlayerNames> FindPlayerNames(std::string_view playerId) = 0;
   virtual void StoreGame(const GameRecord& game) = 0;
 };
 

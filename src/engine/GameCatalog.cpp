@@ -6,9 +6,9 @@
 #include "engine/CheckoutGame.h"
 #include "engine/CountDownGame.h"
 #include "engine/CricketGame.h"
+#include "engine/DesignedTraining.h"
 #include "engine/Elimination.h"
-#include "engine/FreePractice.h"
-#include "engine/PirmelPractice.h"
+#include "engine/LevelTraining.h"
 #include "engine/RoundTheBoard.h"
 #include "engine/SegmentTrainings.h"
 #include "platform/Error.h"
@@ -16,9 +16,9 @@
 namespace korvanti {
 namespace {
 
-template <typename Game>
-std::unique_ptr<BaseGameClass> Make() {
-  return std::make_unique<Game>();
+template <typename Mode>
+std::unique_ptr<Game> Make() {
+  return std::make_unique<Mode>();
 }
 
 constexpr auto kDown = ModePanel::CountDown;
@@ -37,36 +37,36 @@ constexpr auto kSegment = StartOption::TrainingRounds | StartOption::IgnoreMisse
 
 // clang-format off
 constexpr std::array<GameCatalogEntry, 30> kCatalog{{
-  {1, "301 straight out", GameKind::Out, kDown, "ThreeO1SOut", "const301sout", "301 SO", false, kNoComputer, kNothing, kGames, 0, false, &Make<ThreeO1SOut>},
-  {2, "501 straight out", GameKind::Out, kDown, "FifeO1SOut", "const501sout", "501 SO", false, kNoComputer, kNothing, kGames, 1, false, &Make<FifeO1SOut>},
-  {3, "301 double out", GameKind::Out, kDown, "ThreeO1DOut", "const301dout", "301 DO", false, kNoComputer, kMaster, kGames, 2, false, &Make<ThreeO1DOut>},
-  {4, "501 double out", GameKind::Out, kDown, "FifeO1DOut", "const501dout", "501 DO", false, kNoComputer, kMaster, kGames, 3, false, &Make<FifeO1DOut>},
-  {5, "Cricket", GameKind::Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket", false, kNoComputer, kNothing, kGames, 4, false, &Make<CricketGame>},
-  {6, "Cricket Master", GameKind::Cricket, kCricketPanel, "CricketGameMaster", "constcricket", "Cricket Master", false, kNoComputer, kNothing, kGames, 5, false, &Make<CricketGameMaster>},
-  {7, "Cricket Cut throat", GameKind::Cricket, kCricketPanel, "CricketGame", "constcricket", "Cricket Cut Throat", false, kNoComputer, kCutThroat, kGames, 6, false, &Make<CricketGame>},
-  {8, "Cricket Master Cut throat", GameKind::Cricket, kCricketPanel, "CricketGameMaster", "constcricket", "Cricket Master Cut Throat", false, kNoComputer, kCutThroat, kGames, 7, false, &Make<CricketGameMaster>},
-  {9, "Shanghai", GameKind::Shanghai, kTarget, "Shanghai", "constshanghai", "Shanghai", false, kNoComputer, kNothing, kGames, 8, false, &Make<korvanti::Shanghai>},
-  {10, "Round the Board single Segmente", GameKind::Aim, kTarget, "RoundtheBoards", "constpractice_roundsingle", "Round the B. S.", false, kNoComputer, kNothing, kGames, 9, true, &Make<RoundtheBoards>},
-  {11, "Round the Board double Segmente", GameKind::Aim, kTarget, "RoundtheBoardD", "constpractice_rounddouble", "Round the B. D.", false, kNoComputer, kNothing, kGames, 10, true, &Make<RoundtheBoardD>},
-  {12, "501 gegen Computer", GameKind::Out, kDown, "practice_501vsComputer", "constpractice_computer501", "501 DO vs. computer", true, ComputerMode::ChosenAverage, kNothing, kTrainingGames, 0, true, &Make<practice_501vsComputer>},
-  {13, "501 double out training solo", GameKind::Out, kDown, "practice_FifeO1DOut", "constpractice_501dout", "501 DO prac.", true, kNoComputer, kNothing, kTrainingGames, 1, true, &Make<practice_FifeO1DOut>},
-  {14, "501 gegen eigenen Schnitt", GameKind::Out, kDown, "practice_computerAVG", "constpractice_computerAVG", "501 vs. avg", true, ComputerMode::OwnAverage, kNothing, kTrainingGames, 2, true, &Make<practice_computerAVG>},
-  {15, "501 gegen eigenes Topspiel", GameKind::Out, kDown, "practice_computerBEST", "constpractice_computerBEST", "501 vs. best", true, ComputerMode::BestGame, kNothing, kTrainingGames, 3, true, &Make<practice_computerBEST>},
-  {16, "Cricket training", GameKind::Cricket, kCricketPanel, "CricketGamePractice", "constpractice_cricket", "Cricket training", true, kNoComputer, kNothing, kTrainingGames, 4, true, &Make<CricketGamePractice>},
-  {17, "Round the Board double / bull training", GameKind::Aim, kTarget, "RoundtheBoardDB", "constpractice_rounddouble_bull", "Round the B. D/B", false, kNoComputer, kNothing, kTrainingGames, 5, true, &Make<RoundtheBoardDB>},
-  {18, "Segment 20 training*", GameKind::Aim, kTarget, "Segment_20", "constpractice_segment_20", "Seg. 20", false, kNoComputer, kSegment, kSpecial, 0, true, &Make<Segment_20>},
-  {19, "Segment 19 training*", GameKind::Aim, kTarget, "Segment_19", "constpractice_segment_19", "Seg. 19", false, kNoComputer, kSegment, kSpecial, 1, true, &Make<Segment_19>},
-  {20, "Tripple 20 training*", GameKind::Aim, kTarget, "Segment_triple_20", "constpractice_segment_treble_20", "T20", false, kNoComputer, kSegment, kSpecial, 2, true, &Make<Segment_triple_20>},
-  {21, "Tripple 19 training*", GameKind::Aim, kTarget, "Segment_triple_19", "constpractice_segment_treble_19", "T19", false, kNoComputer, kSegment, kSpecial, 3, true, &Make<Segment_triple_19>},
-  {22, "Bullseye training*", GameKind::Aim, kTarget, "Segment_bulls", "constpractice_segment_bulls", "Bullseye Training", false, kNoComputer, kSegment, kSpecial, 4, true, &Make<Segment_bulls>},
-  {23, "Double 20/16/10/8/5/4/2/1 training*", GameKind::Aim, kTarget, "Segments", "constpractice_dout_segments", "Double 20/16/10/...", false, kNoComputer, kSegment, kSpecial, 5, true, &Make<Segments>},
-  {24, "Double training*", GameKind::Aim, kTarget, "Segment_D", "constpractice_double", "Double Training", false, kNoComputer, kSegment | StartOption::ChosenDouble, kSpecial, 6, true, &Make<Segment_D>},
-  {25, "CheckOut training (170 DO)", GameKind::Aim, kDown, "CheckOut", "constpractice_checkout", "CheckOut Traing", false, kNoComputer, kMaster, kSpecial, 7, true, &Make<CheckOut>},
-  {26, "CheckOut Spiel", GameKind::Aim, kDown, "CheckoutgamePractice", "constpractice_checkoutgame", "CheckOut Spiel", false, kNoComputer, kMaster | StartOption::CheckoutGame, kSpecial, 8, true, &Make<CheckoutgamePractice>},
-  {27, "Pirmel's Training", GameKind::Aim, kTarget, "PirmelPractice", "constpractice_pirmel", "Pirmel's Training", true, kNoComputer, StartOption::PirmelLevels, kSpecial, 9, true, &Make<PirmelPractice>},
-  {28, "Training", GameKind::Aim, kTarget, "SelfPractice", "constpractice_self", "Freies Training", true, kNoComputer, StartOption::TrainingRounds, kSpecial, 10, true, &Make<SelfPractice>},
-  {29, "Freies Training*", GameKind::Aim, kTarget, "FreePractice", "constpractice_free1", "Training (selbst def.)", true, kNoComputer, StartOption::FreeTraining, kSpecial, 11, true, &Make<FreePractice>},
-  {30, "301 Eleminiation", GameKind::None, kDown, "Elimination", "constelimination", "", false, kNoComputer, StartOption::DoubleInOut, kGames, 11, false, &Make<Elimination>},
+  {1, "301 straight out", GameKind::Out, kDown, "const301sout", "301 SO", false, kNoComputer, kNothing, kGames, 0, false, &Make<Game301StraightOut>},
+  {2, "501 straight out", GameKind::Out, kDown, "const501sout", "501 SO", false, kNoComputer, kNothing, kGames, 1, false, &Make<Game501StraightOut>},
+  {3, "301 double out", GameKind::Out, kDown, "const301dout", "301 DO", false, kNoComputer, kMaster, kGames, 2, false, &Make<Game301DoubleOut>},
+  {4, "501 double out", GameKind::Out, kDown, "const501dout", "501 DO", false, kNoComputer, kMaster, kGames, 3, false, &Make<Game501DoubleOut>},
+  {5, "Cricket", GameKind::Cricket, kCricketPanel, "constcricket", "Cricket", false, kNoComputer, kNothing, kGames, 4, false, &Make<CricketGame>},
+  {6, "Cricket Master", GameKind::Cricket, kCricketPanel, "constcricket", "Cricket Master", false, kNoComputer, kNothing, kGames, 5, false, &Make<MasterCricketGame>},
+  {7, "Cricket Cut throat", GameKind::Cricket, kCricketPanel, "constcricket", "Cricket Cut Throat", false, kNoComputer, kCutThroat, kGames, 6, false, &Make<CricketGame>},
+  {8, "Cricket Master Cut throat", GameKind::Cricket, kCricketPanel, "constcricket", "Cricket Master Cut Throat", false, kNoComputer, kCutThroat, kGames, 7, false, &Make<MasterCricketGame>},
+  {9, "Shanghai", GameKind::Shanghai, kTarget, "constshanghai", "Shanghai", false, kNoComputer, kNothing, kGames, 8, false, &Make<korvanti::Shanghai>},
+  {10, "Round the Board single Segmente", GameKind::Aim, kTarget, "constpractice_roundsingle", "Round the B. S.", false, kNoComputer, kNothing, kGames, 9, true, &Make<RoundTheBoardSingles>},
+  {11, "Round the Board double Segmente", GameKind::Aim, kTarget, "constpractice_rounddouble", "Round the B. D.", false, kNoComputer, kNothing, kGames, 10, true, &Make<RoundTheBoardDoubles>},
+  {12, "501 gegen Computer", GameKind::Out, kDown, "constpractice_computer501", "501 DO vs. computer", true, ComputerMode::ChosenAverage, kNothing, kTrainingGames, 0, true, &Make<Game501VersusComputer>},
+  {13, "501 double out training solo", GameKind::Out, kDown, "constpractice_501dout", "501 DO prac.", true, kNoComputer, kNothing, kTrainingGames, 1, true, &Make<Solo501Training>},
+  {14, "501 gegen eigenen Schnitt", GameKind::Out, kDown, "constpractice_computerAVG", "501 vs. avg", true, ComputerMode::OwnAverage, kNothing, kTrainingGames, 2, true, &Make<Game501VersusOwnAverage>},
+  {15, "501 gegen eigenes Topspiel", GameKind::Out, kDown, "constpractice_computerBEST", "501 vs. best", true, ComputerMode::BestGame, kNothing, kTrainingGames, 3, true, &Make<Game501VersusBestGame>},
+  {16, "Cricket training", GameKind::Cricket, kCricketPanel, "constpractice_cricket", "Cricket training", true, kNoComputer, kNothing, kTrainingGames, 4, true, &Make<CricketTraining>},
+  {17, "Round the Board double / bull training", GameKind::Aim, kTarget, "constpractice_rounddouble_bull", "Round the B. D/B", false, kNoComputer, kNothing, kTrainingGames, 5, true, &Make<RoundTheBoardDoublesAndBull>},
+  {18, "Segment 20 training*", GameKind::Aim, kTarget, "constpractice_segment_20", "Seg. 20", false, kNoComputer, kSegment, kSpecial, 0, true, &Make<Segment20Training>},
+  {19, "Segment 19 training*", GameKind::Aim, kTarget, "constpractice_segment_19", "Seg. 19", false, kNoComputer, kSegment, kSpecial, 1, true, &Make<Segment19Training>},
+  {20, "Tripple 20 training*", GameKind::Aim, kTarget, "constpractice_segment_treble_20", "T20", false, kNoComputer, kSegment, kSpecial, 2, true, &Make<Treble20Training>},
+  {21, "Tripple 19 training*", GameKind::Aim, kTarget, "constpractice_segment_treble_19", "T19", false, kNoComputer, kSegment, kSpecial, 3, true, &Make<Treble19Training>},
+  {22, "Bullseye training*", GameKind::Aim, kTarget, "constpractice_segment_bulls", "Bullseye Training", false, kNoComputer, kSegment, kSpecial, 4, true, &Make<BullseyeTraining>},
+  {23, "Double 20/16/10/8/5/4/2/1 training*", GameKind::Aim, kTarget, "constpractice_dout_segments", "Double 20/16/10/...", false, kNoComputer, kSegment, kSpecial, 5, true, &Make<DoublesRoundTraining>},
+  {24, "Double training*", GameKind::Aim, kTarget, "constpractice_double", "Double Training", false, kNoComputer, kSegment | StartOption::ChosenDouble, kSpecial, 6, true, &Make<DoubleTraining>},
+  {25, "CheckOut training (170 DO)", GameKind::Aim, kDown, "constpractice_checkout", "CheckOut Traing", false, kNoComputer, kMaster, kSpecial, 7, true, &Make<CheckoutTraining>},
+  {26, "CheckOut Spiel", GameKind::Aim, kDown, "constpractice_checkoutgame", "CheckOut Spiel", false, kNoComputer, kMaster | StartOption::CheckoutGame, kSpecial, 8, true, &Make<CheckoutGame>},
+  {27, "Pirmel's Training", GameKind::Aim, kTarget, "constpractice_pirmel", "Pirmel's Training", true, kNoComputer, StartOption::PirmelLevels, kSpecial, 9, true, &Make<LevelTraining>},
+  {28, "Training", GameKind::Aim, kTarget, "constpractice_self", "Freies Training", true, kNoComputer, StartOption::TrainingRounds, kSpecial, 10, true, &Make<FreeThrowTraining>},
+  {29, "Freies Training*", GameKind::Aim, kTarget, "constpractice_free1", "Training (selbst def.)", true, kNoComputer, StartOption::FreeTraining, kSpecial, 11, true, &Make<DesignedTraining>},
+  {30, "301 Eleminiation", GameKind::None, kDown, "constelimination", "", false, kNoComputer, StartOption::DoubleInOut, kGames, 11, false, &Make<Elimination>},
 }};
 // clang-format on
 
@@ -143,7 +143,7 @@ std::string_view GameKindText(GameKind kind) {
   return "";
 }
 
-std::unique_ptr<BaseGameClass> CreateGame(const GameCatalogEntry& entry) {
+std::unique_ptr<Game> CreateGame(const GameCatalogEntry& entry) {
   if (entry.factory == nullptr) {
     throw Error("Das Spiel \"" + std::string(entry.label) + "\" ist noch nicht verfügbar.");
   }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 
 namespace korvanti {
 
@@ -57,7 +57,7 @@ constexpr StartOptionSet operator|(StartOption a, StartOption b) {
   return StartOptionSet(a) | b;
 }
 
-using GameFactory = std::unique_ptr<BaseGameClass> (*)();
+using GameFactory = std::unique_ptr<Game> (*)();
 
 // One entry of the start window's game lists. The single source that the start
 // window, the game start, the statistics window and the tool read.
@@ -66,7 +66,6 @@ struct GameCatalogEntry {
   std::string_view label;  // start-window entry
   GameKind kind;
   ModePanel panel;
-  std::string_view className;
   std::string_view gameTypeKey;      // stored with every game of the entry
   std::string_view statisticsLabel;  // under which the statistics list the games; empty: not listed
   bool onePlayerOnly;
@@ -106,6 +105,6 @@ struct StatisticsType {
 std::span<const StatisticsType> StatisticsTypeList();
 
 // A new game object of the entry's class. Throws Error while the class is not built yet.
-std::unique_ptr<BaseGameClass> CreateGame(const GameCatalogEntry& entry);
+std::unique_ptr<Game> CreateGame(const GameCatalogEntry& entry);
 
 }  // namespace korvanti

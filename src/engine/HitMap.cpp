@@ -21,7 +21,7 @@ Rgb HitMap::Pixel(int x, int y) const {
 }
 
 std::string HitMap::FieldAt(int x, int y) const {
-  return Gametypclass::ColorToField(Pixel(x, y));
+  return HitMapColours::ColorToField(Pixel(x, y));
 }
 
 std::string HitMap::PositionToField(int x, int y) const {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/BoardGeometry.h"
-#include "engine/Gametypclass.h"
+#include "engine/HitMapColours.h"
 
 namespace korvanti {
 

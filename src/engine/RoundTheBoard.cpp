@@ -12,7 +12,7 @@ void RoundTheBoard::InitGameType() {
 }
 
 void RoundTheBoard::NewGame() {
-  BaseGameClass::NewGame();
+  Game::NewGame();
   for (auto& player : players) {
     player->turns.progress = 0;
     player->turns.score = 0;
@@ -20,46 +20,46 @@ void RoundTheBoard::NewGame() {
 }
 
 void RoundTheBoard::AddStep(std::initializer_list<std::string> codes) {
-  Hitlistclass step;
+  TargetStep step;
   for (const auto& code : codes) {
-    Hitclass entry;
+    Dart entry;
     entry.aim = code;
     step.push_back(std::move(entry));
   }
-  targetlist.push_back(std::move(step));
+  targetSteps.push_back(std::move(step));
 }
 
 void RoundTheBoard::AddSegmentSteps(std::initializer_list<const char*> prefixes) {
   for (int n = 1; n <= 20; ++n) {
-    Hitlistclass step;
+    TargetStep step;
     for (const char* prefix : prefixes) {
-      Hitclass entry;
+      Dart entry;
       entry.aim = prefix + std::to_string(n);
       step.push_back(std::move(entry));
     }
-    targetlist.push_back(std::move(step));
+    targetSteps.push_back(std::move(step));
   }
 }
 
-Throwclass RoundTheBoard::CurrentTargets() const {
+Turn RoundTheBoard::CurrentTargets() const {
   const auto& turns = CurrentTurns();
-  Throwclass targets;
+  Turn targets;
   auto step = static_cast<std::size_t>(std::max(turns.progress, 0));
   const int firstFree = turns.current.FirstEmptyHit();
-  if (firstFree == 0 || step >= targetlist.size()) {
+  if (firstFree == 0 || step >= targetSteps.size()) {
     return targets;
   }
-  for (int dart = 1; dart < firstFree && step < targetlist.size(); ++dart) {
+  for (int dart = 1; dart < firstFree && step < targetSteps.size(); ++dart) {
     const auto& hit = turns.current.Hit(dart).hit;
-    const auto& entries = targetlist[step];
+    const auto& entries = targetSteps[step];
     if (std::any_of(entries.begin(), entries.end(),
-                    [&](const Hitclass& entry) { return SameCodeIgnoringCase(entry.aim, hit); })) {
+                    [&](const Dart& entry) { return SameCodeIgnoringCase(entry.aim, hit); })) {
       ++step;
     }
   }
   for (int dart = firstFree; dart <= 3; ++dart, ++step) {
-    if (step < TargetLimit() && step < targetlist.size()) {
-      targets.Hit(dart).aim = targetlist[step].front().aim;
+    if (step < TargetLimit() && step < targetSteps.size()) {
+      targets.Hit(dart).aim = targetSteps[step].front().aim;
     }
   }
   return targets;
@@ -73,10 +73,10 @@ bool RoundTheBoard::CheckIn() {
   int trebles = 0;
   for (const auto& dart : turns.current.hits) {
     const auto step = static_cast<std::size_t>(turns.progress);
-    if (step >= targetlist.size()) {
+    if (step >= targetSteps.size()) {
       break;
     }
-    for (const auto& entry : targetlist[step]) {
+    for (const auto& entry : targetSteps[step]) {
       if (AimMatches(entry.aim, dart.hit)) {
         ++turns.progress;
         ++turns.score;
@@ -87,7 +87,7 @@ bool RoundTheBoard::CheckIn() {
     // Darts after the last step count for nothing. (Asking IsFinished here
     // would walk the darts of this turn a second time from the new step and
     // drop the point of the final hit.)
-    if (!ignoremisses && ReachedTheEnd()) {
+    if (!ignoreMisses && ReachedTheEnd()) {
       break;
     }
   }
@@ -95,11 +95,11 @@ bool RoundTheBoard::CheckIn() {
     turns.score = goal;
   }
   const bool finished = IsFinished();
-  if (ignoremisses) {
+  if (ignoreMisses) {
     turns.progress = 3 * round;
   }
   turns.current.Clear();
-  turns.current.tocount = true;
+  turns.current.counts = true;
   if (!finished) {
     NextPlayer();
   }
@@ -113,7 +113,7 @@ bool RoundTheBoard::OutOfTargets() const {
 
 bool RoundTheBoard::ReachedTheEnd() const {
   const auto& turns = CurrentTurns();
-  return static_cast<std::size_t>(turns.progress) >= std::min(TargetLimit(), targetlist.size()) ||
+  return static_cast<std::size_t>(turns.progress) >= std::min(TargetLimit(), targetSteps.size()) ||
          turns.score >= goal || round > rounds;
 }
 
@@ -129,7 +129,7 @@ int RoundTheBoard::LeaderIndex() const {
 }
 
 std::string RoundTheBoard::GameOverText() const {
-  const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
+  const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
   const auto points = std::to_string(leader.turns.score);
   if (players.Count() == 1) {
     return "Practice over  with " + points + " points.";
@@ -137,51 +137,51 @@ std::string RoundTheBoard::GameOverText() const {
   return "Game over. The Winner is: " + leader.nickname + " with " + points + " points.";
 }
 
-void RoundtheBoards::BuildTargets() {
-  targetlist.clear();
+void RoundTheBoardSingles::BuildTargets() {
+  targetSteps.clear();
   AddSegmentSteps({"LS", "SS", "D", "T"});
   AddStep({"SS25", "D25"});
 }
 
-void RoundtheBoards::InitGameType() {
+void RoundTheBoardSingles::InitGameType() {
   RoundTheBoard::InitGameType();
   rounds = 60;
   goal = 21;
-  gametypesid = "constpractice_roundsingle";
+  gameTypeKey = "constpractice_roundsingle";
 }
 
-void RoundtheBoardD::BuildTargets() {
-  targetlist.clear();
+void RoundTheBoardDoubles::BuildTargets() {
+  targetSteps.clear();
   AddSegmentSteps({"D"});
 }
 
-void RoundtheBoardD::InitGameType() {
+void RoundTheBoardDoubles::InitGameType() {
   RoundTheBoard::InitGameType();
   rounds = 60;
   goal = 20;
-  gametypesid = "constpractice_rounddouble";
+  gameTypeKey = "constpractice_rounddouble";
 }
 
-void RoundtheBoardDB::BuildTargets() {
-  targetlist.clear();
+void RoundTheBoardDoublesAndBull::BuildTargets() {
+  targetSteps.clear();
   for (int n = 1; n <= 20; ++n) {
     AddStep({"D" + std::to_string(n)});
     AddStep({"D25", "SS25"});
   }
 }
 
-void RoundtheBoardDB::InitGameType() {
+void RoundTheBoardDoublesAndBull::InitGameType() {
   RoundTheBoard::InitGameType();
   rounds = 160;
   goal = 40;
-  gametypesid = "constpractice_rounddouble_bull";
+  gameTypeKey = "constpractice_rounddouble_bull";
 }
 
 void Shanghai::InitGameType() {
   RoundTheBoard::InitGameType();
   rounds = 7;
   goal = 21;
-  gametypesid = "constshanghai";
+  gameTypeKey = "constshanghai";
 }
 
 }  // namespace korvanti

@@ -2,22 +2,22 @@
 
 #include <string>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 
 namespace korvanti {
 
 // Target-sequence games: every player works through the same steps; a dart
 // that hits the player's current step moves him on and scores a point.
-class RoundTheBoard : public BaseGameClass {
+class RoundTheBoard : public Game {
  public:
   int goal = 0;               // steps to complete
-  bool ignoremisses = false;  // every dart uses up a step, hit or not
+  bool ignoreMisses = false;  // every dart uses up a step, hit or not
 
   void InitGameType() override;
   void NewGame() override;
-  Throwclass CurrentTargets() const override;
+  Turn CurrentTargets() const override;
   bool HasProposal() const override { return true; }
-  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
+  bool IsTurnValid() override { return CurrentTurns().current.counts = true; }
   bool CheckIn() override;
   bool IsFinished() const override;
   int LeaderIndex() const override;
@@ -38,25 +38,25 @@ class RoundTheBoard : public BaseGameClass {
   bool ReachedTheEnd() const;
 };
 
-class RoundtheBoards : public RoundTheBoard {
+class RoundTheBoardSingles : public RoundTheBoard {
  public:
   void InitGameType() override;
   void BuildTargets() override;
 };
 
-class RoundtheBoardD : public RoundTheBoard {
+class RoundTheBoardDoubles : public RoundTheBoard {
  public:
   void InitGameType() override;
   void BuildTargets() override;
 };
 
-class RoundtheBoardDB : public RoundTheBoard {
+class RoundTheBoardDoublesAndBull : public RoundTheBoard {
  public:
   void InitGameType() override;
   void BuildTargets() override;
 };
 
-class Shanghai : public RoundtheBoards {
+class Shanghai : public RoundTheBoardSingles {
  public:
   void InitGameType() override;
 

@@ -9,54 +9,54 @@ namespace korvanti {
 
 // Read files and start options are checked before a game starts; the clamps
 // keep a training that slipped through finite and never empty of rounds.
-void SegmentClass::SetUp(const char* key) {
-  trainingrounds = std::clamp(trainingrounds, 1, kMostRounds);
-  rounds = trainingrounds;
+void SegmentTraining::SetUp(const char* key) {
+  trainingRounds = std::clamp(trainingRounds, 1, kMostRounds);
+  rounds = trainingRounds;
   BuildTargets();
-  gametypesid = key;
+  gameTypeKey = key;
 }
 
-void SegmentClass::InitGameType() {
+void SegmentTraining::InitGameType() {
   SetUp("");
 }
 
-void SegmentClass::AddRoundSteps(std::initializer_list<std::string> codes, int roundCount) {
+void SegmentTraining::AddRoundSteps(std::initializer_list<std::string> codes, int roundCount) {
   for (int i = 0; i < 3 * roundCount; ++i) {
     AddStep(codes);
   }
 }
 
-void SegmentClass::BuildTargets() {
-  targetlist.clear();
+void SegmentTraining::BuildTargets() {
+  targetSteps.clear();
   const auto targets = ParseTrainingDefinition(definition);
-  for (int repetition = 0; repetition < trainingrounds; ++repetition) {
+  for (int repetition = 0; repetition < trainingRounds; ++repetition) {
     for (const auto& target : targets) {
       // Hits are recorded in upper case; a target written otherwise could never be hit.
       const auto code = UpperCase(target.code);
       const int darts = std::min(target.count, kMostDartsPerTarget);
-      for (int i = 0; i < darts && targetlist.size() < kMostSteps; ++i) {
+      for (int i = 0; i < darts && targetSteps.size() < kMostSteps; ++i) {
         AddStep({code});
       }
     }
   }
   for (auto& player : players) {
-    player->opentargets.clear();
-    for (const auto& step : targetlist) {
-      player->opentargets.push_back(step.front());
+    player->openTargets.clear();
+    for (const auto& step : targetSteps) {
+      player->openTargets.push_back(step.front());
     }
   }
 }
 
-bool SegmentClass::IsFinished() const {
-  const bool lastPlayerOnTurn = currentplayer == static_cast<int>(players.Count()) - 1;
+bool SegmentTraining::IsFinished() const {
+  const bool lastPlayerOnTurn = currentPlayer == static_cast<int>(players.Count()) - 1;
   if (round < rounds || !lastPlayerOnTurn) {
     return false;
   }
   return CurrentTurns().current.IsComplete() || OutOfTargets();
 }
 
-std::string SegmentClass::GameOverText() const {
-  const auto& leader = players.Player(static_cast<std::size_t>(LeaderIndex()));
+std::string SegmentTraining::GameOverText() const {
+  const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
   const auto tail = " with " + std::to_string(leader.turns.score) + " hits out of " +
                     std::to_string(3 * round) + " trys.";
   if (players.Count() == 1) {
@@ -65,27 +65,27 @@ std::string SegmentClass::GameOverText() const {
   return "Practice over! The best player was: " + leader.nickname + tail;
 }
 
-void Segments::InitGameType() {
+void DoublesRoundTraining::InitGameType() {
   SetUp("constpractice_dout_segments");
-  rounds = 8 * trainingrounds;
+  rounds = 8 * trainingRounds;
 }
 
-void Segments::BuildTargets() {
-  targetlist.clear();
+void DoublesRoundTraining::BuildTargets() {
+  targetSteps.clear();
   for (const int n : {20, 16, 10, 8, 5, 4, 2, 1}) {
-    AddRoundSteps({"D" + std::to_string(n)}, trainingrounds);
+    AddRoundSteps({"D" + std::to_string(n)}, trainingRounds);
   }
 }
 
-void SelfPractice::InitGameType() {
+void FreeThrowTraining::InitGameType() {
   SetUp("constpractice_self");
 }
 
-bool SelfPractice::CheckIn() {
+bool FreeThrowTraining::CheckIn() {
   CommitTurn();
   auto& current = CurrentTurns().current;
   current.Clear();
-  current.tocount = true;
+  current.counts = true;
   if (!IsFinished()) {
     NextPlayer();
   }

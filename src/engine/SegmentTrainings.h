@@ -8,24 +8,24 @@ namespace korvanti {
 
 // Trainings in which every dart has its target: a fixed segment for a number
 // of rounds, or the targets of a training definition ("T20=3,D16=2").
-class SegmentClass : public RoundTheBoard {
+class SegmentTraining : public RoundTheBoard {
  public:
   static constexpr int kMostRounds = 100;
   // Far beyond any training played in a day; bounds what a definition can ask for.
   static constexpr std::size_t kMostSteps = 100'000;
 
-  int trainingrounds = 0;
+  int trainingRounds = 0;
   std::string definition;
 
   void InitGameType() override;
-  // The steps of `definition`, `trainingrounds` times over; every player
+  // The steps of `definition`, `trainingRounds` times over; every player
   // gets a list of the open targets, one per step.
   void BuildTargets() override;
   bool IsFinished() const override;
   std::string GameOverText() const override;
 
  protected:
-  std::size_t TargetLimit() const override { return targetlist.size(); }
+  std::size_t TargetLimit() const override { return targetSteps.size(); }
   // Three steps a round, each with these codes.
   void AddRoundSteps(std::initializer_list<std::string> codes, int roundCount);
   void SetUp(const char* key);
@@ -33,12 +33,12 @@ class SegmentClass : public RoundTheBoard {
 
 // A fixed target for every dart of every round.
 template <const char* Key, const char*... Codes>
-class FixedSegmentTraining : public SegmentClass {
+class FixedSegmentTraining : public SegmentTraining {
  public:
   void InitGameType() override { SetUp(Key); }
   void BuildTargets() override {
-    targetlist.clear();
-    AddRoundSteps({Codes...}, trainingrounds);
+    targetSteps.clear();
+    AddRoundSteps({Codes...}, trainingRounds);
   }
 };
 
@@ -53,34 +53,34 @@ inline constexpr char LS19[] = "LS19", SS19[] = "SS19", D19[] = "D19", T19[] = "
 inline constexpr char D25[] = "D25", SS25[] = "SS25";
 }  // namespace segment_codes
 
-class Segment_20
+class Segment20Training
     : public FixedSegmentTraining<segment_codes::kSegment20Key, segment_codes::LS20,
                                   segment_codes::SS20, segment_codes::D20, segment_codes::T20> {};
-class Segment_19
+class Segment19Training
     : public FixedSegmentTraining<segment_codes::kSegment19Key, segment_codes::LS19,
                                   segment_codes::SS19, segment_codes::D19, segment_codes::T19> {};
-class Segment_triple_20
+class Treble20Training
     : public FixedSegmentTraining<segment_codes::kTreble20Key, segment_codes::T20> {};
-class Segment_triple_19
+class Treble19Training
     : public FixedSegmentTraining<segment_codes::kTreble19Key, segment_codes::T19> {};
-class Segment_bulls : public FixedSegmentTraining<segment_codes::kBullsKey, segment_codes::D25,
-                                                  segment_codes::SS25> {};
+class BullseyeTraining : public FixedSegmentTraining<segment_codes::kBullsKey, segment_codes::D25,
+                                                     segment_codes::SS25> {};
 
 // The doubles 20, 16, 10, 8, 5, 4, 2, 1, each for the chosen rounds.
-class Segments : public SegmentClass {
+class DoublesRoundTraining : public SegmentTraining {
  public:
   void InitGameType() override;
   void BuildTargets() override;
 };
 
 // One chosen double; the start window sets the definition ("D20=3").
-class Segment_D : public SegmentClass {
+class DoubleTraining : public SegmentTraining {
  public:
   void InitGameType() override { SetUp("constpractice_double"); }
 };
 
 // Free throwing for a number of rounds; every dart is recorded, nothing scored.
-class SelfPractice : public SegmentClass {
+class FreeThrowTraining : public SegmentTraining {
  public:
   void InitGameType() override;
   void BuildTargets() override {}

@@ -74,9 +74,9 @@ FreeTraining ReadFreeTraining(const IniFile& settings, std::string_view name) {
   FreeTraining training;
   training.rounds = file.ReadInteger(name, "rounds", 1);
   training.rules.definition = file.ReadString(name, "def", "");
-  training.rules.closeall = file.ReadBool(name, "closeall", true);
-  training.rules.closeinone = file.ReadBool(name, "closeinone", true);
-  training.rules.ignoremisses = file.ReadBool(name, "ignoremisshits", true);
+  training.rules.closeAll = file.ReadBool(name, "closeall", true);
+  training.rules.closeInOne = file.ReadBool(name, "closeinone", true);
+  training.rules.ignoreMisses = file.ReadBool(name, "ignoremisshits", true);
   training.name = std::string(name);
   return training;
 }
@@ -147,9 +147,9 @@ void WriteDefaultPirmelLevels(IniFile& levels) {
     const auto rules = *BuiltInPirmelLevel(level);
     const auto key = std::to_string(level);
     file.WriteString("pirmel", key, rules.definition);
-    file.WriteBool("pirmel", key + "IgnoreMissHits", rules.ignoremisses);
-    file.WriteBool("pirmel", key + "Closeinone", rules.closeinone);
-    file.WriteBool("pirmel", key + "CloseAll", rules.closeall);
+    file.WriteBool("pirmel", key + "IgnoreMissHits", rules.ignoreMisses);
+    file.WriteBool("pirmel", key + "Closeinone", rules.closeInOne);
+    file.WriteBool("pirmel", key + "CloseAll", rules.closeAll);
   }
   levels.Replace(file);
 }

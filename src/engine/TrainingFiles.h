@@ -25,9 +25,9 @@ std::string FormatTrainingDefinition(const std::vector<TrainingTarget>& targets)
 // How a training proceeds; the rules of the free trainings and the Pirmel levels.
 struct TrainingRules {
   std::string definition;
-  bool closeall = false;
-  bool closeinone = false;
-  bool ignoremisses = false;
+  bool closeAll = false;
+  bool closeInOne = false;
+  bool ignoreMisses = false;
 };
 
 // A free training of SETTINGS.ini with the defaults the game start uses.

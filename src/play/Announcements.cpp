@@ -27,8 +27,8 @@ std::string Joined(const std::vector<std::string>& parts, const std::string& sep
   return text;
 }
 
-std::string AverageText(const Playerclass& player, NumberSeparators separators) {
-  const auto& averages = player.legaverages;
+std::string AverageText(const Player& player, NumberSeparators separators) {
+  const auto& averages = player.legAverages;
   double sum = 0;
   for (const auto& entry : averages) {
     sum += ReadNumber(entry, separators);
@@ -37,15 +37,15 @@ std::string AverageText(const Playerclass& player, NumberSeparators separators) 
   return FormatSignificant(mean, 1, separators) + " (" + Joined(averages, " / ") + ")";
 }
 
-std::string DoubleText(const Playerclass& player, NumberSeparators separators) {
+std::string DoubleText(const Player& player, NumberSeparators separators) {
   std::vector<std::string> games;
   int totalThrows = 0;
   int totalHits = 0;
   int doubleGames = 0;
-  for (std::size_t i = 0; i < player.legdoublethrows.size(); ++i) {
-    const int throws = std::atoi(player.legdoublethrows[i].c_str());
+  for (std::size_t i = 0; i < player.legDoubleThrows.size(); ++i) {
+    const int throws = std::atoi(player.legDoubleThrows[i].c_str());
     const int hits =
-        i < player.legdoublehits.size() ? std::atoi(player.legdoublehits[i].c_str()) : 0;
+        i < player.legDoubleHits.size() ? std::atoi(player.legDoubleHits[i].c_str()) : 0;
     double rate = 0;
     if (throws >= 1) {
       rate = static_cast<double>(hits) / throws * 100.0;
@@ -67,7 +67,7 @@ std::string DoubleText(const Playerclass& player, NumberSeparators separators) {
 
 }  // namespace
 
-TurnAnnouncement AnnounceTurn(const BaseGameClass& game, bool decidesTheGame) {
+TurnAnnouncement AnnounceTurn(const Game& game, bool decidesTheGame) {
   const auto& turns = game.CurrentTurns();
   const int points = turns.current.TurnScore(false);
   // Count-up games announce what is still missing to the target after the turn.
@@ -77,12 +77,12 @@ TurnAnnouncement AnnounceTurn(const BaseGameClass& game, bool decidesTheGame) {
           std::to_string(points) + " Punkte, Rest: " + std::to_string(rest)};
 }
 
-Summary BuildSummary(const PlayerListClass& players, const std::string& gameOverText,
+Summary BuildSummary(const PlayerList& players, const std::string& gameOverText,
                      NumberSeparators separators) {
   Summary summary;
   summary.gameOverText = gameOverText;
   for (const auto& player : players) {
-    summary.caption = std::to_string(player->legaverages.size()) + " Spiele durchgeführt";
+    summary.caption = std::to_string(player->legAverages.size()) + " Spiele durchgeführt";
     summary.rows.push_back({player->nickname + " (" + std::to_string(player->wins) + ")",
                             AverageText(*player, separators), DoubleText(*player, separators)});
   }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 #include "platform/NumberFormat.h"
 #include "play/GameView.h"
 
@@ -14,11 +14,11 @@ struct TurnAnnouncement {
   std::string soundFile;   // "Gewonnen.mp3" for the deciding turn, else "<points>.mp3"
   std::string bannerText;  // "<points> Punkte, Rest: <rest>"
 };
-TurnAnnouncement AnnounceTurn(const BaseGameClass& game, bool decidesTheGame);
+TurnAnnouncement AnnounceTurn(const Game& game, bool decidesTheGame);
 
 // The summary of a series: per player the wins, the averages and the double
 // rates of every game so far.
-Summary BuildSummary(const PlayerListClass& players, const std::string& gameOverText,
+Summary BuildSummary(const PlayerList& players, const std::string& gameOverText,
                      NumberSeparators separators = {});
 
 }  // namespace korvanti

@@ -35,12 +35,12 @@ std::optional<std::string> ComputerOptionsProblem(const GameCatalogEntry& entry,
   return std::nullopt;
 }
 
-ComputerPlayerClass& AddComputerOpponent(BaseGameClass& game, const GameCatalogEntry& entry,
-                                         const ComputerOptions& options,
-                                         const std::string& referencePlayerId,
-                                         double referenceAverage501, Database* database,
-                                         SimulationContext& simulation) {
-  auto machine = std::make_unique<ComputerPlayerClass>();
+ComputerPlayer& AddComputerOpponent(Game& game, const GameCatalogEntry& entry,
+                                    const ComputerOptions& options,
+                                    const std::string& referencePlayerId,
+                                    double referenceAverage501, Database* database,
+                                    SimulationContext& simulation) {
+  auto machine = std::make_unique<ComputerPlayer>();
   auto& computer = *machine;
   computer.database = database;
   computer.simulation = &simulation;
@@ -64,7 +64,7 @@ ComputerPlayerClass& AddComputerOpponent(BaseGameClass& game, const GameCatalogE
       computer.replayBestGame = true;
       break;
   }
-  computer.refvalue = computer.targetAverage;
+  computer.referenceAverage = computer.targetAverage;
   game.AddPlayer(std::move(machine));
   return computer;
 }

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "computer/ComputerPlayerClass.h"
-#include "engine/BaseGameClass.h"
+#include "computer/ComputerPlayer.h"
+#include "engine/Game.h"
 #include "engine/GameCatalog.h"
 
 namespace korvanti {
@@ -41,10 +41,10 @@ std::optional<std::string> ComputerOptionsProblem(const GameCatalogEntry& entry,
 // entry's computer mode against the reference player (the human it takes its
 // average or best game from). Its darts are not prepared yet: that is its
 // `PrepareNextGame`.
-ComputerPlayerClass& AddComputerOpponent(BaseGameClass& game, const GameCatalogEntry& entry,
-                                         const ComputerOptions& options,
-                                         const std::string& referencePlayerId,
-                                         double referenceAverage501, Database* database,
-                                         SimulationContext& simulation);
+ComputerPlayer& AddComputerOpponent(Game& game, const GameCatalogEntry& entry,
+                                    const ComputerOptions& options,
+                                    const std::string& referencePlayerId,
+                                    double referenceAverage501, Database* database,
+                                    SimulationContext& simulation);
 
 }  // namespace korvanti

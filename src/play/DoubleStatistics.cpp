@@ -10,12 +10,12 @@ void DoubleStatistics::Forget(int dart) {
   current_.at(static_cast<std::size_t>(dart - 1)) = {};
 }
 
-void DoubleStatistics::Book(const Playerclass& player) {
+void DoubleStatistics::Book(const Player& player) {
   booked_[&player].push_back(current_);
   current_ = {};
 }
 
-void DoubleStatistics::TakeBack(const Playerclass& player, std::size_t turns) {
+void DoubleStatistics::TakeBack(const Player& player, std::size_t turns) {
   auto& booked = booked_[&player];
   booked.resize(booked.size() > turns ? booked.size() - turns : 0);
 }
@@ -25,10 +25,10 @@ void DoubleStatistics::Clear() {
   booked_.clear();
 }
 
-void DoubleStatistics::Apply(PlayerListClass& players, const Playerclass& onTurn) const {
+void DoubleStatistics::Apply(PlayerList& players, const Player& onTurn) const {
   for (auto& player : players) {
-    Dart sum;
-    const auto add = [&sum](const Turn& turn) {
+    DartCount sum;
+    const auto add = [&sum](const TurnCounts& turn) {
       for (const auto& dart : turn) {
         sum.thrown += dart.thrown;
         sum.hit += dart.hit;
@@ -42,8 +42,8 @@ void DoubleStatistics::Apply(PlayerListClass& players, const Playerclass& onTurn
     if (player == &onTurn) {
       add(current_);
     }
-    player->throwsatdouble = sum.thrown;
-    player->hitsatdouble = sum.hit;
+    player->doubleThrows = sum.thrown;
+    player->doubleHits = sum.hit;
   }
 }
 

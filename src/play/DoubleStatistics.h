@@ -4,39 +4,39 @@
 #include <map>
 #include <vector>
 
-#include "engine/Playerclass.h"
+#include "engine/Player.h"
 
 namespace korvanti {
 
 // Darts thrown at the marked double and hits on it, kept per dart so that a
 // removed dart and an undone turn take back exactly what they counted. The
-// players' `throwsatdouble` and `hitsatdouble` are always the sums.
+// players' `doubleThrows` and `doubleHits` are always the sums.
 class DoubleStatistics {
  public:
-  struct Dart {
+  struct DartCount {
     int thrown = 0;
     int hit = 0;
   };
-  using Turn = std::array<Dart, 3>;
+  using TurnCounts = std::array<DartCount, 3>;
 
   // Dart n (1..3) of the turn in progress was thrown at a marked double.
   void Record(int dart, bool hit);
   // Dart n of the turn in progress was taken back.
   void Forget(int dart);
   // The turn in progress of this player was booked.
-  void Book(const Playerclass& player);
+  void Book(const Player& player);
   // The turn in progress was thrown away.
   void DropCurrent() { current_ = {}; }
   // This player's last `turns` booked turns were taken back.
-  void TakeBack(const Playerclass& player, std::size_t turns);
+  void TakeBack(const Player& player, std::size_t turns);
   void Clear();
 
   // Writes the sums into every player; the turn in progress counts for `onTurn`.
-  void Apply(PlayerListClass& players, const Playerclass& onTurn) const;
+  void Apply(PlayerList& players, const Player& onTurn) const;
 
  private:
-  Turn current_{};
-  std::map<const Playerclass*, std::vector<Turn>> booked_;
+  TurnCounts current_{};
+  std::map<const Player*, std::vector<TurnCounts>> booked_;
 };
 
 }  // namespace korvanti

@@ -4,7 +4,7 @@
 #include <exception>
 #include <utility>
 
-#include "computer/ComputerPlayerClass.h"
+#include "computer/ComputerPlayer.h"
 #include "engine/FieldCode.h"
 #include "play/Announcements.h"
 #include "play/SessionOperation.h"
@@ -20,7 +20,7 @@ std::string Shown(const std::string& code) {
 
 }  // namespace
 
-GameSession::GameSession(BaseGameClass& game, ModePanel panel, const HitMap& hitMap, GameView& view,
+GameSession::GameSession(Game& game, ModePanel panel, const HitMap& hitMap, GameView& view,
                          SessionOptions options)
     : game_(game), panel_(panel), hitMap_(hitMap), view_(view), options_(options) {}
 
@@ -48,8 +48,8 @@ std::string GameSession::DoubleThrowText() const {
   return doubleTarget_.empty() ? std::string() : "Doppelwurf auf: " + doubleTarget_;
 }
 
-ComputerPlayerClass* GameSession::ComputerOnTurn() const {
-  return dynamic_cast<ComputerPlayerClass*>(&game_.CurrentPlayer());
+ComputerPlayer* GameSession::ComputerOnTurn() const {
+  return dynamic_cast<ComputerPlayer*>(&game_.CurrentPlayer());
 }
 
 bool GameSession::ComputerBusy() const {
@@ -65,7 +65,7 @@ bool GameSession::CheckInButtonEnabled() const {
 }
 
 bool GameSession::UndoButtonEnabled() const {
-  return game_.undoallowed && !pending_ && !suspended_ && !result_;
+  return game_.undoAllowed && !pending_ && !suspended_ && !result_;
 }
 
 void GameSession::Click(MouseButton button, int x, int y) {
@@ -110,15 +110,15 @@ bool GameSession::RecordHit(std::string code, int x, int y) {
   const int n = turns.current.FirstEmptyHit();
   auto& dart = turns.current.Hit(n);
   dart.hit = code;
-  dart.hitx = x;
-  dart.hity = y;
+  dart.hitX = x;
+  dart.hitY = y;
   if (!doubleTarget_.empty()) {
     doubles_.Record(n, SameCodeIgnoringCase(doubleTarget_, code));
     doubles_.Apply(game_.players, game_.CurrentPlayer());
   }
-  if (game_.doublein && !turns.checkedin) {
+  if (game_.doubleIn && !turns.checkedIn) {
     if (IsDoubleCode(code)) {
-      turns.checkedin = true;
+      turns.checkedIn = true;
     } else {
       dart.hit = std::string(kMissCode);
     }
@@ -133,8 +133,8 @@ void GameSession::RegisterAim(const std::string& code, int x, int y) {
     if (!dart.HasAim()) {
       aimFields_[static_cast<std::size_t>(n - 1)] = code;
       dart.aim = code;
-      dart.aimx = x;
-      dart.aimy = y;
+      dart.aimX = x;
+      dart.aimY = y;
       return;
     }
   }
@@ -166,8 +166,8 @@ void GameSession::ClearAim(int dart) {
     }
     auto& aimed = game_.CurrentTurns().current.Hit(dart);
     aimed.aim.clear();
-    aimed.aimx = 0;
-    aimed.aimy = 0;
+    aimed.aimX = 0;
+    aimed.aimY = 0;
     aimFields_[static_cast<std::size_t>(dart - 1)].clear();
   });
 }
@@ -199,7 +199,7 @@ void GameSession::Settle() {
 
 bool GameSession::TurnEnded() const {
   const auto& current = game_.CurrentTurns().current;
-  return game_.IsFinished() || !current.tocount || current.IsComplete() || game_.IsTurnOver();
+  return game_.IsFinished() || !current.counts || current.IsComplete() || game_.IsTurnOver();
 }
 
 bool GameSession::WaitsForAims() const {
@@ -238,7 +238,7 @@ void GameSession::CheckInTurn() {
   if (panel_ == ModePanel::CountDown) {
     const auto announcement = AnnounceTurn(game_, gameDecided_);
     if (options_.playSounds || options_.callTurns) {
-      view_.PlaySound(announcement.soundFile, !game_.CurrentTurns().current.tocount);
+      view_.PlaySound(announcement.soundFile, !game_.CurrentTurns().current.counts);
     }
     if (options_.showPoints) {
       const int milliseconds = options_.secondsForPoints * 1000;
@@ -315,12 +315,12 @@ void GameSession::UndoLastCheckIn() {
         }
         ++i;
       }
-      const bool openingTurn = game_.round <= 1 && game_.currentplayer == 0;
+      const bool openingTurn = game_.round <= 1 && game_.currentPlayer == 0;
       if (ComputerOnTurn() == nullptr || openingTurn) {
         break;
       }
     }
-    game_.CurrentTurns().current.tocount = true;
+    game_.CurrentTurns().current.counts = true;
     view_.ClearDartMarks();  // the computer's darts of an undone turn go with it
     doubles_.DropCurrent();
     doubles_.Apply(game_.players, game_.CurrentPlayer());
@@ -337,12 +337,12 @@ void GameSession::UndoLastCheckIn() {
 // In a double-in game the player is in once a double counts among his darts;
 // taking that double back puts him out again.
 void GameSession::UpdateCheckedIn() {
-  if (!game_.doublein) {
+  if (!game_.doubleIn) {
     return;
   }
   auto& turns = game_.CurrentTurns();
   bool in = false;
-  const auto look = [&in](const Throwclass& turn) {
+  const auto look = [&in](const Turn& turn) {
     for (const auto& dart : turn.hits) {
       in = in || IsDoubleCode(dart.hit);
     }
@@ -351,7 +351,7 @@ void GameSession::UpdateCheckedIn() {
     look(turn);
   }
   look(turns.current);
-  turns.checkedin = in;
+  turns.checkedIn = in;
 }
 
 void GameSession::ResetDisplay() {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 #include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
 #include "platform/NumberFormat.h"
@@ -16,7 +16,7 @@
 
 namespace korvanti {
 
-class ComputerPlayerClass;
+class ComputerPlayer;
 
 struct SessionOptions {
   bool quickCheckIn = true;
@@ -41,7 +41,7 @@ enum class MouseButton { Left, Right, Other };
 // check-in and undo do nothing. Every operation ends with one `Changed`.
 class GameSession {
  public:
-  GameSession(BaseGameClass& game, ModePanel panel, const HitMap& hitMap, GameView& view,
+  GameSession(Game& game, ModePanel panel, const HitMap& hitMap, GameView& view,
               SessionOptions options);
   GameSession(const GameSession&) = delete;
   GameSession& operator=(const GameSession&) = delete;
@@ -64,7 +64,7 @@ class GameSession {
   // session with exactly one result, "Abbrechen" lets the step go on.
   bool ConfirmAbort();
 
-  const BaseGameClass& Game() const { return game_; }
+  const Game& PlayedGame() const { return game_; }
   ModePanel Panel() const { return panel_; }
   const SessionOptions& Options() const { return options_; }
   // Everything the game screen shows besides the board, ready to paint.
@@ -90,7 +90,7 @@ class GameSession {
 
   bool CheckInButtonVisible() const { return !options_.quickCheckIn; }
   bool CheckInButtonEnabled() const;
-  bool UndoButtonVisible() const { return game_.undoallowed; }
+  bool UndoButtonVisible() const { return game_.undoAllowed; }
   bool UndoButtonEnabled() const;
   std::optional<SessionResult> Result() const { return result_; }
 
@@ -117,7 +117,7 @@ class GameSession {
   void ResetDisplay();
   void UpdateCheckedIn();
   void CloseWith(SessionResult result);
-  ComputerPlayerClass* ComputerOnTurn() const;
+  ComputerPlayer* ComputerOnTurn() const;
 
   void Schedule(Step step, int milliseconds);
   void StepDue(unsigned token);
@@ -127,7 +127,7 @@ class GameSession {
   void Finish();
   void Failed(const std::string& text);
 
-  BaseGameClass& game_;
+  Game& game_;
   ModePanel panel_;
   const HitMap& hitMap_;
   GameView& view_;

@@ -1,7 +1,7 @@
 // The session's timed steps, the end of a game and the abort question.
 #include <utility>
 
-#include "computer/ComputerPlayerClass.h"
+#include "computer/ComputerPlayer.h"
 #include "play/Announcements.h"
 #include "play/GameSession.h"
 #include "play/SessionOperation.h"
@@ -88,14 +88,14 @@ void GameSession::Failed(const std::string& text) {
 // could not be stored is not given up: the error goes to the view, the series
 // figures are taken back, and closing asks again so that "Ja" retries the save.
 void GameSession::GameOver() {
-  auto& winner = game_.players.Player(static_cast<std::size_t>(game_.LeaderIndex()));
+  auto& winner = game_.players.At(static_cast<std::size_t>(game_.LeaderIndex()));
   ++winner.wins;
   const bool countDown = panel_ == ModePanel::CountDown;
   if (countDown) {
     for (auto& player : game_.players) {
-      player->legdoublehits.push_back(std::to_string(player->hitsatdouble));
-      player->legdoublethrows.push_back(std::to_string(player->throwsatdouble));
-      player->legaverages.push_back(
+      player->legDoubleHits.push_back(std::to_string(player->doubleHits));
+      player->legDoubleThrows.push_back(std::to_string(player->doubleThrows));
+      player->legAverages.push_back(
           FormatSignificant(player->turns.Average(), 1, options_.numbers));
     }
   }
@@ -106,9 +106,9 @@ void GameSession::GameOver() {
     --winner.wins;
     if (countDown) {
       for (auto& player : game_.players) {
-        player->legdoublehits.pop_back();
-        player->legdoublethrows.pop_back();
-        player->legaverages.pop_back();
+        player->legDoubleHits.pop_back();
+        player->legDoubleThrows.pop_back();
+        player->legAverages.pop_back();
       }
     }
     gameDecided_ = false;
@@ -141,9 +141,9 @@ void GameSession::StartNextGame() {
   hitFields_ = {};
   aimFields_ = {};
   playerChanged_ = true;
-  std::vector<ComputerPlayerClass*> machines;
+  std::vector<ComputerPlayer*> machines;
   for (auto* player : game_.players) {
-    if (auto* machine = dynamic_cast<ComputerPlayerClass*>(player)) {
+    if (auto* machine = dynamic_cast<ComputerPlayer*>(player)) {
       machines.push_back(machine);
     }
   }

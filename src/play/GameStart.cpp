@@ -46,16 +46,16 @@ std::optional<std::string> RequestProblem(const StartRequest& request,
   return std::nullopt;
 }
 
-std::unique_ptr<Playerclass> MakePlayer(const StartPlayer& row, GameArchive* archive) {
-  auto player = archive != nullptr && !row.playerid.empty()
-                    ? std::make_unique<Playerclass>(row.playerid, archive)
-                    : std::make_unique<Playerclass>();
-  if (archive == nullptr || row.playerid.empty()) {
-    player->playerid = row.playerid;
+std::unique_ptr<Player> MakePlayer(const StartPlayer& row, GameArchive* archive) {
+  auto player = archive != nullptr && !row.playerId.empty()
+                    ? std::make_unique<Player>(row.playerId, archive)
+                    : std::make_unique<Player>();
+  if (archive == nullptr || row.playerId.empty()) {
+    player->playerId = row.playerId;
     player->nickname = row.nickname;
   }
-  player->refvalue = row.refvalue;
-  player->refvalue501 = row.refvalue501;
+  player->referenceAverage = row.referenceAverage;
+  player->referenceAverage501 = row.referenceAverage501;
   return player;
 }
 
@@ -128,11 +128,11 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
       started.simulation_ = std::make_unique<SimulationContext>(SimulationContext{
           environment.random, environment.hitMap, environment.programFolder / "ki.ini",
           environment.programFolder / "checkout.ini"});
-      started.computer_ =
-          &AddComputerOpponent(*game, entry, request.computer, reference.playerid,
-                               reference.refvalue501, environment.database, *started.simulation_);
+      started.computer_ = &AddComputerOpponent(*game, entry, request.computer, reference.playerId,
+                                               reference.referenceAverage501, environment.database,
+                                               *started.simulation_);
       if (entry.computer == ComputerMode::OwnAverage && request.computer.scatterFromOwnDarts) {
-        auto scatter = OwnScatter(environment.database, reference.playerid);
+        auto scatter = OwnScatter(environment.database, reference.playerId);
         if (const auto* reason = std::get_if<std::string>(&scatter)) {
           return StartRefusal{StartRefusal::Reason::NoComputerData, *reason};
         }

@@ -7,9 +7,9 @@
 #include <variant>
 #include <vector>
 
-#include "computer/ComputerPlayerClass.h"
-#include "computer/simulateDart.h"
-#include "engine/BaseGameClass.h"
+#include "computer/ComputerPlayer.h"
+#include "computer/DartSimulation.h"
+#include "engine/Game.h"
 #include "engine/GameArchive.h"
 #include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
@@ -26,10 +26,10 @@ class DatabaseArchive;
 
 // One ticked row of the start window's player overview.
 struct StartPlayer {
-  std::string playerid;    // looked up in the archive for the names
-  std::string nickname;    // shown when there is no archive to look the names up in
-  double refvalue = 0;     // the overview's figure the game screen compares with
-  double refvalue501 = 0;  // the overview's 501 average, which a computer may play
+  std::string playerId;            // looked up in the archive for the names
+  std::string nickname;            // shown when there is no archive to look the names up in
+  double referenceAverage = 0;     // the overview's figure the game screen compares with
+  double referenceAverage501 = 0;  // the overview's 501 average, which a computer may play
 };
 
 // What the start window asks for: an entry, the players in order of play and
@@ -78,13 +78,13 @@ class StartedGame {
   StartedGame& operator=(StartedGame&&) noexcept;
   ~StartedGame();
 
-  BaseGameClass& Game() const { return *game_; }
+  Game& PlayedGame() const { return *game_; }
   const GameCatalogEntry& Entry() const { return *entry_; }
   ModePanel Panel() const { return entry_->panel; }
   // For the game session.
   const SessionOptions& Session() const { return session_; }
   // The computer opponent, the last player, when the entry has one.
-  ComputerPlayerClass* Computer() const { return computer_; }
+  ComputerPlayer* Computer() const { return computer_; }
 
   // Whether preparing the computer reads the database (the replay of the
   // best game), so that it belongs on the database's thread; the simulation
@@ -104,8 +104,8 @@ class StartedGame {
   SessionOptions session_;
   std::unique_ptr<DatabaseArchive> databaseArchive_;
   std::unique_ptr<SimulationContext> simulation_;
-  std::unique_ptr<BaseGameClass> game_;  // refers to the two above
-  ComputerPlayerClass* computer_ = nullptr;
+  std::unique_ptr<Game> game_;  // refers to the two above
+  ComputerPlayer* computer_ = nullptr;
 };
 
 using GameStartResult = std::variant<StartedGame, StartRefusal>;

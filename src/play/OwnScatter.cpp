@@ -5,14 +5,14 @@
 
 namespace korvanti {
 
-std::variant<Scatter, std::string> OwnScatter(Database* database, const std::string& playerid) {
+std::variant<Scatter, std::string> OwnScatter(Database* database, const std::string& playerId) {
   if (database == nullptr) {
     return std::string("Ohne Datenbank gibt es keine eigenen Würfe.");
   }
-  if (playerid.empty()) {
+  if (playerId.empty()) {
     return std::string("Bitte zuerst einen Spieler auswählen.");
   }
-  const auto fit = FitStoredScatter(*database, {playerid, {}, 0, DateTimeNow(), kOwnScatterTurns});
+  const auto fit = FitStoredScatter(*database, {playerId, {}, 0, DateTimeNow(), kOwnScatterTurns});
   if (!fit.overall) {
     return fit.Missing();
   }
@@ -20,11 +20,11 @@ std::variant<Scatter, std::string> OwnScatter(Database* database, const std::str
 }
 
 std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry* entry, Database* database,
-                                                 const std::string& playerid) {
+                                                 const std::string& playerId) {
   if (entry == nullptr || entry->computer != ComputerMode::OwnAverage) {
     return "Nur für \"501 gegen eigenen Schnitt\".";
   }
-  const auto scatter = OwnScatter(database, playerid);
+  const auto scatter = OwnScatter(database, playerId);
   if (const auto* reason = std::get_if<std::string>(&scatter)) {
     return *reason;
   }

@@ -19,12 +19,12 @@ inline constexpr int kOwnScatterTurns = 1000;
 // "Streuung aus meinen Würfen" is ticked: the fit of the aimed darts of the
 // player's newest turns (any game), or why there is none (German, for a
 // message or a tooltip).
-std::variant<Scatter, std::string> OwnScatter(Database* database, const std::string& playerid);
+std::variant<Scatter, std::string> OwnScatter(Database* database, const std::string& playerId);
 
 // Why the entry (none: no entry chosen) cannot play against the player's own
 // scatter; nothing when it can. For the start window: the option is disabled with this as its
 // tooltip.
 std::optional<std::string> OwnScatterUnavailable(const GameCatalogEntry* entry, Database* database,
-                                                 const std::string& playerid);
+                                                 const std::string& playerId);
 
 }  // namespace korvanti

@@ -3,9 +3,9 @@
 #include <system_error>
 
 #include "engine/CricketGame.h"
+#include "engine/DesignedTraining.h"
 #include "engine/Elimination.h"
-#include "engine/FreePractice.h"
-#include "engine/PirmelPractice.h"
+#include "engine/LevelTraining.h"
 #include "engine/RoundTheBoard.h"
 #include "engine/SegmentTrainings.h"
 #include "play/ScoreboardParts.h"
@@ -13,24 +13,24 @@
 namespace korvanti {
 namespace scoreboard {
 
-ModeTraits ClassifyMode(const BaseGameClass& game) {
+ModeTraits ClassifyMode(const Game& game) {
   ModeTraits mode;
   mode.cricket = dynamic_cast<const CricketGame*>(&game);
-  mode.cricketMaster = dynamic_cast<const CricketGameMaster*>(&game) != nullptr;
+  mode.cricketMaster = dynamic_cast<const MasterCricketGame*>(&game) != nullptr;
   mode.countsUp = dynamic_cast<const Elimination*>(&game) != nullptr;
   // The free and the self-defined trainings are built on the segment machinery too,
   // but list and count like the other target games.
-  mode.segmentTable = dynamic_cast<const SegmentClass*>(&game) != nullptr &&
-                      dynamic_cast<const FreePractice*>(&game) == nullptr &&
-                      dynamic_cast<const SelfPractice*>(&game) == nullptr;
+  mode.segmentTable = dynamic_cast<const SegmentTraining*>(&game) != nullptr &&
+                      dynamic_cast<const DesignedTraining*>(&game) == nullptr &&
+                      dynamic_cast<const FreeThrowTraining*>(&game) == nullptr;
   mode.roundsToGo = mode.segmentTable || dynamic_cast<const Shanghai*>(&game) != nullptr;
-  mode.pirmel = dynamic_cast<const PirmelPractice*>(&game);
+  mode.pirmel = dynamic_cast<const LevelTraining*>(&game);
   return mode;
 }
 
-PlayerListRow& AddPlayerRow(Scoreboard& board, const BaseGameClass& game, std::size_t player) {
+PlayerListRow& AddPlayerRow(Scoreboard& board, const Game& game, std::size_t player) {
   auto& row = board.players.rows.emplace_back();
-  row.cells.push_back(game.players.Player(player).nickname);
+  row.cells.push_back(game.players.At(player).nickname);
   row.paint = static_cast<int>(player) == game.LeaderIndex() ? Paint::Green : Paint::Black;
   row.selected = static_cast<int>(player) == game.CurrentPlayerIndex();
   return row;
@@ -75,8 +75,7 @@ std::optional<std::filesystem::path> PlayerPicture(const std::filesystem::path& 
 
 }  // namespace
 
-Scoreboard BuildScoreboard(const BaseGameClass& game, ModePanel panel,
-                           const ScoreboardContext& context) {
+Scoreboard BuildScoreboard(const Game& game, ModePanel panel, const ScoreboardContext& context) {
   Scoreboard board;
   board.panel = panel;
   if (game.players.Count() == 0) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 #include "engine/GameCatalog.h"
-#include "engine/Gametypclass.h"
+#include "engine/HitMapColours.h"
 #include "platform/NumberFormat.h"
 
 namespace korvanti {
@@ -82,7 +82,7 @@ struct PlayerListRow {
   bool selected = false;       // the player on turn
 };
 
-struct PlayerList {
+struct PlayerTable {
   std::vector<PlayerListColumn> columns;
   std::vector<PlayerListRow> rows;
 };
@@ -104,7 +104,7 @@ struct Scoreboard {
   CountDownPanel countDown;                // ModePanel::CountDown only
   CricketPanel cricket;                    // ModePanel::Cricket only
   std::array<std::string, 3> nextTargets;  // ModePanel::Target only
-  PlayerList players;
+  PlayerTable players;
 
   // Filled by the loop of play, which owns these fields' state.
   std::array<std::string, 3> hitFields;
@@ -116,7 +116,6 @@ struct Scoreboard {
 };
 
 // Reads the game only; the same game gives the same scoreboard.
-Scoreboard BuildScoreboard(const BaseGameClass& game, ModePanel panel,
-                           const ScoreboardContext& context);
+Scoreboard BuildScoreboard(const Game& game, ModePanel panel, const ScoreboardContext& context);
 
 }  // namespace korvanti

@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::size_t kTurnRows = 6;
 
-TurnRow RowOf(const Throwclass& turn) {
+TurnRow RowOf(const Turn& turn) {
   TurnRow row;
   for (int n = 1; n <= 3; ++n) {
     row.codes[static_cast<std::size_t>(n - 1)] = turn.Hit(n).hit;
@@ -16,15 +16,15 @@ TurnRow RowOf(const Throwclass& turn) {
   return row;
 }
 
-void FillTurnRows(const ThrowListClass& turns, CountDownPanel& panel) {
+void FillTurnRows(const PlayerTurns& turns, CountDownPanel& panel) {
   const std::size_t booked = turns.Count();
   for (std::size_t r = 0; r < kTurnRows && r < booked; ++r) {
-    panel.lastTurns[r] = RowOf(turns.Turn(booked - 1 - r));
+    panel.lastTurns[r] = RowOf(turns.At(booked - 1 - r));
   }
   if (booked > kTurnRows) {
     int older = 0;
     for (std::size_t i = 0; i < booked - kTurnRows; ++i) {
-      older += turns.Turn(i).TurnScore(false);
+      older += turns.At(i).TurnScore(false);
     }
     panel.olderTurns = {{"...", "...", "..."}, std::to_string(older)};
   }
@@ -32,12 +32,12 @@ void FillTurnRows(const ThrowListClass& turns, CountDownPanel& panel) {
 
 }  // namespace
 
-void FillCountDown(const BaseGameClass& game, const ModeTraits& mode,
-                   const ScoreboardContext& context, Scoreboard& board) {
+void FillCountDown(const Game& game, const ModeTraits& mode, const ScoreboardContext& context,
+                   Scoreboard& board) {
   const auto& player = game.CurrentPlayer();
   const auto& turns = player.turns;
   board.runningValue = FormatFloat("0.00", turns.Average(), context.numbers);
-  board.runningValuePaint = AgainstReference(player.refvalue, turns.Average());
+  board.runningValuePaint = AgainstReference(player.referenceAverage, turns.Average());
 
   auto& panel = board.countDown;
   FillTurnRows(turns, panel);
@@ -45,13 +45,13 @@ void FillCountDown(const BaseGameClass& game, const ModeTraits& mode,
   const int entered = turns.current.TurnScore(true);
   panel.turnPoints = std::to_string(entered);
   panel.remaining = std::to_string(mode.countsUp ? turns.score + entered : turns.score - entered);
-  panel.remainingPaint = turns.current.tocount ? Paint::Green : Paint::Red;
+  panel.remainingPaint = turns.current.counts ? Paint::Green : Paint::Red;
   panel.remainingCaption = mode.countsUp ? "Points" : "Übrig:";
 
   board.players.columns = {
       {"Player", 150}, {mode.countsUp ? "Points" : "Points left", 150}, {"Avg.", 100}};
   for (std::size_t i = 0; i < game.players.Count(); ++i) {
-    const auto& listed = game.players.Player(i).turns;
+    const auto& listed = game.players.At(i).turns;
     auto& row = AddPlayerRow(board, game, i);
     row.cells.push_back(std::to_string(listed.score));
     row.cells.push_back(FormatFloat("0.00", listed.Average(), context.numbers));

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kClosed = 3;
 
-int ShownMarks(const ThrowListClass& turns, int number) {
+int ShownMarks(const PlayerTurns& turns, int number) {
   return std::min(turns.MarksOnNumber(number, true), kClosed);
 }
 
@@ -62,7 +62,7 @@ void FillList(const CricketGame& game, Scoreboard& board) {
                            {"19", 35},      {"20", 36}, {"B", 35},  {"P", 50}};
   const auto charges = game.PendingCharges();
   for (std::size_t i = 0; i < game.players.Count(); ++i) {
-    const auto& turns = game.players.Player(i).turns;
+    const auto& turns = game.players.At(i).turns;
     auto& row = AddPlayerRow(board, game, i);
     for (const int number : game.numbers) {
       const int marks = ShownMarks(turns, number);
@@ -81,7 +81,7 @@ void FillCricket(const CricketGame& game, const ModeTraits& mode, const Scoreboa
   board.points = std::to_string(player.turns.score + game.PendingPoints());
   const double marksPerRound = player.turns.MarksPerRound();
   board.runningValue = FormatFloat("0.00", marksPerRound, context.numbers);
-  board.runningValuePaint = AgainstReference(player.refvalue, marksPerRound);
+  board.runningValuePaint = AgainstReference(player.referenceAverage, marksPerRound);
   FillTiles(game, mode, board.cricket);
   FillList(game, board);
 }

@@ -9,7 +9,7 @@
 namespace korvanti {
 
 class CricketGame;
-class PirmelPractice;
+class LevelTraining;
 
 namespace scoreboard {
 
@@ -20,24 +20,24 @@ struct ModeTraits {
   bool countsUp = false;      // Elimination: the score counts up to its target
   bool segmentTable = false;  // the fixed segment trainings: hits, tries and rate per player
   bool roundsToGo = false;
-  const PirmelPractice* pirmel = nullptr;
+  const LevelTraining* pirmel = nullptr;
 };
 
-ModeTraits ClassifyMode(const BaseGameClass& game);
+ModeTraits ClassifyMode(const Game& game);
 
 // The running value is red while it has not got above the player's long-term value.
-inline Paint AgainstReference(double refvalue, double value) {
-  return refvalue >= value ? Paint::Red : Paint::Green;
+inline Paint AgainstReference(double referenceAverage, double value) {
+  return referenceAverage >= value ? Paint::Red : Paint::Green;
 }
 
 // A row with the player's nickname, green for the leader, selected for the player on turn.
-PlayerListRow& AddPlayerRow(Scoreboard& board, const BaseGameClass& game, std::size_t player);
+PlayerListRow& AddPlayerRow(Scoreboard& board, const Game& game, std::size_t player);
 
-void FillCountDown(const BaseGameClass& game, const ModeTraits& mode,
-                   const ScoreboardContext& context, Scoreboard& board);
+void FillCountDown(const Game& game, const ModeTraits& mode, const ScoreboardContext& context,
+                   Scoreboard& board);
 void FillCricket(const CricketGame& game, const ModeTraits& mode, const ScoreboardContext& context,
                  Scoreboard& board);
-void FillTarget(const BaseGameClass& game, const ModeTraits& mode, const ScoreboardContext& context,
+void FillTarget(const Game& game, const ModeTraits& mode, const ScoreboardContext& context,
                 Scoreboard& board);
 
 }  // namespace scoreboard

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/PirmelPractice.h"
+#include "engine/LevelTraining.h"
 #include "play/ScoreboardParts.h"
 
 namespace korvanti::scoreboard {
@@ -11,15 +11,15 @@ double Percent(int part, int whole) {
   return whole == 0 ? 0.0 : static_cast<double>(part) / whole * 100.0;
 }
 
-void FillRunningValue(const BaseGameClass& game, const ModeTraits& mode,
-                      const ScoreboardContext& context, Scoreboard& board) {
+void FillRunningValue(const Game& game, const ModeTraits& mode, const ScoreboardContext& context,
+                      Scoreboard& board) {
   const auto& player = game.CurrentPlayer();
   if (mode.pirmel != nullptr) {
     // The level's hit rate is the only rate this training keeps, so it is both shown and
     // compared with the player's long-term value.
     const double rate = mode.pirmel->LevelHitRate();
     board.runningValue = FormatFloat("0", rate, context.numbers) + " %";
-    board.runningValuePaint = AgainstReference(player.refvalue, rate);
+    board.runningValuePaint = AgainstReference(player.referenceAverage, rate);
     return;
   }
   const auto& turns = player.turns;
@@ -28,10 +28,10 @@ void FillRunningValue(const BaseGameClass& game, const ModeTraits& mode,
   const double aimRate = Percent(turns.AimHits(), darts);
   board.runningValue = FormatFloat("0", aimRate, context.numbers) + " (" +
                        FormatFloat("0", segmentRate, context.numbers) + ")%";
-  board.runningValuePaint = AgainstReference(player.refvalue, segmentRate);
+  board.runningValuePaint = AgainstReference(player.referenceAverage, segmentRate);
 }
 
-void FillList(const BaseGameClass& game, const ModeTraits& mode, const ScoreboardContext& context,
+void FillList(const Game& game, const ModeTraits& mode, const ScoreboardContext& context,
               Scoreboard& board) {
   auto& columns = board.players.columns;
   columns = {{"Player", 100}};
@@ -41,7 +41,7 @@ void FillList(const BaseGameClass& game, const ModeTraits& mode, const Scoreboar
     columns.push_back({"Last hit", 200});
   }
   for (std::size_t i = 0; i < game.players.Count(); ++i) {
-    const auto& turns = game.players.Player(i).turns;
+    const auto& turns = game.players.At(i).turns;
     auto& row = AddPlayerRow(board, game, i);
     row.cells.push_back(std::to_string(turns.score));
     if (mode.segmentTable) {
@@ -54,7 +54,7 @@ void FillList(const BaseGameClass& game, const ModeTraits& mode, const Scoreboar
   }
 }
 
-std::optional<std::string> RoundsToGo(const BaseGameClass& game, const ModeTraits& mode) {
+std::optional<std::string> RoundsToGo(const Game& game, const ModeTraits& mode) {
   if (mode.pirmel != nullptr) {
     return std::to_string(mode.pirmel->level) + " Level";
   }
@@ -67,7 +67,7 @@ std::optional<std::string> RoundsToGo(const BaseGameClass& game, const ModeTrait
 
 }  // namespace
 
-void FillTarget(const BaseGameClass& game, const ModeTraits& mode, const ScoreboardContext& context,
+void FillTarget(const Game& game, const ModeTraits& mode, const ScoreboardContext& context,
                 Scoreboard& board) {
   FillRunningValue(game, mode, context, board);
   FillList(game, mode, context, board);

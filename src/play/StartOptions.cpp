@@ -2,8 +2,8 @@
 
 #include "engine/CheckoutGame.h"
 #include "engine/CricketGame.h"
-#include "engine/FreePractice.h"
-#include "engine/PirmelPractice.h"
+#include "engine/DesignedTraining.h"
+#include "engine/LevelTraining.h"
 #include "engine/SegmentTrainings.h"
 #include "platform/IniFile.h"
 #include "platform/NumberFormat.h"
@@ -93,45 +93,45 @@ std::variant<FreeTraining, std::string> ChosenFreeTraining(
   return training;
 }
 
-void ApplyStartOptions(const GameCatalogEntry& entry, BaseGameClass& game,
-                       const StartOptions& options, const FreeTraining& freeTraining) {
+void ApplyStartOptions(const GameCatalogEntry& entry, Game& game, const StartOptions& options,
+                       const FreeTraining& freeTraining) {
   if (entry.Takes(StartOption::MasterOut)) {
-    game.masterout = options.masterOut;
+    game.masterOut = options.masterOut;
   }
   if (entry.Takes(StartOption::DoubleInOut)) {
-    game.doubleout = options.doubleOut;
-    game.doublein = options.doubleIn;
+    game.doubleOut = options.doubleOut;
+    game.doubleIn = options.doubleIn;
   }
   if (auto* cricket = dynamic_cast<CricketGame*>(&game)) {
-    cricket->cutthroat = entry.Takes(StartOption::CutThroat);
+    cricket->cutThroat = entry.Takes(StartOption::CutThroat);
   }
-  if (auto* checkout = dynamic_cast<CheckoutgamePractice*>(&game);
+  if (auto* checkout = dynamic_cast<CheckoutGame*>(&game);
       checkout && entry.Takes(StartOption::CheckoutGame)) {
-    checkout->startscore = options.checkoutStart;
-    checkout->oneturn = !options.alwaysZero;
-    checkout->stepup = options.stepUp;
-    checkout->stepdown = options.stepDown;
+    checkout->startScore = options.checkoutStart;
+    checkout->oneTurn = !options.alwaysZero;
+    checkout->stepUp = options.stepUp;
+    checkout->stepDown = options.stepDown;
   }
-  if (auto* pirmel = dynamic_cast<PirmelPractice*>(&game);
+  if (auto* pirmel = dynamic_cast<LevelTraining*>(&game);
       pirmel && entry.Takes(StartOption::PirmelLevels)) {
-    pirmel->startlevel = options.startLevel;
-    pirmel->maxlevel = options.maxLevel;
+    pirmel->startLevel = options.startLevel;
+    pirmel->maxLevel = options.maxLevel;
   }
-  if (auto* free = dynamic_cast<FreePractice*>(&game);
+  if (auto* free = dynamic_cast<DesignedTraining*>(&game);
       free && entry.Takes(StartOption::FreeTraining)) {
-    free->trainingrounds = freeTraining.rounds;
+    free->trainingRounds = freeTraining.rounds;
     free->definition = freeTraining.rules.definition;
-    free->closeall = freeTraining.rules.closeall;
-    free->closeinone = freeTraining.rules.closeinone;
-    free->ignoremisses = freeTraining.rules.ignoremisses;
+    free->closeAll = freeTraining.rules.closeAll;
+    free->closeInOne = freeTraining.rules.closeInOne;
+    free->ignoreMisses = freeTraining.rules.ignoreMisses;
     return;
   }
-  if (auto* segment = dynamic_cast<SegmentClass*>(&game)) {
+  if (auto* segment = dynamic_cast<SegmentTraining*>(&game)) {
     if (entry.Takes(StartOption::TrainingRounds)) {
-      segment->trainingrounds = options.trainingRounds;
+      segment->trainingRounds = options.trainingRounds;
     }
     if (entry.Takes(StartOption::IgnoreMisses)) {
-      segment->ignoremisses = true;
+      segment->ignoreMisses = true;
     }
     if (entry.Takes(StartOption::ChosenDouble)) {
       segment->definition = options.chosenDouble + "=3";

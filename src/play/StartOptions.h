@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 #include "engine/GameCatalog.h"
 #include "engine/TrainingFiles.h"
 
@@ -51,8 +51,8 @@ std::variant<FreeTraining, std::string> ChosenFreeTraining(
 
 // Sets the options that the entry's game takes from the start window;
 // `freeTraining` is the training a free training plays.
-void ApplyStartOptions(const GameCatalogEntry& entry, BaseGameClass& game,
-                       const StartOptions& options, const FreeTraining& freeTraining = {});
+void ApplyStartOptions(const GameCatalogEntry& entry, Game& game, const StartOptions& options,
+                       const FreeTraining& freeTraining = {});
 
 // Whether selecting the game index switches aim input on: off for the plain
 // games, on for the trainings and when nothing is selected.

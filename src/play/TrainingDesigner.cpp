@@ -53,13 +53,13 @@ DesignerForm FormOf(const TrainingRules& rules, int rounds, bool freeTraining) {
   // from all off, so a stored training shows the same whatever was shown before.
   form.ignoreMisses = form.closeInOne = form.closeAll = false;
   if (freeTraining) {
-    SetRule(form, DesignerRule::CloseAll, rules.closeall);
-    SetRule(form, DesignerRule::IgnoreMisses, rules.ignoremisses);
-    SetRule(form, DesignerRule::CloseInOne, rules.closeinone);
+    SetRule(form, DesignerRule::CloseAll, rules.closeAll);
+    SetRule(form, DesignerRule::IgnoreMisses, rules.ignoreMisses);
+    SetRule(form, DesignerRule::CloseInOne, rules.closeInOne);
   } else {
-    SetRule(form, DesignerRule::IgnoreMisses, rules.ignoremisses);
-    SetRule(form, DesignerRule::CloseInOne, rules.closeinone);
-    SetRule(form, DesignerRule::CloseAll, rules.closeall);
+    SetRule(form, DesignerRule::IgnoreMisses, rules.ignoreMisses);
+    SetRule(form, DesignerRule::CloseInOne, rules.closeInOne);
+    SetRule(form, DesignerRule::CloseAll, rules.closeAll);
   }
   return form;
 }

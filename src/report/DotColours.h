@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Gametypclass.h"
+#include "engine/HitMapColours.h"
 
 namespace korvanti {
 

@@ -1,7 +1,7 @@
 #include "report/PlayerOverview.h"
 
 #include "store/PlayerTotals.h"
-#include "store/abfrageAnzahl.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 namespace {
@@ -61,8 +61,8 @@ OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& to
   switch (kind) {
     case GameKind::Out:
       AddGamesAndWins(totals, cells, separators);
-      figures.refvalue501 = totals501.Average();
-      figures.refvalue = totals.Average();
+      figures.referenceAverage501 = totals501.Average();
+      figures.referenceAverage = totals.Average();
       cells.push_back(Count(totals.highScore));
       cells.push_back(Figure(totals.PointsPerDart(), separators));
       cells.push_back(Count(totals.bestCheckout));
@@ -70,8 +70,8 @@ OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& to
       break;
     case GameKind::Cricket:
       AddGamesAndWins(totals, cells, separators);
-      figures.refvalue = totals.MarksPerRound();
-      cells.push_back(Figure(figures.refvalue, separators));
+      figures.referenceAverage = totals.MarksPerRound();
+      cells.push_back(Figure(figures.referenceAverage, separators));
       break;
     case GameKind::Shanghai:
       AddGamesAndWins(totals, cells, separators);
@@ -101,8 +101,8 @@ std::vector<OverviewRow> PlayerOverview(Database& database, int gameIndex, DateT
     return found == all.end() ? PlayerTotals{} : found->second;
   };
   std::vector<OverviewRow> rows;
-  for (const auto& [id, names] : abfrageAnzahl(database).PlayersByNickname()) {
-    rows.push_back({id, names.vorname + " \"" + names.nickname + "\" " + names.nachname,
+  for (const auto& [id, names] : StatisticsQuery(database).PlayersByNickname()) {
+    rows.push_back({id, names.firstName + " \"" + names.nickname + "\" " + names.lastName,
                     OverviewTexts(of(totals, id), of(totals501, id), kind, separators)});
   }
   return rows;

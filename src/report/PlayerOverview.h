@@ -19,8 +19,8 @@ std::vector<std::string> OverviewColumns(GameKind kind);
 
 struct OverviewFigures {
   std::vector<OverviewCell> cells;  // one per column of the kind: text and figure
-  double refvalue = 0;              // the player's long-term value for the kind
-  double refvalue501 = 0;           // three-dart average in "const501dout" ("out" only)
+  double referenceAverage = 0;      // the player's long-term value for the kind
+  double referenceAverage501 = 0;   // three-dart average in "const501dout" ("out" only)
 };
 
 // The statistics texts of one player from his totals for the entry's type
@@ -29,7 +29,7 @@ OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& to
                               GameKind kind, NumberSeparators separators = {});
 
 struct OverviewRow {
-  std::string playerid;
+  std::string playerId;
   std::string caption;  // first name "nickname" last name
   OverviewFigures figures;
 };

@@ -1,19 +1,19 @@
 #include "report/StatisticsDeletion.h"
 
 #include "engine/GameCatalog.h"
-#include "store/abfrageAnzahl.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 namespace {
 
-abfrageAnzahl Query(Database& database, const StatisticsSelection& selection) {
-  abfrageAnzahl query(database);
-  query.PlayerId = selection.playerId;
-  query.GameTypesId =
-      abfrageAnzahl::GameTypeKeyForIndex(selection.typeIndex).value_or(std::string());
-  query.AllTypes = query.GameTypesId.empty();
-  query.DateFrom = selection.from;
-  query.DateTo = selection.to;
+StatisticsQuery Query(Database& database, const StatisticsSelection& selection) {
+  StatisticsQuery query(database);
+  query.playerId = selection.playerId;
+  query.gameTypeKey =
+      StatisticsQuery::GameTypeKeyForIndex(selection.typeIndex).value_or(std::string());
+  query.allTypes = query.gameTypeKey.empty();
+  query.dateFrom = selection.from;
+  query.dateTo = selection.to;
   return query;
 }
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "store/StatisticsQuery.h"
 #include "store/TurnSnapshot.h"
-#include "store/abfrageAnzahl.h"
 
 namespace korvanti {
 namespace {
@@ -129,17 +129,17 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
                    : TableForType(request.typeIndex);
   table.columns = TableColumns(table.kind);
 
-  abfrageAnzahl query(database);
-  query.PlayerId = request.playerId;
-  const auto key = abfrageAnzahl::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
-  query.GameTypesId = key;
-  query.AllTypes = key.empty();
+  StatisticsQuery query(database);
+  query.playerId = request.playerId;
+  const auto key = StatisticsQuery::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
+  query.gameTypeKey = key;
+  query.allTypes = key.empty();
   const auto last = query.LastGame();
   if (!last) {
     return table;
   }
   // With the extra row the last game is counted there and nowhere else.
-  const auto leaveOut = request.lastEntry ? last->gameid : std::string();
+  const auto leaveOut = request.lastEntry ? last->gameId : std::string();
   const auto turns =
       TurnSnapshot::Load(database, request.playerId, key, request.from, request.to, leaveOut);
   if (request.interval == StatisticsInterval::Game) {
@@ -149,7 +149,7 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   }
   std::optional<TurnSnapshot> lastGame;
   if (request.lastEntry) {
-    lastGame = TurnSnapshot::LoadGame(database, request.playerId, last->gameid);
+    lastGame = TurnSnapshot::LoadGame(database, request.playerId, last->gameId);
     if (auto row = BuildRow(table.kind, lastGame->All(), request.field, request.separators)) {
       table.rows.push_back({std::move(*row), last->datetime, last->datetime, true});
     }

@@ -49,7 +49,7 @@ class RowBuilder {
     const auto averages = query_.GetAverages();
     const int exact = query_.CountExactHits();
     c.push_back(std::to_string(darts));
-    c.push_back(Number(averages.average) + "/" + Number(averages.perdart));
+    c.push_back(Number(averages.average) + "/" + Number(averages.perDart));
     c.push_back(std::to_string(query_.BestCheckout()));
     c.push_back(std::to_string(query_.HighScore()));
     c.push_back(exact < 1 ? "0" : Rate(exact, darts));

@@ -6,7 +6,7 @@
 
 #include "engine/BoardGeometry.h"
 #include "report/FieldSelection.h"
-#include "store/abfrageAnzahl.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 namespace {
@@ -87,8 +87,8 @@ ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view select
 AimedDartSelection AimedDartsOf(const StatisticsRequest& request) {
   AimedDartSelection selection;
   selection.playerId = request.playerId;
-  selection.gameTypesId =
-      abfrageAnzahl::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
+  selection.gameTypeKey =
+      StatisticsQuery::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
   selection.from = request.from;
   selection.to = request.to;
   return selection;

@@ -45,15 +45,15 @@ std::vector<AimedDart> LoadAimedDarts(Database& database, const AimedDartSelecti
       "(throw.aim1value <> '' AND (throw.hit1x <> 0 OR throw.hit1y <> 0)) OR "
       "(throw.aim2value <> '' AND (throw.hit2x <> 0 OR throw.hit2y <> 0)) OR "
       "(throw.aim3value <> '' AND (throw.hit3x <> 0 OR throw.hit3y <> 0)))";
-  if (!selection.gameTypesId.empty()) {
+  if (!selection.gameTypeKey.empty()) {
     text += " AND game.gametypesid = ?";
   }
   text += newest ? " ORDER BY game.datetime DESC, game.gameid, throw.Zeitstempel DESC LIMIT ?"
                  : " ORDER BY game.datetime, throw.gameid, throw.Zeitstempel";
   SqlStatement query(database, text);
   query.Bind(selection.playerId).Bind(selection.from).Bind(selection.to);
-  if (!selection.gameTypesId.empty()) {
-    query.Bind(selection.gameTypesId);
+  if (!selection.gameTypeKey.empty()) {
+    query.Bind(selection.gameTypeKey);
   }
   if (newest) {
     query.Bind(selection.newestTurns);

@@ -15,7 +15,7 @@ class Database;
 // that many of those turns, the newest games first.
 struct AimedDartSelection {
   std::string playerId;
-  std::string gameTypesId;
+  std::string gameTypeKey;
   DateTimeNumber from = 0;
   DateTimeNumber to = 0;
   int newestTurns = 0;  // 0: all

@@ -1,17 +1,17 @@
 #include "store/DatabaseArchive.h"
 
 #include "store/Database.h"
-#include "store/Einfuegen.h"
 #include "store/Nicknames.h"
+#include "store/Recorder.h"
 #include "store/ScopedTransaction.h"
 #include "store/SqlStatement.h"
 
 namespace korvanti {
 
-std::optional<PlayerNames> DatabaseArchive::FindPlayerNames(std::string_view playerid) {
+std::optional<PlayerNames> DatabaseArchive::FindPlayerNames(std::string_view playerId) {
   SqlStatement query(database_,
                      "SELECT vorname, nachname, nickname FROM player WHERE playerid = ?");
-  query.Bind(playerid).Execute();
+  query.Bind(playerId).Execute();
   if (!query.Next()) {
     return std::nullopt;
   }
@@ -24,13 +24,13 @@ std::optional<std::string> DatabaseArchive::FindPlayerIdByNickname(std::string_v
 
 void DatabaseArchive::StoreGame(const GameRecord& game) {
   ScopedTransaction save(database_);
-  recorder_.AppendGame(game.gameid, game.gametypesid, game.datetime, game.winningThrowId);
+  recorder_.AppendGame(game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId);
   for (const auto& player : game.players) {
     for (const auto& turn : player.turns) {
-      recorder_.AppendThrow(turn, game.gameid, player.playerid);
+      recorder_.AppendThrow(turn, game.gameId, player.playerId);
     }
-    recorder_.AppendDoubleRate(game.gameid, player.playerid, player.throwsatdouble,
-                               player.hitsatdouble);
+    recorder_.AppendDoubleRate(game.gameId, player.playerId, player.doubleThrows,
+                               player.doubleHits);
   }
   save.Commit();
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/GameArchive.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 
 namespace korvanti {
 
@@ -16,7 +16,7 @@ class DatabaseArchive : public GameArchive {
  public:
   explicit DatabaseArchive(Database& database) : database_(database), recorder_(database) {}
 
-  std::optional<PlayerNames> FindPlayerNames(std::string_view playerid) override;
+  std::optional<PlayerNames> FindPlayerNames(std::string_view playerId) override;
   // The id of the first player with this nickname.
   std::optional<std::string> FindPlayerIdByNickname(std::string_view nickname);
   // The game row, every turn of every player, then each player's double
@@ -25,7 +25,7 @@ class DatabaseArchive : public GameArchive {
 
  private:
   Database& database_;
-  Einfuegen recorder_;
+  Recorder recorder_;
 };
 
 }  // namespace korvanti

@@ -9,7 +9,7 @@ namespace korvanti {
 // threw in them (kept beside the turns, see GameTotals.h): one row per game
 // and player instead of one per turn.
 std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
-                                                   const std::string& gameTypesId,
+                                                   const std::string& gameTypeKey,
                                                    DateTimeNumber from, DateTimeNumber to) {
   SqlStatement games(database,
                      "SELECT playerid, COUNT(*), SUM(won), SUM(darts), SUM(exacthits), "
@@ -17,7 +17,7 @@ std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
                      "SUM(doublethrows), SUM(doublehits) "
                      "FROM gametotals WHERE gametypesid = ? AND datetime > ? AND datetime <= ? "
                      "GROUP BY playerid");
-  games.Bind(gameTypesId).Bind(from).Bind(to).Execute();
+  games.Bind(gameTypeKey).Bind(from).Bind(to).Execute();
   std::map<std::string, PlayerTotals> totals;
   while (games.Next()) {
     auto& player = totals[games.Text(0)];

@@ -38,7 +38,7 @@ struct PlayerTotals {
 // `from`, not after `to`), read from the per-game totals: one row per game
 // and player instead of a dozen queries per player.
 std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
-                                                   const std::string& gameTypesId,
+                                                   const std::string& gameTypeKey,
                                                    DateTimeNumber from, DateTimeNumber to);
 
 }  // namespace korvanti

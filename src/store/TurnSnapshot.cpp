@@ -79,16 +79,16 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
   QString lastGameId;
   std::string lastGame;
   while (query.Next()) {
-    PeriodFigures::Turn turn;
+    PeriodFigures::StoredTurn turn;
     turn.datetime = query.Float(0);
     // The turns of a game come one after the other: its id is converted once.
-    if (const auto gameid = query.Value(1).toString(); gameid != lastGameId) {
-      lastGameId = gameid;
-      lastGame = gameid.toStdString();
+    if (const auto gameId = query.Value(1).toString(); gameId != lastGameId) {
+      lastGameId = gameId;
+      lastGame = gameId.toStdString();
     }
-    turn.gameid = lastGame;
+    turn.gameId = lastGame;
     turn.wins = query.Integer(2) != 0;
-    turn.tocount = query.Integer(3) == 1;
+    turn.counts = query.Integer(3) == 1;
     for (int dart = 0; dart < 3; ++dart) {
       const auto d = static_cast<std::size_t>(dart);
       turn.hits[d] = Code(query.Value(4 + dart));
@@ -103,22 +103,22 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
   // By game moment, then game; a game's turns keep the order they were stored
   // in (they come along the game's index in that order).
   std::stable_sort(snapshot.turns_.begin(), snapshot.turns_.end(),
-                   [](const PeriodFigures::Turn& a, const PeriodFigures::Turn& b) {
+                   [](const PeriodFigures::StoredTurn& a, const PeriodFigures::StoredTurn& b) {
                      return a.datetime != b.datetime ? a.datetime < b.datetime
-                                                     : a.gameid < b.gameid;
+                                                     : a.gameId < b.gameId;
                    });
   return snapshot;
 }
 
-TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
-                                const std::string& gameTypesId, DateTimeNumber from,
+TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerId,
+                                const std::string& gameTypeKey, DateTimeNumber from,
                                 DateTimeNumber to, const std::string& leaveOut) {
   std::string where =
       "gametotals.playerid = ? AND gametotals.datetime > ? AND gametotals.datetime <= ?";
-  std::vector<QVariant> values{QString::fromStdString(playerid), from, to};
-  if (!gameTypesId.empty()) {
+  std::vector<QVariant> values{QString::fromStdString(playerId), from, to};
+  if (!gameTypeKey.empty()) {
     where += " AND gametotals.gametypesid = ?";
-    values.emplace_back(QString::fromStdString(gameTypesId));
+    values.emplace_back(QString::fromStdString(gameTypeKey));
   }
   if (!leaveOut.empty()) {
     where += " AND gametotals.gameid <> ?";
@@ -127,14 +127,14 @@ TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerid,
   return Read(database, where, values);
 }
 
-TurnSnapshot TurnSnapshot::LoadGame(Database& database, const std::string& playerid,
-                                    const std::string& gameid) {
+TurnSnapshot TurnSnapshot::LoadGame(Database& database, const std::string& playerId,
+                                    const std::string& gameId) {
   return Read(database, "gametotals.playerid = ? AND gametotals.gameid = ?",
-              {QString::fromStdString(playerid), QString::fromStdString(gameid)});
+              {QString::fromStdString(playerId), QString::fromStdString(gameId)});
 }
 
 PeriodFigures TurnSnapshot::Period(DateTimeNumber from, DateTimeNumber to) const {
-  const auto byTime = [](const PeriodFigures::Turn& turn, DateTimeNumber moment) {
+  const auto byTime = [](const PeriodFigures::StoredTurn& turn, DateTimeNumber moment) {
     return turn.datetime <= moment;
   };
   const auto first = std::lower_bound(turns_.begin(), turns_.end(), from, byTime);
@@ -157,16 +157,16 @@ std::vector<DateTimeNumber> TurnSnapshot::Moments() const {
   return moments;
 }
 
-std::vector<TurnSnapshot::Game> TurnSnapshot::Games() const {
-  std::vector<Game> games;
+std::vector<TurnSnapshot::GameFigures> TurnSnapshot::Games() const {
+  std::vector<GameFigures> games;
   const auto* turns = turns_.data();
   for (std::size_t first = 0; first < turns_.size();) {
     auto last = first + 1;
-    while (last < turns_.size() && turns_[last].gameid == turns_[first].gameid) {
+    while (last < turns_.size() && turns_[last].gameId == turns_[first].gameId) {
       ++last;
     }
     games.push_back(
-        {turns_[first].gameid, turns_[first].datetime, PeriodFigures(turns + first, turns + last)});
+        {turns_[first].gameId, turns_[first].datetime, PeriodFigures(turns + first, turns + last)});
     first = last;
   }
   return games;
@@ -215,21 +215,21 @@ double PeriodFigures::MarksPerRoundQuery() const {
   return static_cast<double>(marks) / darts * 3.0;
 }
 
-abfrageAnzahl::Averages PeriodFigures::GetAverages() const {
-  abfrageAnzahl::Averages averages;
+StatisticsQuery::Averages PeriodFigures::GetAverages() const {
+  StatisticsQuery::Averages averages;
   const int darts = CountDarts();
   if (darts == 0) {
     return averages;
   }
   std::optional<long long> points;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->tocount && turn->score) {
+    if (turn->counts && turn->score) {
       points = points.value_or(0) + *turn->score;
     }
   }
   if (points) {
     averages.average = static_cast<double>(*points) / (darts / 3.0);
-    averages.perdart = static_cast<double>(*points) / darts;
+    averages.perDart = static_cast<double>(*points) / darts;
   }
   return averages;
 }
@@ -237,7 +237,7 @@ abfrageAnzahl::Averages PeriodFigures::GetAverages() const {
 int PeriodFigures::HighScore() const {
   int best = 0;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->tocount && turn->score)
+    if (turn->counts && turn->score)
       best = std::max(best, *turn->score);
   }
   return best;
@@ -246,15 +246,15 @@ int PeriodFigures::HighScore() const {
 int PeriodFigures::BestCheckout() const {
   int best = 0;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->wins && turn->tocount && turn->score)
+    if (turn->wins && turn->counts && turn->score)
       best = std::max(best, *turn->score);
   }
   return best;
 }
 
 int PeriodFigures::CountTurnsInRange(int low, int high) const {
-  return static_cast<int>(std::count_if(first_, last_, [&](const Turn& turn) {
-    return turn.tocount && turn.score && *turn.score >= low && *turn.score < high;
+  return static_cast<int>(std::count_if(first_, last_, [&](const StoredTurn& turn) {
+    return turn.counts && turn.score && *turn.score >= low && *turn.score < high;
   }));
 }
 
@@ -262,17 +262,17 @@ PeriodFigures::ShortestWin PeriodFigures::FindShortestWin() const {
   std::map<std::string, int> turnsOfWonGames;
   for (auto turn = first_; turn != last_; ++turn) {
     if (turn->wins)
-      turnsOfWonGames.emplace(turn->gameid, 0);
+      turnsOfWonGames.emplace(turn->gameId, 0);
   }
   for (auto turn = first_; turn != last_; ++turn) {
-    if (const auto game = turnsOfWonGames.find(turn->gameid); game != turnsOfWonGames.end()) {
+    if (const auto game = turnsOfWonGames.find(turn->gameId); game != turnsOfWonGames.end()) {
       ++game->second;
     }
   }
   ShortestWin shortest;
-  for (const auto& [gameid, turns] : turnsOfWonGames) {  // by game id on equal counts
+  for (const auto& [gameId, turns] : turnsOfWonGames) {  // by game id on equal counts
     if (shortest.turns == 0 || turns < shortest.turns) {
-      shortest = {turns, gameid};
+      shortest = {turns, gameId};
     }
   }
   return shortest;
@@ -283,14 +283,14 @@ int PeriodFigures::TurnsInShortestWin() const {
 }
 
 int PeriodFigures::DartsInShortestWin() const {
-  const auto gameid = FindShortestWin().gameid;
-  if (gameid.empty()) {
+  const auto gameId = FindShortestWin().gameId;
+  if (gameId.empty()) {
     return 0;
   }
   // A game's turns all carry its moment, so they all lie in the period.
   int darts = 0;
   for (auto turn = first_; turn != last_; ++turn) {
-    if (turn->gameid != gameid) {
+    if (turn->gameId != gameId) {
       continue;
     }
     for (const auto& hit : turn->hits) {

@@ -9,7 +9,7 @@
 
 #include "engine/AimPoints.h"
 #include "platform/DateTime.h"
-#include "store/abfrageAnzahl.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 
@@ -20,11 +20,11 @@ class Database;
 // types) and period.
 class PeriodFigures {
  public:
-  struct Turn {
+  struct StoredTurn {
     DateTimeNumber datetime = 0;  // of its game
-    std::string gameid;
+    std::string gameId;
     bool wins = false;  // the turn is its game's winning turn
-    bool tocount = true;
+    bool counts = true;
     std::optional<int> score;  // nothing when a code has no value-table row
     std::array<std::string, 3> hits;
     std::array<std::string, 3> aims;
@@ -34,7 +34,7 @@ class PeriodFigures {
 
   // The turns from `first` to `last`; the landing positions leave out games
   // saved at `positionsBefore` or later (the period's end), as the query does.
-  PeriodFigures(const Turn* first, const Turn* last,
+  PeriodFigures(const StoredTurn* first, const StoredTurn* last,
                 DateTimeNumber positionsBefore = std::numeric_limits<double>::infinity())
       : first_(first), last_(last), positionsBefore_(positionsBefore) {}
 
@@ -45,7 +45,7 @@ class PeriodFigures {
   int CountDarts() const { return CountHits(""); }
   int CountExactHits() const { return CountAimHits("", true); }
   double MarksPerRoundQuery() const;
-  abfrageAnzahl::Averages GetAverages() const;
+  StatisticsQuery::Averages GetAverages() const;
   int HighScore() const;
   int BestCheckout() const;
   int CountTurnsInRange(int low, int high) const;
@@ -58,12 +58,12 @@ class PeriodFigures {
  private:
   struct ShortestWin {
     int turns = 0;
-    std::string gameid;
+    std::string gameId;
   };
   ShortestWin FindShortestWin() const;
 
-  const Turn* first_;
-  const Turn* last_;
+  const StoredTurn* first_;
+  const StoredTurn* last_;
   DateTimeNumber positionsBefore_;
 };
 
@@ -74,12 +74,12 @@ class TurnSnapshot {
  public:
   // The turns of games saved after `from` and not after `to`, without the
   // game `leaveOut` (none when empty).
-  static TurnSnapshot Load(Database& database, const std::string& playerid,
-                           const std::string& gameTypesId, DateTimeNumber from, DateTimeNumber to,
+  static TurnSnapshot Load(Database& database, const std::string& playerId,
+                           const std::string& gameTypeKey, DateTimeNumber from, DateTimeNumber to,
                            const std::string& leaveOut = {});
   // The player's turns of one game.
-  static TurnSnapshot LoadGame(Database& database, const std::string& playerid,
-                               const std::string& gameid);
+  static TurnSnapshot LoadGame(Database& database, const std::string& playerId,
+                               const std::string& gameId);
 
   // The period after `from` and not after `to` (within the loaded range).
   PeriodFigures Period(DateTimeNumber from, DateTimeNumber to) const;
@@ -89,18 +89,18 @@ class TurnSnapshot {
   // The moments of the loaded games, ascending, each once.
   std::vector<DateTimeNumber> Moments() const;
   // The loaded games in the order they were saved, each with its turns.
-  struct Game {
-    std::string gameid;
+  struct GameFigures {
+    std::string gameId;
     DateTimeNumber datetime = 0;
     PeriodFigures figures;
   };
-  std::vector<Game> Games() const;
+  std::vector<GameFigures> Games() const;
 
  private:
   static TurnSnapshot Read(Database& database, const std::string& where,
                            const std::vector<QVariant>& values);
 
-  std::vector<PeriodFigures::Turn> turns_;  // by game time, game, then as stored
+  std::vector<PeriodFigures::StoredTurn> turns_;  // by game time, game, then as stored
 };
 
 }  // namespace korvanti

@@ -49,11 +49,11 @@ int RunExportCommand(std::span<const std::string_view> raw) {
   }
   auto database = Database::OpenFile(file, DatabaseAccess::ReadOnly);
   if (const auto nickname = arguments.Get("--player")) {
-    const auto playerid = DatabaseArchive(*database).FindPlayerIdByNickname(*nickname);
-    if (!playerid) {
+    const auto playerId = DatabaseArchive(*database).FindPlayerIdByNickname(*nickname);
+    if (!playerId) {
       throw UsageError("Einen Spieler \"" + *nickname + "\" gibt es in der Datenbank nicht.");
     }
-    filter.playerId = *playerid;
+    filter.playerId = *playerId;
   }
   WriteDartsCsv(std::cout, *database, filter);
   return 0;

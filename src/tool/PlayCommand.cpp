@@ -24,8 +24,8 @@
 #include "play/ProgramOptions.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
-#include "store/Einfuegen.h"
-#include "store/abfrageAnzahl.h"
+#include "store/Recorder.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 
@@ -278,7 +278,7 @@ void Run(const Command& command, GameSession& session, ScriptedView& view) {
 
 std::string StateLine(const std::string& token, const GameSession& session,
                       std::vector<std::string> events) {
-  auto& game = session.Game();
+  auto& game = session.PlayedGame();
   const auto& current = game.CurrentTurns().current;
   std::vector<std::string> hits;
   std::vector<std::string> aims;
@@ -293,14 +293,14 @@ std::string StateLine(const std::string& token, const GameSession& session,
                json::Object()
                    .Add("nickname", json::Quote(player->nickname))
                    .Add("score", std::to_string(turns.score))
-                   .Add("bookedscore", std::to_string(turns.bookedscore))
+                   .Add("bookedscore", std::to_string(turns.bookedScore))
                    .Add("progress", std::to_string(turns.progress))
                    .Add("turns", std::to_string(turns.Count()))
                    .Add("average", json::Number(turns.Average()))
                    .Add("wins", std::to_string(player->wins))
-                   .Add("throwsatdouble", std::to_string(player->throwsatdouble))
-                   .Add("hitsatdouble", std::to_string(player->hitsatdouble))
-                   .Add("checkedin", json::Bool(turns.checkedin))
+                   .Add("throwsatdouble", std::to_string(player->doubleThrows))
+                   .Add("hitsatdouble", std::to_string(player->doubleHits))
+                   .Add("checkedin", json::Bool(turns.checkedIn))
                    .Text();
   }
   players += "]";
@@ -314,7 +314,7 @@ std::string StateLine(const std::string& token, const GameSession& session,
       .Add("turn", json::Object()
                        .Add("hits", json::StringArray(hits))
                        .Add("aims", json::StringArray(aims))
-                       .Add("tocount", json::Bool(current.tocount))
+                       .Add("tocount", json::Bool(current.counts))
                        .Text())
       .Add("proposal", json::StringArray(session.ProposalFields()))
       .Add("doubleTarget", json::Quote(session.DoubleTarget()))
@@ -333,7 +333,7 @@ class ReportingArchive : public GameArchive {
   }
   void StoreGame(const GameRecord& game) override {
     archive_.StoreGame(game);
-    view_.AddEvent("saved: " + game.gameid);
+    view_.AddEvent("saved: " + game.gameId);
   }
 
  private:
@@ -351,14 +351,14 @@ std::vector<std::string> ReadScript() {
 // reference gets the player's 501 average.
 void FindPlayers(Database& database, StartRequest& request) {
   for (auto& player : request.players) {
-    player.playerid = Einfuegen(database).FindOrAppendPlayer(player.nickname);
+    player.playerId = Recorder(database).FindOrAppendPlayer(player.nickname);
   }
   if (FindCatalogEntry(request.gameIndex)->ComputerGame()) {
-    abfrageAnzahl query(database);
-    query.PlayerId = request.players.back().playerid;
-    query.GameTypesId = "const501dout";
-    query.DateTo = DateTimeNow();
-    request.players.back().refvalue501 = query.GetAverages().average;
+    StatisticsQuery query(database);
+    query.playerId = request.players.back().playerId;
+    query.gameTypeKey = "const501dout";
+    query.dateTo = DateTimeNow();
+    request.players.back().referenceAverage501 = query.GetAverages().average;
   }
 }
 
@@ -418,7 +418,7 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
   }
   auto& started = std::get<StartedGame>(result);
 
-  GameSession session(started.Game(), started.Panel(), hitMap, view, started.Session());
+  GameSession session(started.PlayedGame(), started.Panel(), hitMap, view, started.Session());
   session.Start();
   view.RunSteps();
   std::cout << StateLine("start", session, view.TakeEvents()) << '\n';

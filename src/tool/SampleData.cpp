@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "computer/simulateDart.h"
+#include "computer/DartSimulation.h"
 #include "engine/AimPoints.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/CricketGame.h"
@@ -17,7 +17,7 @@
 #include "play/StartOptions.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 
 namespace korvanti {
 namespace {
@@ -73,7 +73,7 @@ class SampleThrower {
   double Uniform() { return random_.Next(); }
 
  private:
-  double Gauss() { return simulateDart::GaussRandom(0, 1, random_); }
+  double Gauss() { return DartSimulation::GaussRandom(0, 1, random_); }
 
   const HitMap& hitMap_;
   UniformRandom random_;
@@ -81,7 +81,7 @@ class SampleThrower {
 
 // What the player on turn goes for with the next dart.
 std::string AimFor(const GameSession& session) {
-  const auto& game = session.Game();
+  const auto& game = session.PlayedGame();
   const int dart = game.CurrentTurns().current.FirstEmptyHit();
   if (dart == 0)
     return "T20";
@@ -106,7 +106,7 @@ std::string AimFor(const GameSession& session) {
   const int rest = game.CountUpTarget()
                        ? *game.CountUpTarget() - turns.score - turns.current.TurnScore(true)
                        : turns.score - turns.current.TurnScore(true);
-  const auto route = BestCheckoutRoute(rest, 4 - dart, game.doubleout);
+  const auto route = BestCheckoutRoute(rest, 4 - dart, game.doubleOut);
   return route.empty() ? "T20" : route.front();
 }
 
@@ -127,7 +127,7 @@ SampleDataSummary SeedSampleData(Database& database, const SampleDataPlan& plan)
   database.RelaxDurabilityForBulkLoad();
   DatabaseArchive databaseArchive(database);
   DatedArchive archive(databaseArchive);
-  Einfuegen recorder(database);
+  Recorder recorder(database);
   std::vector<std::string> ids;
   std::vector<double> spreads;
   for (int p = 0; p < plan.players; ++p) {
@@ -149,7 +149,7 @@ SampleDataSummary SeedSampleData(Database& database, const SampleDataPlan& plan)
         ApplyStartOptions(entry, *game, start);
         for (int k = 0; k < sample.players; ++k) {
           const auto index = static_cast<std::size_t>((p + k) % plan.players);
-          game->AddPlayer(std::make_unique<Playerclass>(ids[index], &archive));
+          game->AddPlayer(std::make_unique<Player>(ids[index], &archive));
         }
         game->SetArchive(&archive);
         game->InitGameType();
@@ -164,7 +164,7 @@ SampleDataSummary SeedSampleData(Database& database, const SampleDataPlan& plan)
         for (int dart = 0; dart < 600 && !session.Result(); ++dart) {
           const auto& player = game->CurrentPlayer();
           const auto spread = spreads[static_cast<std::size_t>(
-              std::find(ids.begin(), ids.end(), player.playerid) - ids.begin())];
+              std::find(ids.begin(), ids.end(), player.playerId) - ids.begin())];
           const auto aim = AimFor(session);
           if (entry.panel != ModePanel::Target) {
             const auto point = *AimPointFor(aim);

@@ -60,7 +60,7 @@ int RunScatterCommand(std::span<const std::string_view> raw) {
     if (entry == nullptr) {
       throw UsageError("--game erwartet einen Spielindex von 1 bis 30.");
     }
-    selection.gameTypesId = std::string(entry->gameTypeKey);
+    selection.gameTypeKey = std::string(entry->gameTypeKey);
   }
   selection.from = arguments.Get("--from") ? ParseDate(*arguments.Get("--from")) : 0.0;
   selection.to = arguments.Get("--to") ? ParseDate(*arguments.Get("--to")) : DateTimeNow();
@@ -70,11 +70,11 @@ int RunScatterCommand(std::span<const std::string_view> raw) {
   }
   auto database = Database::OpenFile(file);
   const auto nickname = arguments.Required("--player");
-  const auto playerid = DatabaseArchive(*database).FindPlayerIdByNickname(nickname);
-  if (!playerid) {
+  const auto playerId = DatabaseArchive(*database).FindPlayerIdByNickname(nickname);
+  if (!playerId) {
     throw UsageError("Einen Spieler \"" + nickname + "\" gibt es in der Datenbank nicht.");
   }
-  selection.playerId = *playerid;
+  selection.playerId = *playerId;
 
   const HitMap hitMap;
   const auto report = MakeThrowReport(*database, selection, hitMap);

@@ -122,11 +122,11 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
 
   auto database = OpenDatabase(arguments);
   const auto nickname = arguments.Required("--player");
-  const auto playerid = DatabaseArchive(*database).FindPlayerIdByNickname(nickname);
-  if (!playerid) {
+  const auto playerId = DatabaseArchive(*database).FindPlayerIdByNickname(nickname);
+  if (!playerId) {
     throw UsageError("Einen Spieler \"" + Echoed(nickname) + "\" gibt es in der Datenbank nicht.");
   }
-  request.playerId = *playerid;
+  request.playerId = *playerId;
 
   WriteStatisticsCsv(std::cout, RefreshStatistics(*database, request));
   return 0;

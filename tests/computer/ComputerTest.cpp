@@ -3,8 +3,8 @@
 #include <fstream>
 
 #include "StatisticsFixture.h"
-#include "computer/ComputerPlayerClass.h"
-#include "computer/simulateDart.h"
+#include "computer/ComputerPlayer.h"
+#include "computer/DartSimulation.h"
 #include "engine/ProgramFolderSetup.h"
 #include "engine/ShippedFiles.h"
 #include "platform/FileIo.h"
@@ -22,9 +22,9 @@ constexpr const char* kNoDataForAverage =
 constexpr const char* kNoData =
     "Keine Spieldaten gefunden! Eventuell stehen keine Spieldaten als Basis zur Verfügung.";
 
-BoardPoint FirstDart(const ComputerPlayerClass& machine) {
-  const auto& dart = machine.simulatedTurns.Turn(0).Hit(1);
-  return {dart.hitx, dart.hity};
+BoardPoint FirstDart(const ComputerPlayer& machine) {
+  const auto& dart = machine.simulatedTurns.At(0).Hit(1);
+  return {dart.hitX, dart.hitY};
 }
 
 class Computer : public ::testing::Test {
@@ -32,7 +32,7 @@ class Computer : public ::testing::Test {
   UniformRandom random{12345};
   TempFolder folder;
   SimulationContext context{random, SharedHitMap(), folder / "ki.ini", folder / "checkout.ini"};
-  ComputerPlayerClass machine;
+  ComputerPlayer machine;
 
   void Simulating(bool chosenAverage) {
     machine.simulateChosenAverage = chosenAverage;
@@ -45,10 +45,10 @@ TEST_F(Computer, HandsOutThePreparedDartsTurnByTurnAndThenMisses) {
   EXPECT_TRUE(machine.LoadPositionList("101=200,102=201,103=202,104=203"));
   ASSERT_EQ(machine.simulatedTurns.Count(), 2u);
   EXPECT_EQ(machine.NextDartPosition(3), (BoardPoint{103, 202}));
-  machine.turns.AddTurn(Throwclass());  // one turn booked
+  machine.turns.AddTurn(Turn());  // one turn booked
   EXPECT_EQ(machine.NextDartPosition(1), (BoardPoint{104, 203}));
   EXPECT_EQ(machine.NextDartPosition(2), (BoardPoint{0, 0}));  // the list ended mid-turn
-  machine.turns.AddTurn(Throwclass());
+  machine.turns.AddTurn(Turn());
   EXPECT_EQ(machine.NextDartPosition(1), (BoardPoint{0, 0}));
   EXPECT_EQ(ParsePositionList("5=6,junk,7=8"), (std::vector<BoardPoint>{{5, 6}, {7, 8}}));
   EXPECT_FALSE(machine.LoadPositionList(""));
@@ -124,12 +124,12 @@ class Replay : public ::testing::Test {
   std::string anna = fixture.AddPlayer("Anna");
 
   std::string Prepare() {
-    ComputerPlayerClass machine;
+    ComputerPlayer machine;
     machine.replayBestGame = true;
     machine.database = fixture.database.get();
     EXPECT_EQ(machine.PrepareGame(anna, 60, 4, 4, false), std::nullopt);
     return std::to_string(machine.simulatedTurns.Count()) + " turns, first at " +
-           std::to_string(machine.simulatedTurns.Turn(0).Hit(1).hitx);
+           std::to_string(machine.simulatedTurns.At(0).Hit(1).hitX);
   }
 };
 
@@ -143,15 +143,15 @@ TEST_F(Replay, TheBestWonGameOfTheThreeTypes) {
   EXPECT_EQ(Prepare(), "5 turns, first at 101");
   fixture.AddGame(anna, "const501dout", 45002, turns(5));  // a tie: the first key wins
   fixture.AddGame(anna, "const301dout", 45003, turns(3));  // not a 501 game
-  ComputerPlayerClass machine;
+  ComputerPlayer machine;
   machine.replayBestGame = true;
   machine.database = fixture.database.get();
   machine.PrepareGame(anna, 60, 4, 4, false);
-  abfrageAnzahl query = fixture.Query(anna, "const501dout");
+  StatisticsQuery query = fixture.Query(anna, "const501dout");
   EXPECT_EQ(machine.simulatedTurns.Count(), 5u);
   EXPECT_EQ(query.ShortestWinPositions().substr(0, 7), "101=200");
 
-  ComputerPlayerClass nobody;
+  ComputerPlayer nobody;
   nobody.replayBestGame = true;
   nobody.database = fixture.database.get();
   EXPECT_EQ(nobody.PrepareGame("{NOBODY}", 60, 4, 4, false), kNoData);
@@ -163,12 +163,12 @@ TEST(StrengthTable, ShippedSpreadsMeetTheirAverages) {
   UniformRandom random(99);
   SimulationContext context{random, SharedHitMap(), shipped, ""};
   for (const int average : {40, 80, 120}) {
-    const double spread = simulateDart::ReadSpread(shipped, average);
+    const double spread = DartSimulation::ReadSpread(shipped, average);
     ASSERT_GT(spread, 0) << average;
-    EXPECT_NEAR(simulateDart::MeanAverage(context, spread, 1000), average, 2.0) << average;
+    EXPECT_NEAR(DartSimulation::MeanAverage(context, spread, 1000), average, 2.0) << average;
   }
   for (int average = 24; average <= 161; ++average) {
-    EXPECT_GT(simulateDart::ReadSpread(shipped, average), 0) << average;
+    EXPECT_GT(DartSimulation::ReadSpread(shipped, average), 0) << average;
   }
 }
 

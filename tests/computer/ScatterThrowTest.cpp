@@ -7,7 +7,7 @@
 #include "TempFolder.h"
 #include "TiltedScatter.h"
 #include "analysis/ScatterFit.h"
-#include "computer/simulateDart.h"
+#include "computer/DartSimulation.h"
 
 namespace korvanti {
 namespace {
@@ -40,15 +40,15 @@ class ScatterThrow : public ::testing::Test {
   // The aimed darts of that many simulated games with the scatter.
   std::vector<AimedDart> PlayedDarts(const Scatter& scatter, int games) {
     std::vector<AimedDart> darts;
-    auto game = simulateDart::NewSimulatedGame(context);
+    auto game = DartSimulation::NewSimulatedGame(context);
     for (int i = 0; i < games; ++i) {
       game->NewGame();
-      simulateDart::PlayGame(context, *game, scatter);
+      DartSimulation::PlayGame(context, *game, scatter);
       for (const auto& turn : game->CurrentTurns().Turns()) {
         for (const auto& dart : turn.hits) {
           if (dart.HasAim() && dart.HasHit()) {
-            darts.push_back({{dart.aimx, dart.aimy},
-                             {dart.hitx, dart.hity},
+            darts.push_back({{dart.aimX, dart.aimY},
+                             {dart.hitX, dart.hitY},
                              TargetClassOf(dart.aim).value_or(TargetClass::Single)});
           }
         }
@@ -62,7 +62,7 @@ TEST_F(ScatterThrow, DartsLandWithTheGivenScatter) {
   const auto truth = Tilted(24, 12, -35, {5, 3});
   std::vector<Offset> offsets;
   for (int i = 0; i < 20000; ++i) {
-    const auto landing = simulateDart::ScatterAround({332, 172}, truth, random);
+    const auto landing = DartSimulation::ScatterAround({332, 172}, truth, random);
     offsets.push_back({landing.x - 332.0, landing.y - 172.0});
   }
   ExpectSameScatter(EstimateScatter(offsets).scatter, truth, 0.03);
@@ -86,12 +86,12 @@ TEST_P(ScatterRoundTrip, TheFittedComputerPlaysTheSameAverage) {
   const auto fit = FitScatter(darts);
   ASSERT_TRUE(fit.overall);
   ExpectSameScatter(fit.overall->scatter, truth, 0.05);
-  const double original = simulateDart::MeanAverage(context, truth, 1000);
-  const double fitted = simulateDart::MeanAverage(context, fit.overall->scatter, 1000);
+  const double original = DartSimulation::MeanAverage(context, truth, 1000);
+  const double fitted = DartSimulation::MeanAverage(context, fit.overall->scatter, 1000);
   EXPECT_NEAR(fitted, original, 2.0);
 
   // Prepared games come from the same thrower.
-  const auto positions = simulateDart::GetHitList(context, fit.overall->scatter);
+  const auto positions = DartSimulation::GetHitList(context, fit.overall->scatter);
   ASSERT_FALSE(positions.empty());
   EXPECT_EQ(positions.size() % 3, 0u);
 }

@@ -10,9 +10,9 @@
 #include "engine/CheckoutTable.h"
 #include "engine/Elimination.h"
 #include "engine/FieldCode.h"
+#include "engine/PlayerTurns.h"
 #include "engine/ProgramFolderSetup.h"
 #include "engine/ShippedFiles.h"
-#include "engine/ThrowListClass.h"
 #include "platform/FileIo.h"
 #include "platform/IniDocument.h"
 #include "platform/Notice.h"
@@ -22,7 +22,7 @@ namespace {
 
 using testing::EnterDarts;
 
-std::vector<std::string> ProposedCodes(const Throwclass& proposal) {
+std::vector<std::string> ProposedCodes(const Turn& proposal) {
   return {proposal.Hit(1).hit, proposal.Hit(2).hit, proposal.Hit(3).hit};
 }
 
@@ -41,7 +41,7 @@ class CheckoutAdvisor : public ::testing::Test {
 
   TempFolder folder;
   CheckoutTable table;
-  ThrowListClass list;
+  PlayerTurns list;
 };
 
 TEST_F(CheckoutAdvisor, ProposesForTheDartsLeft) {
@@ -80,14 +80,14 @@ TEST_F(CheckoutAdvisor, AnEditedTableCountsFromTheNextLookup) {
 
 TEST_F(CheckoutAdvisor, CountUpGamesLookUpThePointsMissing) {
   Elimination game;
-  game.doubleout = true;
-  game.AddPlayer(std::make_unique<Playerclass>());
+  game.doubleOut = true;
+  game.AddPlayer(std::make_unique<Player>());
   game.InitGameType();
   game.NewGame();
   game.checkoutTable = CheckoutTable(table.Path());
   game.CurrentTurns().score = 181;  // 301 - 181 - 60 = 60 missing
   EnterDarts(game.CurrentTurns().current, "T20");
-  const BaseGameClass& asked = game;
+  const Game& asked = game;
   EXPECT_EQ(ProposedCodes(asked.CheckoutProposal()), (std::vector<std::string>{"", "LS20", "D20"}));
   EXPECT_EQ(ProposedCodes(asked.CurrentTurns().proposal), (std::vector<std::string>{"", "", ""}));
   // The table edited meanwhile counts for the next question.

@@ -11,11 +11,11 @@ namespace {
 
 template <typename Game>
 std::unique_ptr<Game> NewGameWith(std::initializer_list<const char*> nicknames,
-                                  bool masterout = false) {
+                                  bool masterOut = false) {
   auto game = std::make_unique<Game>();
-  game->masterout = masterout;
+  game->masterOut = masterOut;
   for (const char* nickname : nicknames) {
-    auto player = std::make_unique<Playerclass>();
+    auto player = std::make_unique<Player>();
     player->nickname = nickname;
     game->AddPlayer(std::move(player));
   }
@@ -25,7 +25,7 @@ std::unique_ptr<Game> NewGameWith(std::initializer_list<const char*> nicknames,
 }
 
 // Enters the darts one by one as the game screen does.
-bool Throw(BaseGameClass& game, const std::string& darts) {
+bool Throw(Game& game, const std::string& darts) {
   std::istringstream words(darts);
   std::string code;
   bool valid = true;
@@ -44,9 +44,9 @@ TEST(CountDownGame, BustAndOutRules) {
     bool valid;
     bool finished;
   };
-  const auto straight = [] { return NewGameWith<ThreeO1SOut>({"Anna"}); };
-  const auto doubleOut = [] { return NewGameWith<FifeO1DOut>({"Anna"}); };
-  const auto masterOut = [] { return NewGameWith<FifeO1DOut>({"Anna"}, true); };
+  const auto straight = [] { return NewGameWith<Game301StraightOut>({"Anna"}); };
+  const auto doubleOut = [] { return NewGameWith<Game501DoubleOut>({"Anna"}); };
+  const auto masterOut = [] { return NewGameWith<Game501DoubleOut>({"Anna"}, true); };
   const Case cases[] = {
       {straight, 40, "T20", false, false},         {straight, 40, "LS20 LS20", true, true},
       {straight, 40, "LS20 LS19 LS1", true, true}, {doubleOut, 40, "D20", true, true},
@@ -61,27 +61,27 @@ TEST(CountDownGame, BustAndOutRules) {
     game->CurrentTurns().score = c.left;
     EXPECT_EQ(Throw(*game, c.darts), c.valid) << c.left << " " << c.darts;
     EXPECT_EQ(game->IsFinished(), c.finished) << c.left << " " << c.darts;
-    EXPECT_EQ(game->CurrentTurns().current.tocount, c.valid);
+    EXPECT_EQ(game->CurrentTurns().current.counts, c.valid);
   }
 }
 
 TEST(CountDownGame, BustBooksTheTurnWithoutPoints) {
-  auto game = NewGameWith<ThreeO1SOut>({"Anna", "Ben"});
+  auto game = NewGameWith<Game301StraightOut>({"Anna", "Ben"});
   game->CurrentTurns().score = 40;
   Throw(*game, "T20");
   game->CheckIn();
-  const auto& anna = game->players.Player(0).turns;
+  const auto& anna = game->players.At(0).turns;
   EXPECT_EQ(anna.score, 40);
-  EXPECT_FALSE(anna.Last().tocount);
-  EXPECT_EQ(anna.Last().scorebefore, 40);
+  EXPECT_FALSE(anna.Last().counts);
+  EXPECT_EQ(anna.Last().scoreBefore, 40);
   EXPECT_EQ(anna.Last().Hit(2).hit, "na");
-  EXPECT_TRUE(anna.current.tocount);
-  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_TRUE(anna.current.counts);
+  EXPECT_EQ(game->currentPlayer, 1);
 }
 
 TEST(CountDownGame, WinnerStaysOnTurnAndLeads) {
-  auto game = NewGameWith<ThreeO1DOut>({"Anna", "Ben"});
-  game->players.Player(1).turns.score = 32;
+  auto game = NewGameWith<Game301DoubleOut>({"Anna", "Ben"});
+  game->players.At(1).turns.score = 32;
   Throw(*game, "T20 T20 T20");
   game->CheckIn();
   Throw(*game, "D16");
@@ -94,17 +94,17 @@ TEST(CountDownGame, WinnerStaysOnTurnAndLeads) {
 }
 
 TEST(CountDownGame, LeaderIsTheLowestScoreEarlierPlayerOnTies) {
-  auto game = NewGameWith<FifeO1DOut>({"Anna", "Ben", "Carl"});
+  auto game = NewGameWith<Game501DoubleOut>({"Anna", "Ben", "Carl"});
   EXPECT_EQ(game->LeaderIndex(), 0);
-  game->players.Player(1).turns.score = 301;
-  game->players.Player(2).turns.score = 301;
+  game->players.At(1).turns.score = 301;
+  game->players.At(2).turns.score = 301;
   EXPECT_EQ(game->LeaderIndex(), 1);
-  game->players.Player(2).turns.score = 300;
+  game->players.At(2).turns.score = 300;
   EXPECT_EQ(game->LeaderIndex(), 2);
 }
 
 TEST(CountDownGame, OnePlayerTextNamesTheRound) {
-  auto game = NewGameWith<ThreeO1SOut>({"Anna"});
+  auto game = NewGameWith<Game301StraightOut>({"Anna"});
   for (int round = 1; round < 7; ++round) {
     Throw(*game, "LS15 LS15 LS15");
     game->CheckIn();
@@ -116,7 +116,7 @@ TEST(CountDownGame, OnePlayerTextNamesTheRound) {
 }
 
 TEST(CountDownGame, UndoReturnsTheRemainingPoints) {
-  auto game = NewGameWith<FifeO1SOut>({"Anna"});
+  auto game = NewGameWith<Game501StraightOut>({"Anna"});
   Throw(*game, "T20 T20 T20");
   game->CheckIn();
   EXPECT_EQ(game->CurrentTurns().score, 321);
@@ -134,25 +134,25 @@ TEST(CountDownGame, ModesSetStartOutRuleAndKey) {
     const char* key;
   };
   Case cases[] = {
-      {std::make_unique<ThreeO1SOut>(), 301, false, "const301sout"},
-      {std::make_unique<ThreeO1DOut>(), 301, true, "const301dout"},
-      {std::make_unique<FifeO1SOut>(), 501, false, "const501sout"},
-      {std::make_unique<FifeO1DOut>(), 501, true, "const501dout"},
-      {std::make_unique<practice_FifeO1DOut>(), 501, true, "constpractice_501dout"},
-      {std::make_unique<practice_501vsComputer>(), 501, true, "constpractice_computer501"},
-      {std::make_unique<practice_computerAVG>(), 501, true, "constpractice_computerAVG"},
-      {std::make_unique<practice_computerBEST>(), 501, true, "constpractice_computerBEST"},
-      {std::make_unique<CheckOut>(), 170, true, "constpractice_checkout"},
+      {std::make_unique<Game301StraightOut>(), 301, false, "const301sout"},
+      {std::make_unique<Game301DoubleOut>(), 301, true, "const301dout"},
+      {std::make_unique<Game501StraightOut>(), 501, false, "const501sout"},
+      {std::make_unique<Game501DoubleOut>(), 501, true, "const501dout"},
+      {std::make_unique<Solo501Training>(), 501, true, "constpractice_501dout"},
+      {std::make_unique<Game501VersusComputer>(), 501, true, "constpractice_computer501"},
+      {std::make_unique<Game501VersusOwnAverage>(), 501, true, "constpractice_computerAVG"},
+      {std::make_unique<Game501VersusBestGame>(), 501, true, "constpractice_computerBEST"},
+      {std::make_unique<CheckoutTraining>(), 170, true, "constpractice_checkout"},
   };
   for (auto& c : cases) {
-    auto player = std::make_unique<Playerclass>();
+    auto player = std::make_unique<Player>();
     c.game->AddPlayer(std::move(player));
     c.game->InitGameType();
     c.game->NewGame();
-    EXPECT_EQ(c.game->startscore, c.start) << c.key;
-    EXPECT_EQ(c.game->doubleout, c.doubleOut) << c.key;
-    EXPECT_FALSE(c.game->masterout) << c.key;
-    EXPECT_EQ(c.game->gametypesid, c.key);
+    EXPECT_EQ(c.game->startScore, c.start) << c.key;
+    EXPECT_EQ(c.game->doubleOut, c.doubleOut) << c.key;
+    EXPECT_FALSE(c.game->masterOut) << c.key;
+    EXPECT_EQ(c.game->gameTypeKey, c.key);
     EXPECT_EQ(c.game->CurrentTurns().score, c.start) << c.key;
     EXPECT_TRUE(c.game->HasProposal());
   }

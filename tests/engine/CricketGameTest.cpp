@@ -49,8 +49,8 @@ TEST(CricketGame, MarksAndPoints) {
     Check(c);
 }
 
-TEST(CricketGameMaster, PointsOnlyForDoublesAndTreblesAfterTheSameNumber) {
-  const Case<CricketGameMaster> cases[] = {
+TEST(MasterCricketGame, PointsOnlyForDoublesAndTreblesAfterTheSameNumber) {
+  const Case<MasterCricketGame> cases[] = {
       {"T20 0 0", "", "T20", 0, {0, 0, 0}},         // closed before, not all closed
       {"LS20 0 0", "", "LS20 T20", 40, {1, 1, 0}},  // an earlier dart hit 20
       {"D20 0 0", "", "LS20 T20", 0, {1, 0, 0}},    // 20 closed by the first dart
@@ -61,7 +61,7 @@ TEST(CricketGameMaster, PointsOnlyForDoublesAndTreblesAfterTheSameNumber) {
     Check(c);
 
   // With all numbers closed a double on an open number scores.
-  GameTable<CricketGameMaster> table({"Anna", "Ben"});
+  GameTable<MasterCricketGame> table({"Anna", "Ben"});
   table.Start();
   table.Turns(0).AddTurn(testing::MakeTurn("T15 T16 T17"));
   table.Turns(0).AddTurn(testing::MakeTurn("T18 T19 T20"));
@@ -72,14 +72,14 @@ TEST(CricketGameMaster, PointsOnlyForDoublesAndTreblesAfterTheSameNumber) {
 
 TEST(CricketGame, CutThroatChargesThoseWithTheNumberOpen) {
   GameTable<CricketGame> table({"Anna", "Ben", "Carl"});
-  table.game.cutthroat = true;
+  table.game.cutThroat = true;
   table.Start();
-  EXPECT_FALSE(table.game.undoallowed);
+  EXPECT_FALSE(table.game.undoAllowed);
   table.Turns(0).AddTurn(testing::MakeTurn("T19 0 0"));
   table.Turns(2).AddTurn(testing::MakeTurn("T19 0 0"));
   table.Enter("T19");
   EXPECT_EQ(table.game.EvaluateTurn(), 0);
-  EXPECT_EQ(table.Turns(1).bookedscore, -57);
+  EXPECT_EQ(table.Turns(1).bookedScore, -57);
   EXPECT_EQ(table.Turns(1).score, 0);  // only tentative until the check-in
   table.game.CheckIn();
   EXPECT_EQ(table.Turns(0).score, 0);
@@ -89,27 +89,27 @@ TEST(CricketGame, CutThroatChargesThoseWithTheNumberOpen) {
 
 TEST(CricketGame, CutThroatChargesFollowTheDartsEnteredAndTakenBack) {
   GameTable<CricketGame> table({"Anna", "Ben", "Carl"});
-  table.game.cutthroat = true;
+  table.game.cutThroat = true;
   table.Start();
   table.Turns(0).AddTurn(testing::MakeTurn("T19 T20 0"));
   table.Turns(2).AddTurn(testing::MakeTurn("T19 0 0"));
   table.Enter("T19 LS20");
   EXPECT_EQ(table.game.PendingCharges(), (std::vector<int>{0, 77, 20}));
   EXPECT_EQ(table.game.PendingPoints(), 0);
-  EXPECT_EQ(table.Turns(1).bookedscore, -77);
-  EXPECT_EQ(table.Turns(2).bookedscore, -20);
+  EXPECT_EQ(table.Turns(1).bookedScore, -77);
+  EXPECT_EQ(table.Turns(2).bookedScore, -20);
 
   table.game.CurrentTurns().current.DeleteLastHit(true);
   table.game.IsTurnValid();
   EXPECT_EQ(table.game.PendingCharges(), (std::vector<int>{0, 57, 0}));
-  EXPECT_EQ(table.Turns(1).bookedscore, -57);
-  EXPECT_EQ(table.Turns(2).bookedscore, 0);
+  EXPECT_EQ(table.Turns(1).bookedScore, -57);
+  EXPECT_EQ(table.Turns(2).bookedScore, 0);
 }
 
 // The game screen asks these after every dart; asking must change nothing.
 TEST(CricketGame, QuestionsLeaveTheGameAsItIs) {
-  GameTable<CricketGameMaster> table({"Anna", "Ben"});
-  table.game.cutthroat = true;
+  GameTable<MasterCricketGame> table({"Anna", "Ben"});
+  table.game.cutThroat = true;
   table.Start();
   table.Turns(0).AddTurn(testing::MakeTurn("T15 T16 T17"));
   table.Turns(0).AddTurn(testing::MakeTurn("T18 T19 T20"));
@@ -123,11 +123,11 @@ TEST(CricketGame, QuestionsLeaveTheGameAsItIs) {
   EXPECT_TRUE(game.IsTurnOver());
   EXPECT_EQ(game.GameOverText(), "Game over. The Winner is: Anna after 1 rounds");
   EXPECT_EQ(game.PendingCharges(), (std::vector<int>{0, 97}));
-  EXPECT_EQ(table.Turns(1).bookedscore, 0);
+  EXPECT_EQ(table.Turns(1).bookedScore, 0);
   EXPECT_EQ(current.MarksSum(), 0);
 
   table.game.IsTurnValid();
-  EXPECT_EQ(table.Turns(1).bookedscore, -97);
+  EXPECT_EQ(table.Turns(1).bookedScore, -97);
   EXPECT_EQ(current.MarksSum(), 0);  // nothing left to mark for Anna
 }
 
@@ -136,11 +136,11 @@ TEST(CricketGame, CheckInBooksPointsAndMarks) {
   table.Start();
   table.Play("T20 T20 0");
   EXPECT_EQ(table.Turns(0).score, 60);
-  EXPECT_EQ(table.Turns(0).bookedscore, 60);
-  EXPECT_EQ(table.Turns(0).Last().scorebefore, 0);
+  EXPECT_EQ(table.Turns(0).bookedScore, 60);
+  EXPECT_EQ(table.Turns(0).Last().scoreBefore, 0);
   EXPECT_EQ(table.Turns(0).Last().Hit(1).marks, 3);
   EXPECT_EQ(table.Turns(0).Last().MarksSum(), 3);
-  EXPECT_EQ(table.game.currentplayer, 1);
+  EXPECT_EQ(table.game.currentPlayer, 1);
 }
 
 TEST(CricketGame, LeaderByClosedNumbersThenPointsThenOrder) {
@@ -159,7 +159,7 @@ TEST(CricketGame, ClosingEverythingWithoutBeingBehindEndsTheGame) {
   GameTable<CricketGame> table({"Anna", "Ben"});
   table.Start();
   table.Turns(1).score = 10;
-  table.Turns(1).bookedscore = 10;
+  table.Turns(1).bookedScore = 10;
   table.Play("T15 T16 T17");
   table.Play("0 0 0");
   table.Play("T18 T19 T20");
@@ -184,9 +184,9 @@ TEST(CricketGame, TheRoundLimitEndsAfterTheTwentiethRound) {
   EXPECT_EQ(table.game.round, 21);
   EXPECT_EQ(table.game.GameOverText(), "Game over. The Winner is: Anna after 20 rounds");
 
-  GameTable<CricketGamePractice> practice;
+  GameTable<CricketTraining> practice;
   practice.Start();
-  EXPECT_EQ(practice.game.gametypesid, "constpractice_cricket");
+  EXPECT_EQ(practice.game.gameTypeKey, "constpractice_cricket");
   practice.Play("T15 T16 T17");
   EXPECT_EQ(practice.game.GameOverText(), "Practice over after 2 rounds");
 }

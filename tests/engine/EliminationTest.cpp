@@ -11,10 +11,10 @@ using testing::EnterDarts;
 // A game of players A, B, ... at the given totals.
 struct Table {
   Table(bool doubleOut, bool doubleIn, std::initializer_list<int> scores) {
-    game.doubleout = doubleOut;
-    game.doublein = doubleIn;
+    game.doubleOut = doubleOut;
+    game.doubleIn = doubleIn;
     for (std::size_t i = 0; i < scores.size(); ++i) {
-      auto player = std::make_unique<Playerclass>();
+      auto player = std::make_unique<Player>();
       player->nickname = std::string(1, static_cast<char>('A' + i));
       game.AddPlayer(std::move(player));
     }
@@ -22,14 +22,14 @@ struct Table {
     game.NewGame();
     std::size_t i = 0;
     for (int score : scores) {
-      game.players.Player(i++).turns.score = score;
+      game.players.At(i++).turns.score = score;
     }
   }
   bool Throw(const std::string& darts) {
     EnterDarts(game.CurrentTurns().current, darts);
     return game.IsTurnValid();
   }
-  int Score(std::size_t player) { return game.players.Player(player).turns.score; }
+  int Score(std::size_t player) { return game.players.At(player).turns.score; }
 
   Elimination game;
 };
@@ -56,7 +56,7 @@ TEST(Elimination, SendsBackOpponentsPassedOnTheWay) {
     table.game.CheckIn();
     EXPECT_EQ(table.Score(0), c.aAfter) << c.darts;
     EXPECT_EQ(table.Score(1), c.bAfter) << c.darts;
-    EXPECT_EQ(table.game.currentplayer, 1);
+    EXPECT_EQ(table.game.currentPlayer, 1);
   }
 }
 
@@ -76,7 +76,7 @@ TEST(Elimination, DoubleOutOnExactlyThreeHundredAndOne) {
   Throw("LS11 D5");
   game.CheckIn();
   EXPECT_EQ(Score(0), 301);
-  EXPECT_EQ(game.currentplayer, 0);
+  EXPECT_EQ(game.currentPlayer, 0);
   EXPECT_EQ(game.LeaderIndex(), 0);
   EXPECT_EQ(game.GameOverText(), "Game over. The Winner is: A after 1 rounds");
 }
@@ -86,30 +86,30 @@ TEST(Elimination, DoubleInOpensScoringAndTakesAwayUndo) {
   auto& game = table.game;
   const auto Throw = [&](const char* darts) { return table.Throw(darts); };
   const auto Score = [&](std::size_t i) { return table.Score(i); };
-  EXPECT_FALSE(game.undoallowed);
+  EXPECT_FALSE(game.undoAllowed);
   Throw("T20 D10 LS5");
   game.CheckIn();
   EXPECT_EQ(Score(0), 25);
-  EXPECT_TRUE(game.players.Player(0).turns.checkedin);
-  EXPECT_EQ(game.players.Player(0).turns.Last().Hit(1).hit, "0");
+  EXPECT_TRUE(game.players.At(0).turns.checkedIn);
+  EXPECT_EQ(game.players.At(0).turns.Last().Hit(1).hit, "0");
 
   Throw("T20 T20");  // no double: nothing counts, even the dart not thrown is a miss
   game.CheckIn();
-  const auto& ben = game.players.Player(1).turns;
+  const auto& ben = game.players.At(1).turns;
   EXPECT_EQ(ben.score, 0);
-  EXPECT_FALSE(ben.checkedin);
+  EXPECT_FALSE(ben.checkedIn);
   EXPECT_EQ(ben.Last().Hit(3).hit, "0");
 
   game.NewGame();  // a new game asks for the opening double again
-  EXPECT_FALSE(game.players.Player(0).turns.checkedin);
+  EXPECT_FALSE(game.players.At(0).turns.checkedIn);
 }
 
 TEST(Elimination, LeaderAndProposalRange) {
   Table table(true, false, {0, 0, 0});
   auto& game = table.game;
   EXPECT_EQ(game.LeaderIndex(), 0);
-  game.players.Player(1).turns.score = 200;
-  game.players.Player(2).turns.score = 200;
+  game.players.At(1).turns.score = 200;
+  game.players.At(2).turns.score = 200;
   EXPECT_EQ(game.LeaderIndex(), 1);
 
   struct Case {
@@ -121,7 +121,7 @@ TEST(Elimination, LeaderAndProposalRange) {
                         {true, 300, false}, {false, 120, false}, {false, 121, true},
                         {false, 300, true}};
   for (const auto& c : cases) {
-    game.doubleout = c.doubleOut;
+    game.doubleOut = c.doubleOut;
     game.CurrentTurns().score = c.total - 20;
     game.CurrentTurns().current.Clear();
     EnterDarts(game.CurrentTurns().current, "D10");

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/FieldCode.h"
-#include "engine/Gametypclass.h"
+#include "engine/HitMapColours.h"
 #include "platform/Error.h"
 
 namespace korvanti {
@@ -74,7 +74,7 @@ TEST(FieldCode, AimMatches) {
   EXPECT_TRUE(AimMatches("", ""));
 }
 
-TEST(Gametypclass, ColorToField) {
+TEST(HitMapColours, ColorToField) {
   struct Case {
     Rgb color;
     const char* code;
@@ -87,7 +87,7 @@ TEST(Gametypclass, ColorToField) {
       {{255, 25, 2}, "D25"},     {{100, 100, 100}, "00"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Gametypclass::ColorToField(c.color), c.code)
+    EXPECT_EQ(HitMapColours::ColorToField(c.color), c.code)
         << int(c.color.r) << "," << int(c.color.g) << "," << int(c.color.b);
   }
 }

@@ -130,9 +130,9 @@ TEST(GameCatalog, CreatedGamesCarryTheEntrysKey) {
     }
     auto game = CreateGame(entry);
     ASSERT_NE(game, nullptr) << entry.index;
-    game->AddPlayer(std::make_unique<Playerclass>());
+    game->AddPlayer(std::make_unique<Player>());
     game->InitGameType();
-    EXPECT_EQ(game->gametypesid, entry.gameTypeKey) << entry.index;
+    EXPECT_EQ(game->gameTypeKey, entry.gameTypeKey) << entry.index;
   }
 }
 

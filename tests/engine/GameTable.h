@@ -5,16 +5,16 @@
 #include <string>
 
 #include "DartText.h"
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 
 namespace korvanti::testing {
 
 // Sets up a game of the given mode with named players and plays turns given as text.
-template <typename Game>
+template <typename Mode>
 struct GameTable {
   explicit GameTable(std::initializer_list<const char*> nicknames = {"Anna"}) {
     for (const char* nickname : nicknames) {
-      auto player = std::make_unique<Playerclass>();
+      auto player = std::make_unique<Player>();
       player->nickname = nickname;
       game.AddPlayer(std::move(player));
     }
@@ -36,10 +36,10 @@ struct GameTable {
     Enter(darts);
     game.CheckIn();
   }
-  Playerclass& Player(std::size_t i) { return game.players.Player(i); }
-  ThrowListClass& Turns(std::size_t i) { return game.players.Player(i).turns; }
+  Player& At(std::size_t i) { return game.players.At(i); }
+  PlayerTurns& Turns(std::size_t i) { return game.players.At(i).turns; }
 
-  Game game;
+  Mode game;
 };
 
 }  // namespace korvanti::testing

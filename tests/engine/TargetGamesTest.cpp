@@ -9,7 +9,7 @@ namespace {
 
 using testing::GameTable;
 
-std::vector<std::string> Targets(const BaseGameClass& game) {
+std::vector<std::string> Targets(const Game& game) {
   const auto& targets = game.CurrentTargets();
   return {targets.Hit(1).aim, targets.Hit(2).aim, targets.Hit(3).aim};
 }
@@ -21,7 +21,7 @@ TEST(RoundTheBoard, HitsMoveThePlayerThroughTheSteps) {
   };
   const Case cases[] = {{"SS1 D2 T3", 3}, {"SS1 LS1 D2", 2}, {"D1 0 T2", 2}, {"LS2 0 0", 0}};
   for (const auto& c : cases) {
-    GameTable<RoundtheBoards> table;
+    GameTable<RoundTheBoardSingles> table;
     table.Start();
     table.Play(c.darts);
     EXPECT_EQ(table.Turns(0).progress, c.progress) << c.darts;
@@ -31,36 +31,36 @@ TEST(RoundTheBoard, HitsMoveThePlayerThroughTheSteps) {
 
 TEST(RoundTheBoard, TheBullStepTakesBothBulls) {
   for (const char* bull : {"SS25", "D25"}) {
-    GameTable<RoundtheBoards> table;
+    GameTable<RoundTheBoardSingles> table;
     table.Start();
     table.Turns(0).progress = 20;
     table.Play(bull);
     EXPECT_EQ(table.Turns(0).score, 1) << bull;
   }
-  GameTable<RoundtheBoardD> doubles;
+  GameTable<RoundTheBoardDoubles> doubles;
   doubles.Start();
   doubles.Play("SS1 LS1 T1");
   EXPECT_EQ(doubles.Turns(0).progress, 0);
   EXPECT_EQ(doubles.game.goal, 20);
-  EXPECT_EQ(doubles.game.gametypesid, "constpractice_rounddouble");
+  EXPECT_EQ(doubles.game.gameTypeKey, "constpractice_rounddouble");
 }
 
 TEST(RoundTheBoard, CurrentTargetsFollowTheDartsEntered) {
-  GameTable<RoundtheBoards> table;
+  GameTable<RoundTheBoardSingles> table;
   table.Start();
   table.Turns(0).progress = 4;
   EXPECT_EQ(Targets(table.game), (std::vector<std::string>{"LS5", "LS6", "LS7"}));
   table.Enter("SS5");
   EXPECT_EQ(Targets(table.game), (std::vector<std::string>{"", "LS6", "LS7"}));
 
-  GameTable<RoundtheBoardDB> bull;
+  GameTable<RoundTheBoardDoublesAndBull> bull;
   bull.Start();
   EXPECT_EQ(Targets(bull.game), (std::vector<std::string>{"D1", "D25", "D2"}));
   EXPECT_EQ(bull.game.rounds, 160);
 }
 
 TEST(RoundTheBoard, TheLastStepEndsTheTurnAndCounts) {
-  GameTable<RoundtheBoardD> table;
+  GameTable<RoundTheBoardDoubles> table;
   table.Start();
   table.Turns(0).progress = 18;
   table.Turns(0).score = 18;
@@ -102,9 +102,9 @@ TEST(Shanghai, EndsAfterSevenRoundsWithTheMostHits) {
 }
 
 TEST(SegmentTraining, CountsHitsOverTheChosenRounds) {
-  GameTable<Segment_20> table;
-  table.game.trainingrounds = 10;
-  table.game.ignoremisses = true;
+  GameTable<Segment20Training> table;
+  table.game.trainingRounds = 10;
+  table.game.ignoreMisses = true;
   table.Start();
   table.Play("LS20 T20 SS1");
   EXPECT_EQ(table.Turns(0).score, 2);
@@ -121,9 +121,9 @@ TEST(SegmentTraining, CountsHitsOverTheChosenRounds) {
 }
 
 TEST(SegmentTraining, DoublesTrainingWalksThroughItsDoubles) {
-  GameTable<Segments> table;
-  table.game.trainingrounds = 2;
-  table.game.ignoremisses = true;
+  GameTable<DoublesRoundTraining> table;
+  table.game.trainingRounds = 2;
+  table.game.ignoreMisses = true;
   table.Start();
   EXPECT_EQ(table.game.rounds, 16);
   EXPECT_EQ(Targets(table.game)[0], "D20");
@@ -134,19 +134,19 @@ TEST(SegmentTraining, DoublesTrainingWalksThroughItsDoubles) {
 }
 
 TEST(SegmentTraining, RoundsAreCappedAndBullsCountBoth) {
-  GameTable<Segment_bulls> table;
-  table.game.trainingrounds = 150;
-  table.game.ignoremisses = true;
+  GameTable<BullseyeTraining> table;
+  table.game.trainingRounds = 150;
+  table.game.ignoreMisses = true;
   table.Start();
   EXPECT_EQ(table.game.rounds, 100);
-  EXPECT_EQ(table.game.targetlist.size(), 300u);
+  EXPECT_EQ(table.game.targetSteps.size(), 300u);
   table.Play("D25 SS25 LS25");
   EXPECT_EQ(table.Turns(0).score, 2);
 }
 
-TEST(SelfPractice, FreeThrowingForTheChosenRounds) {
-  GameTable<SelfPractice> table;
-  table.game.trainingrounds = 5;
+TEST(FreeThrowTraining, FreeThrowingForTheChosenRounds) {
+  GameTable<FreeThrowTraining> table;
+  table.game.trainingRounds = 5;
   table.Start();
   for (int turn = 0; turn < 5; ++turn) {
     EXPECT_FALSE(table.game.IsFinished());
@@ -156,7 +156,7 @@ TEST(SelfPractice, FreeThrowingForTheChosenRounds) {
   EXPECT_EQ(table.Turns(0).Count(), 5u);
   EXPECT_EQ(table.Turns(0).score, 0);
   EXPECT_EQ(table.game.GameOverText(), "Training zu Ende");
-  EXPECT_EQ(table.game.gametypesid, "constpractice_self");
+  EXPECT_EQ(table.game.gameTypeKey, "constpractice_self");
 }
 
 }  // namespace

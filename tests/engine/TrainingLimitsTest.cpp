@@ -6,8 +6,8 @@
 #include "GameTable.h"
 #include "TempFolder.h"
 #include "engine/CheckoutGame.h"
-#include "engine/FreePractice.h"
-#include "engine/PirmelPractice.h"
+#include "engine/DesignedTraining.h"
+#include "engine/LevelTraining.h"
 #include "engine/TrainingFiles.h"
 
 namespace korvanti {
@@ -56,20 +56,20 @@ TEST(TrainingProblem, NamesWhatCannotBePlayed) {
   }
 }
 
-TEST(FreePractice, TargetListsStayBoundedAndHittable) {
-  GameTable<FreePractice> table;
+TEST(DesignedTraining, TargetListsStayBoundedAndHittable) {
+  GameTable<DesignedTraining> table;
   table.game.definition = "T20=2000000000,d16=1";
-  table.game.trainingrounds = 2000000000;
-  table.game.closeall = false;
-  table.game.ignoremisses = true;
+  table.game.trainingRounds = 2000000000;
+  table.game.closeAll = false;
+  table.game.ignoreMisses = true;
   table.Start();
-  EXPECT_EQ(table.game.targetlist.size(), 100u * (100 + 1));
-  EXPECT_EQ(table.game.targetlist[100].front().aim, "D16");
+  EXPECT_EQ(table.game.targetSteps.size(), 100u * (100 + 1));
+  EXPECT_EQ(table.game.targetSteps[100].front().aim, "D16");
 
-  GameTable<FreePractice> lower;
+  GameTable<DesignedTraining> lower;
   lower.game.definition = "d16=1";
-  lower.game.trainingrounds = 0;
-  lower.game.closeall = false;
+  lower.game.trainingRounds = 0;
+  lower.game.closeAll = false;
   lower.Start();
   EXPECT_EQ(lower.game.rounds, 1);
   EXPECT_FALSE(lower.game.IsFinished());
@@ -79,13 +79,13 @@ TEST(FreePractice, TargetListsStayBoundedAndHittable) {
 
 class PirmelLevels : public ::testing::Test {
  protected:
-  void Start(int startlevel, int maxlevel, const std::string& file = "") {
+  void Start(int startLevel, int maxLevel, const std::string& file = "") {
     if (!file.empty()) {
       std::ofstream(folder / "Korvanti.ini") << "[pirmel]\n" << file;
     }
     table.game.levelFile = folder / "Korvanti.ini";
-    table.game.startlevel = startlevel;
-    table.game.maxlevel = maxlevel;
+    table.game.startLevel = startLevel;
+    table.game.maxLevel = maxLevel;
     table.Start();
   }
   // What made the game screen check in empty turns until the stack overflowed:
@@ -93,23 +93,23 @@ class PirmelLevels : public ::testing::Test {
   bool TurnOverAtOnce() const { return table.game.IsTurnOver() && !table.game.IsFinished(); }
 
   TempFolder folder;
-  GameTable<PirmelPractice> table;
+  GameTable<LevelTraining> table;
 };
 
 TEST_F(PirmelLevels, LevelsOutOfRangeAreClamped) {
   struct Case {
     int start, max;
-    int level, maxlevel;
+    int level, maxLevel;
   };
   const Case cases[] = {{9, 8, 8, 8}, {0, 8, 1, 8}, {5, 3, 3, 3}, {1, 0, 1, 1}, {-2, 12, 1, 8}};
   for (const auto& c : cases) {
-    GameTable<PirmelPractice> game;
+    GameTable<LevelTraining> game;
     game.game.levelFile = folder / "Korvanti.ini";
-    game.game.startlevel = c.start;
-    game.game.maxlevel = c.max;
+    game.game.startLevel = c.start;
+    game.game.maxLevel = c.max;
     game.Start();
     EXPECT_EQ(game.game.level, c.level) << c.start << " " << c.max;
-    EXPECT_EQ(game.game.maxlevel, c.maxlevel) << c.start << " " << c.max;
+    EXPECT_EQ(game.game.maxLevel, c.maxLevel) << c.start << " " << c.max;
     EXPECT_FALSE(game.game.IsTurnOver()) << c.start << " " << c.max;
   }
 }
@@ -117,37 +117,37 @@ TEST_F(PirmelLevels, LevelsOutOfRangeAreClamped) {
 TEST_F(PirmelLevels, ALevelTheFileBreaksIsTheBuiltInOne) {
   for (const char* line : {"1=,,,\n", "1=Q7=3\n", "1=T20=2000000000\n", "1=T20=0\n"}) {
     Start(1, 8, line);
-    EXPECT_EQ(table.game.levelpractice->definition, BuiltInPirmelLevel(1)->definition) << line;
-    EXPECT_EQ(table.game.levelpractice->targetlist.size(), 63u) << line;
+    EXPECT_EQ(table.game.levelGame->definition, BuiltInPirmelLevel(1)->definition) << line;
+    EXPECT_EQ(table.game.levelGame->targetSteps.size(), 63u) << line;
     EXPECT_FALSE(TurnOverAtOnce()) << line;
   }
   Start(1, 8, "1=T20=2,D16=1\n");
-  EXPECT_EQ(table.game.levelpractice->targetlist.size(), 3u);
+  EXPECT_EQ(table.game.levelGame->targetSteps.size(), 3u);
 }
 
 TEST_F(PirmelLevels, ALevelWithoutTargetsEndsTheTraining) {
   Start(8, 8);
   table.game.NextLevel();  // level 9: neither the file nor the program defines it
-  EXPECT_TRUE(table.game.levelpractice->targetlist.empty());
+  EXPECT_TRUE(table.game.levelGame->targetSteps.empty());
   EXPECT_TRUE(table.game.IsFinished());
   EXPECT_EQ(table.game.GameOverText(), "Training beendet");
 }
 
 class CheckoutStart : public ::testing::Test {
  protected:
-  void Start(int value, int stepup) {
+  void Start(int value, int stepUp) {
     table.game.checkoutTable = CheckoutTable(folder / "none.ini");
     table.game.SetArchive(&archive);
-    table.game.startscore = value;
-    table.game.stepup = stepup;
-    table.game.stepdown = 3;
+    table.game.startScore = value;
+    table.game.stepUp = stepUp;
+    table.game.stepDown = 3;
     table.Start();
   }
-  int Value() const { return table.game.attempt->startscore; }
+  int Value() const { return table.game.attempt->startScore; }
 
   TempFolder folder;
   testing::FakeArchive archive;
-  GameTable<CheckoutgamePractice> table;
+  GameTable<CheckoutGame> table;
 };
 
 TEST_F(CheckoutStart, NoAttemptStartsBelowTwo) {

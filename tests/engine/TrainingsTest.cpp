@@ -7,8 +7,8 @@
 #include "TempFolder.h"
 #include "engine/CheckoutGame.h"
 #include "engine/CheckoutRoutes.h"
-#include "engine/FreePractice.h"
-#include "engine/PirmelPractice.h"
+#include "engine/DesignedTraining.h"
+#include "engine/LevelTraining.h"
 #include "engine/TrainingFiles.h"
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
@@ -30,26 +30,26 @@ TEST(TrainingFiles, FreeTrainingDefaultsAndPirmelLevels) {
   IniFile settings(folder / "SETTINGS.ini");
   const auto missing = ReadFreeTraining(settings, "none");
   EXPECT_EQ(missing.rounds, 1);
-  EXPECT_TRUE(missing.rules.closeall && missing.rules.closeinone && missing.rules.ignoremisses);
+  EXPECT_TRUE(missing.rules.closeAll && missing.rules.closeInOne && missing.rules.ignoreMisses);
   std::ofstream(settings.Path()) << "[Doppel]\ndef='D20=2,D10=1'\nrounds=3\ncloseall=0\n";
   const auto doubles = ReadFreeTraining(settings, "doppel");
   EXPECT_EQ(doubles.rules.definition, "D20=2,D10=1");
   EXPECT_EQ(doubles.rounds, 3);
-  EXPECT_FALSE(doubles.rules.closeall);
+  EXPECT_FALSE(doubles.rules.closeAll);
 
   IniFile levels(folder / "Korvanti.ini");
   EXPECT_EQ(ReadPirmelLevel(levels, 7)->definition, BuiltInPirmelLevel(5)->definition);
-  EXPECT_TRUE(ReadPirmelLevel(levels, 7)->closeall);
+  EXPECT_TRUE(ReadPirmelLevel(levels, 7)->closeAll);
   EXPECT_FALSE(ReadPirmelLevel(levels, 9));
   WriteDefaultPirmelLevels(levels);
   EXPECT_EQ(levels.ReadString("pirmel", "1", ""), BuiltInPirmelLevel(1)->definition);
   EXPECT_EQ(levels.ReadInteger("pirmel", "8CloseAll", -1), 1);
   levels.WriteString("pirmel", "9", "T20=1");
   EXPECT_EQ(ReadPirmelLevel(levels, 9)->definition, "T20=1");
-  EXPECT_FALSE(ReadPirmelLevel(levels, 9)->ignoremisses);
+  EXPECT_FALSE(ReadPirmelLevel(levels, 9)->ignoreMisses);
 }
 
-TEST(FreePractice, RoundsFollowTheSteps) {
+TEST(DesignedTraining, RoundsFollowTheSteps) {
   struct Case {
     const char* definition;
     std::size_t steps;
@@ -57,40 +57,40 @@ TEST(FreePractice, RoundsFollowTheSteps) {
   };
   const Case cases[] = {{"T20=2,D16=1", 3, 1}, {"T20=1", 1, 1}, {"T20=4,D16=3", 7, 3}};
   for (const auto& c : cases) {
-    GameTable<FreePractice> table;
+    GameTable<DesignedTraining> table;
     table.game.definition = c.definition;
-    table.game.trainingrounds = 1;
+    table.game.trainingRounds = 1;
     table.Start();
-    EXPECT_EQ(table.game.targetlist.size(), c.steps) << c.definition;
+    EXPECT_EQ(table.game.targetSteps.size(), c.steps) << c.definition;
     EXPECT_EQ(table.game.rounds, c.rounds) << c.definition;
-    EXPECT_EQ(table.Player(0).opentargets.size(), c.steps);
-    EXPECT_FALSE(table.game.undoallowed);
+    EXPECT_EQ(table.At(0).openTargets.size(), c.steps);
+    EXPECT_FALSE(table.game.undoAllowed);
   }
 }
 
-TEST(FreePractice, CloseAllInOneTurn) {
-  GameTable<FreePractice> table;
+TEST(DesignedTraining, CloseAllInOneTurn) {
+  GameTable<DesignedTraining> table;
   table.game.definition = "T20=1,D16=1";
-  table.game.trainingrounds = 1;
-  table.game.closeall = true;
-  table.game.closeinone = true;
+  table.game.trainingRounds = 1;
+  table.game.closeAll = true;
+  table.game.closeInOne = true;
   table.Start();
   table.Play("T20 LS5 0");
-  EXPECT_EQ(table.Player(0).opentargets.size(), 2u);  // the turn failed: nothing removed
+  EXPECT_EQ(table.At(0).openTargets.size(), 2u);  // the turn failed: nothing removed
   table.Enter("T20");
   EXPECT_FALSE(table.game.IsFinished());
   table.Enter("T20 D16");
   EXPECT_TRUE(table.game.IsFinished());
   table.game.CheckIn();
-  EXPECT_TRUE(table.Player(0).opentargets.empty());
+  EXPECT_TRUE(table.At(0).openTargets.empty());
   EXPECT_EQ(table.game.GameOverText(), "Training zu Ende.");
 }
 
-TEST(FreePractice, CloseAllTargetsSkipWhatWasHit) {
-  GameTable<FreePractice> table({"Anna", "Ben"});
+TEST(DesignedTraining, CloseAllTargetsSkipWhatWasHit) {
+  GameTable<DesignedTraining> table({"Anna", "Ben"});
   table.game.definition = "T20=1,D16=1,D8=1,SS25=1";
-  table.game.trainingrounds = 1;
-  table.game.closeall = true;
+  table.game.trainingRounds = 1;
+  table.game.closeAll = true;
   table.Start();
   table.Enter("T20");
   const auto& targets = table.game.CurrentTargets();
@@ -98,12 +98,12 @@ TEST(FreePractice, CloseAllTargetsSkipWhatWasHit) {
   EXPECT_EQ(targets.Hit(3).aim, "D8");
   table.Enter("T20 LS1 D16");  // the miss keeps D16 as the next target
   table.game.CheckIn();
-  EXPECT_EQ(table.Player(0).opentargets.size(), 2u);
+  EXPECT_EQ(table.At(0).openTargets.size(), 2u);
   EXPECT_EQ(table.game.LeaderIndex(), 0);
 }
 
 // Plays one level of the Pirmel training, hitting the targets with the first `hits` darts.
-void PlayLevel(PirmelPractice& game, int hits) {
+void PlayLevel(LevelTraining& game, int hits) {
   int dart = 0;
   while (true) {
     const auto targets = game.CurrentTargets();
@@ -114,8 +114,8 @@ void PlayLevel(PirmelPractice& game, int hits) {
     }
     const int level = game.level;
     game.CheckIn();
-    if (game.level != level || game.IsFinished() || game.levelpractice->targetlist.empty() ||
-        game.levelpractice->CurrentTurns().Empty()) {
+    if (game.level != level || game.IsFinished() || game.levelGame->targetSteps.empty() ||
+        game.levelGame->CurrentTurns().Empty()) {
       return;
     }
   }
@@ -123,30 +123,30 @@ void PlayLevel(PirmelPractice& game, int hits) {
 
 class Pirmel : public ::testing::Test {
  protected:
-  void Start(int startlevel, int maxlevel) {
+  void Start(int startLevel, int maxLevel) {
     table.game.levelFile = folder / "Korvanti.ini";
-    table.game.startlevel = startlevel;
-    table.game.maxlevel = maxlevel;
+    table.game.startLevel = startLevel;
+    table.game.maxLevel = maxLevel;
     table.Start();
   }
   TempFolder folder;
-  GameTable<PirmelPractice> table;
+  GameTable<LevelTraining> table;
 };
 
 TEST_F(Pirmel, HalfTheDartsOnTargetPassAlevel) {
   Start(3, 8);
-  ASSERT_EQ(table.game.levelpractice->targetlist.size(), 63u);
+  ASSERT_EQ(table.game.levelGame->targetSteps.size(), 63u);
   PlayLevel(table.game, 30);  // 48 %
   EXPECT_EQ(table.game.level, 3);
-  EXPECT_TRUE(table.game.levelpractice->CurrentTurns().Empty());  // the level starts again
-  PlayLevel(table.game, 32);                                      // 51 %
+  EXPECT_TRUE(table.game.levelGame->CurrentTurns().Empty());  // the level starts again
+  PlayLevel(table.game, 32);                                  // 51 %
   EXPECT_EQ(table.game.level, 4);
 }
 
 TEST_F(Pirmel, PassingTheLastLevelEndsTheTraining) {
   std::ofstream(folder / "Korvanti.ini") << "[pirmel]\n1=T20=1,D16=2\n1IgnoreMissHits=1\n";
   Start(1, 1);
-  EXPECT_EQ(table.game.levelpractice->targetlist.size(), 3u);
+  EXPECT_EQ(table.game.levelGame->targetSteps.size(), 3u);
   table.Enter("T20 D16 0");
   for (int n = 1; n <= 3; ++n) {
     table.game.CurrentTurns().current.Hit(n).aim = table.game.CurrentTargets().Hit(n).aim;
@@ -157,39 +157,39 @@ TEST_F(Pirmel, PassingTheLastLevelEndsTheTraining) {
   EXPECT_EQ(table.Turns(0).Count(), 1u);  // stored once, with the player's turns
 }
 
-class CheckoutGame : public ::testing::Test {
+class CheckoutGameTraining : public ::testing::Test {
  protected:
-  void Start(int value, bool oneturn, bool withTable = true) {
+  void Start(int value, bool oneTurn, bool withTable = true) {
     if (withTable) {
       WriteFileDurably(folder / "checkout.ini", CheckoutTableText());
     }
     table.game.checkoutTable = CheckoutTable(folder / "checkout.ini");
     table.game.SetArchive(&archive);
-    table.game.startscore = value;
-    table.game.stepup = 10;
-    table.game.stepdown = 3;
-    table.game.oneturn = oneturn;
+    table.game.startScore = value;
+    table.game.stepUp = 10;
+    table.game.stepDown = 3;
+    table.game.oneTurn = oneTurn;
     table.Start();
   }
-  int Value() const { return table.game.attempt->startscore; }
+  int Value() const { return table.game.attempt->startScore; }
 
   TempFolder folder;
   testing::FakeArchive archive;
-  GameTable<CheckoutgamePractice> table;
+  GameTable<CheckoutGame> table;
 };
 
-TEST_F(CheckoutGame, AFinishInOneTurnRaisesTheValue) {
+TEST_F(CheckoutGameTraining, AFinishInOneTurnRaisesTheValue) {
   Start(61, false);
   EXPECT_EQ(table.Turns(0).score, 61);
   table.Play("T15 D8");
   EXPECT_EQ(Value(), 71);
   EXPECT_EQ(table.Turns(0).score, 71);
   ASSERT_EQ(archive.games.size(), 1u);
-  EXPECT_EQ(archive.games[0].gametypesid, "constpractice_checkoutgame");
+  EXPECT_EQ(archive.games[0].gameTypeKey, "constpractice_checkoutgame");
   EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
 }
 
-TEST_F(CheckoutGame, ALaterFinishLowersTheValue) {
+TEST_F(CheckoutGameTraining, ALaterFinishLowersTheValue) {
   Start(61, false);
   table.Play("LS1 LS1 LS1");
   table.Play("LS1 LS1 LS1");
@@ -200,7 +200,7 @@ TEST_F(CheckoutGame, ALaterFinishLowersTheValue) {
   EXPECT_EQ(archive.games[0].players[0].turns.size(), 3u);
 }
 
-TEST_F(CheckoutGame, WithOneTurnEveryTurnEndsTheAttempt) {
+TEST_F(CheckoutGameTraining, WithOneTurnEveryTurnEndsTheAttempt) {
   Start(61, true);
   table.Play("LS1 LS1 LS1");
   EXPECT_EQ(Value(), 58);
@@ -208,7 +208,7 @@ TEST_F(CheckoutGame, WithOneTurnEveryTurnEndsTheAttempt) {
   EXPECT_EQ(archive.games.size(), 1u);
 }
 
-TEST_F(CheckoutGame, PassingOneHundredAndSeventyEndsTheTraining) {
+TEST_F(CheckoutGameTraining, PassingOneHundredAndSeventyEndsTheTraining) {
   Start(161, false);
   EXPECT_TRUE(table.game.HasProposal());
   table.Enter("T20 T17");
@@ -221,7 +221,7 @@ TEST_F(CheckoutGame, PassingOneHundredAndSeventyEndsTheTraining) {
   EXPECT_EQ(archive.games.size(), 1u);
 }
 
-TEST_F(CheckoutGame, AnAbortedTrainingStoresTheRunningAttemptUndecided) {
+TEST_F(CheckoutGameTraining, AnAbortedTrainingStoresTheRunningAttemptUndecided) {
   Start(61, false);
   table.game.SaveGame(false);
   EXPECT_TRUE(archive.games.empty());
@@ -230,12 +230,12 @@ TEST_F(CheckoutGame, AnAbortedTrainingStoresTheRunningAttemptUndecided) {
   ASSERT_EQ(archive.games.size(), 1u);
   table.game.SaveGame(false);
   ASSERT_EQ(archive.games.size(), 2u);
-  EXPECT_EQ(archive.games[1].gameid, table.game.attempt->gameid);
-  EXPECT_EQ(archive.games[1].winningThrowId, "");
+  EXPECT_EQ(archive.games[1].gameId, table.game.attempt->gameId);
+  EXPECT_EQ(archive.games[1].winningTurnId, "");
   EXPECT_EQ(archive.games[1].players[0].turns.size(), 1u);
 }
 
-TEST_F(CheckoutGame, WithoutATableTheValueMovesByTheSteps) {
+TEST_F(CheckoutGameTraining, WithoutATableTheValueMovesByTheSteps) {
   Start(164, false, false);
   table.Play("T20 T18 D25");  // 164 out in one turn
   EXPECT_EQ(Value(), 174);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DartText.h"
-#include "engine/ThrowListClass.h"
+#include "engine/PlayerTurns.h"
 #include "platform/Guid.h"
 
 namespace korvanti {
@@ -10,7 +10,7 @@ namespace {
 using testing::EnterDarts;
 using testing::MakeTurn;
 
-TEST(Hitclass, ValuesNumbersAndMultipliers) {
+TEST(Dart, ValuesNumbersAndMultipliers) {
   struct Case {
     const char* code;
     int value;
@@ -21,7 +21,7 @@ TEST(Hitclass, ValuesNumbersAndMultipliers) {
                         {"LS4", 4, 4, 1},   {"0", 0, 0, 1},     {"na", 0, 0, 1},
                         {"", 0, 0, 1}};
   for (const auto& c : cases) {
-    Hitclass dart;
+    Dart dart;
     dart.hit = c.code;
     dart.aim = c.code;
     EXPECT_EQ(dart.HitValue(), c.value) << c.code;
@@ -32,20 +32,20 @@ TEST(Hitclass, ValuesNumbersAndMultipliers) {
   }
 }
 
-TEST(Hitclass, ClearKeepsTheAimOnlyWhenAsked) {
-  Hitclass dart{"D16", "D8", 138, 455, 140, 450, 2};
+TEST(Dart, ClearKeepsTheAimOnlyWhenAsked) {
+  Dart dart{"D16", "D8", 138, 455, 140, 450, 2};
   dart.Clear(true);
   EXPECT_EQ(dart.aim, "D16");
-  EXPECT_EQ(dart.aimx, 138);
+  EXPECT_EQ(dart.aimX, 138);
   EXPECT_FALSE(dart.HasHit());
-  EXPECT_EQ(dart.hitx, 0);
+  EXPECT_EQ(dart.hitX, 0);
   EXPECT_EQ(dart.marks, 0);
   dart.Clear(false);
   EXPECT_FALSE(dart.HasAim());
-  EXPECT_EQ(dart.aimy, 0);
+  EXPECT_EQ(dart.aimY, 0);
 }
 
-TEST(Throwclass, DeleteLastHitTakesBackTheLastEnteredDart) {
+TEST(Turn, DeleteLastHitTakesBackTheLastEnteredDart) {
   auto turn = MakeTurn("T20 S5");
   turn.Hit(2).aim = "T20";
   turn.DeleteLastHit(true);
@@ -54,7 +54,7 @@ TEST(Throwclass, DeleteLastHitTakesBackTheLastEnteredDart) {
   turn.DeleteLastHit(false);
   EXPECT_EQ(turn.FirstEmptyHit(), 1);
 
-  Throwclass empty;
+  Turn empty;
   empty.Hit(1).aim = "D20";
   empty.DeleteLastHit(false);
   EXPECT_EQ(empty.Hit(1).aim, "D20");
@@ -65,7 +65,7 @@ TEST(Throwclass, DeleteLastHitTakesBackTheLastEnteredDart) {
   EXPECT_FALSE(full.IsComplete());
 }
 
-TEST(Throwclass, ScoresMarksAndClearing) {
+TEST(Turn, ScoresMarksAndClearing) {
   auto turn = MakeTurn("T20 D20 LS5", false);
   turn.Hit(1).marks = 3;
   turn.Hit(2).marks = 2;
@@ -79,49 +79,49 @@ TEST(Throwclass, ScoresMarksAndClearing) {
   turn.ClearLastAim();
   EXPECT_EQ(turn.Hit(2).aim, "");
   EXPECT_EQ(turn.Hit(1).aim, "T20");
-  turn.scorebefore = 100;
+  turn.scoreBefore = 100;
   turn.Clear();
   EXPECT_EQ(turn.FirstEmptyHit(), 1);
   EXPECT_EQ(turn.Hit(1).aim, "");
-  EXPECT_EQ(turn.scorebefore, 0);
-  EXPECT_FALSE(turn.tocount);  // the verdict is not the clearing's business
+  EXPECT_EQ(turn.scoreBefore, 0);
+  EXPECT_FALSE(turn.counts);  // the verdict is not the clearing's business
 }
 
-TEST(ThrowListClass, BookedTurnsAreIndependentCopiesWithNotThrownDarts) {
-  ThrowListClass list;
+TEST(PlayerTurns, BookedTurnsAreIndependentCopiesWithNotThrownDarts) {
+  PlayerTurns list;
   EnterDarts(list.current, "D16");
   list.current.Hit(1).aim = "D16";
-  list.current.Hit(1).hitx = 138;
-  list.current.scorebefore = 32;
+  list.current.Hit(1).hitX = 138;
+  list.current.scoreBefore = 32;
   list.AddTurn(list.current);
   list.current.Clear();
 
-  const auto& booked = list.Turn(0);
-  EXPECT_TRUE(IsGuidString(booked.throwid));
+  const auto& booked = list.At(0);
+  EXPECT_TRUE(IsGuidString(booked.turnId));
   EXPECT_EQ(booked.Hit(1).hit, "D16");
   EXPECT_EQ(booked.Hit(1).aim, "D16");
-  EXPECT_EQ(booked.Hit(1).hitx, 138);
+  EXPECT_EQ(booked.Hit(1).hitX, 138);
   EXPECT_EQ(booked.Hit(2).hit, "na");
   EXPECT_EQ(booked.Hit(3).hit, "na");
-  EXPECT_EQ(booked.scorebefore, 32);
+  EXPECT_EQ(booked.scoreBefore, 32);
   EXPECT_EQ(booked.TurnScore(false), 32);
 
-  const auto firstId = booked.throwid;
+  const auto firstId = booked.turnId;
   list.AddTurn(MakeTurn("0 0 0"));
-  EXPECT_NE(list.Turn(1).throwid, firstId);
+  EXPECT_NE(list.At(1).turnId, firstId);
 }
 
-TEST(ThrowListClass, AverageCountsBustsWithZero) {
-  ThrowListClass list;
+TEST(PlayerTurns, AverageCountsBustsWithZero) {
+  PlayerTurns list;
   list.AddTurn(MakeTurn("T20 0 0"));
   list.AddTurn(MakeTurn("LS20 LS20 LS20"));
   list.AddTurn(MakeTurn("T15 0 0", false));
   EXPECT_DOUBLE_EQ(list.Average(), 40.0);
-  EXPECT_DOUBLE_EQ(ThrowListClass().Average(), 0.0);
+  EXPECT_DOUBLE_EQ(PlayerTurns().Average(), 0.0);
 }
 
-TEST(ThrowListClass, DartsThrownCountsTheTurnInProgress) {
-  ThrowListClass list;
+TEST(PlayerTurns, DartsThrownCountsTheTurnInProgress) {
+  PlayerTurns list;
   for (int i = 0; i < 4; ++i) {
     list.AddTurn(MakeTurn("1 1 1"));
   }
@@ -129,8 +129,8 @@ TEST(ThrowListClass, DartsThrownCountsTheTurnInProgress) {
   EXPECT_EQ(list.DartsThrown(), 14);
 }
 
-TEST(ThrowListClass, CricketMarks) {
-  ThrowListClass list;
+TEST(PlayerTurns, CricketMarks) {
+  PlayerTurns list;
   list.AddTurn(MakeTurn("T20 D20 SS20"));
   list.AddTurn(MakeTurn("LS2 SS25 D25"));
   EnterDarts(list.current, "LS20");
@@ -144,8 +144,8 @@ TEST(ThrowListClass, CricketMarks) {
   EXPECT_DOUBLE_EQ(list.MarksPerRound(), 3.0 / 7.0);
 }
 
-TEST(ThrowListClass, SegmentAndAimHits) {
-  ThrowListClass list;
+TEST(PlayerTurns, SegmentAndAimHits) {
+  PlayerTurns list;
   auto turn = MakeTurn("T20 SS20 D25");
   turn.Hit(1).aim = "T20";   // exact hit and segment hit
   turn.Hit(2).aim = "LS20";  // segment hit only
@@ -155,7 +155,7 @@ TEST(ThrowListClass, SegmentAndAimHits) {
   EXPECT_EQ(list.SegmentHits(), 4);
   EXPECT_EQ(list.AimHits(), 2);
   EXPECT_DOUBLE_EQ(list.AimHitRate(), 50.0);
-  EXPECT_DOUBLE_EQ(ThrowListClass().AimHitRate(), 0.0);
+  EXPECT_DOUBLE_EQ(PlayerTurns().AimHitRate(), 0.0);
 }
 
 }  // namespace

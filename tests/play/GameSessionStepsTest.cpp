@@ -35,7 +35,7 @@ class PausedGame : public Session {
  protected:
   void SetUp() override {
     BeginAgainstTheMachine(kMachineDarts, 1);
-    Player(1).turns.score = 160;
+    PlayerAt(1).turns.score = 160;
     for (int i = 0; i < 3; ++i) {
       Press("LS1");
     }
@@ -67,14 +67,14 @@ class AbortDuringAPause : public PausedGame,
 TEST_P(AbortDuringAPause, GivesExactlyOneResultAndTheStoredRowsItPromises) {
   const auto [pause, answer] = GetParam();
   RunSteps(pause.stepsBefore);
-  const auto machineDarts = Player(1).turns.current.DartsEntered();
-  const auto machineTurns = Player(1).turns.Count();
+  const auto machineDarts = PlayerAt(1).turns.current.DartsEntered();
+  const auto machineTurns = PlayerAt(1).turns.Count();
   view.abortAnswer = answer;
   // A timer that fires while the question is open changes nothing.
   view.duringAbortQuestion = [&] {
     view.RunNextStep();
-    EXPECT_EQ(Player(1).turns.current.DartsEntered(), machineDarts);
-    EXPECT_EQ(Player(1).turns.Count(), machineTurns);
+    EXPECT_EQ(PlayerAt(1).turns.current.DartsEntered(), machineDarts);
+    EXPECT_EQ(PlayerAt(1).turns.Count(), machineTurns);
   };
   const bool closes = session->ConfirmAbort();
   view.RunSteps();
@@ -88,7 +88,7 @@ TEST_P(AbortDuringAPause, GivesExactlyOneResultAndTheStoredRowsItPromises) {
         break;
       }
       ASSERT_EQ(archive.games.size(), 1u);
-      EXPECT_EQ(archive.games[0].winningThrowId, "");  // undecided: no win, no checkout
+      EXPECT_EQ(archive.games[0].winningTurnId, "");   // undecided: no win, no checkout
       ASSERT_EQ(archive.games[0].players.size(), 1u);  // the computer is never stored
       EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
       break;
@@ -102,13 +102,13 @@ TEST_P(AbortDuringAPause, GivesExactlyOneResultAndTheStoredRowsItPromises) {
       EXPECT_FALSE(closes);
       EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
       ASSERT_EQ(archive.games.size(), 1u);
-      EXPECT_EQ(archive.games[0].winningThrowId, Player(1).turns.Last().throwid);
-      EXPECT_EQ(Player(1).turns.score, 0);
+      EXPECT_EQ(archive.games[0].winningTurnId, PlayerAt(1).turns.Last().turnId);
+      EXPECT_EQ(PlayerAt(1).turns.score, 0);
       break;
   }
   if (answer != AbortAnswer::Cancel) {
-    EXPECT_EQ(Player(1).turns.current.DartsEntered(), machineDarts);
-    EXPECT_EQ(Player(1).turns.Count(), machineTurns);
+    EXPECT_EQ(PlayerAt(1).turns.current.DartsEntered(), machineDarts);
+    EXPECT_EQ(PlayerAt(1).turns.Count(), machineTurns);
     EXPECT_TRUE(view.steps.empty());
   }
   EXPECT_TRUE(session->ConfirmAbort());  // closed: no second question, no second result
@@ -141,12 +141,12 @@ TEST_F(PausedGame, NothingTheUserDoesRacesTheComputer) {
   session->ClearAim(1);
   session->PressCheckIn();
   session->UndoLastCheckIn();
-  EXPECT_EQ(Player(1).turns.current.DartsEntered(), 1);
-  EXPECT_EQ(Player(1).turns.current.Hit(1).hit, "T20");
-  EXPECT_EQ(Player(0).turns.Count(), 1u);
-  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_EQ(PlayerAt(1).turns.current.DartsEntered(), 1);
+  EXPECT_EQ(PlayerAt(1).turns.current.Hit(1).hit, "T20");
+  EXPECT_EQ(PlayerAt(0).turns.Count(), 1u);
+  EXPECT_EQ(game->currentPlayer, 1);
   view.RunSteps();
-  EXPECT_EQ(Player(1).turns.score, 0);
+  EXPECT_EQ(PlayerAt(1).turns.score, 0);
 }
 
 TEST_F(PausedGame, NoStepRunsWhileTheErrorOfAFailedAbortIsShown) {
@@ -156,7 +156,7 @@ TEST_F(PausedGame, NoStepRunsWhileTheErrorOfAFailedAbortIsShown) {
   view.abortAnswer = AbortAnswer::Yes;
   view.duringError = [&] {
     view.RunNextStep();
-    EXPECT_EQ(Player(1).turns.Count(), 0u);
+    EXPECT_EQ(PlayerAt(1).turns.Count(), 0u);
   };
   EXPECT_FALSE(session->ConfirmAbort());
   EXPECT_EQ(view.errors.size(), 1u);
@@ -164,14 +164,14 @@ TEST_F(PausedGame, NoStepRunsWhileTheErrorOfAFailedAbortIsShown) {
   view.duringError = nullptr;
   view.RunSteps();  // the game goes on to its end
   EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
-  EXPECT_EQ(Player(1).turns.score, 0);
+  EXPECT_EQ(PlayerAt(1).turns.score, 0);
 }
 
 TEST_F(Session, WithAimInputTheButtonWaitsForTheAimsToo) {
   SessionOptions options;
   options.quickCheckIn = false;
   options.aimInput = true;
-  Begin<FifeO1DOut>(options);
+  Begin<Game501DoubleOut>(options);
   Hits({"T20", "T20", "T20"});
   EXPECT_FALSE(session->CheckInButtonEnabled());
   Aim("T20");
@@ -182,67 +182,67 @@ TEST_F(Session, WithAimInputTheButtonWaitsForTheAimsToo) {
 
 TEST_F(MachineWaits, UndoWhileTheComputersTurnWaitsErasesItsMarks) {
   MachineTurnWaitsForTheButton();
-  ASSERT_TRUE(Player(1).turns.current.IsComplete());
+  ASSERT_TRUE(PlayerAt(1).turns.current.IsComplete());
   view.events.clear();
   Undo();
   EXPECT_TRUE(view.Saw("clear marks"));
-  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(game->currentPlayer, 0);
 }
 
 TEST_F(Session, ASaveErrorWhenTheComputerWinsReachesTheViewAndTheSessionGoesOn) {
   testing::FailingOnce failing;
   BeginAgainstTheMachine(kMachineDarts, 1);
   game->SetArchive(&failing);
-  Player(1).turns.score = 160;
+  PlayerAt(1).turns.score = 160;
   Hits({"LS1", "LS1", "LS1"});
   EXPECT_EQ(view.errors, std::vector<std::string>{"Datenbankfehler: disk full"});
   EXPECT_TRUE(view.closed.empty());
   EXPECT_FALSE(session->ComputerBusy());
   EXPECT_FALSE(session->StepPending());
   EXPECT_TRUE(session->UndoButtonEnabled());
-  EXPECT_EQ(Player(1).wins, 0);
+  EXPECT_EQ(PlayerAt(1).wins, 0);
 
   view.abortAnswer = AbortAnswer::Yes;  // closing stores the decided game after all
   EXPECT_TRUE(session->ConfirmAbort());
   ASSERT_EQ(failing.games.size(), 1u);
-  EXPECT_EQ(failing.games[0].winningThrowId, Player(1).turns.Last().throwid);
+  EXPECT_EQ(failing.games[0].winningTurnId, PlayerAt(1).turns.Last().turnId);
   EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
 }
 
 TEST_F(MachineWaits, WithoutQuickCheckInTheComputersTurnWaitsForTheButtonAndTheBoardStaysLocked) {
   MachineTurnWaitsForTheButton();
-  EXPECT_TRUE(Player(1).turns.current.IsComplete());
+  EXPECT_TRUE(PlayerAt(1).turns.current.IsComplete());
   EXPECT_FALSE(session->StepPending());
   EXPECT_TRUE(session->CheckInButtonEnabled());
   Hit("D16");
   session->ClearLastHit();
-  EXPECT_EQ(Player(1).turns.current.Hit(3).hit, "D20");
+  EXPECT_EQ(PlayerAt(1).turns.current.Hit(3).hit, "D20");
   CheckIn();
-  EXPECT_EQ(Player(1).turns.score, 501 - 160);
-  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(PlayerAt(1).turns.score, 501 - 160);
+  EXPECT_EQ(game->currentPlayer, 0);
 }
 
 TEST_F(Session, UndoAgainstTheComputerGoesBackToTheHumanAndTheComputerThrowsAgain) {
   BeginAgainstTheMachine(kMachineDarts, 1);
   Hits({"LS1", "LS1", "LS1"});
-  ASSERT_EQ(Player(1).turns.Count(), 1u);
+  ASSERT_EQ(PlayerAt(1).turns.Count(), 1u);
   Undo();
-  EXPECT_EQ(game->currentplayer, 0);
-  EXPECT_EQ(Player(0).turns.Count(), 0u);
-  EXPECT_EQ(Player(1).turns.Count(), 0u);
-  EXPECT_EQ(Player(0).turns.score, 501);
+  EXPECT_EQ(game->currentPlayer, 0);
+  EXPECT_EQ(PlayerAt(0).turns.Count(), 0u);
+  EXPECT_EQ(PlayerAt(1).turns.Count(), 0u);
+  EXPECT_EQ(PlayerAt(0).turns.score, 501);
   Hits({"T20", "T20", "T20"});
-  ASSERT_EQ(Player(1).turns.Count(), 1u);
-  EXPECT_EQ(Player(1).turns.Last().Hit(3).hit, "D20");
-  EXPECT_EQ(Player(1).turns.score, 501 - 160);
-  EXPECT_EQ(Player(0).turns.score, 501 - 180);
+  ASSERT_EQ(PlayerAt(1).turns.Count(), 1u);
+  EXPECT_EQ(PlayerAt(1).turns.Last().Hit(3).hit, "D20");
+  EXPECT_EQ(PlayerAt(1).turns.score, 501 - 160);
+  EXPECT_EQ(PlayerAt(0).turns.score, 501 - 180);
 }
 
 TEST_F(Session, TheViewIsToldOnceAfterEveryOperationWhenAllIsSettled) {
   SessionOptions options;
   options.quickCheckIn = false;
-  Begin<FifeO1DOut>(options, {"Anna"});
-  Player(0).turns.score = 160;
+  Begin<Game501DoubleOut>(options, {"Anna"});
+  PlayerAt(0).turns.score = 160;
   const auto at = [](const char* code) { return *AimPointFor(code); };
   const std::vector<std::pair<const char*, std::function<void()>>> operations{
       {"refresh", [&] { session->ClearLastHit(); }},
@@ -272,7 +272,7 @@ TEST_F(Session, TheViewIsToldOnceAfterEveryOperationWhenAllIsSettled) {
 TEST_F(Session, TheBoardJoinsTheScoreboardAndWhatTheSessionShows) {
   SessionOptions options;
   options.quickCheckIn = false;
-  Begin<FifeO1DOut>(options);
+  Begin<Game501DoubleOut>(options);
   Hits({"T20", "T20", "T20"});
   auto board = session->Board();
   EXPECT_EQ(board.hitFields, (std::array<std::string, 3>{"T20", "T20", "T20"}));
@@ -290,7 +290,7 @@ TEST_F(Session, TheBoardJoinsTheScoreboardAndWhatTheSessionShows) {
 TEST_F(Session, AimsAreShownAsSoonAsTheyChange) {
   SessionOptions options;
   options.aimInput = true;
-  Begin<FifeO1DOut>(options);
+  Begin<Game501DoubleOut>(options);
   Aim("T20");
   EXPECT_EQ(view.lastShown.aims, (std::array<std::string, 3>{"T20", "", ""}));
   session->ClearAim(1);
@@ -298,7 +298,7 @@ TEST_F(Session, AimsAreShownAsSoonAsTheyChange) {
 }
 
 TEST_F(Session, NoticesOfOneOperationReachTheViewTogether) {
-  Begin<FifeO1DOut>();
+  Begin<Game501DoubleOut>();
   session->Click(MouseButton::Left, -10, -10);  // outside the board: a miss, with a notice
   ASSERT_EQ(view.noticeBatches.size(), 1u);
   EXPECT_EQ(view.noticeBatches[0], std::vector<std::string>{"fehler calc hit"});
@@ -310,25 +310,25 @@ TEST_F(Session, NoticesOfOneOperationReachTheViewTogether) {
 TEST_F(Session, RemovingADartJudgesTheTurnAgain) {
   SessionOptions options;
   options.quickCheckIn = false;
-  Begin<FifeO1DOut>(options);
-  Player(0).turns.score = 32;
+  Begin<Game501DoubleOut>(options);
+  PlayerAt(0).turns.score = 32;
   Hits({"LS20", "LS11"});  // 1 left: bust
-  EXPECT_FALSE(Current().tocount);
+  EXPECT_FALSE(Current().counts);
   EXPECT_TRUE(session->CheckInButtonEnabled());
   session->ClearLastHit();
-  EXPECT_TRUE(Current().tocount);
+  EXPECT_TRUE(Current().counts);
   EXPECT_FALSE(session->CheckInButtonEnabled());
   Hits({"LS4", "0"});
   CheckIn();
-  EXPECT_EQ(Player(0).turns.score, 8);
+  EXPECT_EQ(PlayerAt(0).turns.score, 8);
 }
 
 TEST_F(Session, RemovingTheOpeningDoubleMakesThePlayerNotCheckedInAgain) {
   BeginDoubleInElimination();
   Hit("D10");
-  EXPECT_TRUE(game->CurrentTurns().checkedin);
+  EXPECT_TRUE(game->CurrentTurns().checkedIn);
   session->ClearLastHit();
-  EXPECT_FALSE(game->CurrentTurns().checkedin);
+  EXPECT_FALSE(game->CurrentTurns().checkedIn);
   Hit("T20");
   EXPECT_EQ(Current().Hit(1).hit, "0");
 }

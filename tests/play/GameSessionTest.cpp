@@ -11,12 +11,12 @@ namespace {
 using testing::Session;
 
 TEST_F(Session, QuickCheckInBooksTheThirdDartAtOnce) {
-  Begin<FifeO1DOut>();
+  Begin<Game501DoubleOut>();
   Hits({"T20", "T20"});
-  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(game->currentPlayer, 0);
   Hit("T20");
-  EXPECT_EQ(game->currentplayer, 1);
-  EXPECT_EQ(Player(0).turns.score, 321);
+  EXPECT_EQ(game->currentPlayer, 1);
+  EXPECT_EQ(PlayerAt(0).turns.score, 321);
   EXPECT_TRUE(view.Saw("banner 180 Punkte, Rest: 321 1000"));
   EXPECT_FALSE(view.Saw("sound 180.mp3"));  // sounds are off
   EXPECT_EQ(session->HitFields(), (std::array<std::string, 3>{"", "", ""}));
@@ -26,11 +26,11 @@ TEST_F(Session, BustDartBooksTheTurnAtOnce) {
   SessionOptions options;
   options.playSounds = true;
   options.secondsForPoints = 3;
-  Begin<FifeO1DOut>(options);
-  Player(0).turns.score = 32;
+  Begin<Game501DoubleOut>(options);
+  PlayerAt(0).turns.score = 32;
   Hit("T20");
-  EXPECT_EQ(game->currentplayer, 1);
-  EXPECT_EQ(Player(0).turns.score, 32);
+  EXPECT_EQ(game->currentPlayer, 1);
+  EXPECT_EQ(PlayerAt(0).turns.score, 32);
   EXPECT_TRUE(view.Saw("sound 0.mp3 (bust)"));
   EXPECT_TRUE(view.Saw("banner 0 Punkte, Rest: 32 3000"));
 }
@@ -38,8 +38,8 @@ TEST_F(Session, BustDartBooksTheTurnAtOnce) {
 TEST_F(Session, FinishingDartEndsTheGameWithTheSummary) {
   SessionOptions options;
   options.playSounds = true;
-  Begin<FifeO1DOut>(options);
-  Player(0).turns.score = 40;
+  Begin<Game501DoubleOut>(options);
+  PlayerAt(0).turns.score = 40;
   view.answers = {false};
   Hit("D20");
   EXPECT_TRUE(view.Saw("sound Gewonnen.mp3"));
@@ -50,14 +50,14 @@ TEST_F(Session, FinishingDartEndsTheGameWithTheSummary) {
   EXPECT_EQ(view.summaries[0].rows[0].player, "Anna (1)");
   EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
   ASSERT_EQ(archive.games.size(), 1u);
-  EXPECT_EQ(Player(0).legaverages, std::vector<std::string>{"40,0"});
+  EXPECT_EQ(PlayerAt(0).legAverages, std::vector<std::string>{"40,0"});
 }
 
 TEST_F(Session, WithoutSummaryTheEndIsAPlainQuestion) {
   SessionOptions options;
   options.showSummary = false;
-  Begin<FifeO1DOut>(options, {"Anna"});
-  Player(0).turns.score = 40;
+  Begin<Game501DoubleOut>(options, {"Anna"});
+  PlayerAt(0).turns.score = 40;
   Hit("D20");
   EXPECT_TRUE(view.Saw("question Game over after 1 rounds\nSpiel fortsetzten?"));
 }
@@ -65,30 +65,30 @@ TEST_F(Session, WithoutSummaryTheEndIsAPlainQuestion) {
 TEST_F(Session, CompleteTurnWaitsForItsAims) {
   SessionOptions options;
   options.aimInput = true;
-  Begin<FifeO1DOut>(options);
+  Begin<Game501DoubleOut>(options);
   Aim("T20");
   Aim("T20");
   Hits({"T20", "T19", "LS20"});
-  EXPECT_EQ(game->currentplayer, 0);  // dart 3 has no aim yet
+  EXPECT_EQ(game->currentPlayer, 0);  // dart 3 has no aim yet
   Aim("T19");
-  EXPECT_EQ(game->currentplayer, 1);
-  EXPECT_EQ(Player(0).turns.Last().Hit(3).aim, "T19");
+  EXPECT_EQ(game->currentPlayer, 1);
+  EXPECT_EQ(PlayerAt(0).turns.Last().Hit(3).aim, "T19");
 }
 
 TEST_F(Session, CheckInButtonWithoutQuickCheckIn) {
   SessionOptions options;
   options.quickCheckIn = false;
-  Begin<FifeO1DOut>(options);
+  Begin<Game501DoubleOut>(options);
   EXPECT_TRUE(session->CheckInButtonVisible());
   Hits({"T20", "T20"});
   EXPECT_FALSE(session->CheckInButtonEnabled());
   CheckIn();
-  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(game->currentPlayer, 0);
   Hit("T20");
   EXPECT_TRUE(session->CheckInButtonEnabled());
-  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(game->currentPlayer, 0);
   CheckIn();
-  EXPECT_EQ(game->currentplayer, 1);
+  EXPECT_EQ(game->currentPlayer, 1);
   EXPECT_FALSE(session->CheckInButtonEnabled());
 }
 
@@ -96,7 +96,7 @@ TEST_F(Session, RemovingTheLastHitAndAimsFillingTheFirstEmptySlot) {
   SessionOptions options;
   options.quickCheckIn = false;
   options.aimInput = true;
-  Begin<FifeO1DOut>(options);
+  Begin<Game501DoubleOut>(options);
   Hits({"T20", "T19", "LS5"});
   session->ClearLastHit();
   EXPECT_EQ(Current().Hit(3).hit, "");
@@ -107,8 +107,8 @@ TEST_F(Session, RemovingTheLastHitAndAimsFillingTheFirstEmptySlot) {
   session->ClearAim(1);
   EXPECT_EQ(session->AimFields()[0], "");
   EXPECT_EQ(Current().Hit(1).aim, "");
-  EXPECT_EQ(Current().Hit(1).aimx, 0);  // a removed aim takes its position along
-  EXPECT_EQ(Current().Hit(1).aimy, 0);
+  EXPECT_EQ(Current().Hit(1).aimX, 0);  // a removed aim takes its position along
+  EXPECT_EQ(Current().Hit(1).aimY, 0);
   Aim("D20");
   EXPECT_EQ(Current().Hit(1).aim, "D20");
   Aim("D16");  // dart 3 is not thrown yet
@@ -116,7 +116,7 @@ TEST_F(Session, RemovingTheLastHitAndAimsFillingTheFirstEmptySlot) {
 }
 
 TEST_F(Session, RightClickMarksTheDoubleForTheNextDart) {
-  Begin<ThreeO1SOut>();
+  Begin<Game301StraightOut>();
   Aim("D16");
   EXPECT_EQ(session->DoubleTarget(), "D16");
   EXPECT_EQ(session->DoubleThrowText(), "Doppelwurf auf: D16");
@@ -124,13 +124,13 @@ TEST_F(Session, RightClickMarksTheDoubleForTheNextDart) {
   EXPECT_EQ(session->DoubleTarget(), "");
   Aim("D16");
   Hit("D16");
-  EXPECT_EQ(Player(0).throwsatdouble, 1);
-  EXPECT_EQ(Player(0).hitsatdouble, 1);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 1);
+  EXPECT_EQ(PlayerAt(0).doubleHits, 1);
   session->RegisterHit("0", 5, 5);
   Aim("D8");
   session->RegisterHit("d8", 0, 0);  // upper-cased comparison
-  EXPECT_EQ(Player(0).throwsatdouble, 2);
-  EXPECT_EQ(Player(0).hitsatdouble, 2);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 2);
+  EXPECT_EQ(PlayerAt(0).doubleHits, 2);
 }
 
 // Only recorded darts count at the double: a refused click counts nothing, a
@@ -138,34 +138,34 @@ TEST_F(Session, RightClickMarksTheDoubleForTheNextDart) {
 TEST_F(Session, DoubleStatisticsFollowTheRecordedDarts) {
   SessionOptions options;
   options.quickCheckIn = false;
-  Begin<ThreeO1SOut>(options);
+  Begin<Game301StraightOut>(options);
   Aim("D16");
   Hits({"D16", "T20", "T20"});
-  EXPECT_EQ(Player(0).throwsatdouble, 1);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 1);
   Aim("D16");
   Hit("D16");  // the turn is full: nothing recorded, nothing counted
   EXPECT_EQ(Current().Hit(3).hit, "T20");
-  EXPECT_EQ(Player(0).throwsatdouble, 1);
-  EXPECT_EQ(Player(0).hitsatdouble, 1);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 1);
+  EXPECT_EQ(PlayerAt(0).doubleHits, 1);
   CheckIn();
 
   Aim("D8");
   Hit("D8");  // Ben
   Aim("D8");
   Hit("LS8");
-  EXPECT_EQ(Player(1).throwsatdouble, 2);
-  EXPECT_EQ(Player(1).hitsatdouble, 1);
+  EXPECT_EQ(PlayerAt(1).doubleThrows, 2);
+  EXPECT_EQ(PlayerAt(1).doubleHits, 1);
   session->ClearLastHit();
-  EXPECT_EQ(Player(1).throwsatdouble, 1);
+  EXPECT_EQ(PlayerAt(1).doubleThrows, 1);
   Hit("0");
   Hit("0");
   CheckIn();
 
   Undo();  // Ben's turn goes, Anna's counts stay
-  EXPECT_EQ(game->currentplayer, 1);
-  EXPECT_EQ(Player(1).throwsatdouble, 0);
-  EXPECT_EQ(Player(0).throwsatdouble, 1);
-  EXPECT_EQ(Player(0).hitsatdouble, 1);
+  EXPECT_EQ(game->currentPlayer, 1);
+  EXPECT_EQ(PlayerAt(1).doubleThrows, 0);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 1);
+  EXPECT_EQ(PlayerAt(0).doubleHits, 1);
 }
 
 TEST_F(Session, TheMarkerIsClearedAtEveryCheckIn) {
@@ -179,12 +179,12 @@ TEST_F(Session, TheMarkerIsClearedAtEveryCheckIn) {
   CheckIn();
   EXPECT_EQ(session->DoubleTarget(), "");
   Hit("D20");
-  EXPECT_EQ(Player(1).throwsatdouble, 0);
+  EXPECT_EQ(PlayerAt(1).doubleThrows, 0);
 }
 
 TEST_F(Session, ProposalMarksItsFirstDoubleStillToThrow) {
-  Begin<FifeO1DOut>({}, {"Anna"});
-  Player(0).turns.score = 160;
+  Begin<Game501DoubleOut>({}, {"Anna"});
+  PlayerAt(0).turns.score = 160;
   session->ClearLastHit();  // refresh with the new score
   EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"T20", "T20", "D20"}));
   EXPECT_EQ(session->DoubleTarget(), "");
@@ -192,13 +192,13 @@ TEST_F(Session, ProposalMarksItsFirstDoubleStillToThrow) {
   EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"", "", "D20"}));
   EXPECT_EQ(session->DoubleTarget(), "D20");
   Hit("D20");
-  EXPECT_EQ(Player(0).legdoublethrows, std::vector<std::string>{"1"});
-  EXPECT_EQ(Player(0).legdoublehits, std::vector<std::string>{"1"});
+  EXPECT_EQ(PlayerAt(0).legDoubleThrows, std::vector<std::string>{"1"});
+  EXPECT_EQ(PlayerAt(0).legDoubleHits, std::vector<std::string>{"1"});
 }
 
 TEST_F(Session, ProposalShowsLargeSinglesWithoutTheL) {
-  Begin<FifeO1DOut>({}, {"Anna"});
-  Player(0).turns.score = 120;
+  Begin<Game501DoubleOut>({}, {"Anna"});
+  PlayerAt(0).turns.score = 120;
   session->ClearLastHit();
   EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"T20", "S20", "D20"}));
 }
@@ -208,15 +208,15 @@ TEST_F(Session, DoubleInRecordsMissesUntilTheFirstDouble) {
   EXPECT_FALSE(session->UndoButtonVisible());
   Hit("T20");
   EXPECT_EQ(Current().Hit(1).hit, "0");
-  EXPECT_EQ(Current().Hit(1).hitx, AimPointFor("T20")->x);
+  EXPECT_EQ(Current().Hit(1).hitX, AimPointFor("T20")->x);
   Hit("D10");
-  EXPECT_TRUE(game->CurrentTurns().checkedin);
+  EXPECT_TRUE(game->CurrentTurns().checkedIn);
   Hit("LS5");
-  EXPECT_EQ(Player(0).turns.score, 25);
+  EXPECT_EQ(PlayerAt(0).turns.score, 25);
 }
 
 TEST_F(Session, AbortAnswers) {
-  Begin<FifeO1DOut>();
+  Begin<Game501DoubleOut>();
   Hits({"T20", "T20", "T20"});
   view.abortAnswer = AbortAnswer::Cancel;
   EXPECT_FALSE(session->ConfirmAbort());
@@ -234,73 +234,73 @@ TEST_F(Session, AbortAnswers) {
 }
 
 TEST_F(Session, AbortWithYesKeepsTheUnfinishedGame) {
-  Begin<FifeO1DOut>();
+  Begin<Game501DoubleOut>();
   Hits({"T20", "T20", "T20"});
   view.abortAnswer = AbortAnswer::Yes;
   EXPECT_TRUE(session->ConfirmAbort());
   EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
   ASSERT_EQ(archive.games.size(), 1u);
   EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
-  EXPECT_EQ(archive.games[0].winningThrowId, "");  // no winner, no checkout, no best game
+  EXPECT_EQ(archive.games[0].winningTurnId, "");  // no winner, no checkout, no best game
 }
 
 TEST_F(Session, AGameThatCouldNotBeStoredCanBeSavedWhenClosing) {
   testing::FailingOnce failing;
-  Begin<FifeO1DOut>({}, {"Anna"});
+  Begin<Game501DoubleOut>({}, {"Anna"});
   game->SetArchive(&failing);
-  Player(0).turns.score = 40;
+  PlayerAt(0).turns.score = 40;
   Hit("D20");
   EXPECT_EQ(view.errors, std::vector<std::string>{"Datenbankfehler: disk full"});
   EXPECT_TRUE(view.closed.empty());
   EXPECT_FALSE(session->GameDecided());
-  EXPECT_EQ(Player(0).wins, 0);  // the series figures wait for a stored game
-  EXPECT_TRUE(Player(0).legaverages.empty());
+  EXPECT_EQ(PlayerAt(0).wins, 0);  // the series figures wait for a stored game
+  EXPECT_TRUE(PlayerAt(0).legAverages.empty());
   view.abortAnswer = AbortAnswer::Yes;
   EXPECT_TRUE(session->ConfirmAbort());
   ASSERT_EQ(failing.games.size(), 1u);
   EXPECT_EQ(failing.games[0].players[0].turns.size(), 1u);
-  EXPECT_EQ(failing.games[0].winningThrowId, Player(0).turns.Last().throwid);
+  EXPECT_EQ(failing.games[0].winningTurnId, PlayerAt(0).turns.Last().turnId);
 }
 
 TEST_F(Session, ContinuingRotatesThePlayersAndResetsTheDoubleCounters) {
-  Begin<FifeO1DOut>();
-  Player(0).turns.score = 40;
+  Begin<Game501DoubleOut>();
+  PlayerAt(0).turns.score = 40;
   view.answers = {true};
   Aim("D20");
   Hit("D20");
   EXPECT_TRUE(view.Saw("newgame"));
   EXPECT_EQ(archive.games.size(), 1u);
-  EXPECT_EQ(Player(0).nickname, "Ben");
-  EXPECT_EQ(Player(1).nickname, "Anna");
-  EXPECT_EQ(Player(1).wins, 1);
-  EXPECT_EQ(Player(1).legdoublehits, std::vector<std::string>{"1"});
-  EXPECT_EQ(Player(1).throwsatdouble, 0);
-  EXPECT_EQ(Player(1).hitsatdouble, 0);
-  EXPECT_EQ(Player(0).turns.score, 501);
+  EXPECT_EQ(PlayerAt(0).nickname, "Ben");
+  EXPECT_EQ(PlayerAt(1).nickname, "Anna");
+  EXPECT_EQ(PlayerAt(1).wins, 1);
+  EXPECT_EQ(PlayerAt(1).legDoubleHits, std::vector<std::string>{"1"});
+  EXPECT_EQ(PlayerAt(1).doubleThrows, 0);
+  EXPECT_EQ(PlayerAt(1).doubleHits, 0);
+  EXPECT_EQ(PlayerAt(0).turns.score, 501);
   EXPECT_FALSE(session->GameDecided());
 }
 
 TEST_F(Session, UndoTakesBackATurnAndResetsTheDoubleCounters) {
-  Begin<FifeO1DOut>();
+  Begin<Game501DoubleOut>();
   Aim("D20");
   Hits({"T20", "T20", "T20"});
-  EXPECT_EQ(Player(0).throwsatdouble, 1);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 1);
   Undo();
-  EXPECT_EQ(game->currentplayer, 0);
-  EXPECT_EQ(Player(0).turns.score, 501);
-  EXPECT_EQ(Player(0).throwsatdouble, 0);
+  EXPECT_EQ(game->currentPlayer, 0);
+  EXPECT_EQ(PlayerAt(0).turns.score, 501);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 0);
 }
 
 TEST_F(Session, TheComputerThrowsItsPreparedDartsRightAfterTheHuman) {
   BeginAgainstTheMachine("332=172,332=172,331=86,0=0,0=0,0=0", 2);
   Hits({"LS1", "LS1", "LS1"});
-  const auto& computer = Player(1).turns;
+  const auto& computer = PlayerAt(1).turns;
   ASSERT_EQ(computer.Count(), 1u);
   EXPECT_EQ(computer.Last().Hit(1).hit, "T20");
   EXPECT_EQ(computer.Last().Hit(3).hit, "D20");
-  EXPECT_EQ(computer.Last().Hit(3).hitx, 331);
+  EXPECT_EQ(computer.Last().Hit(3).hitX, 331);
   EXPECT_EQ(computer.score, 501 - 160);
-  EXPECT_EQ(game->currentplayer, 0);
+  EXPECT_EQ(game->currentPlayer, 0);
   EXPECT_FALSE(session->ComputerBusy());
   // Three dart pauses and one before the check-in.
   EXPECT_EQ(view.Count("after 2000"), 4);
@@ -309,21 +309,21 @@ TEST_F(Session, TheComputerThrowsItsPreparedDartsRightAfterTheHuman) {
 
 TEST_F(Session, AfterAFollowUpTheComputerOpensAndThrowsAtOnce) {
   BeginAgainstTheMachine("332=172,332=172,332=172", 0);
-  Player(0).turns.score = 40;
+  PlayerAt(0).turns.score = 40;
   view.answers = {true};
   Hit("D20");
-  EXPECT_EQ(Player(0).nickname, "The Machine");
-  EXPECT_EQ(Player(0).turns.Count(), 1u);
-  EXPECT_EQ(Player(0).turns.score, 501 - 180);
-  EXPECT_EQ(game->currentplayer, 1);
-  EXPECT_EQ(static_cast<testing::SameDartsMachine&>(Player(0)).preparations, 1);
+  EXPECT_EQ(PlayerAt(0).nickname, "The Machine");
+  EXPECT_EQ(PlayerAt(0).turns.Count(), 1u);
+  EXPECT_EQ(PlayerAt(0).turns.score, 501 - 180);
+  EXPECT_EQ(game->currentPlayer, 1);
+  EXPECT_EQ(static_cast<testing::SameDartsMachine&>(PlayerAt(0)).preparations, 1);
 }
 
 TEST_F(Session, TargetPanelWritesTheTargetsIntoTheAims) {
   panel = ModePanel::Target;
   SessionOptions options;
   options.aimInput = true;
-  Begin<RoundtheBoards>(options, {"Anna"});
+  Begin<RoundTheBoardSingles>(options, {"Anna"});
   EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"LS1", "LS2", "LS3"}));
   EXPECT_EQ(Current().Hit(3).aim, "LS3");
   Hit("SS1");
@@ -331,25 +331,25 @@ TEST_F(Session, TargetPanelWritesTheTargetsIntoTheAims) {
   EXPECT_EQ(session->AimFields(), (std::array<std::string, 3>{"LS1", "LS2", "LS3"}));
   EXPECT_EQ(Current().Hit(1).aim, "LS1");
   Hits({"0", "LS2"});  // the aims are there: the turn is booked at once
-  EXPECT_EQ(Player(0).turns.Count(), 1u);
-  EXPECT_EQ(Player(0).turns.progress, 2);
+  EXPECT_EQ(PlayerAt(0).turns.Count(), 1u);
+  EXPECT_EQ(PlayerAt(0).turns.progress, 2);
   EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"LS3", "LS4", "LS5"}));
 }
 
 TEST(Summary, AveragesAndDoubleRatesOfTheSeries) {
-  PlayerListClass players;
-  auto anna = std::make_unique<Playerclass>();
+  PlayerList players;
+  auto anna = std::make_unique<Player>();
   anna->nickname = "Anna";
   anna->wins = 1;
-  anna->legaverages = {"45,2", "51,0"};
-  anna->legdoublethrows = {"3", "0"};
-  anna->legdoublehits = {"1", "0"};
+  anna->legAverages = {"45,2", "51,0"};
+  anna->legDoubleThrows = {"3", "0"};
+  anna->legDoubleHits = {"1", "0"};
   players.Add(std::move(anna));
-  auto ben = std::make_unique<Playerclass>();
+  auto ben = std::make_unique<Player>();
   ben->nickname = "Ben";
-  ben->legaverages = {"30,0", "20,0"};
-  ben->legdoublethrows = {"4", "1"};
-  ben->legdoublehits = {"1", "1"};
+  ben->legAverages = {"30,0", "20,0"};
+  ben->legDoubleThrows = {"4", "1"};
+  ben->legDoubleHits = {"1", "1"};
   players.Add(std::move(ben));
 
   const auto summary = BuildSummary(players, "Game over");
@@ -361,11 +361,11 @@ TEST(Summary, AveragesAndDoubleRatesOfTheSeries) {
   // Pooled over the series (2 of 5), not the mean of the games' rates.
   EXPECT_EQ(summary.rows[1].doubles, "40% 5/2 (25% 4/1, 100% 1/1)");
 
-  PlayerListClass none;
-  auto carl = std::make_unique<Playerclass>();
-  carl->legaverages = {"20,0"};
-  carl->legdoublethrows = {"0"};
-  carl->legdoublehits = {"0"};
+  PlayerList none;
+  auto carl = std::make_unique<Player>();
+  carl->legAverages = {"20,0"};
+  carl->legDoubleThrows = {"0"};
+  carl->legDoubleHits = {"0"};
   none.Add(std::move(carl));
   EXPECT_EQ(BuildSummary(none, "").rows[0].doubles, "-");
 }

@@ -3,8 +3,8 @@
 #include "StartFixture.h"
 #include "engine/CheckoutGame.h"
 #include "engine/CricketGame.h"
-#include "engine/FreePractice.h"
-#include "engine/PirmelPractice.h"
+#include "engine/DesignedTraining.h"
+#include "engine/LevelTraining.h"
 #include "engine/SegmentTrainings.h"
 
 namespace korvanti {
@@ -15,7 +15,7 @@ using testing::GameStartTest;
 constexpr const char* kNoData =
     "Keine Spieldaten gefunden! Eventuell stehen keine Spieldaten als Basis zur Verfügung.";
 
-std::vector<std::string> Nicknames(const BaseGameClass& game) {
+std::vector<std::string> Nicknames(const Game& game) {
   std::vector<std::string> nicknames;
   for (const auto* player : game.players) {
     nicknames.push_back(player->nickname);
@@ -34,18 +34,18 @@ TEST_F(GameStartTest, ACountDownGameWithItsPlayersAndSettings) {
   auto request = Request(4, {"{BEN}", "{ANNA}"});
   request.aimInput = true;
   request.quickCheckIn = false;
-  request.players[0].refvalue = 61.5;
+  request.players[0].referenceAverage = 61.5;
   const auto started = Started(Build(request));
 
-  const auto& game = started.Game();
+  const auto& game = started.PlayedGame();
   EXPECT_EQ(started.Panel(), ModePanel::CountDown);
   EXPECT_EQ(started.Entry().index, 4);
   EXPECT_EQ(Nicknames(game), (std::vector<std::string>{"Benno", "Anni"}));
-  EXPECT_EQ(game.players.Player(0).playerid, "{BEN}");
-  EXPECT_EQ(game.players.Player(0).refvalue, 61.5);
-  EXPECT_TRUE(game.masterout);
-  EXPECT_EQ(game.gametypesid, "const501dout");         // InitGameType ran
-  EXPECT_EQ(game.players.Player(1).turns.score, 501);  // NewGame ran
+  EXPECT_EQ(game.players.At(0).playerId, "{BEN}");
+  EXPECT_EQ(game.players.At(0).referenceAverage, 61.5);
+  EXPECT_TRUE(game.masterOut);
+  EXPECT_EQ(game.gameTypeKey, "const501dout");     // InitGameType ran
+  EXPECT_EQ(game.players.At(1).turns.score, 501);  // NewGame ran
   EXPECT_EQ(game.Archive(), &archive);
   EXPECT_EQ(started.Computer(), nullptr);
   const auto& session = started.Session();
@@ -61,45 +61,45 @@ struct Case {
   int gameIndex;
   ModePanel panel;
   std::function<void(StartRequest&)> change;
-  std::function<void(BaseGameClass&)> check;
+  std::function<void(Game&)> check;
 };
 
 TEST_F(GameStartTest, EachEntryGetsItsOptions) {
   settings.masterOut = true;
   const Case cases[] = {
       {3, ModePanel::CountDown, [](StartRequest&) {},
-       [](BaseGameClass& game) { EXPECT_TRUE(game.masterout); }},
+       [](Game& game) { EXPECT_TRUE(game.masterOut); }},
       {1, ModePanel::CountDown, [](StartRequest&) {},
-       [](BaseGameClass& game) { EXPECT_FALSE(game.masterout); }},
+       [](Game& game) { EXPECT_FALSE(game.masterOut); }},
       {30, ModePanel::CountDown,
        [](StartRequest& r) {
          r.options.doubleIn = true;
          r.options.doubleOut = false;
        },
-       [](BaseGameClass& game) {
-         EXPECT_TRUE(game.doublein);
-         EXPECT_FALSE(game.doubleout);
+       [](Game& game) {
+         EXPECT_TRUE(game.doubleIn);
+         EXPECT_FALSE(game.doubleOut);
        }},
       {8, ModePanel::Cricket, [](StartRequest&) {},
-       [](BaseGameClass& game) { EXPECT_TRUE(dynamic_cast<CricketGameMaster&>(game).cutthroat); }},
+       [](Game& game) { EXPECT_TRUE(dynamic_cast<MasterCricketGame&>(game).cutThroat); }},
       {5, ModePanel::Cricket, [](StartRequest&) {},
-       [](BaseGameClass& game) { EXPECT_FALSE(dynamic_cast<CricketGame&>(game).cutthroat); }},
+       [](Game& game) { EXPECT_FALSE(dynamic_cast<CricketGame&>(game).cutThroat); }},
       {24, ModePanel::Target,
        [](StartRequest& r) {
          r.options.chosenDouble = "D5";
          r.options.trainingRounds = 2;
        },
-       [](BaseGameClass& game) {
-         auto& training = dynamic_cast<Segment_D&>(game);
+       [](Game& game) {
+         auto& training = dynamic_cast<DoubleTraining&>(game);
          EXPECT_EQ(training.definition, "D5=3");
-         EXPECT_EQ(training.trainingrounds, 2);
-         EXPECT_TRUE(training.ignoremisses);
+         EXPECT_EQ(training.trainingRounds, 2);
+         EXPECT_TRUE(training.ignoreMisses);
        }},
       {28, ModePanel::Target, [](StartRequest& r) { r.options.trainingRounds = 7; },
-       [](BaseGameClass& game) {
-         auto& training = dynamic_cast<SelfPractice&>(game);
-         EXPECT_EQ(training.trainingrounds, 7);
-         EXPECT_FALSE(training.ignoremisses);
+       [](Game& game) {
+         auto& training = dynamic_cast<FreeThrowTraining&>(game);
+         EXPECT_EQ(training.trainingRounds, 7);
+         EXPECT_FALSE(training.ignoreMisses);
        }},
       {26, ModePanel::CountDown,
        [](StartRequest& r) {
@@ -107,31 +107,31 @@ TEST_F(GameStartTest, EachEntryGetsItsOptions) {
          r.options.stepUp = 5;
          r.options.stepDown = 2;
        },
-       [](BaseGameClass& game) {
-         auto& checkout = dynamic_cast<CheckoutgamePractice&>(game);
-         EXPECT_EQ(checkout.attempt->startscore, 101);
-         EXPECT_EQ(checkout.stepup, 5);
-         EXPECT_EQ(checkout.stepdown, 2);
-         EXPECT_FALSE(checkout.oneturn);  // "Immer auf 0" is on
-         EXPECT_TRUE(checkout.masterout);
+       [](Game& game) {
+         auto& checkout = dynamic_cast<CheckoutGame&>(game);
+         EXPECT_EQ(checkout.attempt->startScore, 101);
+         EXPECT_EQ(checkout.stepUp, 5);
+         EXPECT_EQ(checkout.stepDown, 2);
+         EXPECT_FALSE(checkout.oneTurn);  // "Immer auf 0" is on
+         EXPECT_TRUE(checkout.masterOut);
        }},
       {27, ModePanel::Target,
        [](StartRequest& r) {
          r.options.startLevel = 3;
          r.options.maxLevel = 5;
        },
-       [](BaseGameClass& game) {
-         auto& pirmel = dynamic_cast<PirmelPractice&>(game);
+       [](Game& game) {
+         auto& pirmel = dynamic_cast<LevelTraining&>(game);
          EXPECT_EQ(pirmel.level, 3);
-         EXPECT_EQ(pirmel.maxlevel, 5);
+         EXPECT_EQ(pirmel.maxLevel, 5);
        }},
       {29, ModePanel::Target, [](StartRequest& r) { r.options.training = "Kurz"; },
-       [](BaseGameClass& game) {
-         auto& free = dynamic_cast<FreePractice&>(game);
+       [](Game& game) {
+         auto& free = dynamic_cast<DesignedTraining&>(game);
          EXPECT_EQ(free.definition, "T20=1,D16=2");
-         EXPECT_EQ(free.trainingrounds, 2);
-         EXPECT_FALSE(free.closeall);
-         EXPECT_TRUE(free.closeinone);
+         EXPECT_EQ(free.trainingRounds, 2);
+         EXPECT_FALSE(free.closeAll);
+         EXPECT_TRUE(free.closeInOne);
        }},
   };
   for (const auto& c : cases) {
@@ -139,9 +139,9 @@ TEST_F(GameStartTest, EachEntryGetsItsOptions) {
     c.change(request);
     auto started = Started(Build(request));
     EXPECT_EQ(started.Panel(), c.panel) << c.gameIndex;
-    EXPECT_EQ(started.Game().gametypesid, FindCatalogEntry(c.gameIndex)->gameTypeKey)
+    EXPECT_EQ(started.PlayedGame().gameTypeKey, FindCatalogEntry(c.gameIndex)->gameTypeKey)
         << c.gameIndex;
-    c.check(started.Game());
+    c.check(started.PlayedGame());
   }
 }
 
@@ -150,8 +150,8 @@ TEST_F(GameStartTest, WithoutAnArchiveThePlayersKeepTheirNicknames) {
   auto request = Request(1, {"", "{BEN}"});
   request.players[0].nickname = "Gast";
   const auto started = Started(Build(request));
-  EXPECT_EQ(Nicknames(started.Game()), (std::vector<std::string>{"Gast", "Gast {BEN}"}));
-  EXPECT_EQ(started.Game().Archive(), nullptr);
+  EXPECT_EQ(Nicknames(started.PlayedGame()), (std::vector<std::string>{"Gast", "Gast {BEN}"}));
+  EXPECT_EQ(started.PlayedGame().Archive(), nullptr);
 }
 
 // The computer plays last, at the chosen average, with darts prepared.
@@ -163,13 +163,13 @@ TEST_F(GameStartTest, AgainstTheComputerAtTheChosenAverage) {
   int reports = 0;
   auto started = Started(StartGame(request, settings, environment, [&](int, int) { ++reports; }));
   EXPECT_GT(reports, 0);
-  EXPECT_EQ(Nicknames(started.Game()), (std::vector<std::string>{"Anni", "The Machine"}));
+  EXPECT_EQ(Nicknames(started.PlayedGame()), (std::vector<std::string>{"Anni", "The Machine"}));
   auto* machine = started.Computer();
   ASSERT_NE(machine, nullptr);
-  EXPECT_EQ(&started.Game().players.Player(1), machine);
+  EXPECT_EQ(&started.PlayedGame().players.At(1), machine);
   EXPECT_TRUE(machine->simulateChosenAverage);
   EXPECT_EQ(machine->targetAverage, 60);
-  EXPECT_EQ(machine->refvalue, 60);
+  EXPECT_EQ(machine->referenceAverage, 60);
   EXPECT_EQ(machine->secondsPerDart, 3);
   EXPECT_GT(machine->simulatedTurns.Count(), 0u);
   EXPECT_FALSE(started.PreparationReadsDatabase());
@@ -179,7 +179,7 @@ TEST_F(GameStartTest, AgainstTheComputerAtTheChosenAverage) {
 
 TEST_F(GameStartTest, AgainstTheOwnAverageAlwaysExactAndRoundedHalfToEven) {
   auto request = Request(14);
-  request.players[0].refvalue501 = 56.5;
+  request.players[0].referenceAverage501 = 56.5;
   auto built = Started(Build(request));
   auto* machine = built.Computer();
   ASSERT_NE(machine, nullptr);

@@ -30,7 +30,7 @@ inline Shown ShownBy(const GameSession& session) {
           session.ProposalFields(),
           session.DoubleThrowText(),
           session.CheckInButtonEnabled(),
-          session.Game().CurrentPlayerIndex(),
+          session.PlayedGame().CurrentPlayerIndex(),
           session.Board().nameOverBoard};
 }
 

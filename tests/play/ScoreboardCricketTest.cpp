@@ -66,7 +66,7 @@ TEST(ScoreboardCricket, MasterTilesFollowTheMasterRules) {
       {"D20 0 0", "", "", 2, CricketTile::RedBlackFrame},  // the next 20 closes without a spare
   };
   for (const auto& c : cases) {
-    CheckTwentyTile<CricketGameMaster>(c);
+    CheckTwentyTile<MasterCricketGame>(c);
   }
 }
 
@@ -92,7 +92,7 @@ TEST(ScoreboardCricket, PointsIncludeTheTurnInProgressWhileTheListShowsBookedPoi
 
 TEST(ScoreboardCricket, CutThroatListShowsWhatTheTurnInProgressTakesFromOpenOpponents) {
   Table<CricketGame> table({"Anna", "Ben", "Carl"});
-  table.game.cutthroat = true;
+  table.game.cutThroat = true;
   table.Start();
   table.Turns(0).AddTurn(testing::MakeTurn("T19 0 0"));
   table.Turns(2).AddTurn(testing::MakeTurn("T19 0 0"));

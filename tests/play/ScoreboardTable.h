@@ -18,7 +18,7 @@ template <typename Game>
 struct Table {
   explicit Table(std::initializer_list<const char*> nicknames = {"Anna"}) {
     for (const char* nickname : nicknames) {
-      auto player = std::make_unique<Playerclass>();
+      auto player = std::make_unique<Player>();
       player->nickname = nickname;
       game.AddPlayer(std::move(player));
     }
@@ -50,7 +50,7 @@ struct Table {
     }
     Play(darts);
   }
-  ThrowListClass& Turns(std::size_t i) { return game.players.Player(i).turns; }
+  PlayerTurns& Turns(std::size_t i) { return game.players.At(i).turns; }
   Scoreboard Board(ModePanel panel, ScoreboardContext context = {}) const {
     return BuildScoreboard(game, panel, context);
   }
@@ -59,7 +59,7 @@ struct Table {
 };
 
 // Each column as "caption width".
-inline std::vector<std::string> Captions(const PlayerList& list) {
+inline std::vector<std::string> Captions(const PlayerTable& list) {
   std::vector<std::string> captions;
   for (const auto& column : list.columns) {
     captions.push_back(column.caption + " " + std::to_string(column.width));

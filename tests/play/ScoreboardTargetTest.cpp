@@ -5,7 +5,7 @@
 #include "ScoreboardTable.h"
 #include "TempFolder.h"
 #include "engine/GameCatalog.h"
-#include "engine/PirmelPractice.h"
+#include "engine/LevelTraining.h"
 #include "engine/RoundTheBoard.h"
 #include "engine/SegmentTrainings.h"
 
@@ -17,9 +17,9 @@ using testing::Cells;
 using testing::Table;
 
 TEST(ScoreboardTarget, SegmentTrainingListsHitsTriesAndRate) {
-  Table<Segment_triple_20> table;
-  table.game.trainingrounds = 10;
-  table.game.ignoremisses = true;
+  Table<Treble20Training> table;
+  table.game.trainingRounds = 10;
+  table.game.ignoreMisses = true;
   table.Start();
   auto board = table.Board(ModePanel::Target);
   EXPECT_EQ(board.runningValue, "0 (0)%");
@@ -28,11 +28,12 @@ TEST(ScoreboardTarget, SegmentTrainingListsHitsTriesAndRate) {
   EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "0", "0", "0 %"}));
 
   table.PlayAtTargets("T20 LS20 0");  // one on target, two on the segment
-  for (const auto& [refvalue, paint] : {std::pair{66.0, Paint::Green}, {67.0, Paint::Red}}) {
-    table.game.players.Player(0).refvalue = refvalue;
+  for (const auto& [referenceAverage, paint] :
+       {std::pair{66.0, Paint::Green}, {67.0, Paint::Red}}) {
+    table.game.players.At(0).referenceAverage = referenceAverage;
     board = table.Board(ModePanel::Target);
     EXPECT_EQ(board.runningValue, "33 (67)%");
-    EXPECT_EQ(board.runningValuePaint, paint) << refvalue;  // against the segment rate
+    EXPECT_EQ(board.runningValuePaint, paint) << referenceAverage;  // against the segment rate
   }
   EXPECT_EQ(Captions(board.players), (Cells{"Player 100", "Hits 100", "Trys 100", "Avg. 100"}));
   EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "1", "3", "33,33 %"}));
@@ -41,7 +42,7 @@ TEST(ScoreboardTarget, SegmentTrainingListsHitsTriesAndRate) {
 }
 
 TEST(ScoreboardTarget, RoundTheBoardShowsLastHitAndTheNextTargetsOfTheFreeDarts) {
-  Table<RoundtheBoards> table({"Anna", "Ben"});
+  Table<RoundTheBoardSingles> table({"Anna", "Ben"});
   table.Start();
   table.Enter("SS1");
   const auto board = table.Board(ModePanel::Target);
@@ -65,12 +66,12 @@ TEST(ScoreboardTarget, ShanghaiCountsRoundsDownToNothing) {
 
 TEST(ScoreboardTarget, PirmelShowsTheLevelAndItsHitRate) {
   TempFolder folder;
-  Table<PirmelPractice> table;
+  Table<LevelTraining> table;
   table.game.levelFile = folder / "Korvanti.ini";
-  table.game.startlevel = 1;
-  table.game.maxlevel = 2;
+  table.game.startLevel = 1;
+  table.game.maxLevel = 2;
   table.Start();
-  table.game.players.Player(0).refvalue = 50.0;
+  table.game.players.At(0).referenceAverage = 50.0;
   auto board = table.Board(ModePanel::Target);
   EXPECT_EQ(board.roundsToGo, "1 Level");
   EXPECT_EQ(board.runningValue, "0 %");
@@ -93,33 +94,33 @@ TEST(ScoreboardTarget, ColumnsAndRoundsToGoFollowTheGameClass) {
       continue;
     }
     auto game = CreateGame(entry);
-    auto player = std::make_unique<Playerclass>();
+    auto player = std::make_unique<Player>();
     player->nickname = "Anna";
     game->AddPlayer(std::move(player));
-    if (auto* training = dynamic_cast<SegmentClass*>(game.get())) {
-      training->trainingrounds = 2;
+    if (auto* training = dynamic_cast<SegmentTraining*>(game.get())) {
+      training->trainingRounds = 2;
       training->definition = "D20=3";
     }
-    if (auto* pirmel = dynamic_cast<PirmelPractice*>(game.get())) {
+    if (auto* pirmel = dynamic_cast<LevelTraining*>(game.get())) {
       pirmel->levelFile = folder / "Korvanti.ini";
-      pirmel->startlevel = 1;
-      pirmel->maxlevel = 1;
+      pirmel->startLevel = 1;
+      pirmel->maxLevel = 1;
     }
     game->InitGameType();
     game->NewGame();
     const auto board = BuildScoreboard(*game, entry.panel, {});
-    const std::string className(entry.className);
-    const bool segment = className.find("Segment") != std::string::npos;
+    const std::string label(entry.label);
+    const bool segment = entry.Takes(StartOption::IgnoreMisses);  // the segment drills
     const Cells expected = segment ? Cells{"Player 100", "Hits 100", "Trys 100", "Avg. 100"}
                                    : Cells{"Player 100", "Last hit 200"};
-    EXPECT_EQ(Captions(board.players), expected) << className;
-    if (segment || className == "Shanghai") {
-      ASSERT_TRUE(board.roundsToGo) << className;
-      EXPECT_EQ(*board.roundsToGo, std::to_string(game->rounds - 1) + " übrig") << className;
-    } else if (className == "PirmelPractice") {
+    EXPECT_EQ(Captions(board.players), expected) << label;
+    if (segment || entry.gameTypeKey == "constshanghai") {
+      ASSERT_TRUE(board.roundsToGo) << label;
+      EXPECT_EQ(*board.roundsToGo, std::to_string(game->rounds - 1) + " übrig") << label;
+    } else if (dynamic_cast<LevelTraining*>(game.get()) != nullptr) {
       EXPECT_EQ(board.roundsToGo, "1 Level");
     } else {
-      EXPECT_FALSE(board.roundsToGo) << className;
+      EXPECT_FALSE(board.roundsToGo) << label;
     }
   }
 }

@@ -30,7 +30,7 @@ TEST(ScoreboardCountDown, RowsShowTheLastSixTurnsAndOlderOnesAsASum) {
       {9, "18", "LS9", "27", 6},
   };
   for (const auto& c : cases) {
-    Table<FifeO1SOut> table;
+    Table<Game501StraightOut> table;
     table.Start();
     for (int k = 1; k <= c.turns; ++k) {
       const auto code = "LS" + std::to_string(k);
@@ -54,7 +54,7 @@ TEST(ScoreboardCountDown, RowsShowTheLastSixTurnsAndOlderOnesAsASum) {
 }
 
 TEST(ScoreboardCountDown, ShortTurnsAndBustsShowAsBooked) {
-  Table<FifeO1DOut> table;
+  Table<Game501DoubleOut> table;
   table.Start();
   table.Turns(0).score = 40;
   table.Play("T20");  // a bust after one dart
@@ -77,7 +77,7 @@ TEST(ScoreboardCountDown, RemainingTurnsRedOnABustWhileTheEnteredPointsStillShow
       {"LS20 LS20", "40", "0", Paint::Red},  // no double at the finish
   };
   for (const auto& c : cases) {
-    Table<FifeO1DOut> table;
+    Table<Game501DoubleOut> table;
     table.Start();
     table.Turns(0).score = 40;
     table.Enter(c.darts);
@@ -90,7 +90,7 @@ TEST(ScoreboardCountDown, RemainingTurnsRedOnABustWhileTheEnteredPointsStillShow
 }
 
 TEST(ScoreboardCountDown, ListMarksTheLeaderGreenAndSelectsThePlayerOnTurn) {
-  Table<FifeO1DOut> table({"Anna", "Ben"});
+  Table<Game501DoubleOut> table({"Anna", "Ben"});
   table.Start();
   table.Play("T20 T20 T20");
   table.Play("LS1 LS1 LS1");
@@ -114,21 +114,21 @@ TEST(ScoreboardCountDown, ListMarksTheLeaderGreenAndSelectsThePlayerOnTurn) {
 
 TEST(ScoreboardCountDown, AverageIsRedUntilItBeatsTheReferenceValue) {
   struct Case {
-    double refvalue;
+    double referenceAverage;
     Paint paint;
   };
   for (const auto& c : {Case{0.0, Paint::Green}, Case{79.99, Paint::Green}, Case{80.0, Paint::Red},
                         Case{95.5, Paint::Red}}) {
-    Table<FifeO1DOut> table;
+    Table<Game501DoubleOut> table;
     table.Start();
-    table.game.players.Player(0).refvalue = c.refvalue;
+    table.game.players.At(0).referenceAverage = c.referenceAverage;
     table.Play("LS20 LS20 LS20");
     table.Play("T20 LS20 LS20");
     const auto board = table.Board(ModePanel::CountDown);
     EXPECT_EQ(board.runningValue, "80,00");
-    EXPECT_EQ(board.runningValuePaint, c.paint) << c.refvalue;
+    EXPECT_EQ(board.runningValuePaint, c.paint) << c.referenceAverage;
   }
-  Table<FifeO1DOut> fresh;
+  Table<Game501DoubleOut> fresh;
   fresh.Start();
   const auto board = fresh.Board(ModePanel::CountDown, {{}, NumberSeparators{'.', ','}, false});
   EXPECT_EQ(board.runningValue, "0.00");
@@ -151,7 +151,7 @@ TEST(ScoreboardCountDown, EliminationCountsUpAndSaysPoints) {
 }
 
 TEST(ScoreboardPlayer, NameOverTheBoardOnlyRightAfterAChangeOfTurn) {
-  Table<FifeO1DOut> table;
+  Table<Game501DoubleOut> table;
   table.Start();
   for (const bool changed : {true, false}) {
     const auto board = table.Board(ModePanel::CountDown, {{}, {}, changed});
@@ -183,7 +183,7 @@ TEST(ScoreboardPlayer, PictureIsTheOwnJpegElseTheCommonBitmapElseNone) {
       std::filesystem::create_directories((folder / file).parent_path());
       std::ofstream(folder / file) << "picture";
     }
-    Table<FifeO1DOut> table({c.nickname});
+    Table<Game501DoubleOut> table({c.nickname});
     table.Start();
     const auto picture = table.Board(ModePanel::CountDown, {folder.Path(), {}, true}).picture;
     if (c.expected.empty()) {
@@ -192,7 +192,7 @@ TEST(ScoreboardPlayer, PictureIsTheOwnJpegElseTheCommonBitmapElseNone) {
       EXPECT_EQ(picture, folder / c.expected) << c.nickname;
     }
   }
-  Table<FifeO1DOut> nowhere;
+  Table<Game501DoubleOut> nowhere;
   nowhere.Start();
   EXPECT_FALSE(nowhere.Board(ModePanel::CountDown).picture);  // no program folder given
 }

@@ -9,7 +9,7 @@
 #include "FakeArchive.h"
 #include "RecordingView.h"
 #include "TempFolder.h"
-#include "computer/ComputerPlayerClass.h"
+#include "computer/ComputerPlayer.h"
 #include "engine/AimPoints.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/CountDownGame.h"
@@ -38,7 +38,7 @@ struct FailingOnce : FakeArchive {
 };
 
 // "The Machine" with the same prepared darts for every game of the series.
-class SameDartsMachine : public ComputerPlayerClass {
+class SameDartsMachine : public ComputerPlayer {
  public:
   explicit SameDartsMachine(std::string dartPositions) : positions(std::move(dartPositions)) {
     LoadPositionList(positions);
@@ -61,9 +61,9 @@ class Session : public ::testing::Test {
   void Begin(SessionOptions options = {}, std::vector<std::string> nicknames = {"Anna", "Ben"}) {
     game = std::make_unique<Game>();
     for (const auto& nickname : nicknames) {
-      auto player = std::make_unique<Playerclass>();
+      auto player = std::make_unique<Player>();
       player->nickname = nickname;
-      player->playerid = "{" + nickname + "}";
+      player->playerId = "{" + nickname + "}";
       game->AddPlayer(std::move(player));
     }
     Prepare(options);
@@ -84,10 +84,10 @@ class Session : public ::testing::Test {
   // Anna against the computer with its darts prepared at these positions.
   void BeginAgainstTheMachine(const std::string& positions, int secondsPerDart,
                               SessionOptions options = {}) {
-    game = std::make_unique<practice_501vsComputer>();
-    auto anna = std::make_unique<Playerclass>();
+    game = std::make_unique<Game501VersusComputer>();
+    auto anna = std::make_unique<Player>();
     anna->nickname = "Anna";
-    anna->playerid = "{Anna}";
+    anna->playerId = "{Anna}";
     game->AddPlayer(std::move(anna));
     auto machine = std::make_unique<SameDartsMachine>(positions);
     machine->secondsPerDart = secondsPerDart;
@@ -98,9 +98,9 @@ class Session : public ::testing::Test {
   // 301 Elimination with double in for Anna and Ben.
   void BeginDoubleInElimination() {
     game = std::make_unique<Elimination>();
-    game->doublein = true;
+    game->doubleIn = true;
     for (const char* nickname : {"Anna", "Ben"}) {
-      auto player = std::make_unique<Playerclass>();
+      auto player = std::make_unique<Player>();
       player->nickname = nickname;
       game->AddPlayer(std::move(player));
     }
@@ -138,14 +138,14 @@ class Session : public ::testing::Test {
     session->UndoLastCheckIn();
     view.RunSteps();
   }
-  Playerclass& Player(std::size_t i) { return game->players.Player(i); }
-  Throwclass& Current() { return game->CurrentTurns().current; }
+  Player& PlayerAt(std::size_t i) { return game->players.At(i); }
+  Turn& Current() { return game->CurrentTurns().current; }
 
   TempFolder folder;
   FakeArchive archive;
   RecordingView view;
   ModePanel panel = ModePanel::CountDown;
-  std::unique_ptr<BaseGameClass> game;
+  std::unique_ptr<Game> game;
   std::unique_ptr<GameSession> session;
 };
 

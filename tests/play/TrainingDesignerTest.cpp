@@ -118,7 +118,7 @@ TEST_F(FreeDesigner, LoadingUsesTheGameStartDefaultsAndTheBoxRulesInFileOrder) {
             "[Leer]\n"
             "[Kaputt]\ndef='T20=0,XY=2,D3=500'\nrounds=abc\n");
   TrainingDesigner designer(DesignerMode::FreeTrainings, folder_.Path());
-  // closeall (missing: on), then ignoremisshits on, then closeinone on takes it off again.
+  // closeAll (missing: on), then ignoremisshits on, then closeInOne on takes it off again.
   EXPECT_EQ(BoxesOf(designer.Load("Beide")), (Boxes{false, true, true}));
   const auto empty = designer.Load("Leer");
   EXPECT_EQ(empty.rows, (std::vector<DesignerRow>{{"", 3}}));

@@ -151,7 +151,7 @@ TEST_F(Report, OverviewTextsByKind) {
       {"2", 2},   {"1", 1},         {"50", 50}, {"180", 180}, {"35,38", 283.0 / 8},
       {"40", 40}, {"20/5  25%", 25}};
   EXPECT_EQ(rows[0].figures.cells, expected);
-  EXPECT_DOUBLE_EQ(rows[0].figures.refvalue501, 106.125);
+  EXPECT_DOUBLE_EQ(rows[0].figures.referenceAverage501, 106.125);
   const auto aim = PlayerOverview(*fixture.database, 18, 0, At(31, 0));
   EXPECT_EQ(aim[0].figures.cells, (std::vector<OverviewCell>{{"0", 0}, {"0", 0}, {"", 0}}));
   EXPECT_EQ(OverviewColumns(GameKind::Cricket),

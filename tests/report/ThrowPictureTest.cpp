@@ -107,7 +107,7 @@ TEST(ThrowPicture, TheRequestsPlayerTypeAndDatesSelectTheDarts) {
     request.typeIndex = entry;
     const auto selection = AimedDartsOf(request);
     EXPECT_EQ(selection.playerId, "p1");
-    EXPECT_EQ(selection.gameTypesId,
+    EXPECT_EQ(selection.gameTypeKey,
               entry == 0 ? "" : StatisticsTypeList()[static_cast<std::size_t>(entry)].key);
     EXPECT_EQ(selection.from, 100);
     EXPECT_EQ(selection.to, 200);

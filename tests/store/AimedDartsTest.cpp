@@ -16,14 +16,14 @@ namespace {
 TEST(AimedDarts, TheNewestTurnsSkipTurnsWithoutAimsAndStopAtTheCount) {
   TempFolder folder;
   auto database = Database::OpenFile(folder / "dart.mdb");
-  Einfuegen recorder(*database);
+  Recorder recorder(*database);
   const auto player = recorder.AppendPlayer("Anna", "", "Anna");
   AppendAimedGame(recorder, player, {"const501dout", 100, "T20", 10});
   AppendAimedGame(recorder, player, {"constcricket", 200, "T19", 10});
   const auto typed = NewGuidString();
   for (int k = 0; k < 5; ++k) {
-    Throwclass turn;
-    turn.throwid = NewGuidString();
+    Turn turn;
+    turn.turnId = NewGuidString();
     for (int n = 1; n <= 3; ++n) {
       turn.Hit(n).hit = "T20";
     }
@@ -42,7 +42,7 @@ TEST(AimedDarts, TheNewestTurnsSkipTurnsWithoutAimsAndStopAtTheCount) {
   const auto newest = LoadAimedDarts(*database, selection);
   EXPECT_EQ(newest.size(), 36u);
   EXPECT_EQ(countAtT19(newest), 30);
-  selection.gameTypesId = "const501dout";
+  selection.gameTypeKey = "const501dout";
   EXPECT_EQ(LoadAimedDarts(*database, selection).size(), 30u);  // only ten turns of the type
 }
 

@@ -7,7 +7,7 @@
 #include "platform/Error.h"
 #include "platform/Notice.h"
 #include "store/Database.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 
 extern char** environ;
 
@@ -20,7 +20,7 @@ using testing::RawDatabase;
 TEST(Nicknames, TakenNicknamesAreRefusedIgnoringCaseAndBlanks) {
   TempFolder folder;
   auto database = Database::OpenFile(folder / "dart.mdb");
-  Einfuegen recorder(*database);
+  Recorder recorder(*database);
   recorder.AppendPlayer("Jörg", "Müller", "Müller");
   const struct {
     const char* entered;

@@ -5,8 +5,8 @@
 #include "platform/Error.h"
 #include "platform/FileIo.h"
 #include "store/Database.h"
-#include "store/Einfuegen.h"
-#include "store/abfrageAnzahl.h"
+#include "store/Recorder.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 namespace {
@@ -20,7 +20,7 @@ fs::path MakeFileWithManyTurns(const TempFolder& folder) {
   const auto file = folder / "dart.mdb";
   {
     auto database = Database::OpenFile(file);
-    Einfuegen recorder(*database);
+    Recorder recorder(*database);
     recorder.AppendPlayer("Anna", "", "Anna");
     recorder.AppendPlayer("Ben", "", "Ben");
   }
@@ -40,10 +40,10 @@ fs::path MakeFileWithManyTurns(const TempFolder& folder) {
 
 // What only reads: the player list and a count over all turns of one player.
 int ReadSomething(Database& database) {
-  abfrageAnzahl query(database);
-  query.PlayerId = query.PlayerIdsByNickname().front();
-  query.GameTypesId = "const501dout";
-  query.DateTo = 50000;
+  StatisticsQuery query(database);
+  query.playerId = query.PlayerIdsByNickname().front();
+  query.gameTypeKey = "const501dout";
+  query.dateTo = 50000;
   return query.CountDarts();
 }
 
@@ -63,7 +63,7 @@ TEST_F(ReadOnlyDatabase, AskedForReadOnlyNothingIsWritten) {
   auto database = Database::OpenFile(file, DatabaseAccess::ReadOnly);
   EXPECT_TRUE(database->ReadOnly());
   EXPECT_EQ(ReadSomething(*database), 9000);
-  EXPECT_THROW(Einfuegen(*database).AppendPlayer("Cleo", "", "Cleo"), Error);
+  EXPECT_THROW(Recorder(*database).AppendPlayer("Cleo", "", "Cleo"), Error);
   database.reset();
   EXPECT_EQ(ReadWholeFile(file), before);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1);

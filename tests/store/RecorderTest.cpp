@@ -8,9 +8,9 @@
 #include "platform/Guid.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
-#include "store/Einfuegen.h"
 #include "store/PlayerTotals.h"
-#include "store/abfrageAnzahl.h"
+#include "store/Recorder.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 namespace {
@@ -18,16 +18,16 @@ namespace {
 using testing::EnterDarts;
 using testing::RawDatabase;
 
-class Recorder : public ::testing::Test {
+class RecorderTest : public ::testing::Test {
  protected:
-  Recorder() : database(Database::OpenFile(folder / "dart.mdb")), archive(*database) {}
+  RecorderTest() : database(Database::OpenFile(folder / "dart.mdb")), archive(*database) {}
 
   // Anna from the database against the computer.
   void StartGameAgainstTheMachine() {
-    const auto annaId = Einfuegen(*database).AppendPlayer("Anna", "Berg", "Annie");
+    const auto annaId = Recorder(*database).AppendPlayer("Anna", "Berg", "Annie");
     game.SetArchive(&archive);
-    game.AddPlayer(std::make_unique<Playerclass>(annaId, &archive));
-    struct Machine : Playerclass {
+    game.AddPlayer(std::make_unique<Player>(annaId, &archive));
+    struct Machine : Player {
       bool IsComputer() const override { return true; }
     };
     auto machine = std::make_unique<Machine>();
@@ -40,7 +40,7 @@ class Recorder : public ::testing::Test {
   void Play(const std::string& darts, bool counts = true) {
     auto& current = game.CurrentTurns().current;
     EnterDarts(current, darts);
-    current.tocount = counts;
+    current.counts = counts;
     game.CheckIn();
   }
 
@@ -52,32 +52,32 @@ class Recorder : public ::testing::Test {
   testing::CountUpGame game;
 };
 
-TEST_F(Recorder, SavedGameStoresTheHumansTurnsAndDoubleRateButNothingOfTheMachine) {
+TEST_F(RecorderTest, SavedGameStoresTheHumansTurnsAndDoubleRateButNothingOfTheMachine) {
   StartGameAgainstTheMachine();
-  EXPECT_EQ(game.players.Player(0).nickname, "Annie");
+  EXPECT_EQ(game.players.At(0).nickname, "Annie");
   auto& anna = game.CurrentTurns().current;
   anna.Hit(1).aim = "T20";
-  anna.Hit(1).aimx = 332;
-  anna.Hit(1).aimy = 172;
-  anna.Hit(1).hitx = 330;
-  anna.Hit(1).hity = 175;
+  anna.Hit(1).aimX = 332;
+  anna.Hit(1).aimY = 172;
+  anna.Hit(1).hitX = 330;
+  anna.Hit(1).hitY = 175;
   anna.Hit(1).marks = 3;
   Play("T20 LS20 D20", false);  // a bust
   Play("T20 T20 T20");          // The Machine
   Play("D16");                  // out with the first dart
   Play("T19 T19 T19");          // The Machine
-  game.players.Player(0).throwsatdouble = 3;
-  game.players.Player(0).hitsatdouble = 1;
+  game.players.At(0).doubleThrows = 3;
+  game.players.At(0).doubleHits = 1;
   game.leader = 1;
   game.SaveGame();
 
   auto raw = Raw();
   const auto games = raw.Rows("SELECT gameid, gametypesid, datetime, winthrowid FROM game");
   ASSERT_EQ(games.size(), 1u);
-  EXPECT_EQ(games[0][0].toString().toStdString(), game.gameid);
+  EXPECT_EQ(games[0][0].toString().toStdString(), game.gameId);
   EXPECT_EQ(games[0][1].toString().toStdString(), "constcountup");
   EXPECT_GT(games[0][2].toDouble(), 40000.0);
-  EXPECT_EQ(games[0][3].toString().toStdString(), game.players.Player(1).turns.Last().throwid);
+  EXPECT_EQ(games[0][3].toString().toStdString(), game.players.At(1).turns.Last().turnId);
 
   const auto turns = raw.Rows("SELECT * FROM throw ORDER BY Zeitstempel, hit1value DESC");
   ASSERT_EQ(turns.size(), 2u);
@@ -95,8 +95,8 @@ TEST_F(Recorder, SavedGameStoresTheHumansTurnsAndDoubleRateButNothingOfTheMachin
   EXPECT_EQ(bust[13].toInt(), 3);
   EXPECT_EQ(text(bust[14]), "LS20");
   EXPECT_EQ(text(bust[18]), "D20");
-  EXPECT_EQ(text(bust[22]), game.gameid);
-  EXPECT_EQ(text(bust[23]), game.players.Player(0).playerid);
+  EXPECT_EQ(text(bust[22]), game.gameId);
+  EXPECT_EQ(text(bust[23]), game.players.At(0).playerId);
   EXPECT_EQ(bust[24].toInt(), 0);
   EXPECT_GT(bust[25].toDouble(), 40000.0);
 
@@ -112,13 +112,13 @@ TEST_F(Recorder, SavedGameStoresTheHumansTurnsAndDoubleRateButNothingOfTheMachin
       "zeitstempel FROM doublerate");
   ASSERT_EQ(rates.size(), 1u);
   EXPECT_TRUE(IsGuidString(text(rates[0][0])));
-  EXPECT_EQ(text(rates[0][2]), game.players.Player(0).playerid);
+  EXPECT_EQ(text(rates[0][2]), game.players.At(0).playerId);
   EXPECT_EQ(rates[0][3].toInt(), 3);
   EXPECT_EQ(rates[0][4].toInt(), 1);
 }
 
 // An aborted game is kept for the averages, but nobody won it and it holds no checkout.
-TEST_F(Recorder, AnUndecidedGameCountsNoWinNoCheckoutNoShortestWin) {
+TEST_F(RecorderTest, AnUndecidedGameCountsNoWinNoCheckoutNoShortestWin) {
   StartGameAgainstTheMachine();
   Play("T20 T20 T20");
   Play("T20 T20 T20");  // The Machine
@@ -128,11 +128,11 @@ TEST_F(Recorder, AnUndecidedGameCountsNoWinNoCheckoutNoShortestWin) {
   EXPECT_EQ(raw.Count("game WHERE winthrowid IS NULL OR winthrowid = ''"), 1);
   EXPECT_EQ(raw.Count("throw"), 2);
 
-  const auto anna = game.players.Player(0).playerid;
-  abfrageAnzahl query(*database);
-  query.PlayerId = anna;
-  query.GameTypesId = "constcountup";
-  query.DateTo = 99999;
+  const auto anna = game.players.At(0).playerId;
+  StatisticsQuery query(*database);
+  query.playerId = anna;
+  query.gameTypeKey = "constcountup";
+  query.dateTo = 99999;
   EXPECT_EQ(query.CountGames(), 1);
   EXPECT_EQ(query.CountWins(), 0);
   EXPECT_EQ(query.BestCheckout(), 0);
@@ -151,14 +151,14 @@ TEST_F(Recorder, AnUndecidedGameCountsNoWinNoCheckoutNoShortestWin) {
   EXPECT_EQ(TotalsByPlayer(*database, "constcountup", 0, 99999).at(anna).wins, 1);
 }
 
-TEST_F(Recorder, GameCancelledBeforeAnyTurnWritesNothing) {
+TEST_F(RecorderTest, GameCancelledBeforeAnyTurnWritesNothing) {
   StartGameAgainstTheMachine();
   game.SaveGame();
   auto raw = Raw();
   EXPECT_EQ(raw.Count("game") + raw.Count("throw") + raw.Count("doublerate"), 0);
 }
 
-TEST_F(Recorder, FailureInTheMiddleOfASaveLeavesNoRowOfThatGame) {
+TEST_F(RecorderTest, FailureInTheMiddleOfASaveLeavesNoRowOfThatGame) {
   StartGameAgainstTheMachine();
   Play("T20 T20 T20");
   Play("T20 T20 T20");
@@ -175,28 +175,28 @@ TEST_F(Recorder, FailureInTheMiddleOfASaveLeavesNoRowOfThatGame) {
   EXPECT_EQ(raw.Count("game") + raw.Count("throw") + raw.Count("doublerate"), 0);
 }
 
-TEST_F(Recorder, NamesTravelAsParametersUnchanged) {
-  Einfuegen recorder(*database);
+TEST_F(RecorderTest, NamesTravelAsParametersUnchanged) {
+  Recorder recorder(*database);
   const auto id = recorder.AppendPlayer("Seán", "O'Neil", "x'); DROP TABLE player; --");
   EXPECT_TRUE(IsGuidString(id));
   const auto names = archive.FindPlayerNames(id);
   ASSERT_TRUE(names);
-  EXPECT_EQ(names->vorname, "Seán");
-  EXPECT_EQ(names->nachname, "O'Neil");
+  EXPECT_EQ(names->firstName, "Seán");
+  EXPECT_EQ(names->lastName, "O'Neil");
   EXPECT_EQ(names->nickname, "x'); DROP TABLE player; --");
   EXPECT_FALSE(archive.FindPlayerNames("' OR '1'='1"));
 }
 
-TEST_F(Recorder, DeletePlayerAndThrows) {
-  Einfuegen recorder(*database);
+TEST_F(RecorderTest, DeletePlayerAndThrows) {
+  Recorder recorder(*database);
   const auto anna = recorder.AppendPlayer("Anna", "", "Anna");
   const auto ben = recorder.AppendPlayer("Ben", "", "Ben");
   const auto gone = NewGuidString();  // turns of a player whose row is already gone
-  for (const auto& playerid : {anna, gone}) {
+  for (const auto& playerId : {anna, gone}) {
     for (int i = 0; i < 2; ++i) {
-      Throwclass turn = testing::MakeTurn("T20 T20 T20");
-      turn.throwid = NewGuidString();
-      recorder.AppendThrow(turn, "{GAME}", playerid);
+      Turn turn = testing::MakeTurn("T20 T20 T20");
+      turn.turnId = NewGuidString();
+      recorder.AppendThrow(turn, "{GAME}", playerId);
     }
   }
   recorder.AppendGame("{GAME}", "const501dout", 45000.5, "{WIN}");

@@ -76,11 +76,11 @@ TEST_F(Statistics, PeriodEnds) {
   auto query = fixture.Query(anna, "const501dout", 45000, 45001);
   EXPECT_EQ(query.CountDarts(), 1);  // after from, not after to
   EXPECT_EQ(query.CountGames(), 1);
-  query.DateTo = 45002;
+  query.dateTo = 45002;
   EXPECT_EQ(query.GameDates(), std::vector<double>{45001});  // the end is left out
   EXPECT_EQ(query.HitPositions("1", 0).dart1, "101=200");
   EXPECT_EQ(query.HitPositions("20", 0).all, "");
-  query.DateTo = 45002.5;
+  query.dateTo = 45002.5;
   EXPECT_EQ(query.HitPositions("20", 0).dart1, "101=200");
   EXPECT_EQ(*query.LastGameDate(), 45002);
 }
@@ -91,14 +91,14 @@ TEST_F(Statistics, AveragesCountBustDartsButNotTheirPoints) {
   fixture.AddGame(anna, "const501dout", 45000, turns);
   auto query = fixture.Query(anna, "const501dout");
   EXPECT_DOUBLE_EQ(query.GetAverages().average, 57.75);
-  EXPECT_DOUBLE_EQ(query.GetAverages().perdart, 19.25);
+  EXPECT_DOUBLE_EQ(query.GetAverages().perDart, 19.25);
   fixture.AddGame(anna, "const501dout", 45001, {{"T20 T20 T20", "", false}});
   EXPECT_NEAR(query.GetAverages().average, 46.2, 1e-9);
-  EXPECT_NEAR(query.GetAverages().perdart, 15.4, 1e-9);
+  EXPECT_NEAR(query.GetAverages().perDart, 15.4, 1e-9);
   EXPECT_EQ(query.HighScore(), 100);  // the bust scored nothing: no 180
   EXPECT_EQ(query.CountTurnsInRange(160, 181), 0);
-  query.AllTypes = true;
-  query.GameTypesId.clear();
+  query.allTypes = true;
+  query.gameTypeKey.clear();
   EXPECT_DOUBLE_EQ(query.GetAverages().average, 0.0);  // averages need one type
 }
 
@@ -108,7 +108,7 @@ TEST_F(Statistics, AveragesOfOneAndTwoDarts) {
   fixture.AddGame(ben, "const501dout", 45000, {{"T20 LS1"}});
   EXPECT_DOUBLE_EQ(fixture.Query(anna, "const501dout").GetAverages().average, 180.0);
   EXPECT_DOUBLE_EQ(fixture.Query(ben, "const501dout").GetAverages().average, 91.5);
-  EXPECT_DOUBLE_EQ(fixture.Query(ben, "const501dout").GetAverages().perdart, 30.5);
+  EXPECT_DOUBLE_EQ(fixture.Query(ben, "const501dout").GetAverages().perDart, 30.5);
 }
 
 TEST_F(Statistics, ScoreBands) {
@@ -184,7 +184,7 @@ TEST_F(Statistics, DeletingOneSelectionOnly) {
   fixture.AddGame(anna, "const501dout", 45000.5, {{"LS1"}});
   fixture.recorder.AppendDoubleRate(shared, anna, 3, 1);
   fixture.recorder.AppendDoubleRate(shared, ben, 5, 2);
-  { Einfuegen(*fixture.database).AppendThrow(Throwclass{}, shared, anna); }
+  { Recorder(*fixture.database).AppendThrow(Turn{}, shared, anna); }
   auto query = fixture.Query(anna, "", 45000, 45001);
   const auto deleted = query.DeleteStatistics();
   EXPECT_EQ(deleted.turns, 3);  // 45000 is outside: after `from` only
@@ -213,14 +213,14 @@ TEST_F(Statistics, ValuesAreParametersNotStatementText) {
 }
 
 TEST_F(Statistics, LookUpsAndTypeKeys) {
-  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(0), "");
-  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(7), "constcricket");
-  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(28), "constpractice_free1");
-  EXPECT_EQ(abfrageAnzahl::GameTypeKeyForIndex(29), "constpractice_self");
-  EXPECT_FALSE(abfrageAnzahl::GameTypeKeyForIndex(30));
-  EXPECT_FALSE(abfrageAnzahl::GameTypeKeyForIndex(-1));
-  EXPECT_EQ(abfrageAnzahl::FieldValue("T20"), 60);
-  abfrageAnzahl query(*fixture.database);
+  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(0), "");
+  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(7), "constcricket");
+  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(28), "constpractice_free1");
+  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(29), "constpractice_self");
+  EXPECT_FALSE(StatisticsQuery::GameTypeKeyForIndex(30));
+  EXPECT_FALSE(StatisticsQuery::GameTypeKeyForIndex(-1));
+  EXPECT_EQ(StatisticsQuery::FieldValue("T20"), 60);
+  StatisticsQuery query(*fixture.database);
   EXPECT_EQ(query.PlayerIdsByNickname(), (std::vector<std::string>{anna, ben}));
   EXPECT_EQ(query.GetPlayerNames(ben)->nickname, "Ben");
   EXPECT_FALSE(query.GetPlayerNames("{NOBODY}"));

@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "store/Database.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   }
   try {
     auto database = korvanti::Database::OpenFile(argv[1]);
-    korvanti::Einfuegen recorder(*database);
+    korvanti::Recorder recorder(*database);
     for (int i = 2; i < argc; ++i) {
       recorder.FindOrAppendPlayer(argv[i]);
     }

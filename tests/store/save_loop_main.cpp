@@ -7,7 +7,7 @@
 #include "platform/Guid.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
@@ -17,24 +17,24 @@ int main(int argc, char** argv) {
   }
   using namespace korvanti;
   auto database = Database::OpenFile(argv[1]);
-  Einfuegen recorder(*database);
+  Recorder recorder(*database);
   const std::string players[] = {recorder.FindOrAppendPlayer("Anna"),
                                  recorder.FindOrAppendPlayer("Ben")};
   DatabaseArchive archive(*database);
   for (;;) {
-    std::vector<Throwclass> turns[2];
+    std::vector<Turn> turns[2];
     for (auto& list : turns) {
       for (int i = 0; i < 10; ++i) {
         auto turn = testing::MakeTurn("T20 T19 D8");
-        turn.throwid = NewGuidString();
+        turn.turnId = NewGuidString();
         list.push_back(std::move(turn));
       }
     }
     GameRecord game;
-    game.gameid = NewGuidString();
-    game.gametypesid = "const501dout";
+    game.gameId = NewGuidString();
+    game.gameTypeKey = "const501dout";
     game.datetime = 45000.0;
-    game.winningThrowId = turns[0].back().throwid;
+    game.winningTurnId = turns[0].back().turnId;
     for (int p = 0; p < 2; ++p) {
       game.players.push_back({players[p], turns[p], 5, 2});
     }

@@ -6,9 +6,9 @@
 
 #include "engine/AimPoints.h"
 #include "engine/HitMap.h"
-#include "engine/Throwclass.h"
+#include "engine/Turn.h"
 #include "platform/Guid.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 
 namespace korvanti::testing {
 
@@ -27,29 +27,29 @@ struct AimedGamePlan {
 };
 
 // Stores the game (never won) and returns its id.
-inline std::string AppendAimedGame(Einfuegen& recorder, const std::string& playerid,
+inline std::string AppendAimedGame(Recorder& recorder, const std::string& playerId,
                                    const AimedGamePlan& plan) {
   static const HitMap map;
   const auto at = *AimPointFor(plan.aim);
   std::mt19937 random(plan.seed);
   std::normal_distribution<double> normal(0, plan.sigma);
-  const auto gameid = NewGuidString();
+  const auto gameId = NewGuidString();
   for (int k = 0; k < plan.turns; ++k) {
-    Throwclass turn;
-    turn.throwid = NewGuidString();
+    Turn turn;
+    turn.turnId = NewGuidString();
     for (int n = 1; n <= 3; ++n) {
       auto& dart = turn.Hit(n);
-      dart.hitx = static_cast<int>(std::lround(at.x + plan.biasX + normal(random)));
-      dart.hity = static_cast<int>(std::lround(at.y + plan.biasY + normal(random)));
-      dart.hit = map.FieldAt(dart.hitx, dart.hity);
+      dart.hitX = static_cast<int>(std::lround(at.x + plan.biasX + normal(random)));
+      dart.hitY = static_cast<int>(std::lround(at.y + plan.biasY + normal(random)));
+      dart.hit = map.FieldAt(dart.hitX, dart.hitY);
       dart.aim = plan.aim;
-      dart.aimx = at.x;
-      dart.aimy = at.y;
+      dart.aimX = at.x;
+      dart.aimY = at.y;
     }
-    recorder.AppendThrow(turn, gameid, playerid);
+    recorder.AppendThrow(turn, gameId, playerId);
   }
-  recorder.AppendGame(gameid, plan.key, plan.when, NewGuidString());
-  return gameid;
+  recorder.AppendGame(gameId, plan.key, plan.when, NewGuidString());
+  return gameId;
 }
 
 }  // namespace korvanti::testing

@@ -2,25 +2,25 @@
 
 #include <string>
 
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 
 namespace korvanti::testing {
 
 // The smallest mode: counts points up, books every turn, never ends.
-class CountUpGame : public BaseGameClass {
+class CountUpGame : public Game {
  public:
   bool IsFinished() const override { return false; }
-  Throwclass CurrentTargets() const override { return {}; }
+  Turn CurrentTargets() const override { return {}; }
   int LeaderIndex() const override { return leader; }
   bool HasProposal() const override { return false; }
-  void InitGameType() override { gametypesid = "constcountup"; }
-  bool IsTurnValid() override { return CurrentTurns().current.tocount = true; }
+  void InitGameType() override { gameTypeKey = "constcountup"; }
+  bool IsTurnValid() override { return CurrentTurns().current.counts = true; }
   std::string GameOverText() const override { return "Game over"; }
   bool CheckIn() override {
     auto& turns = CurrentTurns();
     CommitTurn();
     turns.score += turns.current.TurnScore(false);
-    turns.bookedscore = turns.score;
+    turns.bookedScore = turns.score;
     turns.current.Clear();
     NextPlayer();
     return true;

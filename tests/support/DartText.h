@@ -3,12 +3,12 @@
 #include <sstream>
 #include <string>
 
-#include "engine/Throwclass.h"
+#include "engine/Turn.h"
 
 namespace korvanti::testing {
 
 // Writes darts given as text ("T20 T20 D20") into a turn, dart 1 first.
-inline Throwclass& EnterDarts(Throwclass& turn, const std::string& darts) {
+inline Turn& EnterDarts(Turn& turn, const std::string& darts) {
   std::istringstream words(darts);
   std::string code;
   int number = 1;
@@ -18,9 +18,9 @@ inline Throwclass& EnterDarts(Throwclass& turn, const std::string& darts) {
   return turn;
 }
 
-inline Throwclass MakeTurn(const std::string& darts, bool tocount = true) {
-  Throwclass turn;
-  turn.tocount = tocount;
+inline Turn MakeTurn(const std::string& darts, bool counts = true) {
+  Turn turn;
+  turn.counts = counts;
   return EnterDarts(turn, darts);
 }
 

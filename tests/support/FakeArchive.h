@@ -12,21 +12,21 @@ namespace korvanti::testing {
 class FakeArchive : public GameArchive {
  public:
   struct StoredPlayer {
-    std::string playerid;
-    std::vector<Throwclass> turns;
-    int throwsatdouble = 0;
-    int hitsatdouble = 0;
+    std::string playerId;
+    std::vector<Turn> turns;
+    int doubleThrows = 0;
+    int doubleHits = 0;
   };
   struct StoredGame {
-    std::string gameid;
-    std::string gametypesid;
+    std::string gameId;
+    std::string gameTypeKey;
     double datetime = 0;
-    std::string winningThrowId;
+    std::string winningTurnId;
     std::vector<StoredPlayer> players;
   };
 
-  std::optional<PlayerNames> FindPlayerNames(std::string_view playerid) override {
-    const auto found = names.find(std::string(playerid));
+  std::optional<PlayerNames> FindPlayerNames(std::string_view playerId) override {
+    const auto found = names.find(std::string(playerId));
     if (found == names.end()) {
       return std::nullopt;
     }
@@ -34,12 +34,12 @@ class FakeArchive : public GameArchive {
   }
 
   void StoreGame(const GameRecord& game) override {
-    StoredGame stored{game.gameid, game.gametypesid, game.datetime, game.winningThrowId, {}};
+    StoredGame stored{game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId, {}};
     for (const auto& player : game.players) {
-      stored.players.push_back({player.playerid,
+      stored.players.push_back({player.playerId,
                                 {player.turns.begin(), player.turns.end()},
-                                player.throwsatdouble,
-                                player.hitsatdouble});
+                                player.doubleThrows,
+                                player.doubleHits});
     }
     games.push_back(std::move(stored));
   }

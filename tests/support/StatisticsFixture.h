@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "engine/Throwclass.h"
+#include "engine/Turn.h"
 #include "platform/Guid.h"
 #include "store/Database.h"
-#include "store/Einfuegen.h"
-#include "store/abfrageAnzahl.h"
+#include "store/Recorder.h"
+#include "store/StatisticsQuery.h"
 
 namespace korvanti::testing {
 
@@ -34,14 +34,14 @@ class StatisticsFixture {
 
   // Stores a game of the player; with `won` its last turn wins the game.
   // Dart n of turn k lands at (100 + 10 k + n, 200 + k).
-  std::string AddGame(const std::string& playerid, const std::string& key, double when,
+  std::string AddGame(const std::string& playerId, const std::string& key, double when,
                       const std::vector<TurnSpec>& turns, bool won = true) {
-    const auto gameid = NewGuidString();
+    const auto gameId = NewGuidString();
     std::string last;
     for (std::size_t k = 0; k < turns.size(); ++k) {
-      Throwclass turn;
-      turn.throwid = NewGuidString();
-      turn.tocount = turns[k].counts;
+      Turn turn;
+      turn.turnId = NewGuidString();
+      turn.counts = turns[k].counts;
       std::istringstream darts(turns[k].darts);
       std::istringstream aims(turns[k].aims);
       for (int n = 1; n <= 3; ++n) {
@@ -53,30 +53,30 @@ class StatisticsFixture {
         aims >> dart.aim;
         if (dart.aim == "-")
           dart.aim.clear();
-        dart.hitx = 100 + 10 * static_cast<int>(k) + n;
-        dart.hity = 200 + static_cast<int>(k);
+        dart.hitX = 100 + 10 * static_cast<int>(k) + n;
+        dart.hitY = 200 + static_cast<int>(k);
       }
-      recorder.AppendThrow(turn, gameid, playerid);
-      last = turn.throwid;
+      recorder.AppendThrow(turn, gameId, playerId);
+      last = turn.turnId;
     }
-    recorder.AppendGame(gameid, key, when, won ? last : NewGuidString());
-    return gameid;
+    recorder.AppendGame(gameId, key, when, won ? last : NewGuidString());
+    return gameId;
   }
 
-  abfrageAnzahl Query(const std::string& playerid, const std::string& key, double from = 0,
-                      double to = 99999) {
-    abfrageAnzahl query(*database);
-    query.PlayerId = playerid;
-    query.GameTypesId = key;
-    query.AllTypes = key.empty();
-    query.DateFrom = from;
-    query.DateTo = to;
+  StatisticsQuery Query(const std::string& playerId, const std::string& key, double from = 0,
+                        double to = 99999) {
+    StatisticsQuery query(*database);
+    query.playerId = playerId;
+    query.gameTypeKey = key;
+    query.allTypes = key.empty();
+    query.dateFrom = from;
+    query.dateTo = to;
     return query;
   }
 
   TempFolder folder;
   std::unique_ptr<Database> database;
-  Einfuegen recorder;
+  Recorder recorder;
 };
 
 }  // namespace korvanti::testing

@@ -4,8 +4,8 @@
 #include "TempFolder.h"
 #include "store/Database.h"
 #include "store/PlayerTotals.h"
+#include "store/StatisticsQuery.h"
 #include "store/TurnSnapshot.h"
-#include "store/abfrageAnzahl.h"
 
 namespace korvanti {
 namespace {
@@ -22,7 +22,7 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
   plan.lastDay = 46000;
   SeedSampleData(*database, plan);
 
-  abfrageAnzahl query(*database);
+  StatisticsQuery query(*database);
   const char* filters[] = {"", "S", "D", "T", "5", "20", "25", "T20", "D25", "SS25", "0", "LS1"};
   // The landing positions as the query object lists them.
   const auto listed = [](const std::vector<BoardPoint>& points) {
@@ -37,11 +37,11 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
     const auto everything = TurnSnapshot::Load(*database, player, "", 45990, 46010);
     for (const auto& [from, to] : {std::pair{45990.0, 46010.0}, {45998.75, 45999.75}}) {
       auto all = query;
-      all.PlayerId = player;
-      all.GameTypesId.clear();
-      all.AllTypes = true;
-      all.DateFrom = from;
-      all.DateTo = to;
+      all.playerId = player;
+      all.gameTypeKey.clear();
+      all.allTypes = true;
+      all.dateFrom = from;
+      all.dateTo = to;
       const auto figures = everything.Period(from, to);
       EXPECT_EQ(figures.CountTurns(), all.CountTurns());
       for (const char* filter : filters) {
@@ -61,10 +61,10 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
                                      {45997.9, 45998.9},
                                      {45998.75, 45999.75},
                                      {45999.0, 46000.73}}) {
-        query.PlayerId = player;
-        query.GameTypesId = key;
-        query.DateFrom = from;
-        query.DateTo = to;
+        query.playerId = player;
+        query.gameTypeKey = key;
+        query.dateFrom = from;
+        query.dateTo = to;
         const auto figures = snapshot.Period(from, to);
         const auto where = std::string(key) + " " + std::to_string(from);
         for (const char* filter : filters) {
@@ -91,7 +91,7 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
         EXPECT_EQ(totals.darts, query.CountDarts()) << where;
         EXPECT_EQ(totals.exactHits, query.CountExactHits()) << where;
         EXPECT_DOUBLE_EQ(totals.Average(), query.GetAverages().average) << where;
-        EXPECT_DOUBLE_EQ(totals.PointsPerDart(), query.GetAverages().perdart) << where;
+        EXPECT_DOUBLE_EQ(totals.PointsPerDart(), query.GetAverages().perDart) << where;
         EXPECT_EQ(totals.highScore, query.HighScore()) << where;
         EXPECT_EQ(totals.bestCheckout, query.BestCheckout()) << where;
         EXPECT_DOUBLE_EQ(totals.MarksPerRound(), query.MarksPerRoundQuery()) << where;

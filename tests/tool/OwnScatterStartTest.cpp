@@ -9,7 +9,7 @@
 #include "play/OwnScatter.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 
 namespace korvanti {
 namespace {
@@ -25,7 +25,7 @@ TEST(OwnScatterStart, TheComputerThrowsWithTheFitOrTheStartIsRefused) {
   plan.days = 2;
   SeedSampleData(*database, plan);
   const auto thrower = *DatabaseArchive(*database).FindPlayerIdByNickname("Spieler 1");
-  const auto newcomer = Einfuegen(*database).AppendPlayer("Neu", "Ling", "Neuling");
+  const auto newcomer = Recorder(*database).AppendPlayer("Neu", "Ling", "Neuling");
 
   const HitMap hitMap;
   UniformRandom random(3);
@@ -51,7 +51,7 @@ TEST(OwnScatterStart, TheComputerThrowsWithTheFitOrTheStartIsRefused) {
   // The seeded player throws with a round 12-pixel spread.
   EXPECT_NEAR(std::sqrt(computer->ownScatter->covariance.xx), 12, 1.5);
   EXPECT_GT(computer->simulatedTurns.Count(), 0u);
-  EXPECT_EQ(std::get<StartedGame>(started).Game().gametypesid, "constpractice_computerAVG");
+  EXPECT_EQ(std::get<StartedGame>(started).PlayedGame().gameTypeKey, "constpractice_computerAVG");
 
   request.players.front() = {newcomer, "Neuling", 0, 45.0};
   const auto refused = StartGame(request, ProgramOptions{}, environment);

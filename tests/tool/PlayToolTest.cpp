@@ -123,12 +123,12 @@ TEST(PlayTool, EveryGameWithoutTheComputerPlaysToItsEnd) {
     std::string end;
   };
   const std::string cricket = "T15 T16 T17 T18 T19 T20 D25 SS25";
-  const std::string five01 = "T20 T20 T20 T20 T20 T20 T20 T19 D12";
+  const std::string fiveOhOne = "T20 T20 T20 T20 T20 T20 T20 T19 D12";
   const Case cases[] = {
       {1, "", "T20 T20 T20 T20 T20 LS1", "Game over after 2 rounds"},
       {2, "", "T20 T20 T20 T20 T20 T20 T20 T20 LS20 LS1", "Game over after 4 rounds"},
       {3, "", "T20 T20 T20 T20 T19 D2", "Game over after 2 rounds"},
-      {4, "", five01, "Game over after 3 rounds"},
+      {4, "", fiveOhOne, "Game over after 3 rounds"},
       {5, "", cricket, "Practice over after 3 rounds"},
       {6, "", cricket, "Practice over after 3 rounds"},
       {7, "", cricket, "Practice over after 3 rounds"},
@@ -136,7 +136,7 @@ TEST(PlayTool, EveryGameWithoutTheComputerPlaysToItsEnd) {
       {9, "", "SS1 D2 T3", "Practice over  with 21 points."},
       {10, "", Series("LS", 1, "SS25"), "Practice over  with 21 points."},
       {11, "", Series("D", 1, ""), "Practice over  with 20 points."},
-      {13, "--set aim=0", five01, "Game over after 3 rounds"},
+      {13, "--set aim=0", fiveOhOne, "Game over after 3 rounds"},
       {16, "--set aim=0", cricket, "Practice over after 3 rounds"},
       {17, "", roundDoubleBull, "Practice over  with 40 points."},
       {18, "--set rounds=1", "LS20 0 LS20", "Practice over! with 2 hits out of 3 trys."},

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <exception>
 
-#include "ui/game/TFormWait.h"
+#include "ui/game/WaitDialog.h"
 
 namespace korvanti {
 
@@ -72,7 +72,7 @@ void PreparationRunner::Run(PreparationWork work, Done done) {
   QObject::connect(
       thread_.get(), &QThread::finished, &receiver_, [this] { Finished(); }, Qt::QueuedConnection);
 
-  dialog_ = new TFormWait(window_, texts_.caption);  // the window owns it when there is one
+  dialog_ = new WaitDialog(window_, texts_.caption);  // the window owns it when there is one
   dialog_->SetInfoText(texts_.info);
   // Nothing else may be clicked meanwhile ("Start" twice, a board click).
   dialog_->setWindowModality(Qt::ApplicationModal);

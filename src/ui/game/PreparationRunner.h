@@ -14,7 +14,7 @@
 
 namespace korvanti {
 
-class TFormWait;
+class WaitDialog;
 
 // The texts of the wait dialog while the computer prepares its darts.
 struct WaitTexts {
@@ -41,7 +41,7 @@ class PreparationRunner final {
   void Run(PreparationWork work, Done done);
   bool IsRunning() const { return job_ != nullptr; }
   // The dialog of the running work, or null.
-  TFormWait* dialog() const { return dialog_; }
+  WaitDialog* dialog() const { return dialog_; }
 
  private:
   struct Job;
@@ -51,7 +51,7 @@ class PreparationRunner final {
   WaitTexts texts_;
   std::shared_ptr<Job> job_;
   std::unique_ptr<QThread> thread_;
-  QPointer<TFormWait> dialog_;
+  QPointer<WaitDialog> dialog_;
   QTimer progressTimer_;
   // Receives the worker's end on the window's thread; gone with the runner.
   QObject receiver_;

@@ -62,7 +62,7 @@ void OverviewView::dropEvent(QDropEvent* event) {
   const auto target = indexAt(event->position().toPoint());
   const auto before = target.isValid() ? std::optional<int>(target.row()) : std::nullopt;
   const auto id =
-      from >= 0 ? model_.Rows()[static_cast<std::size_t>(from)].playerid : std::string();
+      from >= 0 ? model_.Rows()[static_cast<std::size_t>(from)].playerId : std::string();
   model_.MoveRow(from, before);
   if (const auto moved = model_.RowOf(id)) {
     SelectRow(*moved);

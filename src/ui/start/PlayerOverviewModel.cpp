@@ -20,8 +20,8 @@ std::vector<QString> Columns(std::vector<std::string> columns) {
 // The one place that turns a player's figures into the cells of his row.
 void TakeFigures(PlayerOverviewModel::Row& row, const OverviewFigures& figures) {
   row.cells = figures.cells;
-  row.refvalue = figures.refvalue;
-  row.refvalue501 = figures.refvalue501;
+  row.referenceAverage = figures.referenceAverage;
+  row.referenceAverage501 = figures.referenceAverage501;
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ void PlayerOverviewModel::Replace(std::vector<std::string> columns,
   rows_.clear();
   for (const auto& source : rows) {
     Row row;
-    row.playerid = source.playerid;
+    row.playerId = source.playerId;
     row.caption = {source.caption, std::nullopt};
     TakeFigures(row, source.figures);
     rows_.push_back(std::move(row));
@@ -58,20 +58,20 @@ void PlayerOverviewModel::Refigure(std::vector<std::string> columns,
                                    const std::vector<OverviewRow>& rows) {
   std::map<std::string, const OverviewRow*> byId;
   for (const auto& row : rows) {
-    byId[row.playerid] = &row;
+    byId[row.playerId] = &row;
   }
   beginResetModel();
   columns_ = Columns(std::move(columns));
   for (auto& row : rows_) {
-    const auto found = byId.find(row.playerid);
+    const auto found = byId.find(row.playerId);
     TakeFigures(row, found == byId.end() ? OverviewFigures{} : found->second->figures);
   }
   endResetModel();
 }
 
-std::optional<int> PlayerOverviewModel::RowOf(const std::string& playerid) const {
+std::optional<int> PlayerOverviewModel::RowOf(const std::string& playerId) const {
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (rows_[i].playerid == playerid) {
+    if (rows_[i].playerId == playerId) {
       return static_cast<int>(i);
     }
   }
@@ -113,7 +113,7 @@ void PlayerOverviewModel::SortBy(int column, bool descending) {
   const auto before = persistentIndexList();
   std::vector<std::string> idsBefore;
   for (const auto& at : before) {
-    idsBefore.push_back(rows_[static_cast<std::size_t>(at.row())].playerid);
+    idsBefore.push_back(rows_[static_cast<std::size_t>(at.row())].playerId);
   }
   SortOverviewRows(
       rows_,

@@ -21,11 +21,11 @@ class PlayerOverviewModel final : public QAbstractTableModel {
   static constexpr const char* kRowMimeType = "application/x-korvanti-overview-row";
 
   struct Row {
-    std::string playerid;
+    std::string playerId;
     OverviewCell caption;
     std::vector<OverviewCell> cells;  // one per column after "Spieler"
-    double refvalue = 0;
-    double refvalue501 = 0;
+    double referenceAverage = 0;
+    double referenceAverage501 = 0;
     bool ticked = false;
   };
 
@@ -38,7 +38,7 @@ class PlayerOverviewModel final : public QAbstractTableModel {
   void Refigure(std::vector<std::string> columns, const std::vector<OverviewRow>& rows);
 
   const std::vector<Row>& Rows() const { return rows_; }
-  std::optional<int> RowOf(const std::string& playerid) const;
+  std::optional<int> RowOf(const std::string& playerId) const;
   void SetTicked(int row, bool ticked);
   void Toggle(int row);
   // Moves `from` directly before `before`, or to the end when there is no such row.

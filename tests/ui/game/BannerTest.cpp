@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "ui/common/KorvantiLook.h"
-#include "ui/game/TfrmCall.h"
+#include "ui/game/PointsBanner.h"
 
 namespace korvanti {
 namespace {
@@ -17,7 +17,7 @@ class BannerTest : public ::testing::Test {
  protected:
   void SetUp() override { InstallFontSubstitutions(); }
   QWidget window;
-  TfrmCall banner{&window};
+  PointsBanner banner{&window};
 };
 
 TEST_F(BannerTest, ShowsAtOnceWithoutBlockingAndHidesItself) {

@@ -19,7 +19,7 @@
 #include "play/GameStart.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/ScriptedDialogs.h"
-#include "ui/game/TGameformclass.h"
+#include "ui/game/GameWindow.h"
 
 namespace korvanti::testing {
 
@@ -30,9 +30,9 @@ inline const HitMap& WindowHitMap() {
 
 // The game screen as the start window opens it: a game from the shared game
 // start, steps made instant, questions answered by the test.
-class GameWindow : public ::testing::Test {
+class GameScreen : public ::testing::Test {
  protected:
-  GameWindow() {
+  GameScreen() {
     static const std::string table = CheckoutTableText();
     WriteFileDurably(folder / "checkout.ini", table);
     archive.names["{ANNA}"] = {"Anna", "A", "Anna"};
@@ -61,8 +61,8 @@ class GameWindow : public ::testing::Test {
       summaries.push_back(summary);
       return continueSeries;
     };
-    window = std::make_unique<TGameformclass>(std::move(started), std::move(setup), dialogs);
-    QObject::connect(window.get(), &TGameformclass::finished,
+    window = std::make_unique<GameWindow>(std::move(started), std::move(setup), dialogs);
+    QObject::connect(window.get(), &GameWindow::finished,
                      [this](SessionResult result) { results.push_back(result); });
     window->ShowGame();
     Settle();
@@ -121,7 +121,7 @@ class GameWindow : public ::testing::Test {
   bool continueSeries = false;
   std::vector<Summary> summaries;
   std::vector<SessionResult> results;
-  std::unique_ptr<TGameformclass> window;
+  std::unique_ptr<GameWindow> window;
 };
 
 }  // namespace korvanti::testing

@@ -6,14 +6,14 @@
 namespace korvanti {
 namespace {
 
-using testing::GameWindow;
+using testing::GameScreen;
 
 // Pictures of the game screen with each panel, at the design's size, for a
 // person to look at: nothing cut off, numbers readable, the board crisp.
-class GameWindowShots : public GameWindow {
+class GameWindowShots : public GameScreen {
  protected:
   void Shoot(const QString& name) {
-    window->resize(TGameformclass::kDesignSize);
+    window->resize(GameWindow::kDesignSize);
     QApplication::processEvents();
     const auto path = QDir(KORVANTI_GAME_SHOTS).filePath(name);
     ASSERT_TRUE(window->grab().save(path)) << path.toStdString();

@@ -8,7 +8,7 @@
 namespace korvanti {
 namespace {
 
-using testing::GameWindow;
+using testing::GameScreen;
 
 const QColor kRed(255, 0, 0);
 const QColor kGreen(5, 188, 88);
@@ -17,14 +17,14 @@ QColor TextColor(QLabel* label) {
   return label->palette().color(QPalette::WindowText);
 }
 
-TEST_F(GameWindow, TwoPlayersPlayFiveHundredAndOneToItsEnd) {
+TEST_F(GameScreen, TwoPlayersPlayFiveHundredAndOneToItsEnd) {
   Open(Build(4, {"{ANNA}", "{BEN}"}));
   EXPECT_FALSE(Find<QPushButton>("btncheckinThrow")->isVisible());  // quick check-in
   Clicks({"T20", "T20"});
   EXPECT_EQ(TextOf("pnlcheck2"), "T20");
   EXPECT_EQ(TextOf("lbltotalPoints"), "120");
   Click("T20");
-  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 1);
+  EXPECT_EQ(window->Session().PlayedGame().CurrentPlayerIndex(), 1);
   EXPECT_EQ(TextOf("pnlcheck1"), "");
   Clicks({"0", "0", "0", "T20", "T20", "T20", "0", "0", "0"});
   EXPECT_EQ(TextOf("lblcurrentpoints"), "141");
@@ -39,7 +39,7 @@ TEST_F(GameWindow, TwoPlayersPlayFiveHundredAndOneToItsEnd) {
   EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(GameWindow, WithoutQuickCheckInTheButtonWaitsForTheEndOfTheTurn) {
+TEST_F(GameScreen, WithoutQuickCheckInTheButtonWaitsForTheEndOfTheTurn) {
   Open(Build(3, {"{ANNA}", "{BEN}"}, false));
   auto* button = Find<QPushButton>("btncheckinThrow");
   EXPECT_TRUE(button->isVisible());
@@ -48,27 +48,27 @@ TEST_F(GameWindow, WithoutQuickCheckInTheButtonWaitsForTheEndOfTheTurn) {
   Click("T20");
   EXPECT_TRUE(button->isEnabled());
   EXPECT_TRUE(button->isDefault());  // highlighted
-  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 0);
+  EXPECT_EQ(window->Session().PlayedGame().CurrentPlayerIndex(), 0);
   Press("btncheckinThrow");
-  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 1);
+  EXPECT_EQ(window->Session().PlayedGame().CurrentPlayerIndex(), 1);
   EXPECT_FALSE(button->isEnabled());
 }
 
-TEST_F(GameWindow, ACompleteTurnWaitsForItsAims) {
+TEST_F(GameScreen, ACompleteTurnWaitsForItsAims) {
   Open(Build(4, {"{ANNA}"}, true, true));
   EXPECT_TRUE(Find("lblAim1")->isVisible());
   Click("T20", Qt::RightButton);
   Click("T20", Qt::RightButton);
   EXPECT_EQ(TextOf("lblAim2"), "T20");
   Clicks({"T20", "T19", "LS20"});
-  EXPECT_EQ(window->Session().Game().CurrentTurns().Count(), 0u);
+  EXPECT_EQ(window->Session().PlayedGame().CurrentTurns().Count(), 0u);
   Click("T19", Qt::RightButton);
-  EXPECT_EQ(window->Session().Game().CurrentTurns().Count(), 1u);
+  EXPECT_EQ(window->Session().PlayedGame().CurrentTurns().Count(), 1u);
 }
 
-TEST_F(GameWindow, ABustTurnsTheRemainingScoreRed) {
+TEST_F(GameScreen, ABustTurnsTheRemainingScoreRed) {
   Open(Build(4, {"{ANNA}"}, false));
-  window->Started().Game().players.Player(0).turns.score = 32;
+  window->Started().PlayedGame().players.At(0).turns.score = 32;
   Click("LS20");
   auto* remaining = Find("lblcurrentpoints");
   EXPECT_EQ(remaining->text(), "12");
@@ -87,7 +87,7 @@ struct AbortCase {
   std::size_t storedGames;
 };
 
-class AbortTheGame : public GameWindow, public ::testing::WithParamInterface<AbortCase> {};
+class AbortTheGame : public GameScreen, public ::testing::WithParamInterface<AbortCase> {};
 
 TEST_P(AbortTheGame, StoresWhatTheAnswerPromises) {
   const auto expected = GetParam();
@@ -98,7 +98,7 @@ TEST_P(AbortTheGame, StoresWhatTheAnswerPromises) {
   EXPECT_EQ(window->Result(), expected.result);
   EXPECT_EQ(archive.games.size(), expected.storedGames);
   if (expected.storedGames > 0) {
-    EXPECT_EQ(archive.games[0].winningThrowId, "");
+    EXPECT_EQ(archive.games[0].winningTurnId, "");
   }
   QApplication::processEvents();
   EXPECT_EQ(window->isVisible(), !expected.result.has_value());
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(JaNeinAbbrechen, AbortTheGame,
                                            AbortCase{DialogAnswer::Cancel, std::nullopt, 0}),
                          AnswerName);
 
-TEST_F(GameWindow, EscAndTheCloseBoxAskTheAbortQuestion) {
+TEST_F(GameScreen, EscAndTheCloseBoxAskTheAbortQuestion) {
   Open(Build(4, {"{ANNA}", "{BEN}"}));
   dialogs.Answer(DialogAnswer::Cancel);
   QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -141,7 +141,7 @@ StartedGame WithMachineDarts(StartedGame started) {
   return started;
 }
 
-TEST_F(GameWindow, TheComputerThrowsByItselfAndItsMarksAreErased) {
+TEST_F(GameScreen, TheComputerThrowsByItselfAndItsMarksAreErased) {
   Open(WithMachineDarts(Build(12, {"{ANNA}"})));
   const auto markAt = [&] {
     const auto image = window->Board().grab().toImage();
@@ -156,25 +156,25 @@ TEST_F(GameWindow, TheComputerThrowsByItselfAndItsMarksAreErased) {
   bool marked = false;
   for (int i = 0; i < 50 && !marked; ++i) {
     QApplication::processEvents();
-    marked = window->Started().Game().players.Player(1).turns.current.DartsEntered() > 0;
+    marked = window->Started().PlayedGame().players.At(1).turns.current.DartsEntered() > 0;
   }
   ASSERT_TRUE(marked);
   EXPECT_TRUE(window->Session().BoardLocked());
   EXPECT_TRUE(markAt());
   Settle();
-  const auto& machine = window->Started().Game().players.Player(1).turns;
+  const auto& machine = window->Started().PlayedGame().players.At(1).turns;
   EXPECT_EQ(machine.Count(), 1u);
   EXPECT_EQ(machine.score, 501 - 160);
   EXPECT_FALSE(markAt());
   EXPECT_FALSE(window->Session().BoardLocked());
 }
 
-TEST_F(GameWindow, AbortDuringTheComputersTurnKeepsTheHumansTurns) {
+TEST_F(GameScreen, AbortDuringTheComputersTurnKeepsTheHumansTurns) {
   Open(WithMachineDarts(Build(12, {"{ANNA}"})));
   Clicks({"LS1", "LS1"});
   auto& board = window->Board();
   QTest::mouseClick(&board, Qt::LeftButton, {}, board.WidgetPosition({332, 300}));
-  while (window->Started().Game().players.Player(1).turns.current.DartsEntered() == 0) {
+  while (window->Started().PlayedGame().players.At(1).turns.current.DartsEntered() == 0) {
     QApplication::processEvents();
   }
   ASSERT_TRUE(window->Session().StepPending());
@@ -187,13 +187,13 @@ TEST_F(GameWindow, AbortDuringTheComputersTurnKeepsTheHumansTurns) {
   ASSERT_EQ(archive.games.size(), 1u);
   ASSERT_EQ(archive.games[0].players.size(), 1u);
   EXPECT_EQ(archive.games[0].players[0].turns.size(), 1u);
-  EXPECT_EQ(window->Started().Game().players.Player(1).turns.current.DartsEntered(), 1);
+  EXPECT_EQ(window->Started().PlayedGame().players.At(1).turns.current.DartsEntered(), 1);
 }
 
-TEST_F(GameWindow, AFollowUpGameWhoseComputerFindsNoDartsEndsTheSeriesWithTheMessage) {
+TEST_F(GameScreen, AFollowUpGameWhoseComputerFindsNoDartsEndsTheSeriesWithTheMessage) {
   continueSeries = true;
   Open(WithMachineDarts(Build(12, {"{ANNA}"})));
-  window->Started().Game().players.Player(1).turns.score = 160;
+  window->Started().PlayedGame().players.At(1).turns.score = 160;
   Clicks({"LS1", "LS1", "LS1"});
   // The next game's darts are simulated on a worker behind the wait dialog;
   // without a strength table there are none, and the message says why.
@@ -210,7 +210,7 @@ TEST_F(GameWindow, AFollowUpGameWhoseComputerFindsNoDartsEndsTheSeriesWithTheMes
       << dialogs.shown().back().text.toStdString();
 }
 
-TEST_F(GameWindow, OpensScaledDownOnASmallScreenAndClicksStillHitTheirFields) {
+TEST_F(GameScreen, OpensScaledDownOnASmallScreenAndClicksStillHitTheirFields) {
   Open(Build(4, {"{ANNA}"}));
   const auto available = QGuiApplication::primaryScreen()->availableGeometry().size();
   EXPECT_LE(window->width(), available.width());
@@ -222,7 +222,7 @@ TEST_F(GameWindow, OpensScaledDownOnASmallScreenAndClicksStillHitTheirFields) {
   EXPECT_EQ(TextOf("pnlcheck2"), "SS25");
 }
 
-TEST_F(GameWindow, ACricketGamePaintsItsPanel) {
+TEST_F(GameScreen, ACricketGamePaintsItsPanel) {
   std::filesystem::create_directories(folder / "pictures");
   QImage picture(40, 60, QImage::Format_RGB32);
   picture.fill(Qt::darkBlue);
@@ -233,12 +233,12 @@ TEST_F(GameWindow, ACricketGamePaintsItsPanel) {
   EXPECT_FALSE(Find<QWidget>("pnlGameDown")->isVisible());
   EXPECT_TRUE(Find("lblpoints")->isVisible());
   Clicks({"T20", "T20", "T19"});
-  EXPECT_EQ(window->Session().Game().players.Player(0).turns.score, 60);
-  EXPECT_EQ(window->Session().Game().CurrentPlayerIndex(), 1);
+  EXPECT_EQ(window->Session().PlayedGame().players.At(0).turns.score, 60);
+  EXPECT_EQ(window->Session().PlayedGame().CurrentPlayerIndex(), 1);
   EXPECT_FALSE(Find<QWidget>("imgplayer")->isVisible());  // Ben has none
 }
 
-TEST_F(GameWindow, ATargetTrainingShowsItsTargetsAndTheAimsOfItsDarts) {
+TEST_F(GameScreen, ATargetTrainingShowsItsTargetsAndTheAimsOfItsDarts) {
   Open(Build(18, {"{ANNA}"}));
   EXPECT_TRUE(Find<QWidget>("pnlGameShanghai")->isVisible());
   EXPECT_EQ(TextOf("lblNextHit1"), "LS20");

@@ -81,7 +81,7 @@ struct ListShot {
   static constexpr QSize kDesignSize{408, 172};
 };
 
-TEST_P(ScorePanelsShotTest, PlayerList) {
+TEST_P(ScorePanelsShotTest, PlayerTable) {
   for (const auto& [name, board] :
        {std::pair{"list-countdown", CountDownBoard()}, std::pair{"list-cricket", CricketBoard()}}) {
     PlayerListView list(&host);

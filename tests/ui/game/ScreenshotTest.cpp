@@ -7,9 +7,9 @@
 #include <QTreeWidget>
 
 #include "ui/common/KorvantiLook.h"
-#include "ui/game/TFormWait.h"
-#include "ui/game/TfrmCall.h"
-#include "ui/game/Tfrmsummary.h"
+#include "ui/game/PointsBanner.h"
+#include "ui/game/SeriesSummary.h"
+#include "ui/game/WaitDialog.h"
 
 namespace korvanti {
 namespace {
@@ -27,7 +27,7 @@ class ScreenshotTest : public ::testing::Test {
 
 TEST_F(ScreenshotTest, Banner) {
   QWidget window;
-  TfrmCall banner(&window);
+  PointsBanner banner(&window);
   banner.Show("180 Punkte, Rest: 321", 5000);
   Save(banner, "banner.png");
   auto* label = banner.findChild<QLabel*>("Label1");
@@ -41,7 +41,7 @@ TEST_F(ScreenshotTest, Summary) {
                   {"Bernd (1)", "40,5 (41,0 / 40,0)", "-"},
                   {"Computer (0)", "55,3 (57,1 / 53,5)", "25% 8/2 (20% 5/1, 33% 3/1)"}};
   summary.gameOverText = "Bernd hat gewonnen";
-  Tfrmsummary dialog;
+  SeriesSummary dialog;
   dialog.Fill(summary);
   dialog.show();
   Save(dialog, "summary.png");
@@ -57,7 +57,7 @@ TEST_F(ScreenshotTest, Summary) {
 }
 
 TEST_F(ScreenshotTest, WaitDialog) {
-  TFormWait dialog(nullptr, "Bitte etwas Geduld, Computer überlegt.");
+  WaitDialog dialog(nullptr, "Bitte etwas Geduld, Computer überlegt.");
   dialog.SetInfoText("Strategie wird ausgeknobelt, je nach Schnitt könnte dies etwas dauern...");
   dialog.SetProgress(2, 5);
   dialog.show();

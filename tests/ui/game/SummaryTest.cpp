@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <functional>
 
-#include "ui/game/Tfrmsummary.h"
+#include "ui/game/SeriesSummary.h"
 
 namespace korvanti {
 namespace {
@@ -30,8 +30,8 @@ QStringList Row(const QTreeWidget& list, int row) {
   return texts;
 }
 
-TEST(TfrmsummaryTest, ShowsCaptionColumnsRowsAndGameOverText) {
-  Tfrmsummary dialog;
+TEST(SeriesSummaryTest, ShowsCaptionColumnsRowsAndGameOverText) {
+  SeriesSummary dialog;
   dialog.Fill(TwoGames());
   EXPECT_EQ(dialog.windowTitle(), "2 Spiele durchgeführt");
   auto* list = dialog.findChild<QTreeWidget*>("lstSummary");
@@ -55,8 +55,8 @@ TEST(TfrmsummaryTest, ShowsCaptionColumnsRowsAndGameOverText) {
   EXPECT_TRUE(more->isDefault());
 }
 
-TEST(TfrmsummaryTest, FillingAgainReplacesTheRows) {
-  Tfrmsummary dialog;
+TEST(SeriesSummaryTest, FillingAgainReplacesTheRows) {
+  SeriesSummary dialog;
   dialog.Fill(TwoGames());
   Summary three = TwoGames();
   three.caption = "3 Spiele durchgeführt";
@@ -67,12 +67,12 @@ TEST(TfrmsummaryTest, FillingAgainReplacesTheRows) {
 }
 
 // Acts on the summary once its modal loop runs.
-void WhenShown(std::function<void(Tfrmsummary&)> act) {
+void WhenShown(std::function<void(SeriesSummary&)> act) {
   QTimer::singleShot(0, [act = std::move(act)] {
-    auto* dialog = qobject_cast<Tfrmsummary*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<SeriesSummary*>(QApplication::activeModalWidget());
     if (dialog == nullptr) {
       for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<Tfrmsummary*>(widget); found && found->isVisible()) {
+        if (auto* found = qobject_cast<SeriesSummary*>(widget); found && found->isVisible()) {
           dialog = found;
         }
       }
@@ -84,18 +84,19 @@ void WhenShown(std::function<void(Tfrmsummary&)> act) {
 
 struct AnswerCase {
   const char* name;
-  std::function<void(Tfrmsummary&)> act;
+  std::function<void(SeriesSummary&)> act;
   bool continues;
 };
 
 TEST(AskSummaryTest, OnlyWeiteresSpielContinuesClosingEndsTheSeries) {
   const AnswerCase cases[] = {
-      {"weiteres Spiel", [](Tfrmsummary& d) { d.findChild<QPushButton*>("btnWeiter")->click(); },
+      {"weiteres Spiel", [](SeriesSummary& d) { d.findChild<QPushButton*>("btnWeiter")->click(); },
        true},
-      {"Enter", [](Tfrmsummary& d) { QTest::keyClick(&d, Qt::Key_Return); }, true},
-      {"Beenden", [](Tfrmsummary& d) { d.findChild<QPushButton*>("btnBeenden")->click(); }, false},
-      {"Esc", [](Tfrmsummary& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false},
-      {"close box", [](Tfrmsummary& d) { d.close(); }, false}};
+      {"Enter", [](SeriesSummary& d) { QTest::keyClick(&d, Qt::Key_Return); }, true},
+      {"Beenden", [](SeriesSummary& d) { d.findChild<QPushButton*>("btnBeenden")->click(); },
+       false},
+      {"Esc", [](SeriesSummary& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false},
+      {"close box", [](SeriesSummary& d) { d.close(); }, false}};
   for (const auto& c : cases) {
     WhenShown(c.act);
     EXPECT_EQ(AskSummary(nullptr, TwoGames()), c.continues) << c.name;

@@ -14,7 +14,7 @@
 #include "ui/game/BusyBar.h"
 #include "ui/game/BusyBarMotion.h"
 #include "ui/game/PreparationRunner.h"
-#include "ui/game/TFormWait.h"
+#include "ui/game/WaitDialog.h"
 
 namespace korvanti {
 namespace {
@@ -55,10 +55,10 @@ TEST(BusyBarMotionTest, BarNarrowerThanFiftyStandsStill) {
   }
 }
 
-TEST(TFormWaitTest, CaptionAndInfoTextAsGivenOrByDefault) {
-  TFormWait plain;
+TEST(WaitDialogTest, CaptionAndInfoTextAsGivenOrByDefault) {
+  WaitDialog plain;
   EXPECT_EQ(plain.windowTitle(), "Bitte Warten ... Please Wait ...");
-  TFormWait computer(nullptr, "Bitte etwas Geduld, Computer überlegt.");
+  WaitDialog computer(nullptr, "Bitte etwas Geduld, Computer überlegt.");
   EXPECT_EQ(computer.windowTitle(), "Bitte etwas Geduld, Computer überlegt.");
 
   auto* info = computer.findChild<QLabel*>("lbl_InfoText");
@@ -76,16 +76,16 @@ TEST(TFormWaitTest, CaptionAndInfoTextAsGivenOrByDefault) {
   EXPECT_EQ(bar->size(), QSize(409, 9));
 }
 
-TEST(TFormWaitTest, LongInfoTextIsNeverCutOff) {
-  TFormWait dialog;
+TEST(WaitDialogTest, LongInfoTextIsNeverCutOff) {
+  WaitDialog dialog;
   dialog.SetInfoText(QString(120, QLatin1Char('W')));
   auto* info = dialog.findChild<QLabel*>("lbl_InfoText");
   EXPECT_LE(info->geometry().right(), dialog.width());
   EXPECT_GE(info->width(), info->sizeHint().width());
 }
 
-TEST(TFormWaitTest, UserCannotCloseItWhileItWorks) {
-  TFormWait dialog;
+TEST(WaitDialogTest, UserCannotCloseItWhileItWorks) {
+  WaitDialog dialog;
   dialog.show();
   dialog.StartAnimation();
   QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -99,8 +99,8 @@ TEST(TFormWaitTest, UserCannotCloseItWhileItWorks) {
   EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(TFormWaitTest, StartingTwiceRunsOneAnimation) {
-  TFormWait dialog;
+TEST(WaitDialogTest, StartingTwiceRunsOneAnimation) {
+  WaitDialog dialog;
   auto* bar = dialog.findChild<BusyBar*>("pnlBusy");
   dialog.StartAnimation();
   QTest::qWait(60);
@@ -113,8 +113,8 @@ TEST(TFormWaitTest, StartingTwiceRunsOneAnimation) {
   EXPECT_EQ(bar->motion().end(), stopped);
 }
 
-TEST(TFormWaitTest, ProgressShowsAsPercent) {
-  TFormWait dialog;
+TEST(WaitDialogTest, ProgressShowsAsPercent) {
+  WaitDialog dialog;
   auto* progress = dialog.findChild<QLabel*>("lbl_Progress");
   ASSERT_NE(progress, nullptr);
   EXPECT_TRUE(progress->isHidden());

@@ -21,10 +21,10 @@ class EditSettingsTest : public SettingsFixture {
   }
 
   // Runs the dialog modally as the start window does and acts on it once shown.
-  ProgramOptions Edit(std::function<void(TfrmEinstellungen&)> act) {
+  ProgramOptions Edit(std::function<void(SettingsDialog&)> act) {
     bool acted = false;
     QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<TfrmEinstellungen*>(QApplication::activeModalWidget());
+      auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
       acted = true;
       act(*dialog);
@@ -48,7 +48,7 @@ void ExpectStartWindowKeysOf(const ProgramOptions& result, const ProgramOptions&
 
 TEST_F(EditSettingsTest, OkReturnsTheNewSettingsAndKeepsTheStartWindowsState) {
   WriteOptions(kStored);
-  const auto result = Edit([](TfrmEinstellungen& dialog) {
+  const auto result = Edit([](SettingsDialog& dialog) {
     ChooseBoard(dialog, 0);
     Click(*Find<QCheckBox>(dialog, "chkMasterOut"));
     ClickOk(dialog);
@@ -64,7 +64,7 @@ TEST_F(EditSettingsTest, OkReturnsTheNewSettingsAndKeepsTheStartWindowsState) {
 // Closing re-reads the file too, so settings written elsewhere meanwhile show.
 TEST_F(EditSettingsTest, ClosingReturnsTheStoredSettingsAndKeepsTheStartWindowsState) {
   WriteOptions(kStored);
-  const auto result = Edit([](TfrmEinstellungen& dialog) {
+  const auto result = Edit([](SettingsDialog& dialog) {
     Click(*Find<QCheckBox>(dialog, "chkSound"));
     dialog.close();
   });

@@ -4,9 +4,9 @@
 #include "AimedGame.h"
 #include "StartWindowFixture.h"
 #include "engine/AimPoints.h"
-#include "engine/Playerclass.h"
-#include "ui/game/TFormWait.h"
-#include "ui/game/TGameformclass.h"
+#include "engine/Player.h"
+#include "ui/game/GameWindow.h"
+#include "ui/game/WaitDialog.h"
 #include "ui/start/GameList.h"
 
 namespace korvanti::testing {
@@ -23,7 +23,7 @@ class GameStartWindowTest : public StartWindowFixture {
 
   std::vector<std::string> Order() const {
     std::vector<std::string> order;
-    for (const auto& player : window->GameWindow()->Started().Game().players) {
+    for (const auto& player : window->ShownGameWindow()->Started().PlayedGame().players) {
       order.push_back(player->nickname);
     }
     return order;
@@ -36,7 +36,7 @@ TEST_F(GameStartWindowTest, NoTickedPlayerStartsNothing) {
   OpenWithPlayers({"Anna"});
   Press(ToolButton::Start);
   EXPECT_EQ(Shown(), (std::vector<QString>{"Bitte zuerst einen Spieler auswählen."}));
-  EXPECT_EQ(window->GameWindow(), nullptr);
+  EXPECT_EQ(window->ShownGameWindow(), nullptr);
 }
 
 TEST_F(GameStartWindowTest, AOnePlayerTrainingRefusesTwoPlayersAndASegmentTrainingTakesThem) {
@@ -46,11 +46,11 @@ TEST_F(GameStartWindowTest, AOnePlayerTrainingRefusesTwoPlayersAndASegmentTraini
   window->SetGame(16);  // Cricket training
   Press(ToolButton::Start);
   EXPECT_EQ(Shown(), (std::vector<QString>{"Nur ein Spieler erlaubt."}));
-  EXPECT_EQ(window->GameWindow(), nullptr);
+  EXPECT_EQ(window->ShownGameWindow(), nullptr);
 
   window->SetGame(18);  // Segment 20 training*
   Press(ToolButton::Start);
-  ASSERT_NE(window->GameWindow(), nullptr);
+  ASSERT_NE(window->ShownGameWindow(), nullptr);
   EXPECT_EQ(Order(), (std::vector<std::string>{"Anna", "Ben"}));
   EXPECT_EQ(dialogs.shown().size(), 1u);
 }
@@ -65,7 +65,7 @@ TEST_F(GameStartWindowTest, ACricketGameOpensTheGameScreenInTheOrderOfTheRows) {
   window->Pages().setCurrentIndex(0);
   window->Pages().List(GamePage::Games).SelectPosition(4);  // Cricket
   Press(ToolButton::Start);
-  auto* game = window->GameWindow();
+  auto* game = window->ShownGameWindow();
   ASSERT_NE(game, nullptr);
   EXPECT_TRUE(game->isVisible());
   EXPECT_EQ(game->Started().Panel(), ModePanel::Cricket);
@@ -77,12 +77,12 @@ TEST_F(GameStartWindowTest, AComputerGamePreparesBehindTheWaitDialogAndPlaysLast
   OpenWithPlayers({"Anna"});
   Tick(0);
   window->SetGame(12);  // 501 gegen Computer
-  QSignalSpy shown(window.get(), &TStartForm::gameWindowShown);
+  QSignalSpy shown(window.get(), &StartWindow::gameWindowShown);
   Press(ToolButton::Start);
   EXPECT_FALSE(window->ToolBar().Action(ToolButton::Start).isEnabled());
-  EXPECT_EQ(window->GameWindow(), nullptr);
+  EXPECT_EQ(window->ShownGameWindow(), nullptr);
   ASSERT_TRUE(shown.count() > 0 || shown.wait(120000));
-  ASSERT_NE(window->GameWindow(), nullptr);
+  ASSERT_NE(window->ShownGameWindow(), nullptr);
   EXPECT_EQ(Order(), (std::vector<std::string>{"Anna", "The Machine"}));
   EXPECT_TRUE(dialogs.shown().empty());
 }
@@ -94,11 +94,11 @@ TEST_F(GameStartWindowTest, AShanghaiGameStartsWithReferenceValueZero) {
   Open();
   window->SetGame(4);
   Tick(0);
-  ASSERT_GT(Model().Rows()[0].refvalue, 0);
+  ASSERT_GT(Model().Rows()[0].referenceAverage, 0);
   window->SetGame(9);
   Press(ToolButton::Start);
-  ASSERT_NE(window->GameWindow(), nullptr);
-  EXPECT_EQ(window->GameWindow()->Started().Game().players.Player(0).refvalue, 0);
+  ASSERT_NE(window->ShownGameWindow(), nullptr);
+  EXPECT_EQ(window->ShownGameWindow()->Started().PlayedGame().players.At(0).referenceAverage, 0);
 }
 
 // When the game screen ends with its games stored, the figures follow; the
@@ -108,23 +108,23 @@ TEST_F(GameStartWindowTest, AStoredGameRefreshesTheFiguresWhenTheGameScreenEnds)
   Tick(1);
   window->SetGame(4);
   Press(ToolButton::Start);
-  ASSERT_NE(window->GameWindow(), nullptr);
+  ASSERT_NE(window->ShownGameWindow(), nullptr);
   EXPECT_FALSE(window->ToolBar().Action(ToolButton::Start).isEnabled());
   AddGame(ids[1], "const501dout", {"T20 T20 T20"});
-  emit window->GameWindow()->finished(SessionResult::OK);
+  emit window->ShownGameWindow()->finished(SessionResult::OK);
   EXPECT_EQ(Column(1), (std::vector<QString>{"0", "1"}));
   EXPECT_TRUE(Model().Rows()[1].ticked);
-  window->GameWindow()->deleteLater();
+  window->ShownGameWindow()->deleteLater();
   QApplication::processEvents();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(window->GameWindow(), nullptr);
+  EXPECT_EQ(window->ShownGameWindow(), nullptr);
   EXPECT_TRUE(window->ToolBar().Action(ToolButton::Start).isEnabled());
 }
 
 TEST_F(GameStartWindowTest, OwnScatterIsOfferedForTheLastTickedPlayerWithAimedDarts) {
   ids.push_back(AddPlayer("Anna", "Anna"));
   ids.push_back(AddPlayer("Ben", "Ben"));
-  auto recorder = Recorder();
+  auto recorder = MakeRecorder();
   AppendAimedGame(recorder, ids[0], {"constpractice_self", DateTimeNow() - 1, "T20", 40});
   Open();
   auto& box = window->Pages().OwnScatter();

@@ -9,7 +9,7 @@
 #include "TempFolder.h"
 #include "platform/FileIo.h"
 #include "ui/common/ScriptedDialogs.h"
-#include "ui/start/TfrmNewPlayer.h"
+#include "ui/start/NewPlayerDialog.h"
 
 namespace korvanti {
 namespace {
@@ -17,8 +17,8 @@ namespace {
 // A program folder of its own with the players "Anna" and "Jürgen" stored.
 class NewPlayerDialogTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TfrmNewPlayer> Open() {
-    auto dialog = std::make_unique<TfrmNewPlayer>(
+  std::unique_ptr<NewPlayerDialog> Open() {
+    auto dialog = std::make_unique<NewPlayerDialog>(
         folder_.Path(), std::vector<std::string>{"Anna", "Jürgen"}, dialogs_);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -117,7 +117,7 @@ TEST_F(NewPlayerDialogTest, RefusedNicknamesAreReportedAndNothingIsWritten) {
   } cases[] = {{"../x", "\"..\""}, {"The Machine", "reserviert"}, {"anna ", "gibt es schon"}};
   for (const auto& c : cases) {
     ScriptedDialogs dialogs;
-    TfrmNewPlayer dialog(folder_.Path(), {"Anna", "Jürgen"}, dialogs);
+    NewPlayerDialog dialog(folder_.Path(), {"Anna", "Jürgen"}, dialogs);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     Type(dialog, "edtVorname", "Eva");

@@ -5,28 +5,28 @@
 
 #include "StartWindowFixture.h"
 #include "platform/FileIo.h"
-#include "store/abfrageAnzahl.h"
-#include "ui/start/TfrmNewPlayer.h"
+#include "store/StatisticsQuery.h"
+#include "ui/start/NewPlayerDialog.h"
 
 namespace korvanti::testing {
 namespace {
 
 using PlayerOverviewTest = StartWindowFixture;
 
-void Type(TfrmNewPlayer& dialog, const char* field, const QString& text) {
+void Type(NewPlayerDialog& dialog, const char* field, const QString& text) {
   auto* edit = dialog.findChild<QLineEdit*>(field);
   ASSERT_NE(edit, nullptr) << field;
   edit->setText(text);
 }
 
-void PressOk(TfrmNewPlayer& dialog) {
+void PressOk(NewPlayerDialog& dialog) {
   QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
 }
 
 TEST_F(PlayerOverviewTest, CancellingTheNewPlayerStoresNothingAndSaysNothing) {
   Open();
-  WithModal<TfrmNewPlayer>([&] { Press(ToolButton::NewPlayer); },
-                           [](TfrmNewPlayer& dialog) { dialog.reject(); });
+  WithModal<NewPlayerDialog>([&] { Press(ToolButton::NewPlayer); },
+                             [](NewPlayerDialog& dialog) { dialog.reject(); });
   EXPECT_EQ(Model().rowCount(), 0);
   EXPECT_TRUE(dialogs.shown().empty());
 }
@@ -39,12 +39,12 @@ TEST_F(PlayerOverviewTest, AFirstNameAloneBecomesTheNicknameAndThePictureAJpeg) 
   QImage picture(300, 150, QImage::Format_ARGB32);
   picture.fill(Qt::red);
   ASSERT_TRUE(picture.save(QString::fromStdString(png), "PNG"));
-  WithModal<TfrmNewPlayer>([&] { Press(ToolButton::NewPlayer); },
-                           [&](TfrmNewPlayer& dialog) {
-                             Type(dialog, "edtVorname", "Bernd");
-                             dialog.SetPicturePath(QString::fromStdString(png));
-                             PressOk(dialog);
-                           });
+  WithModal<NewPlayerDialog>([&] { Press(ToolButton::NewPlayer); },
+                             [&](NewPlayerDialog& dialog) {
+                               Type(dialog, "edtVorname", "Bernd");
+                               dialog.SetPicturePath(QString::fromStdString(png));
+                               PressOk(dialog);
+                             });
   EXPECT_TRUE(dialogs.shown().empty());
   ASSERT_EQ(Model().rowCount(), 2);
   EXPECT_EQ(Column(0), (std::vector<QString>{"Anna \"Anna\" ", "Bernd \"Bernd\" "}));
@@ -61,14 +61,14 @@ TEST_F(PlayerOverviewTest, RefusedNicknamesAreReportedAndNotStored) {
   AddPlayer("Anna", "Anna");
   Open();
   for (const char* nickname : {"ANNA", "The Machine", "../x"}) {
-    WithModal<TfrmNewPlayer>([&] { Press(ToolButton::NewPlayer); },
-                             [&](TfrmNewPlayer& dialog) {
-                               Type(dialog, "edtVorname", "Eva");
-                               Type(dialog, "edtAnzeigename", nickname);
-                               PressOk(dialog);
-                               EXPECT_TRUE(dialog.isVisible()) << nickname;
-                               dialog.reject();
-                             });
+    WithModal<NewPlayerDialog>([&] { Press(ToolButton::NewPlayer); },
+                               [&](NewPlayerDialog& dialog) {
+                                 Type(dialog, "edtVorname", "Eva");
+                                 Type(dialog, "edtAnzeigename", nickname);
+                                 PressOk(dialog);
+                                 EXPECT_TRUE(dialog.isVisible()) << nickname;
+                                 dialog.reject();
+                               });
   }
   EXPECT_EQ(Model().rowCount(), 1);
   ASSERT_EQ(dialogs.shown().size(), 3u);
@@ -97,11 +97,11 @@ TEST_F(PlayerOverviewTest, DeletingAsksAndRemovesThePlayerWithHisTurns) {
   Press(ToolButton::DeletePlayer);
   ASSERT_EQ(Model().rowCount(), 1);
   EXPECT_EQ(Cell(0, 0), "Ben \"Ben\" ");
-  abfrageAnzahl query(*window->DatabaseOrNull());
-  query.PlayerId = anna;
-  query.AllTypes = true;
-  query.DateFrom = 0;
-  query.DateTo = 999999;
+  StatisticsQuery query(*window->DatabaseOrNull());
+  query.playerId = anna;
+  query.allTypes = true;
+  query.dateFrom = 0;
+  query.dateTo = 999999;
   EXPECT_EQ(query.CountDarts(), 0);
 }
 

@@ -16,7 +16,7 @@
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "ui/common/ScriptedDialogs.h"
-#include "ui/start/TfrmEinstellungen.h"
+#include "ui/start/SettingsDialog.h"
 
 namespace korvanti {
 
@@ -32,8 +32,8 @@ class SettingsFixture : public ::testing::Test {
     return IniFile(OptionsPath()).ReadString("settings", key, "<fehlt>");
   }
 
-  std::unique_ptr<TfrmEinstellungen> Open() {
-    auto dialog = std::make_unique<TfrmEinstellungen>(OptionsPath(), dialogs_);
+  std::unique_ptr<SettingsDialog> Open() {
+    auto dialog = std::make_unique<SettingsDialog>(OptionsPath(), dialogs_);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     return dialog;

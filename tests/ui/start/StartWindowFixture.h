@@ -19,18 +19,18 @@
 #include "TempFolder.h"
 #include "engine/HitMap.h"
 #include "engine/ProgramFolderSetup.h"
-#include "engine/Throwclass.h"
+#include "engine/Turn.h"
 #include "platform/Guid.h"
 #include "platform/IniFile.h"
 #include "platform/Random.h"
 #include "store/Database.h"
-#include "store/Einfuegen.h"
+#include "store/Recorder.h"
 #include "ui/common/ScriptedDialogs.h"
 #include "ui/start/GamePages.h"
 #include "ui/start/OverviewView.h"
 #include "ui/start/PlayerOverviewModel.h"
 #include "ui/start/StartToolBar.h"
-#include "ui/start/TStartForm.h"
+#include "ui/start/StartWindow.h"
 
 namespace korvanti::testing {
 
@@ -56,32 +56,32 @@ class StartWindowFixture : public ::testing::Test {
     }
   }
 
-  Einfuegen Recorder() {
+  Recorder MakeRecorder() {
     EnterFolder();
     if (!seed_) {
       seed_ = Database::OpenFile(folder / "dart.mdb");
       // The overview counts from long before the stored games.
       IniFile(folder / "options.ini").WriteString("settings", "startdate", "01.01.2020 00:00:00");
     }
-    return Einfuegen(*seed_);
+    return Recorder(*seed_);
   }
 
   std::string AddPlayer(const std::string& first, const std::string& nickname,
                         const std::string& last = "") {
-    return Recorder().AppendPlayer(first, last, nickname);
+    return MakeRecorder().AppendPlayer(first, last, nickname);
   }
 
   // A game of the player under the key, one turn per text ("T20 T20 T20"),
   // won with its last turn when `won`; played yesterday.
-  void AddGame(const std::string& playerid, const std::string& key,
+  void AddGame(const std::string& playerId, const std::string& key,
                const std::vector<std::string>& turns, bool won = true) {
-    auto recorder = Recorder();
-    const auto gameid = NewGuidString();
+    auto recorder = MakeRecorder();
+    const auto gameId = NewGuidString();
     std::string last;
     for (const auto& text : turns) {
-      Throwclass turn;
-      turn.throwid = NewGuidString();
-      turn.tocount = true;
+      Turn turn;
+      turn.turnId = NewGuidString();
+      turn.counts = true;
       std::istringstream darts(text);
       for (int n = 1; n <= 3; ++n) {
         auto& dart = turn.Hit(n);
@@ -90,10 +90,10 @@ class StartWindowFixture : public ::testing::Test {
         }
         dart.aim = dart.hit;
       }
-      recorder.AppendThrow(turn, gameid, playerid);
-      last = turn.throwid;
+      recorder.AppendThrow(turn, gameId, playerId);
+      last = turn.turnId;
     }
-    recorder.AppendGame(gameid, key, DateTimeNow() - 1, won ? last : NewGuidString());
+    recorder.AppendGame(gameId, key, DateTimeNow() - 1, won ? last : NewGuidString());
   }
 
   void Open() {
@@ -101,7 +101,7 @@ class StartWindowFixture : public ::testing::Test {
     seed_.reset();
     StartWindowSetup setup{folder, StartHitMap(), random, true, {}};
     setup.askSummary = [](const Summary&) { return false; };
-    window = std::make_unique<TStartForm>(std::move(setup), dialogs);
+    window = std::make_unique<StartWindow>(std::move(setup), dialogs);
     window->FormCreate();
     window->ShowCentred();
     QApplication::processEvents();
@@ -193,7 +193,7 @@ class StartWindowFixture : public ::testing::Test {
   std::filesystem::path folder = root / "Korvanti";
   UniformRandom random{5};
   ScriptedDialogs dialogs;
-  std::unique_ptr<TStartForm> window;
+  std::unique_ptr<StartWindow> window;
 
  private:
   bool entered_ = false;

@@ -21,14 +21,14 @@ TEST_F(StartWindowShotTest, ThreePlayersWithTheirFigures) {
   EnterFolder();
   IniFile(folder / "options.ini").WriteInteger("settings", "gameindex", 4);
   Open();
-  window->resize(TStartForm::kDesignSize);
+  window->resize(StartWindow::kDesignSize);
   Tick(0);
   Tick(2);
   ClickRow(1);
   QApplication::processEvents();
   ASSERT_EQ(Model().rowCount(), 3);
   const auto shot = window->grab();
-  EXPECT_EQ(shot.size(), TStartForm::kDesignSize);
+  EXPECT_EQ(shot.size(), StartWindow::kDesignSize);
   EXPECT_TRUE(shot.save(QStringLiteral(KORVANTI_START_SHOTS "/start-window.png")));
 }
 

@@ -10,8 +10,8 @@
 #include "play/ProgramOptions.h"
 #include "ui/common/InfoImage.h"
 #include "ui/start/GameList.h"
-#include "ui/start/TfrmEinstellungen.h"
-#include "ui/stats/TfrmStats.h"
+#include "ui/start/SettingsDialog.h"
+#include "ui/stats/StatisticsWindow.h"
 
 namespace korvanti::testing {
 namespace {
@@ -117,13 +117,13 @@ TEST_F(StartWindowTest, SettingsRoundTripKeepsTheOverviewDate) {
   Open();
   const QDateTime date(QDate(2023, 5, 6), QTime(7, 8));
   window->StartDate().setDateTime(date);
-  WithModal<TfrmEinstellungen>([&] { Press(ToolButton::Settings); },
-                               [](TfrmEinstellungen& dialog) {
-                                 dialog.findChild<QComboBox*>("cbBoard")->setCurrentIndex(2);
-                                 dialog.findChild<QCheckBox*>("chkMasterOut")->click();
-                                 QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"),
-                                                   Qt::LeftButton);
-                               });
+  WithModal<SettingsDialog>([&] { Press(ToolButton::Settings); },
+                            [](SettingsDialog& dialog) {
+                              dialog.findChild<QComboBox*>("cbBoard")->setCurrentIndex(2);
+                              dialog.findChild<QCheckBox*>("chkMasterOut")->click();
+                              QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"),
+                                                Qt::LeftButton);
+                            });
   EXPECT_EQ(window->Options().board, 2);
   EXPECT_TRUE(window->Options().masterOut);
   EXPECT_EQ(window->StartDate().dateTime(), date);
@@ -138,12 +138,13 @@ TEST_F(StartWindowTest, StatisticsOpenOnTheSelectedPlayer) {
   AddGame(ben, "const501dout", {"T20 T20 T20"});
   Open();
   Table().SelectRow(1);
-  WithModal<TfrmStats>([&] { Press(ToolButton::Statistics); },
-                       [](TfrmStats& stats) {
-                         EXPECT_EQ(stats.findChild<QComboBox*>("cmbPlayer")->currentText(), "Ben");
-                         stats.findChild<QComboBox*>("cmbStatsType")->setCurrentIndex(5);
-                         stats.reject();
-                       });
+  WithModal<StatisticsWindow>([&] { Press(ToolButton::Statistics); },
+                              [](StatisticsWindow& stats) {
+                                EXPECT_EQ(stats.findChild<QComboBox*>("cmbPlayer")->currentText(),
+                                          "Ben");
+                                stats.findChild<QComboBox*>("cmbStatsType")->setCurrentIndex(5);
+                                stats.reject();
+                              });
   EXPECT_EQ(IniFile(folder / "options.ini").ReadString("settings", "statsgametype", ""), "5");
   EXPECT_EQ(window->Options().statisticsGameType, 5);
 }

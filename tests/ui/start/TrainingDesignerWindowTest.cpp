@@ -8,11 +8,11 @@
 
 #include "StartWindowFixture.h"
 #include "engine/AimPoints.h"
-#include "engine/BaseGameClass.h"
+#include "engine/Game.h"
 #include "engine/TrainingFiles.h"
 #include "platform/FileIo.h"
 #include "ui/board/BoardWidget.h"
-#include "ui/start/Tfrmini.h"
+#include "ui/start/TrainingDesignerDialog.h"
 
 namespace korvanti::testing {
 namespace {
@@ -45,7 +45,7 @@ void ClickField(BoardWidget& board, const char* code, Qt::MouseButton button = Q
   ClickBoard(board, {point->x, point->y}, button);
 }
 
-std::vector<std::pair<QString, int>> GridRows(const Tfrmini& window) {
+std::vector<std::pair<QString, int>> GridRows(const TrainingDesignerDialog& window) {
   std::vector<std::pair<QString, int>> rows;
   auto& grid = window.Grid();
   for (int row = 0; row < grid.rowCount(); ++row) {
@@ -58,15 +58,16 @@ using Rows = std::vector<std::pair<QString, int>>;
 
 class DesignerWindowTest : public ::testing::Test {
  protected:
-  std::unique_ptr<Tfrmini> Open(DesignerMode mode) {
-    auto window = std::make_unique<Tfrmini>(mode, folder.Path(), 0, StartHitMap(), dialogs);
-    window->resize(Tfrmini::kDesignSize);
+  std::unique_ptr<TrainingDesignerDialog> Open(DesignerMode mode) {
+    auto window =
+        std::make_unique<TrainingDesignerDialog>(mode, folder.Path(), 0, StartHitMap(), dialogs);
+    window->resize(TrainingDesignerDialog::kDesignSize);
     window->show();
     QApplication::processEvents();
     return window;
   }
 
-  void TypeName(Tfrmini& window, const QString& name) {
+  void TypeName(TrainingDesignerDialog& window, const QString& name) {
     auto* edit = window.TrainingList().lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, name);
@@ -254,7 +255,7 @@ TEST_F(DesignerWindowTest, Screenshot) {
   EXPECT_LE(window->minimumSizeHint().width(), 1280 - 16);
   EXPECT_LE(window->minimumSizeHint().height(), 720 - 40 - 48);
   const auto shot = window->grab();
-  EXPECT_EQ(shot.size(), Tfrmini::kDesignSize);
+  EXPECT_EQ(shot.size(), TrainingDesignerDialog::kDesignSize);
   EXPECT_TRUE(shot.save(QStringLiteral(KORVANTI_START_SHOTS "/designer.png")));
 }
 
@@ -270,16 +271,16 @@ TEST_F(DesignerFromStartWindowTest, ADesignedTrainingPlaysAndTheChoiceStays) {
   training->setCurrentIndex(1);  // "Zweite"
   auto* create = window->findChild<QPushButton*>("btnCreateTraining");
   ASSERT_NE(create, nullptr);
-  WithModal<Tfrmini>([&] { QTest::mouseClick(create, Qt::LeftButton); },
-                     [&](Tfrmini& designer) {
-                       auto* edit = designer.TrainingList().lineEdit();
-                       edit->selectAll();
-                       QTest::keyClicks(edit, "Bull");
-                       ClickField(designer.Board(), "T20", Qt::RightButton);
-                       ClickField(designer.Board(), "D25");
-                       QTest::mouseClick(&designer.SaveButton(), Qt::LeftButton);
-                       QTest::mouseClick(&designer.CloseButton(), Qt::LeftButton);
-                     });
+  WithModal<TrainingDesignerDialog>([&] { QTest::mouseClick(create, Qt::LeftButton); },
+                                    [&](TrainingDesignerDialog& designer) {
+                                      auto* edit = designer.TrainingList().lineEdit();
+                                      edit->selectAll();
+                                      QTest::keyClicks(edit, "Bull");
+                                      ClickField(designer.Board(), "T20", Qt::RightButton);
+                                      ClickField(designer.Board(), "D25");
+                                      QTest::mouseClick(&designer.SaveButton(), Qt::LeftButton);
+                                      QTest::mouseClick(&designer.CloseButton(), Qt::LeftButton);
+                                    });
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_EQ(training->count(), 3);
   EXPECT_EQ(training->currentText(), "Zweite");
@@ -288,8 +289,8 @@ TEST_F(DesignerFromStartWindowTest, ADesignedTrainingPlaysAndTheChoiceStays) {
   window->SetGame(29);
   Tick(0);
   Press(ToolButton::Start);
-  ASSERT_NE(window->GameWindow(), nullptr);
-  EXPECT_EQ(window->GameWindow()->Started().Game().CurrentTargets().Hit(1).aim, "D25");
+  ASSERT_NE(window->ShownGameWindow(), nullptr);
+  EXPECT_EQ(window->ShownGameWindow()->Started().PlayedGame().CurrentTargets().Hit(1).aim, "D25");
 }
 
 }  // namespace

@@ -15,11 +15,11 @@ using testing::DaysAgo;
 using testing::StatsWindow;
 
 // The board as it is now on the screen.
-QImage BoardPixels(TfrmStats& window) {
+QImage BoardPixels(StatisticsWindow& window) {
   return window.AimBoard().Board().grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QRgb PixelAt(TfrmStats& window, const QImage& image, QPointF hitMapPosition) {
+QRgb PixelAt(StatisticsWindow& window, const QImage& image, QPointF hitMapPosition) {
   const auto at = window.AimBoard().Board().WidgetPosition(
       QPoint(static_cast<int>(std::lround(hitMapPosition.x())),
              static_cast<int>(std::lround(hitMapPosition.y()))));
@@ -46,7 +46,7 @@ struct BoardWithAndWithout {
   QImage without;
 };
 
-BoardWithAndWithout Compare(TfrmStats& window) {
+BoardWithAndWithout Compare(StatisticsWindow& window) {
   auto& panel = window.AimBoard();
   const auto shown = panel.Throw();
   BoardWithAndWithout pixels;

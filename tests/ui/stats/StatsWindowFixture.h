@@ -16,11 +16,11 @@
 #include "StatisticsFixture.h"
 #include "engine/AimPoints.h"
 #include "engine/HitMap.h"
-#include "engine/Throwclass.h"
+#include "engine/Turn.h"
 #include "platform/Guid.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/ScriptedDialogs.h"
-#include "ui/stats/TfrmStats.h"
+#include "ui/stats/StatisticsWindow.h"
 
 namespace korvanti::testing {
 
@@ -47,8 +47,8 @@ inline QStringList Captions(const QTableWidget& table) {
 // questions answered by the test, colours and export file chosen by it.
 class StatsWindow : public ::testing::Test {
  protected:
-  std::unique_ptr<TfrmStats> Open(const std::string& nickname = "Anna", int typeEntry = 0,
-                                  int intervalEntry = 0) {
+  std::unique_ptr<StatisticsWindow> Open(const std::string& nickname = "Anna", int typeEntry = 0,
+                                         int intervalEntry = 0) {
     StatisticsWindowSetup setup;
     setup.programFolder = data.folder.Path();
     setup.typeEntry = typeEntry;
@@ -60,8 +60,8 @@ class StatsWindow : public ::testing::Test {
       return nextColour;
     };
     setup.chooseExportFile = [this](QWidget*) { return exportFile; };
-    auto window = std::make_unique<TfrmStats>(*data.database, setup);
-    QSignalSpy spy(window.get(), &TfrmStats::refreshed);
+    auto window = std::make_unique<StatisticsWindow>(*data.database, setup);
+    QSignalSpy spy(window.get(), &StatisticsWindow::refreshed);
     window->show();
     if (!nickname.empty()) {
       EXPECT_TRUE(spy.wait(10000)) << "no refresh at opening";
@@ -71,8 +71,8 @@ class StatsWindow : public ::testing::Test {
 
   // Runs the action and waits until the window shows the refresh it started.
   template <class Action>
-  void Refreshed(TfrmStats& window, Action action) {
-    QSignalSpy spy(&window, &TfrmStats::refreshed);
+  void Refreshed(StatisticsWindow& window, Action action) {
+    QSignalSpy spy(&window, &StatisticsWindow::refreshed);
     action();
     ASSERT_TRUE(spy.wait(10000)) << "no refresh";
   }
@@ -102,7 +102,8 @@ class StatsWindow : public ::testing::Test {
     return {};
   }
 
-  static void ClickBoard(TfrmStats& window, const std::string& code, Qt::MouseButton button) {
+  static void ClickBoard(StatisticsWindow& window, const std::string& code,
+                         Qt::MouseButton button) {
     auto& board = window.AimBoard().Board();
     QTest::mouseClick(&board, button, {}, board.WidgetPosition(PixelOf(code)));
   }
@@ -110,9 +111,9 @@ class StatsWindow : public ::testing::Test {
   // A game of `turns` turns whose darts were all aimed at `aim`'s aim point
   // and landed around it moved by (biasX, biasY) with a round normal scatter
   // of `sigma` hit-map pixels; the same darts on every run.
-  std::string AddAimedGame(const std::string& playerid, double when, const std::string& aim,
+  std::string AddAimedGame(const std::string& playerId, double when, const std::string& aim,
                            int turns, double sigma, double biasX = 0, double biasY = 0) {
-    return AppendAimedGame(data.recorder, playerid,
+    return AppendAimedGame(data.recorder, playerId,
                            {"const501dout", when, aim, turns, sigma, biasX, biasY});
   }
 

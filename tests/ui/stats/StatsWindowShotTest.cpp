@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "StatsWindowFixture.h"
-#include "engine/Throwclass.h"
+#include "engine/Turn.h"
 #include "platform/Guid.h"
 
 namespace korvanti {
@@ -39,24 +39,24 @@ class StatsShots : public StatsWindow {
     };
     for (int day = 14; day >= 1; --day) {
       const double spread = 25 + 3.0 * day;
-      const auto gameid = NewGuidString();
+      const auto gameId = NewGuidString();
       std::string last;
       for (int k = 0; k < 8; ++k) {
-        Throwclass turn;
-        turn.throwid = NewGuidString();
+        Turn turn;
+        turn.turnId = NewGuidString();
         for (int dart = 1; dart <= 3; ++dart) {
           auto& hit = turn.Hit(dart);
-          hit.hitx = static_cast<int>(std::lround(cx + spread * next()));
-          hit.hity = static_cast<int>(std::lround(cy + spread * next()));
-          hit.hit = map.FieldAt(hit.hitx, hit.hity);
+          hit.hitX = static_cast<int>(std::lround(cx + spread * next()));
+          hit.hitY = static_cast<int>(std::lround(cy + spread * next()));
+          hit.hit = map.FieldAt(hit.hitX, hit.hitY);
           hit.aim = "T20";
-          hit.aimx = static_cast<int>(cx);
-          hit.aimy = static_cast<int>(cy);
+          hit.aimX = static_cast<int>(cx);
+          hit.aimY = static_cast<int>(cy);
         }
-        data.recorder.AppendThrow(turn, gameid, anna);
-        last = turn.throwid;
+        data.recorder.AppendThrow(turn, gameId, anna);
+        last = turn.turnId;
       }
-      data.recorder.AppendGame(gameid, "const501dout", DaysAgo(day, 20), NewGuidString());
+      data.recorder.AppendGame(gameId, "const501dout", DaysAgo(day, 20), NewGuidString());
     }
   }
 

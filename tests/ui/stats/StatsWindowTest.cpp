@@ -277,7 +277,7 @@ TEST_F(StatsWindow, RefreshRunsBehindTheHourglassAndTheNewestWins) {
   data.AddGame(anna, "const301sout", DaysAgo(2, 18), {{"T20 T20 T20"}});
   data.AddGame(ben, "const301sout", DaysAgo(2, 18), {{"T20 T20 T20"}, {"T20"}});
   auto window = Open("Anna");
-  QSignalSpy spy(window.get(), &TfrmStats::refreshed);
+  QSignalSpy spy(window.get(), &StatisticsWindow::refreshed);
   Find<QComboBox>(*window, "cmbPlayer").setCurrentIndex(1);
   Trigger(*window, "btnRefresh");
   Trigger(*window, "btnRefresh");

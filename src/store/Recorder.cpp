@@ -1,0 +1,122 @@
+#include "store/Recorder.h"
+
+#include <algorithm>
+
+#include "platform/DateTime.h"
+#include "platform/Error.h"
+#include "platform/Guid.h"
+#include "store/Database.h"
+#include "store/Nicknames.h"
+#include "store/ScopedTransaction.h"
+#include "store/SqlStatement.h"
+
+namespace korvanti {
+
+std::string Recorder::AppendGame(std::string_view gameId, std::string_view gameTypeKey, double when,
+                                 std::string_view winningTurnId) {
+  SqlStatement(database_,
+               "INSERT INTO game (gameid, gametypesid, datetime, winthrowid) VALUES (?, ?, ?, ?)")
+      .Bind(gameId)
+      .Bind(gameTypeKey)
+      .Bind(when)
+      .Bind(winningTurnId)
+      .Execute();
+  return std::string(gameId);
+}
+
+void Recorder::AppendThrow(const Turn& turn, std::string_view gameId, std::string_view playerId) {
+  SqlStatement insert(
+      database_,
+      "INSERT INTO throw (throwid, aim1value, aim1x, aim1y, aim2value, aim2x, aim2y, aim3value, "
+      "aim3x, aim3y, hit1value, hit1x, hit1y, hit1tocount, hit2value, hit2x, hit2y, hit2tocount, "
+      "hit3value, hit3x, hit3y, hit3tocount, gameid, playerid, tocount, Zeitstempel) "
+      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+  insert.Bind(turn.turnId);
+  for (const auto& dart : turn.hits) {
+    insert.Bind(dart.aim).Bind(dart.aimX).Bind(dart.aimY);
+  }
+  for (const auto& dart : turn.hits) {
+    insert.Bind(dart.hit).Bind(dart.hitX).Bind(dart.hitY).Bind(dart.marks);
+  }
+  insert.Bind(gameId).Bind(playerId).Bind(turn.counts ? 1 : 0).Bind(NextTimestamp());
+  insert.Execute();
+}
+
+double Recorder::NextTimestamp() {
+  constexpr double kMillisecond = 1.0 / 86'400'000.0;
+  lastTimestamp_ = std::max(DateTimeNow(), lastTimestamp_ + kMillisecond);
+  return lastTimestamp_;
+}
+
+void Recorder::AppendDoubleRate(std::string_view gameId, std::string_view playerId,
+                                int doubleThrows, int doubleHits) {
+  SqlStatement(database_,
+               "INSERT INTO doublerate (indexid, gameid, playerid, throwsatdouble, hitsatdouble, "
+               "zeitstempel) VALUES (?, ?, ?, ?, ?, ?)")
+      .Bind(NewGuidString())
+      .Bind(gameId)
+      .Bind(playerId)
+      .Bind(doubleThrows)
+      .Bind(doubleHits)
+      .Bind(DateTimeNow())
+      .Execute();
+}
+
+std::string Recorder::InsertPlayer(std::string_view firstName, std::string_view lastName,
+                                   std::string_view nickname) {
+  auto playerId = NewGuidString();
+  SqlStatement(database_,
+               "INSERT INTO player (playerid, vorname, nachname, nickname) VALUES (?, ?, ?, ?)")
+      .Bind(playerId)
+      .Bind(firstName)
+      .Bind(lastName)
+      .Bind(nickname)
+      .Execute();
+  return playerId;
+}
+
+std::string Recorder::AppendPlayer(std::string_view firstName, std::string_view lastName,
+                                   std::string_view nickname) {
+  const auto trimmed = TrimmedNickname(nickname);
+  if (trimmed.empty()) {
+    throw Error("Leider nicht genügend Felder ausgefüllt, bitte noch mal versuchen.");
+  }
+  ScopedTransaction addition(database_);
+  if (FindPlayerIdByNickname(database_, trimmed)) {
+    throw Error("Den Anzeigenamen \"" + trimmed + "\" gibt es schon, bitte einen anderen wählen.");
+  }
+  auto playerId = InsertPlayer(firstName, lastName, trimmed);
+  addition.Commit();
+  return playerId;
+}
+
+std::string Recorder::FindOrAppendPlayer(std::string_view nickname) {
+  const auto trimmed = TrimmedNickname(nickname);
+  if (trimmed.empty()) {
+    throw Error("Leider nicht genügend Felder ausgefüllt, bitte noch mal versuchen.");
+  }
+  ScopedTransaction lookup(database_);
+  auto playerId = FindPlayerIdByNickname(database_, trimmed);
+  if (!playerId) {
+    playerId = InsertPlayer(trimmed, "", trimmed);
+  }
+  lookup.Commit();
+  return *playerId;
+}
+
+void Recorder::DeletePlayerAndThrows(std::string_view playerId) {
+  ScopedTransaction deletion(database_);
+  SqlStatement(database_,
+               "DELETE FROM throw WHERE playerid = ? "
+               "AND EXISTS (SELECT 1 FROM player WHERE player.playerid = throw.playerid)")
+      .Bind(playerId)
+      .Execute();
+  SqlStatement count(database_, "SELECT COUNT(*) FROM player WHERE playerid = ?");
+  count.Bind(playerId).Execute();
+  if (count.Next() && count.Integer(0) == 1) {
+    SqlStatement(database_, "DELETE FROM player WHERE playerid = ?").Bind(playerId).Execute();
+  }
+  deletion.Commit();
+}
+
+}  // namespace korvanti

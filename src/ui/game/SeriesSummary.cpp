@@ -1,0 +1,90 @@
+#include "ui/game/SeriesSummary.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "ui/common/KorvantiLook.h"
+
+namespace korvanti {
+namespace {
+
+constexpr QSize kClientSize{984, 462};
+constexpr QRect kListRect{0, 0, 984, 410};
+constexpr QRect kMessageRect{16, 424, 617, 30};
+constexpr QRect kContinueRect{648, 424, 160, 30};
+constexpr QRect kEndRect{816, 424, 152, 30};
+constexpr int kColumnWidths[] = {150, 350, 470};
+constexpr int kListPixelSize = 16;
+constexpr int kMessagePointSize = 12;
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+SeriesSummary::SeriesSummary(QWidget* parent)
+    : QDialog(parent),
+      list_(new QTreeWidget(this)),
+      gameOverMessage_(new QLabel(this)),
+      continueButton_(new QPushButton(QStringLiteral("&weiteres Spiel"), this)),
+      endButton_(new QPushButton(QStringLiteral("&Beenden"), this)) {
+  setObjectName(QStringLiteral("frmsummary"));
+  setWindowTitle(QStringLiteral("Zusammenfassung"));
+  setFixedSize(kClientSize);
+
+  list_->setObjectName(QStringLiteral("lstSummary"));
+  list_->setGeometry(kListRect);
+  list_->setRootIsDecorated(false);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setHeaderLabels({QStringLiteral("Spieler (Siege)"),
+                          QStringLiteral("Schnitt gesamt, (einzelne Spiele)"),
+                          QStringLiteral("Doppelqoute gesamt, (einzelne Spiele)")});
+  // Averages and rates are figures: a face whose digits line up.
+  list_->setFont(FiguresFont(kListPixelSize));
+  for (int column = 0; column < 3; ++column) {
+    list_->setColumnWidth(column, kColumnWidths[column]);
+  }
+
+  gameOverMessage_->setObjectName(QStringLiteral("lblgameovermessage"));
+  gameOverMessage_->setGeometry(kMessageRect);
+  gameOverMessage_->setFont(TextFont(kMessagePointSize, true));
+  gameOverMessage_->setTextFormat(Qt::PlainText);
+
+  continueButton_->setObjectName(QStringLiteral("btnWeiter"));
+  continueButton_->setGeometry(kContinueRect);
+  continueButton_->setDefault(true);
+  continueButton_->setAutoDefault(true);
+  endButton_->setObjectName(QStringLiteral("btnBeenden"));
+  endButton_->setGeometry(kEndRect);
+  endButton_->setAutoDefault(false);
+  connect(continueButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(endButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SeriesSummary::Fill(const Summary& summary) {
+  setWindowTitle(FromUtf8(summary.caption));
+  list_->clear();
+  for (const SummaryRow& row : summary.rows) {
+    AddRow(FromUtf8(row.player), FromUtf8(row.average), FromUtf8(row.doubles));
+  }
+  gameOverMessage_->setText(FromUtf8(summary.gameOverText));
+}
+
+void SeriesSummary::AddRow(const QString& player, const QString& average, const QString& doubles) {
+  auto* item = new QTreeWidgetItem(list_, {player, average, doubles});  // the list owns it
+  for (int column = 0; column < 3; ++column) {
+    item->setToolTip(column, item->text(column));  // long series outgrow the column
+  }
+}
+
+bool AskSummary(QWidget* parent, const Summary& summary) {
+  SeriesSummary dialog(parent);
+  dialog.Fill(summary);
+  // The title-bar close box and Esc reject: the series ends, as with "&Beenden".
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace korvanti

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+
+#include "play/ProgramOptions.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QSpinBox;
+
+namespace korvanti {
+
+class Dialogs;
+
+// The settings dialog: edits the user's settings in options.ini. It reads the
+// file when it is made and writes its own keys in one write on "&Ok"; closing
+// it any other way writes nothing.
+class SettingsDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `dialogs` shows the error when the file cannot be written; it must
+  // outlive the dialog.
+  SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialogs, QWidget* parent = nullptr);
+
+  // The options as the file had them, with the dialog's keys as shown now.
+  ProgramOptions Shown() const;
+
+ private:
+  void Load();
+  void Save();
+
+  std::filesystem::path optionsFile_;
+  Dialogs& dialogs_;
+  ProgramOptions loaded_;
+  QComboBox* board_;
+  QCheckBox* masterOut_;
+  QCheckBox* sound_;
+  QCheckBox* showPoints_;
+  QSpinBox* seconds_;
+  QCheckBox* showSummary_;
+  QCheckBox* noAutomatic_;
+  QCheckBox* caller_;
+  QPushButton* ok_;
+};
+
+// `current` with the dialog's keys ("Board", the boxes, "sekforpoints",
+// "noautomatic", "aktivecaller") taken from `stored`; everything else, such as
+// the overview's start date and the selected entry, stays as in `current`.
+ProgramOptions WithDialogSettings(ProgramOptions current, const ProgramOptions& stored);
+
+// Shows the settings dialog modally, then re-reads the dialog's keys from the
+// file whether it was closed with "&Ok" or not, and returns `current` with
+// those keys replaced.
+ProgramOptions EditSettings(QWidget* parent, const std::filesystem::path& optionsFile,
+                            Dialogs& dialogs, const ProgramOptions& current);
+
+}  // namespace korvanti

@@ -1,0 +1,470 @@
+#include "ui/start/StartWindow.h"
+
+#include "ui/stats/StatisticsWindow.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+
+#include "engine/TrainingFiles.h"
+#include "platform/DateTime.h"
+#include "platform/IniFile.h"
+#include "play/OwnScatter.h"
+#include "report/PlayerOverview.h"
+#include "store/Database.h"
+#include "store/Recorder.h"
+#include "store/StatisticsQuery.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/Icons.h"
+#include "ui/common/InfoImage.h"
+#include "ui/common/KorvantiLook.h"
+#include "ui/common/QtDateTime.h"
+#include "ui/game/GameWindow.h"
+#include "ui/game/PreparationRunner.h"
+#include "ui/game/WaitDialog.h"
+#include "ui/start/GamePages.h"
+#include "ui/start/InstructionsWindow.h"
+#include "ui/start/NewPlayerDialog.h"
+#include "ui/start/OverviewView.h"
+#include "ui/start/PlayerOverviewModel.h"
+#include "ui/start/SettingsDialog.h"
+#include "ui/start/StartToolBar.h"
+#include "ui/start/TrainingDesignerDialog.h"
+#include "ui/stats/StatisticsWindow.h"
+
+namespace korvanti {
+namespace {
+
+const QColor kBackground(212, 212, 225);
+constexpr int kCaptionColumnWidth = 280;
+constexpr const char* kDatabaseFile = "dart.mdb";
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+StartWindow::StartWindow(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      setup_(std::move(setup)),
+      dialogs_(dialogs),
+      runner_(std::make_unique<PreparationRunner>(this)) {
+  setObjectName("StartWindow");
+  setWindowTitle(QStringLiteral("Korvanti"));
+  setWindowIcon(ApplicationIcon());
+  setAutoFillBackground(true);
+  auto palette = this->palette();
+  palette.setColor(QPalette::Window, kBackground);
+  setPalette(palette);
+  setFont(FiguresTextFont(10));
+
+  auto* layout = new QVBoxLayout(this);
+  toolBar_ = new StartToolBar(this);
+  layout->addWidget(toolBar_);
+  connect(&toolBar_->Action(ToolButton::Start), &QAction::triggered, this,
+          &StartWindow::StartNewGame);
+  connect(&toolBar_->Action(ToolButton::NewPlayer), &QAction::triggered, this,
+          &StartWindow::AddNewPlayer);
+  connect(&toolBar_->Action(ToolButton::DeletePlayer), &QAction::triggered, this,
+          &StartWindow::DeletePlayer);
+  connect(&toolBar_->Action(ToolButton::Statistics), &QAction::triggered, this,
+          &StartWindow::ShowStatsForm);
+  connect(&toolBar_->Action(ToolButton::Settings), &QAction::triggered, this,
+          &StartWindow::ShowSettings);
+  connect(&toolBar_->Action(ToolButton::Instructions), &QAction::triggered, this,
+          &StartWindow::ShowInstructions);
+
+  overview_ = new PlayerOverviewModel(this);
+  overviewView_ = new OverviewView(*overview_, this);
+  overviewView_->setMinimumHeight(120);
+  layout->addWidget(overviewView_, 1);
+  connect(overviewView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          &StartWindow::SortClick);
+
+  BuildOptionRow(*layout);
+
+  pages_ = new GamePages(this);
+  pages_->setMinimumHeight(230);
+  layout->addWidget(pages_);
+  connect(pages_, &GamePages::selectionChanged, this, &StartWindow::SelectTypeClick);
+  // Ticks, order and refills change who plays against the computer.
+  const auto updateOwnScatter = [this] { UpdateOwnScatter(); };
+  connect(overview_, &QAbstractItemModel::dataChanged, this, updateOwnScatter);
+  connect(overview_, &QAbstractItemModel::rowsMoved, this, updateOwnScatter);
+  connect(overview_, &QAbstractItemModel::layoutChanged, this, updateOwnScatter);
+  connect(overview_, &QAbstractItemModel::modelReset, this, updateOwnScatter);
+  connect(pages_, &GamePages::designTrainings, this,
+          [this] { DesignTrainings(DesignerMode::FreeTrainings); });
+  connect(pages_, &GamePages::designLevels, this,
+          [this] { DesignTrainings(DesignerMode::PirmelLevels); });
+}
+
+StartWindow::~StartWindow() {
+  WriteState();
+  // Gone while this window is still whole: its end re-enables "Start".
+  delete gameWindow_.data();
+}
+
+void StartWindow::BuildOptionRow(QVBoxLayout& layout) {
+  auto* row = new QHBoxLayout;
+  aimInput_ = new QCheckBox(QStringLiteral("Zieleingabe aktivieren"), this);
+  aimInput_->setObjectName("chkAimInput");
+  aimInput_->setToolTip(QStringLiteral("Wenn gewählt, können die Ziele pro Dart erfasst werden"));
+  quickCheckIn_ = new QCheckBox(QStringLiteral("Schnelles Einchecken"), this);
+  quickCheckIn_->setObjectName("chkQuickCheckIn");
+  quickCheckIn_->setChecked(true);
+  startDate_ = new QDateTimeEdit(this);
+  startDate_->setObjectName("dtpStartDate");
+  startDate_->setCalendarPopup(true);
+  startDate_->setDisplayFormat(QStringLiteral("dd.MM.yyyy HH:mm"));
+  startDate_->setDateTime(ToQDateTime(DateTimeNow()));
+  row->addWidget(aimInput_);
+  row->addWidget(new InfoImage(
+      QStringLiteral("Wenn aktiviert, muss über die rechte Maustaste der Zielpunkt eingegeben "
+                     "werden, dies erlaubt später eine etwas detailliertere Auswertung."),
+      this));
+  row->addSpacing(24);
+  row->addWidget(quickCheckIn_);
+  row->addWidget(new InfoImage(
+      QStringLiteral("Wenn aktiviert, wird nach dem dritten Treffer automatisch eingecheckt, wenn "
+                     "die Zieleingabe aktiv ist, dann müssen natürlich noch die Ziele (rechte "
+                     "Maustaste) eingegeben werden."),
+      this));
+  row->addStretch();
+  row->addWidget(new QLabel(QStringLiteral("Start der Übersichtsstatistik:"), this));
+  row->addWidget(startDate_);
+  layout.addLayout(row);
+  // The figures follow the date once the user has finished with it.
+  connect(startDate_, &QDateTimeEdit::editingFinished, this, &StartWindow::StartDateEdited);
+  connect(startDate_->calendarWidget(), &QCalendarWidget::clicked, this,
+          [this] { QTimer::singleShot(0, this, &StartWindow::StartDateEdited); });
+}
+
+void StartWindow::Guarded(const std::function<void()>& act) {
+  try {
+    act();
+  } catch (const std::exception& error) {
+    dialogs_.Error(QString::fromUtf8(error.what()));
+  }
+}
+
+void StartWindow::FormCreate() {
+  Guarded([&] {
+    for (const char* folder : {"sounds", "pictures"}) {
+      std::filesystem::create_directories(setup_.programFolder / folder);
+    }
+  });
+  Guarded([&] { LoadOptions(); });
+  optionsLoaded_ = true;
+  Guarded([&] { database_ = Database::OpenFile(setup_.programFolder / kDatabaseFile); });
+  filledDate_ = startDate_->dateTime();
+  SetGame(options_.gameIndex);
+  if (database_) {
+    FillPlayerOverview(true);
+  }
+  Guarded([&] { LoadTrainingPresets(); });
+}
+
+void StartWindow::ShowCentred() {
+  const auto* screen = QGuiApplication::primaryScreen();
+  const auto available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+  // Room for the title bar and the frame that the window manager adds.
+  const QSize size(std::min(kDesignSize.width(), available.width() - 16),
+                   std::min(kDesignSize.height(), available.height() - 48));
+  resize(size.expandedTo(minimumSizeHint()));
+  move(available.center() - QPoint(width() / 2, height() / 2));
+  show();
+}
+
+void StartWindow::LoadOptions() {
+  options_ = ReadProgramOptions(IniFile(setup_.programFolder / kOptionsFile));
+  const QSignalBlocker quiet(startDate_);
+  startDate_->setDateTime(ToQDateTime(options_.startDate));
+}
+
+void StartWindow::LoadTrainingPresets() {
+  const auto file = setup_.programFolder / kSettingsFile;
+  if (std::filesystem::exists(file)) {
+    pages_->SetTrainings(IniFile(file).SectionNames());
+  }
+}
+
+void StartWindow::WriteState() {
+  if (!optionsLoaded_) {
+    return;
+  }
+  try {
+    options_.startDate = FromQDateTime(startDate_->dateTime());
+    options_.gameIndex = SelectedGameIndex();
+    IniFile file(setup_.programFolder / kOptionsFile);
+    WriteStartWindowState(file, options_);
+  } catch (const std::exception& error) {
+    dialogs_.Error(QString::fromUtf8(error.what()));
+  }
+}
+
+void StartWindow::SetGame(int gameIndex) {
+  pages_->Select(gameIndex);
+}
+
+int StartWindow::SelectedGameIndex() const {
+  return pages_->SelectedGameIndex();
+}
+
+void StartWindow::SelectTypeClick() {
+  const int index = SelectedGameIndex();
+  if (!DefaultAimInput(index)) {
+    aimInput_->setChecked(false);
+  } else if (!options_.noAutoAimInput) {
+    aimInput_->setChecked(true);
+  }
+  FillPlayerOverview(false);
+  UpdateOwnScatter();
+}
+
+// "Streuung aus meinen Würfen" for the player the computer would measure
+// itself against; a failing look-up only disables the box.
+void StartWindow::UpdateOwnScatter() {
+  const auto request = Request();
+  const auto* reference = ComputerReference(request);
+  try {
+    pages_->SetOwnScatterUnavailable(
+        OwnScatterUnavailable(pages_->SelectedEntry(), database_.get(),
+                              reference != nullptr ? reference->playerId : std::string()));
+  } catch (const std::exception& error) {
+    pages_->SetOwnScatterUnavailable(error.what());
+  }
+}
+
+void StartWindow::StartDateEdited() {
+  if (startDate_->dateTime() != filledDate_) {
+    FillPlayerOverview(false);
+  }
+}
+
+void StartWindow::FillPlayerOverview(bool full) {
+  Guarded([&] {
+    const int index = SelectedGameIndex();
+    const auto* entry = FindCatalogEntry(index);
+    auto columns = OverviewColumns(entry != nullptr ? entry->kind : GameKind::None);
+    filledDate_ = startDate_->dateTime();
+    std::vector<OverviewRow> rows;
+    if (database_) {
+      rows = PlayerOverview(*database_, index, FromQDateTime(filledDate_), DateTimeNow());
+    }
+    if (full) {
+      overview_->Replace(std::move(columns), rows);
+      overviewView_->horizontalHeader()->setSortIndicatorShown(false);
+    } else {
+      overview_->Refigure(std::move(columns), rows);
+    }
+    auto* header = overviewView_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->resizeSection(0, kCaptionColumnWidth);
+  });
+}
+
+void StartWindow::SortClick(int column) {
+  sort_.Click(column);
+  auto* header = overviewView_->horizontalHeader();
+  header->setSortIndicatorShown(true);
+  header->setSortIndicator(column, sort_.Descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+  overview_->SortBy(column, sort_.Descending());
+}
+
+StartRequest StartWindow::Request() const {
+  StartRequest request;
+  request.gameIndex = SelectedGameIndex();
+  for (const auto& row : overview_->Rows()) {
+    if (row.ticked) {
+      request.players.push_back({row.playerId, {}, row.referenceAverage, row.referenceAverage501});
+    }
+  }
+  request.options = pages_->Choices(options_.masterOut);
+  request.computer = pages_->ComputerChoices();
+  request.aimInput = aimInput_->isChecked();
+  request.quickCheckIn = quickCheckIn_->isChecked();
+  return request;
+}
+
+void StartWindow::StartNewGame() {
+  if (gameWindow_ != nullptr || preparing_ != nullptr) {
+    return;
+  }
+  Guarded([&] {
+    const StartEnvironment environment{setup_.hitMap, setup_.random, setup_.programFolder,
+                                       database_.get(), nullptr};
+    auto result = BuildGame(Request(), options_, environment);
+    if (const auto* refusal = std::get_if<StartRefusal>(&result)) {
+      if (refusal->reason == StartRefusal::Reason::Storage) {
+        dialogs_.Error(Text(refusal->message));
+      } else {
+        dialogs_.Information(Text(refusal->message));
+      }
+      return;
+    }
+    Prepare(std::make_unique<StartedGame>(std::move(std::get<StartedGame>(result))));
+  });
+}
+
+void StartWindow::Prepare(std::unique_ptr<StartedGame> started) {
+  if (started->Computer() == nullptr) {
+    OpenGameWindow(std::move(*started));
+    return;
+  }
+  if (started->PreparationReadsDatabase()) {
+    // The replay reads the database, whose connection belongs to this thread; it is quick.
+    if (const auto failure = started->PrepareComputer()) {
+      dialogs_.Information(Text(*failure));
+      return;
+    }
+    OpenGameWindow(std::move(*started));
+    return;
+  }
+  preparing_ = std::move(started);
+  toolBar_->Action(ToolButton::Start).setEnabled(false);
+  auto* game = preparing_.get();
+  runner_->Run(
+      [game](const std::function<void(int, int)>& progress) {
+        return game->PrepareComputer(progress);
+      },
+      [this](std::optional<std::string> failure) {
+        auto started = std::move(preparing_);
+        if (failure) {
+          toolBar_->Action(ToolButton::Start).setEnabled(true);
+          dialogs_.Information(Text(*failure));
+          return;
+        }
+        Guarded([&] { OpenGameWindow(std::move(*started)); });
+      });
+}
+
+void StartWindow::OpenGameWindow(StartedGame started) {
+  auto& start = toolBar_->Action(ToolButton::Start);
+  start.setEnabled(false);
+  GameWindowSetup setup{setup_.hitMap, setup_.programFolder, options_.board, setup_.instantSteps,
+                        setup_.askSummary};
+  auto* window = new GameWindow(std::move(started), std::move(setup), dialogs_, this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowModality(Qt::ApplicationModal);
+  connect(window, &GameWindow::finished, this, &StartWindow::GameWindowFinished);
+  connect(window, &QObject::destroyed, this,
+          [this] { toolBar_->Action(ToolButton::Start).setEnabled(true); });
+  gameWindow_ = window;
+  window->ShowGame();
+  emit gameWindowShown();
+}
+
+void StartWindow::GameWindowFinished(SessionResult result) {
+  // A stored game changes the figures.
+  if (result == SessionResult::OK || result == SessionResult::Yes) {
+    FillPlayerOverview(false);
+  }
+}
+
+void StartWindow::AddNewPlayer() {
+  Guarded([&] {
+    if (!database_) {
+      dialogs_.Error(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+      return;
+    }
+    StatisticsQuery query(*database_);
+    std::vector<std::string> nicknames;
+    for (const auto& id : query.PlayerIdsByNickname()) {
+      if (const auto names = query.GetPlayerNames(id)) {
+        nicknames.push_back(names->nickname);
+      }
+    }
+    const auto entry = AskNewPlayer(this, setup_.programFolder, std::move(nicknames), dialogs_);
+    if (!entry) {
+      return;
+    }
+    const auto id =
+        Recorder(*database_).AppendPlayer(entry->firstName, entry->lastName, entry->nickname);
+    FillPlayerOverview(true);
+    if (const auto row = overview_->RowOf(id)) {
+      overviewView_->SelectRow(*row);
+    }
+  });
+}
+
+void StartWindow::DeletePlayer() {
+  const int row = overviewView_->SelectedRow();
+  if (row < 0 || !database_) {
+    return;
+  }
+  if (!dialogs_.YesNo(
+          QStringLiteral("Soll der ausgewählte Spieler tatsächlich gelöscht werden?"))) {
+    return;
+  }
+  Guarded([&] {
+    Recorder(*database_)
+        .DeletePlayerAndThrows(overview_->Rows()[static_cast<std::size_t>(row)].playerId);
+    FillPlayerOverview(true);
+  });
+}
+
+// The statistics window opens on the player of the selected row; its last
+// interval and type are kept in options.ini. A deletion there may change the
+// overview's figures.
+void StartWindow::ShowStatsForm() {
+  if (!database_) {
+    dialogs_.Error(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    return;
+  }
+  Guarded([&] {
+    StatisticsWindowSetup setup;
+    setup.programFolder = setup_.programFolder;
+    setup.boardSetting = options_.board;
+    setup.intervalEntry = options_.statisticsInterval;
+    setup.typeEntry = options_.statisticsGameType;
+    setup.dialogs = &dialogs_;
+    if (const int row = overviewView_->SelectedRow(); row >= 0) {
+      const auto& playerId = overview_->Rows()[static_cast<std::size_t>(row)].playerId;
+      if (const auto names = StatisticsQuery(*database_).GetPlayerNames(playerId)) {
+        setup.nickname = names->nickname;
+      }
+    }
+    const auto choice = ShowStatistics(this, *database_, setup);
+    options_.statisticsInterval = choice.intervalEntry;
+    options_.statisticsGameType = choice.typeEntry;
+    IniFile file(setup_.programFolder / kOptionsFile);
+    WriteStatisticsChoice(file, options_);
+    FillPlayerOverview(false);
+  });
+}
+
+void StartWindow::ShowSettings() {
+  Guarded([&] {
+    options_ = EditSettings(this, setup_.programFolder / kOptionsFile, dialogs_, options_);
+  });
+}
+
+void StartWindow::DesignTrainings(DesignerMode mode) {
+  Guarded([&] {
+    korvanti::DesignTrainings(mode, setup_.programFolder, options_.board, setup_.hitMap, dialogs_,
+                              this);
+  });
+  if (mode == DesignerMode::FreeTrainings) {
+    Guarded([&] { LoadTrainingPresets(); });
+  }
+}
+
+void StartWindow::ShowInstructions() {
+  korvanti::ShowInstructions(this);
+}
+
+}  // namespace korvanti

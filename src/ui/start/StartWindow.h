@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QDateTime>
+#include <QPointer>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "engine/HitMap.h"
+#include "platform/Random.h"
+#include "play/GameStart.h"
+#include "play/GameView.h"
+#include "play/ProgramOptions.h"
+#include "play/TrainingDesigner.h"
+#include "report/OverviewSort.h"
+#include "ui/game/GameWindow.h"
+
+class QCheckBox;
+class QDateTimeEdit;
+class QVBoxLayout;
+
+namespace korvanti {
+
+class Database;
+class Dialogs;
+class GamePages;
+class PlayerOverviewModel;
+class OverviewView;
+class PreparationRunner;
+class StartToolBar;
+
+// What the program (or a test) hands the start window.
+struct StartWindowSetup {
+  std::filesystem::path programFolder;
+  const HitMap& hitMap;
+  UniformRandom& random;
+  // Tests: the game screen runs its timed steps at once and answers the
+  // question at the end of a series here.
+  bool instantSteps = false;
+  std::function<bool(const Summary&)> askSummary;
+};
+
+// The program's main window: the player overview, the game lists with their
+// options, and the tool bar that starts games and opens the dialogs. It owns
+// the database connection and options.ini for the whole run.
+class StartWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr QSize kDesignSize{1017, 732};
+
+  // `dialogs` shows every message; it must outlive the window.
+  StartWindow(StartWindowSetup setup, Dialogs& dialogs, QWidget* parent = nullptr);
+  // Writes the overview's start date and the selected entry to options.ini.
+  ~StartWindow() override;
+
+  // The start: folders, options, database, the stored entry, the overview and
+  // the free trainings. A failure is shown and skips the steps that need what failed.
+  void FormCreate();
+  // Shows the window at the design's size, or smaller on a small screen, centred.
+  void ShowCentred();
+
+  void SetGame(int gameIndex);
+  int SelectedGameIndex() const;
+  void FillPlayerOverview(bool full);
+  void StartNewGame();
+  void AddNewPlayer();
+  void DeletePlayer();
+  void ShowStatsForm();
+  void ShowSettings();
+  void ShowInstructions();
+  // "Erstellen..." and "...": the training designer, modal; the free
+  // trainings are read anew when it closes.
+  void DesignTrainings(DesignerMode mode);
+
+  const ProgramOptions& Options() const { return options_; }
+  Database* DatabaseOrNull() const { return database_.get(); }
+  PlayerOverviewModel& Overview() const { return *overview_; }
+  OverviewView& Table() const { return *overviewView_; }
+  GamePages& Pages() const { return *pages_; }
+  StartToolBar& ToolBar() const { return *toolBar_; }
+  QCheckBox& AimInput() const { return *aimInput_; }
+  QDateTimeEdit& StartDate() const { return *startDate_; }
+  // The game screen while it is open.
+  GameWindow* ShownGameWindow() const { return gameWindow_; }
+
+ signals:
+  // The game screen is up (tests wait for it).
+  void gameWindowShown();
+
+ private:
+  void BuildOptionRow(QVBoxLayout& layout);
+  void LoadOptions();
+  void LoadTrainingPresets();
+  void SelectTypeClick();
+  void UpdateOwnScatter();
+  void SortClick(int column);
+  void StartDateEdited();
+  void WriteState();
+  StartRequest Request() const;
+  void Prepare(std::unique_ptr<StartedGame> started);
+  void OpenGameWindow(StartedGame started);
+  void GameWindowFinished(SessionResult result);
+  void Guarded(const std::function<void()>& act);
+
+  StartWindowSetup setup_;
+  Dialogs& dialogs_;
+  ProgramOptions options_;
+  bool optionsLoaded_ = false;
+  std::unique_ptr<Database> database_;
+  // The game whose computer prepares; the runner below may be working on it.
+  std::unique_ptr<StartedGame> preparing_;
+  std::unique_ptr<PreparationRunner> runner_;
+
+  OverviewSortState sort_;
+  // The start date of the figures shown.
+  QDateTime filledDate_;
+
+  StartToolBar* toolBar_ = nullptr;
+  PlayerOverviewModel* overview_ = nullptr;
+  OverviewView* overviewView_ = nullptr;
+  QCheckBox* aimInput_ = nullptr;
+  QCheckBox* quickCheckIn_ = nullptr;
+  QDateTimeEdit* startDate_ = nullptr;
+  GamePages* pages_ = nullptr;
+  QPointer<GameWindow> gameWindow_;
+};
+
+}  // namespace korvanti

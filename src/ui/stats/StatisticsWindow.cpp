@@ -1,0 +1,347 @@
+#include "ui/stats/StatisticsWindow.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <sstream>
+
+#include "engine/TrainingFiles.h"
+#include "platform/Error.h"
+#include "platform/IniFile.h"
+#include "report/CsvWriter.h"
+#include "report/DotColours.h"
+#include "report/StatisticsDeletion.h"
+#include "report/StatisticsPlayers.h"
+#include "report/StatisticsTrend.h"
+#include "store/Database.h"
+#include "ui/board/BoardCursor.h"
+#include "ui/board/BoardPicture.h"
+#include "ui/board/BoardWidget.h"
+#include "ui/common/Dialogs.h"
+#include "ui/common/KorvantiLook.h"
+#include "ui/common/QtDateTime.h"
+#include "ui/stats/StatisticsRefresher.h"
+#include "ui/stats/StatisticsTableView.h"
+#include "ui/stats/TrendChart.h"
+
+namespace korvanti {
+namespace {
+
+constexpr int kAllTypes = 0;
+constexpr int kFirstCountDownType = 1;  // "301 SO"
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+ExportFileChooser SaveDialogChooser() {
+  return [](QWidget* parent) -> std::optional<QString> {
+    const auto file = QFileDialog::getSaveFileName(parent, QStringLiteral("Exportieren"), {},
+                                                   QStringLiteral("CSV-Dateien (*.csv)"));
+    if (file.isEmpty()) {
+      return std::nullopt;
+    }
+    return file;
+  };
+}
+
+StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup setup, QWidget* parent)
+    : QDialog(parent),
+      database_(database),
+      setup_(std::move(setup)),
+      ownDialogs_(setup_.dialogs ? nullptr : std::make_unique<MessageBoxDialogs>(this)),
+      dialogs_(setup_.dialogs ? setup_.dialogs : ownDialogs_.get()),
+      refresher_(std::make_unique<StatisticsRefresher>(database.Path(), hitMap_)) {
+  setObjectName("StatisticsWindow");
+  setWindowTitle(QStringLiteral("Korvanti"));
+  setWindowFlag(Qt::Window);
+  setFont(FiguresTextFont(9));
+  setAutoFillBackground(true);
+  auto look = palette();
+  look.setColor(QPalette::Window, QColor(212, 212, 225));
+  setPalette(look);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 0, 6, 6);
+  BuildToolBar(*layout);
+  auto* filters = new QHBoxLayout;
+  BuildFilters(this, *filters);
+  layout->addLayout(filters);
+  layout->addWidget(BuildDetailPanel(), 1);
+  layout->addWidget(BuildAimPanel(), 1);
+
+  if (!setup_.chooseExportFile) {
+    setup_.chooseExportFile = SaveDialogChooser();
+  }
+  aimBoard_->SetPicture(BoardPicture::ForSetting(setup_.boardSetting, setup_.programFolder));
+  aimBoard_->SetBoardCursor(LoadBoardCursor(setup_.programFolder));
+  aimBoard_->SetColours(LoadDotColours(IniFile(setup_.programFolder / std::string(kLevelFile)),
+                                       aimBoard_->Colours()));
+
+  const auto now = DateTimeNow();
+  end_->setDateTime(ToQDateTime(now));
+  start_->setDateTime(ToQDateTime(IncMonth(now, -1)));
+  type_->setCurrentIndex(std::clamp(setup_.typeEntry, 0, type_->count() - 1));
+  interval_->button(std::clamp(setup_.intervalEntry, 0, 3))->setChecked(true);
+  kind_->button(1)->setChecked(true);
+  FillPlayers(setup_.nickname);
+  ShowPanels();
+  ConnectFilters();
+
+  connect(refresher_.get(), &StatisticsRefresher::finished, this, &StatisticsWindow::ShowTable);
+  connect(refresher_.get(), &StatisticsRefresher::failed, this, &StatisticsWindow::ShowFailure);
+
+  // Wide enough for the widest table with its period columns; a smaller
+  // screen gets a smaller window (the tables then scroll).
+  QSize size(1280, 728);
+  if (const auto* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableGeometry().size());
+  }
+  resize(size);
+}
+
+StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::FillPlayers(const std::string& nickname) {
+  int selected = -1;
+  for (const auto& player : StatisticsPlayers(database_)) {
+    if (player.nickname == nickname) {
+      selected = static_cast<int>(playerIds_.size());
+    }
+    playerIds_.push_back(player.playerId);
+    player_->addItem(Text(player.nickname));
+  }
+  player_->setCurrentIndex(selected);
+}
+
+void StatisticsWindow::ConnectFilters() {
+  connect(player_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::RefreshIfPlayerChosen);
+  connect(type_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::ChangeGameType);
+  connect(interval_, &QButtonGroup::idClicked, this, &StatisticsWindow::RefreshIfPlayerChosen);
+  connect(kind_, &QButtonGroup::idClicked, this, &StatisticsWindow::ChangeKind);
+  connect(lastEntry_, &QCheckBox::toggled, this, &StatisticsWindow::RefreshIfPlayerChosen);
+  for (auto* date : {start_, end_}) {
+    connect(date, &QDateTimeEdit::editingFinished, this, &StatisticsWindow::DateEdited);
+    connect(date->calendarWidget(), &QCalendarWidget::clicked, this, &StatisticsWindow::DateEdited);
+  }
+  connect(aimBoard_, &AimBoardPanel::selectionChanged, this, [this] {
+    aimBoard_->ShowDots(nullptr);
+    aimTable_->setRowCount(0);
+    RefreshIfPlayerChosen();
+  });
+  connect(aimTable_, &QTableWidget::itemSelectionChanged, this, &StatisticsWindow::AimRowSelected);
+}
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    RefreshIfPlayerChosen();
+  }
+}
+
+int StatisticsWindow::IntervalEntry() const {
+  return interval_->checkedId();
+}
+
+int StatisticsWindow::TypeEntry() const {
+  return type_->currentIndex();
+}
+
+StatisticsView StatisticsWindow::View() const {
+  return kind_->checkedId() == 0 ? StatisticsView::Detail : StatisticsView::AimAndHit;
+}
+
+bool StatisticsWindow::Refreshing() const {
+  return refresher_->Busy();
+}
+
+void StatisticsWindow::RefreshIfPlayerChosen() {
+  if (player_->currentIndex() >= 0) {
+    RefreshStatistics();
+  }
+}
+
+void StatisticsWindow::ChangeGameType() {
+  if (type_->currentIndex() == kAllTypes) {
+    kind_->button(1)->setChecked(true);
+  }
+  if (View() == StatisticsView::AimAndHit) {
+    aimBoard_->SetSelectionQuietly(QStringLiteral("Alle"));
+  }
+  ShowPanels();
+  RefreshIfPlayerChosen();
+}
+
+void StatisticsWindow::ChangeKind() {
+  if (View() == StatisticsView::Detail && type_->currentIndex() == kAllTypes) {
+    const QSignalBlocker blocker(type_);
+    type_->setCurrentIndex(kFirstCountDownType);
+  }
+  ShowPanels();
+  RefreshIfPlayerChosen();
+}
+
+void StatisticsWindow::ShowPanels() {
+  const bool detail = View() == StatisticsView::Detail;
+  detailPanel_->setVisible(detail);
+  aimPanel_->setVisible(!detail);
+}
+
+void StatisticsWindow::DateEdited() {
+  const auto from = FromQDateTime(start_->dateTime());
+  const auto to = FromQDateTime(end_->dateTime());
+  if (from != refreshedFrom_ || to != refreshedTo_) {
+    RefreshIfPlayerChosen();
+  }
+}
+
+void StatisticsWindow::ClearTables() {
+  shown_ = {};
+  detailTable_->setRowCount(0);
+  aimTable_->setRowCount(0);
+  trend_->Clear();
+  aimBoard_->ShowDots(nullptr);
+  aimBoard_->ShowThrow(nullptr);
+}
+
+void StatisticsWindow::RefreshStatistics() {
+  const int player = player_->currentIndex();
+  if (player < 0) {
+    return;
+  }
+  StatisticsRequest request;
+  request.playerId = playerIds_[static_cast<std::size_t>(player)];
+  request.typeIndex = type_->currentIndex();
+  request.from = FromQDateTime(start_->dateTime());
+  request.to = FromQDateTime(end_->dateTime());
+  request.interval = static_cast<StatisticsInterval>(interval_->checkedId());
+  request.lastEntry = lastEntry_->isChecked();
+  request.view = View();
+  request.field = aimBoard_->Selection().toStdString();
+  refreshedFrom_ = request.from;
+  refreshedTo_ = request.to;
+  ClearTables();
+  ShowPanels();
+  setCursor(Qt::WaitCursor);
+  refresher_->Request(request);
+}
+
+void StatisticsWindow::ShowTable(const StatisticsTable& table,
+                                 const std::shared_ptr<const ThrowView>& throwView) {
+  unsetCursor();
+  shown_ = table;
+  aimBoard_->ShowThrow(throwView);
+  const bool detail = table.kind != StatisticsTableKind::AimAndHit;
+  auto& widget = detail ? *detailTable_ : *aimTable_;
+  {
+    const QSignalBlocker blocker(aimTable_);
+    FillReportTable(widget, table);
+  }
+  if (detail) {
+    trend_->Show(TrendOf(table));
+  }
+  if (widget.rowCount() > 0) {
+    widget.selectRow(widget.rowCount() - 1);  // the last row is focused and drawn
+    widget.scrollToBottom();
+  }
+  emit refreshed();
+}
+
+void StatisticsWindow::ShowFailure(const QString& text) {
+  unsetCursor();
+  dialogs_->Error(text);
+  emit refreshed();
+}
+
+void StatisticsWindow::AimRowSelected() {
+  const int row = aimTable_->currentRow();
+  const auto rows = aimTable_->selectionModel()->selectedRows();
+  if (rows.isEmpty() || row < 0 || shown_.kind != StatisticsTableKind::AimAndHit ||
+      row >= static_cast<int>(shown_.rows.size())) {
+    aimBoard_->ShowDots(nullptr);
+    return;
+  }
+  aimBoard_->ShowDots(&shown_.rows[static_cast<std::size_t>(row)].row.dots);
+}
+
+void StatisticsWindow::DeleteStatistics() {
+  const int player = player_->currentIndex();
+  if (player < 0) {
+    return;
+  }
+  StatisticsSelection selection;
+  selection.playerId = playerIds_[static_cast<std::size_t>(player)];
+  selection.nickname = player_->currentText().toStdString();
+  selection.typeIndex = type_->currentIndex();
+  selection.from = FromQDateTime(start_->dateTime());
+  selection.to = FromQDateTime(end_->dateTime());
+  try {
+    if (!dialogs_->YesNo(Text(DeletionQuestion(database_, selection)))) {
+      return;
+    }
+    setCursor(Qt::WaitCursor);
+    DeleteSelectedStatistics(database_, selection);
+    unsetCursor();
+  } catch (const std::exception& error) {
+    unsetCursor();
+    dialogs_->Error(Text(error.what()));
+  }
+  RefreshStatistics();  // the tables show what is left
+}
+
+void StatisticsWindow::ExportTable() {
+  const auto file = setup_.chooseExportFile(this);
+  if (!file) {
+    return;
+  }
+  std::ostringstream csv;
+  WriteStatisticsCsv(csv, shown_);
+  const auto bytes = csv.str();
+  QSaveFile out(*file);
+  if (!out.open(QIODevice::WriteOnly) ||
+      out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      !out.commit()) {
+    dialogs_->Error(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
+                        .arg(*file, out.errorString()));
+  }
+}
+
+void StatisticsWindow::StoreColours() {
+  try {
+    IniFile file(setup_.programFolder / std::string(kLevelFile));
+    StoreDotColours(file, aimBoard_->Colours());
+  } catch (const std::exception& error) {
+    dialogs_->Error(Text(error.what()));
+  }
+}
+
+void StatisticsWindow::done(int result) {
+  refresher_->Cancel();
+  unsetCursor();
+  StoreColours();
+  QDialog::done(result);
+}
+
+StatisticsWindowChoice ShowStatistics(QWidget* parent, Database& database,
+                                      const StatisticsWindowSetup& setup) {
+  StatisticsWindow window(database, setup, parent);
+  window.exec();
+  return {window.IntervalEntry(), window.TypeEntry()};
+}
+
+}  // namespace korvanti

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/HitMap.h"
+#include "report/StatisticsReport.h"
+#include "ui/stats/AimBoardPanel.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QTableWidget;
+class QAction;
+class QHBoxLayout;
+class QVBoxLayout;
+
+namespace korvanti {
+
+class Database;
+class Dialogs;
+class StatisticsRefresher;
+class TrendChart;
+
+// Asks for the file the shown table is exported to; nothing when cancelled.
+using ExportFileChooser = std::function<std::optional<QString>(QWidget* parent)>;
+ExportFileChooser SaveDialogChooser();
+
+// What the start window hands the statistics window.
+struct StatisticsWindowSetup {
+  std::filesystem::path programFolder;  // Korvanti.ini, crosscursor.cur, board bitmaps
+  int boardSetting = 0;                 // options.ini "Board"
+  int intervalEntry = 0;                // remembered between openings
+  int typeEntry = 0;
+  std::string nickname;                // the player of the overview's current row, when listed
+  Dialogs* dialogs = nullptr;          // null: the real message boxes
+  ColourChooser chooseColour;          // empty: the colour dialog
+  ExportFileChooser chooseExportFile;  // empty: the save dialog
+};
+
+// The statistics window: the player's figures per period for a game type, or
+// where his darts landed when he aimed at a field. The tables are built on a
+// worker thread with its own connection; the deletion runs on the connection
+// the window was given.
+class StatisticsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  StatisticsWindow(Database& database, StatisticsWindowSetup setup, QWidget* parent = nullptr);
+  ~StatisticsWindow() override;
+
+  int IntervalEntry() const;
+  int TypeEntry() const;
+
+  // Builds the tables again (the "Aktualisieren" button); nothing without a player.
+  void RefreshStatistics();
+  bool Refreshing() const;
+
+  // What is shown, for the export and for tests.
+  const StatisticsTable& ShownTable() const { return shown_; }
+  QTableWidget& DetailTable() { return *detailTable_; }
+  QTableWidget& AimTable() { return *aimTable_; }
+  AimBoardPanel& AimBoard() { return *aimBoard_; }
+  TrendChart& Trend() { return *trend_; }
+
+  void done(int result) override;
+
+ signals:
+  // A refresh has put its rows on the screen (or failed).
+  void refreshed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildFilters(QWidget* parent, QHBoxLayout& row);
+  void BuildToolBar(QVBoxLayout& layout);
+  QWidget* BuildDetailPanel();
+  QWidget* BuildAimPanel();
+  void FillPlayers(const std::string& nickname);
+  void ConnectFilters();
+
+  void RefreshIfPlayerChosen();
+  void ChangeGameType();
+  void ChangeKind();
+  void ShowPanels();
+  void ClearTables();
+  void DateEdited();
+  void ShowTable(const StatisticsTable& table, const std::shared_ptr<const ThrowView>& throwView);
+  void ShowFailure(const QString& text);
+  void AimRowSelected();
+  void DeleteStatistics();
+  void ExportTable();
+  StatisticsView View() const;
+  void StoreColours();
+
+  Database& database_;
+  StatisticsWindowSetup setup_;
+  std::unique_ptr<Dialogs> ownDialogs_;
+  Dialogs* dialogs_;
+  HitMap hitMap_;
+  std::unique_ptr<StatisticsRefresher> refresher_;
+  StatisticsTable shown_;
+  bool shownOnce_ = false;
+  DateTimeNumber refreshedFrom_ = 0;
+  DateTimeNumber refreshedTo_ = 0;
+
+  QComboBox* type_ = nullptr;
+  QComboBox* player_ = nullptr;
+  QDateTimeEdit* start_ = nullptr;
+  QDateTimeEdit* end_ = nullptr;
+  QCheckBox* lastEntry_ = nullptr;
+  QButtonGroup* interval_ = nullptr;
+  QButtonGroup* kind_ = nullptr;
+  QWidget* detailPanel_ = nullptr;
+  QWidget* aimPanel_ = nullptr;
+  QTableWidget* detailTable_ = nullptr;
+  QTableWidget* aimTable_ = nullptr;
+  AimBoardPanel* aimBoard_ = nullptr;
+  TrendChart* trend_ = nullptr;
+  std::vector<std::string> playerIds_;
+};
+
+struct StatisticsWindowChoice {
+  int intervalEntry = 0;
+  int typeEntry = 0;
+};
+
+// Shows the statistics window modally; returns the interval and type entries
+// chosen, for the start window to remember.
+StatisticsWindowChoice ShowStatistics(QWidget* parent, Database& database,
+                                      const StatisticsWindowSetup& setup);
+
+}  // namespace korvanti
