@@ -16,10 +16,14 @@
 
 namespace {
 
-void ShowFailure(const QString& text) {
+// The last word before the program ends, shown under the application's own
+// loop, which ends when the box closes.
+void ShowFailure(QApplication& application, const QString& text) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvanti"), text);
   box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-  box.exec();
+  QObject::connect(&box, &QMessageBox::finished, &application, &QApplication::quit);
+  box.open();
+  application.exec();
 }
 
 int Run(QApplication& application, int argc, char** argv) {
@@ -47,9 +51,11 @@ int main(int argc, char** argv) {
     return Run(application, argc, argv);
   } catch (const std::exception& error) {
     ShowFailure(
+        application,
         QStringLiteral("Korvanti musste beendet werden:\n%1").arg(QString::fromUtf8(error.what())));
   } catch (...) {
-    ShowFailure(QStringLiteral("Korvanti musste wegen eines unbekannten Fehlers beendet werden."));
+    ShowFailure(application,
+                QStringLiteral("Korvanti musste wegen eines unbekannten Fehlers beendet werden."));
   }
   return 1;
 }

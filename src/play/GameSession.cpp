@@ -57,15 +57,15 @@ bool GameSession::ComputerBusy() const {
 }
 
 bool GameSession::BoardLocked() const {
-  return result_ || pending_ || suspended_ || ComputerOnTurn() != nullptr;
+  return result_ || pending_ || suspended_ || questionOpen_ || ComputerOnTurn() != nullptr;
 }
 
 bool GameSession::CheckInButtonEnabled() const {
-  return checkInEnabled_ && !pending_ && !suspended_ && !result_;
+  return checkInEnabled_ && !pending_ && !suspended_ && !questionOpen_ && !result_;
 }
 
 bool GameSession::UndoButtonEnabled() const {
-  return game_.undoAllowed && !pending_ && !suspended_ && !result_;
+  return game_.undoAllowed && !pending_ && !suspended_ && !questionOpen_ && !result_;
 }
 
 void GameSession::Click(MouseButton button, int x, int y) {

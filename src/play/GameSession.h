@@ -59,9 +59,12 @@ class GameSession {
   // The check-in button; it does nothing while it is disabled.
   void PressCheckIn();
   void UndoLastCheckIn();
-  // A close request or the abort button: whether the window may close. The
-  // pending step waits while the question is open; "Ja" and "Nein" end the
-  // session with exactly one result, "Abbrechen" lets the step go on.
+  // A close request or the abort button: asks the abort question unless the
+  // session has ended or a question is open. True when the session has ended
+  // by the time this returns (a view that answers at once); otherwise the
+  // answer arrives later and "Ja" and "Nein" end the session through
+  // `GameView::Close` with exactly one result. The pending step waits while
+  // the question is open; "Abbrechen" lets it go on.
   bool ConfirmAbort();
 
   const Game& PlayedGame() const { return game_; }
@@ -77,6 +80,8 @@ class GameSession {
   bool ComputerBusy() const;
   // A step is pending (computer, banner, preparation of the next game).
   bool StepPending() const { return pending_.has_value(); }
+  // A question (abort, continue, summary) waits for its answer.
+  bool QuestionOpen() const { return questionOpen_; }
   // The board and the dart and aim fields take no input now.
   bool BoardLocked() const;
   const std::string& DoubleTarget() const { return doubleTarget_; }
@@ -117,6 +122,10 @@ class GameSession {
   void ResetDisplay();
   void UpdateCheckedIn();
   void CloseWith(SessionResult result);
+  // The answer to the question of `token`, if it is the open one: taken once.
+  bool TakeAnswer(unsigned token);
+  void ContinueAnswered(unsigned token, bool goOn);
+  void AbortAnswered(unsigned token, AbortAnswer answer);
   ComputerPlayer* ComputerOnTurn() const;
 
   void Schedule(Step step, int milliseconds);
@@ -149,6 +158,8 @@ class GameSession {
   unsigned stepToken_ = 0;
   bool suspended_ = false;
   bool dueWhileSuspended_ = false;
+  bool questionOpen_ = false;
+  unsigned questionToken_ = 0;
   std::optional<std::string> preparationFailure_;
 
   int operationDepth_ = 0;

@@ -71,12 +71,13 @@ void GameSession::Finish() {
   if (!suspended_ && std::exchange(dueWhileSuspended_, false) && pending_) {
     Schedule(*pending_, 0);
   }
-  if (!notices_.empty()) {
-    view_.ShowNotices(std::exchange(notices_, {}));
-  }
   ContinueComputer();
   view_.Changed(*this);
   playerChanged_ = false;  // the name over the board shows right after a change of turn only
+  // Over a board that already shows what raised them.
+  if (!notices_.empty()) {
+    view_.ShowNotices(std::exchange(notices_, {}));
+  }
 }
 
 void GameSession::Failed(const std::string& text) {
@@ -118,15 +119,36 @@ void GameSession::GameOver() {
   finishedUnsaved_ = false;
   // Asked once the game is stored: an answer is never lost to a failed save.
   const auto gameOverText = game_.GameOverText();
-  const bool goOn =
-      countDown && options_.showSummary
-          ? view_.ShowSummary(BuildSummary(game_.players, gameOverText, options_.numbers))
-          : view_.AskContinue(gameOverText + "\n" + kContinueQuestion);
-  if (goOn) {
-    StartNextGame();
+  questionOpen_ = true;
+  auto answered = [this, token = ++questionToken_](bool goOn) { ContinueAnswered(token, goOn); };
+  if (countDown && options_.showSummary) {
+    view_.ShowSummary(BuildSummary(game_.players, gameOverText, options_.numbers),
+                      std::move(answered));
   } else {
-    CloseWith(SessionResult::OK);
+    view_.AskContinue(gameOverText + "\n" + kContinueQuestion, std::move(answered));
   }
+}
+
+bool GameSession::TakeAnswer(unsigned token) {
+  if (!questionOpen_ || token != questionToken_) {
+    return false;
+  }
+  questionOpen_ = false;
+  return true;
+}
+
+void GameSession::ContinueAnswered(unsigned token, bool goOn) {
+  if (!TakeAnswer(token)) {
+    return;
+  }
+  Operation operation(*this);
+  operation.Run([&] {
+    if (goOn) {
+      StartNextGame();
+    } else {
+      CloseWith(SessionResult::OK);
+    }
+  });
 }
 
 // The next game of the series, with the players rotated; a computer
@@ -184,15 +206,29 @@ void GameSession::FinishNextGame(const std::optional<std::string>& failure) {
 }
 
 bool GameSession::ConfirmAbort() {
-  bool mayClose = false;
+  if (result_) {
+    return true;
+  }
+  if (questionOpen_) {
+    return false;
+  }
   Operation operation(*this);
   operation.Run([&] {
-    if (result_) {
-      mayClose = true;
-      return;
-    }
     suspended_ = true;
-    const auto answer = view_.AskAbort(kAbortQuestion);
+    questionOpen_ = true;
+    view_.AskAbort(kAbortQuestion, [this, token = ++questionToken_](AbortAnswer answer) {
+      AbortAnswered(token, answer);
+    });
+  });
+  return result_.has_value();
+}
+
+void GameSession::AbortAnswered(unsigned token, AbortAnswer answer) {
+  if (!TakeAnswer(token)) {
+    return;
+  }
+  Operation operation(*this);
+  operation.Run([&] {
     switch (answer) {
       case AbortAnswer::Yes:
         try {
@@ -207,20 +243,17 @@ bool GameSession::ConfirmAbort() {
         suspended_ = false;
         gameDecided_ = true;
         CloseWith(SessionResult::Yes);
-        mayClose = true;
         return;
       case AbortAnswer::No:
         suspended_ = false;
         gameDecided_ = true;
         CloseWith(SessionResult::No);
-        mayClose = true;
         return;
       case AbortAnswer::Cancel:
         Resume();
         return;
     }
   });
-  return mayClose;
 }
 
 }  // namespace korvanti

@@ -61,11 +61,13 @@ class GameView {
   // Shows the points banner for that long; the session books the turn after it.
   virtual void ShowBanner(const std::string& text, int milliseconds) = 0;
 
+  // The questions never wait: each returns at once and hands its answer to
+  // `answered` later (or at once, in the tool and the tests), exactly once.
   // The plain question at the end of a game: true continues.
-  virtual bool AskContinue(const std::string& question) = 0;
+  virtual void AskContinue(const std::string& question, std::function<void(bool)> answered) = 0;
   // The summary window at the end of a count-down game: true continues.
-  virtual bool ShowSummary(const Summary& summary) = 0;
-  virtual AbortAnswer AskAbort(const std::string& question) = 0;
+  virtual void ShowSummary(const Summary& summary, std::function<void(bool)> answered) = 0;
+  virtual void AskAbort(const std::string& question, std::function<void(AbortAnswer)> answered) = 0;
   // Something failed (a save, a preparation); the text says what.
   virtual void ShowError(const std::string& text) = 0;
   // The short notices the game logic raised during one operation, together.

@@ -29,9 +29,13 @@ class SilentView : public GameView {
   void After(int, std::function<void()> step) override { step(); }
   void PlaySound(const std::string&, bool) override {}
   void ShowBanner(const std::string&, int) override {}
-  bool AskContinue(const std::string&) override { return false; }
-  bool ShowSummary(const Summary&) override { return false; }
-  AbortAnswer AskAbort(const std::string&) override { return AbortAnswer::Yes; }
+  void AskContinue(const std::string&, std::function<void(bool)> answered) override {
+    answered(false);
+  }
+  void ShowSummary(const Summary&, std::function<void(bool)> answered) override { answered(false); }
+  void AskAbort(const std::string&, std::function<void(AbortAnswer)> answered) override {
+    answered(AbortAnswer::Yes);
+  }
   void ShowError(const std::string& text) override { throw Error(text); }
   void ShowNotices(const std::vector<std::string>&) override {}
   void Close(SessionResult) override {}

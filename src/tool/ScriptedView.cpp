@@ -20,25 +20,26 @@ bool ScriptedView::AnswerFromScript() {
   return false;
 }
 
-bool ScriptedView::AskContinue(const std::string& question) {
+void ScriptedView::AskContinue(const std::string& question, std::function<void(bool)> answered) {
   const auto lineBreak = question.find('\n');
   AddEvent("gameover: " + question.substr(0, lineBreak));
   AddEvent("question: " + question);
-  return AnswerFromScript();
+  answered(AnswerFromScript());
 }
 
-bool ScriptedView::ShowSummary(const Summary& summary) {
+void ScriptedView::ShowSummary(const Summary& summary, std::function<void(bool)> answered) {
   AddEvent("gameover: " + summary.gameOverText);
   AddEvent("summary: " + summary.caption);
   for (const auto& row : summary.rows) {
     AddEvent("summary: " + row.player + " | " + row.average + " | " + row.doubles);
   }
-  return AnswerFromScript();
+  answered(AnswerFromScript());
 }
 
-AbortAnswer ScriptedView::AskAbort(const std::string& question) {
+void ScriptedView::AskAbort(const std::string& question,
+                            std::function<void(AbortAnswer)> answered) {
   AddEvent("question: " + question);
-  return abortAnswer_;
+  answered(abortAnswer_);
 }
 
 void ScriptedView::ShowError(const std::string& text) {

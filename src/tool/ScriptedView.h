@@ -36,9 +36,9 @@ class ScriptedView : public GameView {
   void After(int, std::function<void()> step) override { steps_.push_back(std::move(step)); }
   void PlaySound(const std::string& file, bool bust) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
-  bool AskContinue(const std::string& question) override;
-  bool ShowSummary(const Summary& summary) override;
-  AbortAnswer AskAbort(const std::string& question) override;
+  void AskContinue(const std::string& question, std::function<void(bool)> answered) override;
+  void ShowSummary(const Summary& summary, std::function<void(bool)> answered) override;
+  void AskAbort(const std::string& question, std::function<void(AbortAnswer)> answered) override;
   void ShowError(const std::string& text) override;
   void ShowNotices(const std::vector<std::string>& texts) override;
   void NewGameStarted() override;

@@ -115,6 +115,56 @@ TEST_P(AbortDuringAPause, GivesExactlyOneResultAndTheStoredRowsItPromises) {
   EXPECT_EQ(view.closed.size(), 1u);
 }
 
+// As in a window: the question returns at once and its box answers later.
+TEST_P(AbortDuringAPause, AnAnswerThatComesLaterIsTakenOnceWhileTheDueStepWaits) {
+  const auto [pause, answer] = GetParam();
+  RunSteps(pause.stepsBefore);
+  const auto machineDarts = PlayerAt(1).turns.current.DartsEntered();
+  const auto machineTurns = PlayerAt(1).turns.Count();
+  view.holdAbortAnswer = true;
+
+  EXPECT_FALSE(session->ConfirmAbort());
+  EXPECT_TRUE(session->QuestionOpen());
+  EXPECT_FALSE(session->ConfirmAbort());  // a second close request asks no second question
+  EXPECT_EQ(view.Count("abort question"), 1);
+  // The step comes due while the box is open: it waits, and so does the board.
+  view.RunNextStep();
+  EXPECT_EQ(PlayerAt(1).turns.current.DartsEntered(), machineDarts);
+  EXPECT_EQ(PlayerAt(1).turns.Count(), machineTurns);
+  EXPECT_TRUE(session->BoardLocked());
+  EXPECT_FALSE(session->CheckInButtonEnabled());
+  EXPECT_FALSE(session->UndoButtonEnabled());
+
+  ASSERT_EQ(view.heldAbortAnswers.size(), 1u);
+  const auto answered = view.heldAbortAnswers.front();
+  const int changes = view.changes;
+  answered(answer);
+  // The same box cannot answer twice, whatever it says the second time.
+  answered(answer == AbortAnswer::Yes ? AbortAnswer::No : AbortAnswer::Yes);
+  EXPECT_EQ(view.changes, changes + 1);
+  EXPECT_FALSE(session->QuestionOpen());
+
+  switch (answer) {
+    case AbortAnswer::Yes:
+    case AbortAnswer::No:
+      EXPECT_EQ(view.closed,
+                std::vector<SessionResult>{answer == AbortAnswer::Yes ? SessionResult::Yes
+                                                                      : SessionResult::No});
+      EXPECT_EQ(archive.games.size(),
+                answer == AbortAnswer::Yes && pause.stepsBefore > 0 ? 1u : 0u);
+      EXPECT_TRUE(view.steps.empty());  // the held step is withdrawn
+      EXPECT_EQ(PlayerAt(1).turns.current.DartsEntered(), machineDarts);
+      break;
+    case AbortAnswer::Cancel:
+      // The held step goes on, and with it the game to the computer's win.
+      EXPECT_FALSE(session->BoardLocked() && view.steps.empty());
+      view.RunSteps();
+      EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
+      EXPECT_EQ(PlayerAt(1).turns.score, 0);
+      break;
+  }
+}
+
 std::string PauseAndAnswerName(
     const ::testing::TestParamInfo<std::tuple<Pause, AbortAnswer>>& info) {
   static const char* const kAnswers[] = {"Ja", "Nein", "Abbrechen"};

@@ -52,22 +52,28 @@ class RecordingView : public GameView {
   void ShowBanner(const std::string& text, int milliseconds) override {
     events.push_back("banner " + text + " " + std::to_string(milliseconds));
   }
-  bool AskContinue(const std::string& question) override {
+  void AskContinue(const std::string& question, std::function<void(bool)> answered) override {
     events.push_back("question " + question);
-    return NextAnswer();
+    answered(NextAnswer());
   }
-  bool ShowSummary(const Summary& summary) override {
+  void ShowSummary(const Summary& summary, std::function<void(bool)> answered) override {
     summaries.push_back(summary);
     events.push_back("summary " + summary.caption);
-    return NextAnswer();
+    answered(NextAnswer());
   }
-  AbortAnswer AskAbort(const std::string& question) override {
+  // Answers at once, or, with `holdAbortAnswer`, keeps the question open
+  // until the test answers it as a real box would, later.
+  void AskAbort(const std::string& question, std::function<void(AbortAnswer)> answered) override {
     events.push_back("abort question");
     lastAbortQuestion = question;
     if (duringAbortQuestion) {
       duringAbortQuestion();
     }
-    return abortAnswer;
+    if (holdAbortAnswer) {
+      heldAbortAnswers.push_back(std::move(answered));
+      return;
+    }
+    answered(abortAnswer);
   }
   void ShowError(const std::string& text) override {
     errors.push_back(text);
@@ -120,6 +126,8 @@ class RecordingView : public GameView {
   std::deque<bool> answers;
   AbortAnswer abortAnswer = AbortAnswer::Cancel;
   std::function<void()> duringAbortQuestion;
+  bool holdAbortAnswer = false;
+  std::vector<std::function<void(AbortAnswer)>> heldAbortAnswers;
   std::function<void()> duringError;
   std::vector<std::string> events;
   std::vector<Summary> summaries;

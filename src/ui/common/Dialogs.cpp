@@ -12,19 +12,47 @@ QString Caption() {
   return name.isEmpty() ? QStringLiteral("Korvanti") : name;
 }
 
-struct Box {
-  QMessageBox box;
-  Box(QWidget* parent, QMessageBox::Icon icon, const QString& text) : box(parent) {
-    box.setIcon(icon);
-    box.setWindowTitle(Caption());
-    // Names typed by players must not be read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(PlainLines(text));
-  }
-  QPushButton* Add(const QString& text, QMessageBox::ButtonRole role) {
-    return box.addButton(text, role);
-  }
-};
+// A box that deletes itself once it is answered or closed.
+QMessageBox* NewBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  auto* box = new QMessageBox(parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setIcon(icon);
+  box->setWindowTitle(Caption());
+  // Names typed by players must not be read as markup.
+  box->setTextFormat(Qt::PlainText);
+  box->setText(PlainLines(text));
+  return box;
+}
+
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  auto* box = NewBox(parent, icon, text);
+  box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+  box->open();
+}
+
+// "Ja", "Nein" and with `withCancel` "Abbrechen", which Escape and the close box
+// choose; without it they choose "Nein".
+void Ask(QWidget* parent, const QString& text, bool withCancel,
+         std::function<void(DialogAnswer)> answered) {
+  auto* box = NewBox(parent, QMessageBox::Question, text);
+  QPushButton* yes = box->addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+  QPushButton* no = box->addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+  box->setDefaultButton(yes);
+  box->setEscapeButton(
+      withCancel ? box->addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole) : no);
+  QObject::connect(box, &QDialog::finished, box,
+                   [box, yes, no, withCancel, answered = std::move(answered)] {
+                     const auto* clicked = box->clickedButton();
+                     if (clicked == yes) {
+                       answered(DialogAnswer::Yes);
+                     } else if (clicked == no || !withCancel) {
+                       answered(DialogAnswer::No);
+                     } else {
+                       answered(DialogAnswer::Cancel);
+                     }
+                   });
+  box->open();
+}
 
 }  // namespace
 
@@ -39,39 +67,22 @@ QString PlainLines(const QString& text) {
 MessageBoxDialogs::MessageBoxDialogs(QWidget* parent) : parent_(parent) {}
 
 void MessageBoxDialogs::Error(const QString& text) {
-  Box dialog(parent_, QMessageBox::Critical, text);
-  dialog.box.setDefaultButton(dialog.Add(QStringLiteral("OK"), QMessageBox::AcceptRole));
-  dialog.box.exec();
+  ShowMessage(parent_, QMessageBox::Critical, text);
 }
 
 void MessageBoxDialogs::Information(const QString& text) {
-  Box dialog(parent_, QMessageBox::Information, text);
-  dialog.box.setDefaultButton(dialog.Add(QStringLiteral("OK"), QMessageBox::AcceptRole));
-  dialog.box.exec();
+  ShowMessage(parent_, QMessageBox::Information, text);
 }
 
-bool MessageBoxDialogs::YesNo(const QString& text) {
-  Box dialog(parent_, QMessageBox::Question, text);
-  QPushButton* yes = dialog.Add(QStringLiteral("&Ja"), QMessageBox::YesRole);
-  QPushButton* no = dialog.Add(QStringLiteral("&Nein"), QMessageBox::NoRole);
-  dialog.box.setDefaultButton(yes);
-  dialog.box.setEscapeButton(no);
-  dialog.box.exec();
-  return dialog.box.clickedButton() == yes;
+void MessageBoxDialogs::YesNo(const QString& text, std::function<void(bool)> answered) {
+  Ask(parent_, text, false, [answered = std::move(answered)](DialogAnswer answer) {
+    answered(answer == DialogAnswer::Yes);
+  });
 }
 
-DialogAnswer MessageBoxDialogs::YesNoCancel(const QString& text) {
-  Box dialog(parent_, QMessageBox::Question, text);
-  QPushButton* yes = dialog.Add(QStringLiteral("&Ja"), QMessageBox::YesRole);
-  QPushButton* no = dialog.Add(QStringLiteral("&Nein"), QMessageBox::NoRole);
-  QPushButton* cancel = dialog.Add(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-  dialog.box.setDefaultButton(yes);
-  dialog.box.setEscapeButton(cancel);
-  dialog.box.exec();
-  if (dialog.box.clickedButton() == yes) {
-    return DialogAnswer::Yes;
-  }
-  return dialog.box.clickedButton() == no ? DialogAnswer::No : DialogAnswer::Cancel;
+void MessageBoxDialogs::YesNoCancel(const QString& text,
+                                    std::function<void(DialogAnswer)> answered) {
+  Ask(parent_, text, true, std::move(answered));
 }
 
 }  // namespace korvanti

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -9,16 +11,18 @@ namespace korvanti {
 enum class DialogAnswer { Yes, No, Cancel };
 
 // Every message box and question of the program goes through here, so that
-// tests answer questions without a real modal box.
+// tests answer questions without a real modal box. Nothing here waits: a box
+// opens and returns at once, and a question hands its answer to `answered`
+// later, exactly once (never, when the box's window goes away unanswered).
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
   virtual void Error(const QString& text) = 0;
   virtual void Information(const QString& text) = 0;
   // "Ja" is true; "Nein" and closing the box are false.
-  virtual bool YesNo(const QString& text) = 0;
+  virtual void YesNo(const QString& text, std::function<void(bool)> answered) = 0;
   // Closing the box is Cancel: nothing happens.
-  virtual DialogAnswer YesNoCancel(const QString& text) = 0;
+  virtual void YesNoCancel(const QString& text, std::function<void(DialogAnswer)> answered) = 0;
 };
 
 // The real boxes, with German buttons whatever translations are installed.
@@ -27,8 +31,8 @@ class MessageBoxDialogs final : public Dialogs {
   explicit MessageBoxDialogs(QWidget* parent = nullptr);
   void Error(const QString& text) override;
   void Information(const QString& text) override;
-  bool YesNo(const QString& text) override;
-  DialogAnswer YesNoCancel(const QString& text) override;
+  void YesNo(const QString& text, std::function<void(bool)> answered) override;
+  void YesNoCancel(const QString& text, std::function<void(DialogAnswer)> answered) override;
 
  private:
   QPointer<QWidget> parent_;

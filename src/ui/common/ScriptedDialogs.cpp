@@ -10,24 +10,41 @@ void ScriptedDialogs::Information(const QString& text) {
   shown_.push_back({Kind::Information, text});
 }
 
-bool ScriptedDialogs::YesNo(const QString& text) {
+void ScriptedDialogs::YesNo(const QString& text, std::function<void(bool)> answered) {
   shown_.push_back({Kind::YesNo, text});
-  return Next(DialogAnswer::No) == DialogAnswer::Yes;
+  Ask([answered =
+           std::move(answered)](DialogAnswer answer) { answered(answer == DialogAnswer::Yes); },
+      DialogAnswer::No);
 }
 
-DialogAnswer ScriptedDialogs::YesNoCancel(const QString& text) {
+void ScriptedDialogs::YesNoCancel(const QString& text, std::function<void(DialogAnswer)> answered) {
   shown_.push_back({Kind::YesNoCancel, text});
-  return Next(DialogAnswer::Cancel);
+  Ask(std::move(answered), DialogAnswer::Cancel);
 }
 
-DialogAnswer ScriptedDialogs::Next(DialogAnswer fallback) {
+void ScriptedDialogs::Ask(std::function<void(DialogAnswer)> answered, DialogAnswer fallback) {
+  if (hold_) {
+    held_.push_back(std::move(answered));
+    return;
+  }
   if (answers_.empty()) {
     ++unanswered_;
-    return fallback;
+    answered(fallback);
+    return;
   }
   const DialogAnswer answer = answers_.front();
   answers_.pop_front();
-  return answer;
+  answered(answer);
+}
+
+bool ScriptedDialogs::AnswerHeld(DialogAnswer answer) {
+  if (held_.empty()) {
+    return false;
+  }
+  auto answered = std::move(held_.front());
+  held_.pop_front();
+  answered(answer);
+  return true;
 }
 
 }  // namespace korvanti

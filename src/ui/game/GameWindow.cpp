@@ -325,24 +325,30 @@ void GameWindow::ShowBanner(const std::string& text, int milliseconds) {
   banner_->Show(Text(text), setup_.instantSteps ? 1 : milliseconds);
 }
 
-bool GameWindow::AskContinue(const std::string& question) {
-  return dialogs_.YesNo(Text(question));
+void GameWindow::AskContinue(const std::string& question, std::function<void(bool)> answered) {
+  dialogs_.YesNo(Text(question), [this, answered = std::move(answered)](bool yes) {
+    Guarded([&] { answered(yes); });
+  });
 }
 
-bool GameWindow::ShowSummary(const Summary& summary) {
-  return setup_.askSummary ? setup_.askSummary(summary) : AskSummary(this, summary);
-}
-
-AbortAnswer GameWindow::AskAbort(const std::string& question) {
-  switch (dialogs_.YesNoCancel(Text(question))) {
-    case DialogAnswer::Yes:
-      return AbortAnswer::Yes;
-    case DialogAnswer::No:
-      return AbortAnswer::No;
-    case DialogAnswer::Cancel:
-      break;
+void GameWindow::ShowSummary(const Summary& summary, std::function<void(bool)> answered) {
+  if (setup_.askSummary) {
+    answered(setup_.askSummary(summary));
+    return;
   }
-  return AbortAnswer::Cancel;
+  OpenSummary(this, summary, [this, answered = std::move(answered)](bool yes) {
+    Guarded([&] { answered(yes); });
+  });
+}
+
+void GameWindow::AskAbort(const std::string& question, std::function<void(AbortAnswer)> answered) {
+  dialogs_.YesNoCancel(Text(question), [this, answered = std::move(answered)](DialogAnswer answer) {
+    Guarded([&] {
+      answered(answer == DialogAnswer::Yes  ? AbortAnswer::Yes
+               : answer == DialogAnswer::No ? AbortAnswer::No
+                                            : AbortAnswer::Cancel);
+    });
+  });
 }
 
 void GameWindow::ShowError(const std::string& text) {

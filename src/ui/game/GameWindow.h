@@ -68,9 +68,9 @@ class GameWindow : public QWidget, public GameView {
                       std::function<void(std::optional<std::string>)> done) override;
   void PlaySound(const std::string& file, bool bust) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
-  bool AskContinue(const std::string& question) override;
-  bool ShowSummary(const Summary& summary) override;
-  AbortAnswer AskAbort(const std::string& question) override;
+  void AskContinue(const std::string& question, std::function<void(bool)> answered) override;
+  void ShowSummary(const Summary& summary, std::function<void(bool)> answered) override;
+  void AskAbort(const std::string& question, std::function<void(AbortAnswer)> answered) override;
   void ShowError(const std::string& text) override;
   void ShowNotices(const std::vector<std::string>& texts) override;
   void MarkComputerDart(BoardPoint point) override;

@@ -80,11 +80,15 @@ void SeriesSummary::AddRow(const QString& player, const QString& average, const 
   }
 }
 
-bool AskSummary(QWidget* parent, const Summary& summary) {
-  SeriesSummary dialog(parent);
-  dialog.Fill(summary);
+void OpenSummary(QWidget* parent, const Summary& summary, std::function<void(bool)> answered) {
+  auto* dialog = new SeriesSummary(parent);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->Fill(summary);
   // The title-bar close box and Esc reject: the series ends, as with "&Beenden".
-  return dialog.exec() == QDialog::Accepted;
+  QObject::connect(
+      dialog, &QDialog::finished, dialog,
+      [answered = std::move(answered)](int result) { answered(result == QDialog::Accepted); });
+  dialog->open();
 }
 
 }  // namespace korvanti

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "play/GameView.h"
 
@@ -30,7 +31,8 @@ class SeriesSummary final : public QDialog {
   QPushButton* endButton_;
 };
 
-// Shows the summary modally; true when the user wants another game.
-bool AskSummary(QWidget* parent, const Summary& summary);
+// Opens the summary over its window and returns at once; `answered` gets true
+// when the user wants another game.
+void OpenSummary(QWidget* parent, const Summary& summary, std::function<void(bool)> answered);
 
 }  // namespace korvanti

@@ -8,6 +8,7 @@
 
 #include "ui/common/Icons.h"
 #include "ui/common/KorvantiLook.h"
+#include "ui/common/OpenDialog.h"
 #include "ui/start/InstructionText.h"
 
 namespace korvanti {
@@ -41,14 +42,14 @@ QSize InstructionsWindowSize(QSize available) {
 }
 
 void ShowInstructions(QWidget* parent) {
-  InstructionsWindow window(parent);
+  auto* window = new InstructionsWindow(parent);
   QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen != nullptr) {
     const QRect available = screen->availableGeometry();
-    window.resize(InstructionsWindowSize(available.size()));
-    window.move(available.center() - window.rect().center());
+    window->resize(InstructionsWindowSize(available.size()));
+    window->move(available.center() - window->rect().center());
   }
-  window.exec();
+  OpenDialog(window);
 }
 
 }  // namespace korvanti

@@ -25,7 +25,7 @@ class InstructionsWindow final : public QDialog {
 // room (the window manager's frame and title bar included).
 QSize InstructionsWindowSize(QSize available);
 
-// Shows the window modally, centred on the screen, and returns when it is closed.
+// Opens the window over `parent`, centred on the screen, and returns at once.
 void ShowInstructions(QWidget* parent);
 
 }  // namespace korvanti

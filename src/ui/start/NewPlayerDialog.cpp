@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "ui/common/Dialogs.h"
+#include "ui/common/OpenDialog.h"
 
 namespace korvanti {
 namespace {
@@ -111,12 +112,17 @@ void NewPlayerDialog::SetPicturePath(const QString& path) {
 }
 
 void NewPlayerDialog::ChoosePicture() {
-  const QString chosen = QFileDialog::getOpenFileName(
+  auto* dialog = new QFileDialog(
       this, QStringLiteral("Spielerbild auswählen"), QString(),
       QStringLiteral("Bilder (*.jpg *.jpeg *.png *.bmp);;JPEG-Grafikdatei (*.jpg);;"
                      "JPEG-Grafikdatei (*.jpeg);;PNG-Grafikdatei (*.png);;Bitmaps (*.bmp)"));
-  if (!chosen.isEmpty())
-    SetPicturePath(chosen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  OpenDialog(dialog, [this, dialog](int result) {
+    const auto files = dialog->selectedFiles();
+    if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty()) {
+      SetPicturePath(files.first());
+    }
+  });
 }
 
 void NewPlayerDialog::TakeEntry() {
@@ -157,15 +163,14 @@ bool NewPlayerDialog::WritePicture(const std::string& nickname) {
   return written;
 }
 
-std::optional<PlayerEntry> AskNewPlayer(QWidget* parent, const std::filesystem::path& programFolder,
-                                        std::vector<std::string> existingNicknames,
-                                        Dialogs& dialogs) {
-  NewPlayerDialog dialog(programFolder, std::move(existingNicknames), dialogs, parent);
+void AskNewPlayer(QWidget* parent, const std::filesystem::path& programFolder,
+                  std::vector<std::string> existingNicknames, Dialogs& dialogs,
+                  std::function<void(std::optional<PlayerEntry>)> done) {
+  auto* dialog = new NewPlayerDialog(programFolder, std::move(existingNicknames), dialogs, parent);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    dialog->move(screen->availableGeometry().center() - dialog->rect().center());
   }
-  dialog.exec();
-  return dialog.Result();
+  OpenDialog(dialog, [dialog, done = std::move(done)](int) { done(dialog->Result()); });
 }
 
 }  // namespace korvanti

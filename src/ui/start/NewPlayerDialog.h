@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,9 +53,10 @@ class NewPlayerDialog final : public QDialog {
   std::optional<PlayerEntry> result_;
 };
 
-// Shows the dialog modally, centred on the screen, and returns its result.
-std::optional<PlayerEntry> AskNewPlayer(QWidget* parent, const std::filesystem::path& programFolder,
-                                        std::vector<std::string> existingNicknames,
-                                        Dialogs& dialogs);
+// Opens the dialog over `parent`, centred on the screen, and returns at once;
+// `done` gets the entry once "&Ok" takes it, nothing when it is cancelled.
+void AskNewPlayer(QWidget* parent, const std::filesystem::path& programFolder,
+                  std::vector<std::string> existingNicknames, Dialogs& dialogs,
+                  std::function<void(std::optional<PlayerEntry>)> done);
 
 }  // namespace korvanti

@@ -14,6 +14,7 @@
 #include "platform/IniFile.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/KorvantiLook.h"
+#include "ui/common/OpenDialog.h"
 
 namespace korvanti {
 namespace {
@@ -166,15 +167,16 @@ ProgramOptions WithDialogSettings(ProgramOptions current, const ProgramOptions& 
   return current;
 }
 
-ProgramOptions EditSettings(QWidget* parent, const std::filesystem::path& optionsFile,
-                            Dialogs& dialogs, const ProgramOptions& current) {
-  SettingsDialog dialog(optionsFile, dialogs, parent);
+void EditSettings(QWidget* parent, const std::filesystem::path& optionsFile, Dialogs& dialogs,
+                  const ProgramOptions& current, std::function<void(ProgramOptions)> done) {
+  auto* dialog = new SettingsDialog(optionsFile, dialogs, parent);
   QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen != nullptr) {
-    dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    dialog->move(screen->availableGeometry().center() - dialog->rect().center());
   }
-  dialog.exec();
-  return WithDialogSettings(current, ReadProgramOptions(IniFile(optionsFile)));
+  OpenDialog(dialog, [optionsFile, current, done = std::move(done)](int) {
+    done(WithDialogSettings(current, ReadProgramOptions(IniFile(optionsFile))));
+  });
 }
 
 }  // namespace korvanti

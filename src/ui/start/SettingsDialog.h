@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <functional>
 
 #include "play/ProgramOptions.h"
 
@@ -51,10 +52,10 @@ class SettingsDialog final : public QDialog {
 // the overview's start date and the selected entry, stays as in `current`.
 ProgramOptions WithDialogSettings(ProgramOptions current, const ProgramOptions& stored);
 
-// Shows the settings dialog modally, then re-reads the dialog's keys from the
-// file whether it was closed with "&Ok" or not, and returns `current` with
-// those keys replaced.
-ProgramOptions EditSettings(QWidget* parent, const std::filesystem::path& optionsFile,
-                            Dialogs& dialogs, const ProgramOptions& current);
+// Opens the settings dialog and returns at once. When it closes, with "&Ok" or
+// not, the dialog's keys are read again from the file and `done` gets
+// `current` with those keys replaced.
+void EditSettings(QWidget* parent, const std::filesystem::path& optionsFile, Dialogs& dialogs,
+                  const ProgramOptions& current, std::function<void(ProgramOptions)> done);
 
 }  // namespace korvanti

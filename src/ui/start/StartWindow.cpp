@@ -388,17 +388,25 @@ void StartWindow::AddNewPlayer() {
         nicknames.push_back(names->nickname);
       }
     }
-    const auto entry = AskNewPlayer(this, setup_.programFolder, std::move(nicknames), dialogs_);
-    if (!entry) {
-      return;
-    }
-    const auto id =
-        Recorder(*database_).AppendPlayer(entry->firstName, entry->lastName, entry->nickname);
-    FillPlayerOverview(true);
-    if (const auto row = overview_->RowOf(id)) {
-      overviewView_->SelectRow(*row);
-    }
+    AskNewPlayer(this, setup_.programFolder, std::move(nicknames), dialogs_,
+                 [this](std::optional<PlayerEntry> entry) {
+                   if (entry) {
+                     Guarded([&] { AppendPlayer(*entry); });
+                   }
+                 });
   });
+}
+
+void StartWindow::AppendPlayer(const PlayerEntry& entry) {
+  if (!database_) {
+    return;
+  }
+  const auto id =
+      Recorder(*database_).AppendPlayer(entry.firstName, entry.lastName, entry.nickname);
+  FillPlayerOverview(true);
+  if (const auto row = overview_->RowOf(id)) {
+    overviewView_->SelectRow(*row);
+  }
 }
 
 void StartWindow::DeletePlayer() {
@@ -406,15 +414,17 @@ void StartWindow::DeletePlayer() {
   if (row < 0 || !database_) {
     return;
   }
-  if (!dialogs_.YesNo(
-          QStringLiteral("Soll der ausgewählte Spieler tatsächlich gelöscht werden?"))) {
-    return;
-  }
-  Guarded([&] {
-    Recorder(*database_)
-        .DeletePlayerAndThrows(overview_->Rows()[static_cast<std::size_t>(row)].playerId);
-    FillPlayerOverview(true);
-  });
+  const auto playerId = overview_->Rows()[static_cast<std::size_t>(row)].playerId;
+  dialogs_.YesNo(QStringLiteral("Soll der ausgewählte Spieler tatsächlich gelöscht werden?"),
+                 [this, playerId](bool yes) {
+                   if (!yes || !database_) {
+                     return;
+                   }
+                   Guarded([&] {
+                     Recorder(*database_).DeletePlayerAndThrows(playerId);
+                     FillPlayerOverview(true);
+                   });
+                 });
 }
 
 // The statistics window opens on the player of the selected row; its last
@@ -438,29 +448,34 @@ void StartWindow::ShowStatsForm() {
         setup.nickname = names->nickname;
       }
     }
-    const auto choice = ShowStatistics(this, *database_, setup);
-    options_.statisticsInterval = choice.intervalEntry;
-    options_.statisticsGameType = choice.typeEntry;
-    IniFile file(setup_.programFolder / kOptionsFile);
-    WriteStatisticsChoice(file, options_);
-    FillPlayerOverview(false);
+    ShowStatistics(this, *database_, setup, [this](StatisticsWindowChoice choice) {
+      Guarded([&] {
+        options_.statisticsInterval = choice.intervalEntry;
+        options_.statisticsGameType = choice.typeEntry;
+        IniFile file(setup_.programFolder / kOptionsFile);
+        WriteStatisticsChoice(file, options_);
+        FillPlayerOverview(false);
+      });
+    });
   });
 }
 
 void StartWindow::ShowSettings() {
   Guarded([&] {
-    options_ = EditSettings(this, setup_.programFolder / kOptionsFile, dialogs_, options_);
+    EditSettings(this, setup_.programFolder / kOptionsFile, dialogs_, options_,
+                 [this](ProgramOptions edited) { options_ = std::move(edited); });
   });
 }
 
 void StartWindow::DesignTrainings(DesignerMode mode) {
   Guarded([&] {
     korvanti::DesignTrainings(mode, setup_.programFolder, options_.board, setup_.hitMap, dialogs_,
-                              this);
+                              this, [this, mode] {
+                                if (mode == DesignerMode::FreeTrainings) {
+                                  Guarded([&] { LoadTrainingPresets(); });
+                                }
+                              });
   });
-  if (mode == DesignerMode::FreeTrainings) {
-    Guarded([&] { LoadTrainingPresets(); });
-  }
 }
 
 void StartWindow::ShowInstructions() {

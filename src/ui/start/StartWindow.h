@@ -11,6 +11,7 @@
 #include "platform/Random.h"
 #include "play/GameStart.h"
 #include "play/GameView.h"
+#include "play/PlayerEntry.h"
 #include "play/ProgramOptions.h"
 #include "play/TrainingDesigner.h"
 #include "report/OverviewSort.h"
@@ -66,6 +67,7 @@ class StartWindow final : public QWidget {
   void FillPlayerOverview(bool full);
   void StartNewGame();
   void AddNewPlayer();
+  void AppendPlayer(const PlayerEntry& entry);
   void DeletePlayer();
   void ShowStatsForm();
   void ShowSettings();

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -20,6 +21,7 @@
 #include "engine/TrainingFiles.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/Dialogs.h"
+#include "ui/common/OpenDialog.h"
 
 namespace korvanti {
 namespace {
@@ -232,11 +234,12 @@ void TrainingDesignerDialog::LoadSelected() {
 // The name typed into the list. An existing training's name selects and
 // shows that training; while the grid holds changes, only "Save" does so,
 // after asking whether they replace that training. A new name joins the list
-// with the grid as it is. False when the save is to stop.
-bool TrainingDesignerDialog::TakeTypedName(bool saving) {
+// with the grid as it is. The index of an existing training whose
+// replacement "Save" has still to ask for; nothing when the save may go on.
+std::optional<int> TrainingDesignerDialog::TakeTypedName(bool saving) {
   const auto typed = list_->currentText().trimmed();
   if (TrainingDesigner::NameProblem(typed.toStdString())) {
-    return true;  // the save names the problem
+    return std::nullopt;  // the save names the problem
   }
   std::vector<std::string> names;
   for (int i = 0; i < list_->count(); ++i) {
@@ -247,27 +250,21 @@ bool TrainingDesignerDialog::TakeTypedName(bool saving) {
     const QSignalBlocker block(list_);
     list_->addItem(typed);
     list_->setCurrentIndex(list_->count() - 1);
-    return true;
+    return std::nullopt;
   }
   const int index = static_cast<int>(*known);
   if (index == list_->currentIndex()) {
     list_->setEditText(list_->itemText(index));
-    return true;
+    return std::nullopt;
   }
   if (form_ == loaded_) {
     list_->setCurrentIndex(index);
-    return true;
+    return std::nullopt;
   }
   if (!saving) {
-    return true;
+    return std::nullopt;
   }
-  if (!dialogs_.YesNo(QStringLiteral("Das Training \"%1\" gibt es schon. Mit den Zielen hier "
-                                     "überschreiben?")
-                          .arg(list_->itemText(index)))) {
-    return false;
-  }
-  SelectSilently(index);
-  return true;
+  return index;
 }
 
 // A number of darts still in its spin box counts as entered.
@@ -279,9 +276,24 @@ void TrainingDesignerDialog::CommitDartsEdit() {
 
 void TrainingDesignerDialog::Save() {
   CommitDartsEdit();
-  if (list_->isEditable() && !TakeTypedName(true)) {
+  const auto existing = list_->isEditable() ? TakeTypedName(true) : std::nullopt;
+  if (!existing) {
+    SaveShown();
     return;
   }
+  const QString question = QStringLiteral(
+                               "Das Training \"%1\" gibt es schon. Mit den Zielen hier "
+                               "überschreiben?")
+                               .arg(list_->itemText(*existing));
+  dialogs_.YesNo(question, [self = QPointer(this), index = *existing](bool yes) {
+    if (self && yes) {
+      self->SelectSilently(index);
+      self->SaveShown();
+    }
+  });
+}
+
+void TrainingDesignerDialog::SaveShown() {
   const auto name = list_->currentText().trimmed();
   if (const auto refusal = designer_.Save(name.toStdString(), form_)) {
     dialogs_.Information(Text(*refusal));
@@ -344,8 +356,10 @@ void TrainingDesignerDialog::ShowRules() {
 }
 
 void DesignTrainings(DesignerMode mode, const std::filesystem::path& programFolder, int board,
-                     const HitMap& hitMap, Dialogs& dialogs, QWidget* parent) {
-  TrainingDesignerDialog designer(mode, programFolder, board, hitMap, dialogs, parent);
+                     const HitMap& hitMap, Dialogs& dialogs, QWidget* parent,
+                     std::function<void()> closed) {
+  auto* dialog = new TrainingDesignerDialog(mode, programFolder, board, hitMap, dialogs, parent);
+  auto& designer = *dialog;
   QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
   designer.resize(TrainingDesignerDialog::kDesignSize);
   if (screen != nullptr) {
@@ -362,7 +376,11 @@ void DesignTrainings(DesignerMode mode, const std::filesystem::path& programFold
     placed.moveLeft(std::max(placed.left(), available.left()));
     designer.move(placed.topLeft());
   }
-  designer.exec();
+  OpenDialog(dialog, [closed = std::move(closed)](int) {
+    if (closed) {
+      closed();
+    }
+  });
 }
 
 }  // namespace korvanti

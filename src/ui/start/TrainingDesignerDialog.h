@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "engine/HitMap.h"
 #include "play/TrainingDesigner.h"
@@ -53,7 +55,9 @@ class TrainingDesignerDialog final : public QDialog {
   QWidget* BuildBoard(const std::filesystem::path& programFolder, int board, const HitMap& hitMap);
   void FillList();
   void LoadSelected();
-  bool TakeTypedName(bool saving);
+  std::optional<int> TakeTypedName(bool saving);
+  // Writes the grid under the name shown.
+  void SaveShown();
   void SelectSilently(int index);
   void CommitDartsEdit();
   void BoardPressed(Qt::MouseButton button, const QString& code);
@@ -80,8 +84,10 @@ class TrainingDesignerDialog final : public QDialog {
   BoardWidget* board_ = nullptr;
 };
 
-// Shows the designer modally over `parent` (sized to fit its screen).
+// Opens the designer over `parent` (sized to fit its screen) and returns at
+// once; `closed` runs when it closes.
 void DesignTrainings(DesignerMode mode, const std::filesystem::path& programFolder, int board,
-                     const HitMap& hitMap, Dialogs& dialogs, QWidget* parent);
+                     const HitMap& hitMap, Dialogs& dialogs, QWidget* parent,
+                     std::function<void()> closed);
 
 }  // namespace korvanti

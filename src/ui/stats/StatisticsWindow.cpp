@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QSaveFile>
 #include <QScreen>
 #include <QTableWidget>
@@ -30,6 +31,7 @@
 #include "ui/board/BoardWidget.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/KorvantiLook.h"
+#include "ui/common/OpenDialog.h"
 #include "ui/common/QtDateTime.h"
 #include "ui/stats/StatisticsRefresher.h"
 #include "ui/stats/StatisticsTableView.h"
@@ -48,13 +50,16 @@ QString Text(const std::string& text) {
 }  // namespace
 
 ExportFileChooser SaveDialogChooser() {
-  return [](QWidget* parent) -> std::optional<QString> {
-    const auto file = QFileDialog::getSaveFileName(parent, QStringLiteral("Exportieren"), {},
-                                                   QStringLiteral("CSV-Dateien (*.csv)"));
-    if (file.isEmpty()) {
-      return std::nullopt;
-    }
-    return file;
+  return [](QWidget* parent, std::function<void(const QString&)> chosen) {
+    auto* dialog = new QFileDialog(parent, QStringLiteral("Exportieren"), {},
+                                   QStringLiteral("CSV-Dateien (*.csv)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    OpenDialog(dialog, [dialog, chosen = std::move(chosen)](int result) {
+      const auto files = dialog->selectedFiles();
+      if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty()) {
+        chosen(files.first());
+      }
+    });
   };
 }
 
@@ -289,10 +294,22 @@ void StatisticsWindow::DeleteStatistics() {
   selection.typeIndex = type_->currentIndex();
   selection.from = FromQDateTime(start_->dateTime());
   selection.to = FromQDateTime(end_->dateTime());
+  QString question;
   try {
-    if (!dialogs_->YesNo(Text(DeletionQuestion(database_, selection)))) {
-      return;
+    question = Text(DeletionQuestion(database_, selection));
+  } catch (const std::exception& error) {
+    dialogs_->Error(Text(error.what()));
+    return;
+  }
+  dialogs_->YesNo(question, [self = QPointer(this), selection](bool yes) {
+    if (self && yes) {
+      self->DeleteSelection(selection);
     }
+  });
+}
+
+void StatisticsWindow::DeleteSelection(const StatisticsSelection& selection) {
+  try {
     setCursor(Qt::WaitCursor);
     DeleteSelectedStatistics(database_, selection);
     unsetCursor();
@@ -304,20 +321,24 @@ void StatisticsWindow::DeleteStatistics() {
 }
 
 void StatisticsWindow::ExportTable() {
-  const auto file = setup_.chooseExportFile(this);
-  if (!file) {
-    return;
-  }
+  setup_.chooseExportFile(this, [self = QPointer(this)](const QString& file) {
+    if (self) {
+      self->ExportTableTo(file);
+    }
+  });
+}
+
+void StatisticsWindow::ExportTableTo(const QString& file) {
   std::ostringstream csv;
   WriteStatisticsCsv(csv, shown_);
   const auto bytes = csv.str();
-  QSaveFile out(*file);
+  QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly) ||
       out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
           static_cast<qint64>(bytes.size()) ||
       !out.commit()) {
     dialogs_->Error(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
-                        .arg(*file, out.errorString()));
+                        .arg(file, out.errorString()));
   }
 }
 
@@ -337,11 +358,12 @@ void StatisticsWindow::done(int result) {
   QDialog::done(result);
 }
 
-StatisticsWindowChoice ShowStatistics(QWidget* parent, Database& database,
-                                      const StatisticsWindowSetup& setup) {
-  StatisticsWindow window(database, setup, parent);
-  window.exec();
-  return {window.IntervalEntry(), window.TypeEntry()};
+void ShowStatistics(QWidget* parent, Database& database, const StatisticsWindowSetup& setup,
+                    std::function<void(StatisticsWindowChoice)> closed) {
+  auto* window = new StatisticsWindow(database, setup, parent);
+  OpenDialog(window, [window, closed = std::move(closed)](int) {
+    closed({window->IntervalEntry(), window->TypeEntry()});
+  });
 }
 
 }  // namespace korvanti

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/HitMap.h"
+#include "report/StatisticsDeletion.h"
 #include "report/StatisticsReport.h"
 #include "ui/stats/AimBoardPanel.h"
 
@@ -27,8 +28,10 @@ class Dialogs;
 class StatisticsRefresher;
 class TrendChart;
 
-// Asks for the file the shown table is exported to; nothing when cancelled.
-using ExportFileChooser = std::function<std::optional<QString>(QWidget* parent)>;
+// Asks where the table goes and returns at once; `chosen` runs with the file
+// once one is chosen, never when the choice is cancelled.
+using ExportFileChooser =
+    std::function<void(QWidget* parent, std::function<void(const QString& file)> chosen)>;
 ExportFileChooser SaveDialogChooser();
 
 // What the start window hands the statistics window.
@@ -95,6 +98,8 @@ class StatisticsWindow : public QDialog {
   void ShowFailure(const QString& text);
   void AimRowSelected();
   void DeleteStatistics();
+  void DeleteSelection(const StatisticsSelection& selection);
+  void ExportTableTo(const QString& file);
   void ExportTable();
   StatisticsView View() const;
   void StoreColours();
@@ -131,9 +136,9 @@ struct StatisticsWindowChoice {
   int typeEntry = 0;
 };
 
-// Shows the statistics window modally; returns the interval and type entries
-// chosen, for the start window to remember.
-StatisticsWindowChoice ShowStatistics(QWidget* parent, Database& database,
-                                      const StatisticsWindowSetup& setup);
+// Opens the statistics window over `parent` and returns at once; `closed`
+// gets the interval and type entries chosen, for the start window to remember.
+void ShowStatistics(QWidget* parent, Database& database, const StatisticsWindowSetup& setup,
+                    std::function<void(StatisticsWindowChoice)> closed);
 
 }  // namespace korvanti

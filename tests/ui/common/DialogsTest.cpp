@@ -6,8 +6,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "ui/common/ScriptedDialogs.h"
 
@@ -23,35 +24,22 @@ QStringList ButtonTexts(const QMessageBox& box) {
   return texts;
 }
 
-// Runs `act` on the message box as soon as it shows; the box runs its own
-// modal loop meanwhile.
-class BoxDriver {
- public:
-  explicit BoxDriver(std::function<void(QMessageBox&)> act) : act_(std::move(act)) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        if (box && box->isVisible()) {
-          timer_.stop();
-          text = box->text();
-          buttons = ButtonTexts(*box);
-          format = box->textFormat();
-          act_(*box);
-          return;
-        }
-      }
-    });
-    timer_.start();
+// The message box that is open now, if any.
+QMessageBox* OpenBox() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    if (box && box->isVisible()) {
+      return box;
+    }
   }
-  QString text;
-  QStringList buttons;
-  Qt::TextFormat format = Qt::AutoText;
+  return nullptr;
+}
 
- private:
-  std::function<void(QMessageBox&)> act_;
-  QTimer timer_;
-};
+// Boxes delete themselves once answered.
+bool NoBoxLeft() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return OpenBox() == nullptr;
+}
 
 std::function<void(QMessageBox&)> Click(const QString& label) {
   return [label](QMessageBox& box) {
@@ -82,13 +70,19 @@ TEST(MessageBoxDialogsTest, ThreeWayQuestionSaysJaNeinAbbrechenAndEscapeCancels)
                                 {"Esc", PressEscape(), DialogAnswer::Cancel}};
   for (const auto& c : cases) {
     MessageBoxDialogs dialogs;
-    BoxDriver driver(c.act);
-    EXPECT_EQ(dialogs.YesNoCancel(QStringLiteral("Spiel Abbrechen.\n\rNein für Abruch")),
-              c.expected)
-        << c.name;
-    EXPECT_EQ(driver.buttons, (QStringList{"Abbrechen", "Ja", "Nein"})) << c.name;
+    std::vector<DialogAnswer> answers;
+    dialogs.YesNoCancel(QStringLiteral("Spiel Abbrechen.\n\rNein für Abruch"),
+                        [&](DialogAnswer answer) { answers.push_back(answer); });
+    // The question returns at once; the answer comes with the click.
+    EXPECT_TRUE(answers.empty()) << c.name;
+    QMessageBox* box = OpenBox();
+    ASSERT_NE(box, nullptr) << c.name;
+    EXPECT_EQ(ButtonTexts(*box), (QStringList{"Abbrechen", "Ja", "Nein"})) << c.name;
     // The old line break "\n\r" shows as one break, not as a stray character.
-    EXPECT_EQ(driver.text, QStringLiteral("Spiel Abbrechen.\nNein für Abruch")) << c.name;
+    EXPECT_EQ(box->text(), QStringLiteral("Spiel Abbrechen.\nNein für Abruch")) << c.name;
+    c.act(*box);
+    EXPECT_EQ(answers, std::vector<DialogAnswer>{c.expected}) << c.name;
+    EXPECT_TRUE(NoBoxLeft()) << c.name;
   }
 }
 
@@ -98,28 +92,35 @@ TEST(MessageBoxDialogsTest, TwoWayQuestionIsTrueOnlyForJa) {
                                 {"Esc", PressEscape(), DialogAnswer::No}};
   for (const auto& c : cases) {
     MessageBoxDialogs dialogs;
-    BoxDriver driver(c.act);
-    EXPECT_EQ(dialogs.YesNo(QStringLiteral("Spiel fortsetzten?")), c.expected == DialogAnswer::Yes)
-        << c.name;
-    EXPECT_EQ(driver.buttons, (QStringList{"Ja", "Nein"})) << c.name;
+    std::vector<bool> answers;
+    dialogs.YesNo(QStringLiteral("Spiel fortsetzten?"), [&](bool yes) { answers.push_back(yes); });
+    QMessageBox* box = OpenBox();
+    ASSERT_NE(box, nullptr) << c.name;
+    EXPECT_EQ(ButtonTexts(*box), (QStringList{"Ja", "Nein"})) << c.name;
+    c.act(*box);
+    EXPECT_EQ(answers, std::vector<bool>{c.expected == DialogAnswer::Yes}) << c.name;
+    EXPECT_TRUE(NoBoxLeft()) << c.name;
   }
 }
 
-TEST(MessageBoxDialogsTest, ErrorAndInformationShowTheirTextWithOk) {
+TEST(MessageBoxDialogsTest, ErrorAndInformationShowTheirTextWithOkWithoutWaiting) {
   MessageBoxDialogs dialogs;
-  {
-    BoxDriver driver(Click("OK"));
-    dialogs.Error(QStringLiteral("Spieler <b>Anna</b> fehlt"));
-    EXPECT_EQ(driver.buttons, QStringList{"OK"});
-    // A name typed by a player is shown as typed, never read as markup.
-    EXPECT_EQ(driver.text, QStringLiteral("Spieler <b>Anna</b> fehlt"));
-    EXPECT_EQ(driver.format, Qt::PlainText);
-  }
-  {
-    BoxDriver driver(Click("OK"));
-    dialogs.Information(QStringLiteral("Gespeichert"));
-    EXPECT_EQ(driver.text, QStringLiteral("Gespeichert"));
-  }
+  dialogs.Error(QStringLiteral("Spieler <b>Anna</b> fehlt"));
+  QMessageBox* box = OpenBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ButtonTexts(*box), QStringList{"OK"});
+  // A name typed by a player is shown as typed, never read as markup.
+  EXPECT_EQ(box->text(), QStringLiteral("Spieler <b>Anna</b> fehlt"));
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+  Click("OK")(*box);
+  EXPECT_TRUE(NoBoxLeft());
+
+  dialogs.Information(QStringLiteral("Gespeichert"));
+  box = OpenBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), QStringLiteral("Gespeichert"));
+  Click("OK")(*box);
+  EXPECT_TRUE(NoBoxLeft());
 }
 
 TEST(ScriptedDialogsTest, AnswersInOrderAndRecordsEveryText) {
@@ -128,12 +129,15 @@ TEST(ScriptedDialogsTest, AnswersInOrderAndRecordsEveryText) {
   dialogs.Answer(DialogAnswer::Yes);
   dialogs.Answer(DialogAnswer::Yes);
 
-  EXPECT_EQ(dialogs.YesNoCancel("Abbrechen?"), DialogAnswer::No);
+  std::vector<DialogAnswer> answers;
+  const auto keep = [&](DialogAnswer answer) { answers.push_back(answer); };
+  dialogs.YesNoCancel("Abbrechen?", keep);
   dialogs.Error("kaputt");
-  EXPECT_EQ(dialogs.YesNoCancel("Abbrechen?"), DialogAnswer::Yes);
-  EXPECT_TRUE(dialogs.YesNo("Weiter?"));
+  dialogs.YesNoCancel("Abbrechen?", keep);
+  dialogs.YesNo("Weiter?", [&](bool yes) { keep(yes ? DialogAnswer::Yes : DialogAnswer::No); });
   dialogs.Information("gut");
 
+  EXPECT_EQ(answers, (std::vector{DialogAnswer::No, DialogAnswer::Yes, DialogAnswer::Yes}));
   ASSERT_EQ(dialogs.shown().size(), 5u);
   EXPECT_EQ(dialogs.shown()[1].kind, ScriptedDialogs::Kind::Error);
   EXPECT_EQ(dialogs.shown()[1].text, "kaputt");
@@ -144,9 +148,28 @@ TEST(ScriptedDialogsTest, AnswersInOrderAndRecordsEveryText) {
 
 TEST(ScriptedDialogsTest, UnscriptedQuestionsChangeNothingAndAreCounted) {
   ScriptedDialogs dialogs;
-  EXPECT_EQ(dialogs.YesNoCancel("Abbrechen?"), DialogAnswer::Cancel);
-  EXPECT_FALSE(dialogs.YesNo("Weiter?"));
+  std::vector<DialogAnswer> answers;
+  dialogs.YesNoCancel("Abbrechen?", [&](DialogAnswer answer) { answers.push_back(answer); });
+  dialogs.YesNo("Weiter?",
+                [&](bool yes) { answers.push_back(yes ? DialogAnswer::Yes : DialogAnswer::No); });
+  EXPECT_EQ(answers, (std::vector{DialogAnswer::Cancel, DialogAnswer::No}));
   EXPECT_EQ(dialogs.unanswered(), 2);
+}
+
+TEST(ScriptedDialogsTest, HeldQuestionsWaitForTheirAnswerInOrder) {
+  ScriptedDialogs dialogs;
+  dialogs.HoldAnswers();
+  std::vector<std::string> answers;
+  dialogs.YesNoCancel("Abbrechen?", [&](DialogAnswer answer) {
+    answers.push_back(answer == DialogAnswer::Cancel ? "Abbrechen" : "anders");
+  });
+  dialogs.YesNo("Weiter?", [&](bool yes) { answers.push_back(yes ? "Ja" : "Nein"); });
+  EXPECT_TRUE(answers.empty());
+  EXPECT_EQ(dialogs.held(), 2);
+  EXPECT_TRUE(dialogs.AnswerHeld(DialogAnswer::Cancel));
+  EXPECT_TRUE(dialogs.AnswerHeld(DialogAnswer::Yes));
+  EXPECT_FALSE(dialogs.AnswerHeld(DialogAnswer::Yes));
+  EXPECT_EQ(answers, (std::vector<std::string>{"Abbrechen", "Ja"}));
 }
 
 }  // namespace

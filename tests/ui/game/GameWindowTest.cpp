@@ -190,6 +190,63 @@ TEST_F(GameScreen, AbortDuringTheComputersTurnKeepsTheHumansTurns) {
   EXPECT_EQ(window->Started().PlayedGame().players.At(1).turns.current.DartsEntered(), 1);
 }
 
+// The abort box opens and returns at once, as over the real window; the
+// computer's next dart comes due meanwhile and waits for the answer.
+class AbortWhileTheComputerThrows : public GameScreen,
+                                    public ::testing::WithParamInterface<DialogAnswer> {};
+
+TEST_P(AbortWhileTheComputerThrows, TheDueDartWaitsAndOneAnswerIsTaken) {
+  Open(WithMachineDarts(Build(12, {"{ANNA}"})));
+  Clicks({"LS1", "LS1"});
+  auto& board = window->Board();
+  QTest::mouseClick(&board, Qt::LeftButton, {}, board.WidgetPosition({332, 300}));
+  const auto& machine = window->Started().PlayedGame().players.At(1).turns;
+  while (machine.current.DartsEntered() == 0) {
+    QApplication::processEvents();
+  }
+  dialogs.HoldAnswers();
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  ASSERT_EQ(dialogs.held(), 1);
+  // The instant steps have every chance to run while the box is open.
+  for (int i = 0; i < 50; ++i) {
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(machine.current.DartsEntered(), 1);
+  EXPECT_TRUE(window->Session().StepPending());
+  EXPECT_TRUE(window->Session().BoardLocked());
+  QTest::keyClick(window.get(), Qt::Key_Escape);  // no second box over the first
+  EXPECT_EQ(dialogs.held(), 1);
+
+  ASSERT_TRUE(dialogs.AnswerHeld(GetParam()));
+  EXPECT_FALSE(dialogs.AnswerHeld(DialogAnswer::Yes));
+  for (int i = 0; i < 20; ++i) {
+    QApplication::processEvents();
+  }
+  if (GetParam() == DialogAnswer::Cancel) {
+    Settle();
+    EXPECT_EQ(results, std::vector<SessionResult>{});
+    EXPECT_EQ(machine.Count(), 1u);  // the computer finished its turn after the answer
+    EXPECT_EQ(machine.score, 501 - 160);
+    EXPECT_TRUE(window->isVisible());
+  } else {
+    const auto expected = GetParam() == DialogAnswer::Yes ? SessionResult::Yes : SessionResult::No;
+    EXPECT_EQ(results, std::vector<SessionResult>{expected});
+    EXPECT_EQ(machine.current.DartsEntered(), 1);  // its next dart never came
+    EXPECT_EQ(archive.games.size(), GetParam() == DialogAnswer::Yes ? 1u : 0u);
+    EXPECT_FALSE(window->isVisible());
+  }
+}
+
+std::string DialogAnswerName(const ::testing::TestParamInfo<DialogAnswer>& info) {
+  static const char* const kAnswers[] = {"Ja", "Nein", "Abbrechen"};
+  return kAnswers[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(JaNeinAbbrechen, AbortWhileTheComputerThrows,
+                         ::testing::Values(DialogAnswer::Yes, DialogAnswer::No,
+                                           DialogAnswer::Cancel),
+                         DialogAnswerName);
+
 TEST_F(GameScreen, AFollowUpGameWhoseComputerFindsNoDartsEndsTheSeriesWithTheMessage) {
   continueSeries = true;
   Open(WithMachineDarts(Build(12, {"{ANNA}"})));

@@ -20,18 +20,21 @@ class EditSettingsTest : public SettingsFixture {
     return current;
   }
 
-  // Runs the dialog modally as the start window does and acts on it once shown.
+  // Opens the dialog as the start window does, acts on it and returns what
+  // its closing hands back.
   ProgramOptions Edit(std::function<void(SettingsDialog&)> act) {
-    bool acted = false;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      acted = true;
+    std::optional<ProgramOptions> result;
+    EditSettings(nullptr, OptionsPath(), dialogs_, Current(),
+                 [&](ProgramOptions edited) { result = std::move(edited); });
+    auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
+    EXPECT_NE(dialog, nullptr);
+    if (dialog != nullptr) {
+      EXPECT_FALSE(result);  // nothing until it closes
       act(*dialog);
-    });
-    const auto result = EditSettings(nullptr, OptionsPath(), dialogs_, Current());
-    EXPECT_TRUE(acted);
-    return result;
+    }
+    EXPECT_TRUE(result);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result.value_or(ProgramOptions{});
   }
 
   static constexpr const char* kStored =

@@ -80,18 +80,14 @@ TEST(InstructionsWindowTest, SizeShrinksOnlyWhereTheScreenIsSmaller) {
 }
 
 TEST(InstructionsWindowTest, ShowInstructionsOpensItModallyWithinTheScreen) {
-  QString title;
-  bool fits = false;
-  QTimer::singleShot(0, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    ASSERT_NE(modal, nullptr);
-    title = modal->windowTitle();
-    fits = modal->screen()->availableGeometry().contains(modal->geometry());
-    modal->close();
-  });
   ShowInstructions(nullptr);
-  EXPECT_EQ(title, "Information");
-  EXPECT_TRUE(fits);
+  QWidget* modal = QApplication::activeModalWidget();
+  ASSERT_NE(modal, nullptr);
+  EXPECT_EQ(modal->windowTitle(), "Information");
+  EXPECT_TRUE(modal->screen()->availableGeometry().contains(modal->geometry()));
+  modal->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

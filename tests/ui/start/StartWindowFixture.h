@@ -119,18 +119,15 @@ class StartWindowFixture : public ::testing::Test {
     QTest::mouseClick(widget, Qt::LeftButton);
   }
 
-  // Runs `act` on the modal dialog of type D once it shows, while `open` runs.
+  // Runs `open`, which opens a dialog of type D over the window and returns at
+  // once, then `act` on that dialog.
   template <typename D>
   void WithModal(const std::function<void()>& open, const std::function<void(D&)>& act) {
-    bool acted = false;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      acted = true;
-      act(*dialog);
-    });
     open();
-    EXPECT_TRUE(acted);
+    auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    act(*dialog);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   PlayerOverviewModel& Model() const { return window->Overview(); }

@@ -59,7 +59,11 @@ class StatsWindow : public ::testing::Test {
       offeredColours.push_back(current);
       return nextColour;
     };
-    setup.chooseExportFile = [this](QWidget*) { return exportFile; };
+    setup.chooseExportFile = [this](QWidget*, std::function<void(const QString&)> chosen) {
+      if (exportFile) {
+        chosen(*exportFile);
+      }
+    };
     auto window = std::make_unique<StatisticsWindow>(*data.database, setup);
     QSignalSpy spy(window.get(), &StatisticsWindow::refreshed);
     window->show();
