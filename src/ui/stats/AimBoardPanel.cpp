@@ -1,4 +1,5 @@
 #include "ui/stats/AimBoardPanel.h"
+#include "ui/common/OpenDialog.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -51,12 +53,14 @@ Rgb ToRgb(const QColor& colour) {
 }  // namespace
 
 ColourChooser ColourDialogChooser() {
-  return [](QWidget* parent, QColor current) -> std::optional<QColor> {
-    const auto chosen = QColorDialog::getColor(current, parent, QStringLiteral("Farbe"));
-    if (!chosen.isValid()) {
-      return std::nullopt;
-    }
-    return chosen;
+  return [](QWidget* parent, QColor current, std::function<void(QColor)> chosen) {
+    auto* dialog = new QColorDialog(current, parent);
+    dialog->setWindowTitle(QStringLiteral("Farbe"));
+    OpenDialog(dialog, [dialog, chosen = std::move(chosen)](int result) {
+      if (result == QDialog::Accepted && dialog->selectedColor().isValid()) {
+        chosen(dialog->selectedColor());
+      }
+    });
   };
 }
 
@@ -239,12 +243,14 @@ void AimBoardPanel::SetColours(const DotColours& colours) {
 
 void AimBoardPanel::ChooseColour(int dart) {
   const auto d = static_cast<std::size_t>(dart);
-  const auto chosen = chooseColour_(this, ToQColor(colours_.darts[d]));
-  if (!chosen) {
-    return;
-  }
-  colours_.darts[d] = ToRgb(*chosen);
-  PaintColourButton(dart);
+  chooseColour_(this, ToQColor(colours_.darts[d]), [self = QPointer(this), dart](QColor chosen) {
+    if (!self) {
+      return;
+    }
+    self->colours_.darts[static_cast<std::size_t>(dart)] = ToRgb(chosen);
+    self->PaintColourButton(dart);
+    self->Redraw();  // the dots take the new colour at once
+  });
 }
 
 void AimBoardPanel::PaintColourButton(int dart) {

@@ -26,7 +26,10 @@ class BoardPicture;
 struct ThrowView;
 
 // Asks for a colour starting at the current one; nothing when cancelled.
-using ColourChooser = std::function<std::optional<QColor>(QWidget* parent, QColor current)>;
+// Asks for a dart's colour and returns at once; `chosen` runs with the new
+// colour once one is chosen, never when the choice is cancelled.
+using ColourChooser =
+    std::function<void(QWidget* parent, QColor current, std::function<void(QColor)> chosen)>;
 ColourChooser ColourDialogChooser();
 
 // The board side of the aim-and-hit view: the field selection, "Alle Treffer",

@@ -55,9 +55,11 @@ class StatsWindow : public ::testing::Test {
     setup.intervalEntry = intervalEntry;
     setup.nickname = nickname;
     setup.dialogs = &dialogs;
-    setup.chooseColour = [this](QWidget*, QColor current) -> std::optional<QColor> {
+    setup.chooseColour = [this](QWidget*, QColor current, std::function<void(QColor)> chosen) {
       offeredColours.push_back(current);
-      return nextColour;
+      if (nextColour) {
+        chosen(*nextColour);
+      }
     };
     setup.chooseExportFile = [this](QWidget*, std::function<void(const QString&)> chosen) {
       if (exportFile) {
