@@ -83,28 +83,30 @@ BoardPoint ComputerPlayer::NextDartPosition(int n) const {
 
 std::optional<std::string> ComputerPlayer::PrepareGame(std::string referencePlayer, int average,
                                                        int up, int down, bool exact,
-                                                       const PreparationProgress& progress) {
+                                                       const PreparationProgress& progress,
+                                                       std::stop_token stop) {
   referencePlayerId = std::move(referencePlayer);
   targetAverage = average;
   toleranceUp = up;
   toleranceDown = down;
   exactAverage = exact;
-  return PrepareNextGame(progress);
+  return PrepareNextGame(progress, std::move(stop));
 }
 
-std::optional<std::string> ComputerPlayer::PrepareNextGame(const PreparationProgress& progress) {
+std::optional<std::string> ComputerPlayer::PrepareNextGame(const PreparationProgress& progress,
+                                                           std::stop_token stop) {
   std::vector<BoardPoint> positions;
   try {
     if (replayBestGame && database != nullptr) {
       positions = BestGamePositions(*database, referencePlayerId);
     }
     if (simulateOwnAverage && ownScatter && simulation != nullptr) {
-      positions = DartSimulation::GetHitList(*simulation, *ownScatter, progress);
+      positions = DartSimulation::GetHitList(*simulation, *ownScatter, progress, stop);
     } else if ((simulateOwnAverage || simulateChosenAverage) && simulation != nullptr &&
                targetAverage > 0) {
       // An average of 0 means the player has no games to take it from.
       positions = DartSimulation::GetHitList(*simulation, targetAverage, toleranceUp, toleranceDown,
-                                             exactAverage, progress);
+                                             exactAverage, progress, stop);
     }
   } catch (const Error& error) {
     simulatedTurns.ClearTurns();
@@ -112,6 +114,10 @@ std::optional<std::string> ComputerPlayer::PrepareNextGame(const PreparationProg
   } catch (const std::exception&) {
     simulatedTurns.ClearTurns();
     return "Fehler in Simulation";
+  }
+  if (stop.stop_requested()) {
+    simulatedTurns.ClearTurns();
+    return kPreparationStopped;
   }
   if (!LoadPositions(positions)) {
     return simulateChosenAverage ? kNoDataForAverage : kNoData;

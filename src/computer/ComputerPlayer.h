@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,12 +47,16 @@ class ComputerPlayer : public Player {
   // Keeps the values for this and every later game of the series and
   // prepares the darts of the coming game (below).
   std::optional<std::string> PrepareGame(std::string referencePlayer, int average, int up, int down,
-                                         bool exact, const PreparationProgress& progress = {});
+                                         bool exact, const PreparationProgress& progress = {},
+                                         std::stop_token stop = {});
   // Prepares the darts of the coming game from the values kept. Returns the
   // message to show when there were none to get. The simulation touches
   // nothing but this player and its context, so it may run on a worker; the
   // replay of the best game reads the database and belongs on its thread.
-  virtual std::optional<std::string> PrepareNextGame(const PreparationProgress& progress);
+  // A stop requested through `stop` ends the simulation after its current
+  // game, with no darts and `kPreparationStopped`.
+  virtual std::optional<std::string> PrepareNextGame(const PreparationProgress& progress,
+                                                     std::stop_token stop = {});
 
   // The prepared turn for the k-th turn of the game, k the turns booked so far.
   const Turn* NextSimulatedTurn() const;
@@ -63,6 +68,8 @@ class ComputerPlayer : public Player {
   // The same from a position list as the database gives it ("x=y,x=y,...").
   bool LoadPositionList(std::string_view positions);
 };
+
+inline constexpr const char* kPreparationStopped = "Die Vorbereitung wurde abgebrochen.";
 
 // The positions of a position list ("x=y,x=y,..."); entries without "=" are skipped.
 std::vector<BoardPoint> ParsePositionList(std::string_view positions);

@@ -292,9 +292,10 @@ double DartSimulation::MeanAverage(SimulationContext& context, const korvanti::S
 
 std::vector<BoardPoint> DartSimulation::GetHitList(SimulationContext& context,
                                                    const korvanti::Scatter& scatter,
-                                                   const PreparationProgress& progress) {
+                                                   const PreparationProgress& progress,
+                                                   std::stop_token stop) {
   auto game = NewSimulatedGame(context);
-  for (int played = 1; played <= kGamesPerLevel; ++played) {
+  for (int played = 1; played <= kGamesPerLevel && !stop.stop_requested(); ++played) {
     const bool finished = PlayGame(context, *game, scatter);
     if (progress) {
       progress(played, kGamesPerLevel);
@@ -310,7 +311,8 @@ std::vector<BoardPoint> DartSimulation::GetHitList(SimulationContext& context,
 std::vector<BoardPoint> DartSimulation::GetHitList(SimulationContext& context, int targetAverage,
                                                    int toleranceUp, int toleranceDown,
                                                    bool exactAverage,
-                                                   const PreparationProgress& progress) {
+                                                   const PreparationProgress& progress,
+                                                   std::stop_token stop) {
   double spread =
       exactAverage ? StartSpread(targetAverage) : ReadSpread(context.strengthFile, targetAverage);
   if (spread == 0) {
@@ -323,7 +325,7 @@ std::vector<BoardPoint> DartSimulation::GetHitList(SimulationContext& context, i
   auto game = NewSimulatedGame(context);
   int rejected = 0;
   int unfinishedInARow = 0;
-  for (int played = 1;; ++played) {
+  for (int played = 1; !stop.stop_requested(); ++played) {
     const bool finished = PlayGame(context, *game, spread);
     if (progress) {
       progress(played, most);
@@ -346,6 +348,7 @@ std::vector<BoardPoint> DartSimulation::GetHitList(SimulationContext& context, i
     }
     game->NewGame();
   }
+  return {};
 }
 
 }  // namespace korvanti

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,22 +58,26 @@ class DartSimulation {
   static double MeanAverage(SimulationContext& context, const korvanti::Scatter& scatter,
                             int games);
   // The landing positions of the first game that finishes with the scatter,
-  // three a turn; empty when `kGamesPerLevel` games in a row did not finish.
+  // three a turn; empty when `kGamesPerLevel` games in a row did not finish,
+  // or when `stop` was requested (looked at after every game).
   static std::vector<BoardPoint> GetHitList(SimulationContext& context,
                                             const korvanti::Scatter& scatter,
-                                            const PreparationProgress& progress = {});
+                                            const PreparationProgress& progress = {},
+                                            std::stop_token stop = {});
   // Where a dart aimed at the point lands with the scatter.
   static BoardPoint ScatterAround(BoardPoint aim, const korvanti::Scatter& scatter,
                                   UniformRandom& random);
 
   // The landing positions of one accepted game, three a turn (a dart not
   // thrown lies at 0, 0); empty when the spread was refused, when no game
-  // came close enough, or when `kGamesPerLevel` games in a row did not finish.
-  // Reports each game played to `progress`. Raises no notices: it may run
-  // away from the window.
+  // came close enough, when `kGamesPerLevel` games in a row did not finish, or
+  // when `stop` was requested (looked at after every game, so a search of
+  // thousands of games ends within one). Reports each game played to
+  // `progress`. Raises no notices: it may run away from the window.
   static std::vector<BoardPoint> GetHitList(SimulationContext& context, int targetAverage,
                                             int toleranceUp, int toleranceDown, bool exactAverage,
-                                            const PreparationProgress& progress = {});
+                                            const PreparationProgress& progress = {},
+                                            std::stop_token stop = {});
   // Throws Error naming the strength table when it is missing or holds no
   // valid entry at all.
   static void CheckStrengthTable(const std::filesystem::path& strengthFile);

@@ -6,8 +6,10 @@
 namespace korvanti {
 namespace {
 
+// Per thread: a worker's notices never reach a receiver that a window (or a
+// test) installed on its own thread, whose state the worker must not touch.
 NoticeReceiver& CurrentReceiver() {
-  static NoticeReceiver receiver = [](std::string_view text) { std::cerr << text << '\n'; };
+  thread_local NoticeReceiver receiver = [](std::string_view text) { std::cerr << text << '\n'; };
   return receiver;
 }
 

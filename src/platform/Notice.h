@@ -13,7 +13,8 @@ using NoticeReceiver = std::function<void(std::string_view text)>;
 
 void Notify(std::string_view text);
 
-// Installs a receiver for its lifetime and restores the previous one after.
+// Installs a receiver for the calling thread for its lifetime and restores the
+// previous one after. Other threads keep theirs (by default: standard error).
 class ScopedNoticeReceiver {
  public:
   explicit ScopedNoticeReceiver(NoticeReceiver receiver);

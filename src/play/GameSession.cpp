@@ -7,6 +7,7 @@
 #include "computer/ComputerPlayer.h"
 #include "engine/FieldCode.h"
 #include "play/Announcements.h"
+#include "play/PreparationWorker.h"
 #include "play/SessionOperation.h"
 
 namespace korvanti {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 namespace korvanti {
 
 class ComputerPlayer;
+class PreparationWorker;
 
 struct SessionOptions {
   bool quickCheckIn = true;
@@ -43,6 +45,7 @@ class GameSession {
  public:
   GameSession(Game& game, ModePanel panel, const HitMap& hitMap, GameView& view,
               SessionOptions options);
+  ~GameSession();
   GameSession(const GameSession&) = delete;
   GameSession& operator=(const GameSession&) = delete;
 
@@ -116,6 +119,7 @@ class GameSession {
   void GameOver();
   void StartNextGame();
   void FinishNextGame(const std::optional<std::string>& failure);
+  void CancelPreparation();
   void ThrowComputerDart();
   void ContinueComputer();
   void UpdateProposal();
@@ -161,6 +165,8 @@ class GameSession {
   bool questionOpen_ = false;
   unsigned questionToken_ = 0;
   std::optional<std::string> preparationFailure_;
+  // Runs the simulation of the next game's darts away from the view's thread.
+  std::unique_ptr<PreparationWorker> preparation_;
 
   int operationDepth_ = 0;
   std::vector<std::string> notices_;

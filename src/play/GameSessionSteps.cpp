@@ -1,9 +1,11 @@
 // The session's timed steps, the end of a game and the abort question.
+#include <algorithm>
 #include <utility>
 
 #include "computer/ComputerPlayer.h"
 #include "play/Announcements.h"
 #include "play/GameSession.h"
+#include "play/PreparationWorker.h"
 #include "play/SessionOperation.h"
 
 namespace korvanti {
@@ -15,6 +17,8 @@ constexpr char kAbortQuestion[] =
     "Nein für Abruch ohne Speichern, Abbrechen setzt das Spiel fort.";
 
 }  // namespace
+
+GameSession::~GameSession() = default;
 
 void GameSession::Schedule(Step step, int milliseconds) {
   pending_ = step;
@@ -175,21 +179,53 @@ void GameSession::StartNextGame() {
   }
   pending_ = Step::Preparation;
   const unsigned token = ++stepToken_;
-  view_.RunPreparation(
-      [machines](const std::function<void(int, int)>& progress) -> std::optional<std::string> {
-        for (auto* machine : machines) {
-          if (auto failure = machine->PrepareNextGame(progress)) {
-            return failure;
-          }
-        }
-        return std::nullopt;
+  auto work = [machines](const PreparationProgress& progress,
+                         std::stop_token stop) -> std::optional<std::string> {
+    for (auto* machine : machines) {
+      if (auto failure = machine->PrepareNextGame(progress, stop)) {
+        return failure;
+      }
+    }
+    return std::nullopt;
+  };
+  auto done = [this, token](std::optional<std::string> failure) {
+    if (token == stepToken_) {
+      preparationFailure_ = std::move(failure);
+      StepDue(token);
+    }
+  };
+  // The replay of the best game reads the database, whose connection belongs
+  // to this thread (and is quick); the simulation runs on the worker.
+  const bool readsDatabase = std::any_of(machines.begin(), machines.end(), [](const auto* machine) {
+    return machine->replayBestGame;
+  });
+  if (readsDatabase || !view_.ShowPreparation([this] { CancelPreparation(); })) {
+    done(work({}, {}));
+    return;
+  }
+  if (!preparation_) {
+    preparation_ = std::make_unique<PreparationWorker>();
+  }
+  preparation_->Start(
+      std::move(work),
+      [this, done = std::move(done)](std::optional<std::string> failure) {
+        view_.HidePreparation();
+        done(std::move(failure));
       },
-      [this, token](std::optional<std::string> failure) {
-        if (token == stepToken_) {
-          preparationFailure_ = std::move(failure);
-          StepDue(token);
-        }
-      });
+      [this](int played, int most) { view_.ShowPreparationProgress(played, most); });
+}
+
+// "Abbrechen" while the computer prepares: no next game; the last one is stored.
+void GameSession::CancelPreparation() {
+  if (pending_ != Step::Preparation) {
+    return;
+  }
+  if (preparation_) {
+    preparation_->Cancel();
+  }
+  view_.HidePreparation();
+  Operation operation(*this);
+  operation.Run([&] { CloseWith(SessionResult::OK); });
 }
 
 // Without darts for the computer there is no next game; the last one is stored.

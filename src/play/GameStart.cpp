@@ -69,11 +69,12 @@ bool StartedGame::PreparationReadsDatabase() const {
   return computer_ != nullptr && computer_->replayBestGame;
 }
 
-std::optional<std::string> StartedGame::PrepareComputer(const PreparationProgress& progress) {
+std::optional<std::string> StartedGame::PrepareComputer(const PreparationProgress& progress,
+                                                        std::stop_token stop) {
   if (computer_ == nullptr) {
     return std::nullopt;
   }
-  return computer_->PrepareNextGame(progress);
+  return computer_->PrepareNextGame(progress, std::move(stop));
 }
 
 std::optional<std::string> StartProblem(const StartRequest& request,

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <variant>
 #include <vector>
@@ -91,8 +92,10 @@ class StartedGame {
   // may run on a worker.
   bool PreparationReadsDatabase() const;
   // The computer's darts for the first game; nothing to do without a
-  // computer. Returns the message to show when it found none.
-  std::optional<std::string> PrepareComputer(const PreparationProgress& progress = {});
+  // computer. Returns the message to show when it found none; a simulation
+  // stopped through `stop` ends after its current game.
+  std::optional<std::string> PrepareComputer(const PreparationProgress& progress = {},
+                                             std::stop_token stop = {});
 
  private:
   friend std::variant<StartedGame, StartRefusal> BuildGame(const StartRequest&,

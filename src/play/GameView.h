@@ -29,11 +29,6 @@ enum class AbortAnswer { Yes, No, Cancel };
 // saved), No (aborted, nothing saved).
 enum class SessionResult { OK, Yes, No };
 
-// Work that runs away from the window and may fail with a message; it tells
-// how far it has come (work done, work in all) from whichever thread runs it.
-using PreparationWork =
-    std::function<std::optional<std::string>(const std::function<void(int, int)>& progress)>;
-
 // What the loop of play needs of whoever shows it: the game screen, the
 // command-line tool, a test. The session decides; the view shows and asks.
 // The session never waits: every pause is a step the view runs later.
@@ -47,12 +42,15 @@ class GameView {
   // run the steps at once, in order). The session has at most one step
   // pending and ignores a step it has withdrawn.
   virtual void After(int milliseconds, std::function<void()> step) = 0;
-  // Runs `work` (it touches no widget) and then `done` with its outcome on the
-  // window's thread. A window shows its wait dialog meanwhile.
-  virtual void RunPreparation(PreparationWork work,
-                              std::function<void(std::optional<std::string>)> done) {
-    done(work({}));
-  }
+  // The computer prepares its darts on a worker: the view shows that it waits,
+  // offers "Abbrechen" (which calls `cancel`) and returns true. A view whose
+  // thread runs no event loop to take the outcome back (the tool, a test)
+  // returns false, and the session prepares at once on its own thread.
+  virtual bool ShowPreparation(std::function<void()> /*cancel*/) { return false; }
+  // How far the preparation shown has come.
+  virtual void ShowPreparationProgress(int /*done*/, int /*total*/) {}
+  // The preparation shown is over: done, failed or cancelled.
+  virtual void HidePreparation() {}
 
   // The turn's sound: a file of the sounds folder ("<points>.mp3",
   // "Gewonnen.mp3") when sounds are on and it is there, else the caller's

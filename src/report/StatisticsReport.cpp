@@ -73,11 +73,14 @@ class Steps {
 // the end date, and the last one reaches it (a month can be shorter than the
 // mean month that counts the steps).
 void AddStepRows(StatisticsTable& table, const TurnSnapshot& turns,
-                 const StatisticsRequest& request) {
+                 const StatisticsRequest& request, const std::stop_token& stop) {
   const Steps steps(request.interval, request.from);
   const auto last = steps.Count(request.to);
   long long previous = -1;
   for (const auto moment : turns.Moments()) {
+    if (stop.stop_requested()) {
+      return;
+    }
     const auto step = std::min(steps.Of(moment), last);
     if (step == previous) {
       continue;
@@ -94,8 +97,11 @@ void AddStepRows(StatisticsTable& table, const TurnSnapshot& turns,
 
 // One row per game, holding exactly that game's darts.
 void AddGameRows(StatisticsTable& table, const TurnSnapshot& turns,
-                 const StatisticsRequest& request) {
+                 const StatisticsRequest& request, const std::stop_token& stop) {
   for (const auto& game : turns.Games()) {
+    if (stop.stop_requested()) {
+      return;
+    }
     if (auto row = BuildRow(table.kind, game.figures, request.field, request.separators)) {
       table.rows.push_back({std::move(*row), game.datetime, game.datetime, false});
     }
@@ -122,7 +128,8 @@ std::optional<double> CombinedFigure(StatisticsTableKind table, const PeriodFigu
 
 }  // namespace
 
-StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request) {
+StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
+                                  std::stop_token stop) {
   StatisticsTable table;
   table.kind = request.view == StatisticsView::AimAndHit || request.typeIndex == 0
                    ? StatisticsTableKind::AimAndHit
@@ -141,11 +148,14 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   // With the extra row the last game is counted there and nowhere else.
   const auto leaveOut = request.lastEntry ? last->gameId : std::string();
   const auto turns =
-      TurnSnapshot::Load(database, request.playerId, key, request.from, request.to, leaveOut);
+      TurnSnapshot::Load(database, request.playerId, key, request.from, request.to, leaveOut, stop);
   if (request.interval == StatisticsInterval::Game) {
-    AddGameRows(table, turns, request);
+    AddGameRows(table, turns, request, stop);
   } else {
-    AddStepRows(table, turns, request);
+    AddStepRows(table, turns, request, stop);
+  }
+  if (stop.stop_requested()) {
+    return table;
   }
   std::optional<TurnSnapshot> lastGame;
   if (request.lastEntry) {

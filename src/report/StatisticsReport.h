@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,10 @@ struct StatisticsTable {
 };
 
 // One row per interval step between the two dates, where the step holds data,
-// and the extra row of the last game.
-StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request);
+// and the extra row of the last game. A stop requested through `stop` (looked
+// at between rows and while the turns are read) ends it early with part of
+// the table, which the caller drops.
+StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
+                                  std::stop_token stop = {});
 
 }  // namespace korvanti

@@ -59,7 +59,7 @@ std::optional<int> Score(const ValueTables& tables, const std::array<std::string
 // The player's games are found through the per-game totals (GameTotals.h),
 // then his turns of each game.
 TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
-                                const std::vector<QVariant>& values) {
+                                const std::vector<QVariant>& values, std::stop_token stop) {
   const auto tables = ReadValueTables(database);
   SqlStatement query(
       database,
@@ -78,7 +78,12 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
   TurnSnapshot snapshot;
   QString lastGameId;
   std::string lastGame;
+  // Looking at the stop token now and then costs nothing against the rows.
+  constexpr std::size_t kRowsBetweenStops = 256;
   while (query.Next()) {
+    if (snapshot.turns_.size() % kRowsBetweenStops == 0 && stop.stop_requested()) {
+      break;
+    }
     PeriodFigures::StoredTurn turn;
     turn.datetime = query.Float(0);
     // The turns of a game come one after the other: its id is converted once.
@@ -112,7 +117,8 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
 
 TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerId,
                                 const std::string& gameTypeKey, DateTimeNumber from,
-                                DateTimeNumber to, const std::string& leaveOut) {
+                                DateTimeNumber to, const std::string& leaveOut,
+                                std::stop_token stop) {
   std::string where =
       "gametotals.playerid = ? AND gametotals.datetime > ? AND gametotals.datetime <= ?";
   std::vector<QVariant> values{QString::fromStdString(playerId), from, to};
@@ -124,7 +130,7 @@ TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerId,
     where += " AND gametotals.gameid <> ?";
     values.emplace_back(QString::fromStdString(leaveOut));
   }
-  return Read(database, where, values);
+  return Read(database, where, values, std::move(stop));
 }
 
 TurnSnapshot TurnSnapshot::LoadGame(Database& database, const std::string& playerId,

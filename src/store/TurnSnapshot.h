@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,10 +74,11 @@ class PeriodFigures {
 class TurnSnapshot {
  public:
   // The turns of games saved after `from` and not after `to`, without the
-  // game `leaveOut` (none when empty).
+  // game `leaveOut` (none when empty). A stop requested through `stop` ends
+  // the reading early, with part of the turns: the caller drops them.
   static TurnSnapshot Load(Database& database, const std::string& playerId,
                            const std::string& gameTypeKey, DateTimeNumber from, DateTimeNumber to,
-                           const std::string& leaveOut = {});
+                           const std::string& leaveOut = {}, std::stop_token stop = {});
   // The player's turns of one game.
   static TurnSnapshot LoadGame(Database& database, const std::string& playerId,
                                const std::string& gameId);
@@ -98,7 +100,7 @@ class TurnSnapshot {
 
  private:
   static TurnSnapshot Read(Database& database, const std::string& where,
-                           const std::vector<QVariant>& values);
+                           const std::vector<QVariant>& values, std::stop_token stop = {});
 
   std::vector<PeriodFigures::StoredTurn> turns_;  // by game time, game, then as stored
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <stop_token>
 
 #include "StatisticsFixture.h"
 #include "computer/ComputerPlayer.h"
@@ -70,6 +71,30 @@ TEST_F(Computer, AFollowUpGameGetsFreshDartsFromTheKeptValues) {
   EXPECT_NE(FirstDart(machine), first);
   EXPECT_EQ(machine.targetAverage, 60);
   EXPECT_TRUE(machine.exactAverage);
+}
+
+// "Abbrechen" during an exact search of thousands of games: the search ends
+// after the game it is in, and the computer has no darts.
+TEST_F(Computer, AStopRequestEndsTheSearchAfterTheCurrentGame) {
+  for (const int stopAfter : {0, 3}) {
+    Simulating(true);
+    std::stop_source stop;
+    if (stopAfter == 0) {
+      stop.request_stop();
+    }
+    int played = 0;
+    const auto progress = [&](int done, int) {
+      played = done;
+      if (done == stopAfter) {
+        stop.request_stop();
+      }
+    };
+    EXPECT_EQ(machine.PrepareGame("The Machine", 24, 4, 4, true, progress, stop.get_token()),
+              kPreparationStopped)
+        << stopAfter;
+    EXPECT_EQ(played, stopAfter);
+    EXPECT_EQ(machine.simulatedTurns.Count(), 0u);
+  }
 }
 
 // Each mode says why it found no darts; an own average of 0 (no games) needs

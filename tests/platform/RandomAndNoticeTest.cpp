@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/Notice.h"
@@ -35,6 +36,20 @@ TEST(Notice, ScopedReceiverCollectsAndRestoresThePrevious) {
   Notify("fehler calc hit");
   EXPECT_EQ(inner, std::vector<std::string>{"Fehler in GetCheckOutThrow"});
   EXPECT_EQ(outer, std::vector<std::string>{"fehler calc hit"});
+}
+
+// A worker's notice never reaches the receiver of the thread that started it.
+TEST(Notice, ReceiversBelongToTheirThread) {
+  std::vector<std::string> window;
+  ScopedNoticeReceiver windowScope([&](std::string_view text) { window.emplace_back(text); });
+  std::vector<std::string> worker;
+  std::thread([&] {
+    ScopedNoticeReceiver workerScope([&](std::string_view text) { worker.emplace_back(text); });
+    Notify("fehler calc hit");
+  }).join();
+  std::thread([] { Notify("Fehler in GetCheckOutThrow"); }).join();  // to standard error
+  EXPECT_TRUE(window.empty());
+  EXPECT_EQ(worker, std::vector<std::string>{"fehler calc hit"});
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ class SameDartsMachine : public ComputerPlayer {
   explicit SameDartsMachine(std::string dartPositions) : positions(std::move(dartPositions)) {
     LoadPositionList(positions);
   }
-  std::optional<std::string> PrepareNextGame(const std::function<void(int, int)>&) override {
+  std::optional<std::string> PrepareNextGame(const std::function<void(int, int)>&,
+                                             std::stop_token) override {
     ++preparations;
     LoadPositionList(positions);
     return std::nullopt;

@@ -1,29 +1,27 @@
 #include "ui/game/CallerVoice.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLocale>
 #include <QTextToSpeech>
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <utility>
 
 namespace korvanti {
 
-// Everything the voice's thread uses; it keeps its own share, so a thread
-// left behind in the speech service never reaches freed memory.
+// The call waiting for the voice's thread; the thread keeps its own share.
 struct CallerVoice::Shared {
   std::mutex mutex;
-  std::condition_variable wake;
-  std::condition_variable ended;
-  QString latest;  // the call to say next
-  bool stop = false;
-  bool done = false;
+  QString latest;       // the call to say next
+  bool posted = false;  // a turn of the thread's loop will take `latest`
 };
 
 namespace {
 
-// How long closing the window waits for the voice's thread to end.
+// How long closing the window, or quitting the application, waits for the
+// voice's thread to end.
 constexpr std::chrono::milliseconds kFarewell{500};
 
 // The engine, made on the voice's thread with its first call (that may take
@@ -45,69 +43,83 @@ std::unique_ptr<QTextToSpeech> GermanEngine() {
   return engine;
 }
 
-void Speak(const std::shared_ptr<CallerVoice::Shared>& shared) {
-  std::unique_ptr<QTextToSpeech> engine;
-  bool tried = false;
-  for (;;) {
-    {
-      std::unique_lock lock(shared->mutex);
-      shared->wake.wait(lock, [&] { return shared->stop || !shared->latest.isEmpty(); });
-      if (shared->stop) {
-        break;
-      }
-    }
-    if (!std::exchange(tried, true)) {
-      engine = GermanEngine();
-    }
+// Lives on the voice's thread, with the engine, and is deleted there when
+// the thread's loop has ended.
+class Speaker final : public QObject {
+ public:
+  void SayLatest(CallerVoice::Shared& shared) {
     QString text;
     {
-      std::lock_guard lock(shared->mutex);
-      if (shared->stop) {
-        break;
-      }
-      text = std::exchange(shared->latest, QString());
+      std::lock_guard lock(shared.mutex);
+      text = std::exchange(shared.latest, QString());
+      shared.posted = false;
     }
-    if (engine) {
-      engine->say(text);
+    if (text.isEmpty()) {
+      return;
+    }
+    if (!std::exchange(tried_, true)) {
+      engine_ = GermanEngine();
+    }
+    if (engine_) {
+      engine_->say(text);
     }
   }
-  engine.reset();
-  std::lock_guard lock(shared->mutex);
-  shared->done = true;
-  shared->ended.notify_all();
+
+ private:
+  std::unique_ptr<QTextToSpeech> engine_;
+  bool tried_ = false;
+};
+
+// A thread the speech service still holds when its voice goes: its loop has
+// been told to quit, and it goes when the service lets go. Quitting the
+// application waits for it once more, as long as closing did; then the
+// process ends it.
+void LeaveToTheApplication(QThread* thread) {
+  QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+  if (auto* application = QCoreApplication::instance()) {
+    QObject::connect(application, &QCoreApplication::aboutToQuit, thread,
+                     [thread] { thread->wait(QDeadlineTimer(kFarewell)); });
+  }
 }
 
 }  // namespace
 
 CallerVoice::~CallerVoice() {
-  if (!thread_.joinable()) {
+  if (!thread_) {
     return;
   }
-  std::unique_lock lock(shared_->mutex);
-  shared_->stop = true;
-  shared_->wake.notify_all();
-  const bool ended = shared_->ended.wait_for(lock, kFarewell, [this] { return shared_->done; });
-  lock.unlock();
-  if (ended) {
-    thread_.join();
-  } else {
-    // The speech service holds the thread and may never let go. It owns its
-    // share of the state and ends on its own, or with the program.
-    thread_.detach();
+  thread_->quit();
+  if (thread_->wait(QDeadlineTimer(kFarewell))) {
+    delete thread_.data();
+    return;
   }
+  LeaveToTheApplication(thread_);
 }
 
 void CallerVoice::Say(const QString& text) {
   if (text.isEmpty()) {
     return;
   }
-  if (!thread_.joinable()) {
+  if (!thread_) {
     shared_ = std::make_shared<Shared>();
-    thread_ = std::thread([shared = shared_] { Speak(shared); });
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("CallerVoice"));
+    auto* speaker = new Speaker;
+    speaker->moveToThread(thread_);
+    QObject::connect(thread_, &QThread::finished, speaker, &QObject::deleteLater);
+    speaker_ = speaker;
+    thread_->start();
   }
   std::lock_guard lock(shared_->mutex);
   shared_->latest = text;
-  shared_->wake.notify_one();
+  if (!std::exchange(shared_->posted, true)) {
+    QMetaObject::invokeMethod(
+        speaker_,
+        [speaker = static_cast<Speaker*>(speaker_.data()), shared = shared_] {
+          speaker->SayLatest(*shared);
+        },
+        Qt::QueuedConnection);
+  }
 }
 
 }  // namespace korvanti

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QThread>
 #include <memory>
-#include <thread>
 
 namespace korvanti {
 
@@ -15,9 +16,11 @@ class Voice {
 };
 
 // The system's German voice (speech-dispatcher). It lives on a thread of its
-// own because the speech service can take seconds to start and, with no sound
-// server, never answers; the window thread only hands it texts. Without a
-// German voice it stays silent.
+// own, with an event loop, because the speech service can take seconds to
+// start and, with no sound server, never answers; the window thread only
+// hands it texts. A voice that goes while the service holds its thread
+// tells the thread's loop to quit and leaves it to end when the service lets
+// go, or with the application. Without a German voice it stays silent.
 class CallerVoice final : public Voice {
  public:
   CallerVoice() = default;
@@ -31,7 +34,8 @@ class CallerVoice final : public Voice {
 
  private:
   std::shared_ptr<Shared> shared_;
-  std::thread thread_;
+  QPointer<QThread> thread_;
+  QPointer<QObject> speaker_;  // lives on thread_
 };
 
 }  // namespace korvanti

@@ -300,14 +300,17 @@ void GameWindow::After(int milliseconds, std::function<void()> step) {
   QTimer::singleShot(setup_.instantSteps ? 0 : milliseconds, this, std::move(step));
 }
 
-void GameWindow::RunPreparation(PreparationWork work,
-                                std::function<void(std::optional<std::string>)> done) {
-  if (started_.PreparationReadsDatabase()) {
-    // The replay reads the database, whose connection belongs to this thread; it is quick.
-    done(work({}));
-    return;
-  }
-  preparation_->Run(std::move(work), std::move(done));
+bool GameWindow::ShowPreparation(std::function<void()> cancel) {
+  preparation_->ShowDialog(std::move(cancel));
+  return true;
+}
+
+void GameWindow::ShowPreparationProgress(int done, int total) {
+  preparation_->ShowProgress(done, total);
+}
+
+void GameWindow::HidePreparation() {
+  preparation_->HideDialog();
 }
 
 void GameWindow::PlaySound(const std::string& file, bool bust) {

@@ -64,8 +64,9 @@ class GameWindow : public QWidget, public GameView {
   // GameView
   void Changed(const GameSession& session) override;
   void After(int milliseconds, std::function<void()> step) override;
-  void RunPreparation(PreparationWork work,
-                      std::function<void(std::optional<std::string>)> done) override;
+  bool ShowPreparation(std::function<void()> cancel) override;
+  void ShowPreparationProgress(int done, int total) override;
+  void HidePreparation() override;
   void PlaySound(const std::string& file, bool bust) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
   void AskContinue(const std::string& question, std::function<void(bool)> answered) override;

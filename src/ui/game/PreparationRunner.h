@@ -3,14 +3,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QThread>
-#include <QTimer>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "play/GameView.h"
+#include "play/PreparationWorker.h"
+
+class QWidget;
 
 namespace korvanti {
 
@@ -23,10 +22,11 @@ struct WaitTexts {
       QStringLiteral("Strategie wird ausgeknobelt, je nach Schnitt könnte dies etwas dauern...");
 };
 
-// Runs a preparation in a worker thread while the wait dialog shows, then
-// hands its outcome to `done` on the window's thread. Nothing waits: Run
-// returns at once. The window owns one runner; destroying it waits for a
-// running work (which may read what the window owns) and drops its `done`.
+// The wait dialog over a preparation: Run starts the work on a worker and
+// returns at once; `done` comes on the window's thread. "Abbrechen" (or
+// closing the dialog) stops the work after its current simulated game, closes
+// the dialog and calls `cancelled` instead. Destroying the runner stops a
+// running work the same way and calls neither.
 class PreparationRunner final {
  public:
   using Done = std::function<void(std::optional<std::string>)>;
@@ -38,23 +38,22 @@ class PreparationRunner final {
 
   // One work at a time: a second Run while one works is refused through its
   // own `done` with a failure text, later, on the window's thread.
-  void Run(PreparationWork work, Done done);
-  bool IsRunning() const { return job_ != nullptr; }
-  // The dialog of the running work, or null.
+  void Run(PreparationWork work, Done done, std::function<void()> cancelled = {});
+  bool IsRunning() const { return worker_.Running(); }
+
+  // The dialog alone, for a work that runs elsewhere (the game session's):
+  // "Abbrechen" calls `cancel`; HideDialog closes it.
+  void ShowDialog(std::function<void()> cancel);
+  void ShowProgress(int done, int total);
+  void HideDialog();
+  // The dialog while it shows, or null.
   WaitDialog* dialog() const { return dialog_; }
 
  private:
-  struct Job;
-  void Finished();
-
   QPointer<QWidget> window_;
   WaitTexts texts_;
-  std::shared_ptr<Job> job_;
-  std::unique_ptr<QThread> thread_;
   QPointer<WaitDialog> dialog_;
-  QTimer progressTimer_;
-  // Receives the worker's end on the window's thread; gone with the runner.
-  QObject receiver_;
+  PreparationWorker worker_;
 };
 
 }  // namespace korvanti

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <algorithm>
 
 #include "ui/game/BusyBar.h"
@@ -16,6 +17,8 @@ constexpr int kAnimationHeight = 83;
 constexpr QPoint kBarPosition{24, 32};
 constexpr QSize kBarSize{409, 9};
 constexpr int kProgressTop = 48;
+constexpr int kCancelTop = 46;
+constexpr int kCancelRight = 24;
 
 }  // namespace
 
@@ -26,7 +29,8 @@ WaitDialog::WaitDialog(QWidget* parent, const QString& caption)
                            infoPanel_)),
       animationPanel_(new QFrame(this)),
       busyBar_(new BusyBar(animationPanel_)),
-      progressText_(new QLabel(animationPanel_)) {
+      progressText_(new QLabel(animationPanel_)),
+      cancel_(new QPushButton(QStringLiteral("Abbrechen"), animationPanel_)) {
   setObjectName(QStringLiteral("FormWait"));
   setWindowTitle(caption.isEmpty() ? QString::fromUtf8(kDefaultCaption) : caption);
   infoPanel_->setObjectName(QStringLiteral("pnl_Infotext"));
@@ -34,6 +38,9 @@ WaitDialog::WaitDialog(QWidget* parent, const QString& caption)
   animationPanel_->setObjectName(QStringLiteral("pnl_Animation"));
   progressText_->setObjectName(QStringLiteral("lbl_Progress"));
   progressText_->hide();
+  cancel_->setObjectName(QStringLiteral("btn_Abbrechen"));
+  cancel_->setAutoDefault(false);
+  connect(cancel_, &QPushButton::clicked, this, &WaitDialog::cancelRequested);
   busyBar_->setGeometry(QRect(kBarPosition, kBarSize));
   Arrange();
 }
@@ -47,6 +54,9 @@ void WaitDialog::SetInfoText(const QString& text) {
 void WaitDialog::SetProgress(int done, int total) {
   if (total <= 0) {
     progressText_->hide();
+    cancel_->setObjectName(QStringLiteral("btn_Abbrechen"));
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, &WaitDialog::cancelRequested);
     return;
   }
   const long long percent = std::clamp(100LL * done / total, 0LL, 100LL);
@@ -65,13 +75,16 @@ void WaitDialog::StopAnimation() {
 
 void WaitDialog::Finish() {
   StopAnimation();
+  cancel_->setEnabled(false);
   finished_ = true;
 }
 
-// Esc ends here.
+// Esc ends here; like closing, it asks the owner to stop the work first.
 void WaitDialog::reject() {
   if (finished_) {
     QDialog::reject();
+  } else {
+    emit cancelRequested();
   }
 }
 
@@ -80,6 +93,7 @@ void WaitDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
   } else {
     event->ignore();
+    emit cancelRequested();
   }
 }
 
@@ -93,6 +107,8 @@ void WaitDialog::Arrange() {
   infoPanel_->setGeometry(0, 0, width, kInfoHeight);
   animationPanel_->setGeometry(0, infoHeight, width, kAnimationHeight);
   progressText_->move(kBarPosition.x(), kProgressTop);
+  cancel_->adjustSize();
+  cancel_->move(width - kCancelRight - cancel_->width(), kCancelTop);
   setFixedSize(width, infoHeight + kAnimationHeight);
 }
 

@@ -4,14 +4,16 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 
 namespace korvanti {
 
 class BusyBar;
 
 // Tells the user that a long computation runs, with a busy bar that keeps
-// moving (the work runs in a worker, the window thread stays free). The user
-// cannot close it while it works; Finish() lets it close.
+// moving (the work runs in a worker, the window thread stays free). While it
+// works, "Abbrechen", Esc and closing its window ask its owner to stop the
+// work (`cancelRequested`); the dialog closes when the owner calls Finish().
 class WaitDialog final : public QDialog {
   Q_OBJECT
 
@@ -35,6 +37,9 @@ class WaitDialog final : public QDialog {
 
   void reject() override;
 
+ signals:
+  void cancelRequested();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -46,6 +51,7 @@ class WaitDialog final : public QDialog {
   QFrame* animationPanel_;
   BusyBar* busyBar_;
   QLabel* progressText_;
+  QPushButton* cancel_;
   bool finished_ = false;
 };
 

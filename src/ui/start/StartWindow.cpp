@@ -338,8 +338,8 @@ void StartWindow::Prepare(std::unique_ptr<StartedGame> started) {
   toolBar_->Action(ToolButton::Start).setEnabled(false);
   auto* game = preparing_.get();
   runner_->Run(
-      [game](const std::function<void(int, int)>& progress) {
-        return game->PrepareComputer(progress);
+      [game](const PreparationProgress& progress, std::stop_token stop) {
+        return game->PrepareComputer(progress, std::move(stop));
       },
       [this](std::optional<std::string> failure) {
         auto started = std::move(preparing_);
@@ -349,6 +349,11 @@ void StartWindow::Prepare(std::unique_ptr<StartedGame> started) {
           return;
         }
         Guarded([&] { OpenGameWindow(std::move(*started)); });
+      },
+      [this] {
+        // "Abbrechen": the work has stopped; no game starts.
+        preparing_.reset();
+        toolBar_->Action(ToolButton::Start).setEnabled(true);
       });
 }
 

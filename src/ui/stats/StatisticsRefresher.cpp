@@ -27,18 +27,42 @@ StatisticsRefresher::~StatisticsRefresher() {
 }
 
 void StatisticsRefresher::Request(const StatisticsRequest& request) {
-  const int id = ++latest_;
+  Cancel();
+  const int id = latest_;
   busy_ = true;
   QMetaObject::invokeMethod(
-      workerContext_.get(), [this, id, request] { Run(id, request); }, Qt::QueuedConnection);
+      workerContext_.get(),
+      [this, id, request, stop = stop_.get_token()] { Run(id, request, stop); },
+      Qt::QueuedConnection);
 }
 
 void StatisticsRefresher::Cancel() {
+  stop_.request_stop();
+  stop_ = std::stop_source();
   ++latest_;
   busy_ = false;
 }
 
-void StatisticsRefresher::Run(int id, const StatisticsRequest& request) {
+void StatisticsRefresher::Delete(const StatisticsSelection& selection) {
+  Cancel();
+  QMetaObject::invokeMethod(
+      workerContext_.get(), [this, selection] { RunDeletion(selection); }, Qt::QueuedConnection);
+}
+
+void StatisticsRefresher::RunDeletion(const StatisticsSelection& selection) {
+  QString error;
+  try {
+    // Opened for this deletion only: reads need no write access.
+    const auto writer = Database::OpenFile(databaseFile_);
+    DeleteSelectedStatistics(*writer, selection);
+  } catch (const std::exception& failure) {
+    error = QString::fromStdString(failure.what());
+  }
+  QMetaObject::invokeMethod(
+      this, [this, error] { emit deletionFinished(error); }, Qt::QueuedConnection);
+}
+
+void StatisticsRefresher::Run(int id, const StatisticsRequest& request, std::stop_token stop) {
   if (id != latest_) {
     return;  // a newer request is waiting
   }
@@ -46,9 +70,9 @@ void StatisticsRefresher::Run(int id, const StatisticsRequest& request) {
     if (!database_) {
       database_ = Database::OpenFile(databaseFile_, DatabaseAccess::ReadOnly);
     }
-    auto table = RefreshStatistics(*database_, request);
-    if (id != latest_) {
-      return;  // superseded while the rows were built
+    auto table = RefreshStatistics(*database_, request, stop);
+    if (id != latest_ || stop.stop_requested()) {
+      return;  // superseded or stopped while the rows were built
     }
     std::shared_ptr<const ThrowView> throwView;
     if (request.view == StatisticsView::AimAndHit) {

@@ -108,6 +108,8 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
 
   connect(refresher_.get(), &StatisticsRefresher::finished, this, &StatisticsWindow::ShowTable);
   connect(refresher_.get(), &StatisticsRefresher::failed, this, &StatisticsWindow::ShowFailure);
+  connect(refresher_.get(), &StatisticsRefresher::deletionFinished, this,
+          &StatisticsWindow::DeletionFinished);
 
   // Wide enough for the widest table with its period columns; a smaller
   // screen gets a smaller window (the tables then scroll).
@@ -308,14 +310,17 @@ void StatisticsWindow::DeleteStatistics() {
   });
 }
 
+// Where the reads run: a refresh at work there stops first, and no read lock
+// of it can hold the deletion up.
 void StatisticsWindow::DeleteSelection(const StatisticsSelection& selection) {
-  try {
-    setCursor(Qt::WaitCursor);
-    DeleteSelectedStatistics(database_, selection);
-    unsetCursor();
-  } catch (const std::exception& error) {
-    unsetCursor();
-    dialogs_->Error(Text(error.what()));
+  setCursor(Qt::WaitCursor);
+  refresher_->Delete(selection);
+}
+
+void StatisticsWindow::DeletionFinished(const QString& error) {
+  unsetCursor();
+  if (!error.isEmpty()) {
+    dialogs_->Error(error);
   }
   RefreshStatistics();  // the tables show what is left
 }

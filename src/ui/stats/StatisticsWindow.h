@@ -48,8 +48,9 @@ struct StatisticsWindowSetup {
 
 // The statistics window: the player's figures per period for a game type, or
 // where his darts landed when he aimed at a field. The tables are built on a
-// worker thread with its own connection; the deletion runs on the connection
-// the window was given.
+// worker thread with its own connection, and so does the deletion (with a
+// connection of its own opened for writing), so it never waits for a read.
+// Closing the window stops a refresh at work and drops its result.
 class StatisticsWindow : public QDialog {
   Q_OBJECT
 
@@ -100,6 +101,7 @@ class StatisticsWindow : public QDialog {
   void DeleteStatistics();
   void DeleteSelection(const StatisticsSelection& selection);
   void ExportTableTo(const QString& file);
+  void DeletionFinished(const QString& error);
   void ExportTable();
   StatisticsView View() const;
   void StoreColours();

@@ -1,9 +1,16 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
+#include <chrono>
+#include <iostream>
+
 #include "GameWindowFixture.h"
+#include "ui/game/WaitDialog.h"
 
 namespace korvanti {
 namespace {
@@ -265,6 +272,39 @@ TEST_F(GameScreen, AFollowUpGameWhoseComputerFindsNoDartsEndsTheSeriesWithTheMes
   ASSERT_FALSE(dialogs.shown().empty());
   EXPECT_TRUE(dialogs.shown().back().text.startsWith(QStringLiteral("Die Stärketabelle")))
       << dialogs.shown().back().text.toStdString();
+}
+
+// The next game's computer searches thousands of games for an exact weak
+// average; "Abbrechen" in the wait dialog stops it, and the series ends with
+// the games played so far stored.
+TEST_F(GameScreen, AbbrechenDuringTheNextGamesPreparationEndsTheSeries) {
+  continueSeries = true;
+  Open(WithMachineDarts(Build(12, {"{ANNA}"})));
+  auto& machine = *window->Started().Computer();
+  machine.exactAverage = true;
+  machine.targetAverage = 24;
+  machine.turns.score = 160;
+  Clicks({"LS1", "LS1"});
+  // The last dart without settling: the preparation it leads to is what is tested.
+  auto& board = window->Board();
+  const auto last = *AimPointFor("LS1");
+  QTest::mouseClick(&board, Qt::LeftButton, {}, board.WidgetPosition({last.x, last.y}));
+  QPointer<WaitDialog> wait;
+  QTRY_VERIFY_WITH_TIMEOUT((wait = window->findChild<WaitDialog*>()) && wait->isVisible(), 30000);
+  QTRY_VERIFY_WITH_TIMEOUT(wait->findChild<QLabel*>("lbl_Progress")->isVisible(), 30000);
+  EXPECT_FALSE(window->Result());
+
+  const auto clicked = std::chrono::steady_clock::now();
+  QTest::mouseClick(wait->findChild<QPushButton*>("btn_Abbrechen"), Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(window->Result().has_value(), 30000);
+  const auto took = std::chrono::steady_clock::now() - clicked;
+  std::cout << "[ cancel   ] game window: Abbrechen to the series' end "
+            << std::chrono::duration<double, std::milli>(took).count() << " ms\n";
+  EXPECT_LT(took, std::chrono::seconds(5));
+  EXPECT_EQ(window->Result(), SessionResult::OK);
+  EXPECT_TRUE(wait.isNull() || !wait->isVisible());
+  EXPECT_EQ(archive.games.size(), 1u);
+  EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(GameScreen, OpensScaledDownOnASmallScreenAndClicksStillHitTheirFields) {

@@ -4,10 +4,13 @@
 #include <QCloseEvent>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 #include <chrono>
+#include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
@@ -84,19 +87,29 @@ TEST(WaitDialogTest, LongInfoTextIsNeverCutOff) {
   EXPECT_GE(info->width(), info->sizeHint().width());
 }
 
-TEST(WaitDialogTest, UserCannotCloseItWhileItWorks) {
+// While it works, Esc, closing and "Abbrechen" ask the owner to stop; the
+// dialog stays until the owner finishes it.
+TEST(WaitDialogTest, EscClosingAndAbbrechenAskToCancelWhileItWorks) {
   WaitDialog dialog;
+  QSignalSpy cancels(&dialog, &WaitDialog::cancelRequested);
   dialog.show();
   dialog.StartAnimation();
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_FALSE(dialog.close());
   EXPECT_TRUE(dialog.isVisible());
+  auto* cancel = dialog.findChild<QPushButton*>("btn_Abbrechen");
+  ASSERT_NE(cancel, nullptr);
+  EXPECT_EQ(cancel->text(), "Abbrechen");
+  EXPECT_TRUE(cancel->isVisible());
+  QTest::mouseClick(cancel, Qt::LeftButton);
+  EXPECT_EQ(cancels.count(), 3);
 
   dialog.Finish();
   EXPECT_FALSE(dialog.findChild<BusyBar*>("pnlBusy")->IsRunning());
   EXPECT_TRUE(dialog.close());
   EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(cancels.count(), 3);
 }
 
 TEST(WaitDialogTest, StartingTwiceRunsOneAnimation) {
@@ -151,7 +164,7 @@ TEST(PreparationRunnerTest, BarMovesWhileTheWorkRunsAndDoneComesOnceOnTheWindowT
   std::atomic<bool> release = false;
   std::thread::id workerThread;
   runner.Run(
-      [&](const std::function<void(int, int)>& progress) -> std::optional<std::string> {
+      [&](const PreparationProgress& progress, std::stop_token) -> std::optional<std::string> {
         workerThread = std::this_thread::get_id();
         // About 200 ms, and on until the test has seen the bar move.
         for (int i = 1; i <= 4 || !release; ++i) {
@@ -191,7 +204,7 @@ TEST(PreparationRunnerTest, ProgressOfTheWorkShowsInTheDialog) {
   Outcome outcome;
   std::atomic<bool> release = false;
   runner.Run(
-      [&](const std::function<void(int, int)>& progress) -> std::optional<std::string> {
+      [&](const PreparationProgress& progress, std::stop_token) -> std::optional<std::string> {
         progress(1, 4);
         while (!release) {
           std::this_thread::sleep_for(5ms);
@@ -213,8 +226,11 @@ TEST(PreparationRunnerTest, FailureAndThrownErrorsReachDoneAsText) {
     std::string expected;
   };
   const Case cases[] = {
-      {[](const auto&) { return std::optional<std::string>("Keine Würfe"); }, "Keine Würfe"},
-      {[](const auto&) -> std::optional<std::string> { throw std::runtime_error("Tabelle fehlt"); },
+      {[](const auto&, std::stop_token) { return std::optional<std::string>("Keine Würfe"); },
+       "Keine Würfe"},
+      {[](const auto&, std::stop_token) -> std::optional<std::string> {
+         throw std::runtime_error("Tabelle fehlt");
+       },
        "Die Vorbereitung ist fehlgeschlagen: Tabelle fehlt"}};
   for (const auto& c : cases) {
     Outcome outcome;
@@ -230,12 +246,13 @@ TEST(PreparationRunnerTest, SecondRunWhileWorkingIsRefusedNotLost) {
   Outcome first;
   Outcome second;
   runner.Run(
-      [](const auto&) -> std::optional<std::string> {
+      [](const auto&, std::stop_token) -> std::optional<std::string> {
         std::this_thread::sleep_for(100ms);
         return std::nullopt;
       },
       Record(first));
-  runner.Run([](const auto&) { return std::optional<std::string>(); }, Record(second));
+  runner.Run([](const auto&, std::stop_token) { return std::optional<std::string>(); },
+             Record(second));
   EXPECT_EQ(second.calls, 0);  // refused later, never inside Run
   QTRY_COMPARE_WITH_TIMEOUT(first.calls, 1, 5000);
   QTRY_COMPARE_WITH_TIMEOUT(second.calls, 1, 5000);
@@ -243,25 +260,78 @@ TEST(PreparationRunnerTest, SecondRunWhileWorkingIsRefusedNotLost) {
   EXPECT_TRUE(second.failure.has_value());
 }
 
-TEST(PreparationRunnerTest, ClosingTheWindowWaitsForTheWorkAndDropsDone) {
-  auto window = std::make_unique<QWidget>();
-  Outcome outcome;
-  std::atomic<bool> workEnded = false;
-  {
-    PreparationRunner runner(window.get());
-    runner.Run(
-        [&workEnded](const auto&) -> std::optional<std::string> {
-          std::this_thread::sleep_for(100ms);
-          workEnded = true;
-          return std::nullopt;
-        },
-        Record(outcome));
+// A work that runs until it is told to stop (a long search); the time from
+// the stop request to its end is measured.
+struct EndlessWork {
+  std::atomic<bool> started = false;
+  std::atomic<bool> ended = false;
+
+  PreparationWork Work() {
+    return [this](const PreparationProgress& progress,
+                  std::stop_token stop) -> std::optional<std::string> {
+      started = true;
+      // Bounded, so that a broken stop fails the test instead of hanging it.
+      const auto giveUp = std::chrono::steady_clock::now() + 60s;
+      for (int game = 1; !stop.stop_requested() && std::chrono::steady_clock::now() < giveUp;
+           ++game) {
+        progress(game % 1000, 1000);
+        std::this_thread::yield();
+      }
+      ended = true;
+      return std::nullopt;
+    };
   }
-  // The work may read what the window owns: it ended before the runner did.
-  EXPECT_TRUE(workEnded);
-  window.reset();
-  QTest::qWait(30);
+};
+
+TEST(PreparationRunnerTest, AbbrechenStopsTheWorkAndCallsCancelledInsteadOfDone) {
+  QWidget window;
+  PreparationRunner runner(&window);
+  EndlessWork work;
+  Outcome outcome;
+  int cancelled = 0;
+  runner.Run(work.Work(), Record(outcome), [&] { ++cancelled; });
+  QTRY_VERIFY_WITH_TIMEOUT(work.started, 5000);
+  QPointer<WaitDialog> dialog = runner.dialog();
+  ASSERT_NE(dialog, nullptr);
+
+  const auto clicked = std::chrono::steady_clock::now();
+  QTest::mouseClick(dialog->findChild<QPushButton*>("btn_Abbrechen"), Qt::LeftButton);
+  QTRY_COMPARE_WITH_TIMEOUT(cancelled, 1, 5000);
+  const auto took = std::chrono::steady_clock::now() - clicked;
+  std::cout << "[ cancel   ] runner: Abbrechen to stopped work "
+            << std::chrono::duration<double, std::milli>(took).count() << " ms\n";
+  EXPECT_LT(took, 5s);
+  EXPECT_TRUE(work.ended);
+  EXPECT_FALSE(runner.IsRunning());
+  EXPECT_EQ(runner.dialog(), nullptr);
+  QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull() || !dialog->isVisible(), 5000);
+  QCoreApplication::processEvents();
   EXPECT_EQ(outcome.calls, 0);
+  EXPECT_EQ(cancelled, 1);
+}
+
+// The window goes while its computer prepares: the work stops (it may read
+// what the window owns) before the runner is gone, and nothing is called.
+TEST(PreparationRunnerTest, DestroyingTheRunnerStopsTheWorkAndCallsNothing) {
+  auto window = std::make_unique<QWidget>();
+  EndlessWork work;
+  Outcome outcome;
+  int cancelled = 0;
+  std::optional<PreparationRunner> runner;
+  runner.emplace(window.get());
+  runner->Run(work.Work(), Record(outcome), [&] { ++cancelled; });
+  QTRY_VERIFY_WITH_TIMEOUT(work.started, 5000);
+  const auto closing = std::chrono::steady_clock::now();
+  runner.reset();
+  const auto took = std::chrono::steady_clock::now() - closing;
+  window.reset();
+  std::cout << "[ cancel   ] runner: destroyed while working in "
+            << std::chrono::duration<double, std::milli>(took).count() << " ms\n";
+  EXPECT_LT(took, 5s);
+  EXPECT_TRUE(work.ended);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(outcome.calls, 0);
+  EXPECT_EQ(cancelled, 0);
 }
 
 }  // namespace

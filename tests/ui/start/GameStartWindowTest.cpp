@@ -1,5 +1,11 @@
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QSpinBox>
+#include <chrono>
+#include <iostream>
 
 #include "AimedGame.h"
 #include "StartWindowFixture.h"
@@ -85,6 +91,44 @@ TEST_F(GameStartWindowTest, AComputerGamePreparesBehindTheWaitDialogAndPlaysLast
   ASSERT_NE(window->ShownGameWindow(), nullptr);
   EXPECT_EQ(Order(), (std::vector<std::string>{"Anna", "The Machine"}));
   EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// An exact search for a weak average plays thousands of simulated games:
+// "Abbrechen" stops it at once, no game starts, and Start works again.
+TEST_F(GameStartWindowTest, AbbrechenStopsALongPreparationAndStartsNoGame) {
+  OpenWithPlayers({"Anna"});
+  Tick(0);
+  window->SetGame(12);  // 501 gegen Computer
+  window->findChild<QSpinBox*>("spnComputerAverage")->setValue(24);
+  auto* mode = window->findChild<QComboBox*>("cmbAverageMode");
+  mode->setCurrentIndex(1);  // "Schnitt mögl. exakt treffen"
+  Press(ToolButton::Start);
+  QPointer<WaitDialog> wait = window->findChild<WaitDialog*>();
+  ASSERT_NE(wait, nullptr);
+  EXPECT_TRUE(wait->isVisible());
+  // Well into the search: its progress shows.
+  auto* progress = wait->findChild<QLabel*>("lbl_Progress");
+  QTRY_VERIFY_WITH_TIMEOUT(progress->isVisible(), 30000);
+
+  const auto progressShown = progress->text();
+  const auto clicked = std::chrono::steady_clock::now();
+  QTest::mouseClick(wait->findChild<QPushButton*>("btn_Abbrechen"), Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(window->ToolBar().Action(ToolButton::Start).isEnabled(), 30000);
+  const auto took = std::chrono::steady_clock::now() - clicked;
+  std::cout << "[ cancel   ] start window: Abbrechen to Start enabled again "
+            << std::chrono::duration<double, std::milli>(took).count() << " ms (search at "
+            << progressShown.toStdString() << ")\n";
+  EXPECT_LT(took, std::chrono::seconds(5));
+  EXPECT_TRUE(wait.isNull() || !wait->isVisible());
+  EXPECT_EQ(window->ShownGameWindow(), nullptr);
+  EXPECT_TRUE(dialogs.shown().empty());
+
+  // Usable again: a quick preparation starts the game.
+  mode->setCurrentIndex(0);
+  QSignalSpy shown(window.get(), &StartWindow::gameWindowShown);
+  Press(ToolButton::Start);
+  ASSERT_TRUE(shown.count() > 0 || shown.wait(120000));
+  EXPECT_EQ(Order(), (std::vector<std::string>{"Anna", "The Machine"}));
 }
 
 // Shanghai keeps no long-term value: its game starts from 0 whatever was shown before.
