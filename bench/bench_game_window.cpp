@@ -46,7 +46,7 @@ class LateGameScreen {
     }
     InstallCheckoutTable(environment_.programFolder);
     StartRequest request;
-    request.gameIndex = kGame501DoubleOut;
+    request.game = FindCatalogEntry(kGame501DoubleOut);
     request.players = {{"{ANNA}", "Anna"}, {"{BEN}", "Ben"}};
     auto result = BuildGame(request, settings_, environment_);
     if (auto* refusal = std::get_if<StartRefusal>(&result)) {

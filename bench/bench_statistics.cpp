@@ -139,7 +139,8 @@ void Overview(benchmark::State& state) {
   const double from = state.range(0) == 0 ? 0 : kLastDay - 365;
   const int gameIndex = static_cast<int>(state.range(1));
   AgainstBareScan(state, [&] {
-    benchmark::DoNotOptimize(PlayerOverview(SeededDatabase(), gameIndex, from, kLastDay + 1));
+    benchmark::DoNotOptimize(
+        PlayerOverview(SeededDatabase(), FindCatalogEntry(gameIndex), from, kLastDay + 1));
   });
 }
 BENCHMARK(Overview)
@@ -155,7 +156,7 @@ void StatisticsWindowRefresh(benchmark::State& state) {
   request.playerId = PlayerYear().playerId;
   request.interval = state.range(0) == 0 ? StatisticsInterval::Day : StatisticsInterval::Game;
   request.view = state.range(1) == 0 ? StatisticsView::Detail : StatisticsView::AimAndHit;
-  request.typeIndex = state.range(1) == 2 ? 0 : 4;
+  request.gameTypeKey = state.range(1) == 2 ? "" : "const501dout";
   request.from = kLastDay - 365.0 * static_cast<double>(state.range(2));
   request.to = kLastDay;
   AgainstBareScan(state,

@@ -36,12 +36,6 @@ int Dart::AimValue() const {
 int Dart::HitValue() const {
   return FieldValue(hit);
 }
-bool Dart::IsAimDouble() const {
-  return IsDoubleCode(aim);
-}
-bool Dart::IsAimTreble() const {
-  return IsTrebleCode(aim);
-}
 bool Dart::IsHitDouble() const {
   return IsDoubleCode(hit);
 }

@@ -22,8 +22,6 @@ class Dart {
   bool HasHit() const { return !hit.empty(); }
   int AimValue() const;
   int HitValue() const;
-  bool IsAimDouble() const;
-  bool IsAimTreble() const;
   bool IsHitDouble() const;
   bool IsHitTreble() const;
   int AimNumber() const;

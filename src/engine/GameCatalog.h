@@ -62,17 +62,18 @@ using GameFactory = std::unique_ptr<Game> (*)();
 // One entry of the start window's game lists. The single source that the start
 // window, the game start, the statistics window and the tool read.
 struct GameCatalogEntry {
-  int index;               // game index 1..30
+  int index;               // game index, the entry's number in options.ini and the tool
   std::string_view label;  // start-window entry
   GameKind kind;
   ModePanel panel;
   std::string_view gameTypeKey;      // stored with every game of the entry
   std::string_view statisticsLabel;  // under which the statistics list the games; empty: not listed
+  int statisticsOrder;               // sorts the statistics window's type list
   bool onePlayerOnly;
   ComputerMode computer;   // None: no computer opponent; else one is appended last
   StartOptionSet options;  // what the start window sets before the start
   GamePage page;
-  int position;         // in the page's list, from 0
+  int position;         // sorts the page's list
   bool aimInput;        // selecting the entry switches aim input on (off for the plain games)
   GameFactory factory;  // null while the mode is not yet built
 
@@ -80,13 +81,13 @@ struct GameCatalogEntry {
   constexpr bool Takes(StartOption option) const { return options.Has(option); }
 };
 
-// All 30 entries, ordered by game index.
+// Every entry, ordered by game index.
 std::span<const GameCatalogEntry> GameCatalog();
 
-// The entry of a game index, nothing for an index outside 1..30.
+// The entry of a game index, nothing for an index the catalog does not hold.
 const GameCatalogEntry* FindCatalogEntry(int gameIndex);
-// The entry at a position of a page's list, nothing where the list has none.
-const GameCatalogEntry* FindCatalogEntry(GamePage page, int position);
+// The first entry stored under the key (the cricket variants share theirs).
+const GameCatalogEntry* FindCatalogEntryByKey(std::string_view gameTypeKey);
 // A page's entries in list order.
 std::vector<const GameCatalogEntry*> PageEntries(GamePage page);
 // "Spiele", "Trainingsspiele", "Spezielle Trainings".
@@ -95,14 +96,9 @@ std::string_view GamePageLabel(GamePage page);
 // The text the overview uses for a kind: "out", "cricket", "shanghai", "aim" or empty.
 std::string_view GameKindText(GameKind kind);
 
-// One entry of the statistics window's game-type list: position 0 is "Alle"
-// (every type, empty key); 1 to 27 follow the catalog; 28 and 29 list the
-// free trainings the other way round ("Training (selbst def.)", "Freies Training").
-struct StatisticsType {
-  std::string_view label;
-  std::string_view key;
-};
-std::span<const StatisticsType> StatisticsTypeList();
+// The entries of the statistics window's type list in list order; the window
+// puts "Alle" (every type) before them.
+std::vector<const GameCatalogEntry*> StatisticsTypes();
 
 // A new game object of the entry's class. Throws Error while the class is not built yet.
 std::unique_ptr<Game> CreateGame(const GameCatalogEntry& entry);

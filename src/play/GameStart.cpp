@@ -23,7 +23,7 @@ std::variant<FreeTraining, std::string> TrainingOf(const GameCatalogEntry& entry
 
 std::optional<std::string> RequestProblem(const StartRequest& request,
                                           const StartEnvironment& environment) {
-  const auto* entry = FindCatalogEntry(request.gameIndex);
+  const auto* entry = request.game;
   if (entry == nullptr) {
     return "Bitte zuerst ein Spiel auswählen.";
   }
@@ -91,7 +91,7 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
   if (auto problem = StartProblem(request, environment)) {
     return StartRefusal{StartRefusal::Reason::Input, *problem};
   }
-  const auto& entry = *FindCatalogEntry(request.gameIndex);
+  const auto& entry = *request.game;
   StartedGame started;
   started.entry_ = &entry;
   started.session_.quickCheckIn = request.quickCheckIn;

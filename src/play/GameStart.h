@@ -36,7 +36,7 @@ struct StartPlayer {
 // What the start window asks for: an entry, the players in order of play and
 // the choices of its pages.
 struct StartRequest {
-  int gameIndex = -1;
+  const GameCatalogEntry* game = nullptr;
   std::vector<StartPlayer> players;
   StartOptions options;  // master out comes from the settings instead
   ComputerOptions computer;

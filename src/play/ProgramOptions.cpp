@@ -22,17 +22,36 @@ struct IntegerKey {
   int lowest;
   int highest;
   OutOfRange rule;
+  bool (*names)(int value) = nullptr;  // instead of the range: the value names an entry
 };
+
+bool NamesGame(int index) {
+  return FindCatalogEntry(index) != nullptr;
+}
+
+bool NamesStatisticsType(int number) {
+  return number == 0 || StatisticsTypeOfNumber(number) != nullptr;
+}
+
+// The two free trainings that the stored numbering swaps.
+constexpr int kSelfTraining = 28;
+constexpr int kDesignedTraining = 29;
+
+int SwappedFreeTraining(int number) {
+  return number == kSelfTraining       ? kDesignedTraining
+         : number == kDesignedTraining ? kSelfTraining
+                                       : number;
+}
 
 constexpr std::array<IntegerKey, 5> kIntegerKeys{{
     {"Board", &ProgramOptions::board, 0, Limits::kLastBoard, OutOfRange::Default},
     {"sekforpoints", &ProgramOptions::secondsForPoints, Limits::kFewestSecondsForPoints,
      Limits::kMostSecondsForPoints, OutOfRange::Clamp},
-    {"gameindex", &ProgramOptions::gameIndex, 1, 30, OutOfRange::NoSelection},
+    {"gameindex", &ProgramOptions::gameIndex, 0, 0, OutOfRange::NoSelection, &NamesGame},
     {"statsintervall", &ProgramOptions::statisticsInterval, 0, Limits::kLastStatisticsInterval,
      OutOfRange::Default},
-    {"statsgametype", &ProgramOptions::statisticsGameType, 0, Limits::kLastStatisticsGameType,
-     OutOfRange::Default},
+    {"statsgametype", &ProgramOptions::statisticsGameType, 0, 0, OutOfRange::Default,
+     &NamesStatisticsType},
 }};
 
 struct BoolKey {
@@ -51,7 +70,7 @@ constexpr BoolKey kNoAutomatic{"noautomatic", &ProgramOptions::noAutoAimInput};
 constexpr BoolKey kCaller{"aktivecaller", &ProgramOptions::announcePoints};
 
 int InRange(const IntegerKey& key, int value, int fallback) {
-  if (value >= key.lowest && value <= key.highest) {
+  if (key.names ? key.names(value) : value >= key.lowest && value <= key.highest) {
     return value;
   }
   switch (key.rule) {
@@ -159,6 +178,15 @@ void WriteStatisticsChoice(IniFile& file, const ProgramOptions& options) {
     WriteInteger(document, options, &ProgramOptions::statisticsInterval);
     WriteInteger(document, options, &ProgramOptions::statisticsGameType);
   });
+}
+
+const GameCatalogEntry* StatisticsTypeOfNumber(int number) {
+  const auto* entry = FindCatalogEntry(SwappedFreeTraining(number));
+  return entry != nullptr && !entry->statisticsLabel.empty() ? entry : nullptr;
+}
+
+int StatisticsTypeNumber(const GameCatalogEntry* type) {
+  return type != nullptr ? SwappedFreeTraining(type->index) : 0;
 }
 
 std::string_view BoardPictureFile(int board) {

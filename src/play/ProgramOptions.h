@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/GameCatalog.h"
 #include "platform/DateTime.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
@@ -26,9 +27,11 @@ struct ProgramOptions {
   bool noAutoAimInput = false;   // "noautomatic"
   bool announcePoints = false;   // "aktivecaller": "Punkte ansagen"
   DateTimeNumber startDate = 0;  // "startdate": when missing or unreadable, the time of reading
-  int gameIndex = 3;             // "gameindex": 1 to 30, or -1 for none; anything else reads as -1
-  int statisticsInterval = 0;    // "statsintervall": 0 to 3, anything else reads as 0
-  int statisticsGameType = 0;    // "statsgametype": 0 to 29, anything else reads as 0
+  int gameIndex =
+      3;  // "gameindex": a catalog entry's index, or -1 for none; anything else reads as -1
+  int statisticsInterval = 0;  // "statsintervall": 0 to 3, anything else reads as 0
+  int statisticsGameType =
+      0;  // "statsgametype": see StatisticsTypeOfNumber; anything else reads as 0
 };
 
 struct ProgramOptionLimits {
@@ -36,7 +39,6 @@ struct ProgramOptionLimits {
   static constexpr int kFewestSecondsForPoints = 1;
   static constexpr int kMostSecondsForPoints = 5;
   static constexpr int kLastStatisticsInterval = 3;
-  static constexpr int kLastStatisticsGameType = 29;
 };
 
 // Every key of the section; `now` stands in for a missing start date.
@@ -50,6 +52,13 @@ void WriteSettings(IniFile& file, const ProgramOptions& options);
 void WriteStartWindowState(IniFile& file, const ProgramOptions& options);
 // The statistics window's last choice: "statsintervall" and "statsgametype".
 void WriteStatisticsChoice(IniFile& file, const ProgramOptions& options);
+
+// "statsgametype" (and the tool's type number) counts the statistics window's
+// type list as it first was: 0 "Alle" (null here), then the game indexes with
+// the two free trainings the other way round. Null for a number naming no
+// listed type, 0 for null.
+const GameCatalogEntry* StatisticsTypeOfNumber(int number);
+int StatisticsTypeNumber(const GameCatalogEntry* type);
 
 // The board picture of a "Board" value: "bulladv.bmp", "unicorn.bmp", "winmau.bmp".
 std::string_view BoardPictureFile(int board);

@@ -139,8 +139,7 @@ void ApplyStartOptions(const GameCatalogEntry& entry, Game& game, const StartOpt
   }
 }
 
-bool DefaultAimInput(int gameIndex) {
-  const auto* entry = FindCatalogEntry(gameIndex);
+bool DefaultAimInput(const GameCatalogEntry* entry) {
   return entry == nullptr || entry->aimInput;
 }
 

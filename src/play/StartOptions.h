@@ -56,6 +56,6 @@ void ApplyStartOptions(const GameCatalogEntry& entry, Game& game, const StartOpt
 
 // Whether selecting the game index switches aim input on: off for the plain
 // games, on for the trainings and when nothing is selected.
-bool DefaultAimInput(int gameIndex);
+bool DefaultAimInput(const GameCatalogEntry* entry);
 
 }  // namespace korvanti

@@ -86,9 +86,9 @@ OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& to
   return figures;
 }
 
-std::vector<OverviewRow> PlayerOverview(Database& database, int gameIndex, DateTimeNumber from,
-                                        DateTimeNumber now, NumberSeparators separators) {
-  const auto* entry = FindCatalogEntry(gameIndex);
+std::vector<OverviewRow> PlayerOverview(Database& database, const GameCatalogEntry* entry,
+                                        DateTimeNumber from, DateTimeNumber now,
+                                        NumberSeparators separators) {
   const auto kind = entry ? entry->kind : GameKind::None;
   // Each entry shows the games stored under its own key.
   const std::string key = entry ? std::string(entry->gameTypeKey) : std::string();

@@ -36,7 +36,8 @@ struct OverviewRow {
 
 // Every player in nickname order with his figures for the entry of the start
 // window, over the period from `from` to `now`.
-std::vector<OverviewRow> PlayerOverview(Database& database, int gameIndex, DateTimeNumber from,
-                                        DateTimeNumber now, NumberSeparators separators = {});
+std::vector<OverviewRow> PlayerOverview(Database& database, const GameCatalogEntry* entry,
+                                        DateTimeNumber from, DateTimeNumber now,
+                                        NumberSeparators separators = {});
 
 }  // namespace korvanti

@@ -9,8 +9,7 @@ namespace {
 StatisticsQuery Query(Database& database, const StatisticsSelection& selection) {
   StatisticsQuery query(database);
   query.playerId = selection.playerId;
-  query.gameTypeKey =
-      StatisticsQuery::GameTypeKeyForIndex(selection.typeIndex).value_or(std::string());
+  query.gameTypeKey = selection.gameTypeKey;
   query.allTypes = query.gameTypeKey.empty();
   query.dateFrom = selection.from;
   query.dateTo = selection.to;
@@ -19,16 +18,14 @@ StatisticsQuery Query(Database& database, const StatisticsSelection& selection) 
 
 // The entries of the type list stored under the selection's key.
 std::string TypesText(const StatisticsSelection& selection) {
-  const auto types = StatisticsTypeList();
-  if (selection.typeIndex <= 0 || selection.typeIndex >= static_cast<int>(types.size())) {
-    return "aller Spiele und Trainings";
-  }
-  const auto key = types[static_cast<std::size_t>(selection.typeIndex)].key;
   std::vector<std::string_view> labels;
-  for (const auto& type : types) {
-    if (type.key == key) {
-      labels.push_back(type.label);
+  for (const auto* type : StatisticsTypes()) {
+    if (type->gameTypeKey == selection.gameTypeKey) {
+      labels.push_back(type->statisticsLabel);
     }
+  }
+  if (labels.empty()) {
+    return "aller Spiele und Trainings";
   }
   std::string text = "\"" + std::string(labels.front()) + "\"";
   for (std::size_t i = 1; i < labels.size(); ++i) {

@@ -9,12 +9,12 @@ namespace korvanti {
 class Database;
 
 // What the statistics window's "Löschen" removes: the player's turns of the
-// type (every type for the list's entry 0) in the period of the two dates,
+// type (every type for the empty key) in the period of the two dates,
 // after `from` and not after `to` — the darts its tables are made of.
 struct StatisticsSelection {
   std::string playerId;
   std::string nickname;
-  int typeIndex = 0;  // entry of the statistics window's type list
+  std::string gameTypeKey;
   DateTimeNumber from = 0;
   DateTimeNumber to = 0;
 };

@@ -131,14 +131,13 @@ std::optional<double> CombinedFigure(StatisticsTableKind table, const PeriodFigu
 StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
                                   std::stop_token stop) {
   StatisticsTable table;
-  table.kind = request.view == StatisticsView::AimAndHit || request.typeIndex == 0
-                   ? StatisticsTableKind::AimAndHit
-                   : TableForType(request.typeIndex);
+  table.kind = request.view == StatisticsView::AimAndHit ? StatisticsTableKind::AimAndHit
+                                                         : TableForType(request.gameTypeKey);
   table.columns = TableColumns(table.kind);
 
   StatisticsQuery query(database);
   query.playerId = request.playerId;
-  const auto key = StatisticsQuery::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
+  const auto& key = request.gameTypeKey;
   query.gameTypeKey = key;
   query.allTypes = key.empty();
   const auto last = query.LastGame();

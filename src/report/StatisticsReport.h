@@ -19,7 +19,7 @@ enum class StatisticsView { Detail, AimAndHit };
 // What the statistics window asks for.
 struct StatisticsRequest {
   std::string playerId;
-  int typeIndex = 0;  // entry of the type list; 0 = "Alle" (always the aim-and-hit view)
+  std::string gameTypeKey;  // empty: every type, "Alle" (always the aim-and-hit view)
   DateTimeNumber from = 0;
   DateTimeNumber to = 0;
   StatisticsInterval interval = StatisticsInterval::Day;

@@ -1,5 +1,7 @@
 #include "report/StatisticsRows.h"
 
+#include <map>
+
 #include "report/FieldSelection.h"
 
 #include "store/TurnSnapshot.h"
@@ -181,51 +183,38 @@ Row AimAndHit(const PeriodFigures& figures, std::string_view selection,
 
 }  // namespace
 
-StatisticsTableKind TableForType(int typeIndex) {
+StatisticsTableKind TableForType(std::string_view gameTypeKey) {
   using enum StatisticsTableKind;
-  switch (typeIndex) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 25:
-      return CountDown;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 16:
-      return Cricket;
-    case 9:
-    case 10:
-    case 11:
-    case 17:
-      return Round;
-    case 18:
-      return Segments20;
-    case 19:
-      return Segments19;
-    case 20:
-      return SegmentsT20;
-    case 21:
-      return SegmentsT19;
-    case 22:
-      return SegmentsBulls;
-    case 23:
-      return SegmentsDouble;
-    case 24:
-    case 26:
-    case 27:
-    case 28:
-    case 29:
-      return Free;
-    default:
-      return AimAndHit;
-  }
+  static const std::map<std::string_view, StatisticsTableKind> tables{
+      {"const301sout", CountDown},
+      {"const501sout", CountDown},
+      {"const301dout", CountDown},
+      {"const501dout", CountDown},
+      {"constpractice_computer501", CountDown},
+      {"constpractice_501dout", CountDown},
+      {"constpractice_computerAVG", CountDown},
+      {"constpractice_computerBEST", CountDown},
+      {"constpractice_checkout", CountDown},
+      {"constcricket", Cricket},
+      {"constpractice_cricket", Cricket},
+      {"constshanghai", Round},
+      {"constpractice_roundsingle", Round},
+      {"constpractice_rounddouble", Round},
+      {"constpractice_rounddouble_bull", Round},
+      {"constpractice_segment_20", Segments20},
+      {"constpractice_segment_19", Segments19},
+      {"constpractice_segment_treble_20", SegmentsT20},
+      {"constpractice_segment_treble_19", SegmentsT19},
+      {"constpractice_segment_bulls", SegmentsBulls},
+      {"constpractice_dout_segments", SegmentsDouble},
+      {"constpractice_double", Free},
+      {"constpractice_checkoutgame", Free},
+      {"constpractice_pirmel", Free},
+      {"constpractice_self", Free},
+      {"constpractice_free1", Free},
+  };
+  const auto found = tables.find(gameTypeKey);
+  return found != tables.end() ? found->second : AimAndHit;
 }
 
 std::vector<std::string> TableColumns(StatisticsTableKind table) {

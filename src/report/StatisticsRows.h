@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/AimPoints.h"
@@ -27,8 +28,9 @@ enum class StatisticsTableKind {
   AimAndHit,
 };
 
-// The table of an entry of the statistics window's type list (0 = "Alle").
-StatisticsTableKind TableForType(int typeIndex);
+// The table of the games stored under the key; the aim-and-hit table for
+// every type (the empty key).
+StatisticsTableKind TableForType(std::string_view gameTypeKey);
 // The captions of a table, the two period columns included.
 std::vector<std::string> TableColumns(StatisticsTableKind table);
 

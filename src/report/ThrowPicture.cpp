@@ -6,7 +6,6 @@
 
 #include "engine/BoardGeometry.h"
 #include "report/FieldSelection.h"
-#include "store/StatisticsQuery.h"
 
 namespace korvanti {
 namespace {
@@ -87,8 +86,7 @@ ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view select
 AimedDartSelection AimedDartsOf(const StatisticsRequest& request) {
   AimedDartSelection selection;
   selection.playerId = request.playerId;
-  selection.gameTypeKey =
-      StatisticsQuery::GameTypeKeyForIndex(request.typeIndex).value_or(std::string());
+  selection.gameTypeKey = request.gameTypeKey;
   selection.from = request.from;
   selection.to = request.to;
   return selection;

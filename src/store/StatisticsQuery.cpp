@@ -3,7 +3,6 @@
 #include "platform/NumberFormat.h"
 
 #include "engine/FieldCode.h"
-#include "engine/GameCatalog.h"
 #include "store/Database.h"
 #include "store/ScopedTransaction.h"
 #include "store/SqlStatement.h"
@@ -34,14 +33,6 @@ SqlCondition CountOverDarts(const std::vector<SqlCondition>& perDart) {
 }
 
 }  // namespace
-
-std::optional<std::string> StatisticsQuery::GameTypeKeyForIndex(int index) {
-  const auto list = StatisticsTypeList();
-  if (index < 0 || index >= static_cast<int>(list.size())) {
-    return std::nullopt;
-  }
-  return std::string(list[static_cast<std::size_t>(index)].key);
-}
 
 int StatisticsQuery::FieldValue(std::string_view code) {
   return korvanti::FieldValue(code);

@@ -25,9 +25,6 @@ class StatisticsQuery {
   DateTimeNumber dateTo = 0;
   bool allTypes = false;
 
-  // The key of an entry of the statistics window's type list; nothing for a
-  // position outside 0..29 (the caller keeps its key).
-  static std::optional<std::string> GameTypeKeyForIndex(int index);
   static int FieldValue(std::string_view code);
   static int FieldNumber(std::string_view code);
 

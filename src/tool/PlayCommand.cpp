@@ -133,8 +133,8 @@ PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
 // arguments change them.
 void ApplySettings(const PlayArguments& arguments, ProgramOptions& settings,
                    StartRequest& request) {
-  request.gameIndex = arguments.gameIndex;
-  request.aimInput = DefaultAimInput(arguments.gameIndex);
+  request.game = FindCatalogEntry(arguments.gameIndex);
+  request.aimInput = DefaultAimInput(request.game);
   for (const auto& nickname : arguments.players) {
     request.players.push_back({"", nickname});
   }
@@ -353,7 +353,7 @@ void FindPlayers(Database& database, StartRequest& request) {
   for (auto& player : request.players) {
     player.playerId = Recorder(database).FindOrAppendPlayer(player.nickname);
   }
-  if (FindCatalogEntry(request.gameIndex)->ComputerGame()) {
+  if (request.game->ComputerGame()) {
     StatisticsQuery query(database);
     query.playerId = request.players.back().playerId;
     query.gameTypeKey = "const501dout";

@@ -15,6 +15,7 @@
 #include "engine/ProgramFolderSetup.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
+#include "play/ProgramOptions.h"
 #include "report/PeriodText.h"
 #include "report/PlayerOverview.h"
 #include "report/StatisticsReport.h"
@@ -81,7 +82,7 @@ int RunOverviewCommand(std::span<const std::string_view> raw) {
   for (const auto& column : OverviewColumns(entry->kind))
     header.push_back(column);
   WriteCsvLine(std::cout, header);
-  for (const auto& row : PlayerOverview(*database, gameIndex, from, DateTimeNow(), separators)) {
+  for (const auto& row : PlayerOverview(*database, entry, from, DateTimeNow(), separators)) {
     std::vector<std::string> line{row.caption};
     for (const auto& cell : row.figures.cells)
       line.push_back(cell.text);
@@ -94,10 +95,12 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
   const ToolArguments arguments(raw, {"--db", "--player", "--game", "--from", "--to", "--interval",
                                       "--last-entry", "--view", "--field", "--decimal", "--home"});
   StatisticsRequest request;
-  request.typeIndex = arguments.Integer("--game", -1);
-  if (request.typeIndex < 0 || request.typeIndex > 29) {
+  const int typeNumber = arguments.Integer("--game", -1);
+  const auto* type = StatisticsTypeOfNumber(typeNumber);
+  if (typeNumber != 0 && type == nullptr) {
     throw UsageError("--game erwartet einen Eintrag der Typliste von 0 bis 29.");
   }
+  request.gameTypeKey = type != nullptr ? std::string(type->gameTypeKey) : std::string();
   request.from = ParseDate(arguments.Required("--from"));
   request.to = ParseDate(arguments.Required("--to"));
   CheckPeriod(request.from, request.to);

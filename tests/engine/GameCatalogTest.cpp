@@ -41,38 +41,70 @@ TEST(GameCatalog, OnePlayerComputerAndPanelRules) {
   EXPECT_EQ(cricket, (std::set<int>{5, 6, 7, 8, 16}));
 }
 
-// The game index the start window reads from a page and list position.
-int IndexAt(GamePage page, int position) {
-  switch (page) {
-    case GamePage::Games:
-      return position == 11 ? 30 : position + 1;
-    case GamePage::TrainingGames:
-      return position + 12;
-    case GamePage::SpecialTrainings:
-      break;
-  }
-  return position + 18;
-}
-
-TEST(GameCatalog, PagesListTheirEntriesInIndexOrder) {
-  const std::pair<GamePage, std::size_t> pages[] = {
-      {GamePage::Games, 12}, {GamePage::TrainingGames, 6}, {GamePage::SpecialTrainings, 12}};
+// The game indexes of each page's list, top to bottom.
+TEST(GameCatalog, PagesListTheirEntriesByPosition) {
+  const std::pair<GamePage, std::vector<int>> pages[] = {
+      {GamePage::Games, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 30}},
+      {GamePage::TrainingGames, {12, 13, 14, 15, 16, 17}},
+      {GamePage::SpecialTrainings, {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29}}};
   std::size_t listed = 0;
-  for (const auto& [page, size] : pages) {
-    const auto entries = PageEntries(page);
-    ASSERT_EQ(entries.size(), size) << GamePageLabel(page);
-    for (int position = 0; position < static_cast<int>(size); ++position) {
-      const auto* entry = entries[static_cast<std::size_t>(position)];
-      EXPECT_EQ(entry->index, IndexAt(page, position)) << GamePageLabel(page) << position;
-      EXPECT_EQ(FindCatalogEntry(page, position), entry);
+  for (const auto& [page, expected] : pages) {
+    std::vector<int> indexes;
+    for (const auto* entry : PageEntries(page)) {
+      EXPECT_EQ(entry->page, page);
+      indexes.push_back(entry->index);
     }
-    EXPECT_EQ(FindCatalogEntry(page, static_cast<int>(size)), nullptr);
-    EXPECT_EQ(FindCatalogEntry(page, -1), nullptr);
-    listed += size;
+    EXPECT_EQ(indexes, expected) << GamePageLabel(page);
+    listed += indexes.size();
   }
   EXPECT_EQ(listed, GameCatalog().size());
-  EXPECT_EQ(FindCatalogEntry(GamePage::Games, 11)->label, "301 Eleminiation");
   EXPECT_EQ(GamePageLabel(GamePage::SpecialTrainings), "Spezielle Trainings");
+}
+
+// The statistics window's list: every entry with a statistics label once, the
+// two free trainings the other way round than in the catalog.
+TEST(GameCatalog, StatisticsTypesInListOrder) {
+  std::vector<std::string_view> labels;
+  for (const auto* entry : StatisticsTypes()) {
+    labels.push_back(entry->statisticsLabel);
+  }
+  const std::vector<std::string_view> expected{"301 SO",
+                                               "501 SO",
+                                               "301 DO",
+                                               "501 DO",
+                                               "Cricket",
+                                               "Cricket Master",
+                                               "Cricket Cut Throat",
+                                               "Cricket Master Cut Throat",
+                                               "Shanghai",
+                                               "Round the B. S.",
+                                               "Round the B. D.",
+                                               "501 DO vs. computer",
+                                               "501 DO prac.",
+                                               "501 vs. avg",
+                                               "501 vs. best",
+                                               "Cricket training",
+                                               "Round the B. D/B",
+                                               "Seg. 20",
+                                               "Seg. 19",
+                                               "T20",
+                                               "T19",
+                                               "Bullseye Training",
+                                               "Double 20/16/10/...",
+                                               "Double Training",
+                                               "CheckOut Traing",
+                                               "CheckOut Spiel",
+                                               "Pirmel's Training",
+                                               "Training (selbst def.)",
+                                               "Freies Training"};
+  EXPECT_EQ(labels, expected);
+  EXPECT_EQ(StatisticsTypes()[27]->gameTypeKey, "constpractice_free1");
+}
+
+TEST(GameCatalog, FindsTheFirstEntryOfAKey) {
+  EXPECT_EQ(FindCatalogEntryByKey("constcricket"), FindCatalogEntry(5));
+  EXPECT_EQ(FindCatalogEntryByKey("constpractice_pirmel"), FindCatalogEntry(27));
+  EXPECT_EQ(FindCatalogEntryByKey("unknown"), nullptr);
 }
 
 std::set<int> IndexesWhere(bool (*holds)(const GameCatalogEntry&)) {

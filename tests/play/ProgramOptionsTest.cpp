@@ -127,6 +127,30 @@ TEST(ProgramOptions, WrittenAndReadBack) {
   EXPECT_NE(text.find("[other]\nx=1\n"), std::string::npos) << text;
 }
 
+// "statsgametype" keeps numbering the statistics types as the list first did.
+TEST(ProgramOptions, StoredStatisticsTypeNumbers) {
+  const std::pair<int, const char*> cases[] = {
+      {1, "301 SO"},
+      {5, "Cricket"},
+      {8, "Cricket Master Cut Throat"},
+      {27, "Pirmel's Training"},
+      {28, "Training (selbst def.)"},
+      {29, "Freies Training"},
+  };
+  for (const auto& [number, label] : cases) {
+    const auto* type = StatisticsTypeOfNumber(number);
+    ASSERT_NE(type, nullptr) << number;
+    EXPECT_EQ(type->statisticsLabel, label);
+    EXPECT_EQ(StatisticsTypeNumber(type), number);
+  }
+  EXPECT_EQ(StatisticsTypeOfNumber(0), nullptr);  // "Alle"
+  EXPECT_EQ(StatisticsTypeNumber(nullptr), 0);
+  EXPECT_EQ(StatisticsTypeOfNumber(30), nullptr);  // the elimination is not listed
+  for (const auto* type : StatisticsTypes()) {
+    EXPECT_EQ(StatisticsTypeOfNumber(StatisticsTypeNumber(type)), type) << type->statisticsLabel;
+  }
+}
+
 TEST(ProgramOptions, BoardPictures) {
   EXPECT_EQ(BoardPictureFile(0), "bulladv.bmp");
   EXPECT_EQ(BoardPictureFile(1), "unicorn.bmp");

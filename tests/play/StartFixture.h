@@ -32,7 +32,7 @@ class GameStartTest : public ::testing::Test {
   // A request for the entry with the players in this order.
   StartRequest Request(int gameIndex, std::vector<std::string> ids = {"{ANNA}"}) const {
     StartRequest request;
-    request.gameIndex = gameIndex;
+    request.game = FindCatalogEntry(gameIndex);
     for (const auto& id : ids) {
       request.players.push_back({id, "Gast " + id});
     }

@@ -7,11 +7,12 @@
 namespace korvanti::testing {
 
 // A request for the detailed table of one player and type.
-inline StatisticsRequest DetailRequest(const std::string& player, int typeIndex, double from,
-                                       double to, StatisticsInterval interval, bool lastEntry) {
+inline StatisticsRequest DetailRequest(const std::string& player, const std::string& gameTypeKey,
+                                       double from, double to, StatisticsInterval interval,
+                                       bool lastEntry) {
   StatisticsRequest request;
   request.playerId = player;
-  request.typeIndex = typeIndex;
+  request.gameTypeKey = gameTypeKey;
   request.from = from;
   request.to = to;
   request.interval = interval;

@@ -20,8 +20,9 @@ double At(int day, int hour, int minute = 0) {
 
 class Report : public ::testing::Test {
  protected:
-  StatisticsRequest Request(int typeIndex, StatisticsInterval interval, bool lastEntry = false) {
-    return DetailRequest(anna, typeIndex, At(1, 12), At(31, 12), interval, lastEntry);
+  StatisticsRequest Request(const std::string& key, StatisticsInterval interval,
+                            bool lastEntry = false) {
+    return DetailRequest(anna, key, At(1, 12), At(31, 12), interval, lastEntry);
   }
 
   StatisticsFixture fixture;
@@ -31,7 +32,8 @@ class Report : public ::testing::Test {
 TEST_F(Report, DailyRowsOnlyForDaysWithDarts) {
   fixture.AddGame(anna, "const501dout", At(3, 20), {{"T20 T20 T20"}});
   fixture.AddGame(anna, "const501dout", At(10, 18, 30), {{"LS1 LS1 LS1"}});
-  const auto table = RefreshStatistics(*fixture.database, Request(4, StatisticsInterval::Day));
+  const auto table =
+      RefreshStatistics(*fixture.database, Request("const501dout", StatisticsInterval::Day));
   ASSERT_EQ(table.rows.size(), 2u);
   EXPECT_EQ(table.rows[0].from, At(3, 12));
   EXPECT_EQ(table.rows[0].to, At(4, 12));
@@ -45,7 +47,7 @@ TEST_F(Report, TheLastGameGetsItsOwnRow) {
   fixture.AddGame(anna, "const501dout", At(10, 18, 30), {{"LS1 LS1 LS1"}});
   fixture.AddGame(anna, "const501dout", At(10, 20), {{"LS5 LS5 LS5"}});
   fixture.AddGame(anna, "const501dout", At(10, 21), {{"T20 T20 T20"}});
-  auto request = Request(4, StatisticsInterval::Day, true);
+  auto request = Request("const501dout", StatisticsInterval::Day, true);
   request.from = At(1, 0);
   const auto table = RefreshStatistics(*fixture.database, request);
   ASSERT_EQ(table.rows.size(), 2u);
@@ -65,7 +67,7 @@ TEST_F(Report, OneRowPerGameHoldsThatGame) {
   fixture.AddGame(anna, "const501dout", At(5, 20, 10), {{"LS1 LS1"}});
   fixture.AddGame(anna, "const501dout", At(5, 20, 20), {{"LS2 LS2 LS2"}});
   const auto table =
-      RefreshStatistics(*fixture.database, Request(4, StatisticsInterval::Game, true));
+      RefreshStatistics(*fixture.database, Request("const501dout", StatisticsInterval::Game, true));
   ASSERT_EQ(table.rows.size(), 3u);
   const std::vector<std::pair<std::string, double>> expected{
       {"1", At(5, 20)}, {"2", At(5, 20, 10)}, {"3", At(5, 20, 20)}};
@@ -74,8 +76,8 @@ TEST_F(Report, OneRowPerGameHoldsThatGame) {
     EXPECT_EQ(table.rows[i].from, expected[i].second) << i;
   }
   EXPECT_TRUE(table.rows[2].lastGame);
-  EXPECT_TRUE(
-      RefreshStatistics(*fixture.database, Request(3, StatisticsInterval::Day)).rows.empty());
+  EXPECT_TRUE(RefreshStatistics(*fixture.database, Request("const301dout", StatisticsInterval::Day))
+                  .rows.empty());
 }
 
 // Rows exist only where darts are, so a span of centuries by day costs what
@@ -83,7 +85,7 @@ TEST_F(Report, OneRowPerGameHoldsThatGame) {
 TEST_F(Report, PeriodsNeverPassTheEndDate) {
   fixture.AddGame(anna, "const501dout", At(20, 20), {{"T20"}});
   fixture.AddGame(anna, "const501dout", EncodeDateTime({2026, 6, 29, 20, 0, 0}), {{"T19"}});
-  auto request = Request(4, StatisticsInterval::Month);
+  auto request = Request("const501dout", StatisticsInterval::Month);
   request.from = At(1, 0);
   request.to = EncodeDateTime({2026, 6, 30, 0, 0, 0});  // 60 days: one whole mean month
   auto table = RefreshStatistics(*fixture.database, request);
@@ -106,7 +108,8 @@ TEST_F(Report, CountDownRowTexts) {
   turns.push_back({"T20 T20 LS1"});
   turns.push_back({"T20 LS20 LS20", "T20 T20 -"});
   fixture.AddGame(anna, "const501dout", At(5, 20), turns);
-  const auto table = RefreshStatistics(*fixture.database, Request(4, StatisticsInterval::Month));
+  const auto table =
+      RefreshStatistics(*fixture.database, Request("const501dout", StatisticsInterval::Month));
   ASSERT_EQ(table.rows.size(), 1u);
   const auto& cells = table.rows[0].row.cells;
   EXPECT_EQ(cells[0], "30");
@@ -124,7 +127,7 @@ TEST_F(Report, CountDownRowTexts) {
 
 TEST_F(Report, AimAndHitRows) {
   fixture.AddGame(anna, "const501dout", At(5, 20), {{"T20 LS1 T20", "T20 T20 LS20"}});
-  auto request = Request(0, StatisticsInterval::Month);
+  auto request = Request("", StatisticsInterval::Month);
   request.field = "T20";
   auto table = RefreshStatistics(*fixture.database, request);
   ASSERT_EQ(table.rows.size(), 1u);
@@ -143,7 +146,7 @@ TEST_F(Report, OverviewTextsByKind) {
       fixture.AddGame(anna, "const501dout", At(5, 20), {{"T20 T20 T20"}, {"T20 LS1 LS1"}, {"D20"}});
   fixture.recorder.AppendDoubleRate(game, anna, 20, 5);
   fixture.AddGame(anna, "const501dout", At(6, 20), {{"LS1"}}, false);
-  const auto rows = PlayerOverview(*fixture.database, 4, 0, At(31, 0));
+  const auto rows = PlayerOverview(*fixture.database, FindCatalogEntry(4), 0, At(31, 0));
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].caption, "Anna \"Anna\" ");
   // 283 points in 8 darts
@@ -152,7 +155,7 @@ TEST_F(Report, OverviewTextsByKind) {
       {"40", 40}, {"20/5  25%", 25}};
   EXPECT_EQ(rows[0].figures.cells, expected);
   EXPECT_DOUBLE_EQ(rows[0].figures.referenceAverage501, 106.125);
-  const auto aim = PlayerOverview(*fixture.database, 18, 0, At(31, 0));
+  const auto aim = PlayerOverview(*fixture.database, FindCatalogEntry(18), 0, At(31, 0));
   EXPECT_EQ(aim[0].figures.cells, (std::vector<OverviewCell>{{"0", 0}, {"0", 0}, {"", 0}}));
   EXPECT_EQ(OverviewColumns(GameKind::Cricket),
             (std::vector<std::string>{"Spiele", "Gewonnen", "%", "MPR"}));
@@ -164,7 +167,7 @@ TEST_F(Report, OverviewOfTheTwoFreeTrainings) {
   fixture.AddGame(anna, "constpractice_self", At(5, 20), {{"LS1 LS1 LS1"}});
   fixture.AddGame(anna, "constpractice_free1", At(5, 21), {{"T20 T20"}});
   for (const auto& [gameIndex, darts] : {std::pair{28, "3"}, {29, "2"}}) {
-    const auto rows = PlayerOverview(*fixture.database, gameIndex, 0, At(31, 0));
+    const auto rows = PlayerOverview(*fixture.database, FindCatalogEntry(gameIndex), 0, At(31, 0));
     EXPECT_EQ(rows[0].figures.cells[0].text, darts) << gameIndex;
   }
 }
@@ -173,13 +176,13 @@ TEST_F(Report, DeletionAsksForWhatItRemoves) {
   fixture.AddGame(anna, "constcricket", At(5, 20), {{"T20 T20"}, {"LS1"}});
   fixture.AddGame(anna, "constcricket", At(6, 20), {{"T20"}});
   fixture.AddGame(anna, "const501dout", At(6, 20), {{"T20"}});
-  const StatisticsSelection cricket{anna, "Anna", 6, At(1, 0), At(31, 0)};
+  const StatisticsSelection cricket{anna, "Anna", "constcricket", At(1, 0), At(31, 0)};
   EXPECT_EQ(DeletionQuestion(*fixture.database, cricket),
             "Wollen sie wirklich die ausgewählten Statistiken löschen?\n\nEs werden 3 Aufnahmen "
             "aus 2 Spielen von Anna gelöscht: die Würfe von \"Cricket\", \"Cricket Master\", "
             "\"Cricket Cut Throat\" und \"Cricket Master Cut Throat\" (sie werden gemeinsam "
             "gespeichert) vom 01.05.2026 00:00 bis 31.05.2026 00:00.");
-  const StatisticsSelection all{anna, "Anna", 0, At(6, 0), At(31, 0)};
+  const StatisticsSelection all{anna, "Anna", "", At(6, 0), At(31, 0)};
   EXPECT_NE(DeletionQuestion(*fixture.database, all)
                 .find("2 Aufnahmen aus 2 Spielen von Anna gelöscht: die Würfe aller Spiele"),
             std::string::npos);

@@ -103,12 +103,11 @@ TEST(ThrowPicture, TheRequestsPlayerTypeAndDatesSelectTheDarts) {
   request.playerId = "p1";
   request.from = 100;
   request.to = 200;
-  for (const int entry : {0, 1, 24}) {
-    request.typeIndex = entry;
+  for (const char* key : {"", "const301sout", "constpractice_double"}) {
+    request.gameTypeKey = key;
     const auto selection = AimedDartsOf(request);
     EXPECT_EQ(selection.playerId, "p1");
-    EXPECT_EQ(selection.gameTypeKey,
-              entry == 0 ? "" : StatisticsTypeList()[static_cast<std::size_t>(entry)].key);
+    EXPECT_EQ(selection.gameTypeKey, key);
     EXPECT_EQ(selection.from, 100);
     EXPECT_EQ(selection.to, 200);
   }

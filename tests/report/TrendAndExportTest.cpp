@@ -30,8 +30,8 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class Trend : public ::testing::Test {
  protected:
-  StatisticsRequest Request(int typeIndex, bool lastEntry) {
-    return DetailRequest(anna, typeIndex, At(1, 0), At(31, 0), StatisticsInterval::Day, lastEntry);
+  StatisticsRequest Request(const std::string& key, bool lastEntry) {
+    return DetailRequest(anna, key, At(1, 0), At(31, 0), StatisticsInterval::Day, lastEntry);
   }
 
   StatisticsFixture fixture;
@@ -42,7 +42,6 @@ class Trend : public ::testing::Test {
 // extra row the last game is in the overall figure too.
 TEST_F(Trend, MainFigurePerTableKind) {
   struct Case {
-    int typeIndex;
     const char* key;
     std::vector<TurnSpec> first;
     std::vector<TurnSpec> second;
@@ -52,23 +51,16 @@ TEST_F(Trend, MainFigurePerTableKind) {
   };
   const std::vector<Case> cases{
       // three-dart average: 180 over 3 darts, 60 over 3 darts
-      {4, "const501dout", {{"T20 T20 T20"}}, {{"LS20 LS20 LS20"}}, 180, 60, 120},
+      {"const501dout", {{"T20 T20 T20"}}, {{"LS20 LS20 LS20"}}, 180, 60, 120},
       // the share of darts aimed at the 20 in the 20 training
-      {18,
-       "constpractice_segment_20",
+      {"constpractice_segment_20",
        {{"LS20 LS20 LS1", "20 20 20"}},
        {{"LS1 LS1 LS1", "20 20 20"}},
        200.0 / 3,
        0,
        100.0 / 3},
       // the share of exact hits of the free training
-      {29,
-       "constpractice_self",
-       {{"T20 T20 LS1", "T20 T20 T20"}},
-       {{"LS1", "T20"}},
-       200.0 / 3,
-       0,
-       50},
+      {"constpractice_self", {{"T20 T20 LS1", "T20 T20 T20"}}, {{"LS1", "T20"}}, 200.0 / 3, 0, 50},
   };
   for (const auto& c : cases) {
     StatisticsFixture fixture;
@@ -76,7 +68,7 @@ TEST_F(Trend, MainFigurePerTableKind) {
     fixture.AddGame(player, c.key, At(5, 20), c.first);
     fixture.AddGame(player, c.key, At(6, 20), c.second);
     for (const bool lastEntry : {false, true}) {
-      auto request = Request(c.typeIndex, lastEntry);
+      auto request = Request(c.key, lastEntry);
       request.playerId = player;
       const auto table = RefreshStatistics(*fixture.database, request);
       ASSERT_EQ(table.rows.size(), 2u) << c.key;
@@ -93,7 +85,7 @@ TEST_F(Trend, PointsInTimeOrderWithTheOverallFigure) {
   fixture.AddGame(anna, "const501dout", At(3, 20), {{"T20 T20 T20"}});
   fixture.AddGame(anna, "const501dout", At(7, 20), {{"LS20 LS20 LS20"}});
   fixture.AddGame(anna, "const501dout", At(7, 21), {{"LS1 LS1 LS1"}});
-  const auto table = RefreshStatistics(*fixture.database, Request(4, true));
+  const auto table = RefreshStatistics(*fixture.database, Request("const501dout", true));
   const auto trend = TrendOf(table);
   EXPECT_EQ(trend.figureName, "3-Dart-Schnitt");
   ASSERT_EQ(trend.points.size(), 3u);
@@ -106,7 +98,7 @@ TEST_F(Trend, PointsInTimeOrderWithTheOverallFigure) {
 
 TEST_F(Trend, TheAimAndHitViewHasNoFigures) {
   fixture.AddGame(anna, "const501dout", At(3, 20), {{"T20 T20 T20", "T20 T20 T20"}});
-  auto request = Request(4, false);
+  auto request = Request("const501dout", false);
   request.view = StatisticsView::AimAndHit;
   const auto table = RefreshStatistics(*fixture.database, request);
   ASSERT_EQ(table.rows.size(), 1u);
@@ -123,7 +115,7 @@ TEST(CsvLine, QuotesOnlyWhatNeedsIt) {
 
 TEST_F(Trend, StatisticsCsvHasCaptionsAndPeriodColumns) {
   fixture.AddGame(anna, "const501dout", At(3, 20), {{"T20 T20 T20"}});
-  const auto table = RefreshStatistics(*fixture.database, Request(4, true));
+  const auto table = RefreshStatistics(*fixture.database, Request("const501dout", true));
   std::ostringstream out;
   WriteStatisticsCsv(out, table);
   const auto lines = Lines(out.str());

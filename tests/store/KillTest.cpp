@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <iostream>
 #include <random>
 #include <thread>
 
@@ -50,10 +52,22 @@ bool WaitForMoreGames(const std::filesystem::path& file, long long before, pid_t
   return false;
 }
 
+// KORVANTI_KILL_SEED repeats the kill moments of a failed run.
+unsigned KillSeed() {
+  if (const char* given = std::getenv("KORVANTI_KILL_SEED")) {
+    return static_cast<unsigned>(std::strtoul(given, nullptr, 10));
+  }
+  return std::random_device{}();
+}
+
 TEST(KilledWhileSaving, EveryStoredGameIsComplete) {
   TempFolder folder;
   const auto file = folder / "dart.mdb";
-  std::mt19937 random(std::random_device{}());
+  const unsigned seed = KillSeed();
+  std::cout << "KORVANTI_KILL_SEED=" << seed << std::endl;
+  RecordProperty("seed", std::to_string(seed));
+  SCOPED_TRACE("KORVANTI_KILL_SEED=" + std::to_string(seed));
+  std::mt19937 random(seed);
   long long games = 0;
   for (int round = 0; round < 4; ++round) {
     const pid_t child = StartSaveLoop(file);

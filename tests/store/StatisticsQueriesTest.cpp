@@ -212,13 +212,7 @@ TEST_F(Statistics, ValuesAreParametersNotStatementText) {
   EXPECT_EQ(query.CountDarts(), 1);
 }
 
-TEST_F(Statistics, LookUpsAndTypeKeys) {
-  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(0), "");
-  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(7), "constcricket");
-  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(28), "constpractice_free1");
-  EXPECT_EQ(StatisticsQuery::GameTypeKeyForIndex(29), "constpractice_self");
-  EXPECT_FALSE(StatisticsQuery::GameTypeKeyForIndex(30));
-  EXPECT_FALSE(StatisticsQuery::GameTypeKeyForIndex(-1));
+TEST_F(Statistics, LookUps) {
   EXPECT_EQ(StatisticsQuery::FieldValue("T20"), 60);
   StatisticsQuery query(*fixture.database);
   EXPECT_EQ(query.PlayerIdsByNickname(), (std::vector<std::string>{anna, ben}));

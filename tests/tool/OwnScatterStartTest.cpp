@@ -40,7 +40,7 @@ TEST(OwnScatterStart, TheComputerThrowsWithTheFitOrTheStartIsRefused) {
             "Nur für \"501 gegen eigenen Schnitt\".");
 
   StartRequest request;
-  request.gameIndex = 14;
+  request.game = &entry;
   request.players.push_back({thrower, "Spieler 1", 0, 45.0});
   request.computer.scatterFromOwnDarts = true;
   auto started = StartGame(request, ProgramOptions{}, environment);

@@ -206,7 +206,7 @@ void GameWindow::BuildInfoLabels() {
   pointsCaption_->setVisible(!countDown);
   points_->setVisible(!countDown);
   averageCaption_ = label("lblAVGCaption", "Avg.:", {2, 513, 52, 26}, 18);
-  average_ = label("lblAVG", "", {54, 488, 300, 56}, 53, true, true);
+  average_ = label("lblAVG", "", {54, 488, 300, 56}, 51, true, true);  // "25 (100)%" fits
   label("lblRundeCaption", "Runde:", {2, 543, 73, 24}, 18);
   rounds_ = label("lblrounds", "", {75, 543, 39, 24}, 18, true, true);
   roundsToGo_ = label("lblroundstogo", "", {114, 543, 250, 24}, 18, true);

@@ -6,30 +6,39 @@
 namespace korvanti {
 
 GameList::GameList(GamePage page, int columns, QWidget* parent)
-    : QListWidget(parent), page_(page), columns_(columns) {
+    : QListWidget(parent), entries_(PageEntries(page)), columns_(columns) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setFlow(QListView::TopToBottom);
   setWrapping(true);
   setResizeMode(QListView::Adjust);
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (const auto* entry : PageEntries(page)) {
+  for (const auto* entry : entries_) {
     const auto label =
         QString::fromUtf8(entry->label.data(), static_cast<qsizetype>(entry->label.size()));
     addItem(label);
     item(count() - 1)->setToolTip(label);
   }
-  SelectPosition(0);
+  SelectFirst();
 }
 
 const GameCatalogEntry* GameList::SelectedEntry() const {
   const auto selected = selectedIndexes();
-  return selected.isEmpty() ? nullptr : FindCatalogEntry(page_, selected.first().row());
+  return selected.isEmpty() ? nullptr : entries_[static_cast<std::size_t>(selected.first().row())];
 }
 
-void GameList::SelectPosition(int position) {
-  if (position >= 0 && position < count()) {
-    setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
+bool GameList::Select(const GameCatalogEntry& entry) {
+  const auto found = std::ranges::find(entries_, &entry);
+  if (found == entries_.end()) {
+    return false;
+  }
+  setCurrentRow(static_cast<int>(found - entries_.begin()), QItemSelectionModel::ClearAndSelect);
+  return true;
+}
+
+void GameList::SelectFirst() {
+  if (!entries_.empty()) {
+    Select(*entries_.front());
   }
 }
 

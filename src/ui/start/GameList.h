@@ -17,7 +17,9 @@ class GameList final : public QListWidget {
   GameList(GamePage page, int columns, QWidget* parent = nullptr);
 
   const GameCatalogEntry* SelectedEntry() const;
-  void SelectPosition(int position);
+  // Selects the entry when the list holds it; returns whether it does.
+  bool Select(const GameCatalogEntry& entry);
+  void SelectFirst();
 
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -27,7 +29,7 @@ class GameList final : public QListWidget {
  private:
   void ArrangeColumns();
 
-  GamePage page_;
+  std::vector<const GameCatalogEntry*> entries_;  // in row order
   int columns_;
 };
 

@@ -64,7 +64,7 @@ GamePages::GamePages(QWidget* parent) : QTabWidget(parent) {
   addTab(BuildGamesPage(), Label(GamePageLabel(GamePage::Games)));
   addTab(BuildTrainingGamesPage(), Label(GamePageLabel(GamePage::TrainingGames)));
   addTab(BuildSpecialTrainingsPage(), Label(GamePageLabel(GamePage::SpecialTrainings)));
-  setCurrentIndex(static_cast<int>(GamePage::TrainingGames));
+  setCurrentWidget(List(GamePage::TrainingGames).parentWidget());
   connect(this, &QTabWidget::currentChanged, this, &GamePages::selectionChanged);
   for (auto* list : lists_) {
     connect(list, &QListWidget::currentRowChanged, this, &GamePages::selectionChanged);
@@ -117,7 +117,7 @@ QWidget* GamePages::BuildTrainingGamesPage() {
   options->addRow(QString(), ownScatter_);
   options->addRow(QStringLiteral("Abweichung +"), toleranceUp_);
   options->addRow(QStringLiteral("Abweichung -"), toleranceDown_);
-  options->addRow(Label(FindCatalogEntry(17)->label),
+  options->addRow(Label(FindCatalogEntryByKey("constpractice_rounddouble_bull")->label),
                   new InfoImage(QStringLiteral(
                       "Ziel ist es abwechselnd ein Doppelfeld und das Bulls zu treffen.")));
   options->setRowVisible(toleranceUp_, false);
@@ -159,13 +159,15 @@ QWidget* GamePages::BuildSpecialTrainingsPage() {
                       defaults.trainingRounds);
 
   auto* options = new QGridLayout;
-  const auto caption = [](int index) { return new QLabel(Label(FindCatalogEntry(index)->label)); };
-  options->addWidget(caption(26), 0, 0);
+  const auto caption = [](std::string_view key) {
+    return new QLabel(Label(FindCatalogEntryByKey(key)->label));
+  };
+  options->addWidget(caption("constpractice_checkoutgame"), 0, 0);
   options->addWidget(checkoutStart_, 0, 1);
   options->addWidget(stepUp_, 0, 2);
   options->addWidget(stepDown_, 0, 3);
   options->addWidget(alwaysZero_, 1, 1, 1, 3);
-  options->addWidget(caption(27), 2, 0);
+  options->addWidget(caption("constpractice_pirmel"), 2, 0);
   options->addWidget(startLevel_, 2, 1);
   options->addWidget(maxLevel_, 2, 2);
   auto* levels = new QPushButton(QStringLiteral("..."));
@@ -177,9 +179,9 @@ QWidget* GamePages::BuildSpecialTrainingsPage() {
                          "Bei diesem Training wird die Schwierigkeit mit jedem Abschnitt erhöht "
                          "wenn die gesetzte Trefferquote erreicht wurde.")),
                      2, 4);
-  options->addWidget(caption(24), 3, 0);
+  options->addWidget(caption("constpractice_double"), 3, 0);
   options->addWidget(chosenDouble_, 3, 1, 1, 2);
-  options->addWidget(caption(29), 4, 0);
+  options->addWidget(caption("constpractice_free1"), 4, 0);
   options->addWidget(training_, 4, 1, 1, 2);
   auto* create = new QPushButton(QStringLiteral("Erstellen..."));
   create->setObjectName("btnCreateTraining");
@@ -202,27 +204,23 @@ GameList& GamePages::List(GamePage page) const {
 }
 
 const GameCatalogEntry* GamePages::SelectedEntry() const {
-  const int page = currentIndex();
-  return page >= 0 && page < 3 ? lists_[static_cast<std::size_t>(page)]->SelectedEntry() : nullptr;
+  const auto* page = currentWidget();
+  const auto* list = page != nullptr ? page->findChild<GameList*>() : nullptr;
+  return list != nullptr ? list->SelectedEntry() : nullptr;
 }
 
-int GamePages::SelectedGameIndex() const {
-  const auto* entry = SelectedEntry();
-  return entry != nullptr ? entry->index : -1;
-}
-
-void GamePages::Select(int gameIndex) {
+void GamePages::Select(const GameCatalogEntry* entry) {
   {
     const QSignalBlocker blockPages(this);
     for (auto* list : lists_) {
       const QSignalBlocker blockList(list);
-      list->SelectPosition(0);
+      list->SelectFirst();
     }
-    if (const auto* entry = FindCatalogEntry(gameIndex)) {
-      setCurrentIndex(static_cast<int>(entry->page));
-      auto* list = lists_[static_cast<std::size_t>(entry->page)];
-      const QSignalBlocker blockList(list);
-      list->SelectPosition(entry->position);
+    if (entry != nullptr) {
+      auto& list = List(entry->page);
+      const QSignalBlocker blockList(&list);
+      list.Select(*entry);
+      setCurrentWidget(list.parentWidget());
     }
   }
   emit selectionChanged();

@@ -26,12 +26,11 @@ class GamePages final : public QTabWidget {
  public:
   explicit GamePages(QWidget* parent = nullptr);
 
-  // The game index of the active page's entry, -1 when there is none.
-  int SelectedGameIndex() const;
+  // The active page's entry, null when there is none.
   const GameCatalogEntry* SelectedEntry() const;
-  // The first entry of every list, then the page and entry of the game
-  // index; any other index keeps the active page. Emits one selectionChanged.
-  void Select(int gameIndex);
+  // The first entry of every list, then the entry and its page; null keeps
+  // the active page. Emits one selectionChanged.
+  void Select(const GameCatalogEntry* entry);
 
   // The page's choices; master out comes from the settings.
   StartOptions Choices(bool masterOut) const;

@@ -170,7 +170,7 @@ void StartWindow::FormCreate() {
   optionsLoaded_ = true;
   Guarded([&] { database_ = Database::OpenFile(setup_.programFolder / kDatabaseFile); });
   filledDate_ = startDate_->dateTime();
-  SetGame(options_.gameIndex);
+  SetGame(FindCatalogEntry(options_.gameIndex));
   if (database_) {
     FillPlayerOverview(true);
   }
@@ -207,7 +207,8 @@ void StartWindow::WriteState() {
   }
   try {
     options_.startDate = FromQDateTime(startDate_->dateTime());
-    options_.gameIndex = SelectedGameIndex();
+    const auto* game = SelectedGame();
+    options_.gameIndex = game != nullptr ? game->index : -1;
     IniFile file(setup_.programFolder / kOptionsFile);
     WriteStartWindowState(file, options_);
   } catch (const std::exception& error) {
@@ -215,17 +216,16 @@ void StartWindow::WriteState() {
   }
 }
 
-void StartWindow::SetGame(int gameIndex) {
-  pages_->Select(gameIndex);
+void StartWindow::SetGame(const GameCatalogEntry* entry) {
+  pages_->Select(entry);
 }
 
-int StartWindow::SelectedGameIndex() const {
-  return pages_->SelectedGameIndex();
+const GameCatalogEntry* StartWindow::SelectedGame() const {
+  return pages_->SelectedEntry();
 }
 
 void StartWindow::SelectTypeClick() {
-  const int index = SelectedGameIndex();
-  if (!DefaultAimInput(index)) {
+  if (!DefaultAimInput(SelectedGame())) {
     aimInput_->setChecked(false);
   } else if (!options_.noAutoAimInput) {
     aimInput_->setChecked(true);
@@ -241,7 +241,7 @@ void StartWindow::UpdateOwnScatter() {
   const auto* reference = ComputerReference(request);
   try {
     pages_->SetOwnScatterUnavailable(
-        OwnScatterUnavailable(pages_->SelectedEntry(), database_.get(),
+        OwnScatterUnavailable(SelectedGame(), database_.get(),
                               reference != nullptr ? reference->playerId : std::string()));
   } catch (const std::exception& error) {
     pages_->SetOwnScatterUnavailable(error.what());
@@ -256,13 +256,12 @@ void StartWindow::StartDateEdited() {
 
 void StartWindow::FillPlayerOverview(bool full) {
   Guarded([&] {
-    const int index = SelectedGameIndex();
-    const auto* entry = FindCatalogEntry(index);
+    const auto* entry = SelectedGame();
     auto columns = OverviewColumns(entry != nullptr ? entry->kind : GameKind::None);
     filledDate_ = startDate_->dateTime();
     std::vector<OverviewRow> rows;
     if (database_) {
-      rows = PlayerOverview(*database_, index, FromQDateTime(filledDate_), DateTimeNow());
+      rows = PlayerOverview(*database_, entry, FromQDateTime(filledDate_), DateTimeNow());
     }
     if (full) {
       overview_->Replace(std::move(columns), rows);
@@ -287,7 +286,7 @@ void StartWindow::SortClick(int column) {
 
 StartRequest StartWindow::Request() const {
   StartRequest request;
-  request.gameIndex = SelectedGameIndex();
+  request.game = SelectedGame();
   for (const auto& row : overview_->Rows()) {
     if (row.ticked) {
       request.players.push_back({row.playerId, {}, row.referenceAverage, row.referenceAverage501});
@@ -445,18 +444,15 @@ void StartWindow::ShowStatsForm() {
     setup.programFolder = setup_.programFolder;
     setup.boardSetting = options_.board;
     setup.intervalEntry = options_.statisticsInterval;
-    setup.typeEntry = options_.statisticsGameType;
+    setup.gameType = StatisticsTypeOfNumber(options_.statisticsGameType);
     setup.dialogs = &dialogs_;
     if (const int row = overviewView_->SelectedRow(); row >= 0) {
-      const auto& playerId = overview_->Rows()[static_cast<std::size_t>(row)].playerId;
-      if (const auto names = StatisticsQuery(*database_).GetPlayerNames(playerId)) {
-        setup.nickname = names->nickname;
-      }
+      setup.playerId = overview_->Rows()[static_cast<std::size_t>(row)].playerId;
     }
     ShowStatistics(this, *database_, setup, [this](StatisticsWindowChoice choice) {
       Guarded([&] {
         options_.statisticsInterval = choice.intervalEntry;
-        options_.statisticsGameType = choice.typeEntry;
+        options_.statisticsGameType = StatisticsTypeNumber(choice.gameType);
         IniFile file(setup_.programFolder / kOptionsFile);
         WriteStatisticsChoice(file, options_);
         FillPlayerOverview(false);

@@ -62,8 +62,8 @@ class StartWindow final : public QWidget {
   // Shows the window at the design's size, or smaller on a small screen, centred.
   void ShowCentred();
 
-  void SetGame(int gameIndex);
-  int SelectedGameIndex() const;
+  void SetGame(const GameCatalogEntry* entry);
+  const GameCatalogEntry* SelectedGame() const;
   void FillPlayerOverview(bool full);
   void StartNewGame();
   void AddNewPlayer();

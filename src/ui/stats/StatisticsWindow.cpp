@@ -40,9 +40,6 @@
 namespace korvanti {
 namespace {
 
-constexpr int kAllTypes = 0;
-constexpr int kFirstCountDownType = 1;  // "301 SO"
-
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -99,10 +96,10 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
   const auto now = DateTimeNow();
   end_->setDateTime(ToQDateTime(now));
   start_->setDateTime(ToQDateTime(IncMonth(now, -1)));
-  type_->setCurrentIndex(std::clamp(setup_.typeEntry, 0, type_->count() - 1));
+  SelectGameType(setup_.gameType);
   interval_->button(std::clamp(setup_.intervalEntry, 0, 3))->setChecked(true);
   kind_->button(1)->setChecked(true);
-  FillPlayers(setup_.nickname);
+  FillPlayers(setup_.playerId);
   ShowPanels();
   ConnectFilters();
 
@@ -122,16 +119,19 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
 
 StatisticsWindow::~StatisticsWindow() = default;
 
-void StatisticsWindow::FillPlayers(const std::string& nickname) {
-  int selected = -1;
+void StatisticsWindow::FillPlayers(const std::string& playerId) {
   for (const auto& player : StatisticsPlayers(database_)) {
-    if (player.nickname == nickname) {
-      selected = static_cast<int>(playerIds_.size());
-    }
-    playerIds_.push_back(player.playerId);
-    player_->addItem(Text(player.nickname));
+    player_->addItem(Text(player.nickname), Text(player.playerId));
   }
-  player_->setCurrentIndex(selected);
+  player_->setCurrentIndex(player_->findData(Text(playerId)));
+}
+
+std::string StatisticsWindow::PlayerId() const {
+  return player_->currentData().toString().toStdString();
+}
+
+void StatisticsWindow::SelectGameType(const GameCatalogEntry* type) {
+  type_->setCurrentIndex(std::max(0, type_->findData(type != nullptr ? type->index : 0)));
 }
 
 void StatisticsWindow::ConnectFilters() {
@@ -164,8 +164,8 @@ int StatisticsWindow::IntervalEntry() const {
   return interval_->checkedId();
 }
 
-int StatisticsWindow::TypeEntry() const {
-  return type_->currentIndex();
+const GameCatalogEntry* StatisticsWindow::GameType() const {
+  return FindCatalogEntry(type_->currentData().toInt());
 }
 
 StatisticsView StatisticsWindow::View() const {
@@ -183,7 +183,7 @@ void StatisticsWindow::RefreshIfPlayerChosen() {
 }
 
 void StatisticsWindow::ChangeGameType() {
-  if (type_->currentIndex() == kAllTypes) {
+  if (GameType() == nullptr) {
     kind_->button(1)->setChecked(true);
   }
   if (View() == StatisticsView::AimAndHit) {
@@ -194,9 +194,9 @@ void StatisticsWindow::ChangeGameType() {
 }
 
 void StatisticsWindow::ChangeKind() {
-  if (View() == StatisticsView::Detail && type_->currentIndex() == kAllTypes) {
+  if (View() == StatisticsView::Detail && GameType() == nullptr) {
     const QSignalBlocker blocker(type_);
-    type_->setCurrentIndex(kFirstCountDownType);
+    SelectGameType(StatisticsTypes().front());
   }
   ShowPanels();
   RefreshIfPlayerChosen();
@@ -226,13 +226,13 @@ void StatisticsWindow::ClearTables() {
 }
 
 void StatisticsWindow::RefreshStatistics() {
-  const int player = player_->currentIndex();
-  if (player < 0) {
+  if (player_->currentIndex() < 0) {
     return;
   }
+  const auto* type = GameType();
   StatisticsRequest request;
-  request.playerId = playerIds_[static_cast<std::size_t>(player)];
-  request.typeIndex = type_->currentIndex();
+  request.playerId = PlayerId();
+  request.gameTypeKey = type != nullptr ? std::string(type->gameTypeKey) : std::string();
   request.from = FromQDateTime(start_->dateTime());
   request.to = FromQDateTime(end_->dateTime());
   request.interval = static_cast<StatisticsInterval>(interval_->checkedId());
@@ -286,14 +286,14 @@ void StatisticsWindow::AimRowSelected() {
 }
 
 void StatisticsWindow::DeleteStatistics() {
-  const int player = player_->currentIndex();
-  if (player < 0) {
+  if (player_->currentIndex() < 0) {
     return;
   }
+  const auto* type = GameType();
   StatisticsSelection selection;
-  selection.playerId = playerIds_[static_cast<std::size_t>(player)];
+  selection.playerId = PlayerId();
   selection.nickname = player_->currentText().toStdString();
-  selection.typeIndex = type_->currentIndex();
+  selection.gameTypeKey = type != nullptr ? std::string(type->gameTypeKey) : std::string();
   selection.from = FromQDateTime(start_->dateTime());
   selection.to = FromQDateTime(end_->dateTime());
   QString question;
@@ -367,7 +367,7 @@ void ShowStatistics(QWidget* parent, Database& database, const StatisticsWindowS
                     std::function<void(StatisticsWindowChoice)> closed) {
   auto* window = new StatisticsWindow(database, setup, parent);
   OpenDialog(window, [window, closed = std::move(closed)](int) {
-    closed({window->IntervalEntry(), window->TypeEntry()});
+    closed({window->IntervalEntry(), window->GameType()});
   });
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
 #include "report/StatisticsDeletion.h"
 #include "report/StatisticsReport.h"
@@ -36,11 +37,11 @@ ExportFileChooser SaveDialogChooser();
 
 // What the start window hands the statistics window.
 struct StatisticsWindowSetup {
-  std::filesystem::path programFolder;  // Korvanti.ini, crosscursor.cur, board bitmaps
-  int boardSetting = 0;                 // options.ini "Board"
-  int intervalEntry = 0;                // remembered between openings
-  int typeEntry = 0;
-  std::string nickname;                // the player of the overview's current row, when listed
+  std::filesystem::path programFolder;         // Korvanti.ini, crosscursor.cur, board bitmaps
+  int boardSetting = 0;                        // options.ini "Board"
+  int intervalEntry = 0;                       // remembered between openings
+  const GameCatalogEntry* gameType = nullptr;  // null: "Alle"
+  std::string playerId;                // the player of the overview's current row, when listed
   Dialogs* dialogs = nullptr;          // null: the real message boxes
   ColourChooser chooseColour;          // empty: the colour dialog
   ExportFileChooser chooseExportFile;  // empty: the save dialog
@@ -59,7 +60,7 @@ class StatisticsWindow : public QDialog {
   ~StatisticsWindow() override;
 
   int IntervalEntry() const;
-  int TypeEntry() const;
+  const GameCatalogEntry* GameType() const;  // null: "Alle"
 
   // Builds the tables again (the "Aktualisieren" button); nothing without a player.
   void RefreshStatistics();
@@ -86,7 +87,9 @@ class StatisticsWindow : public QDialog {
   void BuildToolBar(QVBoxLayout& layout);
   QWidget* BuildDetailPanel();
   QWidget* BuildAimPanel();
-  void FillPlayers(const std::string& nickname);
+  void FillPlayers(const std::string& playerId);
+  void SelectGameType(const GameCatalogEntry* type);
+  std::string PlayerId() const;
   void ConnectFilters();
 
   void RefreshIfPlayerChosen();
@@ -130,16 +133,15 @@ class StatisticsWindow : public QDialog {
   QTableWidget* aimTable_ = nullptr;
   AimBoardPanel* aimBoard_ = nullptr;
   TrendChart* trend_ = nullptr;
-  std::vector<std::string> playerIds_;
 };
 
 struct StatisticsWindowChoice {
   int intervalEntry = 0;
-  int typeEntry = 0;
+  const GameCatalogEntry* gameType = nullptr;
 };
 
 // Opens the statistics window over `parent` and returns at once; `closed`
-// gets the interval and type entries chosen, for the start window to remember.
+// gets the interval entry and the type chosen, for the start window to remember.
 void ShowStatistics(QWidget* parent, Database& database, const StatisticsWindowSetup& setup,
                     std::function<void(StatisticsWindowChoice)> closed);
 

@@ -63,8 +63,11 @@ void StatisticsWindow::BuildFilters(QWidget* parent, QHBoxLayout& row) {
   typeBox->addWidget(new QLabel(QStringLiteral("Spiel/Training:"), parent));
   type_ = new QComboBox(parent);
   type_->setObjectName("cmbStatsType");
-  for (const auto& entry : StatisticsTypeList()) {
-    type_->addItem(QString::fromUtf8(entry.label.data(), static_cast<int>(entry.label.size())));
+  // An item's data is its entry's game index, 0 for "Alle".
+  type_->addItem(QStringLiteral("Alle"), 0);
+  for (const auto* entry : StatisticsTypes()) {
+    const auto& label = entry->statisticsLabel;
+    type_->addItem(QString::fromUtf8(label.data(), static_cast<int>(label.size())), entry->index);
   }
   type_->setMaxVisibleItems(30);
   type_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

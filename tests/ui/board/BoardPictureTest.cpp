@@ -7,11 +7,13 @@
 #include <QPixmap>
 #include <fstream>
 
+#include "ShotChecks.h"
 #include "TempFolder.h"
 #include "engine/AimPoints.h"
 #include "engine/HitMap.h"
 #include "ui/board/BoardCanvas.h"
 #include "ui/board/BoardCursor.h"
+#include "ui/board/BoardPalette.h"
 #include "ui/board/BoardPicture.h"
 #include "ui/board/BoardWidget.h"
 
@@ -53,7 +55,7 @@ TEST(BoardStyleSetting, TheThreeStylesLookDifferent) {
   EXPECT_NE(tournament, contrast);
 }
 
-class BoardBitmapFile : public testing::Test {
+class BoardBitmapFile : public ::testing::Test {
  protected:
   void WriteBitmap(const std::string& name, QSize size, QColor color) {
     QImage image(size, QImage::Format_RGB32);
@@ -143,10 +145,22 @@ TEST(BoardScreenshots, EachStyleIsWrittenToTheBuildFolder) {
   widget.AddDartMark({332, 172});
   widget.AddDartMark({345, 180});
   widget.SetDots({{{400, 98}, QColor(255, 158, 89), 3}, {{405, 102}, Qt::yellow, 3}});
+  // The aim points of the trebles lie inside their rings, clear of the marks.
+  const auto t3 = *AimPointFor("T3");
+  const auto t17 = *AimPointFor("T17");
+  ASSERT_EQ(hitMap.FieldAt(t3.x, t3.y), "T3");
   for (const int setting : {0, 1, 2}) {
-    widget.SetPicture(BoardPicture::Drawn(BoardStyleFromSetting(setting)));
+    const auto style = BoardStyleFromSetting(setting);
+    widget.SetPicture(BoardPicture::Drawn(style));
     const QString file = QStringLiteral(KORVANTI_BOARD_SHOTS "/board-style%1.png").arg(setting);
-    EXPECT_TRUE(widget.grab().save(file)) << file.toStdString();
+    const auto shot = widget.grab().toImage();
+    EXPECT_TRUE(shot.save(file)) << file.toStdString();
+    const auto& palette = PaletteFor(style);
+    const auto at = [&](BoardPoint point) {
+      return shot.pixelColor(widget.WidgetPosition({point.x, point.y}));
+    };
+    EXPECT_TRUE(testing::NearColour(at(t3), palette.darkRing)) << setting;
+    EXPECT_TRUE(testing::NearColour(at(t17), palette.lightRing)) << setting;
   }
   // And the classic board as a screen at 200 % shows it.
   QImage sharp(2 * board::kWidth, 2 * board::kHeight, QImage::Format_RGB32);

@@ -42,7 +42,7 @@ class GameScreen : public ::testing::Test {
   StartedGame Build(int gameIndex, std::vector<std::string> ids, bool quick = true,
                     bool aims = false) {
     StartRequest request;
-    request.gameIndex = gameIndex;
+    request.game = FindCatalogEntry(gameIndex);
     for (const auto& id : ids) {
       request.players.push_back({id, id});
     }

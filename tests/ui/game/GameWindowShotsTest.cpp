@@ -2,6 +2,7 @@
 #include <QPixmap>
 
 #include "GameWindowFixture.h"
+#include "ShotChecks.h"
 
 namespace korvanti {
 namespace {
@@ -16,7 +17,13 @@ class GameWindowShots : public GameScreen {
     window->resize(GameWindow::kDesignSize);
     QApplication::processEvents();
     const auto path = QDir(KORVANTI_GAME_SHOTS).filePath(name);
-    ASSERT_TRUE(window->grab().save(path)) << path.toStdString();
+    const auto shot = window->grab().toImage();
+    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    testing::ExpectLabelsFit(*window);
+    // The board is drawn: its area holds the many colours of a board.
+    auto& board = window->Board();
+    const QRect area(board.mapTo(window.get(), QPoint(0, 0)), board.size());
+    EXPECT_GT(testing::SampledColours(shot, area), 8u);
   }
 };
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "SampleScoreboards.h"
+#include "ShotChecks.h"
 #include "TempFolder.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/game/ScorePanels.h"
@@ -36,6 +37,7 @@ class ScorePanelsShotTest : public ::testing::TestWithParam<double> {
     const QString file =
         QDir(KORVANTI_GAME_SHOTS).filePath(QString("%1-%2.png").arg(name).arg(scale * 100));
     ASSERT_TRUE(host.grab().save(file)) << file.toStdString();
+    testing::ExpectLabelsFit(panel);
   }
 
   QWidget host;
@@ -94,6 +96,15 @@ TEST_P(ScorePanelsShotTest, PlayerTable) {
     const QString file =
         QDir(KORVANTI_GAME_SHOTS).filePath(QString("%1-%2.png").arg(name).arg(GetParam() * 100));
     ASSERT_TRUE(host.grab().save(file)) << file.toStdString();
+    // Every name and figure of the table has room in its cell.
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+      const auto* item = list.topLevelItem(row);
+      for (int column = 0; column < list.columnCount(); ++column) {
+        const QFontMetrics metrics(item->font(column));
+        EXPECT_LE(metrics.horizontalAdvance(item->text(column)), list.columnWidth(column))
+            << name << " " << row << "/" << column;
+      }
+    }
   }
 }
 

@@ -49,12 +49,12 @@ TEST_F(GameStartWindowTest, AOnePlayerTrainingRefusesTwoPlayersAndASegmentTraini
   OpenWithPlayers({"Anna", "Ben"});
   Tick(0);
   Tick(1);
-  window->SetGame(16);  // Cricket training
+  window->SetGame(FindCatalogEntry(16));  // Cricket training
   Press(ToolButton::Start);
   EXPECT_EQ(Shown(), (std::vector<QString>{"Nur ein Spieler erlaubt."}));
   EXPECT_EQ(window->ShownGameWindow(), nullptr);
 
-  window->SetGame(18);  // Segment 20 training*
+  window->SetGame(FindCatalogEntry(18));  // Segment 20 training*
   Press(ToolButton::Start);
   ASSERT_NE(window->ShownGameWindow(), nullptr);
   EXPECT_EQ(Order(), (std::vector<std::string>{"Anna", "Ben"}));
@@ -68,8 +68,9 @@ TEST_F(GameStartWindowTest, ACricketGameOpensTheGameScreenInTheOrderOfTheRows) {
   }
   ClickRow(2);
   DropSelectedRowAt(RowCentre(0));
-  window->Pages().setCurrentIndex(0);
-  window->Pages().List(GamePage::Games).SelectPosition(4);  // Cricket
+  auto& games = window->Pages().List(GamePage::Games);
+  window->Pages().setCurrentWidget(games.parentWidget());
+  games.Select(*FindCatalogEntry(5));  // Cricket
   Press(ToolButton::Start);
   auto* game = window->ShownGameWindow();
   ASSERT_NE(game, nullptr);
@@ -82,7 +83,7 @@ TEST_F(GameStartWindowTest, ACricketGameOpensTheGameScreenInTheOrderOfTheRows) {
 TEST_F(GameStartWindowTest, AComputerGamePreparesBehindTheWaitDialogAndPlaysLast) {
   OpenWithPlayers({"Anna"});
   Tick(0);
-  window->SetGame(12);  // 501 gegen Computer
+  window->SetGame(FindCatalogEntry(12));  // 501 gegen Computer
   QSignalSpy shown(window.get(), &StartWindow::gameWindowShown);
   Press(ToolButton::Start);
   EXPECT_FALSE(window->ToolBar().Action(ToolButton::Start).isEnabled());
@@ -98,7 +99,7 @@ TEST_F(GameStartWindowTest, AComputerGamePreparesBehindTheWaitDialogAndPlaysLast
 TEST_F(GameStartWindowTest, AbbrechenStopsALongPreparationAndStartsNoGame) {
   OpenWithPlayers({"Anna"});
   Tick(0);
-  window->SetGame(12);  // 501 gegen Computer
+  window->SetGame(FindCatalogEntry(12));  // 501 gegen Computer
   window->findChild<QSpinBox*>("spnComputerAverage")->setValue(24);
   auto* mode = window->findChild<QComboBox*>("cmbAverageMode");
   mode->setCurrentIndex(1);  // "Schnitt mögl. exakt treffen"
@@ -136,10 +137,10 @@ TEST_F(GameStartWindowTest, AShanghaiGameStartsWithReferenceValueZero) {
   const auto anna = AddPlayer("Anna", "Anna");
   AddGame(anna, "const501dout", {"T20 T20 T20", "T19 T19 T19"});
   Open();
-  window->SetGame(4);
+  window->SetGame(FindCatalogEntry(4));
   Tick(0);
   ASSERT_GT(Model().Rows()[0].referenceAverage, 0);
-  window->SetGame(9);
+  window->SetGame(FindCatalogEntry(9));
   Press(ToolButton::Start);
   ASSERT_NE(window->ShownGameWindow(), nullptr);
   EXPECT_EQ(window->ShownGameWindow()->Started().PlayedGame().players.At(0).referenceAverage, 0);
@@ -150,7 +151,7 @@ TEST_F(GameStartWindowTest, AShanghaiGameStartsWithReferenceValueZero) {
 TEST_F(GameStartWindowTest, AStoredGameRefreshesTheFiguresWhenTheGameScreenEnds) {
   OpenWithPlayers({"Anna", "Ben"});
   Tick(1);
-  window->SetGame(4);
+  window->SetGame(FindCatalogEntry(4));
   Press(ToolButton::Start);
   ASSERT_NE(window->ShownGameWindow(), nullptr);
   EXPECT_FALSE(window->ToolBar().Action(ToolButton::Start).isEnabled());
@@ -172,7 +173,7 @@ TEST_F(GameStartWindowTest, OwnScatterIsOfferedForTheLastTickedPlayerWithAimedDa
   AppendAimedGame(recorder, ids[0], {"constpractice_self", DateTimeNow() - 1, "T20", 40});
   Open();
   auto& box = window->Pages().OwnScatter();
-  window->SetGame(14);  // 501 gegen eigenen Schnitt
+  window->SetGame(FindCatalogEntry(14));  // 501 gegen eigenen Schnitt
   EXPECT_FALSE(box.isEnabled());
   EXPECT_EQ(box.toolTip(), "Bitte zuerst einen Spieler auswählen.");
   Tick(1);  // Ben
@@ -185,7 +186,7 @@ TEST_F(GameStartWindowTest, OwnScatterIsOfferedForTheLastTickedPlayerWithAimedDa
   QTest::mouseClick(&box, Qt::LeftButton);
   EXPECT_TRUE(window->Pages().ComputerChoices().scatterFromOwnDarts);
 
-  window->SetGame(12);  // 501 gegen Computer
+  window->SetGame(FindCatalogEntry(12));  // 501 gegen Computer
   EXPECT_FALSE(box.isEnabled());
   EXPECT_EQ(box.toolTip(), "Nur für \"501 gegen eigenen Schnitt\".");
   EXPECT_FALSE(window->Pages().ComputerChoices().scatterFromOwnDarts);

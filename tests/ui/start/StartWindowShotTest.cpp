@@ -1,6 +1,9 @@
 #include <QPixmap>
 
+#include "ShotChecks.h"
 #include "StartWindowFixture.h"
+#include "ui/start/GameList.h"
+#include "ui/start/GamePages.h"
 
 namespace korvanti::testing {
 namespace {
@@ -30,6 +33,13 @@ TEST_F(StartWindowShotTest, ThreePlayersWithTheirFigures) {
   const auto shot = window->grab();
   EXPECT_EQ(shot.size(), StartWindow::kDesignSize);
   EXPECT_TRUE(shot.save(QStringLiteral(KORVANTI_START_SHOTS "/start-window.png")));
+  ExpectLabelsFit(*window);
+  // The chosen entry's text has room in its list.
+  const auto& games = window->Pages().List(GamePage::Games);
+  ASSERT_NE(games.currentItem(), nullptr);
+  EXPECT_EQ(games.currentItem()->text(), "501 double out");
+  EXPECT_LE(games.fontMetrics().horizontalAdvance(games.currentItem()->text()),
+            games.visualItemRect(games.currentItem()).width());
 }
 
 }  // namespace

@@ -18,6 +18,17 @@ namespace {
 
 using StartWindowTest = StartWindowFixture;
 
+int SelectedIndex(const StartWindow& window) {
+  const auto* game = window.SelectedGame();
+  return game != nullptr ? game->index : -1;
+}
+
+void Choose(GamePages& pages, int gameIndex) {
+  const auto& entry = *FindCatalogEntry(gameIndex);
+  pages.setCurrentWidget(pages.List(entry.page).parentWidget());
+  pages.List(entry.page).Select(entry);
+}
+
 TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
   ASSERT_FALSE(std::filesystem::exists(folder));
   Open();
@@ -28,7 +39,7 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
   EXPECT_TRUE(std::filesystem::is_directory(folder / "pictures"));
   EXPECT_TRUE(dialogs.shown().empty());
 
-  EXPECT_EQ(window->SelectedGameIndex(), 3);
+  EXPECT_EQ(SelectedIndex(*window), 3);
   EXPECT_EQ(window->Pages().currentIndex(), 0);
   EXPECT_EQ(window->Pages().List(GamePage::Games).currentItem()->text(), "301 double out");
   EXPECT_EQ(Model().rowCount(), 0);
@@ -52,13 +63,37 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
   EXPECT_FALSE(options.ReadString("settings", "startdate", "").empty());
 }
 
+// Each catalog entry stands on its page's list, below the entries of that page
+// with a lower position.
+TEST_F(StartWindowTest, EveryCatalogEntryIsListedOnItsPage) {
+  Open();
+  auto& pages = window->Pages();
+  int rows = 0;
+  for (const auto page : {GamePage::Games, GamePage::TrainingGames, GamePage::SpecialTrainings}) {
+    rows += pages.List(page).count();
+  }
+  EXPECT_EQ(rows, static_cast<int>(GameCatalog().size()));
+  for (const auto& entry : GameCatalog()) {
+    window->SetGame(&entry);
+    EXPECT_EQ(pages.tabText(pages.currentIndex()).toStdString(), GamePageLabel(entry.page))
+        << entry.index;
+    const auto& list = pages.List(entry.page);
+    ASSERT_NE(list.currentItem(), nullptr) << entry.index;
+    EXPECT_EQ(list.currentItem()->text().toStdString(), entry.label) << entry.index;
+    const auto above = std::ranges::count_if(GameCatalog(), [&](const GameCatalogEntry& other) {
+      return other.page == entry.page && other.position < entry.position;
+    });
+    EXPECT_EQ(list.currentRow(), above) << entry.index;
+    EXPECT_EQ(window->SelectedGame(), &entry);
+  }
+}
+
 TEST_F(StartWindowTest, TheSelectionAndStartDateComeBackAtTheNextStart) {
   Open();
-  window->Pages().setCurrentIndex(2);
-  window->Pages().List(GamePage::SpecialTrainings).SelectPosition(6);  // Double training*
+  Choose(window->Pages(), 24);  // Double training*
   window->StartDate().setDateTime(QDateTime(QDate(2024, 3, 1), QTime(8, 30)));
   Reopen();
-  EXPECT_EQ(window->SelectedGameIndex(), 24);
+  EXPECT_EQ(SelectedIndex(*window), 24);
   EXPECT_EQ(window->Pages().currentIndex(), 2);
   EXPECT_EQ(window->StartDate().dateTime(), QDateTime(QDate(2024, 3, 1), QTime(8, 30)));
 }
@@ -76,17 +111,16 @@ TEST_F(StartWindowTest, StoredEntriesSelectTheirPage) {
     IniFile(folder / "options.ini").WriteInteger("settings", "gameindex", c.stored);
     Open();
     EXPECT_EQ(window->Pages().currentIndex(), c.page) << c.stored;
-    EXPECT_EQ(window->SelectedGameIndex(), c.selected) << c.stored;
+    EXPECT_EQ(SelectedIndex(*window), c.selected) << c.stored;
     window.reset();
   }
 }
 
 TEST_F(StartWindowTest, SelectingAnEntrySetsAimInputUnlessTheSettingsSayNot) {
   Open();
-  auto& games = window->Pages().List(GamePage::Games);
-  games.SelectPosition(9);  // Round the Board single Segmente
+  Choose(window->Pages(), 10);  // Round the Board single Segmente
   EXPECT_TRUE(window->AimInput().isChecked());
-  games.SelectPosition(8);  // Shanghai
+  Choose(window->Pages(), 9);  // Shanghai
   EXPECT_FALSE(window->AimInput().isChecked());
   EXPECT_EQ(Header(3), "%");
   EXPECT_EQ(Model().columnCount(), 4);
@@ -138,15 +172,23 @@ TEST_F(StartWindowTest, StatisticsOpenOnTheSelectedPlayer) {
   AddGame(ben, "const501dout", {"T20 T20 T20"});
   Open();
   Table().SelectRow(1);
+  WithModal<StatisticsWindow>(
+      [&] { Press(ToolButton::Statistics); },
+      [](StatisticsWindow& stats) {
+        EXPECT_EQ(stats.findChild<QComboBox*>("cmbPlayer")->currentText(), "Ben");
+        auto& types = *stats.findChild<QComboBox*>("cmbStatsType");
+        types.setCurrentIndex(types.findText(QStringLiteral("Training (selbst def.)")));
+        stats.reject();
+      });
+  EXPECT_EQ(IniFile(folder / "options.ini").ReadString("settings", "statsgametype", ""), "28");
+  EXPECT_EQ(window->Options().statisticsGameType, 28);
   WithModal<StatisticsWindow>([&] { Press(ToolButton::Statistics); },
                               [](StatisticsWindow& stats) {
-                                EXPECT_EQ(stats.findChild<QComboBox*>("cmbPlayer")->currentText(),
-                                          "Ben");
-                                stats.findChild<QComboBox*>("cmbStatsType")->setCurrentIndex(5);
+                                EXPECT_EQ(
+                                    stats.findChild<QComboBox*>("cmbStatsType")->currentText(),
+                                    "Training (selbst def.)");
                                 stats.reject();
                               });
-  EXPECT_EQ(IniFile(folder / "options.ini").ReadString("settings", "statsgametype", ""), "5");
-  EXPECT_EQ(window->Options().statisticsGameType, 5);
 }
 
 // Each of the two free trainings shows the figures of its own games.
@@ -155,10 +197,10 @@ TEST_F(StartWindowTest, EntriesTwentyEightAndTwentyNineShowTheirOwnFigures) {
   AddGame(anna, "constpractice_self", {"S1 S1 S1"});
   AddGame(anna, "constpractice_free1", {"S1 S2 S3", "S4 S5 S6"});
   Open();
-  window->SetGame(28);
+  window->SetGame(FindCatalogEntry(28));
   EXPECT_EQ(Header(1), "Würfe");
   EXPECT_EQ(Cell(0, 1), "3");
-  window->SetGame(29);
+  window->SetGame(FindCatalogEntry(29));
   EXPECT_EQ(Cell(0, 1), "6");
 }
 
@@ -169,7 +211,7 @@ TEST_F(StartWindowTest, AnUnreadableDatabaseIsReportedAndTheWindowStillShows) {
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->SelectedGameIndex(), 3);
+  EXPECT_EQ(SelectedIndex(*window), 3);
   EXPECT_EQ(Model().rowCount(), 0);
 }
 

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "ShotChecks.h"
 #include "StartWindowFixture.h"
 #include "engine/AimPoints.h"
 #include "engine/Game.h"
@@ -257,6 +258,7 @@ TEST_F(DesignerWindowTest, Screenshot) {
   const auto shot = window->grab();
   EXPECT_EQ(shot.size(), TrainingDesignerDialog::kDesignSize);
   EXPECT_TRUE(shot.save(QStringLiteral(KORVANTI_START_SHOTS "/designer.png")));
+  ExpectLabelsFit(*window);
 }
 
 class DesignerFromStartWindowTest : public StartWindowFixture {};
@@ -286,7 +288,7 @@ TEST_F(DesignerFromStartWindowTest, ADesignedTrainingPlaysAndTheChoiceStays) {
   EXPECT_EQ(training->currentText(), "Zweite");
 
   training->setCurrentIndex(2);
-  window->SetGame(29);
+  window->SetGame(FindCatalogEntry(29));
   Tick(0);
   Press(ToolButton::Start);
   ASSERT_NE(window->ShownGameWindow(), nullptr);

@@ -66,7 +66,7 @@ class StatsCancel : public testing::StatsWindow {
 // Closing during the long refresh closes at once: the worker stops between
 // rows, its result never shows, the window's end waits for nothing long.
 TEST_F(StatsCancel, ClosingDuringARefreshClosesAtOnce) {
-  auto window = Open("Anna");
+  auto window = Open(anna);
   const auto started = Clock::now();
   Refreshed(*window, [&] { StartLongRefresh(*window); });
   std::cout << "[ cancel   ] statistics: the long refresh takes "
@@ -87,7 +87,7 @@ TEST_F(StatsCancel, ClosingDuringARefreshClosesAtOnce) {
 // "Löschen" during the long refresh: the refresh stops, the deletion runs
 // where the reads run, behind the hourglass, and the table shows what is left.
 TEST_F(StatsCancel, DeletionDuringARefreshStopsItAndDeletes) {
-  auto window = Open("Anna");
+  auto window = Open(anna);
   ASSERT_GT(AnnasTurns(), 0);
   StartLongRefresh(*window);
   dialogs.Answer(DialogAnswer::Yes);

@@ -60,7 +60,7 @@ BoardWithAndWithout Compare(StatisticsWindow& window) {
 TEST_F(StatsWindow, TooFewAimedDartsAreNamedAndNothingIsDrawn) {
   AddAimedGame(anna, DaysAgo(2, 20), "T20", 33, 12);                      // 99 darts
   data.AddGame(anna, "const301sout", DaysAgo(3, 20), {{"T20 T20 T20"}});  // no aims
-  auto window = Open("Anna");
+  auto window = Open(anna);
   auto& panel = window->AimBoard();
   EXPECT_EQ(panel.ThrowText(), "Zu wenige Würfe mit Ziel: 99 von 100");
   EXPECT_TRUE(Find<QLabel>(*window, "lblThrow").isVisible());
@@ -77,7 +77,7 @@ TEST_F(StatsWindow, TooFewAimedDartsAreNamedAndNothingIsDrawn) {
 // 360 darts at T20, 12 pixels round scatter, 4 pixels right and 3 up.
 TEST_F(StatsWindow, AimedDartsGiveTheAdviceTheEllipsesAndTheHeatMap) {
   AddAimedGame(anna, DaysAgo(2, 20), "T20", 120, 12, 4, -3);
-  auto window = Open("Anna");
+  auto window = Open(anna);
   window->resize(1280, 728);  // a board large enough to tell the lines apart
   auto& panel = window->AimBoard();
   EXPECT_TRUE(panel.ThrowText().startsWith("Bester Zielpunkt: T20"))

@@ -15,6 +15,7 @@
 #include "AimedGame.h"
 #include "StatisticsFixture.h"
 #include "engine/AimPoints.h"
+#include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
 #include "engine/Turn.h"
 #include "platform/Guid.h"
@@ -47,13 +48,15 @@ inline QStringList Captions(const QTableWidget& table) {
 // questions answered by the test, colours and export file chosen by it.
 class StatsWindow : public ::testing::Test {
  protected:
-  std::unique_ptr<StatisticsWindow> Open(const std::string& nickname = "Anna", int typeEntry = 0,
+  // Opens on the player (none for an empty id) and the type (null: "Alle").
+  std::unique_ptr<StatisticsWindow> Open(const std::string& playerId,
+                                         const GameCatalogEntry* type = nullptr,
                                          int intervalEntry = 0) {
     StatisticsWindowSetup setup;
     setup.programFolder = data.folder.Path();
-    setup.typeEntry = typeEntry;
+    setup.gameType = type;
     setup.intervalEntry = intervalEntry;
-    setup.nickname = nickname;
+    setup.playerId = playerId;
     setup.dialogs = &dialogs;
     setup.chooseColour = [this](QWidget*, QColor current, std::function<void(QColor)> chosen) {
       offeredColours.push_back(current);
@@ -69,7 +72,7 @@ class StatsWindow : public ::testing::Test {
     auto window = std::make_unique<StatisticsWindow>(*data.database, setup);
     QSignalSpy spy(window.get(), &StatisticsWindow::refreshed);
     window->show();
-    if (!nickname.empty()) {
+    if (!playerId.empty()) {
       EXPECT_TRUE(spy.wait(10000)) << "no refresh at opening";
     }
     return window;

@@ -1,11 +1,15 @@
 #include <QCheckBox>
 #include <QImage>
+#include <QLayout>
 #include <QRadioButton>
 #include <cmath>
 
+#include "ShotChecks.h"
 #include "StatsWindowFixture.h"
 #include "engine/Turn.h"
 #include "platform/Guid.h"
+#include "ui/board/BoardPalette.h"
+#include "ui/stats/TrendChart.h"
 
 namespace korvanti {
 namespace {
@@ -62,20 +66,37 @@ class StatsShots : public StatsWindow {
 
   // At the size the window opens with on a 1366 x 768 screen (the test
   // screen is smaller, so the window opened smaller).
-  static void Save(QWidget& window, const char* name) {
+  static QImage Save(QWidget& window, const char* name) {
     EXPECT_LE(window.minimumSizeHint().width(), 1007);
     EXPECT_LE(window.minimumSizeHint().height(), 728);
     window.resize(1280, 728);
-    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents();
+    window.layout()->activate();
     const auto image = window.grab().toImage();
-    ASSERT_EQ(image.size(), window.size());
-    ASSERT_TRUE(image.save(QString(KORVANTI_STATS_SHOTS) + "/" + name));
+    EXPECT_EQ(image.size(), window.size());
+    EXPECT_TRUE(image.save(QString(KORVANTI_STATS_SHOTS) + "/" + name));
+    testing::ExpectLabelsFit(window);
+    return image;
+  }
+
+  // The colour of the picture where the board shows a hit-map pixel of the field.
+  static QColor BoardColour(StatisticsWindow& window, const QImage& image,
+                            const std::string& field) {
+    auto& board = window.AimBoard().Board();
+    const auto at = board.mapTo(&window, board.WidgetPosition(PixelOf(field, 3)));
+    return image.pixelColor(at);
+  }
+
+  // The treble ring of the 3, far from the darts at the 20, as the board draws it.
+  static QColor PlainTreble3() {
+    const auto& palette = PaletteFor(BoardStyle::Classic);
+    return IsDarkSegment(3) ? palette.darkRing : palette.lightRing;
   }
 };
 
 TEST_F(StatsShots, DetailedViewWithItsChart) {
   PlayTwoWeeks();
-  auto window = Open("Anna", 4);
+  auto window = Open(anna, FindCatalogEntry(4));
   auto* detail = window->findChild<QRadioButton*>();
   for (auto* button : window->findChildren<QRadioButton*>()) {
     if (button->text() == "Detailiert")
@@ -83,12 +104,16 @@ TEST_F(StatsShots, DetailedViewWithItsChart) {
   }
   Refreshed(*window, [&] { detail->click(); });
   EXPECT_EQ(window->DetailTable().rowCount(), 14);
-  Save(*window, "stats-detail.png");
+  const auto image = Save(*window, "stats-detail.png");
+  // The chart draws its line: its area holds more than its background.
+  auto& chart = window->Trend();
+  const QRect area(chart.mapTo(window.get(), QPoint(0, 0)), chart.size());
+  EXPECT_GT(testing::SampledColours(image, area), 3u);
 }
 
 TEST_F(StatsShots, AimViewWithDots) {
   PlayTwoWeeks();
-  auto window = Open("Anna", 4);
+  auto window = Open(anna, FindCatalogEntry(4));
   Refreshed(*window, [&] { ClickBoard(*window, "T20", Qt::LeftButton); });
   // The first day, when the darts scattered most.
   auto& table = window->AimTable();
@@ -96,17 +121,22 @@ TEST_F(StatsShots, AimViewWithDots) {
                     table.visualItemRect(table.item(0, 0)).center());
   EXPECT_EQ(table.currentRow(), 0);
   EXPECT_GT(window->AimBoard().Board().Dots().size(), 20u);
-  Save(*window, "stats-aim.png");
+  const auto image = Save(*window, "stats-aim.png");
+  const auto treble = BoardColour(*window, image, "T3");
+  EXPECT_TRUE(testing::NearColour(treble, PlainTreble3())) << treble.name().toStdString();
 }
 
 TEST_F(StatsShots, AimViewWithTheThrowAndItsHeatMap) {
   PlayTwoWeeks();
-  auto window = Open("Anna", 4);
+  auto window = Open(anna, FindCatalogEntry(4));
   Refreshed(*window, [&] { ClickBoard(*window, "T20", Qt::RightButton); });
   ASSERT_NE(window->AimBoard().Throw(), nullptr);
   Find<QCheckBox>(*window, "chkHeatMap").click();
   ASSERT_TRUE(window->AimBoard().HeatMapShown());
-  Save(*window, "stats-scatter.png");
+  const auto image = Save(*window, "stats-scatter.png");
+  // The heat map colours the whole board, the treble of the 3 too.
+  const auto treble = BoardColour(*window, image, "T3");
+  EXPECT_FALSE(testing::NearColour(treble, PlainTreble3())) << treble.name().toStdString();
 }
 
 }  // namespace
