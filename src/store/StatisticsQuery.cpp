@@ -34,13 +34,6 @@ SqlCondition CountOverDarts(const std::vector<SqlCondition>& perDart) {
 
 }  // namespace
 
-int StatisticsQuery::FieldValue(std::string_view code) {
-  return korvanti::FieldValue(code);
-}
-int StatisticsQuery::FieldNumber(std::string_view code) {
-  return korvanti::FieldNumber(code);
-}
-
 long long StatisticsQuery::Integer(const std::string& statement,
                                    const std::vector<QVariant>& values) {
   SqlStatement query(database_, statement);

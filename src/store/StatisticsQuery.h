@@ -25,9 +25,6 @@ class StatisticsQuery {
   DateTimeNumber dateTo = 0;
   bool allTypes = false;
 
-  static int FieldValue(std::string_view code);
-  static int FieldNumber(std::string_view code);
-
   std::vector<std::string> PlayerIdsByNickname();
   struct Names {
     std::string firstName;
@@ -46,13 +43,7 @@ class StatisticsQuery {
   int CountHits(std::string_view filter);
   int CountAimHits(std::string_view filter, bool exact);
   int CountDarts() { return CountHits(""); }
-  int CountSingles() { return CountHits("S"); }
-  int CountDoubles() { return CountHits("D"); }
-  int CountTrebles() { return CountHits("T"); }
   int CountExactHits() { return CountAimHits("", true); }
-  int CountExactSingles() { return CountAimHits("S", true); }
-  int CountExactDoubles() { return CountAimHits("D", true); }
-  int CountExactTrebles() { return CountAimHits("T", true); }
   int CountHitsInGame(std::string_view gameId);
   int SumMarks();
   double MarksPerRoundQuery();

@@ -30,7 +30,7 @@ TEST_F(Statistics, FilterClasses) {
     EXPECT_EQ(query.CountHits(c.filter), c.count) << c.filter;
   }
   EXPECT_EQ(query.CountDarts(), 11);
-  EXPECT_EQ(query.CountSingles(), 5);
+  EXPECT_EQ(query.CountHits("S"), 5);
 }
 
 TEST_F(Statistics, ExactAndNumberAimHits) {
@@ -49,7 +49,7 @@ TEST_F(Statistics, ExactAndNumberAimHits) {
     EXPECT_EQ(query.CountAimHits(c.filter, c.exact), c.count) << c.filter << " " << c.exact;
   }
   EXPECT_EQ(query.CountExactHits(), 2);
-  EXPECT_EQ(query.CountExactDoubles(), 2);
+  EXPECT_EQ(query.CountAimHits("D", true), 2);
 }
 
 TEST_F(Statistics, EmptySelectionsGiveZero) {
@@ -213,7 +213,6 @@ TEST_F(Statistics, ValuesAreParametersNotStatementText) {
 }
 
 TEST_F(Statistics, LookUps) {
-  EXPECT_EQ(StatisticsQuery::FieldValue("T20"), 60);
   StatisticsQuery query(*fixture.database);
   EXPECT_EQ(query.PlayerIdsByNickname(), (std::vector<std::string>{anna, ben}));
   EXPECT_EQ(query.GetPlayerNames(ben)->nickname, "Ben");
