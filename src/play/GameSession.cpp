@@ -40,6 +40,7 @@ Scoreboard GameSession::Board() const {
   board.aimFields = aimFields_;
   board.proposalFields = proposalFields_;
   board.doubleThrowText = DoubleThrowText();
+  board.aimHint = AimHint();
   board.checkInVisible = CheckInButtonVisible();
   board.checkInEnabled = CheckInButtonEnabled();
   return board;
@@ -47,6 +48,19 @@ Scoreboard GameSession::Board() const {
 
 std::string GameSession::DoubleThrowText() const {
   return doubleTarget_.empty() ? std::string() : "Doppelwurf auf: " + doubleTarget_;
+}
+
+std::string GameSession::AimHint() const {
+  if (!AimsMissing()) {
+    return {};
+  }
+  // A right click gives the first dart without an aim its aim.
+  const auto& current = game_.CurrentTurns().current;
+  int dart = 1;
+  while (dart < 3 && current.Hit(dart).HasAim()) {
+    ++dart;
+  }
+  return "Ziel für Dart " + std::to_string(dart) + " fehlt — Rechtsklick auf das Ziel";
 }
 
 ComputerPlayer* GameSession::ComputerOnTurn() const {
@@ -83,6 +97,7 @@ void GameSession::Click(MouseButton button, int x, int y) {
     } else if (button == MouseButton::Right) {
       if (options_.aimInput) {
         RegisterAim(code, x, y);
+        CountAimedDoubles();
         TryCheckIn();  // a turn that waited only for its aims ends now
       } else {
         doubleTarget_ = code.find('D') != std::string::npos ? code : std::string();
@@ -170,6 +185,7 @@ void GameSession::ClearAim(int dart) {
     aimed.aimX = 0;
     aimed.aimY = 0;
     aimFields_[static_cast<std::size_t>(dart - 1)].clear();
+    CountAimedDoubles();
   });
 }
 
@@ -192,6 +208,7 @@ void GameSession::Settle() {
     hitFields_[i] = current.hits[i].hit;
     aimFields_[i] = current.hits[i].aim;
   }
+  CountAimedDoubles();
   TryCheckIn();
   if (!result_) {
     UpdateProposal();
@@ -212,14 +229,40 @@ bool GameSession::WaitsForAims() const {
   return false;
 }
 
+bool GameSession::AimsMissing() const {
+  return options_.aimInput && !result_ && ComputerOnTurn() == nullptr && TurnEnded() &&
+         WaitsForAims();
+}
+
+void GameSession::CountAimedDoubles() {
+  if (!options_.aimInput || ComputerOnTurn() != nullptr) {
+    return;  // the computer's double is the marked one
+  }
+  const auto& current = game_.CurrentTurns().current;
+  for (int n = 1; n <= 3; ++n) {
+    const auto& dart = current.Hit(n);
+    if (!dart.hit.empty() && IsDoubleCode(dart.aim)) {
+      doubles_.Record(n, SameCodeIgnoringCase(dart.aim, dart.hit));
+    } else {
+      doubles_.Forget(n);
+    }
+  }
+  doubles_.Apply(game_.players, game_.CurrentPlayer());
+}
+
 void GameSession::TryCheckIn() {
   if (result_ || pending_ || finishedUnsaved_) {
     return;
   }
   const auto* computer = ComputerOnTurn();
-  // A human's complete turn waits for its aims, with or without the button.
-  if (!TurnEnded() || (options_.aimInput && computer == nullptr && WaitsForAims())) {
+  if (!TurnEnded()) {
     checkInEnabled_ = false;
+    return;
+  }
+  // A human's finished turn waits for its aims; the button, shown now even
+  // with quick check-in, books it without the missing ones.
+  if (AimsMissing()) {
+    checkInEnabled_ = true;
     return;
   }
   if (!options_.quickCheckIn) {
@@ -372,8 +415,9 @@ void GameSession::UpdateProposal() {
     for (int n = 1; n <= 3; ++n) {
       proposalFields_[static_cast<std::size_t>(n - 1)] = Shown(proposal.Hit(n).hit);
     }
-    if (!options_.aimInput) {
-      // The first dart still to throw marks its double.
+    if (!options_.aimInput || ComputerOnTurn() != nullptr) {
+      // The first dart still to throw marks its double; the computer gives
+      // no aims, so its marker counts with aim input too.
       for (std::size_t i = 0; i < 3 && doubleTarget_.empty(); ++i) {
         const bool earlierEmpty = i == 0 || proposalFields_[i - 1].empty();
         if (earlierEmpty && IsDoubleCode(proposal.hits[i].hit)) {

@@ -90,13 +90,17 @@ class GameSession {
   const std::string& DoubleTarget() const { return doubleTarget_; }
   // "Doppelwurf auf: D16", or empty.
   std::string DoubleThrowText() const;
+  // The finished turn waits for the aim of this dart, or is empty.
+  std::string AimHint() const;
 
   // What the dart fields, aim fields and proposal fields show.
   const std::array<std::string, 3>& HitFields() const { return hitFields_; }
   const std::array<std::string, 3>& AimFields() const { return aimFields_; }
   const std::array<std::string, 3>& ProposalFields() const { return proposalFields_; }
 
-  bool CheckInButtonVisible() const { return !options_.quickCheckIn; }
+  // Also with quick check-in while a finished turn waits for its aims: the
+  // player may check it in without them.
+  bool CheckInButtonVisible() const { return !options_.quickCheckIn || AimsMissing(); }
   bool CheckInButtonEnabled() const;
   bool UndoButtonVisible() const { return game_.undoAllowed; }
   bool UndoButtonEnabled() const;
@@ -114,6 +118,10 @@ class GameSession {
   void TryCheckIn();
   bool TurnEnded() const;
   bool WaitsForAims() const;
+  // The human on turn has finished his turn but not given every aim.
+  bool AimsMissing() const;
+  // With aim input a dart aimed at a double counts at that double.
+  void CountAimedDoubles();
   void CheckInTurn();
   void Book();
   void GameOver();

@@ -51,7 +51,9 @@ struct CountDownPanel {
   std::string turnPoints;  // the darts entered so far, even in a bust turn
   std::string remaining;
   Paint remainingPaint = Paint::Green;  // red once the turn no longer counts
-  std::string remainingCaption;         // "Übrig:", or "Points" where the score counts up
+  // "Übrig:", or "Points" where the score counts up; "Überworfen" in red on a bust.
+  std::string remainingCaption;
+  Paint remainingCaptionPaint = Paint::Black;
 };
 
 // The number tile of a cricket row: black when nobody can score on the number any more,
@@ -111,6 +113,8 @@ struct Scoreboard {
   std::array<std::string, 3> aimFields;
   std::array<std::string, 3> proposalFields;
   std::string doubleThrowText;
+  // What a finished turn waits for: "Ziel für Dart 2 fehlt — ...", else empty.
+  std::string aimHint;
   bool checkInVisible = false;
   bool checkInEnabled = false;
 };

@@ -44,9 +44,17 @@ void FillCountDown(const Game& game, const ModeTraits& mode, const ScoreboardCon
   // The darts entered so far, bust or not: the player sees what he threw.
   const int entered = turns.current.TurnScore(true);
   panel.turnPoints = std::to_string(entered);
-  panel.remaining = std::to_string(mode.countsUp ? turns.score + entered : turns.score - entered);
-  panel.remainingPaint = turns.current.counts ? Paint::Green : Paint::Red;
-  panel.remainingCaption = mode.countsUp ? "Points" : "Übrig:";
+  if (turns.current.counts) {
+    panel.remaining = std::to_string(mode.countsUp ? turns.score + entered : turns.score - entered);
+    panel.remainingPaint = Paint::Green;
+    panel.remainingCaption = mode.countsUp ? "Points" : "Übrig:";
+  } else {
+    // A bust leaves the points as they were before the turn.
+    panel.remaining = std::to_string(turns.score);
+    panel.remainingPaint = Paint::Red;
+    panel.remainingCaption = "Überworfen";
+    panel.remainingCaptionPaint = Paint::Red;
+  }
 
   board.players.columns = {
       {"Player", 150}, {mode.countsUp ? "Points" : "Points left", 150}, {"Avg.", 100}};

@@ -217,16 +217,17 @@ TEST_F(PausedGame, NoStepRunsWhileTheErrorOfAFailedAbortIsShown) {
   EXPECT_EQ(PlayerAt(1).turns.score, 0);
 }
 
-TEST_F(Session, WithAimInputTheButtonWaitsForTheAimsToo) {
+TEST_F(Session, WithAimInputTheButtonWaitsForTheEndOfTheTurn) {
   SessionOptions options;
   options.quickCheckIn = false;
   options.aimInput = true;
   Begin<Game501DoubleOut>(options);
-  Hits({"T20", "T20", "T20"});
+  Hits({"T20", "T20"});
+  Aim("T20");
+  Aim("T20");
+  Aim("T20");
   EXPECT_FALSE(session->CheckInButtonEnabled());
-  Aim("T20");
-  Aim("T20");
-  Aim("T20");
+  Hit("T20");
   EXPECT_TRUE(session->CheckInButtonEnabled());
 }
 

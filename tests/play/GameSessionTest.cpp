@@ -70,9 +70,86 @@ TEST_F(Session, CompleteTurnWaitsForItsAims) {
   Aim("T20");
   Hits({"T20", "T19", "LS20"});
   EXPECT_EQ(game->currentPlayer, 0);  // dart 3 has no aim yet
+  EXPECT_EQ(session->Board().aimHint, "Ziel für Dart 3 fehlt — Rechtsklick auf das Ziel");
   Aim("T19");
   EXPECT_EQ(game->currentPlayer, 1);
   EXPECT_EQ(PlayerAt(0).turns.Last().Hit(3).aim, "T19");
+  EXPECT_EQ(session->Board().aimHint, "");
+}
+
+// A player who gives no aims is told which one the turn waits for and can
+// check the turn in without them, with or without quick check-in.
+TEST_F(Session, ATurnWithoutItsAimsSaysWhatIsMissingAndCanBeCheckedInWithoutThem) {
+  for (const bool quick : {true, false}) {
+    SessionOptions options;
+    options.aimInput = true;
+    options.quickCheckIn = quick;
+    Begin<Game501DoubleOut>(options);
+    Hit("T20");
+    EXPECT_EQ(session->Board().aimHint, "") << "the turn is not over yet";
+    EXPECT_FALSE(session->CheckInButtonEnabled());
+    Aim("T20");
+    Hits({"T20", "T20"});
+    EXPECT_EQ(game->currentPlayer, 0);
+    EXPECT_EQ(session->Board().aimHint, "Ziel für Dart 2 fehlt — Rechtsklick auf das Ziel");
+    EXPECT_TRUE(session->CheckInButtonVisible());
+    EXPECT_TRUE(session->CheckInButtonEnabled());
+    EXPECT_TRUE(session->Board().checkInVisible);
+    CheckIn();
+    EXPECT_EQ(game->currentPlayer, 1) << quick;
+    EXPECT_EQ(PlayerAt(0).turns.Last().Hit(1).aim, "T20");
+    EXPECT_EQ(PlayerAt(0).turns.Last().Hit(2).aim, "");  // stored without an aim
+    EXPECT_EQ(PlayerAt(0).turns.score, 501 - 180);
+    EXPECT_EQ(session->Board().aimHint, "");
+    EXPECT_EQ(session->CheckInButtonVisible(), !quick);
+  }
+}
+
+// With aim input the aims say where a dart was thrown: one aimed at a double
+// counts at that double, as the marker does without aim input, for the game,
+// the series and what is stored.
+TEST_F(Session, WithAimInputADartAimedAtADoubleCountsAtThatDouble) {
+  SessionOptions options;
+  options.aimInput = true;
+  Begin<Game501DoubleOut>(options, {"Anna"});
+  PlayerAt(0).turns.score = 60;
+  session->ClearLastHit();  // refresh with the new score
+  Aim("T20");
+  Hit("LS20");  // aimed at a treble: not at a double
+  Hit("LS12");
+  Aim("D12");  // the aim may come after the dart
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 1);
+  EXPECT_EQ(PlayerAt(0).doubleHits, 0);
+  session->ClearAim(2);  // an aim taken back takes its count along
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 0);
+  Aim("D12");
+  Hit("D8");
+  Aim("D8");
+  ASSERT_EQ(PlayerAt(0).turns.score, 12);
+  EXPECT_EQ(PlayerAt(0).doubleThrows, 2);
+  EXPECT_EQ(PlayerAt(0).doubleHits, 1);
+  Hit("D6");
+  Aim("D6");
+  ASSERT_EQ(archive.games.size(), 1u);
+  EXPECT_EQ(archive.games[0].players[0].doubleThrows, 3);
+  EXPECT_EQ(archive.games[0].players[0].doubleHits, 2);
+  EXPECT_EQ(PlayerAt(0).legDoubleThrows, std::vector<std::string>{"3"});
+  EXPECT_EQ(PlayerAt(0).legDoubleHits, std::vector<std::string>{"2"});
+}
+
+// The computer gives no aims: its double is the one the proposal marks.
+TEST_F(Session, WithAimInputTheComputerThrowsAtTheProposedDouble) {
+  SessionOptions options;
+  options.aimInput = true;
+  BeginAgainstTheMachine("331=86,0=0,0=0", 0, options);
+  PlayerAt(1).turns.score = 40;
+  Hits({"LS1", "LS1", "LS1"});
+  Aim("LS1");
+  Aim("LS1");
+  Aim("LS1");
+  EXPECT_EQ(PlayerAt(1).turns.score, 0);
+  EXPECT_EQ(PlayerAt(1).doubleThrows, 1);
+  EXPECT_EQ(PlayerAt(1).doubleHits, 1);
 }
 
 TEST_F(Session, CheckInButtonWithoutQuickCheckIn) {

@@ -63,18 +63,24 @@ TEST(ScoreboardCountDown, ShortTurnsAndBustsShowAsBooked) {
   EXPECT_EQ(row.points, "0");
 }
 
-TEST(ScoreboardCountDown, RemainingTurnsRedOnABustWhileTheEnteredPointsStillShow) {
+// A bust shows what the player threw, the points he keeps and "Überworfen",
+// never a negative rest.
+TEST(ScoreboardCountDown, ABustShowsTheScoreBeforeTheTurnAndSaysSoWhileTheEnteredPointsStillShow) {
   struct Case {
     const char* darts;
     const char* turnPoints;
     const char* remaining;
     Paint paint;
+    const char* caption;
   };
   const Case cases[] = {
-      {"", "0", "40", Paint::Green},         {"LS20", "20", "20", Paint::Green},
-      {"T20", "60", "-20", Paint::Red},      {"LS20 LS19", "39", "1", Paint::Red},
-      {"LS20 D10", "40", "0", Paint::Green}, {"LS20 LS10 0", "30", "10", Paint::Green},
-      {"LS20 LS20", "40", "0", Paint::Red},  // no double at the finish
+      {"", "0", "40", Paint::Green, "Übrig:"},
+      {"LS20", "20", "20", Paint::Green, "Übrig:"},
+      {"T20", "60", "40", Paint::Red, "Überworfen"},
+      {"LS20 LS19", "39", "40", Paint::Red, "Überworfen"},
+      {"LS20 D10", "40", "0", Paint::Green, "Übrig:"},
+      {"LS20 LS10 0", "30", "10", Paint::Green, "Übrig:"},
+      {"LS20 LS20", "40", "40", Paint::Red, "Überworfen"},  // no double at the finish
   };
   for (const auto& c : cases) {
     Table<Game501DoubleOut> table;
@@ -85,7 +91,7 @@ TEST(ScoreboardCountDown, RemainingTurnsRedOnABustWhileTheEnteredPointsStillShow
     EXPECT_EQ(panel.turnPoints, c.turnPoints) << c.darts;
     EXPECT_EQ(panel.remaining, c.remaining) << c.darts;
     EXPECT_EQ(panel.remainingPaint, c.paint) << c.darts;
-    EXPECT_EQ(panel.remainingCaption, "Übrig:");
+    EXPECT_EQ(panel.remainingCaption, c.caption) << c.darts;
   }
 }
 

@@ -132,6 +132,7 @@ void CountDownPanelView::Show(const Scoreboard& board) {
   if (!panel.remainingCaption.empty()) {
     remainingCaption_->setText(Text(panel.remainingCaption));
   }
+  SetLabelColors(remainingCaption_, PanelColor(panel.remainingCaptionPaint));
   remaining_->setText(Text(panel.remaining));
   SetLabelColors(remaining_, PanelColor(panel.remainingPaint));
 
