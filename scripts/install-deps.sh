@@ -13,6 +13,7 @@ packages=(
   speech-dispatcher speech-dispatcher-espeak-ng
   fonts-ebgaramond fonts-liberation2 qt6-translations-l10n
   dpkg-dev desktop-file-utils
+  xvfb xauth
 )
 
 missing=()

@@ -14,8 +14,9 @@ BoardWidget::BoardWidget(const HitMap& hitMap, QWidget* parent)
   setMouseTracking(true);
   setCursor(DrawnCrossCursor());
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  // Every pixel is painted, most from the kept picture.
-  setAttribute(Qt::WA_OpaquePaintEvent);
+  // Not marked opaque: at a fractional pixel ratio the window's device pixels
+  // along the widget's edge belong half to it, and only the window's own
+  // background reaches them (an opaque board left them black).
 }
 
 BoardWidget::~BoardWidget() = default;

@@ -24,6 +24,7 @@
 #include "ui/game/PointsBanner.h"
 #include "ui/game/PreparationRunner.h"
 #include "ui/game/ScorePanels.h"
+#include "ui/game/ScorePanelsLayout.h"
 #include "ui/game/ScorePanelsPicture.h"
 #include "ui/game/SeriesSummary.h"
 #include "ui/game/TurnAnnouncer.h"
@@ -34,6 +35,7 @@ namespace {
 
 const QColor kBackground(212, 212, 225);
 constexpr int kPlayerRowHeight = 36;
+constexpr int kNamePixels = 27;
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -124,9 +126,9 @@ void GameWindow::BuildLayout() {
   // The board's square reaches under the corners of its neighbours, where
   // only the surface around the board lies: they stay on top.
   board_->raise();
-  for (QWidget* above : std::initializer_list<QWidget*>{aimFields_[0], aimFields_[1], aimFields_[2],
-                                                        aimCaption_, currentPlayer_, pointsCaption_,
-                                                        points_, players_, doubleThrow_}) {
+  for (QWidget* above : std::initializer_list<QWidget*>{
+           aimFields_[0], aimFields_[1], aimFields_[2], aimCaption_, currentPlayer_, pointsCaption_,
+           points_, players_, doubleThrow_, aimHint_}) {
     above->raise();
   }
 }
@@ -158,11 +160,11 @@ void GameWindow::BuildTurnFields() {
     auto* label = new ClickableLabel(canvas_);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(true);
-    auto palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, QColor(255, 248, 220));
-    label->setPalette(palette);
+    // Cream on black; a border in the window's colour keeps neighbouring
+    // fields apart when the scaled design leaves no pixel between them.
+    label->setStyleSheet(QStringLiteral("QLabel { background-color: black; color: rgb(255, 248, "
+                                        "220); border: 1px solid %1; }")
+                             .arg(kBackground.name()));
     label->setFont(FiguresFont(22, true));
     canvas_->Place(label, design, 22);
     return label;
@@ -196,7 +198,12 @@ void GameWindow::BuildInfoLabels() {
     return made;
   };
   const bool countDown = started_.Panel() == ModePanel::CountDown;
-  currentPlayer_ = label("lblCurrent_Player", "", {364, 72, 300, 34}, 27, false, true);
+  // The name stays left of the board's "5"; a long one gets a smaller font.
+  currentPlayer_ = new QLabel(canvas_);
+  currentPlayer_->setObjectName("lblCurrent_Player");
+  currentPlayer_->setFont(TextFont(10, true));
+  canvas_->Place(currentPlayer_, {364, 72, 220, 34}, kNamePixels,
+                 [this](double) { FitNameOverBoard(); });
   currentPlayer_->setAutoFillBackground(true);
   auto white = currentPlayer_->palette();
   white.setColor(QPalette::Window, Qt::white);
@@ -211,6 +218,9 @@ void GameWindow::BuildInfoLabels() {
   rounds_ = label("lblrounds", "", {75, 543, 39, 24}, 18, true, true);
   roundsToGo_ = label("lblroundstogo", "", {114, 543, 250, 24}, 18, true);
   doubleThrow_ = label("lblDoubleThrow", "", {424, 703, 457, 30}, 27, true, true);
+  aimHint_ = label("lblAimHint", "", {367, 703, 659, 30}, 20, false, true);
+  aimHint_->setAlignment(Qt::AlignCenter);
+  SetTextColor(aimHint_, QColor(190, 0, 0));
   picture_ = new PlayerPictureBox(canvas_);
   picture_->setObjectName("imgplayer");
   canvas_->Place(picture_, {5, 46, 128, 119});
@@ -234,7 +244,6 @@ void GameWindow::showEvent(QShowEvent* event) {
   if (!sessionStarted_) {
     sessionStarted_ = true;
     undo_->setVisible(session_->UndoButtonVisible());
-    checkIn_->setVisible(session_->CheckInButtonVisible());
     Guarded([&] { session_->Start(); });
   }
 }
@@ -261,6 +270,7 @@ void GameWindow::PaintBoard(const Scoreboard& board) {
   }
   currentPlayer_->setText(Text(board.nameOverBoard));
   currentPlayer_->setVisible(!board.nameOverBoard.empty());
+  FitNameOverBoard();
   points_->setText(Text(board.points));
   const bool hasRunningValue = board.panel != ModePanel::CountDown || !board.runningValue.empty();
   averageCaption_->setVisible(hasRunningValue);
@@ -270,6 +280,9 @@ void GameWindow::PaintBoard(const Scoreboard& board) {
   roundsToGo_->setVisible(board.roundsToGo.has_value());
   roundsToGo_->setText(Text(board.roundsToGo.value_or("")));
   doubleThrow_->setText(Text(board.doubleThrowText));
+  aimHint_->setText(Text(board.aimHint));
+  aimHint_->setVisible(!board.aimHint.empty());
+  checkIn_->setVisible(board.checkInVisible);
   checkIn_->setEnabled(board.checkInEnabled);
   checkIn_->setDefault(board.checkInEnabled);
   checkIn_->setStyleSheet(board.checkInEnabled ? "QPushButton { background: rgb(5, 188, 88); }"
@@ -287,6 +300,10 @@ void GameWindow::PaintBoard(const Scoreboard& board) {
       break;
   }
   players_->Show(board);
+}
+
+void GameWindow::FitNameOverBoard() {
+  FitLabelFont(*currentPlayer_, std::max(1, static_cast<int>(kNamePixels * canvas_->Scale())));
 }
 
 // The picture beside the panel when the count-down panel, which has its own, is hidden.

@@ -92,6 +92,7 @@ class GameWindow : public QWidget, public GameView {
   void BuildTurnFields();
   void BuildInfoLabels();
   void PaintBoard(const Scoreboard& board);
+  void FitNameOverBoard();
   void PaintPicture(const Scoreboard& board);
   // Runs a user's act; an error never leaves the handler.
   void Guarded(const std::function<void()>& act);
@@ -121,6 +122,7 @@ class GameWindow : public QWidget, public GameView {
   QLabel* rounds_ = nullptr;
   QLabel* roundsToGo_ = nullptr;
   QLabel* doubleThrow_ = nullptr;
+  QLabel* aimHint_ = nullptr;  // where the double marker stands, which only shows without aims
   PlayerPictureBox* picture_ = nullptr;
   CountDownPanelView* countDown_ = nullptr;
   CricketPanelView* cricket_ = nullptr;

@@ -67,22 +67,30 @@ void PanelLayout::Fit(const Placed& placed) const {
   if (placed.fontPixels <= 0) {
     return;
   }
-  auto font = placed.child->font();
-  int pixels = std::max(1, At(placed.fontPixels, scale_));
-  if (const auto* label = qobject_cast<const QLabel*>(placed.child)) {
-    const int room = label->contentsRect().width() - 2;
-    const QString text = label->text();
-    while (pixels > 4) {
-      font.setPixelSize(pixels);
-      if (QFontMetrics(font).horizontalAdvance(text) <= room) {
-        break;
-      }
-      --pixels;
-    }
-  }
-  if (placed.child->font().pixelSize() != pixels) {
+  const int pixels = std::max(1, At(placed.fontPixels, scale_));
+  if (auto* label = qobject_cast<QLabel*>(placed.child)) {
+    FitLabelFont(*label, pixels);
+  } else if (placed.child->font().pixelSize() != pixels) {
+    auto font = placed.child->font();
     font.setPixelSize(pixels);
     placed.child->setFont(font);
+  }
+}
+
+void FitLabelFont(QLabel& label, int pixels) {
+  auto font = label.font();
+  const int room = label.contentsRect().width() - 2;
+  const QString text = label.text();
+  while (pixels > 4) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(text) <= room) {
+      break;
+    }
+    --pixels;
+  }
+  if (label.font().pixelSize() != pixels) {
+    font.setPixelSize(pixels);
+    label.setFont(font);
   }
 }
 

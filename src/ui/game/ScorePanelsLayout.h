@@ -21,6 +21,8 @@ inline QColor PanelColor(Paint paint) {
 // A plain-text label of a panel, found by its object name.
 QLabel* MakePanelLabel(QWidget* parent, const QString& name, const QFont& font,
                        Qt::Alignment alignment = Qt::AlignCenter);
+// Gives a label the largest font, up to `pixels`, at which its whole text fits.
+void FitLabelFont(QLabel& label, int pixels);
 // Sets a label's text colour, and its background when one is given.
 void SetLabelColors(QLabel* label, const QColor& text, const QColor& background = {});
 

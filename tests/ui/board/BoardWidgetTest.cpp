@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -112,6 +115,42 @@ INSTANTIATE_TEST_SUITE_P(Sizes, BoardClicks,
                          testing::Values(SizeCase{{659, 650}, 0}, SizeCase{{1000, 760}, 0},
                                          SizeCase{{480, 470}, 1}),
                          SizeName);
+
+// A window with the board, shown on the screen and read back from it: at a
+// fractional pixel ratio (ctest runs this once more at 150 %) the device
+// pixels along the board's edges are painted like the rest of the margin,
+// never left black.
+TEST(BoardPainting, NoUnpaintedLineAlongTheBoardsEdges) {
+  for (const QRect place : {QRect(3, 5, 351, 347), QRect(7, 1, 400, 301), QRect(0, 0, 329, 325)}) {
+    QWidget window;
+    window.setAutoFillBackground(true);
+    auto palette = window.palette();
+    palette.setColor(QPalette::Window, QColor(212, 212, 225));
+    window.setPalette(palette);
+    window.resize(place.right() + 20, place.bottom() + 20);
+    auto* board = new BoardWidget(SharedHitMap(), &window);
+    board->SetPicture(BoardPicture::Drawn(BoardStyle::Classic));
+    board->setGeometry(place);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto shot = window.screen()->grabWindow(window.winId()).toImage();
+    const double ratio = shot.devicePixelRatio();
+    int dark = 0;
+    // The columns and rows around the board's right and bottom edges, in the margin.
+    const auto at = [&](double logical) { return static_cast<int>(logical * ratio); };
+    for (int y = at(place.top() + 2); y < at(place.top() + 40); ++y) {
+      for (int x = at(place.right() - 1); x <= at(place.right() + 3); ++x) {
+        dark += shot.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+      }
+    }
+    for (int x = at(place.left() + 2); x < at(place.left() + 40); ++x) {
+      for (int y = at(place.bottom() - 1); y <= at(place.bottom() + 3); ++y) {
+        dark += shot.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(dark, 0) << "ratio " << ratio << ", board " << place.width() << "x" << place.height();
+  }
+}
 
 TEST_F(BoardWindow, TheHintFollowsThePointerAndHidesOnLeave) {
   ShowBoardAt({659, 650});

@@ -40,8 +40,9 @@ class GameScreen : public ::testing::Test {
   }
 
   StartedGame Build(int gameIndex, std::vector<std::string> ids, bool quick = true,
-                    bool aims = false) {
+                    bool aims = false, StartOptions options = {}) {
     StartRequest request;
+    request.options = options;
     request.game = FindCatalogEntry(gameIndex);
     for (const auto& id : ids) {
       request.players.push_back({id, id});

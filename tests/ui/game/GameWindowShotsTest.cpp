@@ -58,5 +58,18 @@ TEST_F(GameWindowShots, TargetTraining) {
   Shoot("game-target.png");
 }
 
+// The game screen as it opens on the screen the test runs on (run under a
+// scaled display for the pictures at 150 %): the three dart fields stay
+// apart and every caption has room.
+TEST_F(GameWindowShots, CountDownAtTheSizeItOpensWith) {
+  Open(Build(4, {"{ANNA}", "{BEN}"}, true, true));
+  Click("T20", Qt::RightButton);
+  Clicks({"T20", "LS5"});
+  QApplication::processEvents();
+  const auto shot = window->grab().toImage();
+  ASSERT_TRUE(shot.save(QDir(KORVANTI_GAME_SHOTS).filePath("game-screen-opened.png")));
+  testing::ExpectLabelsFit(*window);
+}
+
 }  // namespace
 }  // namespace korvanti

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 
 #include <chrono>
 #include <iostream>
@@ -73,7 +74,26 @@ TEST_F(GameScreen, ACompleteTurnWaitsForItsAims) {
   EXPECT_EQ(window->Session().PlayedGame().CurrentTurns().Count(), 1u);
 }
 
-TEST_F(GameScreen, ABustTurnsTheRemainingScoreRed) {
+TEST_F(GameScreen, AFinishedTurnSaysWhichAimItWaitsForAndGoesOnWithout) {
+  Open(Build(4, {"{ANNA}", "{BEN}"}, true, true));
+  auto* button = Find<QPushButton>("btncheckinThrow");
+  auto* hint = Find("lblAimHint");
+  EXPECT_FALSE(hint->isVisible());
+  Click("T20", Qt::RightButton);
+  Clicks({"T20", "T20", "T20"});
+  EXPECT_TRUE(hint->isVisible());
+  EXPECT_EQ(hint->text(), "Ziel für Dart 2 fehlt — Rechtsklick auf das Ziel");
+  EXPECT_TRUE(button->isVisible());
+  EXPECT_TRUE(button->isEnabled());
+  EXPECT_TRUE(button->isDefault());  // Enter checks in
+  Press("btncheckinThrow");
+  EXPECT_EQ(window->Session().PlayedGame().CurrentPlayerIndex(), 1);
+  EXPECT_EQ(window->Session().PlayedGame().players.At(0).turns.score, 501 - 180);
+  EXPECT_FALSE(hint->isVisible());
+  EXPECT_FALSE(button->isVisible());
+}
+
+TEST_F(GameScreen, ABustSaysSoAndKeepsTheScoreBeforeTheTurn) {
   Open(Build(4, {"{ANNA}"}, false));
   window->Started().PlayedGame().players.At(0).turns.score = 32;
   Click("LS20");
@@ -81,11 +101,15 @@ TEST_F(GameScreen, ABustTurnsTheRemainingScoreRed) {
   EXPECT_EQ(remaining->text(), "12");
   EXPECT_EQ(TextColor(remaining), kGreen);
   Click("LS11");
-  EXPECT_EQ(remaining->text(), "1");
+  EXPECT_EQ(remaining->text(), "32");  // what the player keeps
   EXPECT_EQ(TextColor(remaining), kRed);
+  EXPECT_EQ(TextOf("lbllblLeft"), "Überworfen");
+  EXPECT_EQ(TextColor(Find("lbllblLeft")), kRed);
   EXPECT_EQ(TextOf("lbltotalPoints"), "31");             // the darts entered still count here
   QTest::mouseClick(Find("pnlcheck2"), Qt::LeftButton);  // the busting dart goes
   EXPECT_EQ(TextColor(remaining), kGreen);
+  EXPECT_EQ(TextOf("lbllblLeft"), "Übrig:");
+  EXPECT_EQ(TextColor(Find("lbllblLeft")), Qt::black);
 }
 
 struct AbortCase {
@@ -319,6 +343,47 @@ TEST_F(GameScreen, OpensScaledDownOnASmallScreenAndClicksStillHitTheirFields) {
   EXPECT_EQ(TextOf("pnlcheck2"), "SS25");
 }
 
+// However small the window, the three dart fields stay three black boxes.
+TEST_F(GameScreen, TheDartFieldsStayApartAtEveryScale) {
+  Open(Build(4, {"{ANNA}"}));
+  for (const int width : {1017, 760, 637, 500}) {
+    window->resize(width, width * 732 / 1017);
+    QApplication::processEvents();
+    const auto shot = window->grab().toImage();
+    const auto first = Find("pnlcheck1")->geometry();
+    const auto last = Find("pnlcheck3")->geometry();
+    const double ratio = shot.devicePixelRatio();
+    const int y = static_cast<int>((first.top() + first.height() / 4) * ratio);
+    int boxes = 0;
+    bool inBox = false;
+    for (int x = static_cast<int>(first.left() * ratio); x < last.right() * ratio; ++x) {
+      const bool black = shot.pixelColor(x, y).lightness() < 40;
+      boxes += black && !inBox ? 1 : 0;
+      inBox = black;
+    }
+    EXPECT_EQ(boxes, 3) << width;
+  }
+}
+
+// The name written over the board after a change of turn never covers the
+// board's numbers (the "5" stands closest), however long it is.
+TEST_F(GameScreen, TheNameOverTheBoardLeavesTheNumbersFree) {
+  archive.names["{BEN}"] = {"Ben", "B", "Benedikt-Maximilian"};
+  Open(Build(4, {"{ANNA}", "{BEN}"}));
+  for (const int width : {1017, 637}) {
+    window->resize(width, width * 732 / 1017);
+    Clicks({"0", "0", "0"});
+    auto* name = Find("lblCurrent_Player");
+    ASSERT_TRUE(name->isVisible());
+    auto& board = window->Board();
+    // The left edge of the "5" in hit-map pixels.
+    const auto five = board.mapTo(name->parentWidget(), board.WidgetPosition({228, 80}));
+    EXPECT_LT(name->geometry().right(), five.x()) << width;
+    EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->contentsRect().width())
+        << width;
+  }
+}
+
 TEST_F(GameScreen, ACricketGamePaintsItsPanel) {
   std::filesystem::create_directories(folder / "pictures");
   QImage picture(40, 60, QImage::Format_RGB32);
@@ -342,6 +407,28 @@ TEST_F(GameScreen, ATargetTrainingShowsItsTargetsAndTheAimsOfItsDarts) {
   Click("SS20");
   EXPECT_EQ(TextOf("lblAim1"), "LS20");  // the thrown dart shows what it was aimed at
   EXPECT_EQ(TextOf("lblNextHit1"), "");
+}
+
+// The end message of a segment training stands over the finished last round:
+// its darts, and the hits and tries that the message counts.
+TEST_F(GameScreen, TheEndOfASegmentTrainingShowsItsLastRound) {
+  StartOptions options;
+  options.trainingRounds = 2;
+  Open(Build(18, {"{ANNA}"}, true, false, options));
+  dialogs.HoldAnswers();
+  Clicks({"T20", "LS20", "LS1", "LS20", "LS20", "LS5"});
+  ASSERT_EQ(dialogs.held(), 1);
+  EXPECT_EQ(dialogs.texts().back(),
+            "Practice over! with 4 hits out of 6 trys.\nSpiel fortsetzten?");
+  QApplication::processEvents();
+  EXPECT_EQ(TextOf("pnlcheck3"), "LS5");
+  auto* list = Find<QTreeWidget>("lstPlayersInGame");
+  ASSERT_NE(list, nullptr);
+  const auto* row = list->topLevelItem(0);
+  EXPECT_EQ(row->text(1), "4");
+  EXPECT_EQ(row->text(2), "6");
+  dialogs.AnswerHeld(DialogAnswer::No);
+  Settle();
 }
 
 }  // namespace
