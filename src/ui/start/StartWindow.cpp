@@ -372,11 +372,10 @@ void StartWindow::OpenGameWindow(StartedGame started) {
   emit gameWindowShown();
 }
 
-void StartWindow::GameWindowFinished(SessionResult result) {
-  // A stored game changes the figures.
-  if (result == SessionResult::OK || result == SessionResult::Yes) {
-    FillPlayerOverview(false);
-  }
+void StartWindow::GameWindowFinished(SessionResult /*result*/) {
+  // Every game of a series is stored as it ends, so even a screen closed
+  // without saving its last game may have changed the figures.
+  FillPlayerOverview(false);
 }
 
 void StartWindow::AddNewPlayer() {

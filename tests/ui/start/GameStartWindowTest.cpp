@@ -11,6 +11,7 @@
 #include "StartWindowFixture.h"
 #include "engine/AimPoints.h"
 #include "engine/Player.h"
+#include "ui/board/BoardWidget.h"
 #include "ui/game/GameWindow.h"
 #include "ui/game/WaitDialog.h"
 #include "ui/start/GameList.h"
@@ -164,6 +165,30 @@ TEST_F(GameStartWindowTest, AStoredGameRefreshesTheFiguresWhenTheGameScreenEnds)
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window->ShownGameWindow(), nullptr);
   EXPECT_TRUE(window->ToolBar().Action(ToolButton::Start).isEnabled());
+}
+
+// A series stores each game as it ends: the figures show them however the
+// game screen ends, also when the next game is given up without saving.
+TEST_F(GameStartWindowTest, TheGamesOfASeriesShowWhenItsNextGameIsGivenUp) {
+  OpenWithPlayers({"Anna"});
+  Tick(0);
+  window->SetGame(FindCatalogEntry(4));
+  Press(ToolButton::Start);
+  QPointer<GameWindow> game = window->ShownGameWindow();
+  ASSERT_NE(game, nullptr);
+  game->Started().PlayedGame().players.At(0).turns.score = 40;
+  continueSeries = true;
+  auto& board = game->Board();
+  QTest::mouseClick(&board, Qt::LeftButton, {},
+                    board.WidgetPosition(QPoint(AimPointFor("D20")->x, AimPointFor("D20")->y)));
+  for (int i = 0; i < 20 && game->Session().StepPending(); ++i) {
+    QTest::qWait(5);
+  }
+  ASSERT_EQ(game->Session().PlayedGame().players.At(0).turns.score, 501);  // the next game runs
+  dialogs.Answer(DialogAnswer::No);  // given up without saving
+  game->close();
+  QApplication::processEvents();
+  EXPECT_EQ(Column(1), (std::vector<QString>{"1"}));
 }
 
 TEST_F(GameStartWindowTest, OwnScatterIsOfferedForTheLastTickedPlayerWithAimedDarts) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -100,7 +102,7 @@ class StartWindowFixture : public ::testing::Test {
     EnterFolder();
     seed_.reset();
     StartWindowSetup setup{folder, StartHitMap(), random, true, {}};
-    setup.askSummary = [](const Summary&) { return false; };
+    setup.askSummary = [this](const Summary&) { return std::exchange(continueSeries, false); };
     window = std::make_unique<StartWindow>(std::move(setup), dialogs);
     window->FormCreate();
     window->ShowCentred();
@@ -190,6 +192,8 @@ class StartWindowFixture : public ::testing::Test {
   std::filesystem::path folder = root / "Korvanti";
   UniformRandom random{5};
   ScriptedDialogs dialogs;
+  // The summary at the end of the next game asks for one more game.
+  bool continueSeries = false;
   std::unique_ptr<StartWindow> window;
 
  private:
