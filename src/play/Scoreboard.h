@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Game.h"
@@ -72,8 +73,13 @@ struct CricketPanel {
 };
 
 struct PlayerListColumn {
+  PlayerListColumn() = default;
+  PlayerListColumn(std::string caption, int width, std::string hint = {})
+      : caption(std::move(caption)), width(width), hint(std::move(hint)) {}
+
   std::string caption;
   int width = 0;
+  std::string hint;  // what the column counts, as the header's tooltip
 };
 
 struct PlayerListRow {
@@ -100,6 +106,7 @@ struct Scoreboard {
 
   std::string runningValue;  // average, marks per round or hit rate
   Paint runningValuePaint = Paint::Green;
+  std::string runningValueHint;  // what the figure counts, as its tooltip
   std::string round;
   std::optional<std::string> roundsToGo;  // hidden when empty
 

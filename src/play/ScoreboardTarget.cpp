@@ -7,6 +7,15 @@
 namespace korvanti::scoreboard {
 namespace {
 
+// Two counts of hits live side by side: the exact field aimed at (the start
+// window's overview counts these) and any field of the number (the end
+// message and the list count these). The tooltips say which is which.
+constexpr char kRunningValueHint[] =
+    "Treffer genau im Zielfeld in %, in Klammern Treffer der Zahl (jedes Feld des Segments)";
+constexpr char kHitsHint[] =
+    "Treffer der Zahl: jedes Feld des Segments zählt, wie in der Meldung am Ende (die Übersicht "
+    "im Startfenster zählt nur Treffer genau im Zielfeld)";
+
 double Percent(int part, int whole) {
   return whole == 0 ? 0.0 : static_cast<double>(part) / whole * 100.0;
 }
@@ -28,6 +37,7 @@ void FillRunningValue(const Game& game, const ModeTraits& mode, const Scoreboard
   const double aimRate = Percent(turns.AimHits(), darts);
   board.runningValue = FormatFloat("0", aimRate, context.numbers) + " (" +
                        FormatFloat("0", segmentRate, context.numbers) + ")%";
+  board.runningValueHint = kRunningValueHint;
   board.runningValuePaint = AgainstReference(player.referenceAverage, segmentRate);
 }
 
@@ -36,7 +46,9 @@ void FillList(const Game& game, const ModeTraits& mode, const ScoreboardContext&
   auto& columns = board.players.columns;
   columns = {{"Player", 100}};
   if (mode.segmentTable) {
-    columns.insert(columns.end(), {{"Hits", 100}, {"Trys", 100}, {"Avg.", 100}});
+    columns.insert(columns.end(), {{"Hits", 100, kHitsHint},
+                                   {"Trys", 100, "Geworfene Darts"},
+                                   {"Avg.", 100, "Treffer der Zahl je geworfenem Dart"}});
   } else {
     columns.push_back({"Last hit", 200});
   }

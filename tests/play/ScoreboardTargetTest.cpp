@@ -37,6 +37,12 @@ TEST(ScoreboardTarget, SegmentTrainingListsHitsTriesAndRate) {
   }
   EXPECT_EQ(Captions(board.players), (Cells{"Player 100", "Hits 100", "Trys 100", "Avg. 100"}));
   EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "1", "3", "33,33 %"}));
+  // Which count is which: the exact field in the figure, the number in the list.
+  EXPECT_EQ(board.runningValueHint,
+            "Treffer genau im Zielfeld in %, in Klammern Treffer der Zahl (jedes Feld des "
+            "Segments)");
+  EXPECT_NE(board.players.columns[1].hint.find("Treffer der Zahl"), std::string::npos);
+  EXPECT_NE(board.players.columns[1].hint.find("Übersicht"), std::string::npos);
   EXPECT_EQ(board.roundsToGo, "8 übrig");
   EXPECT_EQ(board.round, "2");
 }

@@ -275,6 +275,7 @@ void GameWindow::PaintBoard(const Scoreboard& board) {
   const bool hasRunningValue = board.panel != ModePanel::CountDown || !board.runningValue.empty();
   averageCaption_->setVisible(hasRunningValue);
   average_->setText(Text(board.runningValue));
+  average_->setToolTip(Text(board.runningValueHint));
   SetTextColor(average_, Color(board.runningValuePaint));
   rounds_->setText(Text(board.round));
   roundsToGo_->setVisible(board.roundsToGo.has_value());

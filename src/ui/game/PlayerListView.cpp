@@ -64,7 +64,7 @@ int At(int design, double scale) {
 
 bool SameColumns(const std::vector<PlayerListColumn>& a, const std::vector<PlayerListColumn>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
-    return x.caption == y.caption && x.width == y.width;
+    return x.caption == y.caption && x.width == y.width && x.hint == y.hint;
   });
 }
 
@@ -114,6 +114,9 @@ void PlayerListView::ShowColumns(const std::vector<PlayerListColumn>& columns) {
   }
   setColumnCount(std::max<int>(1, static_cast<int>(captions.size())));
   setHeaderLabels(captions);
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    headerItem()->setToolTip(static_cast<int>(i), QString::fromStdString(columns_[i].hint));
+  }
   ApplyColumnWidths();
 }
 

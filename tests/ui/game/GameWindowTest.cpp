@@ -427,6 +427,9 @@ TEST_F(GameScreen, TheEndOfASegmentTrainingShowsItsLastRound) {
   const auto* row = list->topLevelItem(0);
   EXPECT_EQ(row->text(1), "4");
   EXPECT_EQ(row->text(2), "6");
+  // Which count is which, where the player looks.
+  EXPECT_TRUE(list->headerItem()->toolTip(1).startsWith("Treffer der Zahl"));
+  EXPECT_TRUE(Find("lblAVG")->toolTip().startsWith("Treffer genau im Zielfeld"));
   dialogs.AnswerHeld(DialogAnswer::No);
   Settle();
 }
