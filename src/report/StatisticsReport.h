@@ -46,9 +46,10 @@ struct StatisticsTable {
 };
 
 // One row per interval step between the two dates, where the step holds data,
-// and the extra row of the last game. A stop requested through `stop` (looked
-// at between rows and while the turns are read) ends it early with part of
-// the table, which the caller drops.
+// and the extra row of the last game. Days, weeks and months start at
+// midnight of the first day; the last of them ends at the end date. A stop requested through `stop`
+// (looked at between rows and while the turns are read) ends it early with part of the table, which
+// the caller drops.
 StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
                                   std::stop_token stop = {});
 

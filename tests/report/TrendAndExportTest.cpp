@@ -122,7 +122,7 @@ TEST_F(Trend, StatisticsCsvHasCaptionsAndPeriodColumns) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].substr(0, 24), "Darts,Avg./PPD,Best chec");
   EXPECT_EQ(lines[1].substr(0, 17), "3,\"180,00/60,00\",");
-  EXPECT_TRUE(lines[1].ends_with(",last game: 03.05.26 20:0:0,03.05.26 20:0:0")) << lines[1];
+  EXPECT_TRUE(lines[1].ends_with(",last game: 03.05.26 20:00:00,03.05.26 20:00:00")) << lines[1];
 }
 
 class DartExport : public ::testing::Test {
