@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -262,6 +264,25 @@ TEST_F(StatsWindow, TheChartShowsTheTablesMainColumn) {
   ASSERT_EQ(overall.size(), 2);
   EXPECT_NEAR(overall[0].y(), (180 + 60 + 62 + 3) / 4.0, 1e-9);
   EXPECT_EQ(overall[1].y(), overall[0].y());
+}
+
+// A period without a figure draws no axes (they would count from 1970) but says so.
+TEST_F(StatsWindow, TheChartSaysWhenThePeriodHoldsNoFigure) {
+  data.AddGame(anna, "const301sout", DaysAgo(3, 18), {{"T20 T20 T20"}});
+  auto window = Open(anna, FindCatalogEntry(4));  // 501 DO: nothing played
+  Refreshed(*window, [&] { Radio(*window, "Detailiert").click(); });
+  auto& chart = window->Trend();
+  auto& view = *chart.findChild<QChartView*>();
+  auto& empty = Find<QLabel>(chart, "lblTrendEmpty");
+  EXPECT_EQ(window->DetailTable().rowCount(), 0);
+  EXPECT_TRUE(empty.isVisible());
+  EXPECT_EQ(empty.text(), "Keine Daten im Zeitraum");
+  EXPECT_FALSE(view.isVisible());
+  auto& types = Find<QComboBox>(*window, "cmbStatsType");
+  Refreshed(*window, [&] { types.setCurrentIndex(types.findText("301 SO")); });
+  EXPECT_EQ(chart.PeriodPoints().size(), 1);
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_FALSE(empty.isVisible());
 }
 
 TEST_F(StatsWindow, ExportWritesTheShownTable) {
