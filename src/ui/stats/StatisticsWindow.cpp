@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QSaveFile>
@@ -44,6 +43,9 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// What a frame and title bar take, as Qt guesses it before the window manager says.
+const QSize kFrameAllowance(10, 40);
+
 }  // namespace
 
 ExportFileChooser SaveDialogChooser() {
@@ -78,6 +80,7 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 0, 6, 6);
+  layout->setSpacing(4);
   BuildToolBar(*layout);
   auto* filters = new QHBoxLayout;
   BuildFilters(this, *filters);
@@ -109,10 +112,11 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
           &StatisticsWindow::DeletionFinished);
 
   // Wide enough for the widest table with its period columns; a smaller
-  // screen gets a smaller window (the tables then scroll).
-  QSize size(1280, 728);
-  if (const auto* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableGeometry().size());
+  // screen gets a smaller window (the detailed tables then scroll), with room
+  // left for the frame and title bar that the window manager adds around it.
+  QSize size(1320, 728);
+  if (const auto* shownOn = screen()) {  // the start window's screen
+    size = size.boundedTo(shownOn->availableGeometry().size() - kFrameAllowance);
   }
   resize(size);
 }
@@ -203,9 +207,13 @@ void StatisticsWindow::ChangeKind() {
 }
 
 void StatisticsWindow::ShowPanels() {
+  // Hide before showing: with both shown for a moment the window would grow
+  // to hold both panels, past the bottom of a small screen.
   const bool detail = View() == StatisticsView::Detail;
-  detailPanel_->setVisible(detail);
-  aimPanel_->setVisible(!detail);
+  auto* shown = detail ? detailPanel_ : aimPanel_;
+  auto* hidden = detail ? aimPanel_ : detailPanel_;
+  hidden->setVisible(false);
+  shown->setVisible(true);
 }
 
 void StatisticsWindow::DateEdited() {
@@ -260,6 +268,9 @@ void StatisticsWindow::ShowTable(const StatisticsTable& table,
   }
   if (detail) {
     trend_->Show(TrendOf(table));
+  } else {
+    // The board beside it gives way: the period columns are read, not scrolled to.
+    aimTable_->setMinimumWidth(WidthOfAllColumns(*aimTable_));
   }
   if (widget.rowCount() > 0) {
     widget.selectRow(widget.rowCount() - 1);  // the last row is focused and drawn
