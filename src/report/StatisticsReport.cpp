@@ -135,6 +135,12 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   table.kind = request.view == StatisticsView::AimAndHit ? StatisticsTableKind::AimAndHit
                                                          : TableForType(request.gameTypeKey);
   table.columns = TableColumns(table.kind);
+  // The start date carries the time of day it was picked at; days, weeks and
+  // months are calendar ones and run from midnight. The end stays as chosen.
+  const bool byGame = request.interval == StatisticsInterval::Game;
+  const auto start = byGame ? request.from : DateOf(request.from);
+  table.from = start;
+  table.to = request.to;
 
   StatisticsQuery query(database);
   query.playerId = request.playerId;
@@ -145,10 +151,6 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   if (!last) {
     return table;
   }
-  // The start date carries the time of day it was picked at; days, weeks and
-  // months are calendar ones and run from midnight. The end stays as chosen.
-  const bool byGame = request.interval == StatisticsInterval::Game;
-  const auto start = byGame ? request.from : DateOf(request.from);
   // With the extra row the last game is counted there and nowhere else.
   const auto leaveOut = request.lastEntry ? last->gameId : std::string();
   const auto turns =

@@ -40,6 +40,9 @@ struct StatisticsTable {
   StatisticsTableKind kind = StatisticsTableKind::AimAndHit;
   std::vector<std::string> columns;  // with the two period columns
   std::vector<StatisticsPeriodRow> rows;
+  // The period counted: days, weeks and months from midnight of the first day.
+  DateTimeNumber from = 0;
+  DateTimeNumber to = 0;
   // The main figure (MainFigure) over every game of the two dates; nothing in
   // the aim-and-hit view and when the dates hold no darts.
   std::optional<double> overallFigure;

@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QSaveFile>
@@ -53,6 +55,7 @@ ExportFileChooser SaveDialogChooser() {
     auto* dialog = new QFileDialog(parent, QStringLiteral("Exportieren"), {},
                                    QStringLiteral("CSV-Dateien (*.csv)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("csv"));  // asks about the name it writes
     OpenDialog(dialog, [dialog, chosen = std::move(chosen)](int result) {
       const auto files = dialog->selectedFiles();
       if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty()) {
@@ -249,6 +252,8 @@ void StatisticsWindow::RefreshStatistics() {
   request.field = aimBoard_->Selection().toStdString();
   refreshedFrom_ = request.from;
   refreshedTo_ = request.to;
+  exportHeading_ = {player_->currentText().toStdString(), type_->currentText().toStdString(),
+                    interval_->checkedButton()->text().toStdString(), request.field};
   ClearTables();
   ShowPanels();
   setCursor(Qt::WaitCursor);
@@ -344,9 +349,13 @@ void StatisticsWindow::ExportTable() {
   });
 }
 
-void StatisticsWindow::ExportTableTo(const QString& file) {
+void StatisticsWindow::ExportTableTo(const QString& chosen) {
+  // A name typed without an extension would give a file nothing opens as a table.
+  const auto file = QFileInfo(chosen).suffix().isEmpty()
+                        ? chosen + (chosen.endsWith('.') ? "csv" : ".csv")
+                        : chosen;
   std::ostringstream csv;
-  WriteStatisticsCsv(csv, shown_);
+  WriteStatisticsCsv(csv, shown_, exportHeading_);
   const auto bytes = csv.str();
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly) ||
@@ -355,7 +364,10 @@ void StatisticsWindow::ExportTableTo(const QString& file) {
       !out.commit()) {
     dialogs_->Error(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
                         .arg(file, out.errorString()));
+    return;
   }
+  dialogs_->Information(QStringLiteral("Die Tabelle wurde in \"%1\" gespeichert.")
+                            .arg(QDir::toNativeSeparators(file)));
 }
 
 void StatisticsWindow::StoreColours() {
