@@ -61,7 +61,12 @@ TEST_F(StatsWindow, OpensInsideTheScreenWithRoomForItsFrame) {
     const auto lastRow = table.rowCount() - 1;
     EXPECT_TRUE(table.item(lastRow, table.columnCount() - 2)->text().startsWith("last game: "));
   };
+  const auto percent = std::lround(window->devicePixelRatio() * 100);
+  const auto save = [&](const QString& name) {
+    EXPECT_TRUE(window->grab().save(QString(KORVANTI_STATS_SHOTS) + "/" + name.arg(percent)));
+  };
   expectInside(window->AimTable(), true);
+  save(QStringLiteral("statistics-aim-%1.png"));
   for (auto* button : window->findChildren<QRadioButton*>()) {
     if (button->text() == "Detailiert")
       Refreshed(*window, [&] { button->click(); });
@@ -69,9 +74,7 @@ TEST_F(StatsWindow, OpensInsideTheScreenWithRoomForItsFrame) {
   // Fourteen columns fit a screen 1366 pixels wide; narrower ones scroll.
   expectInside(window->DetailTable(), available.width() >= 1366);
   EXPECT_FALSE(window->Trend().PeriodPoints().isEmpty());
-  const auto percent = std::lround(window->devicePixelRatio() * 100);
-  EXPECT_TRUE(window->grab().save(QString(KORVANTI_STATS_SHOTS) +
-                                  QStringLiteral("/statistics-%1.png").arg(percent)));
+  save(QStringLiteral("statistics-%1.png"));
 }
 
 }  // namespace
