@@ -25,7 +25,8 @@ std::vector<AimedDart> Darts(int count) {
     const auto offset = OffsetFor(truth, normal(random), normal(random));
     darts.push_back({{332, 172},
                      {332 + static_cast<int>(offset.x), 172 + static_cast<int>(offset.y)},
-                     TargetClass::Treble});
+                     TargetClass::Treble,
+                     "T20"});
   }
   return darts;
 }

@@ -27,6 +27,7 @@ struct AimedDart {
   BoardPoint aim;
   BoardPoint hit;
   TargetClass target = TargetClass::Single;
+  std::string aimed;  // the field aimed at, upper case ("T20", "SS25")
 };
 
 // The scatter of one set of darts and how many darts it rests on.

@@ -93,13 +93,20 @@ std::string AimAdviceText(const AimAdvice& advice, NumberSeparators separators) 
 
 std::optional<ScatterOutline> ThrowReport::OutlineAround(std::string_view code) const {
   const auto aim = AimPointFor(UpperCase(code));
-  if (!aim || !fit.overall) {
+  if (!aim) {
     return std::nullopt;
   }
-  const auto target = TargetClassOf(UpperCase(code));
+  return OutlineAt(aim->x, aim->y, TargetClassOf(UpperCase(code)));
+}
+
+std::optional<ScatterOutline> ThrowReport::OutlineAt(double aimX, double aimY,
+                                                     std::optional<TargetClass> target) const {
+  if (!fit.overall) {
+    return std::nullopt;
+  }
   const auto& estimate = target && fit.For(*target) ? *fit.For(*target) : *fit.overall;
   const auto& [bias, covariance] = estimate.scatter;
-  return ScatterOutline{aim->x + bias.x, aim->y + bias.y, EllipseOf(covariance, 1),
+  return ScatterOutline{aimX + bias.x, aimY + bias.y, EllipseOf(covariance, 1),
                         EllipseOf(covariance, 2)};
 }
 

@@ -57,6 +57,10 @@ struct ThrowReport {
   // target class when it has one, else from the overall fit; nothing without
   // a fit or for a code that is no board field.
   std::optional<ScatterOutline> OutlineAround(std::string_view code) const;
+  // The outline around an aim point, from the fit of the target class when
+  // given and fitted, else from the overall fit; nothing without a fit.
+  std::optional<ScatterOutline> OutlineAt(double aimX, double aimY,
+                                          std::optional<TargetClass> target) const;
 };
 
 ThrowReport MakeThrowReport(const ScatterFit& fit, const HitMap& hitMap,

@@ -51,6 +51,19 @@ void WriteStatisticsCsv(std::ostream& out, const StatisticsTable& table) {
   }
 }
 
+void WriteStatisticsCsv(std::ostream& out, const StatisticsTable& table,
+                        const StatisticsCsvHeading& heading) {
+  WriteCsvLine(out, {"Spieler", heading.player});
+  WriteCsvLine(out, {"Spiel/Training", heading.gameType});
+  if (table.kind == StatisticsTableKind::AimAndHit) {
+    WriteCsvLine(out, {"Feldauswahl", heading.field});
+  }
+  WriteCsvLine(out, {"Intervall", heading.interval});
+  WriteCsvLine(out, {"Zeitraum", PeriodBoundText(table.from), PeriodBoundText(table.to)});
+  out << '\n';
+  WriteStatisticsCsv(out, table);
+}
+
 std::vector<std::string> DartCsvColumns() {
   return {"datetime", "player", "gametype", "gameid", "turn",  "dart", "hit",
           "points",   "hit_x",  "hit_y",    "aim",    "aim_x", "aim_y"};

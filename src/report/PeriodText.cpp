@@ -3,7 +3,7 @@
 namespace korvanti {
 
 std::string PeriodBoundText(DateTimeNumber value, DateTimeSeparators separators) {
-  return FormatDateTime("dd/mm/yy h:n:s", value, separators);
+  return FormatDateTime("dd/mm/yy hh:nn:ss", value, separators);
 }
 
 PeriodColumns PeriodColumnTexts(DateTimeNumber from, DateTimeNumber to, bool lastGame,

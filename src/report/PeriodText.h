@@ -7,9 +7,9 @@
 
 namespace korvanti {
 
-// A period bound as the statistics tables show it: "dd/mm/yy h:n:s", two-digit
-// day, month and year joined by the date separator, hour, minute and second
-// without leading zeros joined by the time separator ("03.05.26 9:5:0").
+// A period bound as the statistics tables show it: two digits each for day,
+// month and year joined by the date separator, then for hour, minute and
+// second joined by the time separator ("03.05.26 09:05:00"); "9:5:0" misread.
 std::string PeriodBoundText(DateTimeNumber value, DateTimeSeparators separators = {});
 
 // The last two columns of a statistics row ("von", "bis" / "Datum von", "Datum bis").

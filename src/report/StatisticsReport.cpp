@@ -73,8 +73,9 @@ class Steps {
 // the end date, and the last one reaches it (a month can be shorter than the
 // mean month that counts the steps).
 void AddStepRows(StatisticsTable& table, const TurnSnapshot& turns,
-                 const StatisticsRequest& request, const std::stop_token& stop) {
-  const Steps steps(request.interval, request.from);
+                 const StatisticsRequest& request, DateTimeNumber start,
+                 const std::stop_token& stop) {
+  const Steps steps(request.interval, start);
   const auto last = steps.Count(request.to);
   long long previous = -1;
   for (const auto moment : turns.Moments()) {
@@ -134,6 +135,12 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   table.kind = request.view == StatisticsView::AimAndHit ? StatisticsTableKind::AimAndHit
                                                          : TableForType(request.gameTypeKey);
   table.columns = TableColumns(table.kind);
+  // The start date carries the time of day it was picked at; days, weeks and
+  // months are calendar ones and run from midnight. The end stays as chosen.
+  const bool byGame = request.interval == StatisticsInterval::Game;
+  const auto start = byGame ? request.from : DateOf(request.from);
+  table.from = start;
+  table.to = request.to;
 
   StatisticsQuery query(database);
   query.playerId = request.playerId;
@@ -147,11 +154,11 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   // With the extra row the last game is counted there and nowhere else.
   const auto leaveOut = request.lastEntry ? last->gameId : std::string();
   const auto turns =
-      TurnSnapshot::Load(database, request.playerId, key, request.from, request.to, leaveOut, stop);
-  if (request.interval == StatisticsInterval::Game) {
+      TurnSnapshot::Load(database, request.playerId, key, start, request.to, leaveOut, stop);
+  if (byGame) {
     AddGameRows(table, turns, request, stop);
   } else {
-    AddStepRows(table, turns, request, stop);
+    AddStepRows(table, turns, request, start, stop);
   }
   if (stop.stop_requested()) {
     return table;
@@ -166,7 +173,7 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   if (table.kind != StatisticsTableKind::AimAndHit) {
     // The snapshot leaves the last game out when it has its own row; the
     // figure over the dates holds it when it lies between them.
-    const bool lastInside = last->datetime > request.from && last->datetime <= request.to;
+    const bool lastInside = last->datetime > start && last->datetime <= request.to;
     table.overallFigure = lastGame && lastInside
                               ? CombinedFigure(table.kind, turns.All(), lastGame->All())
                               : MainFigure(table.kind, turns.All());

@@ -40,15 +40,19 @@ struct StatisticsTable {
   StatisticsTableKind kind = StatisticsTableKind::AimAndHit;
   std::vector<std::string> columns;  // with the two period columns
   std::vector<StatisticsPeriodRow> rows;
+  // The period counted: days, weeks and months from midnight of the first day.
+  DateTimeNumber from = 0;
+  DateTimeNumber to = 0;
   // The main figure (MainFigure) over every game of the two dates; nothing in
   // the aim-and-hit view and when the dates hold no darts.
   std::optional<double> overallFigure;
 };
 
 // One row per interval step between the two dates, where the step holds data,
-// and the extra row of the last game. A stop requested through `stop` (looked
-// at between rows and while the turns are read) ends it early with part of
-// the table, which the caller drops.
+// and the extra row of the last game. Days, weeks and months start at
+// midnight of the first day; the last of them ends at the end date. A stop requested through `stop`
+// (looked at between rows and while the turns are read) ends it early with part of the table, which
+// the caller drops.
 StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
                                   std::stop_token stop = {});
 

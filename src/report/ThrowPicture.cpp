@@ -6,6 +6,7 @@
 
 #include "engine/BoardGeometry.h"
 #include "report/FieldSelection.h"
+#include "store/FieldFilter.h"
 
 namespace korvanti {
 namespace {
@@ -46,8 +47,39 @@ std::uint32_t HeatColour(double share) {
          Channel(mix(low.g, high.g), 8) | Channel(mix(low.b, high.b), 0);
 }
 
+std::optional<SelectionAim> AimOfSelection(std::span<const AimedDart> darts,
+                                           std::string_view selection) {
+  const auto filter = SelectionFilter(selection);
+  if (filter.empty()) {
+    return std::nullopt;
+  }
+  const auto aimedAt = FieldFilter::Classify(filter);
+  SelectionAim aim;
+  int count = 0;
+  bool oneTarget = true;
+  for (const auto& dart : darts) {
+    if (!aimedAt.MatchesHit(dart.aimed)) {
+      continue;
+    }
+    aim.x += dart.aim.x;
+    aim.y += dart.aim.y;
+    oneTarget = oneTarget && (count == 0 || aim.target == dart.target);
+    aim.target = dart.target;
+    ++count;
+  }
+  if (count == 0) {
+    return std::nullopt;
+  }
+  aim.x /= count;
+  aim.y /= count;
+  if (!oneTarget) {
+    aim.target.reset();
+  }
+  return aim;
+}
+
 ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view selection,
-                              NumberSeparators separators) {
+                              const std::optional<SelectionAim>& aim, NumberSeparators separators) {
   ThrowPicture picture;
   picture.text = report.text;
   if (!report.map || !report.advice || !report.fit.overall) {
@@ -55,8 +87,12 @@ ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view select
   }
   const auto best = report.advice->best;
   picture.best = best;
-  picture.outline = report.OutlineAround(SelectionFilter(selection));
-  if (!picture.outline) {
+  const auto filter = SelectionFilter(selection);
+  if (aim) {
+    picture.outline = report.OutlineAt(aim->x, aim->y, aim->target);
+  } else if (!filter.empty()) {
+    picture.outline = report.OutlineAround(filter);
+  } else {
     const auto& bias = report.fit.overall->scatter.bias;
     picture.outline =
         ScatterOutline{best.x + bias.x, best.y + bias.y, *report.oneSigma, *report.twoSigma};
@@ -94,9 +130,9 @@ AimedDartSelection AimedDartsOf(const StatisticsRequest& request) {
 
 ThrowPicture MakeThrowPicture(Database& database, const StatisticsRequest& request,
                               const HitMap& hitMap) {
-  return MakeThrowPicture(
-      MakeThrowReport(database, AimedDartsOf(request), hitMap, request.separators), request.field,
-      request.separators);
+  const auto darts = LoadAimedDarts(database, AimedDartsOf(request));
+  return MakeThrowPicture(MakeThrowReport(FitScatter(darts), hitMap, request.separators),
+                          request.field, AimOfSelection(darts, request.field), request.separators);
 }
 
 }  // namespace korvanti

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,12 +23,13 @@ std::uint32_t HeatColour(double share);
 struct ThrowPicture {
   // The advice, or why there is none ("Zu wenige Würfe mit Ziel: N von 100").
   std::string text;
-  // With a single field selected ("T20", "D16", "SS25", ...) the outline of
-  // its darts around its aim point; with any other selection ("Alle", a
-  // number, every dart) the outline around the best aim point, where the
+  // Where the darts of the selection ("20", "T20", "SS25", ...) land: the
+  // outline around the point they were aimed at on average, or around the
+  // aim point of a field nobody aimed at (nothing for such a number). With
+  // every dart ("Alle") the outline around the best aim point, where the
   // player is told to aim. Nothing without a fit.
   std::optional<ScatterOutline> outline;
-  // The best aim point, nothing without a fit.
+  // The best aim point, nothing without a fit; marked on its own.
   std::optional<BoardPoint> best;
   // The expected points per dart of every hit-map pixel as colours, rows from
   // the top (HitMap::Width() x HitMap::Height()); empty without a fit.
@@ -42,7 +44,20 @@ struct ThrowPicture {
   std::string highestText;
 };
 
+// Where the darts aimed at a field selection were aimed on average, and the
+// kind of target when they share one; nothing for every dart ("Alle", empty)
+// and when no dart was aimed at the selection. A number takes the darts aimed
+// at any of its fields, as the dots do.
+struct SelectionAim {
+  double x = 0;
+  double y = 0;
+  std::optional<TargetClass> target;
+};
+std::optional<SelectionAim> AimOfSelection(std::span<const AimedDart> darts,
+                                           std::string_view selection);
+
 ThrowPicture MakeThrowPicture(const ThrowReport& report, std::string_view selection,
+                              const std::optional<SelectionAim>& aim,
                               NumberSeparators separators = {});
 
 // The darts of a statistics request: its player, game type (every type for

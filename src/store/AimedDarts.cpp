@@ -21,7 +21,7 @@ std::optional<AimedDart> AimedDartOf(const std::string& aim, BoardPoint aimAt,
     }
     aimAt = *point;
   }
-  return AimedDart{aimAt, hitAt, target.value_or(TargetClass::Single)};
+  return AimedDart{aimAt, hitAt, target.value_or(TargetClass::Single), upper};
 }
 
 }  // namespace

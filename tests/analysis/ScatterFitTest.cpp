@@ -24,14 +24,16 @@ std::vector<AimedDart> Throw(const Scatter& truth, int darts, int misclicks, uns
     thrown.push_back({aim,
                       {aim.x + static_cast<int>(std::lround(offset.x)),
                        aim.y + static_cast<int>(std::lround(offset.y))},
-                      TargetClass::Treble});
+                      TargetClass::Treble,
+                      "T20"});
   }
   for (int i = 0; i < misclicks;) {
     const Offset far{anywhere(random), anywhere(random)};
     if (std::hypot(far.x, far.y) > 200) {
       thrown.push_back({aim,
                         {aim.x + static_cast<int>(far.x), aim.y + static_cast<int>(far.y)},
-                        TargetClass::Treble});
+                        TargetClass::Treble,
+                        "T20"});
       ++i;
     }
   }

@@ -49,7 +49,8 @@ class ScatterThrow : public ::testing::Test {
           if (dart.HasAim() && dart.HasHit()) {
             darts.push_back({{dart.aimX, dart.aimY},
                              {dart.hitX, dart.hitY},
-                             TargetClassOf(dart.aim).value_or(TargetClass::Single)});
+                             TargetClassOf(dart.aim).value_or(TargetClass::Single),
+                             dart.aim});
           }
         }
       }

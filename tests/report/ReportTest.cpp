@@ -35,10 +35,48 @@ TEST_F(Report, DailyRowsOnlyForDaysWithDarts) {
   const auto table =
       RefreshStatistics(*fixture.database, Request("const501dout", StatisticsInterval::Day));
   ASSERT_EQ(table.rows.size(), 2u);
-  EXPECT_EQ(table.rows[0].from, At(3, 12));
-  EXPECT_EQ(table.rows[0].to, At(4, 12));
+  EXPECT_EQ(table.rows[0].from, At(3, 0));
+  EXPECT_EQ(table.rows[0].to, At(4, 0));
   EXPECT_EQ(table.rows[1].row.cells[0], "3");
   EXPECT_EQ(table.columns.size(), 14u);
+}
+
+// The dates are picked with the time of day they were opened at (here noon):
+// days, weeks and months still run from midnight of the first day, so the
+// morning of that day counts too; the last step ends at the chosen end.
+TEST_F(Report, StepsRunFromMidnightOfTheFirstDayToTheChosenEnd) {
+  fixture.AddGame(anna, "const501dout", At(1, 8), {{"T20"}});
+  fixture.AddGame(anna, "const501dout", At(31, 11), {{"LS1 LS1"}});
+  fixture.AddGame(anna, "const501dout", At(31, 13), {{"LS2 LS2 LS2"}});  // after the end
+  struct Case {
+    StatisticsInterval interval;
+    double firstTo;
+    double lastFrom;
+  };
+  const Case cases[] = {
+      {StatisticsInterval::Day, At(2, 0), At(31, 0)},
+      {StatisticsInterval::Week, At(8, 0), At(29, 0)},
+      {StatisticsInterval::Month, At(31, 12), At(1, 0)},
+  };
+  for (const auto& c : cases) {
+    const auto table = RefreshStatistics(*fixture.database, Request("const501dout", c.interval));
+    const auto name = static_cast<int>(c.interval);
+    ASSERT_FALSE(table.rows.empty()) << name;
+    const auto& first = table.rows.front();
+    const auto& last = table.rows.back();
+    EXPECT_EQ(first.from, At(1, 0)) << name;
+    EXPECT_EQ(first.to, c.firstTo) << name;
+    EXPECT_EQ(last.from, c.lastFrom) << name;
+    EXPECT_EQ(last.to, At(31, 12)) << name;
+    const bool oneRow = table.rows.size() == 1;
+    EXPECT_EQ(first.row.cells[0], oneRow ? "3" : "1") << name;
+    EXPECT_EQ(last.row.cells[0], oneRow ? "3" : "2") << name;
+    // The figure over the whole selection holds the same darts as the rows.
+    auto fromMidnight = Request("const501dout", c.interval);
+    fromMidnight.from = At(1, 0);
+    EXPECT_EQ(table.overallFigure, RefreshStatistics(*fixture.database, fromMidnight).overallFigure)
+        << name;
+  }
 }
 
 // The extra row holds exactly the last game; the regular rows hold every

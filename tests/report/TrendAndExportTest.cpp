@@ -20,6 +20,14 @@ double At(int day, int hour, int minute = 0) {
   return EncodeDateTime({2026, 5, day, hour, minute, 0});
 }
 
+std::string TableCaptions(StatisticsTableKind kind) {
+  std::ostringstream line;
+  WriteCsvLine(line, TableColumns(kind));
+  auto text = line.str();
+  text.pop_back();
+  return text;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -122,7 +130,44 @@ TEST_F(Trend, StatisticsCsvHasCaptionsAndPeriodColumns) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].substr(0, 24), "Darts,Avg./PPD,Best chec");
   EXPECT_EQ(lines[1].substr(0, 17), "3,\"180,00/60,00\",");
-  EXPECT_TRUE(lines[1].ends_with(",last game: 03.05.26 20:0:0,03.05.26 20:0:0")) << lines[1];
+  EXPECT_TRUE(lines[1].ends_with(",last game: 03.05.26 20:00:00,03.05.26 20:00:00")) << lines[1];
+}
+
+// An exported table says whose, of what and when before its captions; the
+// period is the one counted, days from midnight of the first day.
+TEST_F(Trend, AnExportNamesItsSelectionBeforeTheTable) {
+  fixture.AddGame(anna, "const501dout", At(3, 20), {{"T20 T20 T20", "T20 T20 T20"}});
+  auto detail = Request("const501dout", false);
+  detail.from = At(1, 12);
+  auto aim = detail;
+  aim.gameTypeKey.clear();
+  aim.view = StatisticsView::AimAndHit;
+  aim.field = "T20";
+  struct Case {
+    StatisticsRequest request;
+    StatisticsCsvHeading heading;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {detail,
+       {"Anna", "501 DO", "täglich", ""},
+       {"Spieler,Anna", "Spiel/Training,501 DO", "Intervall,täglich",
+        "Zeitraum,01.05.26 00:00:00,31.05.26 00:00:00", "",
+        TableCaptions(StatisticsTableKind::CountDown)}},
+      {aim,
+       {"Anna", "Alle", "täglich", "T20"},
+       {"Spieler,Anna", "Spiel/Training,Alle", "Feldauswahl,T20", "Intervall,täglich",
+        "Zeitraum,01.05.26 00:00:00,31.05.26 00:00:00", "",
+        TableCaptions(StatisticsTableKind::AimAndHit)}},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    WriteStatisticsCsv(out, RefreshStatistics(*fixture.database, c.request), c.heading);
+    auto lines = Lines(out.str());
+    ASSERT_GT(lines.size(), c.lines.size()) << c.heading.gameType;  // and the rows
+    lines.resize(c.lines.size());
+    EXPECT_EQ(lines, c.lines) << c.heading.gameType;
+  }
 }
 
 class DartExport : public ::testing::Test {

@@ -196,8 +196,8 @@ TEST(StatsTool, OverviewAndStatisticsAsCsv) {
   ASSERT_EQ(run.status, 0) << run.errors;
   ASSERT_EQ(run.lines.size(), 2u);
   EXPECT_EQ(run.lines[1],
-            "7,120.86/40.29,40,180,0,0,0,0,0,0,1 (33.33%),3 (7),05.05.26 0:0:0,"
-            "06.05.26 0:0:0");  // the band's share is of turns
+            "7,120.86/40.29,40,180,0,0,0,0,0,0,1 (33.33%),3 (7),05.05.26 00:00:00,"
+            "06.05.26 00:00:00");  // the band's share is of turns
 
   run = RunTool(folder,
                 "stats --db " + db +

@@ -141,9 +141,13 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
     }
   });
 
+  // Two rows keep the panel narrow: the table beside it needs the room for
+  // its period columns on a 150 % laptop screen.
+  auto* selection = new QHBoxLayout;
+  selection->addWidget(field_);
+  selection->addWidget(allHits);
+  selection->addStretch();
   auto* controls = new QHBoxLayout;
-  controls->addWidget(field_);
-  controls->addWidget(allHits);
   controls->addLayout(darts);
   auto* heat = new QVBoxLayout;
   heat->addStretch();
@@ -155,6 +159,7 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(selection);
   layout->addLayout(controls);
   layout->addWidget(board_, 1);
   layout->addWidget(throwText_);

@@ -1,6 +1,7 @@
 #include "ui/stats/StatisticsTableView.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "report/PeriodText.h"
@@ -46,6 +47,14 @@ void FillReportTable(QTableWidget& table, const StatisticsTable& content) {
     }
   }
   table.resizeColumnsToContents();
+}
+
+int WidthOfAllColumns(const QTableWidget& table) {
+  int width = 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < table.columnCount(); ++c) {
+    width += table.columnWidth(c);
+  }
+  return width;
 }
 
 }  // namespace korvanti

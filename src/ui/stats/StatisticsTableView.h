@@ -15,4 +15,7 @@ QTableWidget* NewReportTable(QWidget* parent, const char* name);
 // columns.
 void FillReportTable(QTableWidget& table, const StatisticsTable& content);
 
+// The width that shows every column whole, with the frame and a vertical scroll bar.
+int WidthOfAllColumns(const QTableWidget& table);
+
 }  // namespace korvanti

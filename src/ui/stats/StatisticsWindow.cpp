@@ -6,8 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QSaveFile>
@@ -44,6 +45,9 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// What a frame and title bar take, as Qt guesses it before the window manager says.
+const QSize kFrameAllowance(10, 40);
+
 }  // namespace
 
 ExportFileChooser SaveDialogChooser() {
@@ -51,6 +55,7 @@ ExportFileChooser SaveDialogChooser() {
     auto* dialog = new QFileDialog(parent, QStringLiteral("Exportieren"), {},
                                    QStringLiteral("CSV-Dateien (*.csv)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("csv"));  // asks about the name it writes
     OpenDialog(dialog, [dialog, chosen = std::move(chosen)](int result) {
       const auto files = dialog->selectedFiles();
       if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty()) {
@@ -78,6 +83,7 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 0, 6, 6);
+  layout->setSpacing(4);
   BuildToolBar(*layout);
   auto* filters = new QHBoxLayout;
   BuildFilters(this, *filters);
@@ -109,10 +115,11 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
           &StatisticsWindow::DeletionFinished);
 
   // Wide enough for the widest table with its period columns; a smaller
-  // screen gets a smaller window (the tables then scroll).
-  QSize size(1280, 728);
-  if (const auto* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableGeometry().size());
+  // screen gets a smaller window (the detailed tables then scroll), with room
+  // left for the frame and title bar that the window manager adds around it.
+  QSize size(1320, 728);
+  if (const auto* shownOn = screen()) {  // the start window's screen
+    size = size.boundedTo(shownOn->availableGeometry().size() - kFrameAllowance);
   }
   resize(size);
 }
@@ -203,9 +210,13 @@ void StatisticsWindow::ChangeKind() {
 }
 
 void StatisticsWindow::ShowPanels() {
+  // Hide before showing: with both shown for a moment the window would grow
+  // to hold both panels, past the bottom of a small screen.
   const bool detail = View() == StatisticsView::Detail;
-  detailPanel_->setVisible(detail);
-  aimPanel_->setVisible(!detail);
+  auto* shown = detail ? detailPanel_ : aimPanel_;
+  auto* hidden = detail ? aimPanel_ : detailPanel_;
+  hidden->setVisible(false);
+  shown->setVisible(true);
 }
 
 void StatisticsWindow::DateEdited() {
@@ -241,6 +252,8 @@ void StatisticsWindow::RefreshStatistics() {
   request.field = aimBoard_->Selection().toStdString();
   refreshedFrom_ = request.from;
   refreshedTo_ = request.to;
+  exportHeading_ = {player_->currentText().toStdString(), type_->currentText().toStdString(),
+                    interval_->checkedButton()->text().toStdString(), request.field};
   ClearTables();
   ShowPanels();
   setCursor(Qt::WaitCursor);
@@ -260,6 +273,9 @@ void StatisticsWindow::ShowTable(const StatisticsTable& table,
   }
   if (detail) {
     trend_->Show(TrendOf(table));
+  } else {
+    // The board beside it gives way: the period columns are read, not scrolled to.
+    aimTable_->setMinimumWidth(WidthOfAllColumns(*aimTable_));
   }
   if (widget.rowCount() > 0) {
     widget.selectRow(widget.rowCount() - 1);  // the last row is focused and drawn
@@ -333,9 +349,13 @@ void StatisticsWindow::ExportTable() {
   });
 }
 
-void StatisticsWindow::ExportTableTo(const QString& file) {
+void StatisticsWindow::ExportTableTo(const QString& chosen) {
+  // A name typed without an extension would give a file nothing opens as a table.
+  const auto file = QFileInfo(chosen).suffix().isEmpty()
+                        ? chosen + (chosen.endsWith('.') ? "csv" : ".csv")
+                        : chosen;
   std::ostringstream csv;
-  WriteStatisticsCsv(csv, shown_);
+  WriteStatisticsCsv(csv, shown_, exportHeading_);
   const auto bytes = csv.str();
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly) ||
@@ -344,7 +364,10 @@ void StatisticsWindow::ExportTableTo(const QString& file) {
       !out.commit()) {
     dialogs_->Error(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
                         .arg(file, out.errorString()));
+    return;
   }
+  dialogs_->Information(QStringLiteral("Die Tabelle wurde in \"%1\" gespeichert.")
+                            .arg(QDir::toNativeSeparators(file)));
 }
 
 void StatisticsWindow::StoreColours() {

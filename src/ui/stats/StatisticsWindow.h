@@ -9,6 +9,7 @@
 
 #include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
+#include "report/CsvWriter.h"
 #include "report/StatisticsDeletion.h"
 #include "report/StatisticsReport.h"
 #include "ui/stats/AimBoardPanel.h"
@@ -103,7 +104,7 @@ class StatisticsWindow : public QDialog {
   void AimRowSelected();
   void DeleteStatistics();
   void DeleteSelection(const StatisticsSelection& selection);
-  void ExportTableTo(const QString& file);
+  void ExportTableTo(const QString& chosen);
   void DeletionFinished(const QString& error);
   void ExportTable();
   StatisticsView View() const;
@@ -119,6 +120,7 @@ class StatisticsWindow : public QDialog {
   bool shownOnce_ = false;
   DateTimeNumber refreshedFrom_ = 0;
   DateTimeNumber refreshedTo_ = 0;
+  StatisticsCsvHeading exportHeading_;  // the choices the shown table was made for
 
   QComboBox* type_ = nullptr;
   QComboBox* player_ = nullptr;

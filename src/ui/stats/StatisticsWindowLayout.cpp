@@ -26,7 +26,8 @@ QGroupBox* RadioGroup(QWidget* parent, const QString& title, const QStringList& 
                       QButtonGroup*& group) {
   auto* box = new QGroupBox(title, parent);
   auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(6, 2, 6, 2);
+  grid->setContentsMargins(4, 2, 4, 2);
+  grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(0);
   group = new QButtonGroup(box);
   for (int i = 0; i < captions.size(); ++i) {
@@ -103,7 +104,6 @@ void StatisticsWindow::BuildFilters(QWidget* parent, QHBoxLayout& row) {
       "Wenn ausgewählt wird für das letzte Training/Spiel ein extra Eintrag in der Statistik "
       "erstellt"));
   lastEntry_->setChecked(true);
-  typeBox->addWidget(lastEntry_);
   typeBox->addStretch();
   row.insertLayout(0, typeBox);
 
@@ -113,7 +113,13 @@ void StatisticsWindow::BuildFilters(QWidget* parent, QHBoxLayout& row) {
                                interval_);
   intervals->setObjectName("rdgIntervall");
   intervals->setToolTip(QStringLiteral("Statistik wird über das gewählt Intervall gruppiert"));
-  row.addWidget(intervals);
+  // The box sits under the intervals, not under the type list, where it would
+  // widen the row past a 150 % laptop screen.
+  auto* rows = new QVBoxLayout;
+  rows->addWidget(intervals);
+  rows->addWidget(lastEntry_);
+  rows->addStretch();
+  row.addLayout(rows);
   auto* kinds =
       RadioGroup(parent, QStringLiteral("Statistik Art"),
                  {QStringLiteral("Detailiert"), QStringLiteral("Ziel u. Treffer")}, kind_);
@@ -145,8 +151,8 @@ QWidget* StatisticsWindow::BuildAimPanel() {
       hitMap_, setup_.chooseColour ? setup_.chooseColour : ColourDialogChooser(), aimPanel_);
   auto* layout = new QHBoxLayout(aimPanel_);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(aimTable_, 5);
-  layout->addWidget(aimBoard_, 4);
+  layout->addWidget(aimTable_);
+  layout->addWidget(aimBoard_, 1);
   return aimPanel_;
 }
 

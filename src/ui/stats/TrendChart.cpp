@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -26,14 +27,15 @@ qreal ChartTime(DateTimeNumber value) {
 TrendChart::TrendChart(QWidget* parent)
     : QWidget(parent),
       view_(new QChartView(new QChart, this)),
+      empty_(new QLabel(QStringLiteral("Keine Daten im Zeitraum"), this)),
       periods_(new QLineSeries),
       overall_(new QLineSeries) {
   // The view owns its chart, the chart its series and axes. The view gets its
   // chart at construction: a chart set later would release the view's first.
   setObjectName("chtTrend");
   auto* chart = view_->chart();
-  chart->legend()->setAlignment(Qt::AlignTop);
-  chart->setLocalizeNumbers(true);  // decimal comma
+  chart->legend()->setAlignment(Qt::AlignRight);  // a low window keeps its height for the plot
+  chart->setLocalizeNumbers(true);                // decimal comma
   chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
   chart->setMargins(QMargins(4, 4, 4, 4));
   periods_->setName(QStringLiteral("pro Zeitraum"));
@@ -57,25 +59,35 @@ TrendChart::TrendChart(QWidget* parent)
     series->attachAxis(value);
   }
   view_->setRenderHint(QPainter::Antialiasing);
+  empty_->setObjectName("lblTrendEmpty");
+  empty_->setAlignment(Qt::AlignCenter);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
+  layout->addWidget(empty_);
+  Clear();
 }
 
+// Blank while the rows are counted: no axes, no text.
 void TrendChart::Clear() {
   periods_->clear();
   overall_->clear();
+  view_->hide();
+  empty_->hide();
 }
 
 void TrendChart::Show(const StatisticsTrend& trend) {
   Clear();
+  // Axes without points would count from 1970 with made-up ticks.
+  if (trend.points.empty()) {
+    empty_->show();
+    return;
+  }
+  view_->show();
   auto* chart = view_->chart();
   auto* time = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).front());
   auto* value = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
   value->setTitleText(QString::fromStdString(trend.figureName));
-  if (trend.points.empty()) {
-    return;
-  }
   double low = trend.points.front().value;
   double high = low;
   QList<QPointF> points;

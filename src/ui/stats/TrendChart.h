@@ -6,12 +6,14 @@
 
 class QChart;
 class QChartView;
+class QLabel;
 class QLineSeries;
 
 namespace korvanti {
 
 // The chart under a detailed table: the table's main figure per period and
-// the figure over the whole selection as a line across.
+// the figure over the whole selection as a line across; a line of text
+// instead when no period has a figure.
 class TrendChart : public QWidget {
   Q_OBJECT
 
@@ -27,6 +29,7 @@ class TrendChart : public QWidget {
 
  private:
   QChartView* view_;
+  QLabel* empty_;  // instead of the chart when no period has a figure
   QLineSeries* periods_;
   QLineSeries* overall_;
 };

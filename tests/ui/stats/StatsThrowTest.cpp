@@ -121,5 +121,30 @@ TEST_F(StatsWindow, AimedDartsGiveTheAdviceTheEllipsesAndTheHeatMap) {
   EXPECT_EQ(BoardPixels(*window), plain.with);
 }
 
+// A left click selects the number: the ellipses circle where the darts at
+// the 20 were aimed, and the best aim point, far from there for so wide a
+// scatter, keeps its own mark.
+TEST_F(StatsWindow, TheEllipsesOfANumberCircleItsDartsNotTheBestAimPoint) {
+  AddAimedGame(anna, DaysAgo(2, 20), "T20", 120, 40, 4, -3);
+  auto window = Open(anna);
+  window->resize(1280, 728);
+  auto& panel = window->AimBoard();
+  Refreshed(*window, [&] { ClickBoard(*window, "T20", Qt::LeftButton); });
+  ASSERT_EQ(panel.Selection(), "20");
+  ASSERT_NE(panel.Throw(), nullptr);
+  const auto& picture = panel.Throw()->picture;
+  ASSERT_TRUE(picture.outline);
+  ASSERT_TRUE(picture.best);
+  const auto t20 = *AimPointFor("T20");
+  EXPECT_NEAR(picture.outline->centreX, t20.x + 4, 5);
+  EXPECT_NEAR(picture.outline->centreY, t20.y - 3, 5);
+  const QPointF best(picture.best->x, picture.best->y);
+  EXPECT_GT(std::hypot(best.x() - t20.x, best.y() - t20.y), 30);
+  const auto plain = Compare(*window);
+  for (const auto& around : {best + QPointF(10, 0), best + QPointF(0, -10)}) {
+    EXPECT_NE(PixelAt(*window, plain.with, around), PixelAt(*window, plain.without, around));
+  }
+}
+
 }  // namespace
 }  // namespace korvanti

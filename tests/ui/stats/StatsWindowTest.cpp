@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -264,23 +266,53 @@ TEST_F(StatsWindow, TheChartShowsTheTablesMainColumn) {
   EXPECT_EQ(overall[1].y(), overall[0].y());
 }
 
+// A period without a figure draws no axes (they would count from 1970) but says so.
+TEST_F(StatsWindow, TheChartSaysWhenThePeriodHoldsNoFigure) {
+  data.AddGame(anna, "const301sout", DaysAgo(3, 18), {{"T20 T20 T20"}});
+  auto window = Open(anna, FindCatalogEntry(4));  // 501 DO: nothing played
+  Refreshed(*window, [&] { Radio(*window, "Detailiert").click(); });
+  auto& chart = window->Trend();
+  auto& view = *chart.findChild<QChartView*>();
+  auto& empty = Find<QLabel>(chart, "lblTrendEmpty");
+  EXPECT_EQ(window->DetailTable().rowCount(), 0);
+  EXPECT_TRUE(empty.isVisible());
+  EXPECT_EQ(empty.text(), "Keine Daten im Zeitraum");
+  EXPECT_FALSE(view.isVisible());
+  auto& types = Find<QComboBox>(*window, "cmbStatsType");
+  Refreshed(*window, [&] { types.setCurrentIndex(types.findText("301 SO")); });
+  EXPECT_EQ(chart.PeriodPoints().size(), 1);
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_FALSE(empty.isVisible());
+}
+
+// The file names the selection before the table; a name typed without an
+// extension gets ".csv"; the window says where the file went.
 TEST_F(StatsWindow, ExportWritesTheShownTable) {
   data.AddGame(anna, "const301sout", DaysAgo(3, 18), {{"T20 T20 T20"}});
   data.AddGame(anna, "const301sout", DaysAgo(2, 18), {{"LS1 LS1 LS1"}});
   auto window = Open(anna, FindCatalogEntry(1));
-  exportFile = QString::fromStdString((data.folder / "anna \"stats\".csv").string());
+  const auto written = QString::fromStdString((data.folder / "anna \"stats\".csv").string());
+  exportFile = written.chopped(4);
   Trigger(*window, "btnExport");
-  QFile file(*exportFile);
+  QFile file(written);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const auto lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 3);
-  EXPECT_EQ(lines[0], "Darts,% Treffer Zahl,% Treffer Exakt,von,bis");
-  EXPECT_TRUE(lines[2].startsWith("3,na,")) << lines[2].toStdString();
-  EXPECT_TRUE(lines[2].contains(",last game: "));
+  ASSERT_EQ(lines.size(), 8);
+  EXPECT_EQ(lines.mid(0, 4), (QStringList{"Spieler,Anna", "Spiel/Training,301 SO",
+                                          "Feldauswahl,Alle", "Intervall,täglich"}));
+  EXPECT_TRUE(lines[4].startsWith("Zeitraum,")) << lines[4].toStdString();
+  EXPECT_EQ(lines[5], "Darts,% Treffer Zahl,% Treffer Exakt,von,bis");
+  EXPECT_TRUE(lines[7].startsWith("3,na,")) << lines[7].toStdString();
+  EXPECT_TRUE(lines[7].contains(",last game: "));
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Information);
+  EXPECT_TRUE(dialogs.shown()[0].text.contains(written)) << dialogs.shown()[0].text.toStdString();
+
   exportFile = QString::fromStdString((data.folder / "missing" / "x.csv").string());
   Trigger(*window, "btnExport");
-  ASSERT_EQ(dialogs.shown().size(), 1u);
-  EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[1].kind, ScriptedDialogs::Kind::Error);
+  EXPECT_FALSE(QFile::exists(*exportFile));
 }
 
 // The hourglass shows while the worker builds the rows; a newer request
