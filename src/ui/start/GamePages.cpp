@@ -66,8 +66,10 @@ GamePages::GamePages(QWidget* parent) : QTabWidget(parent) {
   addTab(BuildSpecialTrainingsPage(), Label(GamePageLabel(GamePage::SpecialTrainings)));
   setCurrentWidget(List(GamePage::TrainingGames).parentWidget());
   connect(this, &QTabWidget::currentChanged, this, &GamePages::selectionChanged);
+  // A mouse press moves the current row before the selection: only the
+  // selection's own signal sees the entry that was clicked.
   for (auto* list : lists_) {
-    connect(list, &QListWidget::currentRowChanged, this, &GamePages::selectionChanged);
+    connect(list, &QListWidget::itemSelectionChanged, this, &GamePages::selectionChanged);
   }
 }
 

@@ -131,6 +131,52 @@ TEST_F(StartWindowTest, SelectingAnEntrySetsAimInputUnlessTheSettingsSayNot) {
   EXPECT_FALSE(window->AimInput().isChecked());
 }
 
+// The window follows the entry under the mouse, not the one clicked before:
+// the mouse moves the current row before it moves the selection.
+TEST_F(StartWindowTest, AClickedEntryDecidesTheFiguresAndTheAimInput) {
+  const auto anna = AddPlayer("Anna", "Anna");
+  AddGame(anna, "const501dout", {"T20 T20 T20", "T20 T20 T20", "T20 T20 T20", "T19 D12 na"});
+  Open();
+  auto& pages = window->Pages();
+  const auto click = [&](int gameIndex) {
+    const auto& entry = *FindCatalogEntry(gameIndex);
+    auto& list = pages.List(entry.page);
+    pages.setCurrentWidget(list.parentWidget());
+    const auto* item = list.findItems(
+        QString::fromUtf8(entry.label.data(), static_cast<qsizetype>(entry.label.size())),
+        Qt::MatchExactly)[0];
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
+  };
+  const struct {
+    int clicked;
+    QString lastHeader;
+    QString games;
+    bool aimInput;
+  } cases[] = {
+      {4, "Doppelrate", "1", false},  // 501 double out
+      {3, "Doppelrate", "0", false},  // 301 double out
+      {5, "MPR", "0", false},         // Cricket
+      {10, "%", "0", true},           // Round the Board single Segmente
+      {4, "Doppelrate", "1", false},
+  };
+  for (const auto& c : cases) {
+    click(c.clicked);
+    EXPECT_EQ(SelectedIndex(*window), c.clicked);
+    EXPECT_EQ(Header(Model().columnCount() - 1), c.lastHeader) << c.clicked;
+    EXPECT_EQ(Cell(0, 1), c.games) << c.clicked;
+    EXPECT_EQ(window->AimInput().isChecked(), c.aimInput) << c.clicked;
+  }
+
+  // "Streuung aus meinen Würfen" speaks of the clicked entry too.
+  Tick(0);
+  const QString otherEntry = "Nur für \"501 gegen eigenen Schnitt\".";
+  click(12);  // 501 gegen Computer
+  click(14);  // 501 gegen eigenen Schnitt
+  EXPECT_NE(pages.OwnScatter().toolTip(), otherEntry);
+  click(13);  // 501 double out training solo
+  EXPECT_EQ(pages.OwnScatter().toolTip(), otherEntry);
+}
+
 TEST_F(StartWindowTest, OptionRangesKeepTheGameSound) {
   Open();
   auto* start = window->findChild<QSpinBox*>("spnStartLevel");
