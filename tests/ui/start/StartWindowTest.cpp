@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -191,6 +192,45 @@ TEST_F(StartWindowTest, OptionRangesKeepTheGameSound) {
   EXPECT_EQ(checkout->minimum(), 2);
   EXPECT_EQ(checkout->maximum(), 170);
   EXPECT_EQ(checkout->toolTip(), "Startwert");
+}
+
+// The checkout game raises its value after a finish within three darts and
+// lowers it otherwise; the fields say so.
+TEST_F(StartWindowTest, TheCheckoutStepsSayWhenTheyApply) {
+  Open();
+  EXPECT_EQ(window->findChild<QSpinBox*>("spnStepUp")->toolTip(),
+            "Wert um den der Checkout hochgesetzt wird wenn mit 3 Darts ausgecheckt wurde");
+  EXPECT_EQ(window->findChild<QSpinBox*>("spnStepDown")->toolTip(),
+            "Wert um den der Checkout runtergesetzt wird wenn nicht mit 3 Darts ausgecheckt wurde");
+}
+
+// The hint on cricket master scoring stands beside the name of the game it
+// explains, not under the options of the elimination game.
+TEST_F(StartWindowTest, TheCricketHintStandsBesideCricketMaster) {
+  Open();
+  auto* page = window->Pages().List(GamePage::Games).parentWidget();
+  window->Pages().setCurrentWidget(page);
+  QApplication::processEvents();
+  const InfoImage* hint = nullptr;
+  for (const auto* image : page->findChildren<InfoImage*>()) {
+    if (image->Hint().startsWith("Punkte nur wenn")) {
+      hint = image;
+    }
+  }
+  ASSERT_NE(hint, nullptr);
+  const QLabel* caption = nullptr;
+  for (const auto* label : page->findChildren<QLabel*>()) {
+    if (label->text() == "Cricket Master") {
+      caption = label;
+    }
+  }
+  ASSERT_NE(caption, nullptr);
+  const QRect hintRect(hint->mapTo(page, QPoint()), hint->size());
+  const QRect captionRect(caption->mapTo(page, QPoint()), caption->size());
+  EXPECT_GT(hintRect.left(), captionRect.left());
+  EXPECT_TRUE(hintRect.contains(hintRect.left() + 1, captionRect.center().y()))
+      << "caption at " << captionRect.center().y() << ", hint from " << hintRect.top() << " to "
+      << hintRect.bottom();
 }
 
 TEST_F(StartWindowTest, SettingsRoundTripKeepsTheOverviewDate) {
