@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <map>
 
 #include "StartWindowFixture.h"
 #include "platform/FileIo.h"
@@ -192,6 +193,41 @@ TEST_F(StartWindowTest, OptionRangesKeepTheGameSound) {
   EXPECT_EQ(checkout->minimum(), 2);
   EXPECT_EQ(checkout->maximum(), 170);
   EXPECT_EQ(checkout->toolTip(), "Startwert");
+}
+
+// The entries of each list stand in their columns row under row, each
+// selection bar as high as its row, all of them in sight.
+TEST_F(StartWindowTest, GameListsHaveNoGapsBetweenTheirRows) {
+  Open();
+  auto& pages = window->Pages();
+  const struct {
+    GamePage page;
+    int columns;
+  } cases[] = {{GamePage::Games, 3}, {GamePage::TrainingGames, 2}, {GamePage::SpecialTrainings, 3}};
+  for (const auto& c : cases) {
+    auto& list = pages.List(c.page);
+    pages.setCurrentWidget(list.parentWidget());
+    QApplication::processEvents();
+    std::map<int, std::vector<QRect>> columns;
+    for (int row = 0; row < list.count(); ++row) {
+      const QRect rect = list.visualItemRect(list.item(row));
+      EXPECT_TRUE(list.viewport()->rect().contains(rect)) << list.objectName().toStdString() << row;
+      columns[rect.left()].push_back(rect);
+    }
+    // As many columns as the width allows, filled from the top.
+    ASSERT_LE(columns.size(), static_cast<std::size_t>(c.columns));
+    const auto rows =
+        (static_cast<std::size_t>(list.count()) + columns.size() - 1) / columns.size();
+    EXPECT_EQ(columns.begin()->second.size(), rows) << list.objectName().toStdString();
+    for (const auto& [left, rects] : columns) {
+      EXPECT_EQ(rects.front().top(), 0) << list.objectName().toStdString();
+      for (std::size_t n = 1; n < rects.size(); ++n) {
+        EXPECT_EQ(rects[n].top(), rects[n - 1].bottom() + 1)
+            << list.objectName().toStdString() << " column at " << left << ", row " << n;
+        EXPECT_EQ(rects[n].height(), rects[0].height());
+      }
+    }
+  }
 }
 
 // The checkout game raises its value after a finish within three darts and
