@@ -11,6 +11,7 @@
 #include "platform/IniFile.h"
 #include "play/ProgramOptions.h"
 #include "ui/common/InfoImage.h"
+#include "ui/common/QtDateTime.h"
 #include "ui/start/GameList.h"
 #include "ui/start/SettingsDialog.h"
 #include "ui/stats/StatisticsWindow.h"
@@ -62,7 +63,34 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
   window.reset();
   const IniFile options(folder / "options.ini");
   EXPECT_EQ(options.ReadString("settings", "gameindex", ""), "3");
-  EXPECT_FALSE(options.ReadString("settings", "startdate", "").empty());
+  EXPECT_EQ(options.ReadString("settings", "startdate", "none"), "none");  // nobody chose one
+}
+
+// Stored games that nobody has looked at yet: the overview counts from the
+// day of the oldest, at most a year back, until the user picks a date, which
+// then stays.
+TEST_F(StartWindowTest, TheOverviewStartsAtTheOldestGameUntilTheUserChoosesADate) {
+  chooseStartDate = false;
+  const auto anna = AddPlayer("Anna", "Anna");
+  AddGame(anna, "const301dout", {"T20 T20 T20"}, true, 30.5);
+  AddGame(anna, "const301dout", {"T20 T20 T20"}, true, 2);
+  Open();
+  const auto oldestDay = ToQDateTime(DateOf(DateTimeNow() - 30.5));
+  EXPECT_EQ(window->StartDate().dateTime(), oldestDay);
+  EXPECT_EQ(Cell(0, 1), "2");
+
+  // A game older than a year counts no more; the start has not been stored.
+  Reopen();
+  AddGame(anna, "const301dout", {"T20 T20 T20"}, true, 400);
+  Reopen();
+  EXPECT_EQ(window->StartDate().dateTime(), ToQDateTime(DateOf(IncMonth(DateTimeNow(), -12))));
+  EXPECT_EQ(Cell(0, 1), "2");
+
+  const QDateTime chosen(QDate::currentDate().addDays(-10), QTime(0, 0));
+  window->StartDate().setDateTime(chosen);
+  Reopen();
+  EXPECT_EQ(window->StartDate().dateTime(), chosen);
+  EXPECT_EQ(Cell(0, 1), "1");
 }
 
 // Each catalog entry stands on its page's list, below the entries of that page
