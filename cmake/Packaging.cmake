@@ -43,6 +43,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6sql6-sqlite, libqt6svg6, libqt6multimedia6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, fonts-ebgaramond, fonts-liberation2")
+  "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, fonts-liberation2")
 
 include(CPack)

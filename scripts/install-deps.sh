@@ -11,7 +11,7 @@ packages=(
   qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
   speech-dispatcher speech-dispatcher-espeak-ng
-  fonts-ebgaramond fonts-liberation2 qt6-translations-l10n
+  fonts-liberation2 qt6-translations-l10n
   dpkg-dev desktop-file-utils
   xvfb xauth
 )

@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
+#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "CommandLine.h"
 #include "engine/HitMap.h"
 #include "engine/ProgramFolderSetup.h"
 #include "platform/ProgramFolder.h"
@@ -44,7 +46,17 @@ int Run(QApplication& application, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The usage and the version need no display, and nothing is made for them.
+  if (const auto answered = korvanti::AnswerBeforeStart(
+          std::vector<std::string_view>(argv + 1, argv + argc), std::cout)) {
+    return *answered;
+  }
   QApplication application(argc, argv);
+  // Qt has taken its own options out of argv by now.
+  if (const auto refused = korvanti::RefuseUnknownArguments(
+          std::vector<std::string_view>(argv + 1, argv + argc), std::cerr)) {
+    return *refused;
+  }
   QApplication::setApplicationName(QStringLiteral("Korvanti"));
   QApplication::setApplicationDisplayName(QStringLiteral("Korvanti"));
   try {

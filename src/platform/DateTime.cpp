@@ -12,7 +12,9 @@ namespace {
 constexpr double kMillisecondsPerDay = 86'400'000.0;
 
 // Days between 1970-01-01 and the given civil date (proleptic Gregorian).
-long long DaysFromCivil(long long year, unsigned month, unsigned day) {
+// Evaluated at compile time for the epoch below, so that date constants of
+// other files, made before any code of this one runs, come out right.
+constexpr long long DaysFromCivil(long long year, unsigned month, unsigned day) {
   year -= month <= 2 ? 1 : 0;
   const long long era = (year >= 0 ? year : year - 399) / 400;
   const auto yearOfEra = static_cast<unsigned>(year - era * 400);
@@ -34,7 +36,7 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
   year = static_cast<int>(static_cast<long long>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 std::string TwoDigits(int value) {
   value %= 100;

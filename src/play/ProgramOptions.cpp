@@ -1,5 +1,6 @@
 #include "play/ProgramOptions.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/NumberFormat.h"
@@ -131,7 +132,7 @@ bool Skip(std::string_view text, std::size_t& at, char separator) {
 
 }  // namespace
 
-ProgramOptions ReadProgramOptions(const IniDocument& file, DateTimeNumber now) {
+ProgramOptions ReadProgramOptions(const IniDocument& file) {
   const ProgramOptions defaults;
   ProgramOptions options;
   for (const auto& key : kIntegerKeys) {
@@ -145,13 +146,12 @@ ProgramOptions ReadProgramOptions(const IniDocument& file, DateTimeNumber now) {
   for (const auto& key : {kNoAutomatic, kCaller}) {
     options.*key.field = file.ReadBool(kOptionsSection, key.key, defaults.*key.field);
   }
-  options.startDate =
-      ParseStartDate(file.ReadString(kOptionsSection, "startdate", "")).value_or(now);
+  options.startDate = ParseStartDate(file.ReadString(kOptionsSection, "startdate", ""));
   return options;
 }
 
 ProgramOptions ReadProgramOptions(const IniFile& file) {
-  return ReadProgramOptions(file.Load(), DateTimeNow());
+  return ReadProgramOptions(file.Load());
 }
 
 void WriteSettings(IniFile& file, const ProgramOptions& options) {
@@ -168,7 +168,9 @@ void WriteSettings(IniFile& file, const ProgramOptions& options) {
 
 void WriteStartWindowState(IniFile& file, const ProgramOptions& options) {
   Update(file, [&](IniDocument& document) {
-    document.WriteString(kOptionsSection, "startdate", FormatStartDate(options.startDate));
+    if (options.startDate) {
+      document.WriteString(kOptionsSection, "startdate", FormatStartDate(*options.startDate));
+    }
     WriteInteger(document, options, &ProgramOptions::gameIndex);
   });
 }
@@ -198,6 +200,19 @@ std::string_view BoardPictureFile(int board) {
     default:
       return "bulladv.bmp";
   }
+}
+
+DateTimeNumber OverviewStartDate(const ProgramOptions& options,
+                                 std::optional<DateTimeNumber> oldestGame, DateTimeNumber now) {
+  if (options.startDate) {
+    return *options.startDate;
+  }
+  const DateTimeNumber yearBack = DateOf(IncMonth(now, -12));
+  if (!oldestGame) {
+    return yearBack;
+  }
+  const DateTimeNumber day = DateOf(*oldestGame);
+  return std::max(yearBack, day < *oldestGame ? day : IncDay(day, -1));
 }
 
 std::string FormatStartDate(DateTimeNumber value) {

@@ -24,9 +24,11 @@ struct ProgramOptions {
   bool showSummary = true;   // "aktiveshowsummary"
   bool masterOut = false;    // "aktivesmasterout"
   int secondsForPoints = 1;  // "sekforpoints": 1 to 5, a value outside is moved to the nearer end
-  bool noAutoAimInput = false;   // "noautomatic"
-  bool announcePoints = false;   // "aktivecaller": "Punkte ansagen"
-  DateTimeNumber startDate = 0;  // "startdate": when missing or unreadable, the time of reading
+  bool noAutoAimInput = false;  // "noautomatic"
+  bool announcePoints = false;  // "aktivecaller": "Punkte ansagen"
+  // "startdate": the overview's start once the user chose one; nothing while
+  // the key is missing or unreadable (see OverviewStartDate).
+  std::optional<DateTimeNumber> startDate;
   int gameIndex =
       3;  // "gameindex": a catalog entry's index, or -1 for none; anything else reads as -1
   int statisticsInterval = 0;  // "statsintervall": 0 to 3, anything else reads as 0
@@ -41,14 +43,15 @@ struct ProgramOptionLimits {
   static constexpr int kLastStatisticsInterval = 3;
 };
 
-// Every key of the section; `now` stands in for a missing start date.
-ProgramOptions ReadProgramOptions(const IniDocument& file, DateTimeNumber now);
+// Every key of the section.
+ProgramOptions ReadProgramOptions(const IniDocument& file);
 ProgramOptions ReadProgramOptions(const IniFile& file);
 
 // The settings dialog's keys ("Board", the four boxes, "sekforpoints",
 // "noautomatic", "aktivecaller"), in one write that leaves the rest of the file.
 void WriteSettings(IniFile& file, const ProgramOptions& options);
-// What the start window keeps when it closes: "startdate" and "gameindex".
+// What the start window keeps when it closes: "gameindex", and "startdate"
+// when the user chose one.
 void WriteStartWindowState(IniFile& file, const ProgramOptions& options);
 // The statistics window's last choice: "statsintervall" and "statsgametype".
 void WriteStatisticsChoice(IniFile& file, const ProgramOptions& options);
@@ -62,6 +65,12 @@ int StatisticsTypeNumber(const GameCatalogEntry* type);
 
 // The board picture of a "Board" value: "bulladv.bmp", "unicorn.bmp", "winmau.bmp".
 std::string_view BoardPictureFile(int board);
+
+// Where the overview's figures start: the user's choice, else the day of the
+// oldest stored game (the day before when it began at midnight: the period
+// starts after its start), but no more than a year before `now`.
+DateTimeNumber OverviewStartDate(const ProgramOptions& options,
+                                 std::optional<DateTimeNumber> oldestGame, DateTimeNumber now);
 
 // The start date as options.ini keeps it, "dd.mm.yyyy hh:nn:ss".
 std::string FormatStartDate(DateTimeNumber value);

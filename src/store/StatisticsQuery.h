@@ -77,6 +77,9 @@ class StatisticsQuery {
   };
   std::optional<GameMoment> LastGame();
   std::optional<DateTimeNumber> LastGameDate();
+  // The moment of the oldest game in the file, of any player and type and
+  // outside the period too; nothing when no game is stored.
+  std::optional<DateTimeNumber> OldestGameDate();
   // The player's game moments in the period (its end excluded), ascending.
   std::vector<DateTimeNumber> GameDates();
   struct Averages {

@@ -77,6 +77,14 @@ std::optional<DateTimeNumber> StatisticsQuery::LastGameDate() {
   return last ? std::optional(last->datetime) : std::nullopt;
 }
 
+std::optional<DateTimeNumber> StatisticsQuery::OldestGameDate() {
+  const auto rows = Rows("SELECT MIN(datetime) FROM game", {});
+  if (rows.empty() || rows[0][0].isNull()) {
+    return std::nullopt;
+  }
+  return rows[0][0].toDouble();
+}
+
 std::vector<DateTimeNumber> StatisticsQuery::GameDates() {
   std::vector<QVariant> values{Text(playerId), dateFrom, dateTo};
   if (!gameTypeKey.empty())

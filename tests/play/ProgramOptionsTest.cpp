@@ -10,12 +10,12 @@ namespace {
 const DateTimeNumber kNow = EncodeDateTime({2026, 5, 6, 19, 30, 0});
 
 ProgramOptions Read(const std::string& settings) {
-  return ReadProgramOptions(IniDocument::Parse("[settings]\n" + settings), kNow);
+  return ReadProgramOptions(IniDocument::Parse("[settings]\n" + settings));
 }
 
 TEST(ProgramOptions, AMissingFileGivesTheDefaults) {
   TempFolder folder;
-  const auto options = ReadProgramOptions(IniDocument(), kNow);
+  const auto options = ReadProgramOptions(IniDocument());
   EXPECT_EQ(options.board, 0);
   EXPECT_FALSE(options.playSounds);
   EXPECT_TRUE(options.showPoints);
@@ -24,7 +24,7 @@ TEST(ProgramOptions, AMissingFileGivesTheDefaults) {
   EXPECT_EQ(options.secondsForPoints, 1);
   EXPECT_FALSE(options.noAutoAimInput);
   EXPECT_FALSE(options.announcePoints);
-  EXPECT_EQ(options.startDate, kNow);
+  EXPECT_EQ(options.startDate, std::nullopt);  // not chosen
   EXPECT_EQ(options.gameIndex, 3);
   EXPECT_EQ(options.statisticsInterval, 0);
   EXPECT_EQ(options.statisticsGameType, 0);
@@ -84,7 +84,45 @@ TEST(ProgramOptions, StartDates) {
                           "01/01/2026", "01.01.2026 10:00:00 Uhr", "heute"}) {
     EXPECT_EQ(ParseStartDate(bad), std::nullopt) << bad;
   }
-  EXPECT_EQ(Read("startdate=30.02.2026 10:00:00\n").startDate, kNow);
+  EXPECT_EQ(Read("startdate=30.02.2026 10:00:00\n").startDate, std::nullopt);
+}
+
+// Unless the user chose a start, the overview counts from the day of the
+// oldest stored game, at most a year back; a game at midnight still counts
+// (the period begins after its start).
+TEST(ProgramOptions, TheOverviewStartsAtTheOldestGameUnlessChosen) {
+  const auto at = [](int year, int month, int day, int hour = 0) {
+    return EncodeDateTime({year, month, day, hour, 0, 0});
+  };
+  const struct {
+    std::optional<DateTimeNumber> chosen;
+    std::optional<DateTimeNumber> oldestGame;
+    DateTimeNumber expected;
+  } cases[] = {
+      {std::nullopt, std::nullopt, at(2025, 5, 6)},
+      {std::nullopt, at(2026, 4, 20, 21), at(2026, 4, 20)},
+      {std::nullopt, at(2026, 4, 20), at(2026, 4, 19)},
+      {std::nullopt, at(2024, 1, 1, 12), at(2025, 5, 6)},
+      {at(2020, 1, 1), at(2026, 4, 20, 21), at(2020, 1, 1)},
+      {at(2026, 5, 1, 8), std::nullopt, at(2026, 5, 1, 8)},
+  };
+  for (const auto& c : cases) {
+    ProgramOptions options;
+    options.startDate = c.chosen;
+    EXPECT_EQ(OverviewStartDate(options, c.oldestGame, kNow), c.expected)
+        << FormatStartDate(c.expected);
+  }
+}
+
+// The start date is written only once the user has chosen one.
+TEST(ProgramOptions, AStartDateNobodyChoseIsNotWritten) {
+  TempFolder folder;
+  IniFile file(folder / "options.ini");
+  ProgramOptions options;
+  options.gameIndex = 7;
+  WriteStartWindowState(file, options);
+  EXPECT_EQ(file.ReadString("settings", "startdate", "none"), "none");
+  EXPECT_EQ(ReadProgramOptions(file).gameIndex, 7);
 }
 
 // Each writer changes its own keys and leaves the rest of the file as it was.

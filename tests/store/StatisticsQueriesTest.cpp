@@ -223,5 +223,16 @@ TEST_F(Statistics, LookUps) {
   EXPECT_EQ(*fixture.Query(anna, "const501dout").LastGameDate(), 45000);
 }
 
+// Where the overview's figures start unless the user says otherwise: the
+// oldest game in the file, whoever played it and whatever the selection.
+TEST_F(Statistics, TheOldestGameOfTheFile) {
+  auto query = fixture.Query(anna, "const501dout", 45004, 45006);
+  EXPECT_FALSE(query.OldestGameDate());
+  fixture.AddGame(anna, "const501dout", 45005, {{"T20"}});
+  fixture.AddGame(ben, "constcricket", 45003.25, {{"T20"}});
+  fixture.AddGame(anna, "const301dout", 45010, {{"T20"}});
+  EXPECT_EQ(query.OldestGameDate(), 45003.25);
+}
+
 }  // namespace
 }  // namespace korvanti

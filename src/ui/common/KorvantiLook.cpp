@@ -12,12 +12,17 @@ namespace korvanti {
 namespace {
 
 // Installed serifs in order of preference; DejaVu is on every system Qt runs on.
-const QStringList kTextFaces = {"EB Garamond", "Liberation Serif", "DejaVu Serif"};
-// EB Garamond draws old-style figures, so it is not among these.
+// EB Garamond is not among them: it draws old-style figures ("5o1") and Qt 6.4
+// cannot ask a face for its lining ones.
+const QStringList kTextFaces = {"Liberation Serif", "DejaVu Serif"};
 const QStringList kFiguresFaces = {"Liberation Serif", "DejaVu Serif"};
 const QStringList kBannerFaces = {"Liberation Sans", "DejaVu Sans"};
 
-void InstallGermanButtonTexts(QApplication& application) {
+// Dates, month names and Qt's own dialogs in German whatever the system's
+// language; a desktop's native file dialog would follow the system instead.
+void SpeakGerman(QApplication& application) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   auto translator = std::make_unique<QTranslator>();
   if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -42,7 +47,7 @@ void ApplyKorvantiLook(QApplication& application) {
   // Fusion's own palette is light; the desktop's may not be.
   QApplication::setPalette(QApplication::style()->standardPalette());
   InstallFontSubstitutions();
-  InstallGermanButtonTexts(application);
+  SpeakGerman(application);
 }
 
 QFont TextFont(int pointSize, bool bold) {

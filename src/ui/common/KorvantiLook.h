@@ -8,14 +8,16 @@ namespace korvanti {
 
 // The families the windows ask for. Garamond and Tahoma are the faces the
 // screens were designed with; "Korvanti Ziffern" is our name for a serif with
-// lining figures, so that scores and field codes never read "5o1".
+// lining figures for scores and field codes. Every family resolves to a face
+// with lining figures, so that no "501" reads "5o1".
 inline constexpr const char* kTextFamily = "Garamond";
 inline constexpr const char* kFiguresFamily = "Korvanti Ziffern";
 inline constexpr const char* kBannerFamily = "Tahoma";
 
 // Fusion with a light palette (the fixed backgrounds of the game screen stay
-// readable under a dark desktop theme), the font substitutions above, and
-// Qt's German texts for standard buttons when they are installed.
+// readable under a dark desktop theme), the font substitutions above, the
+// German locale whatever the system's, Qt's own dialogs rather than the
+// desktop's, and Qt's German texts when they are installed.
 void ApplyKorvantiLook(QApplication& application);
 
 // Installs only the substitutions; ApplyKorvantiLook does it too.

@@ -13,6 +13,9 @@ GameList::GameList(GamePage page, int columns, QWidget* parent)
   setResizeMode(QListView::Adjust);
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The blank part under the viewport looks like the list's own.
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Base);
   for (const auto* entry : entries_) {
     const auto label =
         QString::fromUtf8(entry->label.data(), static_cast<qsizetype>(entry->label.size()));
@@ -56,18 +59,39 @@ void GameList::resizeEvent(QResizeEvent* event) {
 }
 
 void GameList::ArrangeColumns() {
-  // As many of the columns as the widest entry allows; the rows share the
-  // height, so that the entries fill the columns from top to bottom.
+  // As many of the columns as the widest entry allows, and more when the rows
+  // would not fit the height (an entry cut short shows whole as its
+  // tooltip). The entries fill the columns from top to bottom; each row is as
+  // high as its selection bar.
   int widest = 1;
   for (int row = 0; row < count(); ++row) {
     widest = std::max(widest, fontMetrics().horizontalAdvance(item(row)->text()) + 16);
   }
   const int available = viewport()->width();
-  const int columns = std::clamp(available / widest, 1, columns_);
-  const int rows = (count() + columns - 1) / columns;
-  const int line = fontMetrics().height();
-  const int height = std::max(line + 4, viewport()->height() / std::max(rows, 1) - 1);
-  setGridSize({std::max(widest, available / columns), height});
+  // The list wraps to the next column where a row would pass the viewport's
+  // last line, so one line stays spare under the rows.
+  const int height = viewport()->height() + viewportMargins().bottom() - 1;
+  const int comfortable = fontMetrics().height() + 8;
+  const int least = fontMetrics().height() + 2;
+  int columns = std::clamp(available / widest, 1, columns_);
+  const auto rowsOf = [this](int columnCount) { return (count() + columnCount - 1) / columnCount; };
+  while (columns < columns_ && rowsOf(columns) * comfortable > height) {
+    ++columns;
+  }
+  const int rows = rowsOf(columns);
+  const QSize cell(available / columns, std::clamp(height / std::max(rows, 1), least, comfortable));
+  if (gridSize() != cell) {
+    for (int row = 0; row < count(); ++row) {
+      item(row)->setSizeHint(cell);
+    }
+    setGridSize(cell);
+  }
+  // The viewport ends under the last row, so that the rows fill the columns
+  // as counted; the rest of the list stays blank.
+  const int spare = std::max(0, height - rows * cell.height());
+  if (viewportMargins().bottom() != spare) {
+    setViewportMargins(0, 0, 0, spare);
+  }
 }
 
 }  // namespace korvanti

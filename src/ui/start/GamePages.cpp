@@ -66,8 +66,10 @@ GamePages::GamePages(QWidget* parent) : QTabWidget(parent) {
   addTab(BuildSpecialTrainingsPage(), Label(GamePageLabel(GamePage::SpecialTrainings)));
   setCurrentWidget(List(GamePage::TrainingGames).parentWidget());
   connect(this, &QTabWidget::currentChanged, this, &GamePages::selectionChanged);
+  // A mouse press moves the current row before the selection: only the
+  // selection's own signal sees the entry that was clicked.
   for (auto* list : lists_) {
-    connect(list, &QListWidget::currentRowChanged, this, &GamePages::selectionChanged);
+    connect(list, &QListWidget::itemSelectionChanged, this, &GamePages::selectionChanged);
   }
 }
 
@@ -75,17 +77,20 @@ QWidget* GamePages::BuildGamesPage() {
   auto* list = new GameList(GamePage::Games, 3);
   list->setObjectName("lstGames");
   lists_[static_cast<int>(GamePage::Games)] = list;
-  auto* options = new QVBoxLayout;
+  auto* options = new QFormLayout;
   doubleOut_ = Box(nullptr, "chkDoubleOut", QStringLiteral("Double Out"), false);
   doubleIn_ = Box(nullptr, "chkDoubleIn", QStringLiteral("Double In"), false);
-  options->addWidget(doubleOut_);
-  options->addWidget(doubleIn_);
-  options->addWidget(new InfoImage(QStringLiteral(
-      "Punkte nur wenn a) Feld wird mit dem 2/3 Dart getroffen und vorangegangener Dart war im "
-      "gleichen Feld oder b) alle Felder sind schon geschlossen. In beiden Fällen muss das Feld "
-      "insgesamt noch offen und der Treffer in einem double/tripple Feld sein.")));
-  options->addStretch();
-  return Page(list, options, 5, 1);
+  // Each option beside the name of the game it belongs to: the boxes are the
+  // elimination game's, the hint explains the scoring of the master cricket.
+  options->addRow(Label(FindCatalogEntryByKey("constelimination")->label), doubleOut_);
+  options->addRow(QString(), doubleIn_);
+  options->addRow(Label(FindCatalogEntry(6)->label),
+                  new InfoImage(QStringLiteral(
+                      "Punkte nur wenn a) Feld wird mit dem 2/3 Dart getroffen und "
+                      "vorangegangener Dart war im gleichen Feld oder b) alle Felder sind schon "
+                      "geschlossen. In beiden Fällen muss das Feld insgesamt noch offen und der "
+                      "Treffer in einem double/tripple Feld sein.")));
+  return Page(list, options, 5, 2);
 }
 
 QWidget* GamePages::BuildTrainingGamesPage() {
@@ -135,11 +140,11 @@ QWidget* GamePages::BuildSpecialTrainingsPage() {
       SpinField(nullptr, "spnCheckoutStart", Limits::kLowestCheckout, Limits::kHighestCheckout,
                 defaults.checkoutStart, QStringLiteral("Startwert"));
   stepUp_ = SpinField(nullptr, "spnStepUp", 1, Limits::kMostStepUp, defaults.stepUp,
-                      QStringLiteral("Wert um den der Checkout hochgesetzt wird wenn nicht mit 3 "
-                                     "Darts ausgecheckt wurde"));
+                      QStringLiteral("Wert um den der Checkout hochgesetzt wird wenn mit 3 Darts "
+                                     "ausgecheckt wurde"));
   stepDown_ = SpinField(nullptr, "spnStepDown", 1, Limits::kMostStepDown, defaults.stepDown,
-                        QStringLiteral("Wert um den der Checkout runtergesetzt wird wird wenn mit "
-                                       "3 Darts ausgecheckt wurde"));
+                        QStringLiteral("Wert um den der Checkout runtergesetzt wird wenn nicht "
+                                       "mit 3 Darts ausgecheckt wurde"));
   alwaysZero_ = Box(nullptr, "chkAlwaysZero", QStringLiteral("Immer auf 0"), defaults.alwaysZero);
   startLevel_ = SpinField(nullptr, "spnStartLevel", 1, defaults.maxLevel, defaults.startLevel,
                           QStringLiteral("Startstufe mit der begonnen wird"));

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "ui/common/Dialogs.h"
+#include "ui/common/Icons.h"
 #include "ui/common/OpenDialog.h"
 
 namespace korvanti {
@@ -24,6 +25,7 @@ namespace {
 
 constexpr QSize kClientSize{258, 218};
 constexpr QSize kPictureSize{120, 120};
+constexpr int kInfoSide = 24;
 constexpr int kJpegQuality = 90;
 
 const QString kFieldTip = QStringLiteral("Feld wird für neuen Spieler verwendet");
@@ -44,6 +46,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 // Fits the picture into 120 × 120 keeping its proportions, on white so that
 // transparent parts of a PNG do not turn black in the JPEG.
 QImage Thumbnail(const QImage& picture) {
+  if (picture.isNull()) {
+    return {};
+  }
   const QImage scaled = picture.scaled(kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   QImage flat(scaled.size(), QImage::Format_RGB32);
   flat.fill(Qt::white);
@@ -64,7 +69,8 @@ NewPlayerDialog::NewPlayerDialog(std::filesystem::path programFolder,
       firstName_(MakeField(this, "edtVorname")),
       lastName_(MakeField(this, "edtNachname")),
       nickname_(MakeField(this, "edtAnzeigename")),
-      picture_(MakeButton(this, "btnBild", QStringLiteral("Spielerbild auswählen"))) {
+      picture_(MakeButton(this, "btnBild", QStringLiteral("Spielerbild auswählen"))),
+      preview_(new QLabel(this)) {
   setWindowTitle(QStringLiteral("Spieler anlegen"));
   setFixedSize(kClientSize);
 
@@ -73,8 +79,9 @@ NewPlayerDialog::NewPlayerDialog(std::filesystem::path programFolder,
   form->addRow(QStringLiteral("Nachname"), lastName_);
   form->addRow(QStringLiteral("Anzeigename"), nickname_);
 
-  auto* info = new QLabel(QStringLiteral("ⓘ"), this);
+  auto* info = new QLabel(this);
   info->setObjectName(QStringLiteral("imgInfo"));
+  info->setPixmap(KorvantiIcon(IconRole::Info).pixmap(kInfoSide, kInfoSide));
   info->setToolTip(
       QStringLiteral("Bild sollte ca. 120*120 sein, Auswahl erst wenn Anzeigename vergeben "
                      "wurde, Kopie des Bildes wird ins Programmverzeichnis kopiert"));
@@ -94,9 +101,15 @@ NewPlayerDialog::NewPlayerDialog(std::filesystem::path programFolder,
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
 
+  preview_->setObjectName(QStringLiteral("imgPreview"));
+  preview_->setFixedSize(kPictureSize);
+  preview_->setAlignment(Qt::AlignCenter);
+  preview_->hide();
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addLayout(pictureRow);
+  layout->addWidget(preview_, 0, Qt::AlignHCenter);
   layout->addStretch();
   layout->addLayout(buttons);
 
@@ -109,6 +122,23 @@ NewPlayerDialog::NewPlayerDialog(std::filesystem::path programFolder,
 
 void NewPlayerDialog::SetPicturePath(const QString& path) {
   picturePath_ = path;
+  ShowPreview();
+}
+
+// The picture as it will be stored; the dialog grows by its height while one
+// is shown, so that the names and buttons keep their room.
+void NewPlayerDialog::ShowPreview() {
+  QImage thumbnail;
+  if (!picturePath_.isEmpty()) {
+    QImageReader reader(picturePath_);
+    reader.setAutoTransform(true);
+    thumbnail = Thumbnail(reader.read());
+  }
+  preview_->setPixmap(QPixmap::fromImage(thumbnail));
+  preview_->setVisible(!thumbnail.isNull());
+  const int spacing = layout() != nullptr ? layout()->spacing() : 0;
+  setFixedSize(thumbnail.isNull() ? kClientSize
+                                  : kClientSize + QSize(0, kPictureSize.height() + spacing));
 }
 
 void NewPlayerDialog::ChoosePicture() {

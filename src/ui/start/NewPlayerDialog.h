@@ -10,6 +10,7 @@
 
 #include "play/PlayerEntry.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -18,7 +19,7 @@ namespace korvanti {
 class Dialogs;
 
 // The dialog "Spieler anlegen": first name, last name, nickname and an
-// optional picture. "OK" checks the names (CheckPlayerEntry) and writes the
+// optional picture, shown once chosen. "OK" checks the names (CheckPlayerEntry) and writes the
 // chosen picture as "pictures/<nickname>.jpg" in the program folder; a refusal
 // or an unreadable picture is reported and the dialog stays open. Storing the
 // player is the caller's; cancelling changes nothing.
@@ -39,6 +40,7 @@ class NewPlayerDialog final : public QDialog {
 
  private:
   void ChoosePicture();
+  void ShowPreview();
   void TakeEntry();
   bool WritePicture(const std::string& nickname);
 
@@ -49,6 +51,7 @@ class NewPlayerDialog final : public QDialog {
   QLineEdit* lastName_;
   QLineEdit* nickname_;
   QPushButton* picture_;
+  QLabel* preview_;
   QString picturePath_;
   std::optional<PlayerEntry> result_;
 };

@@ -146,7 +146,10 @@ void StartWindow::BuildOptionRow(QVBoxLayout& layout) {
   row->addWidget(new QLabel(QStringLiteral("Start der Übersichtsstatistik:"), this));
   row->addWidget(startDate_);
   layout.addLayout(row);
-  // The figures follow the date once the user has finished with it.
+  // A date the user sets is his choice from then on; the figures follow it
+  // once he has finished with it.
+  connect(startDate_, &QDateTimeEdit::dateTimeChanged, this,
+          [this](const QDateTime& value) { options_.startDate = FromQDateTime(value); });
   connect(startDate_, &QDateTimeEdit::editingFinished, this, &StartWindow::StartDateEdited);
   connect(startDate_->calendarWidget(), &QCalendarWidget::clicked, this,
           [this] { QTimer::singleShot(0, this, &StartWindow::StartDateEdited); });
@@ -169,6 +172,7 @@ void StartWindow::FormCreate() {
   Guarded([&] { LoadOptions(); });
   optionsLoaded_ = true;
   Guarded([&] { database_ = Database::OpenFile(setup_.programFolder / kDatabaseFile); });
+  Guarded([&] { ShowStartDate(); });
   filledDate_ = startDate_->dateTime();
   SetGame(FindCatalogEntry(options_.gameIndex));
   if (database_) {
@@ -190,8 +194,17 @@ void StartWindow::ShowCentred() {
 
 void StartWindow::LoadOptions() {
   options_ = ReadProgramOptions(IniFile(setup_.programFolder / kOptionsFile));
+}
+
+// Without a date of the user's the figures start with the stored games, so
+// that a new or imported file does not open on zeros.
+void StartWindow::ShowStartDate() {
+  std::optional<DateTimeNumber> oldestGame;
+  if (database_ && !options_.startDate) {
+    oldestGame = StatisticsQuery(*database_).OldestGameDate();
+  }
   const QSignalBlocker quiet(startDate_);
-  startDate_->setDateTime(ToQDateTime(options_.startDate));
+  startDate_->setDateTime(ToQDateTime(OverviewStartDate(options_, oldestGame, DateTimeNow())));
 }
 
 void StartWindow::LoadTrainingPresets() {
@@ -206,7 +219,6 @@ void StartWindow::WriteState() {
     return;
   }
   try {
-    options_.startDate = FromQDateTime(startDate_->dateTime());
     const auto* game = SelectedGame();
     options_.gameIndex = game != nullptr ? game->index : -1;
     IniFile file(setup_.programFolder / kOptionsFile);

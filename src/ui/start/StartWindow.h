@@ -94,6 +94,7 @@ class StartWindow final : public QWidget {
  private:
   void BuildOptionRow(QVBoxLayout& layout);
   void LoadOptions();
+  void ShowStartDate();
   void LoadTrainingPresets();
   void SelectTypeClick();
   void UpdateOwnScatter();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -71,6 +73,45 @@ TEST_F(NewPlayerDialogTest, ShowsTheFieldsAndEnablesThePictureWithANickname) {
   EXPECT_TRUE(picture->isEnabled());
   QTest::keyClick(Field(*dialog, "edtAnzeigename"), Qt::Key_Backspace);
   EXPECT_FALSE(picture->isEnabled());
+}
+
+// The info picture is drawn, not a character that no installed face has.
+TEST_F(NewPlayerDialogTest, TheInfoPictureIsAPicture) {
+  auto dialog = Open();
+  auto* info = dialog->findChild<QLabel*>("imgInfo");
+  ASSERT_NE(info, nullptr);
+  EXPECT_TRUE(info->text().isEmpty());
+  EXPECT_FALSE(info->pixmap().isNull());
+  EXPECT_TRUE(info->toolTip().startsWith("Bild sollte ca. 120*120 sein"));
+  EXPECT_TRUE(dialog->rect().contains(QRect(info->mapTo(dialog.get(), QPoint()), info->size())));
+}
+
+// The chosen picture shows as it will be stored, whole inside the dialog; an
+// unreadable one shows nothing.
+TEST_F(NewPlayerDialogTest, TheChosenPictureIsShown) {
+  auto dialog = Open();
+  auto* preview = dialog->findChild<QLabel*>("imgPreview");
+  ASSERT_NE(preview, nullptr);
+  EXPECT_FALSE(preview->isVisible());
+  Type(*dialog, "edtAnzeigename", "Berni");
+  dialog->SetPicturePath(WritePng());
+  QApplication::processEvents();
+  ASSERT_TRUE(preview->isVisible());
+  const QImage shown = preview->pixmap().toImage();
+  EXPECT_EQ(shown.size(), QSize(120, 60));
+  EXPECT_GT(qRed(shown.pixel(10, 30)), 200);
+  EXPECT_GT(qGreen(shown.pixel(110, 30)), 200);
+  const QRect inDialog(preview->mapTo(dialog.get(), QPoint()), preview->size());
+  EXPECT_TRUE(dialog->rect().contains(inDialog));
+  for (const char* button : {"btnOk", "btnAbbrechen", "btnBild"}) {
+    auto* widget = dialog->findChild<QPushButton*>(button);
+    EXPECT_FALSE(QRect(widget->mapTo(dialog.get(), QPoint()), widget->size()).intersects(inDialog))
+        << button;
+  }
+
+  WriteFileDurably(folder_ / "kaputt.png", "kein Bild");
+  dialog->SetPicturePath(QString::fromStdString((folder_ / "kaputt.png").string()));
+  EXPECT_FALSE(preview->isVisible());
 }
 
 TEST_F(NewPlayerDialogTest, CancelAfterChoosingAPictureChangesNothing) {

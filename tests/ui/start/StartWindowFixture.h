@@ -63,7 +63,9 @@ class StartWindowFixture : public ::testing::Test {
     if (!seed_) {
       seed_ = Database::OpenFile(folder / "dart.mdb");
       // The overview counts from long before the stored games.
-      IniFile(folder / "options.ini").WriteString("settings", "startdate", "01.01.2020 00:00:00");
+      if (chooseStartDate) {
+        IniFile(folder / "options.ini").WriteString("settings", "startdate", "01.01.2020 00:00:00");
+      }
     }
     return Recorder(*seed_);
   }
@@ -74,9 +76,9 @@ class StartWindowFixture : public ::testing::Test {
   }
 
   // A game of the player under the key, one turn per text ("T20 T20 T20"),
-  // won with its last turn when `won`; played yesterday.
+  // won with its last turn when `won`; played `daysAgo` days ago.
   void AddGame(const std::string& playerId, const std::string& key,
-               const std::vector<std::string>& turns, bool won = true) {
+               const std::vector<std::string>& turns, bool won = true, double daysAgo = 1) {
     auto recorder = MakeRecorder();
     const auto gameId = NewGuidString();
     std::string last;
@@ -95,7 +97,7 @@ class StartWindowFixture : public ::testing::Test {
       recorder.AppendThrow(turn, gameId, playerId);
       last = turn.turnId;
     }
-    recorder.AppendGame(gameId, key, DateTimeNow() - 1, won ? last : NewGuidString());
+    recorder.AppendGame(gameId, key, DateTimeNow() - daysAgo, won ? last : NewGuidString());
   }
 
   void Open() {
@@ -190,6 +192,8 @@ class StartWindowFixture : public ::testing::Test {
 
   TempFolder root;
   std::filesystem::path folder = root / "Korvanti";
+  // Whether the stored games come with a start date the user chose.
+  bool chooseStartDate = true;
   UniformRandom random{5};
   ScriptedDialogs dialogs;
   // The summary at the end of the next game asks for one more game.

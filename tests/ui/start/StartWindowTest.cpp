@@ -1,14 +1,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <map>
 
 #include "StartWindowFixture.h"
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "play/ProgramOptions.h"
 #include "ui/common/InfoImage.h"
+#include "ui/common/QtDateTime.h"
 #include "ui/start/GameList.h"
 #include "ui/start/SettingsDialog.h"
 #include "ui/stats/StatisticsWindow.h"
@@ -60,7 +63,34 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
   window.reset();
   const IniFile options(folder / "options.ini");
   EXPECT_EQ(options.ReadString("settings", "gameindex", ""), "3");
-  EXPECT_FALSE(options.ReadString("settings", "startdate", "").empty());
+  EXPECT_EQ(options.ReadString("settings", "startdate", "none"), "none");  // nobody chose one
+}
+
+// Stored games that nobody has looked at yet: the overview counts from the
+// day of the oldest, at most a year back, until the user picks a date, which
+// then stays.
+TEST_F(StartWindowTest, TheOverviewStartsAtTheOldestGameUntilTheUserChoosesADate) {
+  chooseStartDate = false;
+  const auto anna = AddPlayer("Anna", "Anna");
+  AddGame(anna, "const301dout", {"T20 T20 T20"}, true, 30.5);
+  AddGame(anna, "const301dout", {"T20 T20 T20"}, true, 2);
+  Open();
+  const auto oldestDay = ToQDateTime(DateOf(DateTimeNow() - 30.5));
+  EXPECT_EQ(window->StartDate().dateTime(), oldestDay);
+  EXPECT_EQ(Cell(0, 1), "2");
+
+  // A game older than a year counts no more; the start has not been stored.
+  Reopen();
+  AddGame(anna, "const301dout", {"T20 T20 T20"}, true, 400);
+  Reopen();
+  EXPECT_EQ(window->StartDate().dateTime(), ToQDateTime(DateOf(IncMonth(DateTimeNow(), -12))));
+  EXPECT_EQ(Cell(0, 1), "2");
+
+  const QDateTime chosen(QDate::currentDate().addDays(-10), QTime(0, 0));
+  window->StartDate().setDateTime(chosen);
+  Reopen();
+  EXPECT_EQ(window->StartDate().dateTime(), chosen);
+  EXPECT_EQ(Cell(0, 1), "1");
 }
 
 // Each catalog entry stands on its page's list, below the entries of that page
@@ -131,6 +161,52 @@ TEST_F(StartWindowTest, SelectingAnEntrySetsAimInputUnlessTheSettingsSayNot) {
   EXPECT_FALSE(window->AimInput().isChecked());
 }
 
+// The window follows the entry under the mouse, not the one clicked before:
+// the mouse moves the current row before it moves the selection.
+TEST_F(StartWindowTest, AClickedEntryDecidesTheFiguresAndTheAimInput) {
+  const auto anna = AddPlayer("Anna", "Anna");
+  AddGame(anna, "const501dout", {"T20 T20 T20", "T20 T20 T20", "T20 T20 T20", "T19 D12 na"});
+  Open();
+  auto& pages = window->Pages();
+  const auto click = [&](int gameIndex) {
+    const auto& entry = *FindCatalogEntry(gameIndex);
+    auto& list = pages.List(entry.page);
+    pages.setCurrentWidget(list.parentWidget());
+    const auto* item = list.findItems(
+        QString::fromUtf8(entry.label.data(), static_cast<qsizetype>(entry.label.size())),
+        Qt::MatchExactly)[0];
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
+  };
+  const struct {
+    int clicked;
+    QString lastHeader;
+    QString games;
+    bool aimInput;
+  } cases[] = {
+      {4, "Doppelrate", "1", false},  // 501 double out
+      {3, "Doppelrate", "0", false},  // 301 double out
+      {5, "MPR", "0", false},         // Cricket
+      {10, "%", "0", true},           // Round the Board single Segmente
+      {4, "Doppelrate", "1", false},
+  };
+  for (const auto& c : cases) {
+    click(c.clicked);
+    EXPECT_EQ(SelectedIndex(*window), c.clicked);
+    EXPECT_EQ(Header(Model().columnCount() - 1), c.lastHeader) << c.clicked;
+    EXPECT_EQ(Cell(0, 1), c.games) << c.clicked;
+    EXPECT_EQ(window->AimInput().isChecked(), c.aimInput) << c.clicked;
+  }
+
+  // "Streuung aus meinen Würfen" speaks of the clicked entry too.
+  Tick(0);
+  const QString otherEntry = "Nur für \"501 gegen eigenen Schnitt\".";
+  click(12);  // 501 gegen Computer
+  click(14);  // 501 gegen eigenen Schnitt
+  EXPECT_NE(pages.OwnScatter().toolTip(), otherEntry);
+  click(13);  // 501 double out training solo
+  EXPECT_EQ(pages.OwnScatter().toolTip(), otherEntry);
+}
+
 TEST_F(StartWindowTest, OptionRangesKeepTheGameSound) {
   Open();
   auto* start = window->findChild<QSpinBox*>("spnStartLevel");
@@ -145,6 +221,80 @@ TEST_F(StartWindowTest, OptionRangesKeepTheGameSound) {
   EXPECT_EQ(checkout->minimum(), 2);
   EXPECT_EQ(checkout->maximum(), 170);
   EXPECT_EQ(checkout->toolTip(), "Startwert");
+}
+
+// The entries of each list stand in their columns row under row, each
+// selection bar as high as its row, all of them in sight.
+TEST_F(StartWindowTest, GameListsHaveNoGapsBetweenTheirRows) {
+  Open();
+  auto& pages = window->Pages();
+  const struct {
+    GamePage page;
+    int columns;
+  } cases[] = {{GamePage::Games, 3}, {GamePage::TrainingGames, 2}, {GamePage::SpecialTrainings, 3}};
+  for (const auto& c : cases) {
+    auto& list = pages.List(c.page);
+    pages.setCurrentWidget(list.parentWidget());
+    QApplication::processEvents();
+    std::map<int, std::vector<QRect>> columns;
+    for (int row = 0; row < list.count(); ++row) {
+      const QRect rect = list.visualItemRect(list.item(row));
+      EXPECT_TRUE(list.viewport()->rect().contains(rect)) << list.objectName().toStdString() << row;
+      columns[rect.left()].push_back(rect);
+    }
+    // As many columns as the width allows, filled from the top.
+    ASSERT_LE(columns.size(), static_cast<std::size_t>(c.columns));
+    const auto rows =
+        (static_cast<std::size_t>(list.count()) + columns.size() - 1) / columns.size();
+    EXPECT_EQ(columns.begin()->second.size(), rows) << list.objectName().toStdString();
+    for (const auto& [left, rects] : columns) {
+      EXPECT_EQ(rects.front().top(), 0) << list.objectName().toStdString();
+      for (std::size_t n = 1; n < rects.size(); ++n) {
+        EXPECT_EQ(rects[n].top(), rects[n - 1].bottom() + 1)
+            << list.objectName().toStdString() << " column at " << left << ", row " << n;
+        EXPECT_EQ(rects[n].height(), rects[0].height());
+      }
+    }
+  }
+}
+
+// The checkout game raises its value after a finish within three darts and
+// lowers it otherwise; the fields say so.
+TEST_F(StartWindowTest, TheCheckoutStepsSayWhenTheyApply) {
+  Open();
+  EXPECT_EQ(window->findChild<QSpinBox*>("spnStepUp")->toolTip(),
+            "Wert um den der Checkout hochgesetzt wird wenn mit 3 Darts ausgecheckt wurde");
+  EXPECT_EQ(window->findChild<QSpinBox*>("spnStepDown")->toolTip(),
+            "Wert um den der Checkout runtergesetzt wird wenn nicht mit 3 Darts ausgecheckt wurde");
+}
+
+// The hint on cricket master scoring stands beside the name of the game it
+// explains, not under the options of the elimination game.
+TEST_F(StartWindowTest, TheCricketHintStandsBesideCricketMaster) {
+  Open();
+  auto* page = window->Pages().List(GamePage::Games).parentWidget();
+  window->Pages().setCurrentWidget(page);
+  QApplication::processEvents();
+  const InfoImage* hint = nullptr;
+  for (const auto* image : page->findChildren<InfoImage*>()) {
+    if (image->Hint().startsWith("Punkte nur wenn")) {
+      hint = image;
+    }
+  }
+  ASSERT_NE(hint, nullptr);
+  const QLabel* caption = nullptr;
+  for (const auto* label : page->findChildren<QLabel*>()) {
+    if (label->text() == "Cricket Master") {
+      caption = label;
+    }
+  }
+  ASSERT_NE(caption, nullptr);
+  const QRect hintRect(hint->mapTo(page, QPoint()), hint->size());
+  const QRect captionRect(caption->mapTo(page, QPoint()), caption->size());
+  EXPECT_GT(hintRect.left(), captionRect.left());
+  EXPECT_TRUE(hintRect.contains(hintRect.left() + 1, captionRect.center().y()))
+      << "caption at " << captionRect.center().y() << ", hint from " << hintRect.top() << " to "
+      << hintRect.bottom();
 }
 
 TEST_F(StartWindowTest, SettingsRoundTripKeepsTheOverviewDate) {
