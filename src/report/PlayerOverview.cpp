@@ -39,19 +39,26 @@ OverviewCell DoubleRate(const PlayerTotals& totals, NumberSeparators separators)
 
 }  // namespace
 
-std::vector<std::string> OverviewColumns(GameKind kind) {
+std::vector<OverviewColumn> OverviewColumns(GameKind kind) {
   switch (kind) {
     case GameKind::Out:
-      return {"Spiele", "Gewonnen", "%", "High Score", "PPD", "Best Checkout", "Doppelrate"};
+      return {{"Spiele", ""}, {"Gewonnen", ""},      {"%", ""},         {"High Score", ""},
+              {"PPD", ""},    {"Best Checkout", ""}, {"Doppelrate", ""}};
     case GameKind::Cricket:
-      return {"Spiele", "Gewonnen", "%", "MPR"};
+      return {{"Spiele", ""}, {"Gewonnen", ""}, {"%", ""}, {"MPR", ""}};
     case GameKind::Shanghai:
-      return {"Spiele", "Gewonnen", "%"};
+      return {{"Spiele", ""}, {"Gewonnen", ""}, {"%", ""}};
     case GameKind::Aim:
     case GameKind::None:
       break;
   }
-  return {"Würfe", "Treffer", "%"};
+  // The trainings' own end message and list count any field of the number;
+  // these columns count the exact field only.
+  return {{"Würfe", ""},
+          {"Treffer",
+           "Treffer genau im Zielfeld (die Meldung am Ende der Segment-Trainings zählt jedes "
+           "Feld der Zahl)"},
+          {"%", "Treffer genau im Zielfeld je Wurf"}};
 }
 
 OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& totals501,

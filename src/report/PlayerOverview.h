@@ -13,9 +13,16 @@ namespace korvanti {
 class Database;
 struct PlayerTotals;
 
-// The statistics columns of the start window's player overview for a game kind
-// (after the column "Spieler").
-std::vector<std::string> OverviewColumns(GameKind kind);
+// A statistics column of the start window's player overview: its caption and
+// what it counts, for the header's tooltip (empty: the caption says it all).
+struct OverviewColumn {
+  std::string caption;
+  std::string hint;
+  bool operator==(const OverviewColumn&) const = default;
+};
+
+// The statistics columns for a game kind (after the column "Spieler").
+std::vector<OverviewColumn> OverviewColumns(GameKind kind);
 
 struct OverviewFigures {
   std::vector<OverviewCell> cells;  // one per column of the kind: text and figure

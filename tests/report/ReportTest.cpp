@@ -195,8 +195,13 @@ TEST_F(Report, OverviewTextsByKind) {
   EXPECT_DOUBLE_EQ(rows[0].figures.referenceAverage501, 106.125);
   const auto aim = PlayerOverview(*fixture.database, FindCatalogEntry(18), 0, At(31, 0));
   EXPECT_EQ(aim[0].figures.cells, (std::vector<OverviewCell>{{"0", 0}, {"0", 0}, {"", 0}}));
-  EXPECT_EQ(OverviewColumns(GameKind::Cricket),
-            (std::vector<std::string>{"Spiele", "Gewonnen", "%", "MPR"}));
+  EXPECT_EQ(
+      OverviewColumns(GameKind::Cricket),
+      (std::vector<OverviewColumn>{{"Spiele", ""}, {"Gewonnen", ""}, {"%", ""}, {"MPR", ""}}));
+  // The trainings' hits are the exact field's; the header says so.
+  const auto aimColumns = OverviewColumns(GameKind::Aim);
+  EXPECT_EQ(aimColumns[1].caption, "Treffer");
+  EXPECT_EQ(aimColumns[1].hint.rfind("Treffer genau im Zielfeld", 0), 0u);
 }
 
 // The free training (28) and the designed trainings (29) of the start window

@@ -9,10 +9,10 @@
 namespace korvanti {
 namespace {
 
-std::vector<QString> Columns(std::vector<std::string> columns) {
-  std::vector<QString> all{QStringLiteral("Spieler")};
+std::vector<PlayerOverviewModel::Column> Columns(const std::vector<OverviewColumn>& columns) {
+  std::vector<PlayerOverviewModel::Column> all{{QStringLiteral("Spieler"), {}}};
   for (const auto& column : columns) {
-    all.push_back(QString::fromStdString(column));
+    all.push_back({QString::fromStdString(column.caption), QString::fromStdString(column.hint)});
   }
   return all;
 }
@@ -39,10 +39,10 @@ PlayerOverviewModel::PlayerOverviewModel(QObject* parent) : QAbstractTableModel(
   columns_ = Columns({});
 }
 
-void PlayerOverviewModel::Replace(std::vector<std::string> columns,
+void PlayerOverviewModel::Replace(const std::vector<OverviewColumn>& columns,
                                   const std::vector<OverviewRow>& rows) {
   beginResetModel();
-  columns_ = Columns(std::move(columns));
+  columns_ = Columns(columns);
   rows_.clear();
   for (const auto& source : rows) {
     Row row;
@@ -54,14 +54,14 @@ void PlayerOverviewModel::Replace(std::vector<std::string> columns,
   endResetModel();
 }
 
-void PlayerOverviewModel::Refigure(std::vector<std::string> columns,
+void PlayerOverviewModel::Refigure(const std::vector<OverviewColumn>& columns,
                                    const std::vector<OverviewRow>& rows) {
   std::map<std::string, const OverviewRow*> byId;
   for (const auto& row : rows) {
     byId[row.playerId] = &row;
   }
   beginResetModel();
-  columns_ = Columns(std::move(columns));
+  columns_ = Columns(columns);
   for (auto& row : rows_) {
     const auto found = byId.find(row.playerId);
     TakeFigures(row, found == byId.end() ? OverviewFigures{} : found->second->figures);
@@ -167,9 +167,14 @@ bool PlayerOverviewModel::setData(const QModelIndex& index, const QVariant& valu
 }
 
 QVariant PlayerOverviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-      section < columnCount()) {
-    return columns_[static_cast<std::size_t>(section)];
+  if (orientation == Qt::Horizontal && section >= 0 && section < columnCount()) {
+    const auto& column = columns_[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) {
+      return column.caption;
+    }
+    if (role == Qt::ToolTipRole && !column.hint.isEmpty()) {
+      return column.hint;
+    }
   }
   return QAbstractTableModel::headerData(section, orientation, role);
 }

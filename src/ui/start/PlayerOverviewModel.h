@@ -29,13 +29,18 @@ class PlayerOverviewModel final : public QAbstractTableModel {
     bool ticked = false;
   };
 
+  struct Column {
+    QString caption;
+    QString hint;  // the header's tooltip
+  };
+
   explicit PlayerOverviewModel(QObject* parent = nullptr);
 
   // A full refill: the players in the order given, none ticked.
-  void Replace(std::vector<std::string> columns, const std::vector<OverviewRow>& rows);
+  void Replace(const std::vector<OverviewColumn>& columns, const std::vector<OverviewRow>& rows);
   // A partial refill: rows, order and ticks stay; columns and figures are new.
   // A row whose player is missing from `rows` keeps no figures.
-  void Refigure(std::vector<std::string> columns, const std::vector<OverviewRow>& rows);
+  void Refigure(const std::vector<OverviewColumn>& columns, const std::vector<OverviewRow>& rows);
 
   const std::vector<Row>& Rows() const { return rows_; }
   std::optional<int> RowOf(const std::string& playerId) const;
@@ -58,7 +63,7 @@ class PlayerOverviewModel final : public QAbstractTableModel {
   Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
 
  private:
-  std::vector<QString> columns_;
+  std::vector<Column> columns_;
   std::vector<Row> rows_;
 };
 

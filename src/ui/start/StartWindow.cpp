@@ -269,17 +269,17 @@ void StartWindow::StartDateEdited() {
 void StartWindow::FillPlayerOverview(bool full) {
   Guarded([&] {
     const auto* entry = SelectedGame();
-    auto columns = OverviewColumns(entry != nullptr ? entry->kind : GameKind::None);
+    const auto columns = OverviewColumns(entry != nullptr ? entry->kind : GameKind::None);
     filledDate_ = startDate_->dateTime();
     std::vector<OverviewRow> rows;
     if (database_) {
       rows = PlayerOverview(*database_, entry, FromQDateTime(filledDate_), DateTimeNow());
     }
     if (full) {
-      overview_->Replace(std::move(columns), rows);
+      overview_->Replace(columns, rows);
       overviewView_->horizontalHeader()->setSortIndicatorShown(false);
     } else {
-      overview_->Refigure(std::move(columns), rows);
+      overview_->Refigure(columns, rows);
     }
     auto* header = overviewView_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);

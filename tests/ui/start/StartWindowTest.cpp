@@ -197,6 +197,13 @@ TEST_F(StartWindowTest, AClickedEntryDecidesTheFiguresAndTheAimInput) {
     EXPECT_EQ(window->AimInput().isChecked(), c.aimInput) << c.clicked;
   }
 
+  // The trainings' "Treffer" say which hits they count.
+  click(18);  // Segment 20 training
+  EXPECT_TRUE(Model()
+                  .headerData(2, Qt::Horizontal, Qt::ToolTipRole)
+                  .toString()
+                  .startsWith("Treffer genau im Zielfeld"));
+
   // "Streuung aus meinen Würfen" speaks of the clicked entry too.
   Tick(0);
   const QString otherEntry = "Nur für \"501 gegen eigenen Schnitt\".";
