@@ -80,7 +80,7 @@ int RunOverviewCommand(std::span<const std::string_view> raw) {
 
   std::vector<std::string> header{"Spieler"};
   for (const auto& column : OverviewColumns(entry->kind))
-    header.push_back(column);
+    header.push_back(column.caption);
   WriteCsvLine(std::cout, header);
   for (const auto& row : PlayerOverview(*database, entry, from, DateTimeNow(), separators)) {
     std::vector<std::string> line{row.caption};
