@@ -230,8 +230,9 @@ bool GameSession::WaitsForAims() const {
 }
 
 bool GameSession::AimsMissing() const {
-  return options_.aimInput && !result_ && ComputerOnTurn() == nullptr && TurnEnded() &&
-         WaitsForAims();
+  // Once the turn is checked in (its banner may still show) nothing waits any more.
+  return options_.aimInput && !result_ && !pending_ && !finishedUnsaved_ &&
+         ComputerOnTurn() == nullptr && TurnEnded() && WaitsForAims();
 }
 
 void GameSession::CountAimedDoubles() {

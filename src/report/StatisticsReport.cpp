@@ -129,16 +129,18 @@ std::optional<double> CombinedFigure(StatisticsTableKind table, const PeriodFigu
 
 }  // namespace
 
+DateTimeNumber CountedFrom(StatisticsInterval interval, DateTimeNumber from) {
+  return interval == StatisticsInterval::Game ? from : DateOf(from);
+}
+
 StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
                                   std::stop_token stop) {
   StatisticsTable table;
   table.kind = request.view == StatisticsView::AimAndHit ? StatisticsTableKind::AimAndHit
                                                          : TableForType(request.gameTypeKey);
   table.columns = TableColumns(table.kind);
-  // The start date carries the time of day it was picked at; days, weeks and
-  // months are calendar ones and run from midnight. The end stays as chosen.
-  const bool byGame = request.interval == StatisticsInterval::Game;
-  const auto start = byGame ? request.from : DateOf(request.from);
+  // The end stays as chosen.
+  const auto start = CountedFrom(request.interval, request.from);
   table.from = start;
   table.to = request.to;
 
@@ -155,7 +157,7 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   const auto leaveOut = request.lastEntry ? last->gameId : std::string();
   const auto turns =
       TurnSnapshot::Load(database, request.playerId, key, start, request.to, leaveOut, stop);
-  if (byGame) {
+  if (request.interval == StatisticsInterval::Game) {
     AddGameRows(table, turns, request, stop);
   } else {
     AddStepRows(table, turns, request, start, stop);

@@ -56,4 +56,10 @@ struct StatisticsTable {
 StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
                                   std::stop_token stop = {});
 
+// Where the statistics of an interval start: the start date carries the time
+// of day it was picked at, but days, weeks and months are calendar ones and
+// run from midnight. The table, the aim-and-hit board and the deletion all
+// count from here.
+DateTimeNumber CountedFrom(StatisticsInterval interval, DateTimeNumber from);
+
 }  // namespace korvanti

@@ -123,7 +123,7 @@ AimedDartSelection AimedDartsOf(const StatisticsRequest& request) {
   AimedDartSelection selection;
   selection.playerId = request.playerId;
   selection.gameTypeKey = request.gameTypeKey;
-  selection.from = request.from;
+  selection.from = CountedFrom(request.interval, request.from);
   selection.to = request.to;
   return selection;
 }

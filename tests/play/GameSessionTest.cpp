@@ -95,7 +95,9 @@ TEST_F(Session, ATurnWithoutItsAimsSaysWhatIsMissingAndCanBeCheckedInWithoutThem
     EXPECT_TRUE(session->CheckInButtonVisible());
     EXPECT_TRUE(session->CheckInButtonEnabled());
     EXPECT_TRUE(session->Board().checkInVisible);
-    CheckIn();
+    session->PressCheckIn();
+    EXPECT_EQ(session->Board().aimHint, "") << "checked in: the banner shows, nothing waits";
+    view.RunSteps();
     EXPECT_EQ(game->currentPlayer, 1) << quick;
     EXPECT_EQ(PlayerAt(0).turns.Last().Hit(1).aim, "T20");
     EXPECT_EQ(PlayerAt(0).turns.Last().Hit(2).aim, "");  // stored without an aim

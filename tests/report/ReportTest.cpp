@@ -6,6 +6,7 @@
 #include "report/PlayerOverview.h"
 #include "report/StatisticsDeletion.h"
 #include "report/StatisticsReport.h"
+#include "report/ThrowPicture.h"
 
 namespace korvanti {
 namespace {
@@ -76,7 +77,11 @@ TEST_F(Report, StepsRunFromMidnightOfTheFirstDayToTheChosenEnd) {
     fromMidnight.from = At(1, 0);
     EXPECT_EQ(table.overallFigure, RefreshStatistics(*fixture.database, fromMidnight).overallFigure)
         << name;
+    // The aim-and-hit board and the deletion count from the same start.
+    EXPECT_EQ(AimedDartsOf(Request("const501dout", c.interval)).from, At(1, 0)) << name;
+    EXPECT_EQ(CountedFrom(c.interval, At(1, 17)), At(1, 0)) << name;
   }
+  EXPECT_EQ(CountedFrom(StatisticsInterval::Game, At(1, 17)), At(1, 17));
 }
 
 // The extra row holds exactly the last game; the regular rows hold every

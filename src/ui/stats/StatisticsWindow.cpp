@@ -25,6 +25,7 @@
 #include "report/DotColours.h"
 #include "report/StatisticsDeletion.h"
 #include "report/StatisticsPlayers.h"
+#include "report/StatisticsReport.h"
 #include "report/StatisticsTrend.h"
 #include "store/Database.h"
 #include "ui/board/BoardCursor.h"
@@ -310,7 +311,9 @@ void StatisticsWindow::DeleteStatistics() {
   selection.playerId = PlayerId();
   selection.nickname = player_->currentText().toStdString();
   selection.gameTypeKey = type != nullptr ? std::string(type->gameTypeKey) : std::string();
-  selection.from = FromQDateTime(start_->dateTime());
+  // What goes is what the table counts.
+  selection.from = CountedFrom(static_cast<StatisticsInterval>(interval_->checkedId()),
+                               FromQDateTime(start_->dateTime()));
   selection.to = FromQDateTime(end_->dateTime());
   QString question;
   try {
