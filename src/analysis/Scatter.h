@@ -4,9 +4,7 @@
 
 namespace korvanti {
 
-// Millimetres per hit-map pixel: the double ring's outer edge lies 170 mm from
-// the centre of a regulation board.
-inline constexpr double kMillimetresPerPixel = 170.0 / board::kDouble;
+inline constexpr double kMillimetresPerPixel = board::kMillimetresPerPixel;
 
 struct Offset {
   double x = 0;

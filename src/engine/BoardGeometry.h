@@ -29,6 +29,9 @@ inline constexpr double kTreble = 151, kTrebleOuterWire = 154;
 inline constexpr double kLargeSingle = 222, kDoubleInnerWire = 225;
 inline constexpr double kDouble = 237, kDoubleOuterWire = 239;
 inline constexpr double kRadialWireHalfWidth = 1.25;
+// Millimetres per hit-map pixel: the double ring's outer edge lies 170 mm from
+// the centre of a regulation board.
+inline constexpr double kMillimetresPerPixel = 170.0 / kDouble;
 
 // Clockwise from straight up.
 inline constexpr std::array<int, 20> kSegmentOrder{20, 1,  18, 4,  13, 6,  10, 15, 2,  17,
