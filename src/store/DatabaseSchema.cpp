@@ -58,6 +58,9 @@ constexpr std::string_view kThrowLayout =
 constexpr std::string_view kGameTypesLayout = "gametypesid:TK gametypesname:T";
 constexpr std::string_view kValuesLayout = "ID:TK hitvalue:I";
 constexpr std::string_view kVersionLayout = "databaseversion:I";
+// A match of legs (and sets): each leg is a game row that names its match.
+constexpr std::string_view kMatchLayout =
+    "matchid:TK gametypesid:T legs:I sets:I starttime:F endtime:F winnerid:T bulloff:T";
 constexpr std::string_view kDoubleRateLayout =
     "indexid:TK gameid:T playerid:T throwsatdouble:I hitsatdouble:I zeitstempel:F";
 
@@ -157,6 +160,12 @@ void DatabaseSchema::CreateDoubleRateTable() {
   CreateTable("doublerate", kDoubleRateLayout);
 }
 
+void DatabaseSchema::AddMatches() {
+  CreateTable("matches", kMatchLayout);
+  ExecuteStatement(database_,
+                   "ALTER TABLE game ADD COLUMN matchid " + database_.Dialect().TextType());
+}
+
 void DatabaseSchema::UpgradeDatabase() {
   struct Step {
     int from;
@@ -165,7 +174,8 @@ void DatabaseSchema::UpgradeDatabase() {
   };
   const Step steps[] = {{1, &DatabaseSchema::AddMissingFieldValues, kVersion2GameTypes},
                         {2, &DatabaseSchema::AddThrowTimestamp, kVersion3GameTypes},
-                        {3, &DatabaseSchema::CreateDoubleRateTable, {}}};
+                        {3, &DatabaseSchema::CreateDoubleRateTable, {}},
+                        {4, &DatabaseSchema::AddMatches, {}}};
   // The version is read anew before every step, so one start takes a file
   // through all of them; each step is one transaction.
   // The version is checked inside the step's transaction: another program

@@ -14,7 +14,7 @@ class Database;
 // had before the step.
 class DatabaseSchema {
  public:
-  static constexpr int kCurrentVersion = 4;
+  static constexpr int kCurrentVersion = 5;
 
   explicit DatabaseSchema(Database& database) : database_(database) {}
 
@@ -29,9 +29,11 @@ class DatabaseSchema {
   void AddMissingFieldValues();
   void AddThrowTimestamp();
   void CreateDoubleRateTable();
+  // Version 5: the matches table and the game rows' reference to their match.
+  void AddMatches();
 
   // Runs the steps from the file's version to the current one; any version
-  // outside 1..3 is left alone.
+  // outside 1..kCurrentVersion - 1 is left alone.
   void UpgradeDatabase();
 
   // All version-1 tables with the version row, the value tables and the game

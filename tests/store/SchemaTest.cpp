@@ -17,6 +17,8 @@ namespace {
 
 using testing::RawDatabase;
 
+const std::vector<std::string> kGameColumns{"gameid", "gametypesid", "datetime", "winthrowid",
+                                            "matchid"};
 const std::vector<std::string> kThrowColumns{
     "throwid",     "aim1value", "aim1x",    "aim1y",       "aim2value",  "aim2x", "aim2y",
     "aim3value",   "aim3x",     "aim3y",    "hit1value",   "hit1x",      "hit1y", "hit1tocount",
@@ -36,7 +38,11 @@ class Schema : public ::testing::Test {
       raw.Exec("DROP TRIGGER " + trigger[0].toString().toStdString());
     }
     raw.Exec("DROP TABLE gametotals");  // older files know nothing of it
-    raw.Exec("DROP TABLE doublerate");
+    raw.Exec("DROP TABLE matches");
+    raw.Exec("ALTER TABLE game DROP COLUMN matchid");
+    if (version <= 3) {
+      raw.Exec("DROP TABLE doublerate");
+    }
     if (version <= 2) {
       raw.Exec("ALTER TABLE throw DROP COLUMN Zeitstempel");
       raw.Exec(
@@ -59,15 +65,17 @@ class Schema : public ::testing::Test {
 TEST_F(Schema, NewFileEndsAtTheCurrentVersionWithEveryTableColumnAndRow) {
   OpenAndClose();
   RawDatabase raw(File());
-  EXPECT_EQ(raw.Tables(),
-            (std::vector<std::string>{"doublerate", "game", "gametotals", "gametypes", "player",
-                                      "throw", "values1", "values2", "values3", "version"}));
+  EXPECT_EQ(raw.Tables(), (std::vector<std::string>{"doublerate", "game", "gametotals", "gametypes",
+                                                    "matches", "player", "throw", "values1",
+                                                    "values2", "values3", "version"}));
   EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version").size(), 1u);
-  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 4);
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 5);
   EXPECT_EQ(raw.Columns("player"),
             (std::vector<std::string>{"playerid", "vorname", "nachname", "nickname"}));
-  EXPECT_EQ(raw.Columns("game"),
-            (std::vector<std::string>{"gameid", "gametypesid", "datetime", "winthrowid"}));
+  EXPECT_EQ(raw.Columns("game"), kGameColumns);
+  EXPECT_EQ(raw.Columns("matches"),
+            (std::vector<std::string>{"matchid", "gametypesid", "legs", "sets", "starttime",
+                                      "endtime", "winnerid", "bulloff"}));
   EXPECT_EQ(raw.Columns("throw"), kThrowColumns);
   EXPECT_EQ(raw.Columns("doublerate"),
             (std::vector<std::string>{"indexid", "gameid", "playerid", "throwsatdouble",
@@ -95,15 +103,15 @@ TEST_F(Schema, NewFileEndsAtTheCurrentVersionWithEveryTableColumnAndRow) {
   EXPECT_FALSE(std::filesystem::exists(folder / "dart.mdb.v1.bak"));
 }
 
-// An older file reaches version 4 in one start, gains the columns, tables and
-// game types it lacks and leaves a copy of itself; a version-1 file also gets
-// its damaged value tables repaired.
-TEST_F(Schema, OlderFilesReachVersionFourInOneStartAndKeepACopy) {
+// An older file reaches the current version in one start, gains the columns,
+// tables and game types it lacks and leaves a copy of itself; a version-1 file
+// also gets its damaged value tables repaired.
+TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
   const struct {
     int version;
     int typesAdded;
     bool valuesRepaired;
-  } cases[] = {{1, 10, true}, {2, 2, false}, {3, 0, false}};
+  } cases[] = {{1, 10, true}, {2, 2, false}, {3, 0, false}, {4, 0, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.version);
     std::filesystem::remove_all(folder.Path());
@@ -118,9 +126,11 @@ TEST_F(Schema, OlderFilesReachVersionFourInOneStartAndKeepACopy) {
     OpenAndClose();
 
     RawDatabase raw(File());
-    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 4);
+    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 5);
     EXPECT_EQ(raw.Columns("throw"), kThrowColumns);
+    EXPECT_EQ(raw.Columns("game"), kGameColumns);
     EXPECT_EQ(raw.Columns("doublerate").size(), 6u);
+    EXPECT_EQ(raw.Columns("matches").size(), 8u);
     EXPECT_EQ(raw.Count("gametypes"), typesBefore + c.typesAdded);
     for (const char* table : {"values1", "values2", "values3"}) {
       const auto rows =
@@ -144,7 +154,7 @@ TEST_F(Schema, CurrentFileIsNotTouched) {
   const auto before = ReadWholeFile(File());
   OpenAndClose();
   EXPECT_EQ(ReadWholeFile(File()), before);
-  EXPECT_FALSE(std::filesystem::exists(folder / "dart.mdb.v4.bak"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "dart.mdb.v5.bak"));
 }
 
 TEST_F(Schema, FailedUpgradeStepLeavesTheFileAtItsVersion) {
