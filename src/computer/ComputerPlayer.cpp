@@ -3,6 +3,7 @@
 #include <charconv>
 #include <exception>
 
+#include "engine/BoardGeometry.h"
 #include "platform/DateTime.h"
 #include "platform/Error.h"
 #include "store/StatisticsQuery.h"
@@ -79,6 +80,22 @@ BoardPoint ComputerPlayer::NextDartPosition(int n) const {
     return {turn->Hit(n).hitX, turn->Hit(n).hitY};
   }
   return {};
+}
+
+BoardPoint ComputerPlayer::BullOffDart() const {
+  constexpr double kMiddlingSpread = 2.0;  // about the spread of a 50 average
+  auto& random = simulation != nullptr ? simulation->random : ProgramRandom();
+  const BoardPoint bull{static_cast<int>(board::kBullX), static_cast<int>(board::kBullY)};
+  if (ownScatter) {
+    return DartSimulation::ScatterAround(bull, *ownScatter, random);
+  }
+  double spread = 0;
+  if (simulation != nullptr && targetAverage > 0) {
+    spread = DartSimulation::ReadSpread(simulation->strengthFile, targetAverage);
+  }
+  auto position = bull;
+  DartSimulation::Scatter(position, spread > 0 ? spread : kMiddlingSpread, random);
+  return position;
 }
 
 std::optional<std::string> ComputerPlayer::PrepareGame(std::string referencePlayer, int average,

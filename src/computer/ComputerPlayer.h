@@ -63,6 +63,11 @@ class ComputerPlayer : public Player {
   // The position of dart n (1..3) of that turn, (0, 0) when there is none.
   BoardPoint NextDartPosition(int n) const;
 
+  // Where its bull-off dart lands, aimed at the centre of the bull with its
+  // own scatter, or with the spread of its average in the strength table (a
+  // middling one when that is not known).
+  BoardPoint BullOffDart() const;
+
   // Fills the prepared turns, three positions a turn. Returns whether there were any.
   bool LoadPositions(std::span<const BoardPoint> positions);
   // The same from a position list as the database gives it ("x=y,x=y,...").

@@ -91,6 +91,7 @@ void Game::SaveGame(bool decided) {
   record.gameId = gameId;
   record.gameTypeKey = gameTypeKey;
   record.datetime = DateTimeNow();
+  record.match = match;
   archive_->StoreGame(record);
 }
 

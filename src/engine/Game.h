@@ -75,6 +75,8 @@ class Game {
   std::string gameTypeKey;
   bool undoAllowed = true;
   bool doubleIn = false;
+  // The match this game is a leg of; stored with it.
+  std::optional<MatchRecord> match;
 
   // The checkout table of the program folder, for the proposals.
   CheckoutTable checkoutTable;

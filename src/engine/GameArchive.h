@@ -16,6 +16,20 @@ struct PlayerNames {
   std::string nickname;
 };
 
+// The match a game is a leg of, as it stands when the leg is stored: its row
+// is written anew with every leg.
+struct MatchRecord {
+  std::string matchId;
+  int legs = 1;  // first to this many legs
+  int sets = 1;  // first to this many sets
+  double startTime = 0.0;
+  double endTime = 0.0;  // 0 while the match goes on
+  std::string winnerId;  // empty until it is won
+  // The bull-off's distances: "<player id>=<millimetres>;..." in the order of
+  // play, empty without one.
+  std::string bullOff;
+};
+
 // A finished (or kept) game as it goes to the database: all of it or nothing.
 struct GameRecord {
   struct PlayerRecord {
@@ -29,6 +43,7 @@ struct GameRecord {
   double datetime = 0.0;
   std::string winningTurnId;  // the leader's last booked turn; empty for an aborted game
   std::vector<PlayerRecord> players;
+  std::optional<MatchRecord> match;  // none for a game on its own
 };
 
 // What the game rules need of the database, implemented by the store. Games

@@ -79,6 +79,12 @@ struct GameCatalogEntry {
 
   constexpr bool ComputerGame() const { return computer != ComputerMode::None; }
   constexpr bool Takes(StartOption option) const { return options.Has(option); }
+  // Played as matches of legs and sets: the count-down games and the cricket
+  // variants of the first page, and the games against the computer.
+  constexpr bool PlaysMatches() const {
+    return ComputerGame() ||
+           (page == GamePage::Games && (kind == GameKind::Out || kind == GameKind::Cricket));
+  }
 };
 
 // Every entry, ordered by game index.

@@ -23,11 +23,17 @@ std::string Shown(const std::string& code) {
 
 GameSession::GameSession(Game& game, ModePanel panel, const HitMap& hitMap, GameView& view,
                          SessionOptions options)
-    : game_(game), panel_(panel), hitMap_(hitMap), view_(view), options_(options) {}
+    : game_(game),
+      panel_(panel),
+      hitMap_(hitMap),
+      view_(view),
+      options_(options),
+      match_(options.match, options.bullOff) {}
 
 void GameSession::Start() {
   Operation operation(*this);
   operation.Run([&] {
+    BeginMatch(0);
     ResetDisplay();
     Settle();
   });
@@ -43,6 +49,10 @@ Scoreboard GameSession::Board() const {
   board.aimHint = AimHint();
   board.checkInVisible = CheckInButtonVisible();
   board.checkInEnabled = CheckInButtonEnabled();
+  board.matchCaption = BullOffRunning() ? std::string("Ausbullen") : match_.Caption();
+  if (match_.IsMatch()) {
+    AddMatchColumns(board.players, game_.players, match_);
+  }
   return board;
 }
 
@@ -80,13 +90,20 @@ bool GameSession::CheckInButtonEnabled() const {
 }
 
 bool GameSession::UndoButtonEnabled() const {
-  return game_.undoAllowed && !pending_ && !suspended_ && !questionOpen_ && !result_;
+  return game_.undoAllowed && !pending_ && !suspended_ && !questionOpen_ && !result_ &&
+         !BullOffRunning();
 }
 
 void GameSession::Click(MouseButton button, int x, int y) {
   Operation operation(*this);
   operation.Run([&] {
     if (BoardLocked()) {
+      return;
+    }
+    if (BullOffRunning()) {
+      if (button == MouseButton::Left) {
+        ThrowBullOff(x, y);
+      }
       return;
     }
     const auto code = hitMap_.PositionToField(x, y);
@@ -109,7 +126,12 @@ void GameSession::Click(MouseButton button, int x, int y) {
 void GameSession::RegisterHit(const std::string& code, int x, int y) {
   Operation operation(*this);
   operation.Run([&] {
-    if (!BoardLocked() && RecordHit(code, x, y)) {
+    if (BoardLocked()) {
+      return;
+    }
+    if (BullOffRunning()) {
+      ThrowBullOff(x, y);
+    } else if (RecordHit(code, x, y)) {
       Settle();
     }
   });
@@ -319,6 +341,11 @@ void GameSession::Book() {
 void GameSession::ThrowComputerDart() {
   auto* computer = ComputerOnTurn();
   if (computer == nullptr || TurnEnded()) {
+    return;
+  }
+  if (BullOffRunning()) {
+    const auto position = computer->BullOffDart();
+    ThrowBullOff(position.x, position.y);
     return;
   }
   const int n = computer->turns.current.FirstEmptyHit();

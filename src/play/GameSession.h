@@ -13,6 +13,7 @@
 #include "platform/NumberFormat.h"
 #include "play/DoubleStatistics.h"
 #include "play/GameView.h"
+#include "play/MatchPlay.h"
 #include "play/Scoreboard.h"
 
 namespace korvanti {
@@ -31,6 +32,9 @@ struct SessionOptions {
   NumberSeparators numbers;
   // Where the player pictures are looked for; empty: no pictures.
   std::filesystem::path programFolder;
+  // Legs and sets of each match of the series; one of each is a single game.
+  MatchFormat match;
+  bool bullOff = false;  // "Ausbullen" before the first leg
 };
 
 enum class MouseButton { Left, Right, Other };
@@ -79,6 +83,9 @@ class GameSession {
   std::string FieldAt(int x, int y) const { return hitMap_.FieldAt(x, y); }
 
   bool GameDecided() const { return gameDecided_ || result_.has_value(); }
+  // The match being played: legs and sets won, the bull-off.
+  const MatchPlay& Match() const { return match_; }
+  bool BullOffRunning() const { return match_.BullOffRunning(); }
   // A computer dart or the computer's check-in is pending.
   bool ComputerBusy() const;
   // A step is pending (computer, banner, preparation of the next game).
@@ -107,7 +114,7 @@ class GameSession {
   std::optional<SessionResult> Result() const { return result_; }
 
  private:
-  enum class Step { ComputerDart, ComputerCheckIn, Book, Preparation };
+  enum class Step { ComputerDart, ComputerCheckIn, Book, Preparation, BullOffShown, NextLeg };
   class Operation;
 
   // Settles the turn in progress: judges it, books it when it has ended
@@ -125,7 +132,22 @@ class GameSession {
   void CheckInTurn();
   void Book();
   void GameOver();
-  void StartNextGame();
+  // The next leg of the match, or the first leg of the next match.
+  void StartNextGame(bool nextLeg);
+  // A new match: its bull-off, or its first leg at once.
+  void BeginMatch(std::size_t starter);
+  // The players in the leg's order with the player on turn who starts; during
+  // the bull-off the thrower is on turn.
+  void ArrangePlayers();
+  void ThrowBullOff(int x, int y);
+  void BullOffShown();
+  // The leg's winner counted: the next leg after the banner, or the end of the match.
+  bool CountLeg(Player& winner);
+  void AskAfterMatch();
+  // The match's row for the leg being stored; none for a single game.
+  std::optional<MatchRecord> CurrentMatchRecord(bool ended) const;
+  // How long a bull-off or leg banner shows.
+  int BannerMilliseconds() const;
   void FinishNextGame(const std::optional<std::string>& failure);
   void CancelPreparation();
   void ThrowComputerDart();
@@ -153,6 +175,7 @@ class GameSession {
   const HitMap& hitMap_;
   GameView& view_;
   SessionOptions options_;
+  MatchPlay match_;
 
   bool playerChanged_ = true;
   bool gameDecided_ = false;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "computer/ComputerPlayer.h"
+#include "platform/DateTime.h"
 #include "play/Announcements.h"
 #include "play/GameSession.h"
 #include "play/PreparationWorker.h"
@@ -58,6 +59,12 @@ void GameSession::RunStep(Step step) {
     case Step::Preparation:
       FinishNextGame(std::exchange(preparationFailure_, std::nullopt));
       break;
+    case Step::BullOffShown:
+      BullOffShown();
+      break;
+    case Step::NextLeg:
+      StartNextGame(true);
+      break;
   }
 }
 
@@ -89,12 +96,17 @@ void GameSession::Failed(const std::string& text) {
   suspended_ = false;  // a held-back step goes on when the operation is over
 }
 
-// Counts the win, asks whether to go on and stores the game. A game that
-// could not be stored is not given up: the error goes to the view, the series
+// Counts the leg, stores the game and goes on with the next leg, or asks
+// whether to play another once the match is over. A game that could not be
+// stored is not given up: the error goes to the view, the series and match
 // figures are taken back, and closing asks again so that "Ja" retries the save.
 void GameSession::GameOver() {
   auto& winner = game_.players.At(static_cast<std::size_t>(game_.LeaderIndex()));
-  ++winner.wins;
+  const auto matchBefore = match_;
+  match_.CountLeg(game_.players, game_.doubleOut, winner);
+  const auto outcome = match_.WinLeg(winner);
+  const bool matchOver = outcome == LegOutcome::Match;
+  winner.wins += matchOver ? 1 : 0;
   const bool countDown = panel_ == ModePanel::CountDown;
   if (countDown) {
     for (auto& player : game_.players) {
@@ -106,9 +118,11 @@ void GameSession::GameOver() {
   }
   finishedUnsaved_ = true;
   try {
+    game_.match = CurrentMatchRecord(false);
     game_.SaveGame(true);
   } catch (const std::exception& error) {
-    --winner.wins;
+    winner.wins -= matchOver ? 1 : 0;
+    match_ = matchBefore;
     if (countDown) {
       for (auto& player : game_.players) {
         player->legDoubleHits.pop_back();
@@ -121,16 +135,85 @@ void GameSession::GameOver() {
     return;
   }
   finishedUnsaved_ = false;
-  // Asked once the game is stored: an answer is never lost to a failed save.
-  const auto gameOverText = game_.GameOverText();
+  if (!matchOver) {
+    // The next leg starts by itself once its banner has been seen.
+    const int milliseconds = BannerMilliseconds();
+    view_.ShowBanner(match_.LegBanner(outcome, winner), milliseconds);
+    Schedule(Step::NextLeg, milliseconds);
+    return;
+  }
+  AskAfterMatch();
+}
+
+// Asked once the game is stored: an answer is never lost to a failed save.
+void GameSession::AskAfterMatch() {
+  const bool countDown = panel_ == ModePanel::CountDown;
+  auto gameOverText = game_.GameOverText();
   questionOpen_ = true;
   auto answered = [this, token = ++questionToken_](bool goOn) { ContinueAnswered(token, goOn); };
   if (countDown && options_.showSummary) {
-    view_.ShowSummary(BuildSummary(game_.players, gameOverText, options_.numbers),
-                      std::move(answered));
-  } else {
-    view_.AskContinue(gameOverText + "\n" + kContinueQuestion, std::move(answered));
+    auto summary = BuildSummary(game_.players, gameOverText, options_.numbers);
+    if (match_.IsMatch()) {
+      summary.match = match_.Summary(options_.numbers);
+    }
+    view_.ShowSummary(summary, std::move(answered));
+    return;
   }
+  if (match_.IsMatch()) {
+    gameOverText = match_.MatchResultText() + "\n" + gameOverText;
+  }
+  view_.AskContinue(gameOverText + "\n" + kContinueQuestion, std::move(answered));
+}
+
+std::optional<MatchRecord> GameSession::CurrentMatchRecord(bool ended) const {
+  if (!match_.IsMatch()) {
+    return std::nullopt;
+  }
+  return match_.Record(DateTimeNow(), ended);
+}
+
+int GameSession::BannerMilliseconds() const {
+  constexpr int kShortestSeconds = 2;  // long enough to read a name and a distance
+  return std::max(options_.secondsForPoints, kShortestSeconds) * 1000;
+}
+
+void GameSession::BeginMatch(std::size_t starter) {
+  match_.Begin(game_.players, starter, DateTimeNow());
+  ArrangePlayers();
+}
+
+void GameSession::ArrangePlayers() {
+  if (const auto* thrower = match_.BullOffThrower()) {
+    int index = 0;
+    for (const auto* player : game_.players) {
+      if (player == thrower) {
+        game_.currentPlayer = index;
+      }
+      ++index;
+    }
+  } else {
+    match_.ArrangeForLeg(game_.players);
+    game_.currentPlayer = 0;
+  }
+  playerChanged_ = true;
+}
+
+// Every bull-off dart stays on the board until the first leg starts.
+void GameSession::ThrowBullOff(int x, int y) {
+  view_.MarkComputerDart({x, y});
+  const auto banner = match_.ThrowBullOff(x, y, options_.numbers);
+  const int milliseconds = BannerMilliseconds();
+  view_.ShowBanner(banner, milliseconds);
+  Schedule(Step::BullOffShown, milliseconds);
+}
+
+void GameSession::BullOffShown() {
+  if (!BullOffRunning()) {
+    view_.ClearDartMarks();
+  }
+  ArrangePlayers();
+  ResetDisplay();
+  Settle();
 }
 
 bool GameSession::TakeAnswer(unsigned token) {
@@ -148,19 +231,23 @@ void GameSession::ContinueAnswered(unsigned token, bool goOn) {
   Operation operation(*this);
   operation.Run([&] {
     if (goOn) {
-      StartNextGame();
+      StartNextGame(false);
     } else {
       CloseWith(SessionResult::OK);
     }
   });
 }
 
-// The next game of the series, with the players rotated; a computer
-// prepares its darts first, away from the window.
-void GameSession::StartNextGame() {
+// The next leg, or the next match of the series with the next player to
+// start (or its bull-off); a computer prepares its darts first, away from the window.
+void GameSession::StartNextGame(bool nextLeg) {
   view_.ClearDartMarks();
   game_.NewGame();
-  game_.players.Rotate();
+  if (nextLeg) {
+    ArrangePlayers();
+  } else {
+    BeginMatch(match_.NextMatchStarter());
+  }
   doubles_.Clear();
   gameDecided_ = false;
   ResetDisplay();
@@ -268,7 +355,9 @@ void GameSession::AbortAnswered(unsigned token, AbortAnswer answer) {
     switch (answer) {
       case AbortAnswer::Yes:
         try {
-          // Stored as it stands; only a game whose deciding turn is booked has a winner.
+          // Stored as it stands; only a game whose deciding turn is booked has a
+          // winner. The legs a match finished are stored already.
+          game_.match = CurrentMatchRecord(true);
           game_.SaveGame(finishedUnsaved_);
         } catch (const std::exception& error) {
           view_.ShowError(error.what());

@@ -102,6 +102,10 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
   started.session_.showSummary = settings.showSummary;
   started.session_.callTurns = settings.announcePoints;
   started.session_.programFolder = environment.programFolder;
+  if (entry.PlaysMatches()) {
+    started.session_.match = request.options.match;
+    started.session_.bullOff = request.options.bullOff;
+  }
   try {
     const auto training = TrainingOf(entry, request, environment);
     if (const auto* problem = std::get_if<std::string>(&training)) {

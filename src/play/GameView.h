@@ -17,10 +17,18 @@ struct SummaryRow {
   std::string doubles;  // double rate over the series and per game
 };
 
+// The figures of a match just won: its result and a table, a row a player.
+struct MatchSummary {
+  std::string result;  // "Match an Anna (2:1)"
+  std::vector<std::string> columns;
+  std::vector<std::vector<std::string>> rows;
+};
+
 struct Summary {
   std::string caption;  // "<n> Spiele durchgeführt"
   std::vector<SummaryRow> rows;
   std::string gameOverText;
+  std::optional<MatchSummary> match;  // at the end of a match of legs
 };
 
 enum class AbortAnswer { Yes, No, Cancel };

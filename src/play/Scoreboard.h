@@ -108,6 +108,8 @@ struct Scoreboard {
   Paint runningValuePaint = Paint::Green;
   std::string runningValueHint;  // what the figure counts, as its tooltip
   std::string round;
+  // "Leg 3, Satz 2" in a match, "Ausbullen" before it; empty for a single game.
+  std::string matchCaption;
   std::optional<std::string> roundsToGo;  // hidden when empty
 
   CountDownPanel countDown;                // ModePanel::CountDown only

@@ -74,6 +74,14 @@ std::optional<std::string> StartOptionsProblem(const GameCatalogEntry& entry,
   if (entry.Takes(StartOption::PirmelLevels)) {
     return PirmelProblem(options);
   }
+  if (entry.PlaysMatches()) {
+    if (!Within(options.match.legs, 1, MatchFormat::kMostLegs)) {
+      return Between("Die Anzahl der Legs", 1, MatchFormat::kMostLegs);
+    }
+    if (!Within(options.match.sets, 1, MatchFormat::kMostSets)) {
+      return Between("Die Anzahl der Sets", 1, MatchFormat::kMostSets);
+    }
+  }
   return std::nullopt;
 }
 

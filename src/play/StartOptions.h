@@ -8,6 +8,7 @@
 
 #include "engine/Game.h"
 #include "engine/GameCatalog.h"
+#include "engine/Match.h"
 #include "engine/TrainingFiles.h"
 
 namespace korvanti {
@@ -27,6 +28,8 @@ struct StartOptions {
   int startLevel = 1;      // Pirmel's training
   int maxLevel = 8;
   std::string training;  // section of SETTINGS.ini ("Freies Training*")
+  MatchFormat match;     // "Legs", "Sets" of the games that play matches
+  bool bullOff = false;  // "Ausbullen"
 };
 
 // What the start window's fields allow.

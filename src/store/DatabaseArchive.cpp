@@ -24,7 +24,11 @@ std::optional<std::string> DatabaseArchive::FindPlayerIdByNickname(std::string_v
 
 void DatabaseArchive::StoreGame(const GameRecord& game) {
   ScopedTransaction save(database_);
-  recorder_.AppendGame(game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId);
+  recorder_.AppendGame(game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId,
+                       game.match ? std::string_view(game.match->matchId) : std::string_view());
+  if (game.match) {
+    recorder_.StoreMatch(*game.match, game.gameTypeKey);
+  }
   for (const auto& player : game.players) {
     for (const auto& turn : player.turns) {
       recorder_.AppendThrow(turn, game.gameId, player.playerId);

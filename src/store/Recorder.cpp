@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <QString>
+#include <QVariant>
+
 #include "platform/DateTime.h"
 #include "platform/Error.h"
 #include "platform/Guid.h"
@@ -11,17 +14,45 @@
 #include "store/SqlStatement.h"
 
 namespace korvanti {
+namespace {
+
+// NULL for an empty text: a game outside a match, a match not yet won.
+QVariant TextOrNull(std::string_view text) {
+  return text.empty()
+             ? QVariant()
+             : QVariant(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace
 
 std::string Recorder::AppendGame(std::string_view gameId, std::string_view gameTypeKey, double when,
-                                 std::string_view winningTurnId) {
+                                 std::string_view winningTurnId, std::string_view matchId) {
   SqlStatement(database_,
-               "INSERT INTO game (gameid, gametypesid, datetime, winthrowid) VALUES (?, ?, ?, ?)")
+               "INSERT INTO game (gameid, gametypesid, datetime, winthrowid, matchid) "
+               "VALUES (?, ?, ?, ?, ?)")
       .Bind(gameId)
       .Bind(gameTypeKey)
       .Bind(when)
       .Bind(winningTurnId)
+      .Bind(TextOrNull(matchId))
       .Execute();
   return std::string(gameId);
+}
+
+void Recorder::StoreMatch(const MatchRecord& match, std::string_view gameTypeKey) {
+  SqlStatement(database_, "DELETE FROM matches WHERE matchid = ?").Bind(match.matchId).Execute();
+  SqlStatement(database_,
+               "INSERT INTO matches (matchid, gametypesid, legs, sets, starttime, endtime, "
+               "winnerid, bulloff) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+      .Bind(match.matchId)
+      .Bind(gameTypeKey)
+      .Bind(match.legs)
+      .Bind(match.sets)
+      .Bind(match.startTime)
+      .Bind(match.endTime > 0 ? QVariant(match.endTime) : QVariant())
+      .Bind(TextOrNull(match.winnerId))
+      .Bind(TextOrNull(match.bullOff))
+      .Execute();
 }
 
 void Recorder::AppendThrow(const Turn& turn, std::string_view gameId, std::string_view playerId) {

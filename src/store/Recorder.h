@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/GameArchive.h"
 #include "engine/Turn.h"
 
 namespace korvanti {
@@ -16,8 +17,11 @@ class Recorder {
  public:
   explicit Recorder(Database& database) : database_(database) {}
 
+  // A game of a match names it; an empty match id stores none.
   std::string AppendGame(std::string_view gameId, std::string_view gameTypeKey, double when,
-                         std::string_view winningTurnId);
+                         std::string_view winningTurnId, std::string_view matchId = {});
+  // The match's row as it stands now, replacing the one stored with its last leg.
+  void StoreMatch(const MatchRecord& match, std::string_view gameTypeKey);
   void AppendThrow(const Turn& turn, std::string_view gameId, std::string_view playerId);
   void AppendDoubleRate(std::string_view gameId, std::string_view playerId, int doubleThrows,
                         int doubleHits);

@@ -42,7 +42,10 @@ const char* const kPlayUsage =
     "              SETTINGS.ini), quick (Vorgabe 1), aim (Vorgabe: aus fuer 1-9 und 30),\n"
     "              summary, points, sounds; gegen den Computer (12, 14, 15): average\n"
     "              (Vorgabe 50), exact (0: Schnitt über 1000 Spiele, 1: möglichst exakt),\n"
-    "              seconds (Sekunden pro Dart, Vorgabe 1)\n"
+    "              seconds (Sekunden pro Dart, Vorgabe 1); Matches (1-8, 12, 14, 15): legs\n"
+    "              (Legs zum Sieg, 1-11), sets (Sätze zum Sieg, 1-7), bulloff (1: Ausbullen;\n"
+    "              die ersten Darts sind dann die Bull-Würfe, einer je Spieler, z. B.\n"
+    "              SS25@332,322)\n"
     "  Befehle (durch Leerraum getrennt):\n"
     "    T20, SS25, 0, 00    Linksklick in das Feld; T20@331,175 mit Position\n"
     "    aim:T20, mark:D16   Rechtsklick (Ziel mit Zieleingabe, sonst Doppelwurf-Markierung)\n"
@@ -145,7 +148,8 @@ void ApplySettings(const PlayArguments& arguments, ProgramOptions& settings,
       {"doublein", &start.doubleIn},      {"always0", &start.alwaysZero},
       {"quick", &request.quickCheckIn},   {"aim", &request.aimInput},
       {"summary", &settings.showSummary}, {"points", &settings.showPoints},
-      {"sounds", &settings.playSounds},   {"exact", &computer.exact}};
+      {"sounds", &settings.playSounds},   {"exact", &computer.exact},
+      {"bulloff", &start.bullOff}};
   const std::map<std::string, int*, std::less<>> numbers{{"rounds", &start.trainingRounds},
                                                          {"start", &start.checkoutStart},
                                                          {"stepup", &start.stepUp},
@@ -153,7 +157,9 @@ void ApplySettings(const PlayArguments& arguments, ProgramOptions& settings,
                                                          {"startlevel", &start.startLevel},
                                                          {"maxlevel", &start.maxLevel},
                                                          {"average", &computer.chosenAverage},
-                                                         {"seconds", &computer.secondsPerDart}};
+                                                         {"seconds", &computer.secondsPerDart},
+                                                         {"legs", &start.match.legs},
+                                                         {"sets", &start.match.sets}};
   for (const auto& [key, value] : arguments.settings) {
     if (const auto found = switches.find(key); found != switches.end()) {
       *found->second = IntegerArgument(key, value) != 0;
@@ -286,12 +292,15 @@ std::string StateLine(const std::string& token, const GameSession& session,
     hits.push_back(dart.hit);
     aims.push_back(dart.aim);
   }
+  const auto& match = session.Match();
   std::string players = "[";
   for (const auto& player : game.players) {
     const auto& turns = player->turns;
     players += (players.size() > 1 ? "," : "") +
                json::Object()
                    .Add("nickname", json::Quote(player->nickname))
+                   .Add("legs", std::to_string(match.LegsOf(*player)))
+                   .Add("sets", std::to_string(match.SetsOf(*player)))
                    .Add("score", std::to_string(turns.score))
                    .Add("bookedscore", std::to_string(turns.bookedScore))
                    .Add("progress", std::to_string(turns.progress))
@@ -304,24 +313,41 @@ std::string StateLine(const std::string& token, const GameSession& session,
                    .Text();
   }
   players += "]";
-  return json::Object()
-      .Add("cmd", json::Quote(token))
-      .Add("round", std::to_string(game.round))
-      .Add("player", std::to_string(game.CurrentPlayerIndex()))
-      .Add("leader", std::to_string(game.LeaderIndex()))
-      .Add("finished", json::Bool(game.IsFinished()))
-      .Add("decided", json::Bool(session.GameDecided()))
-      .Add("turn", json::Object()
-                       .Add("hits", json::StringArray(hits))
-                       .Add("aims", json::StringArray(aims))
-                       .Add("tocount", json::Bool(current.counts))
-                       .Text())
-      .Add("proposal", json::StringArray(session.ProposalFields()))
-      .Add("doubleTarget", json::Quote(session.DoubleTarget()))
-      .Add("checkinEnabled", json::Bool(session.CheckInButtonEnabled()))
-      .Add("players", players)
-      .Add("events", json::StringArray(events))
-      .Text();
+  const auto& score = match.Score();
+  const auto index = [](std::optional<std::size_t> player) {
+    return player ? std::to_string(*player) : std::string("-1");
+  };
+  auto state = json::Object()
+                   .Add("cmd", json::Quote(token))
+                   .Add("round", std::to_string(game.round))
+                   .Add("player", std::to_string(game.CurrentPlayerIndex()))
+                   .Add("leader", std::to_string(game.LeaderIndex()))
+                   .Add("finished", json::Bool(game.IsFinished()))
+                   .Add("decided", json::Bool(session.GameDecided()))
+                   .Add("turn", json::Object()
+                                    .Add("hits", json::StringArray(hits))
+                                    .Add("aims", json::StringArray(aims))
+                                    .Add("tocount", json::Bool(current.counts))
+                                    .Text())
+                   .Add("proposal", json::StringArray(session.ProposalFields()))
+                   .Add("doubleTarget", json::Quote(session.DoubleTarget()))
+                   .Add("checkinEnabled", json::Bool(session.CheckInButtonEnabled()))
+                   .Add("players", players)
+                   .Add("match", json::Object()
+                                     .Add("leg", std::to_string(score.Leg()))
+                                     .Add("set", std::to_string(score.Set()))
+                                     .Add("starter", std::to_string(score.Starter()))
+                                     .Add("finished", json::Bool(score.Finished()))
+                                     .Add("winner", index(score.Winner()))
+                                     .Text());
+  if (const auto distances = match.BullOffDistances(); !distances.empty()) {
+    std::string list = "[";
+    for (const double millimetres : distances) {
+      list += (list.size() > 1 ? "," : "") + json::Number(millimetres);
+    }
+    state.Add("bulloff", list + "]");
+  }
+  return state.Add("events", json::StringArray(events)).Text();
 }
 
 // Stores games in the database and tells the script's reader.

@@ -23,6 +23,7 @@ class FakeArchive : public GameArchive {
     double datetime = 0;
     std::string winningTurnId;
     std::vector<StoredPlayer> players;
+    std::optional<MatchRecord> match;
   };
 
   std::optional<PlayerNames> FindPlayerNames(std::string_view playerId) override {
@@ -34,7 +35,8 @@ class FakeArchive : public GameArchive {
   }
 
   void StoreGame(const GameRecord& game) override {
-    StoredGame stored{game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId, {}};
+    StoredGame stored{game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId,
+                      {},          game.match};
     for (const auto& player : game.players) {
       stored.players.push_back({player.playerId,
                                 {player.turns.begin(), player.turns.end()},
