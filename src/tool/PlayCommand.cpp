@@ -1,6 +1,7 @@
 #include "PlayCommand.h"
 
 #include <QCoreApplication>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
@@ -299,8 +300,6 @@ std::string StateLine(const std::string& token, const GameSession& session,
     players += (players.size() > 1 ? "," : "") +
                json::Object()
                    .Add("nickname", json::Quote(player->nickname))
-                   .Add("legs", std::to_string(match.LegsOf(*player)))
-                   .Add("sets", std::to_string(match.SetsOf(*player)))
                    .Add("score", std::to_string(turns.score))
                    .Add("bookedscore", std::to_string(turns.bookedScore))
                    .Add("progress", std::to_string(turns.progress))
@@ -310,6 +309,8 @@ std::string StateLine(const std::string& token, const GameSession& session,
                    .Add("throwsatdouble", std::to_string(player->doubleThrows))
                    .Add("hitsatdouble", std::to_string(player->doubleHits))
                    .Add("checkedin", json::Bool(turns.checkedIn))
+                   .Add("legs", std::to_string(match.LegsOf(*player)))
+                   .Add("sets", std::to_string(match.SetsOf(*player)))
                    .Text();
   }
   players += "]";
@@ -343,7 +344,8 @@ std::string StateLine(const std::string& token, const GameSession& session,
   if (const auto distances = match.BullOffDistances(); !distances.empty()) {
     std::string list = "[";
     for (const double millimetres : distances) {
-      list += (list.size() > 1 ? "," : "") + json::Number(millimetres);
+      // Hundredths of a millimetre: far below what a click can tell apart.
+      list += (list.size() > 1 ? "," : "") + json::Number(std::round(millimetres * 100) / 100);
     }
     state.Add("bulloff", list + "]");
   }

@@ -61,6 +61,42 @@ TEST(PlayTool, PlaysAndStoresAWholeGameOfFiveHundredAndOne) {
   EXPECT_TRUE(std::filesystem::exists(folder / "home/checkout.ini"));
 }
 
+TEST(PlayTool, PlaysAMatchWithBullOffAndReportsLegsSetsAndTheBullOff) {
+  TempFolder folder;
+  const auto database = folder / "dart.mdb";
+  const std::string starterLeg = "T20 T20 T20  0 0 0  T20 T7 LS20  0 0 0  D10\n";
+  const auto run = RunTool(folder,
+                           "play --game 3 --players \"Anna,Ben\" --set legs=2 --set bulloff=1 "
+                           "--db " +
+                               database.string() + " --home " + (folder / "home").string(),
+                           "SS3@330,350 D25@332,322\n" + starterLeg +
+                               "0 0 0  T20 T20 T20  0 0 0  T20 T7 LS20  0 0 0  D10\nno\n");
+  ASSERT_EQ(run.status, 0) << run.errors;
+  // Ben's dart lies nearer: he starts the first leg, Anna the second.
+  const auto& decided = run.lines[2];
+  EXPECT_TRUE(Contains(decided, R"("bulloff":[23,2.87])")) << decided;
+  EXPECT_TRUE(
+      Contains(decided, R"("match":{"leg":1,"set":1,"starter":1,"finished":false,"winner":-1})"))
+      << decided;
+  const auto& afterFirstLeg = run.lines[2 + 13];
+  EXPECT_TRUE(Contains(afterFirstLeg, R"("finished":false)")) << afterFirstLeg;
+  EXPECT_TRUE(Contains(afterFirstLeg, R"("match":{"leg":2,"set":1,"starter":0,)")) << afterFirstLeg;
+  EXPECT_TRUE(Contains(afterFirstLeg, R"("nickname":"Anna",)"));
+  EXPECT_TRUE(Contains(afterFirstLeg, R"("legs":1,"sets":0})")) << afterFirstLeg;
+  const auto& last = run.lines.back();
+  EXPECT_TRUE(Contains(last, R"("finished":true)"));
+  EXPECT_TRUE(Contains(last, R"("match":{"leg":2,"set":1,"starter":0,"finished":true,"winner":1})"))
+      << last;
+
+  testing::RawDatabase raw(database);
+  EXPECT_EQ(raw.Count("game WHERE matchid IS NOT NULL"), 2);
+  EXPECT_EQ(raw.Count("matches m JOIN player p ON p.playerid = m.winnerid "
+                      "WHERE p.nickname = 'Ben' AND m.legs = 2 AND m.sets = 1 "
+                      "AND m.endtime > m.starttime AND m.bulloff LIKE '%=23.%;%=2.%'"),
+            1);
+  EXPECT_EQ(raw.Count("game g JOIN matches m ON m.matchid = g.matchid"), 2);
+}
+
 TEST(PlayTool, ABadScriptRunsNothingAndSavesNothing) {
   TempFolder folder;
   const auto database = folder / "dart.mdb";
