@@ -99,25 +99,27 @@ int MatchPlay::SetsOf(const Player& player) const {
   return index && score_ ? score_->SetsOf(*index) : 0;
 }
 
-// "2:1", or "2:1:0" for three players.
-std::string MatchPlay::ScoreText(bool sets) const {
-  std::string text;
+// "2:1", or "2:1:0" for three players: the winner's count first, then the
+// others' in the order of play.
+std::string MatchPlay::ScoreText(std::size_t winner, bool sets, bool inSet) const {
+  const auto won = [&](std::size_t player) {
+    return std::to_string(sets    ? score_->SetsOf(player)
+                          : inSet ? score_->LegsOf(player)
+                                  : score_->TotalLegsOf(player));
+  };
+  std::string text = won(winner);
   for (std::size_t i = 0; i < order_.size(); ++i) {
-    const int won = sets ? score_->SetsOf(i) : score_->TotalLegsOf(i);
-    text += (i == 0 ? "" : ":") + std::to_string(won);
+    if (i != winner) {
+      text += ":" + won(i);
+    }
   }
   return text;
 }
 
 std::string MatchPlay::LegBanner(LegOutcome outcome, const Player& winner) const {
   switch (outcome) {
-    case LegOutcome::Leg: {
-      std::string legs;
-      for (std::size_t i = 0; i < order_.size(); ++i) {
-        legs += (i == 0 ? "" : ":") + std::to_string(score_->LegsOf(i));
-      }
-      return "Leg an " + winner.nickname + " (" + legs + ")";
-    }
+    case LegOutcome::Leg:
+      return "Leg an " + winner.nickname + " (" + ScoreText(*IndexOf(winner), false, true) + ")";
     case LegOutcome::Set:
       return "Satz an " + winner.nickname;
     case LegOutcome::Match:
@@ -130,8 +132,9 @@ std::string MatchPlay::MatchResultText() const {
   if (!score_ || !score_->Winner()) {
     return {};
   }
-  return "Match an " + order_.at(*score_->Winner())->nickname + " (" +
-         ScoreText(format_.HasSets()) + ")";
+  const auto winner = *score_->Winner();
+  return "Match an " + order_.at(winner)->nickname + " (" +
+         ScoreText(winner, format_.HasSets(), false) + ")";
 }
 
 std::string MatchPlay::Caption() const {
@@ -186,10 +189,29 @@ MatchRecord MatchPlay::Record(double now, bool ended) const {
 
 void AddMatchColumns(PlayerTable& table, const PlayerList& players, const MatchPlay& match) {
   const bool sets = match.Format().HasSets();
-  table.columns.emplace_back("Legs", 44, "Legs gewonnen" + std::string(sets ? " im Satz" : ""));
+  std::vector<PlayerListColumn> added{
+      {"Legs", 44, "Legs gewonnen" + std::string(sets ? " im Satz" : "")}};
   if (sets) {
-    table.columns.emplace_back("Sätze", 48, "Sätze gewonnen");
+    added.emplace_back("Sätze", 48, "Sätze gewonnen");
   }
+  // The list keeps its width: the new columns take their room from the
+  // others, each giving up a share of what it has beyond its narrowest.
+  const auto narrowest = [](int width) { return width >= 100 ? 64 : std::min(width, 30); };
+  int needed = 0;
+  for (const auto& column : added) {
+    needed += column.width;
+  }
+  int spare = 0;
+  for (const auto& column : table.columns) {
+    spare += column.width - narrowest(column.width);
+  }
+  if (spare > 0) {
+    for (auto& column : table.columns) {
+      const int own = column.width - narrowest(column.width);
+      column.width -= std::min(own, (needed * own + spare - 1) / spare);
+    }
+  }
+  table.columns.insert(table.columns.end(), added.begin(), added.end());
   std::size_t i = 0;
   for (const auto* player : players) {
     if (i >= table.rows.size()) {

@@ -49,9 +49,10 @@ class MatchPlay {
   void ArrangeForLeg(PlayerList& players) const;
   // The leg's winner; says what it decided.
   LegOutcome WinLeg(const Player& winner);
-  // "Leg an Anna (2:1)" or "Satz an Anna"; a won match has no banner.
+  // "Leg an Anna (2:1)" (legs in the set, the winner's first) or "Satz an
+  // Anna"; a won match has no banner.
   std::string LegBanner(LegOutcome outcome, const Player& winner) const;
-  // "Match an Anna (3:1)", legs or, with sets, sets.
+  // "Match an Anna (3:1)", legs or, with sets, sets; the winner's count first.
   std::string MatchResultText() const;
   // "Leg 3, Satz 2", "Leg 3"; empty for a single game.
   std::string Caption() const;
@@ -71,7 +72,7 @@ class MatchPlay {
   MatchRecord Record(double now, bool ended = false) const;
 
  private:
-  std::string ScoreText(bool sets) const;
+  std::string ScoreText(std::size_t winner, bool sets, bool inSet) const;
 
   MatchFormat format_;
   bool bullOffWanted_;

@@ -44,7 +44,7 @@ int SwappedFreeTraining(int number) {
                                        : number;
 }
 
-constexpr std::array<IntegerKey, 5> kIntegerKeys{{
+constexpr std::array<IntegerKey, 7> kIntegerKeys{{
     {"Board", &ProgramOptions::board, 0, Limits::kLastBoard, OutOfRange::Default},
     {"sekforpoints", &ProgramOptions::secondsForPoints, Limits::kFewestSecondsForPoints,
      Limits::kMostSecondsForPoints, OutOfRange::Clamp},
@@ -53,6 +53,8 @@ constexpr std::array<IntegerKey, 5> kIntegerKeys{{
      OutOfRange::Default},
     {"statsgametype", &ProgramOptions::statisticsGameType, 0, 0, OutOfRange::Default,
      &NamesStatisticsType},
+    {"legs", &ProgramOptions::legs, 1, MatchFormat::kMostLegs, OutOfRange::Clamp},
+    {"sets", &ProgramOptions::sets, 1, MatchFormat::kMostSets, OutOfRange::Clamp},
 }};
 
 struct BoolKey {
@@ -69,6 +71,7 @@ constexpr std::array<BoolKey, 4> kBoxes{{
 }};
 constexpr BoolKey kNoAutomatic{"noautomatic", &ProgramOptions::noAutoAimInput};
 constexpr BoolKey kCaller{"aktivecaller", &ProgramOptions::announcePoints};
+constexpr BoolKey kBullOff{"ausbullen", &ProgramOptions::bullOff};
 
 int InRange(const IntegerKey& key, int value, int fallback) {
   if (key.names ? key.names(value) : value >= key.lowest && value <= key.highest) {
@@ -143,7 +146,7 @@ ProgramOptions ReadProgramOptions(const IniDocument& file) {
   for (const auto& key : kBoxes) {
     options.*key.field = file.ReadBool(kOptionsSection, key.key, defaults.*key.field);
   }
-  for (const auto& key : {kNoAutomatic, kCaller}) {
+  for (const auto& key : {kNoAutomatic, kCaller, kBullOff}) {
     options.*key.field = file.ReadBool(kOptionsSection, key.key, defaults.*key.field);
   }
   options.startDate = ParseStartDate(file.ReadString(kOptionsSection, "startdate", ""));
@@ -172,6 +175,9 @@ void WriteStartWindowState(IniFile& file, const ProgramOptions& options) {
       document.WriteString(kOptionsSection, "startdate", FormatStartDate(*options.startDate));
     }
     WriteInteger(document, options, &ProgramOptions::gameIndex);
+    WriteInteger(document, options, &ProgramOptions::legs);
+    WriteInteger(document, options, &ProgramOptions::sets);
+    WriteBool(document, options, kBullOff);
   });
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/GameCatalog.h"
+#include "engine/Match.h"
 #include "platform/DateTime.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
@@ -34,6 +35,11 @@ struct ProgramOptions {
   int statisticsInterval = 0;  // "statsintervall": 0 to 3, anything else reads as 0
   int statisticsGameType =
       0;  // "statsgametype": see StatisticsTypeOfNumber; anything else reads as 0
+  // The start window's match: "legs" 1 to 11 and "sets" 1 to 7 (a value
+  // outside is moved to the nearer end), "ausbullen".
+  int legs = 1;
+  int sets = 1;
+  bool bullOff = false;
 };
 
 struct ProgramOptionLimits {
@@ -50,8 +56,8 @@ ProgramOptions ReadProgramOptions(const IniFile& file);
 // The settings dialog's keys ("Board", the four boxes, "sekforpoints",
 // "noautomatic", "aktivecaller"), in one write that leaves the rest of the file.
 void WriteSettings(IniFile& file, const ProgramOptions& options);
-// What the start window keeps when it closes: "gameindex", and "startdate"
-// when the user chose one.
+// What the start window keeps when it closes: "gameindex", the match
+// ("legs", "sets", "ausbullen"), and "startdate" when the user chose one.
 void WriteStartWindowState(IniFile& file, const ProgramOptions& options);
 // The statistics window's last choice: "statsintervall" and "statsgametype".
 void WriteStatisticsChoice(IniFile& file, const ProgramOptions& options);

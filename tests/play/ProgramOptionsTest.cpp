@@ -59,6 +59,12 @@ TEST(ProgramOptions, ValuesOutsideTheirRange) {
       {"statsintervall=4", &ProgramOptions::statisticsInterval, 0},
       {"statsgametype=29", &ProgramOptions::statisticsGameType, 29},
       {"statsgametype=30", &ProgramOptions::statisticsGameType, 0},
+      {"legs=11", &ProgramOptions::legs, 11},
+      {"legs=12", &ProgramOptions::legs, 11},
+      {"legs=0", &ProgramOptions::legs, 1},
+      {"sets=7", &ProgramOptions::sets, 7},
+      {"sets=99", &ProgramOptions::sets, 7},
+      {"sets=x", &ProgramOptions::sets, 1},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Read(c.line + "\n").*c.field, c.expected) << c.line;
@@ -143,6 +149,9 @@ TEST(ProgramOptions, WrittenAndReadBack) {
   written.gameIndex = 5;
   written.statisticsInterval = 2;
   written.statisticsGameType = 28;
+  written.legs = 3;
+  written.sets = 2;
+  written.bullOff = true;
 
   WriteSettings(file, written);
   auto read = ReadProgramOptions(file);
@@ -159,6 +168,9 @@ TEST(ProgramOptions, WrittenAndReadBack) {
   EXPECT_EQ(read.gameIndex, 5);
   EXPECT_EQ(read.statisticsInterval, 2);
   EXPECT_EQ(read.statisticsGameType, 28);
+  EXPECT_EQ(read.legs, 3);
+  EXPECT_EQ(read.sets, 2);
+  EXPECT_TRUE(read.bullOff);
   const auto text = *ReadWholeFile(file.Path());
   EXPECT_TRUE(text.starts_with("; mine\n[settings]\nBoard=2\nunknown=keep\n")) << text;
   EXPECT_NE(text.find("startdate=04.03.2026 20:15:30"), std::string::npos) << text;

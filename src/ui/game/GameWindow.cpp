@@ -278,8 +278,9 @@ void GameWindow::PaintBoard(const Scoreboard& board) {
   average_->setToolTip(Text(board.runningValueHint));
   SetTextColor(average_, Color(board.runningValuePaint));
   rounds_->setText(Text(board.round));
-  roundsToGo_->setVisible(board.roundsToGo.has_value());
-  roundsToGo_->setText(Text(board.roundsToGo.value_or("")));
+  // Trainings count rounds to go, matches their legs and sets: never both.
+  roundsToGo_->setVisible(board.roundsToGo.has_value() || !board.matchCaption.empty());
+  roundsToGo_->setText(Text(board.roundsToGo.value_or(board.matchCaption)));
   doubleThrow_->setText(Text(board.doubleThrowText));
   aimHint_->setText(Text(board.aimHint));
   aimHint_->setVisible(!board.aimHint.empty());

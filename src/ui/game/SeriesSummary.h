@@ -25,7 +25,12 @@ class SeriesSummary final : public QDialog {
   void AddRow(const QString& player, const QString& average, const QString& doubles);
 
  private:
+  // The match's result and figures under the series, when a match ended.
+  void FillMatch(const MatchSummary& match);
+
   QTreeWidget* list_;
+  QLabel* matchResult_;
+  QTreeWidget* matchTable_;
   QLabel* gameOverMessage_;
   QPushButton* continueButton_;
   QPushButton* endButton_;

@@ -13,6 +13,7 @@
 
 #include "ui/common/InfoImage.h"
 #include "ui/start/GameList.h"
+#include "ui/start/MatchFields.h"
 
 namespace korvanti {
 namespace {
@@ -71,6 +72,34 @@ GamePages::GamePages(QWidget* parent) : QTabWidget(parent) {
   for (auto* list : lists_) {
     connect(list, &QListWidget::itemSelectionChanged, this, &GamePages::selectionChanged);
   }
+  connect(this, &GamePages::selectionChanged, this, &GamePages::EnableMatchFields);
+  EnableMatchFields();
+}
+
+MatchFields* GamePages::AddMatchFields() {
+  auto* fields = new MatchFields;
+  fields->OnChange([this, fields] {
+    for (auto* other : matchFields_) {
+      if (other != fields) {
+        other->Show(fields->Format(), fields->BullOff());
+      }
+    }
+  });
+  matchFields_.push_back(fields);
+  return fields;
+}
+
+void GamePages::EnableMatchFields() {
+  const auto* entry = SelectedEntry();
+  for (auto* fields : matchFields_) {
+    fields->setEnabled(entry != nullptr && entry->PlaysMatches());
+  }
+}
+
+void GamePages::ShowMatch(MatchFormat format, bool bullOff) {
+  for (auto* fields : matchFields_) {
+    fields->Show(format, bullOff);
+  }
 }
 
 QWidget* GamePages::BuildGamesPage() {
@@ -78,6 +107,7 @@ QWidget* GamePages::BuildGamesPage() {
   list->setObjectName("lstGames");
   lists_[static_cast<int>(GamePage::Games)] = list;
   auto* options = new QFormLayout;
+  options->addRow(QStringLiteral("Match"), AddMatchFields());
   doubleOut_ = Box(nullptr, "chkDoubleOut", QStringLiteral("Double Out"), false);
   doubleIn_ = Box(nullptr, "chkDoubleIn", QStringLiteral("Double In"), false);
   // Each option beside the name of the game it belongs to: the boxes are the
@@ -114,6 +144,7 @@ QWidget* GamePages::BuildTrainingGamesPage() {
                            Limits::kMostTolerance, defaults.toleranceUp);
   toleranceDown_ = SpinField(nullptr, "spnToleranceDown", Limits::kLeastTolerance,
                              Limits::kMostTolerance, defaults.toleranceDown);
+  options->addRow(QStringLiteral("Match"), AddMatchFields());
   options->addRow(QStringLiteral("Computerschnitt (3 Dart)"), computerAverage_);
   options->addRow(QStringLiteral("ca. Sekunden pro Dart"), secondsPerDart_);
   options->addRow(QStringLiteral("Computer Schnitt"), averageMode_);
@@ -245,6 +276,8 @@ StartOptions GamePages::Choices(bool masterOut) const {
   options.startLevel = startLevel_->value();
   options.maxLevel = maxLevel_->value();
   options.training = training_->currentText().toStdString();
+  options.match = matchFields_.front()->Format();
+  options.bullOff = matchFields_.front()->BullOff();
   return options;
 }
 

@@ -17,6 +17,7 @@ class QSpinBox;
 namespace korvanti {
 
 class GameList;
+class MatchFields;
 
 // The three pages of game lists with the options their entries take. An
 // entry of every list is always selected; the active page's is the game.
@@ -35,6 +36,8 @@ class GamePages final : public QTabWidget {
   // The page's choices; master out comes from the settings.
   StartOptions Choices(bool masterOut) const;
   ComputerOptions ComputerChoices() const;
+  // "Legs", "Sets" and "Ausbullen", the same on every page that has them.
+  void ShowMatch(MatchFormat format, bool bullOff);
 
   // "Streuung aus meinen Würfen" is disabled, with the reason as its tooltip,
   // while the player has no scatter of his own; nothing makes it usable.
@@ -59,7 +62,12 @@ class GamePages final : public QTabWidget {
   QWidget* BuildTrainingGamesPage();
   QWidget* BuildSpecialTrainingsPage();
 
+  MatchFields* AddMatchFields();
+  // The match fields are usable while the selected entry plays matches.
+  void EnableMatchFields();
+
   std::array<GameList*, 3> lists_{};
+  std::vector<MatchFields*> matchFields_;
   QCheckBox* doubleOut_ = nullptr;
   QCheckBox* doubleIn_ = nullptr;
   QSpinBox* computerAverage_ = nullptr;

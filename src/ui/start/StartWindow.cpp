@@ -175,6 +175,7 @@ void StartWindow::FormCreate() {
   Guarded([&] { ShowStartDate(); });
   filledDate_ = startDate_->dateTime();
   SetGame(FindCatalogEntry(options_.gameIndex));
+  pages_->ShowMatch({options_.legs, options_.sets}, options_.bullOff);
   if (database_) {
     FillPlayerOverview(true);
   }
@@ -221,6 +222,10 @@ void StartWindow::WriteState() {
   try {
     const auto* game = SelectedGame();
     options_.gameIndex = game != nullptr ? game->index : -1;
+    const auto choices = pages_->Choices(options_.masterOut);
+    options_.legs = choices.match.legs;
+    options_.sets = choices.match.sets;
+    options_.bullOff = choices.bullOff;
     IniFile file(setup_.programFolder / kOptionsFile);
     WriteStartWindowState(file, options_);
   } catch (const std::exception& error) {
