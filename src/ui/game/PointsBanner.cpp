@@ -64,7 +64,7 @@ int PointsBanner::RemainingMilliseconds() const {
 }
 
 // The design size when the screen has room, else scaled down as a whole; the
-// text shrinks further when it is wider than its label.
+// text shrinks further when it is wider or taller than its label.
 void PointsBanner::FitTo(const QRect& available) {
   const double scale = std::min({1.0, available.width() * kScreenShare / kDesignSize.width(),
                                  available.height() * kScreenShare / kDesignSize.height()});
@@ -75,9 +75,14 @@ void PointsBanner::FitTo(const QRect& available) {
   font.setBold(true);
   int pixelSize = std::max(1, qRound(kDesignPixelSize * scale));
   font.setPixelSize(pixelSize);
-  const int advance = QFontMetrics(font).horizontalAdvance(label_->text());
-  if (advance > labelRect.width()) {
-    pixelSize = std::max(1, pixelSize * labelRect.width() / advance);
+  // A text of several lines (the bull-off's distances) must fit in height too.
+  const bool lines = label_->text().contains(QLatin1Char('\n'));
+  const auto fits = [&] {
+    const QSize needed = QFontMetrics(font).size(0, label_->text());
+    return needed.width() <= labelRect.width() && (!lines || needed.height() <= labelRect.height());
+  };
+  while (!fits() && pixelSize > 1) {
+    --pixelSize;
     font.setPixelSize(pixelSize);
   }
   label_->setFont(font);

@@ -63,6 +63,12 @@ TEST_F(BannerTest, BlackWithWhiteBoldLettersCentredAndFitOnTheScreen) {
   EXPECT_EQ(banner.palette().color(QPalette::Window), QColor(Qt::black));
   EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
   EXPECT_TRUE(banner.windowFlags().testFlag(Qt::FramelessWindowHint));
+
+  // The bull-off's two lines fit in height as well.
+  banner.Show("Benedikt 15,8 mm\nBenedikt beginnt", 1000);
+  const auto needed = QFontMetrics(label->font()).size(0, label->text());
+  EXPECT_LE(needed.height(), label->height());
+  EXPECT_LE(needed.width(), label->width());
 }
 
 }  // namespace
