@@ -10,6 +10,7 @@
 #include "platform/Error.h"
 #include "platform/FileIo.h"
 #include "store/Database.h"
+#include "store/DatabaseArchive.h"
 #include "store/DatabaseSchema.h"
 
 namespace korvanti {
@@ -147,6 +148,44 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
       EXPECT_EQ(copy.Rows("SELECT hitvalue FROM values1 WHERE ID = 'LS9'")[0][0].toInt(), 90);
     }
   }
+}
+
+TEST_F(Schema, AVersionFourFileKeepsItsGamesAndTakesMatchesAfterItsUpgrade) {
+  MakeOlderFile(4);
+  {
+    RawDatabase raw(File());
+    raw.Exec(
+        "INSERT INTO game (gameid, gametypesid, datetime, winthrowid) "
+        "VALUES ('{old}', 'const501dout', 46000, '')");
+  }
+  auto database = Database::OpenFile(File());
+  Turn turn;
+  turn.turnId = "{turn}";
+  GameRecord leg;
+  leg.gameId = "{leg}";
+  leg.gameTypeKey = "const501dout";
+  leg.datetime = 46001;
+  leg.winningTurnId = turn.turnId;
+  leg.players.push_back({"{anna}", std::span<const Turn>(&turn, 1), 0, 0});
+  leg.match = MatchRecord{"{match}", 3, 1, 46000.5, 46001, "{anna}", "{anna}=2.5;{ben}=14.0"};
+  DatabaseArchive(*database).StoreGame(leg);
+  leg.gameId = "{leg2}";
+  turn.turnId = "{turn2}";
+  DatabaseArchive(*database).StoreGame(leg);  // the match row is written anew, not twice
+  database.reset();
+
+  RawDatabase raw(File());
+  EXPECT_EQ(raw.Count("game WHERE gameid = '{old}' AND matchid IS NULL"), 1);
+  EXPECT_EQ(raw.Count("game WHERE matchid = '{match}'"), 2);
+  const auto rows = raw.Rows(
+      "SELECT gametypesid, legs, sets, starttime, endtime, winnerid, bulloff FROM matches");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][0].toString(), "const501dout");
+  EXPECT_EQ(rows[0][1].toInt(), 3);
+  EXPECT_EQ(rows[0][2].toInt(), 1);
+  EXPECT_EQ(rows[0][4].toDouble(), 46001.0);
+  EXPECT_EQ(rows[0][5].toString(), "{anna}");
+  EXPECT_EQ(rows[0][6].toString(), "{anna}=2.5;{ben}=14.0");
 }
 
 TEST_F(Schema, CurrentFileIsNotTouched) {
