@@ -40,6 +40,9 @@ Mit "Sound verwenden" in den Einstellungen spielt Korvanti nach jeder Aufnahme e
 Zusammenfassung
 Nach einem Spiel 301 oder 501 zeigt Korvanti auf Wunsch ("Zusammenfassung nach Spiel anzeigen" in den Einstellungen) eine Zusammenfassung mit Schnitt und Doppelquote jedes Spielers; von dort geht es zum nächsten Spiel oder zurück.
 
+Matches
+Auf der Seite "Spiele" (301, 501 und Cricket) und bei den Spielen gegen den Computer legt "Legs" fest, wie viele Legs zum Sieg nötig sind, und "Sets", wie viele Sätze; 1 und 1 ist ein einzelnes Spiel. Der Anwurf wechselt von Leg zu Leg, bei Sätzen auch von Satz zu Satz. Nach jedem Leg nennt ein Banner den Stand, dann beginnt das nächste Leg von selbst. Mit "Ausbullen" wirft vor dem ersten Leg jeder einen Dart auf das Bull; Korvanti misst den Abstand zur Mitte in Millimetern, wer am nächsten liegt, beginnt, bei Gleichstand werfen die Gleichen noch einmal. Am Ende zeigt die Zusammenfassung Schnitt, First 9, 180er, 140+, 100+, Checkout-Quote und höchstes Finish des Matches. Jedes Leg zählt in der Statistik als ein Spiel.
+
 Andere Dartscheiben
 Neben der Standardscheibe gibt es die Scheiben "Unicorn" und "Winmau"; die Auswahl steht in den Einstellungen.
 
@@ -48,10 +51,9 @@ Einstellungen
 
 Versionen
 0.1 – Erste Ausgabe: alle Spiele und Trainings, Spielerverwaltung, Computergegner, Statistik als Tabelle und auf der Scheibe.
+0.2 – Matches mit Legs und Sätzen, Ausbullen.
 
 Wunschliste
-- Sätze und Legs
-- Startreihenfolge durch Ausbullen
 - Export der Statistik
 - Turniermodus
 )";

@@ -35,6 +35,8 @@ TEST(InstructionsWindowTest, CoversTheTopicsInTheirOrder) {
       "180.mp3",
       "Gewonnen.mp3",
       "Zusammenfassung",
+      "Legs",
+      "Millimetern",
       "Winmau",
       "Einstellungen",
       "Versionen",
