@@ -57,6 +57,9 @@ Scoreboard GameSession::Board() const {
 }
 
 std::string GameSession::DoubleThrowText() const {
+  if (const auto* thrower = match_.BullOffThrower()) {
+    return "Ausbullen: " + thrower->nickname + " wirft auf das Bull";
+  }
   return doubleTarget_.empty() ? std::string() : "Doppelwurf auf: " + doubleTarget_;
 }
 

@@ -95,7 +95,7 @@ class GameSession {
   // The board and the dart and aim fields take no input now.
   bool BoardLocked() const;
   const std::string& DoubleTarget() const { return doubleTarget_; }
-  // "Doppelwurf auf: D16", or empty.
+  // "Doppelwurf auf: D16", during the bull-off who throws at the bull, or empty.
   std::string DoubleThrowText() const;
   // The finished turn waits for the aim of this dart, or is empty.
   std::string AimHint() const;

@@ -114,6 +114,7 @@ TEST_F(MatchSession, AnAbortMidLegKeepsTheFinishedLegsAndStoresTheRunningOneWith
 TEST_F(MatchSession, TheBullOffMeasuresEachDartAndTheNearestStarts) {
   Begin<Game301DoubleOut>(FirstTo(2, true));
   EXPECT_EQ(session->Board().matchCaption, "Ausbullen");
+  EXPECT_EQ(session->DoubleThrowText(), "Ausbullen: Anna wirft auf das Bull");
   EXPECT_FALSE(session->UndoButtonEnabled());
   // Anna 22 pixels below the centre, Ben 22 to its right: a tie, both again.
   Click(332, 340);
@@ -122,6 +123,7 @@ TEST_F(MatchSession, TheBullOffMeasuresEachDartAndTheNearestStarts) {
   EXPECT_TRUE(session->BullOffRunning());
   EXPECT_EQ(game->CurrentPlayer().nickname, "Anna");
   Click(332, 340);
+  EXPECT_EQ(session->DoubleThrowText(), "Ausbullen: Ben wirft auf das Bull");
   Click(332, 320);
   EXPECT_TRUE(view.Saw("banner Ben 1,4 mm\nBen beginnt 2000"));
   EXPECT_FALSE(session->BullOffRunning());
