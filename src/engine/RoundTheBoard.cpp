@@ -177,6 +177,42 @@ void RoundTheBoardDoublesAndBull::InitGameType() {
   gameTypeKey = "constpractice_rounddouble_bull";
 }
 
+void RoundTheBoardTrebles::BuildTargets() {
+  targetSteps.clear();
+  AddSegmentSteps({"T"});
+}
+
+void RoundTheBoardTrebles::InitGameType() {
+  RoundTheBoard::InitGameType();
+  rounds = 60;
+  goal = 20;
+  gameTypeKey = "constroundtheboardtriple";
+}
+
+int RoundTheBoardTrebles::DartsNeeded(const PlayerTurns& turns) {
+  if (turns.Empty() || turns.score < 20) {
+    return 3 * static_cast<int>(turns.Count());
+  }
+  const auto& last = turns.Last();
+  int dart = 3;
+  for (int n = 1; n <= 3; ++n) {
+    if (last.Hit(n).hit == "T20") {
+      dart = n;
+      break;
+    }
+  }
+  return 3 * static_cast<int>(turns.Count() - 1) + dart;
+}
+
+std::string RoundTheBoardTrebles::GameOverText() const {
+  const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
+  const auto darts = std::to_string(DartsNeeded(leader.turns));
+  if (players.Count() == 1) {
+    return "Practice over after " + darts + " darts.";
+  }
+  return "Game over. The Winner is: " + leader.nickname + " after " + darts + " darts.";
+}
+
 void Shanghai::InitGameType() {
   RoundTheBoard::InitGameType();
   rounds = 7;

@@ -56,6 +56,16 @@ class RoundTheBoardDoublesAndBull : public RoundTheBoard {
   void BuildTargets() override;
 };
 
+// The trebles T1 … T20 in order; the result is the darts needed, fewer is better.
+class RoundTheBoardTrebles : public RoundTheBoard {
+ public:
+  void InitGameType() override;
+  void BuildTargets() override;
+  std::string GameOverText() const override;
+  // The darts thrown up to the one that hit T20 (all thrown while not there yet).
+  static int DartsNeeded(const PlayerTurns& turns);
+};
+
 class Shanghai : public RoundTheBoardSingles {
  public:
   void InitGameType() override;

@@ -1,0 +1,95 @@
+// The practice routines whose score depends on every hit and miss.
+#include <gtest/gtest.h>
+
+#include "GameTable.h"
+#include "engine/BobsTwentySeven.h"
+#include "engine/RoundTheBoard.h"
+
+namespace korvanti {
+namespace {
+
+using testing::GameTable;
+
+TEST(BobsTwentySeven, EachDoubleAddsItsValueAndARoundWithoutOneTakesItOff) {
+  struct Case {
+    int step;  // the target: 0 is D1, 20 the bull
+    int score;
+    const char* darts;
+    int after;
+    bool finished;
+  };
+  const Case cases[] = {
+      {0, 27, "D1 D1 D1", 33, false},  {0, 27, "D1 LS1 0", 29, false},
+      {0, 27, "LS1 T1 0", 25, false},  {6, 20, "D7 0 D7", 48, false},
+      {4, 7, "0 0 0", -3, true},  // below 0: the score stays as it is
+      {4, 10, "0 0 0", 0, true},       {20, 100, "D25 SS25 D25", 200, true},
+      {20, 100, "SS25 0 0", 50, true},
+  };
+  for (const auto& c : cases) {
+    GameTable<BobsTwentySeven> table;
+    table.Start();
+    table.Turns(0).progress = c.step;
+    table.Turns(0).score = c.score;
+    table.Enter(c.darts);
+    EXPECT_EQ(table.game.IsFinished(), c.finished) << c.darts;  // counting the turn in progress
+    table.game.CheckIn();
+    EXPECT_EQ(table.Turns(0).score, c.after) << c.darts;
+    EXPECT_EQ(table.game.IsFinished(), c.finished) << c.darts;
+  }
+}
+
+TEST(BobsTwentySeven, MissingEverythingEndsAfterFiveRounds) {
+  GameTable<BobsTwentySeven> table;
+  table.Start();
+  EXPECT_EQ(table.game.gameTypeKey, "constbobs27");
+  const auto targets = table.game.CurrentTargets();
+  EXPECT_EQ(targets.Hit(1).aim, "D1");
+  EXPECT_EQ(targets.Hit(3).aim, "D1");
+  for (int round = 0; round < 5; ++round) {
+    EXPECT_FALSE(table.game.IsFinished());
+    table.Play("0 0 0");
+  }
+  EXPECT_EQ(table.Turns(0).score, 27 - 2 - 4 - 6 - 8 - 10);
+  EXPECT_TRUE(table.game.IsFinished());
+  EXPECT_FALSE(table.game.HasProposal());
+  EXPECT_EQ(table.game.GameOverText(), "Practice over with -3 points.");
+}
+
+TEST(BobsTwentySeven, APlayerOutOfTheGameIsPassedOverAndUndoFindsWhoBookedLast) {
+  GameTable<BobsTwentySeven> table({"Anna", "Ben"});
+  table.Start();
+  for (int round = 0; round < 4; ++round) {
+    table.Play("0 0 0");   // Anna: 25, 21, 15, 7
+    table.Play("D1 0 0");  // Ben hits his first double, then misses on
+  }
+  table.Play("0 0 0");  // Anna falls to -3 and is out
+  EXPECT_EQ(table.game.currentPlayer, 1);
+  table.Play("0 0 0");
+  EXPECT_EQ(table.game.currentPlayer, 1);  // Anna is passed over
+  const int benBefore = table.Turns(1).score;
+  table.game.UndoCheckIn();
+  EXPECT_EQ(table.game.currentPlayer, 1);
+  EXPECT_EQ(table.Turns(1).score, benBefore + 10);
+  table.game.UndoCheckIn();
+  EXPECT_EQ(table.game.currentPlayer, 0);
+  EXPECT_EQ(table.Turns(0).score, 7);
+  EXPECT_EQ(table.Turns(0).progress, 4);
+}
+
+TEST(RoundTheBoardTrebles, TheTreblesInOrderAndTheDartsNeeded) {
+  GameTable<RoundTheBoardTrebles> table;
+  table.Start();
+  EXPECT_EQ(table.game.gameTypeKey, "constroundtheboardtriple");
+  table.Play("T1 LS2 T2");
+  EXPECT_EQ(table.Turns(0).progress, 2);
+  table.Turns(0).progress = 19;
+  table.Turns(0).score = 19;
+  table.Enter("LS20 T20");
+  EXPECT_TRUE(table.game.IsFinished());
+  table.game.CheckIn();
+  EXPECT_EQ(RoundTheBoardTrebles::DartsNeeded(table.Turns(0)), 5);
+  EXPECT_EQ(table.game.GameOverText(), "Practice over after 5 darts.");
+}
+
+}  // namespace
+}  // namespace korvanti
