@@ -107,13 +107,4 @@ bool BobsTwentySeven::IsFinished() const {
   return true;
 }
 
-std::string BobsTwentySeven::GameOverText() const {
-  const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
-  const auto points = std::to_string(leader.turns.score);
-  if (players.Count() == 1) {
-    return "Practice over with " + points + " points.";
-  }
-  return "Game over. The Winner is: " + leader.nickname + " with " + points + " points.";
-}
-
 }  // namespace korvanti

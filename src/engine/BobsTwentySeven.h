@@ -32,7 +32,7 @@ class BobsTwentySeven : public Game {
   void UndoCheckIn() override;
   bool IsFinished() const override;
   int LeaderIndex() const override { return BestScoreIndex(INT_MIN); }
-  std::string GameOverText() const override;
+  std::string GameOverText() const override { return GameOverWithPointsText(); }
 
  private:
   // No target left, or the score at 0 or below.

@@ -112,6 +112,15 @@ int Game::BestScoreIndex(int floor, bool lowest) const {
   return leader;
 }
 
+std::string Game::GameOverWithPointsText() const {
+  const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
+  const auto points = std::to_string(leader.turns.score);
+  if (players.Count() == 1) {
+    return "Practice over with " + points + " points.";
+  }
+  return "Game over. The Winner is: " + leader.nickname + " with " + points + " points.";
+}
+
 std::string Game::GameOverInRoundsText(int roundNumber, std::string_view onePlayerStart) const {
   const auto rounds = std::to_string(roundNumber);
   if (players.Count() == 1) {

@@ -93,6 +93,8 @@ class Game {
   std::string GameOverInRoundsText(int roundNumber,
                                    std::string_view onePlayerStart = "Game over after ") const;
   std::string GameOverInRoundsText() const { return GameOverInRoundsText(round); }
+  // "Practice over with 312 points." alone, else with the leader named as winner.
+  std::string GameOverWithPointsText() const;
   // The first player whose score is strictly the highest above `floor`
   // (lowest below it, with `lowest`); player 0 when nobody passes it.
   int BestScoreIndex(int floor, bool lowest = false) const;

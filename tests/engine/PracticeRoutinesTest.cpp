@@ -3,6 +3,7 @@
 
 #include "GameTable.h"
 #include "engine/BobsTwentySeven.h"
+#include "engine/HalveIt.h"
 #include "engine/RoundTheBoard.h"
 
 namespace korvanti {
@@ -74,6 +75,50 @@ TEST(BobsTwentySeven, APlayerOutOfTheGameIsPassedOverAndUndoFindsWhoBookedLast) 
   EXPECT_EQ(table.game.currentPlayer, 0);
   EXPECT_EQ(table.Turns(0).score, 7);
   EXPECT_EQ(table.Turns(0).progress, 4);
+}
+
+TEST(HalveIt, HitsAddTheirPointsAndARoundWithoutOneHalvesRoundedDown) {
+  struct Case {
+    int step;  // 0: 15, 2: any double, 5: any treble, 8: bull
+    int score;
+    const char* darts;
+    int after;
+  };
+  const Case cases[] = {
+      {0, 40, "T15 LS15 0", 100},   {0, 40, "T20 D16 0", 20},     {0, 41, "0 0 0", 20},
+      {1, 40, "SS16 D16 T16", 136}, {2, 40, "D20 D25 LS20", 130}, {2, 35, "T20 LS1 0", 17},
+      {5, 40, "T1 T20 D3", 103},    {5, 40, "D25 SS25 0", 20},    {8, 40, "SS25 D25 LS25", 115},
+      {8, 9, "LS20 0 0", 4},
+  };
+  for (const auto& c : cases) {
+    GameTable<HalveIt> table;
+    table.Start();
+    table.Turns(0).progress = c.step;
+    table.Turns(0).score = c.score;
+    table.Play(c.darts);
+    EXPECT_EQ(table.Turns(0).score, c.after) << c.step << " " << c.darts;
+  }
+}
+
+TEST(HalveIt, NineRoundsForEveryPlayerWithTheTargetsInOrder) {
+  GameTable<HalveIt> table({"Anna", "Ben"});
+  table.Start();
+  EXPECT_EQ(table.game.gameTypeKey, "consthalveit");
+  std::string labels;
+  for (int round = 0; round < HalveIt::kRounds; ++round) {
+    labels += std::string(HalveIt::TargetLabel(round)) + " ";
+    EXPECT_FALSE(table.game.IsFinished());
+    table.Play("0 0 0");
+    table.Enter("0 0");
+    EXPECT_FALSE(table.game.IsFinished());
+    table.Enter("0 0 0");
+    EXPECT_EQ(table.game.IsFinished(), round == HalveIt::kRounds - 1);
+    table.game.CheckIn();
+  }
+  EXPECT_EQ(labels, "15 16 D 17 18 T 19 20 Bull ");
+  EXPECT_TRUE(table.game.IsFinished());
+  EXPECT_EQ(table.Turns(0).score, 0);  // 40 halved nine times
+  EXPECT_EQ(table.game.CurrentTargets().Hit(1).aim, "");
 }
 
 TEST(RoundTheBoardTrebles, TheTreblesInOrderAndTheDartsNeeded) {
