@@ -3,6 +3,7 @@
 
 #include "GameTable.h"
 #include "engine/BobsTwentySeven.h"
+#include "engine/CatchForty.h"
 #include "engine/HalveIt.h"
 #include "engine/RoundTheBoard.h"
 
@@ -119,6 +120,73 @@ TEST(HalveIt, NineRoundsForEveryPlayerWithTheTargetsInOrder) {
   EXPECT_TRUE(table.game.IsFinished());
   EXPECT_EQ(table.Turns(0).score, 0);  // 40 halved nine times
   EXPECT_EQ(table.game.CurrentTargets().Hit(1).aim, "");
+}
+
+TEST(CatchForty, PointsByTheDartsACheckoutTook) {
+  struct Case {
+    std::vector<const char*> turns;  // from target 61
+    int points;
+    int nextTarget;  // the target being played afterwards
+  };
+  const Case cases[] = {
+      {{"T15 D8"}, 3, 62},                    // two darts
+      {{"LS11 LS10 D20"}, 2, 62},             // three
+      {{"LS1 LS10 LS10", "D20"}, 1, 62},      // four
+      {{"LS1 LS10 LS10", "0 0 D20"}, 1, 62},  // six
+      {{"T20"}, 0, 62},                       // a bust ends the target at once
+      {{"LS20 LS20 LS1"}, 0, 61},             // three darts of six, 20 left
+      {{"0 0 0", "0 0 0"}, 0, 62},            // six misses
+  };
+  for (const auto& c : cases) {
+    GameTable<CatchForty> table;
+    table.Start();
+    for (const char* turn : c.turns) {
+      table.Play(turn);
+    }
+    const auto tally = table.game.Current();
+    EXPECT_EQ(tally.points, c.points) << c.turns.front();
+    EXPECT_EQ(CatchForty::kFirstTarget + tally.target, c.nextTarget) << c.turns.front();
+  }
+}
+
+TEST(CatchForty, TheTurnEndsWithTheCheckoutOrTheBustAndUndoReplaysTheTurns) {
+  GameTable<CatchForty> table;
+  table.Start();
+  EXPECT_EQ(table.game.gameTypeKey, "constcatch40");
+  EXPECT_TRUE(table.game.doubleOut);
+  table.Enter("T15");
+  EXPECT_FALSE(table.game.IsTurnOver());
+  table.Enter("T15 D8");
+  EXPECT_TRUE(table.game.IsTurnOver());
+  table.game.CheckIn();
+  table.Enter("T20 LS1");  // 62: 2 left, then 1: a bust
+  EXPECT_FALSE(table.Turns(0).current.counts);
+  EXPECT_TRUE(table.game.IsTurnOver());
+  table.game.CheckIn();
+  EXPECT_EQ(table.Turns(0).score, 63);
+  table.game.UndoCheckIn();
+  EXPECT_EQ(table.Turns(0).score, 62);
+  EXPECT_EQ(table.game.Current().points, 3);
+}
+
+TEST(CatchForty, NinetyNineInThreeDartsIsWorthThreeAndTheFortiethTargetEndsIt) {
+  GameTable<CatchForty> table;
+  table.Start();
+  for (int target = 61; target < 99; ++target) {
+    table.Play("0 0 0");
+    table.Play("0 0 0");
+  }
+  EXPECT_EQ(table.Turns(0).score, 99);
+  table.Play("T19 LS10 D16");
+  EXPECT_EQ(table.game.Current().points, 3);
+  EXPECT_FALSE(table.game.IsFinished());
+  table.Play("0 0 0");
+  table.Enter("0 0 0");
+  EXPECT_TRUE(table.game.IsFinished());  // the sixth dart at 100
+  table.game.CheckIn();
+  EXPECT_TRUE(table.game.IsFinished());
+  EXPECT_FALSE(table.game.HasProposal());
+  EXPECT_EQ(table.game.GameOverText(), "Practice over with 3 points, 1 of 40 checked out.");
 }
 
 TEST(RoundTheBoardTrebles, TheTreblesInOrderAndTheDartsNeeded) {
