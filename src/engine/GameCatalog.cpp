@@ -4,11 +4,14 @@
 #include <array>
 #include <string>
 
+#include "engine/BobsTwentySeven.h"
+#include "engine/CatchForty.h"
 #include "engine/CheckoutGame.h"
 #include "engine/CountDownGame.h"
 #include "engine/CricketGame.h"
 #include "engine/DesignedTraining.h"
 #include "engine/Elimination.h"
+#include "engine/HalveIt.h"
 #include "engine/LevelTraining.h"
 #include "engine/RoundTheBoard.h"
 #include "engine/SegmentTrainings.h"
@@ -37,7 +40,7 @@ constexpr StartOptionSet kCutThroat = StartOption::CutThroat;
 constexpr auto kSegment = StartOption::TrainingRounds | StartOption::IgnoreMisses;
 
 // clang-format off
-constexpr std::array<GameCatalogEntry, 30> kCatalog{{
+constexpr std::array<GameCatalogEntry, 34> kCatalog{{
   {1, "301 straight out", GameKind::Out, kDown, "const301sout", "301 SO", 1, false, kNoComputer, kNothing, kGames, 0, false, &Make<Game301StraightOut>},
   {2, "501 straight out", GameKind::Out, kDown, "const501sout", "501 SO", 2, false, kNoComputer, kNothing, kGames, 1, false, &Make<Game501StraightOut>},
   {3, "301 double out", GameKind::Out, kDown, "const301dout", "301 DO", 3, false, kNoComputer, kMaster, kGames, 2, false, &Make<Game301DoubleOut>},
@@ -68,6 +71,10 @@ constexpr std::array<GameCatalogEntry, 30> kCatalog{{
   {28, "Training", GameKind::Aim, kTarget, "constpractice_self", "Freies Training", 29, true, kNoComputer, StartOption::TrainingRounds, kSpecial, 10, true, &Make<FreeThrowTraining>},
   {29, "Freies Training*", GameKind::Aim, kTarget, "constpractice_free1", "Training (selbst def.)", 28, true, kNoComputer, StartOption::FreeTraining, kSpecial, 11, true, &Make<DesignedTraining>},
   {30, "301 Eleminiation", GameKind::None, kDown, "constelimination", "", 0, false, kNoComputer, StartOption::DoubleInOut, kGames, 11, false, &Make<Elimination>},
+  {31, "Bob's 27", GameKind::Aim, kTarget, "constbobs27", "Bob's 27", 31, false, kNoComputer, kNothing, kTrainingGames, 6, false, &Make<BobsTwentySeven>},
+  {32, "Catch 40", GameKind::Aim, kDown, "constcatch40", "Catch 40", 32, true, kNoComputer, kNothing, kTrainingGames, 7, false, &Make<CatchForty>},
+  {33, "Halve-It", GameKind::Aim, kTarget, "consthalveit", "Halve-It", 33, false, kNoComputer, kNothing, kTrainingGames, 8, false, &Make<HalveIt>},
+  {34, "Round the Board Triple Segmente", GameKind::Aim, kTarget, "constroundtheboardtriple", "Round the B. T.", 34, false, kNoComputer, kNothing, kTrainingGames, 9, false, &Make<RoundTheBoardTrebles>},
 }};
 // clang-format on
 

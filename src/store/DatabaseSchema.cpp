@@ -43,6 +43,14 @@ constexpr std::array<GameType, 2> kVersion3GameTypes{{
     {"constelimination", "constelimination"},
 }};
 
+// Game types added by the step from version 5 to 6: the practice routines.
+constexpr std::array<GameType, 4> kVersion6GameTypes{{
+    {"constbobs27", "bobs27"},
+    {"constcatch40", "catch40"},
+    {"consthalveit", "halveit"},
+    {"constroundtheboardtriple", "roundtheboardtriple"},
+}};
+
 constexpr std::array<std::string_view, 3> kValueTables{"values1", "values2", "values3"};
 constexpr std::array<std::string_view, 8> kVersion1Tables{
     "player", "game", "throw", "gametypes", "values1", "values2", "values3", "version"};
@@ -166,6 +174,9 @@ void DatabaseSchema::AddMatches() {
                    "ALTER TABLE game ADD COLUMN matchid " + database_.Dialect().TextType());
 }
 
+// A step whose whole change is the game types it adds.
+void DatabaseSchema::AddGameTypesOnly() {}
+
 void DatabaseSchema::UpgradeDatabase() {
   struct Step {
     int from;
@@ -175,7 +186,8 @@ void DatabaseSchema::UpgradeDatabase() {
   const Step steps[] = {{1, &DatabaseSchema::AddMissingFieldValues, kVersion2GameTypes},
                         {2, &DatabaseSchema::AddThrowTimestamp, kVersion3GameTypes},
                         {3, &DatabaseSchema::CreateDoubleRateTable, {}},
-                        {4, &DatabaseSchema::AddMatches, {}}};
+                        {4, &DatabaseSchema::AddMatches, {}},
+                        {5, &DatabaseSchema::AddGameTypesOnly, kVersion6GameTypes}};
   // The version is read anew before every step, so one start takes a file
   // through all of them; each step is one transaction.
   // The version is checked inside the step's transaction: another program
@@ -197,8 +209,9 @@ void DatabaseSchema::UpgradeDatabase() {
 std::vector<std::string> DatabaseSchema::Version1GameTypeKeys() {
   const auto addedLater = [](std::string_view key) {
     const auto matches = [&](const GameType& type) { return type.key == key; };
-    return std::any_of(kVersion2GameTypes.begin(), kVersion2GameTypes.end(), matches) ||
-           std::any_of(kVersion3GameTypes.begin(), kVersion3GameTypes.end(), matches);
+    return std::ranges::any_of(kVersion2GameTypes, matches) ||
+           std::ranges::any_of(kVersion3GameTypes, matches) ||
+           std::ranges::any_of(kVersion6GameTypes, matches);
   };
   std::vector<std::string> keys;
   for (const auto& entry : GameCatalog()) {

@@ -14,7 +14,7 @@ class Database;
 // had before the step.
 class DatabaseSchema {
  public:
-  static constexpr int kCurrentVersion = 5;
+  static constexpr int kCurrentVersion = 6;
 
   explicit DatabaseSchema(Database& database) : database_(database) {}
 
@@ -31,6 +31,7 @@ class DatabaseSchema {
   void CreateDoubleRateTable();
   // Version 5: the matches table and the game rows' reference to their match.
   void AddMatches();
+  void AddGameTypesOnly();
 
   // Runs the steps from the file's version to the current one; any version
   // outside 1..kCurrentVersion - 1 is left alone.

@@ -33,7 +33,7 @@ namespace korvanti {
 const char* const kPlayUsage =
     "korvanti-tool play --game N [--players \"Anna,Ben\"] [--set key=value]... [--db FILE]\n"
     "                   [--home DIR] [--seed N]\n"
-    "  Spielt ein Spiel nach einem Skript von der Standardeingabe. N ist der Spielindex 1-30.\n"
+    "  Spielt ein Spiel nach einem Skript von der Standardeingabe. N ist der Spielindex 1-34.\n"
     "  --players   Spitznamen in Wurfreihenfolge (Vorgabe: \"Spieler 1\")\n"
     "  --db FILE   Spieler dort suchen oder anlegen, beendete Spiele dort speichern\n"
     "  --home DIR  Programmordner (checkout.ini, SETTINGS.ini, ...)\n"
@@ -128,7 +128,7 @@ PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
     }
   }
   if (!FindCatalogEntry(parsed.gameIndex)) {
-    throw UsageError("--game erwartet einen Spielindex von 1 bis 30.");
+    throw UsageError("--game erwartet einen Spielindex von 1 bis 34.");
   }
   return parsed;
 }

@@ -20,7 +20,7 @@ const char* const kScatterUsage =
     "korvanti-tool scatter --db FILE --player NICK [--game N] [--from DATUM] [--to DATUM]\n"
     "  Streuung der Würfe mit Ziel (Versatz und Kovarianz von Treffer minus Zielpunkt, in\n"
     "  Pixeln und mm, je Zielart und über alle) als CSV, danach der beste Zielpunkt;\n"
-    "  N ist der Spielindex 1-30 (ohne: alle Spiele).\n";
+    "  N ist der Spielindex 1-34 (ohne: alle Spiele).\n";
 
 namespace {
 
@@ -58,7 +58,7 @@ int RunScatterCommand(std::span<const std::string_view> raw) {
   if (arguments.Get("--game")) {
     const auto* entry = FindCatalogEntry(arguments.Integer("--game", 0));
     if (entry == nullptr) {
-      throw UsageError("--game erwartet einen Spielindex von 1 bis 30.");
+      throw UsageError("--game erwartet einen Spielindex von 1 bis 34.");
     }
     selection.gameTypeKey = std::string(entry->gameTypeKey);
   }

@@ -8,16 +8,16 @@
 namespace korvanti {
 namespace {
 
-TEST(GameCatalog, HoldsThirtyEntriesInIndexOrder) {
+TEST(GameCatalog, HoldsItsEntriesInIndexOrder) {
   const auto catalog = GameCatalog();
-  ASSERT_EQ(catalog.size(), 30u);
+  ASSERT_EQ(catalog.size(), 34u);
   for (std::size_t i = 0; i < catalog.size(); ++i) {
     EXPECT_EQ(catalog[i].index, static_cast<int>(i) + 1);
     EXPECT_EQ(FindCatalogEntry(catalog[i].index), &catalog[i]);
     EXPECT_FALSE(catalog[i].gameTypeKey.empty());
   }
   EXPECT_EQ(FindCatalogEntry(0), nullptr);
-  EXPECT_EQ(FindCatalogEntry(31), nullptr);
+  EXPECT_EQ(FindCatalogEntry(35), nullptr);
 }
 
 TEST(GameCatalog, OnePlayerComputerAndPanelRules) {
@@ -35,9 +35,9 @@ TEST(GameCatalog, OnePlayerComputerAndPanelRules) {
     if (entry.panel == ModePanel::Cricket)
       cricket.insert(entry.index);
   }
-  EXPECT_EQ(onePlayer, (std::set<int>{12, 13, 14, 15, 16, 27, 28, 29}));
+  EXPECT_EQ(onePlayer, (std::set<int>{12, 13, 14, 15, 16, 27, 28, 29, 32}));
   EXPECT_EQ(computer, (std::set<int>{12, 14, 15}));
-  EXPECT_EQ(countDown, (std::set<int>{1, 2, 3, 4, 12, 13, 14, 15, 25, 26, 30}));
+  EXPECT_EQ(countDown, (std::set<int>{1, 2, 3, 4, 12, 13, 14, 15, 25, 26, 30, 32}));
   EXPECT_EQ(cricket, (std::set<int>{5, 6, 7, 8, 16}));
 }
 
@@ -45,7 +45,7 @@ TEST(GameCatalog, OnePlayerComputerAndPanelRules) {
 TEST(GameCatalog, PagesListTheirEntriesByPosition) {
   const std::pair<GamePage, std::vector<int>> pages[] = {
       {GamePage::Games, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 30}},
-      {GamePage::TrainingGames, {12, 13, 14, 15, 16, 17}},
+      {GamePage::TrainingGames, {12, 13, 14, 15, 16, 17, 31, 32, 33, 34}},
       {GamePage::SpecialTrainings, {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29}}};
   std::size_t listed = 0;
   for (const auto& [page, expected] : pages) {
@@ -96,7 +96,11 @@ TEST(GameCatalog, StatisticsTypesInListOrder) {
                                                "CheckOut Spiel",
                                                "Pirmel's Training",
                                                "Training (selbst def.)",
-                                               "Freies Training"};
+                                               "Freies Training",
+                                               "Bob's 27",
+                                               "Catch 40",
+                                               "Halve-It",
+                                               "Round the B. T."};
   EXPECT_EQ(labels, expected);
   EXPECT_EQ(StatisticsTypes()[27]->gameTypeKey, "constpractice_free1");
 }
@@ -141,7 +145,7 @@ TEST(GameCatalog, StartOptionsAndComputerModesByEntry) {
   EXPECT_EQ(FindCatalogEntry(14)->computer, ComputerMode::OwnAverage);
   EXPECT_EQ(FindCatalogEntry(15)->computer, ComputerMode::BestGame);
   const auto plainGames = IndexesWhere([](const GameCatalogEntry& e) { return !e.aimInput; });
-  EXPECT_EQ(plainGames, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 30}));
+  EXPECT_EQ(plainGames, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 30, 31, 32, 33, 34}));
 }
 
 TEST(GameCatalog, KindsAsTheOverviewNamesThem) {

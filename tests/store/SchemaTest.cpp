@@ -39,8 +39,13 @@ class Schema : public ::testing::Test {
       raw.Exec("DROP TRIGGER " + trigger[0].toString().toStdString());
     }
     raw.Exec("DROP TABLE gametotals");  // older files know nothing of it
-    raw.Exec("DROP TABLE matches");
-    raw.Exec("ALTER TABLE game DROP COLUMN matchid");
+    raw.Exec(
+        "DELETE FROM gametypes WHERE gametypesid IN ('constbobs27', 'constcatch40', "
+        "'consthalveit', 'constroundtheboardtriple')");
+    if (version <= 4) {
+      raw.Exec("DROP TABLE matches");
+      raw.Exec("ALTER TABLE game DROP COLUMN matchid");
+    }
     if (version <= 3) {
       raw.Exec("DROP TABLE doublerate");
     }
@@ -70,7 +75,7 @@ TEST_F(Schema, NewFileEndsAtTheCurrentVersionWithEveryTableColumnAndRow) {
                                                     "matches", "player", "throw", "values1",
                                                     "values2", "values3", "version"}));
   EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version").size(), 1u);
-  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 5);
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 6);
   EXPECT_EQ(raw.Columns("player"),
             (std::vector<std::string>{"playerid", "vorname", "nachname", "nickname"}));
   EXPECT_EQ(raw.Columns("game"), kGameColumns);
@@ -112,7 +117,7 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
     int version;
     int typesAdded;
     bool valuesRepaired;
-  } cases[] = {{1, 10, true}, {2, 2, false}, {3, 0, false}, {4, 0, false}};
+  } cases[] = {{1, 14, true}, {2, 6, false}, {3, 4, false}, {4, 4, false}, {5, 4, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.version);
     std::filesystem::remove_all(folder.Path());
@@ -127,7 +132,7 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
     OpenAndClose();
 
     RawDatabase raw(File());
-    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 5);
+    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 6);
     EXPECT_EQ(raw.Columns("throw"), kThrowColumns);
     EXPECT_EQ(raw.Columns("game"), kGameColumns);
     EXPECT_EQ(raw.Columns("doublerate").size(), 6u);
