@@ -27,6 +27,9 @@ class BobsTwentySeven : public Game {
   bool HasProposal() const override { return !PlayerDone(CurrentTurns()); }
   bool IsTurnValid() override { return CurrentTurns().current.counts = true; }
   bool CheckIn() override;
+  std::string TargetText() const override {
+    return CurrentTurns().progress < kTargets ? TargetCode(CurrentTurns().progress) : std::string();
+  }
   // Back to whoever booked last: players whose training has ended are passed
   // over, so that need not be the player before.
   void UndoCheckIn() override;

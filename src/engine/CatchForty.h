@@ -36,6 +36,10 @@ class CatchForty : public CountDownGame {
   bool IsFinished() const override;
   bool HasProposal() const override { return !IsFinished(); }
   bool CheckIn() override;
+  std::string TargetText() const override {
+    const int target = CurrentTurns().progress;
+    return target < kTargets ? std::to_string(kFirstTarget + target) : std::string();
+  }
   void UndoCheckIn() override;
   int LeaderIndex() const override { return 0; }
   std::string GameOverText() const override;

@@ -83,6 +83,9 @@ class Game {
   // The proposal for the player on turn from the checkout table: `hit` codes
   // for the remaining darts of the turn.
   Turn CheckoutProposal() const;
+  // What the player on turn plays at now, as a player says it ("D7", "64",
+  // "T" for any treble); empty for games without one target at a time.
+  virtual std::string TargetText() const { return {}; }
   // Games that count up to a target (Elimination) name it; the proposal then
   // finishes the points still missing to it.
   virtual std::optional<int> CountUpTarget() const { return std::nullopt; }

@@ -29,6 +29,9 @@ class HalveIt : public Game {
   bool HasProposal() const override { return CurrentTurns().progress < kRounds; }
   bool IsTurnValid() override { return CurrentTurns().current.counts = true; }
   bool CheckIn() override;
+  std::string TargetText() const override {
+    return std::string(TargetLabel(CurrentTurns().progress));
+  }
   bool IsFinished() const override;
   int LeaderIndex() const override { return BestScoreIndex(-1); }
   std::string GameOverText() const override { return GameOverWithPointsText(); }

@@ -204,6 +204,11 @@ int RoundTheBoardTrebles::DartsNeeded(const PlayerTurns& turns) {
   return 3 * static_cast<int>(turns.Count() - 1) + dart;
 }
 
+std::string RoundTheBoardTrebles::TargetText() const {
+  const auto step = static_cast<std::size_t>(std::max(CurrentTurns().progress, 0));
+  return step < targetSteps.size() ? targetSteps[step].front().aim : std::string();
+}
+
 std::string RoundTheBoardTrebles::GameOverText() const {
   const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
   const auto darts = std::to_string(DartsNeeded(leader.turns));

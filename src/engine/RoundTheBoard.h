@@ -62,6 +62,7 @@ class RoundTheBoardTrebles : public RoundTheBoard {
   void InitGameType() override;
   void BuildTargets() override;
   std::string GameOverText() const override;
+  std::string TargetText() const override;
   // The darts thrown up to the one that hit T20 (all thrown while not there yet).
   static int DartsNeeded(const PlayerTurns& turns);
 };

@@ -341,6 +341,9 @@ std::string StateLine(const std::string& token, const GameSession& session,
                                      .Add("finished", json::Bool(score.Finished()))
                                      .Add("winner", index(score.Winner()))
                                      .Text());
+  if (const auto target = game.TargetText(); !target.empty()) {
+    state.Add("target", json::Quote(target));
+  }
   if (const auto distances = match.BullOffDistances(); !distances.empty()) {
     std::string list = "[";
     for (const double millimetres : distances) {

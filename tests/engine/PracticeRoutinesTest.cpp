@@ -47,6 +47,7 @@ TEST(BobsTwentySeven, MissingEverythingEndsAfterFiveRounds) {
   const auto targets = table.game.CurrentTargets();
   EXPECT_EQ(targets.Hit(1).aim, "D1");
   EXPECT_EQ(targets.Hit(3).aim, "D1");
+  EXPECT_EQ(table.game.TargetText(), "D1");
   for (int round = 0; round < 5; ++round) {
     EXPECT_FALSE(table.game.IsFinished());
     table.Play("0 0 0");
@@ -117,6 +118,7 @@ TEST(HalveIt, NineRoundsForEveryPlayerWithTheTargetsInOrder) {
     table.game.CheckIn();
   }
   EXPECT_EQ(labels, "15 16 D 17 18 T 19 20 Bull ");
+  EXPECT_EQ(table.game.TargetText(), "");  // all rounds played
   EXPECT_TRUE(table.game.IsFinished());
   EXPECT_EQ(table.Turns(0).score, 0);  // 40 halved nine times
   EXPECT_EQ(table.game.CurrentTargets().Hit(1).aim, "");
@@ -177,6 +179,7 @@ TEST(CatchForty, NinetyNineInThreeDartsIsWorthThreeAndTheFortiethTargetEndsIt) {
     table.Play("0 0 0");
   }
   EXPECT_EQ(table.Turns(0).score, 99);
+  EXPECT_EQ(table.game.TargetText(), "99");
   table.Play("T19 LS10 D16");
   EXPECT_EQ(table.game.Current().points, 3);
   EXPECT_FALSE(table.game.IsFinished());
@@ -195,6 +198,7 @@ TEST(RoundTheBoardTrebles, TheTreblesInOrderAndTheDartsNeeded) {
   EXPECT_EQ(table.game.gameTypeKey, "constroundtheboardtriple");
   table.Play("T1 LS2 T2");
   EXPECT_EQ(table.Turns(0).progress, 2);
+  EXPECT_EQ(table.game.TargetText(), "T3");
   table.Turns(0).progress = 19;
   table.Turns(0).score = 19;
   table.Enter("LS20 T20");

@@ -110,7 +110,7 @@ TEST(PlayTool, ABadScriptRunsNothingAndSavesNothing) {
   EXPECT_FALSE(std::filesystem::exists(database));
 
   for (const char* arguments :
-       {"play --game 31", "play --game 13 --players Anna,Ben", "play --game 4 --set nonsense=1"}) {
+       {"play --game 35", "play --game 13 --players Anna,Ben", "play --game 4 --set nonsense=1"}) {
     const auto bad =
         RunTool(folder, std::string(arguments) + " --home " + folder.Path().string(), "");
     EXPECT_EQ(bad.status, 2) << arguments;
@@ -247,7 +247,7 @@ TEST(StatsTool, OverviewAndStatisticsAsCsv) {
 
   for (const char* bad : {"stats --db X --player Anna --game 4 --from 2026-05-01 --to 2026-06-01 "
                           "--interval day",
-                          "stats --player Anna --game 4", "overview --game 31 --db X",
+                          "stats --player Anna --game 4", "overview --game 35 --db X",
                           "stats --db DB --player Nobody --game 4 --from 2026-05-01 --to "
                           "2026-06-01 --interval day",
                           "stats --db DB --player Anna --game 4 --from 2026-13-01 --to "

@@ -95,7 +95,7 @@ TEST(ScatterTool, PrintsTheFitAndWhereToAimOrWhyNot) {
   EXPECT_TRUE(few.lines.back().ends_with(" von 100")) << few.lines.back();
 
   EXPECT_EQ(Tool(folder, "--player Niemand").status, 2);
-  EXPECT_EQ(Tool(folder, "--player \"Spieler 1\" --game 31").status, 2);
+  EXPECT_EQ(Tool(folder, "--player \"Spieler 1\" --game 35").status, 2);
 }
 
 }  // namespace
