@@ -150,12 +150,15 @@ BENCHMARK(Overview)
 
 // (b) One statistics window refresh for one player: the last year by day (0)
 // or by game (1); the detailed view of 501 DO (view 0), the aim-and-hit view
-// of 501 DO (view 1) or of every type ("Alle", view 2); years 1 or 10.
+// of 501 DO (view 1) or of every type ("Alle", view 2), the doubles view of
+// 501 DO (view 3); years 1 or 10.
 void StatisticsWindowRefresh(benchmark::State& state) {
   StatisticsRequest request;
   request.playerId = PlayerYear().playerId;
   request.interval = state.range(0) == 0 ? StatisticsInterval::Day : StatisticsInterval::Game;
-  request.view = state.range(1) == 0 ? StatisticsView::Detail : StatisticsView::AimAndHit;
+  constexpr StatisticsView kViews[] = {StatisticsView::Detail, StatisticsView::AimAndHit,
+                                       StatisticsView::AimAndHit, StatisticsView::Doubles};
+  request.view = kViews[state.range(1)];
   request.gameTypeKey = state.range(1) == 2 ? "" : "const501dout";
   request.from = kLastDay - 365.0 * static_cast<double>(state.range(2));
   request.to = kLastDay;
@@ -163,8 +166,9 @@ void StatisticsWindowRefresh(benchmark::State& state) {
                   [&] { benchmark::DoNotOptimize(RefreshStatistics(SeededDatabase(), request)); });
 }
 BENCHMARK(StatisticsWindowRefresh)
-    ->ArgsProduct({{0, 1}, {0, 1, 2}, {1}})
+    ->ArgsProduct({{0, 1}, {0, 1, 2, 3}, {1}})
     ->Args({0, 0, 10})
+    ->Args({0, 3, 10})
     ->Args({0, 2, 10})
     ->ArgNames({"bygame", "view", "years"})
     ->Unit(benchmark::kMillisecond);

@@ -44,6 +44,10 @@ void WriteStatisticsCsv(std::ostream& out, const StatisticsTable& table) {
   WriteCsvLine(out, table.columns);
   for (const auto& row : table.rows) {
     auto line = row.row.cells;
+    if (!HasPeriodColumns(table.kind)) {
+      WriteCsvLine(out, line);
+      continue;
+    }
     auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
     line.push_back(std::move(period.from));
     line.push_back(std::move(period.to));
@@ -58,7 +62,9 @@ void WriteStatisticsCsv(std::ostream& out, const StatisticsTable& table,
   if (table.kind == StatisticsTableKind::AimAndHit) {
     WriteCsvLine(out, {"Feldauswahl", heading.field});
   }
-  WriteCsvLine(out, {"Intervall", heading.interval});
+  if (HasPeriodColumns(table.kind)) {
+    WriteCsvLine(out, {"Intervall", heading.interval});
+  }
   WriteCsvLine(out, {"Zeitraum", PeriodBoundText(table.from), PeriodBoundText(table.to)});
   out << '\n';
   WriteStatisticsCsv(out, table);

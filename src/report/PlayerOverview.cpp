@@ -37,13 +37,26 @@ OverviewCell DoubleRate(const PlayerTotals& totals, NumberSeparators separators)
           rate};
 }
 
+// "-" before the first turn of a game.
+OverviewCell FirstNine(const PlayerTotals& totals, NumberSeparators separators) {
+  const auto average = totals.FirstNineAverage();
+  return average ? Figure(*average, separators) : OverviewCell{"-", std::nullopt};
+}
+
 }  // namespace
 
 std::vector<OverviewColumn> OverviewColumns(GameKind kind) {
   switch (kind) {
     case GameKind::Out:
-      return {{"Spiele", ""}, {"Gewonnen", ""},      {"%", ""},         {"High Score", ""},
-              {"PPD", ""},    {"Best Checkout", ""}, {"Doppelrate", ""}};
+      return {{"Spiele", ""},
+              {"Gewonnen", ""},
+              {"%", ""},
+              {"High Score", ""},
+              {"PPD", ""},
+              {"Best Checkout", ""},
+              {"Doppelrate", ""},
+              {"First 9", "3-Dart-Schnitt der ersten neun Darts (drei Aufnahmen) jedes Spiels"},
+              {"180er", "Aufnahmen mit 180 Punkten"}};
     case GameKind::Cricket:
       return {{"Spiele", ""}, {"Gewonnen", ""}, {"%", ""}, {"MPR", ""}};
     case GameKind::Shanghai:
@@ -74,6 +87,8 @@ OverviewFigures OverviewTexts(const PlayerTotals& totals, const PlayerTotals& to
       cells.push_back(Figure(totals.PointsPerDart(), separators));
       cells.push_back(Count(totals.bestCheckout));
       cells.push_back(DoubleRate(totals, separators));
+      cells.push_back(FirstNine(totals, separators));
+      cells.push_back(Count(totals.turns180));
       break;
     case GameKind::Cricket:
       AddGamesAndWins(totals, cells, separators);

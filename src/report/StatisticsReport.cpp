@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "report/DoublesTable.h"
+#include "store/GameFigures.h"
 #include "store/StatisticsQuery.h"
 #include "store/TurnSnapshot.h"
 
@@ -127,6 +129,27 @@ std::optional<double> CombinedFigure(StatisticsTableKind table, const PeriodFigu
   return sum / darts;
 }
 
+StatisticsTableKind KindOf(const StatisticsRequest& request) {
+  switch (request.view) {
+    case StatisticsView::Detail:
+      return TableForType(request.gameTypeKey);
+    case StatisticsView::Doubles:
+      return StatisticsTableKind::Doubles;
+    case StatisticsView::AimAndHit:
+      break;
+  }
+  return StatisticsTableKind::AimAndHit;
+}
+
+// The doubles of the whole period, the last game with them: one row per double.
+void AddDoubleRows(StatisticsTable& table, Database& database, const StatisticsRequest& request) {
+  const auto counts =
+      CountDoubles(database, request.playerId, request.gameTypeKey, table.from, table.to);
+  for (auto& row : DoublesRows(counts, request.separators)) {
+    table.rows.push_back({std::move(row), table.from, table.to, false});
+  }
+}
+
 }  // namespace
 
 DateTimeNumber CountedFrom(StatisticsInterval interval, DateTimeNumber from) {
@@ -136,13 +159,16 @@ DateTimeNumber CountedFrom(StatisticsInterval interval, DateTimeNumber from) {
 StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& request,
                                   std::stop_token stop) {
   StatisticsTable table;
-  table.kind = request.view == StatisticsView::AimAndHit ? StatisticsTableKind::AimAndHit
-                                                         : TableForType(request.gameTypeKey);
+  table.kind = KindOf(request);
   table.columns = TableColumns(table.kind);
   // The end stays as chosen.
   const auto start = CountedFrom(request.interval, request.from);
   table.from = start;
   table.to = request.to;
+  if (table.kind == StatisticsTableKind::Doubles) {
+    AddDoubleRows(table, database, request);
+    return table;
+  }
 
   StatisticsQuery query(database);
   query.playerId = request.playerId;
@@ -156,7 +182,8 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   // With the extra row the last game is counted there and nowhere else.
   const auto leaveOut = request.lastEntry ? last->gameId : std::string();
   const auto turns =
-      TurnSnapshot::Load(database, request.playerId, key, start, request.to, leaveOut, stop);
+      TurnSnapshot::Load(database, request.playerId, key, start, request.to, leaveOut, stop,
+                         table.kind == StatisticsTableKind::CountDown);
   if (request.interval == StatisticsInterval::Game) {
     AddGameRows(table, turns, request, stop);
   } else {
@@ -172,7 +199,7 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
       table.rows.push_back({std::move(*row), last->datetime, last->datetime, true});
     }
   }
-  if (table.kind != StatisticsTableKind::AimAndHit) {
+  if (table.kind != StatisticsTableKind::AimAndHit) {  // a detailed table
     // The snapshot leaves the last game out when it has its own row; the
     // figure over the dates holds it when it lies between them.
     const bool lastInside = last->datetime > start && last->datetime <= request.to;

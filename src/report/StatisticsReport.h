@@ -14,12 +14,12 @@ namespace korvanti {
 class Database;
 
 enum class StatisticsInterval { Day, Week, Month, Game };
-enum class StatisticsView { Detail, AimAndHit };
+enum class StatisticsView { Detail, AimAndHit, Doubles };
 
 // What the statistics window asks for.
 struct StatisticsRequest {
   std::string playerId;
-  std::string gameTypeKey;  // empty: every type, "Alle" (always the aim-and-hit view)
+  std::string gameTypeKey;  // empty: every type, "Alle" (the aim-and-hit or the doubles view)
   DateTimeNumber from = 0;
   DateTimeNumber to = 0;
   StatisticsInterval interval = StatisticsInterval::Day;

@@ -65,6 +65,15 @@ class RowBuilder {
     c.push_back(shortest < 1 ? "-"
                              : std::to_string(shortest) + " (" +
                                    std::to_string(query_.DartsInShortestWin()) + ")");
+    const auto figures = query_.CountDown();
+    const auto firstNine = figures.FirstNineAverage();
+    c.push_back(firstNine ? Number(*firstNine) : "-");
+    c.push_back(std::to_string(figures.turns180));
+    const auto checkout = figures.CheckoutRate();
+    c.push_back(checkout ? Number(*checkout) : "-");
+    c.push_back(figures.matchLegs > 0
+                    ? std::to_string(figures.matchLegsWon) + "/" + std::to_string(figures.matchLegs)
+                    : "-");
     return row;
   }
 
@@ -221,9 +230,12 @@ std::vector<std::string> TableColumns(StatisticsTableKind table) {
   using enum StatisticsTableKind;
   switch (table) {
     case CountDown:
-      return {"Darts",       "Avg./PPD",        "Best checkout", "Highscore",        "% Treffer",
-              "% Treffer S", "% Treffer D",     "% Treffer T",   "Throw. 100 - 139", "140 - 159",
-              "> 160",       "< Runde (Darts)", "Datum von",     "Datum bis"};
+      return {"Darts",       "Avg./PPD",    "Best checkout",
+              "Highscore",   "% Treffer",   "% Treffer S",
+              "% Treffer D", "% Treffer T", "Throw. 100 - 139",
+              "140 - 159",   "> 160",       "< Runde (Darts)",
+              "First 9",     "180er",       "Checkout %",
+              "Legs",        "Datum von",   "Datum bis"};
     case Cricket:
       return {"Darts",
               "MPR",
@@ -260,10 +272,16 @@ std::vector<std::string> TableColumns(StatisticsTableKind table) {
       return {
           "Darts",     "Trefferquote %", "Trefferquote S %", "Trefferquote D %", "Trefferquote T %",
           "Datum von", "Datum bis"};
+    case Doubles:
+      return {"Doppel", "Darts", "Treffer", "%"};
     case AimAndHit:
       break;
   }
   return {"Darts", "% Treffer Zahl", "% Treffer Exakt", "von", "bis"};
+}
+
+bool HasPeriodColumns(StatisticsTableKind table) {
+  return table != StatisticsTableKind::Doubles;
 }
 
 namespace {
@@ -293,6 +311,7 @@ Row BuildDetailRow(StatisticsTableKind table, const PeriodFigures& figures,
       return builder.Doubles();
     case Free:
       return builder.Free();
+    case Doubles:
     case AimAndHit:
       break;
   }
@@ -315,7 +334,7 @@ std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFig
 
 std::optional<double> MainFigure(StatisticsTableKind table, const PeriodFigures& figures) {
   const int darts = figures.CountDarts();
-  if (darts <= 0 || table == StatisticsTableKind::AimAndHit) {
+  if (darts <= 0 || !HasPeriodColumns(table) || table == StatisticsTableKind::AimAndHit) {
     return std::nullopt;
   }
   const auto percent = [darts](int part) { return static_cast<double>(part) / darts * 100.0; };
@@ -338,6 +357,7 @@ std::optional<double> MainFigure(StatisticsTableKind table, const PeriodFigures&
     case Round:
     case SegmentsDouble:
     case Free:
+    case Doubles:
     case AimAndHit:
       break;
   }

@@ -26,6 +26,7 @@ enum class StatisticsTableKind {
   SegmentsDouble,
   Free,
   AimAndHit,
+  Doubles,  // one row per double over the whole period
 };
 
 // The table of the games stored under the key; the aim-and-hit table for
@@ -33,6 +34,8 @@ enum class StatisticsTableKind {
 StatisticsTableKind TableForType(std::string_view gameTypeKey);
 // The captions of a table, the two period columns included.
 std::vector<std::string> TableColumns(StatisticsTableKind table);
+// Whether each row of the table is a period and ends in the two period columns.
+bool HasPeriodColumns(StatisticsTableKind table);
 
 // One row of figures for a period, without the two period columns; nothing
 // when the period holds no data. Aim-and-hit rows carry where the darts aimed

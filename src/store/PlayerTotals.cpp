@@ -11,12 +11,13 @@ namespace korvanti {
 std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
                                                    const std::string& gameTypeKey,
                                                    DateTimeNumber from, DateTimeNumber to) {
-  SqlStatement games(database,
-                     "SELECT playerid, COUNT(*), SUM(won), SUM(darts), SUM(exacthits), "
-                     "SUM(points), SUM(scoredturns), MAX(highscore), MAX(checkout), SUM(marks), "
-                     "SUM(doublethrows), SUM(doublehits) "
-                     "FROM gametotals WHERE gametypesid = ? AND datetime > ? AND datetime <= ? "
-                     "GROUP BY playerid");
+  SqlStatement games(
+      database,
+      "SELECT playerid, COUNT(*), SUM(won), SUM(darts), SUM(exacthits), "
+      "SUM(points), SUM(scoredturns), MAX(highscore), MAX(checkout), SUM(marks), "
+      "SUM(doublethrows), SUM(doublehits), SUM(first9points), SUM(first9turns), SUM(turns180) "
+      "FROM gametotals WHERE gametypesid = ? AND datetime > ? AND datetime <= ? "
+      "GROUP BY playerid");
   games.Bind(gameTypeKey).Bind(from).Bind(to).Execute();
   std::map<std::string, PlayerTotals> totals;
   while (games.Next()) {
@@ -32,6 +33,9 @@ std::map<std::string, PlayerTotals> TotalsByPlayer(Database& database,
     player.marks = games.Integer(9);
     player.doubleThrows = static_cast<int>(games.Integer(10));
     player.doubleHits = static_cast<int>(games.Integer(11));
+    player.firstNinePoints = static_cast<int>(games.Integer(12));
+    player.firstNineTurns = static_cast<int>(games.Integer(13));
+    player.turns180 = static_cast<int>(games.Integer(14));
   }
   return totals;
 }

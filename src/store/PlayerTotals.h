@@ -12,7 +12,8 @@ class Database;
 
 // What the player overview shows of one player for one game type and period:
 // the answers of CountGames, CountWins, CountDarts, CountExactHits,
-// GetAverages, HighScore, BestCheckout, SumMarks and DoubleRateTotals.
+// GetAverages, HighScore, BestCheckout, SumMarks and DoubleRateTotals, and
+// of the count-down figures (GameFigures.h) the first nine and the 180s.
 struct PlayerTotals {
   int games = 0;
   int wins = 0;
@@ -24,10 +25,17 @@ struct PlayerTotals {
   long long marks = 0;
   int doubleThrows = 0;
   int doubleHits = 0;
+  int firstNinePoints = 0;
+  int firstNineTurns = 0;
+  int turns180 = 0;
 
   double Average() const { return darts > 0 && points ? *points / (darts / 3.0) : 0.0; }
   double PointsPerDart() const {
     return darts > 0 && points ? static_cast<double>(*points) / darts : 0.0;
+  }
+  std::optional<double> FirstNineAverage() const {
+    return firstNineTurns > 0 ? std::optional(static_cast<double>(firstNinePoints) / firstNineTurns)
+                              : std::nullopt;
   }
   double MarksPerRound() const {
     return darts > 0 ? static_cast<double>(marks) / darts * 3.0 : 0.0;

@@ -59,7 +59,8 @@ std::optional<int> Score(const ValueTables& tables, const std::array<std::string
 // The player's games are found through the per-game totals (GameTotals.h),
 // then his turns of each game.
 TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
-                                const std::vector<QVariant>& values, std::stop_token stop) {
+                                const std::vector<QVariant>& values, bool gameFigures,
+                                std::stop_token stop) {
   const auto tables = ReadValueTables(database);
   SqlStatement query(
       database,
@@ -112,13 +113,42 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
                      return a.datetime != b.datetime ? a.datetime < b.datetime
                                                      : a.gameId < b.gameId;
                    });
+  if (gameFigures && !stop.stop_requested()) {
+    snapshot.ReadGames(database, where, values);
+  }
   return snapshot;
+}
+
+// One row per game beside the turns: the figures that need a game's whole
+// course (its first turns, the points left before each dart) are counted
+// there once.
+void TurnSnapshot::ReadGames(Database& database, const std::string& where,
+                             const std::vector<QVariant>& values) {
+  SqlStatement query(database, "SELECT datetime, gameid, " + CountDownFigureColumns() +
+                                   " FROM gametotals WHERE " + where +
+                                   " ORDER BY datetime, gameid");
+  for (const auto& value : values) {
+    query.Bind(value);
+  }
+  query.Execute();
+  while (query.Next()) {
+    games_.push_back({query.Float(0), query.Text(1), ReadCountDownFigures(query, 2)});
+  }
+}
+
+PeriodFigures::Games TurnSnapshot::GamesBetween(DateTimeNumber from, DateTimeNumber to) const {
+  const auto byTime = [](const PeriodFigures::StoredGame& game, DateTimeNumber moment) {
+    return game.datetime <= moment;
+  };
+  const auto first = std::lower_bound(games_.begin(), games_.end(), from, byTime);
+  const auto last = std::lower_bound(first, games_.end(), to, byTime);
+  return {games_.data() + (first - games_.begin()), games_.data() + (last - games_.begin())};
 }
 
 TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerId,
                                 const std::string& gameTypeKey, DateTimeNumber from,
                                 DateTimeNumber to, const std::string& leaveOut,
-                                std::stop_token stop) {
+                                std::stop_token stop, bool gameFigures) {
   std::string where =
       "gametotals.playerid = ? AND gametotals.datetime > ? AND gametotals.datetime <= ?";
   std::vector<QVariant> values{QString::fromStdString(playerId), from, to};
@@ -130,13 +160,13 @@ TurnSnapshot TurnSnapshot::Load(Database& database, const std::string& playerId,
     where += " AND gametotals.gameid <> ?";
     values.emplace_back(QString::fromStdString(leaveOut));
   }
-  return Read(database, where, values, std::move(stop));
+  return Read(database, where, values, gameFigures, std::move(stop));
 }
 
 TurnSnapshot TurnSnapshot::LoadGame(Database& database, const std::string& playerId,
                                     const std::string& gameId) {
   return Read(database, "gametotals.playerid = ? AND gametotals.gameid = ?",
-              {QString::fromStdString(playerId), QString::fromStdString(gameId)});
+              {QString::fromStdString(playerId), QString::fromStdString(gameId)}, true);
 }
 
 PeriodFigures TurnSnapshot::Period(DateTimeNumber from, DateTimeNumber to) const {
@@ -146,11 +176,12 @@ PeriodFigures TurnSnapshot::Period(DateTimeNumber from, DateTimeNumber to) const
   const auto first = std::lower_bound(turns_.begin(), turns_.end(), from, byTime);
   const auto last = std::lower_bound(first, turns_.end(), to, byTime);
   return PeriodFigures(turns_.data() + (first - turns_.begin()),
-                       turns_.data() + (last - turns_.begin()), to);
+                       turns_.data() + (last - turns_.begin()), GamesBetween(from, to), to);
 }
 
 PeriodFigures TurnSnapshot::All() const {
-  return PeriodFigures(turns_.data(), turns_.data() + turns_.size());
+  return PeriodFigures(turns_.data(), turns_.data() + turns_.size(),
+                       {games_.data(), games_.data() + games_.size()});
 }
 
 std::vector<DateTimeNumber> TurnSnapshot::Moments() const {
@@ -166,16 +197,36 @@ std::vector<DateTimeNumber> TurnSnapshot::Moments() const {
 std::vector<TurnSnapshot::GameFigures> TurnSnapshot::Games() const {
   std::vector<GameFigures> games;
   const auto* turns = turns_.data();
+  // Both lists run in the same order; a game without its row (a reading
+  // stopped early) has no game figures.
+  auto game = games_.begin();
   for (std::size_t first = 0; first < turns_.size();) {
     auto last = first + 1;
     while (last < turns_.size() && turns_[last].gameId == turns_[first].gameId) {
       ++last;
     }
-    games.push_back(
-        {turns_[first].gameId, turns_[first].datetime, PeriodFigures(turns + first, turns + last)});
+    const auto& id = turns_[first].gameId;
+    while (game != games_.end() &&
+           (game->datetime < turns_[first].datetime ||
+            (game->datetime == turns_[first].datetime && game->gameId < id))) {
+      ++game;
+    }
+    PeriodFigures::Games own{nullptr, nullptr};
+    if (game != games_.end() && game->gameId == id) {
+      own = {&*game, &*game + 1};
+    }
+    games.push_back({id, turns_[first].datetime, PeriodFigures(turns + first, turns + last, own)});
     first = last;
   }
   return games;
+}
+
+CountDownFigures PeriodFigures::CountDown() const {
+  CountDownFigures sum;
+  for (auto game = games_.first; game != games_.last; ++game) {
+    sum += game->figures;
+  }
+  return sum;
 }
 
 int PeriodFigures::CountHits(std::string_view filter) const {

@@ -10,6 +10,7 @@
 
 #include "engine/AimPoints.h"
 #include "platform/DateTime.h"
+#include "store/GameFigures.h"
 #include "store/StatisticsQuery.h"
 
 namespace korvanti {
@@ -33,11 +34,23 @@ class PeriodFigures {
     std::array<BoardPoint, 3> landed{};  // where each dart was clicked
   };
 
-  // The turns from `first` to `last`; the landing positions leave out games
-  // saved at `positionsBefore` or later (the period's end), as the query does.
-  PeriodFigures(const StoredTurn* first, const StoredTurn* last,
+  // A game's figures from the per-game totals.
+  struct StoredGame {
+    DateTimeNumber datetime = 0;
+    std::string gameId;
+    CountDownFigures figures;
+  };
+  struct Games {
+    const StoredGame* first;
+    const StoredGame* last;
+  };
+
+  // The turns from `first` to `last` and their games; the landing positions
+  // leave out games saved at `positionsBefore` or later (the period's end), as
+  // the query does.
+  PeriodFigures(const StoredTurn* first, const StoredTurn* last, Games games = {nullptr, nullptr},
                 DateTimeNumber positionsBefore = std::numeric_limits<double>::infinity())
-      : first_(first), last_(last), positionsBefore_(positionsBefore) {}
+      : first_(first), last_(last), games_(games), positionsBefore_(positionsBefore) {}
 
   bool Empty() const { return first_ == last_; }
   int CountTurns() const { return static_cast<int>(last_ - first_); }
@@ -55,6 +68,9 @@ class PeriodFigures {
   // Where the darts aimed at the filter landed, per dart number, in the
   // order the turns were stored.
   std::array<std::vector<BoardPoint>, 3> HitPoints(std::string_view filter) const;
+  // First nine, bands, checkouts and match legs of the period's games (all
+  // zero unless the snapshot was loaded with its game figures).
+  CountDownFigures CountDown() const;
 
  private:
   struct ShortestWin {
@@ -65,6 +81,7 @@ class PeriodFigures {
 
   const StoredTurn* first_;
   const StoredTurn* last_;
+  Games games_;
   DateTimeNumber positionsBefore_;
 };
 
@@ -74,12 +91,15 @@ class PeriodFigures {
 class TurnSnapshot {
  public:
   // The turns of games saved after `from` and not after `to`, without the
-  // game `leaveOut` (none when empty). A stop requested through `stop` ends
-  // the reading early, with part of the turns: the caller drops them.
+  // game `leaveOut` (none when empty); with `gameFigures` the games' rows of
+  // the per-game totals too (PeriodFigures::CountDown). A stop requested
+  // through `stop` ends the reading early, with part of the turns: the caller
+  // drops them.
   static TurnSnapshot Load(Database& database, const std::string& playerId,
                            const std::string& gameTypeKey, DateTimeNumber from, DateTimeNumber to,
-                           const std::string& leaveOut = {}, std::stop_token stop = {});
-  // The player's turns of one game.
+                           const std::string& leaveOut = {}, std::stop_token stop = {},
+                           bool gameFigures = false);
+  // The player's turns of one game, with its game figures.
   static TurnSnapshot LoadGame(Database& database, const std::string& playerId,
                                const std::string& gameId);
 
@@ -100,9 +120,14 @@ class TurnSnapshot {
 
  private:
   static TurnSnapshot Read(Database& database, const std::string& where,
-                           const std::vector<QVariant>& values, std::stop_token stop = {});
+                           const std::vector<QVariant>& values, bool gameFigures,
+                           std::stop_token stop = {});
+
+  void ReadGames(Database& database, const std::string& where, const std::vector<QVariant>& values);
+  PeriodFigures::Games GamesBetween(DateTimeNumber from, DateTimeNumber to) const;
 
   std::vector<PeriodFigures::StoredTurn> turns_;  // by game time, game, then as stored
+  std::vector<PeriodFigures::StoredGame> games_;  // by game time, then game
 };
 
 }  // namespace korvanti

@@ -29,9 +29,10 @@ const char* const kStatsUsage =
     "  Spielerübersicht des Startfensters als CSV; N ist der Spielindex 1-30.\n"
     "korvanti-tool stats --db FILE --player NICK --game N --from DATUM --to DATUM\n"
     "                    --interval day|week|month|game [--last-entry 0|1]\n"
-    "                    [--view detail|aim] [--field F] [--decimal ,|.] [--home DIR]\n"
+    "                    [--view detail|aim|doubles] [--field F] [--decimal ,|.] [--home DIR]\n"
     "  Zeilen des Statistikfensters als CSV; N ist der Eintrag 0-29 der Typliste (0 = Alle),\n"
-    "  F die Feldauswahl der Ansicht Ziel u. Treffer (Alle, 20, T20, ...).\n"
+    "  F die Feldauswahl der Ansicht Ziel u. Treffer (Alle, 20, T20, ...); doubles ist die\n"
+    "  Ansicht Doppel (eine Zeile je Doppel über den ganzen Zeitraum).\n"
     "  DATUM: JJJJ-MM-TT [HH:MM[:SS]].\n"
     "korvanti-tool seed --db FILE [--players N] [--days D] [--seed N]\n"
     "  Füllt die Datenbank mit Beispielspielen: N Spieler (Vorgabe 4) spielen an jedem der\n"
@@ -115,11 +116,14 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
   }
   request.interval = interval->second;
   request.lastEntry = arguments.Integer("--last-entry", 1) != 0;
-  const auto view = arguments.Get("--view").value_or("detail");
-  if (view != "detail" && view != "aim") {
-    throw UsageError("--view erwartet detail oder aim.");
+  static const std::map<std::string, StatisticsView> kViews{{"detail", StatisticsView::Detail},
+                                                            {"aim", StatisticsView::AimAndHit},
+                                                            {"doubles", StatisticsView::Doubles}};
+  const auto view = kViews.find(arguments.Get("--view").value_or("detail"));
+  if (view == kViews.end()) {
+    throw UsageError("--view erwartet detail, aim oder doubles.");
   }
-  request.view = view == "aim" ? StatisticsView::AimAndHit : StatisticsView::Detail;
+  request.view = view->second;
   request.field = arguments.Get("--field").value_or("Alle");
   request.separators = Separators(arguments);
 

@@ -39,7 +39,7 @@ TEST_F(Report, DailyRowsOnlyForDaysWithDarts) {
   EXPECT_EQ(table.rows[0].from, At(3, 0));
   EXPECT_EQ(table.rows[0].to, At(4, 0));
   EXPECT_EQ(table.rows[1].row.cells[0], "3");
-  EXPECT_EQ(table.columns.size(), 14u);
+  EXPECT_EQ(table.columns.size(), 18u);
 }
 
 // The dates are picked with the time of day they were opened at (here noon):
@@ -192,10 +192,10 @@ TEST_F(Report, OverviewTextsByKind) {
   const auto rows = PlayerOverview(*fixture.database, FindCatalogEntry(4), 0, At(31, 0));
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].caption, "Anna \"Anna\" ");
-  // 283 points in 8 darts
+  // 283 points in 8 darts, and in the four turns among the first nine
   const std::vector<OverviewCell> expected{
-      {"2", 2},   {"1", 1},         {"50", 50}, {"180", 180}, {"35,38", 283.0 / 8},
-      {"40", 40}, {"20/5  25%", 25}};
+      {"2", 2},   {"1", 1},          {"50", 50},           {"180", 180}, {"35,38", 283.0 / 8},
+      {"40", 40}, {"20/5  25%", 25}, {"70,75", 283.0 / 4}, {"1", 1}};
   EXPECT_EQ(rows[0].figures.cells, expected);
   EXPECT_DOUBLE_EQ(rows[0].figures.referenceAverage501, 106.125);
   const auto aim = PlayerOverview(*fixture.database, FindCatalogEntry(18), 0, At(31, 0));

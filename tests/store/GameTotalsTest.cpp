@@ -61,12 +61,12 @@ TEST_F(GameTotals, FollowEveryInsertChangeAndDeletion) {
 // A file from before the table, or one whose triggers were dropped and then
 // written to, gets its totals rebuilt when it is opened.
 TEST_F(GameTotals, RebuiltWhenMissingOrOutOfStep) {
-  for (const char* damage : {"DROP TABLE gametotals", "DROP TRIGGER gametotals3_throw_insert",
-                             "DROP TRIGGER gametotals3_game_insert"}) {
+  for (const char* damage : {"DROP TABLE gametotals", "DROP TRIGGER gametotals4_throw_insert",
+                             "DROP TRIGGER gametotals4_game_insert"}) {
     {
       RawDatabase raw(fixture.folder / "dart.mdb");
       raw.Exec(damage);
-      raw.Exec("DROP TRIGGER IF EXISTS gametotals3_throw_insert");
+      raw.Exec("DROP TRIGGER IF EXISTS gametotals4_throw_insert");
       raw.Exec(
           "INSERT INTO throw (throwid, gameid, playerid, hit1value, hit2value, hit3value, "
           "aim1value, aim2value, aim3value, tocount) SELECT 'x' || COUNT(*), gameid, "

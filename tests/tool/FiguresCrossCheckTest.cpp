@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
+#include "RawDatabase.h"
 #include "SampleData.h"
 #include "TempFolder.h"
+#include "engine/FieldCode.h"
 #include "store/Database.h"
+#include "store/GameFigures.h"
 #include "store/PlayerTotals.h"
 #include "store/StatisticsQuery.h"
 #include "store/TurnSnapshot.h"
@@ -99,6 +105,114 @@ TEST(PeriodFigures, AnswerLikeTheQueries) {
         EXPECT_EQ(totals.doubleHits, query.DoubleRateTotals().hits) << where;
       }
     }
+  }
+}
+
+struct StoredTurn {
+  bool counts = true;
+  bool wins = false;
+  std::array<std::string, 3> hits;
+  std::array<std::string, 3> aims;
+};
+
+// The double a dart was thrown at (0: none), as a reader of the turns would
+// tell it: the aimed double, else the double that finishes the points left.
+int DoubleAt(const std::string& aim, const std::string& hit, int left) {
+  if (hit == "na")
+    return 0;
+  for (const int n : kDoubleNumbers) {
+    if (aim == "D" + std::to_string(n))
+      return n;
+  }
+  if (left == 50)
+    return 25;
+  return left >= 2 && left <= 40 && left % 2 == 0 ? left / 2 : 0;
+}
+
+// One player's turns of a game of 501 double out, replayed dart by dart.
+CountDownFigures Replay(const std::vector<StoredTurn>& turns, DoubleCounts& doubles) {
+  CountDownFigures figures;
+  int left = 501;
+  int number = 0;
+  for (const auto& turn : turns) {
+    int score = 0;
+    int dartLeft = left;
+    for (std::size_t dart = 0; dart < 3; ++dart) {
+      const auto& hit = turn.hits[dart];
+      const bool finish =
+          hit != "na" && (dartLeft == 50 || (dartLeft >= 2 && dartLeft <= 40 && dartLeft % 2 == 0));
+      figures.finishDarts += finish ? 1 : 0;
+      if (const int at = DoubleAt(turn.aims[dart], hit, dartLeft); at > 0) {
+        const auto index = static_cast<std::size_t>(
+            std::find(kDoubleNumbers.begin(), kDoubleNumbers.end(), at) - kDoubleNumbers.begin());
+        ++doubles.darts[index];
+        doubles.hits[index] += hit == "D" + std::to_string(at) ? 1 : 0;
+      }
+      score += FieldValue(hit);
+      dartLeft -= FieldValue(hit);
+    }
+    if (++number <= 3) {
+      ++figures.firstNineTurns;
+      figures.firstNinePoints += turn.counts ? score : 0;
+    }
+    if (turn.counts) {
+      figures.turns100 += score >= 100 && score < 140 ? 1 : 0;
+      figures.turns140 += score >= 140 && score < 180 ? 1 : 0;
+      figures.turns180 += score == 180 ? 1 : 0;
+      left -= score;
+    }
+    figures.checkouts += turn.wins ? 1 : 0;
+  }
+  return figures;
+}
+
+// The figures of the per-game totals are those of the stored turns replayed
+// in the order they were stored, on sample play against the computer.
+TEST(GameFigures, AreTheStoredTurnsReplayed) {
+  TempFolder folder;
+  auto database = Database::OpenFile(folder / "dart.mdb");
+  SampleDataPlan plan;
+  plan.players = 2;
+  plan.days = 3;
+  plan.seed = 11;
+  plan.lastDay = 46000;
+  SeedSampleData(*database, plan);
+
+  testing::RawDatabase raw(folder / "dart.mdb");
+  std::map<std::pair<std::string, std::string>, std::vector<StoredTurn>> turns;
+  for (const auto& row :
+       raw.Rows("SELECT throw.gameid, throw.playerid, tocount, throw.throwid = game.winthrowid, "
+                "hit1value, hit2value, hit3value, aim1value, aim2value, aim3value FROM throw "
+                "INNER JOIN game ON game.gameid = throw.gameid "
+                "WHERE game.gametypesid = 'const501dout' ORDER BY throw.rowid")) {
+    StoredTurn turn;
+    turn.counts = row[2].toInt() == 1;
+    turn.wins = row[3].toInt() == 1;
+    for (std::size_t dart = 0; dart < 3; ++dart) {
+      turn.hits[dart] = row[4 + dart].toString().toStdString();
+      turn.aims[dart] = row[7 + dart].toString().toStdString();
+    }
+    turns[{row[0].toString().toStdString(), row[1].toString().toStdString()}].push_back(turn);
+  }
+  ASSERT_GT(turns.size(), 10u);
+  std::map<std::string, DoubleCounts> doubles;
+  int finishDarts = 0;
+  for (const auto& [key, list] : turns) {
+    const auto& [gameId, playerId] = key;
+    const auto expected = Replay(list, doubles[playerId]);
+    finishDarts += expected.finishDarts;
+    CountDownFigures stored;
+    for (const auto& player : GameFiguresOf(*database, gameId)) {
+      if (player.playerId == playerId)
+        stored = player.figures;
+    }
+    EXPECT_EQ(stored, expected) << gameId << " " << playerId;
+  }
+  EXPECT_GT(finishDarts, 10);
+  for (const auto& [playerId, expected] : doubles) {
+    const auto counted = CountDoubles(*database, playerId, "const501dout", 0, 99999);
+    EXPECT_EQ(counted.darts, expected.darts) << playerId;
+    EXPECT_EQ(counted.hits, expected.hits) << playerId;
   }
 }
 

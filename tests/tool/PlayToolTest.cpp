@@ -219,9 +219,10 @@ TEST(StatsTool, OverviewAndStatisticsAsCsv) {
   auto run = RunTool(folder, "overview --db " + db + " --game 4" + home, "");
   ASSERT_EQ(run.status, 0) << run.errors;
   ASSERT_EQ(run.lines.size(), 3u);
-  EXPECT_EQ(run.lines[0], "Spieler,Spiele,Gewonnen,%,High Score,PPD,Best Checkout,Doppelrate");
-  EXPECT_EQ(run.lines[1], "\"Anna \"\"Anna\"\" \",1,1,100,180,\"40,29\",40,-");
-  EXPECT_EQ(run.lines[2], "\"Ben \"\"Ben\"\" \",0,0,,0,,0,-");
+  EXPECT_EQ(run.lines[0],
+            "Spieler,Spiele,Gewonnen,%,High Score,PPD,Best Checkout,Doppelrate,First 9,180er");
+  EXPECT_EQ(run.lines[1], "\"Anna \"\"Anna\"\" \",1,1,100,180,\"40,29\",40,-,94,1");
+  EXPECT_EQ(run.lines[2], "\"Ben \"\"Ben\"\" \",0,0,,0,,0,-,-,0");
 
   run = RunTool(folder,
                 "stats --db " + db +
@@ -232,7 +233,7 @@ TEST(StatsTool, OverviewAndStatisticsAsCsv) {
   ASSERT_EQ(run.status, 0) << run.errors;
   ASSERT_EQ(run.lines.size(), 2u);
   EXPECT_EQ(run.lines[1],
-            "7,120.86/40.29,40,180,0,0,0,0,0,0,1 (33.33%),3 (7),05.05.26 00:00:00,"
+            "7,120.86/40.29,40,180,0,0,0,0,0,0,1 (33.33%),3 (7),94.00,1,-,-,05.05.26 00:00:00,"
             "06.05.26 00:00:00");  // the band's share is of turns
 
   run = RunTool(folder,

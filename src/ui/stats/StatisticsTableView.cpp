@@ -38,9 +38,11 @@ void FillReportTable(QTableWidget& table, const StatisticsTable& content) {
   for (int r = 0; r < table.rowCount(); ++r) {
     const auto& row = content.rows[static_cast<std::size_t>(r)];
     auto cells = row.row.cells;
-    auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
-    cells.push_back(std::move(period.from));
-    cells.push_back(std::move(period.to));
+    if (HasPeriodColumns(content.kind)) {
+      auto period = PeriodColumnTexts(row.from, row.to, row.lastGame);
+      cells.push_back(std::move(period.from));
+      cells.push_back(std::move(period.to));
+    }
     for (int c = 0; c < static_cast<int>(cells.size()) && c < table.columnCount(); ++c) {
       table.setItem(
           r, c, new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));

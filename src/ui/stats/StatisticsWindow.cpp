@@ -91,6 +91,7 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
   layout->addLayout(filters);
   layout->addWidget(BuildDetailPanel(), 1);
   layout->addWidget(BuildAimPanel(), 1);
+  layout->addWidget(BuildDoublesPanel(), 1);
 
   if (!setup_.chooseExportFile) {
     setup_.chooseExportFile = SaveDialogChooser();
@@ -177,7 +178,15 @@ const GameCatalogEntry* StatisticsWindow::GameType() const {
 }
 
 StatisticsView StatisticsWindow::View() const {
-  return kind_->checkedId() == 0 ? StatisticsView::Detail : StatisticsView::AimAndHit;
+  switch (kind_->checkedId()) {
+    case 0:
+      return StatisticsView::Detail;
+    case 2:
+      return StatisticsView::Doubles;
+    default:
+      break;
+  }
+  return StatisticsView::AimAndHit;
 }
 
 bool StatisticsWindow::Refreshing() const {
@@ -191,7 +200,7 @@ void StatisticsWindow::RefreshIfPlayerChosen() {
 }
 
 void StatisticsWindow::ChangeGameType() {
-  if (GameType() == nullptr) {
+  if (GameType() == nullptr && View() == StatisticsView::Detail) {
     kind_->button(1)->setChecked(true);
   }
   if (View() == StatisticsView::AimAndHit) {
@@ -211,12 +220,17 @@ void StatisticsWindow::ChangeKind() {
 }
 
 void StatisticsWindow::ShowPanels() {
-  // Hide before showing: with both shown for a moment the window would grow
+  // Hide before showing: with two shown for a moment the window would grow
   // to hold both panels, past the bottom of a small screen.
-  const bool detail = View() == StatisticsView::Detail;
-  auto* shown = detail ? detailPanel_ : aimPanel_;
-  auto* hidden = detail ? aimPanel_ : detailPanel_;
-  hidden->setVisible(false);
+  const auto view = View();
+  auto* shown = view == StatisticsView::Detail    ? detailPanel_
+                : view == StatisticsView::Doubles ? doublesPanel_
+                                                  : aimPanel_;
+  for (auto* panel : {detailPanel_, aimPanel_, doublesPanel_}) {
+    if (panel != shown) {
+      panel->setVisible(false);
+    }
+  }
   shown->setVisible(true);
 }
 
@@ -232,6 +246,7 @@ void StatisticsWindow::ClearTables() {
   shown_ = {};
   detailTable_->setRowCount(0);
   aimTable_->setRowCount(0);
+  doublesTable_->setRowCount(0);
   trend_->Clear();
   aimBoard_->ShowDots(nullptr);
   aimBoard_->ShowThrow(nullptr);
@@ -266,19 +281,22 @@ void StatisticsWindow::ShowTable(const StatisticsTable& table,
   unsetCursor();
   shown_ = table;
   aimBoard_->ShowThrow(throwView);
-  const bool detail = table.kind != StatisticsTableKind::AimAndHit;
-  auto& widget = detail ? *detailTable_ : *aimTable_;
+  const bool aim = table.kind == StatisticsTableKind::AimAndHit;
+  const bool doubles = table.kind == StatisticsTableKind::Doubles;
+  auto& widget = aim ? *aimTable_ : doubles ? *doublesTable_ : *detailTable_;
   {
     const QSignalBlocker blocker(aimTable_);
     FillReportTable(widget, table);
   }
-  if (detail) {
+  if (doubles) {
+    doublesTable_->setFixedWidth(WidthOfAllColumns(*doublesTable_));  // four narrow columns
+  } else if (!aim) {
     trend_->Show(TrendOf(table));
   } else {
     // The board beside it gives way: the period columns are read, not scrolled to.
     aimTable_->setMinimumWidth(WidthOfAllColumns(*aimTable_));
   }
-  if (widget.rowCount() > 0) {
+  if (widget.rowCount() > 0 && !doubles) {
     widget.selectRow(widget.rowCount() - 1);  // the last row is focused and drawn
     widget.scrollToBottom();
   }

@@ -48,11 +48,11 @@ struct StatisticsWindowSetup {
   ExportFileChooser chooseExportFile;  // empty: the save dialog
 };
 
-// The statistics window: the player's figures per period for a game type, or
-// where his darts landed when he aimed at a field. The tables are built on a
-// worker thread with its own connection, and so does the deletion (with a
-// connection of its own opened for writing), so it never waits for a read.
-// Closing the window stops a refresh at work and drops its result.
+// The statistics window: the player's figures per period for a game type,
+// where his darts landed when he aimed at a field, or his darts at each double. The tables are
+// built on a worker thread with its own connection, and so does the deletion (with a connection of
+// its own opened for writing), so it never waits for a read. Closing the window stops a refresh at
+// work and drops its result.
 class StatisticsWindow : public QDialog {
   Q_OBJECT
 
@@ -71,6 +71,7 @@ class StatisticsWindow : public QDialog {
   const StatisticsTable& ShownTable() const { return shown_; }
   QTableWidget& DetailTable() { return *detailTable_; }
   QTableWidget& AimTable() { return *aimTable_; }
+  QTableWidget& DoublesTable() { return *doublesTable_; }
   AimBoardPanel& AimBoard() { return *aimBoard_; }
   TrendChart& Trend() { return *trend_; }
 
@@ -88,6 +89,7 @@ class StatisticsWindow : public QDialog {
   void BuildToolBar(QVBoxLayout& layout);
   QWidget* BuildDetailPanel();
   QWidget* BuildAimPanel();
+  QWidget* BuildDoublesPanel();
   void FillPlayers(const std::string& playerId);
   void SelectGameType(const GameCatalogEntry* type);
   std::string PlayerId() const;
@@ -133,6 +135,8 @@ class StatisticsWindow : public QDialog {
   QWidget* aimPanel_ = nullptr;
   QTableWidget* detailTable_ = nullptr;
   QTableWidget* aimTable_ = nullptr;
+  QWidget* doublesPanel_ = nullptr;
+  QTableWidget* doublesTable_ = nullptr;
   AimBoardPanel* aimBoard_ = nullptr;
   TrendChart* trend_ = nullptr;
 };

@@ -120,9 +120,10 @@ void StatisticsWindow::BuildFilters(QWidget* parent, QHBoxLayout& row) {
   rows->addWidget(lastEntry_);
   rows->addStretch();
   row.addLayout(rows);
-  auto* kinds =
-      RadioGroup(parent, QStringLiteral("Statistik Art"),
-                 {QStringLiteral("Detailiert"), QStringLiteral("Ziel u. Treffer")}, kind_);
+  auto* kinds = RadioGroup(
+      parent, QStringLiteral("Statistik Art"),
+      {QStringLiteral("Detailiert"), QStringLiteral("Ziel u. Treffer"), QStringLiteral("Doppel")},
+      kind_);
   kinds->setObjectName("rdgStatsKind");
   row.addWidget(kinds);
   row.addStretch();
@@ -154,6 +155,27 @@ QWidget* StatisticsWindow::BuildAimPanel() {
   layout->addWidget(aimTable_);
   layout->addWidget(aimBoard_, 1);
   return aimPanel_;
+}
+
+QWidget* StatisticsWindow::BuildDoublesPanel() {
+  doublesPanel_ = new QWidget(this);
+  doublesPanel_->setObjectName("pnlDoubles");
+  doublesTable_ = NewReportTable(doublesPanel_, "lstStatsDoubles");
+  auto* rule = new QLabel(
+      QStringLiteral("Ein Dart zählt auf das Doppel, auf das er gezielt war. Ohne Doppel als Ziel "
+                     "zählt er im Double-Out-Spiel auf das Doppel, das den Rest mit einem Dart "
+                     "beendet hätte (2 bis 40 gerade, 50 für Bull). Treffer: der Dart landete "
+                     "auf diesem Doppel."),
+      doublesPanel_);
+  rule->setObjectName("lblDoublesRule");
+  rule->setWordWrap(true);
+  rule->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  auto* layout = new QHBoxLayout(doublesPanel_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(12);
+  layout->addWidget(doublesTable_);
+  layout->addWidget(rule, 1);
+  return doublesPanel_;
 }
 
 }  // namespace korvanti

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -71,10 +72,35 @@ TEST_F(StatsWindow, OpensInsideTheScreenWithRoomForItsFrame) {
     if (button->text() == "Detailiert")
       Refreshed(*window, [&] { button->click(); });
   }
-  // Fourteen columns fit a screen 1366 pixels wide; narrower ones scroll.
+  // Eighteen columns fit a screen 1366 pixels wide; narrower ones scroll.
   expectInside(window->DetailTable(), available.width() >= 1366);
   EXPECT_FALSE(window->Trend().PeriodPoints().isEmpty());
   save(QStringLiteral("statistics-%1.png"));
+
+  // Legs of 301 that leave 40, 34, ... 4 or 50 after two turns, each
+  // finished at once or missed on the single (the outer bull).
+  for (int leg = 0; leg < 40; ++leg) {
+    const int treble = 7 + 2 * (leg % 8);
+    const bool bull = treble == 21;
+    const int left = bull ? 50 : 61 - 3 * treble;
+    const auto half = std::to_string(left / 2);
+    const bool hit = (leg % 8 + leg / 8) % 3 != 0;
+    const auto setUp = bull ? std::string("T20 LS11") : "T20 T" + std::to_string(treble);
+    const auto finish = hit ? "D" + half : bull ? std::string("SS25") : "LS" + half;
+    data.AddGame(anna, "const301dout", DaysAgo(1, 10, leg),
+                 {{"T20 T20 T20"}, {setUp.c_str()}, {finish.c_str()}}, hit);
+  }
+  auto& types = *window->findChild<QComboBox*>("cmbStatsType");
+  Refreshed(*window, [&] { types.setCurrentIndex(types.findText("301 DO")); });
+  for (auto* button : window->findChildren<QRadioButton*>()) {
+    if (button->text() == "Doppel")
+      Refreshed(*window, [&] { button->click(); });
+  }
+  QCoreApplication::sendPostedEvents();
+  ASSERT_EQ(window->DoublesTable().rowCount(), 21);
+  EXPECT_TRUE(available.contains(window->geometry()));
+  ExpectWholeCells(window->DoublesTable(), true);
+  save(QStringLiteral("statistics-doubles-%1.png"));
 }
 
 }  // namespace
