@@ -26,7 +26,7 @@ namespace korvanti {
 
 const char* const kStatsUsage =
     "korvanti-tool overview --db FILE --game N [--from DATUM] [--decimal ,|.] [--home DIR]\n"
-    "  Spielerübersicht des Startfensters als CSV; N ist der Spielindex 1-30.\n"
+    "  Spielerübersicht des Startfensters als CSV; N ist der Spielindex 1-34.\n"
     "korvanti-tool stats --db FILE --player NICK --game N --from DATUM --to DATUM\n"
     "                    --interval day|week|month|game [--last-entry 0|1]\n"
     "                    [--view detail|aim|doubles] [--field F] [--decimal ,|.] [--home DIR]\n"
@@ -73,7 +73,7 @@ int RunOverviewCommand(std::span<const std::string_view> raw) {
   const int gameIndex = arguments.Integer("--game", 0);
   const auto* entry = FindCatalogEntry(gameIndex);
   if (!entry) {
-    throw UsageError("--game erwartet einen Spielindex von 1 bis 30.");
+    throw UsageError("--game erwartet einen Spielindex von 1 bis 34.");
   }
   const auto separators = Separators(arguments);
   const auto from = arguments.Get("--from") ? ParseDate(*arguments.Get("--from")) : 0.0;
