@@ -86,8 +86,16 @@ void FillTarget(const Game& game, const ModeTraits& mode, const ScoreboardContex
   board.roundsToGo = RoundsToGo(game, mode);
   if (game.HasProposal()) {
     const auto targets = game.CurrentTargets();
+    // A round whose target is no single field ("15", "D" for any double)
+    // names it for the darts still to throw.
+    const auto label = game.TargetText();
+    const int firstFree = game.CurrentTurns().current.FirstEmptyHit();
     for (int n = 1; n <= 3; ++n) {
-      board.nextTargets[static_cast<std::size_t>(n - 1)] = targets.Hit(n).aim;
+      auto target = targets.Hit(n).aim;
+      if (target.empty() && firstFree != 0 && n >= firstFree) {
+        target = label;
+      }
+      board.nextTargets[static_cast<std::size_t>(n - 1)] = target;
     }
   }
 }

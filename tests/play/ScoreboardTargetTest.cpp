@@ -5,6 +5,7 @@
 #include "ScoreboardTable.h"
 #include "TempFolder.h"
 #include "engine/GameCatalog.h"
+#include "engine/HalveIt.h"
 #include "engine/LevelTraining.h"
 #include "engine/RoundTheBoard.h"
 #include "engine/SegmentTrainings.h"
@@ -57,6 +58,17 @@ TEST(ScoreboardTarget, RoundTheBoardShowsLastHitAndTheNextTargetsOfTheFreeDarts)
   EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "0"}));
   EXPECT_FALSE(board.roundsToGo);
   EXPECT_EQ(board.points, "0");
+}
+
+TEST(ScoreboardTarget, ARoundWithoutOneFieldNamesItsTargetForTheDartsToThrow) {
+  Table<HalveIt> table;
+  table.Start();
+  EXPECT_EQ(table.Board(ModePanel::Target).nextTargets,
+            (std::array<std::string, 3>{"15", "15", "15"}));
+  table.Enter("T15");
+  const auto board = table.Board(ModePanel::Target);
+  EXPECT_EQ(board.nextTargets, (std::array<std::string, 3>{"", "15", "15"}));
+  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "40"}));
 }
 
 TEST(ScoreboardTarget, ShanghaiCountsRoundsDownToNothing) {
