@@ -48,6 +48,8 @@ namespace {
 
 const QColor kBackground(212, 212, 225);
 constexpr int kCaptionColumnWidth = 280;
+// Narrower than this the names are cut rather than the figures' captions.
+constexpr int kNarrowestCaptionColumn = 160;
 constexpr const char* kDatabaseFile = "dart.mdb";
 
 QString Text(const std::string& text) {
@@ -289,8 +291,25 @@ void StartWindow::FillPlayerOverview(bool full) {
     auto* header = overviewView_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
     header->setSectionResizeMode(0, QHeaderView::Interactive);
-    header->resizeSection(0, kCaptionColumnWidth);
+    FitCaptionColumn();
   });
+}
+
+// The names give up room while the figures' captions would be cut. The
+// figures' columns share the rest equally: each needs the widest caption.
+void StartWindow::FitCaptionColumn() {
+  auto* header = overviewView_->horizontalHeader();
+  int widest = 0;
+  for (int column = 1; column < header->count(); ++column) {
+    widest = std::max(widest, header->sectionSizeHint(column));
+  }
+  const int room = overviewView_->viewport()->width() - (header->count() - 1) * widest;
+  header->resizeSection(0, std::clamp(room, kNarrowestCaptionColumn, kCaptionColumnWidth));
+}
+
+void StartWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitCaptionColumn();
 }
 
 void StartWindow::SortClick(int column) {

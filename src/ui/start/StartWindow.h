@@ -65,6 +65,7 @@ class StartWindow final : public QWidget {
   void SetGame(const GameCatalogEntry* entry);
   const GameCatalogEntry* SelectedGame() const;
   void FillPlayerOverview(bool full);
+  void FitCaptionColumn();
   void StartNewGame();
   void AddNewPlayer();
   void AppendPlayer(const PlayerEntry& entry);
@@ -90,6 +91,9 @@ class StartWindow final : public QWidget {
  signals:
   // The game screen is up (tests wait for it).
   void gameWindowShown();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildOptionRow(QVBoxLayout& layout);
