@@ -71,5 +71,28 @@ TEST_F(GameWindowShots, CountDownAtTheSizeItOpensWith) {
   testing::ExpectLabelsFit(*window);
 }
 
+// The practice routines, each after a few turns through board clicks.
+TEST_F(GameWindowShots, PracticeRoutines) {
+  const struct {
+    int entry;
+    std::vector<const char*> darts;
+    const char* file;
+  } routines[] = {
+      {31, {"D1", "LS1", "0", "D2", "D2", "0", "LS3"}, "game-bobs27.png"},
+      {32, {"T15", "D8", "T20", "T10"}, "game-catch40.png"},
+      {33, {"T15", "LS15", "0", "0", "0", "0", "D16"}, "game-halveit.png"},
+      {34, {"T1", "T2", "LS3", "T3"}, "game-trebles.png"},
+  };
+  for (const auto& routine : routines) {
+    SCOPED_TRACE(routine.file);
+    window.reset();
+    Open(Build(routine.entry, {"{ANNA}"}));
+    for (const char* dart : routine.darts) {
+      Click(dart);
+    }
+    Shoot(routine.file);
+  }
+}
+
 }  // namespace
 }  // namespace korvanti
