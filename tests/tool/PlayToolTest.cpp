@@ -97,6 +97,31 @@ TEST(PlayTool, PlaysAMatchWithBullOffAndReportsLegsSetsAndTheBullOff) {
   EXPECT_EQ(raw.Count("game g JOIN matches m ON m.matchid = g.matchid"), 2);
 }
 
+TEST(PlayTool, PracticeRoutinesNameTheirTargetAndScore) {
+  TempFolder folder;
+  const struct {
+    const char* game;
+    const char* script;
+    const char* target;  // after the script
+    const char* score;
+  } cases[] = {
+      {"31", "D1 D1 0", "D2", R"("score":31)"},
+      {"32", "T15 D8", "62", R"("score":62)"},
+      {"33", "T15 0 0", "16", R"("score":85)"},
+      {"34", "T1 T2 LS3", "T3", R"("score":2)"},
+  };
+  for (const auto& c : cases) {
+    const auto run = RunTool(folder,
+                             std::string("play --game ") + c.game + " --players Anna --home " +
+                                 (folder / "home").string(),
+                             c.script);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const auto& last = run.lines.back();
+    EXPECT_TRUE(Contains(last, std::string(R"("target":")") + c.target + "\"")) << last;
+    EXPECT_TRUE(Contains(last, c.score)) << last;
+  }
+}
+
 TEST(PlayTool, ABadScriptRunsNothingAndSavesNothing) {
   TempFolder folder;
   const auto database = folder / "dart.mdb";
