@@ -112,13 +112,19 @@ int Game::BestScoreIndex(int floor, bool lowest) const {
   return leader;
 }
 
-std::string Game::GameOverWithPointsText() const {
+std::string Game::GameOverWithResultText(std::string_view result,
+                                         std::string_view onePlayerStart) const {
   const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
-  const auto points = std::to_string(leader.turns.score);
   if (players.Count() == 1) {
-    return "Practice over with " + points + " points.";
+    return std::string(onePlayerStart) + std::string(result) + ".";
   }
-  return "Game over. The Winner is: " + leader.nickname + " with " + points + " points.";
+  return "Game over. The Winner is: " + leader.nickname + " " + std::string(result) + ".";
+}
+
+std::string Game::GameOverWithPointsText(std::string_view onePlayerStart) const {
+  const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
+  return GameOverWithResultText("with " + std::to_string(leader.turns.score) + " points",
+                                onePlayerStart);
 }
 
 std::string Game::GameOverInRoundsText(int roundNumber, std::string_view onePlayerStart) const {

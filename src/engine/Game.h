@@ -96,8 +96,11 @@ class Game {
   std::string GameOverInRoundsText(int roundNumber,
                                    std::string_view onePlayerStart = "Game over after ") const;
   std::string GameOverInRoundsText() const { return GameOverInRoundsText(round); }
-  // "Practice over with 312 points." alone, else with the leader named as winner.
-  std::string GameOverWithPointsText() const;
+  // "Practice over with 312 points." alone, else "Game over. The Winner is:
+  // Anna with 312 points."; the result ("after 57 darts") as given.
+  std::string GameOverWithResultText(std::string_view result,
+                                     std::string_view onePlayerStart = "Practice over ") const;
+  std::string GameOverWithPointsText(std::string_view onePlayerStart = "Practice over ") const;
   // The first player whose score is strictly the highest above `floor`
   // (lowest below it, with `lowest`); player 0 when nobody passes it.
   int BestScoreIndex(int floor, bool lowest = false) const;

@@ -129,12 +129,7 @@ int RoundTheBoard::LeaderIndex() const {
 }
 
 std::string RoundTheBoard::GameOverText() const {
-  const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
-  const auto points = std::to_string(leader.turns.score);
-  if (players.Count() == 1) {
-    return "Practice over  with " + points + " points.";
-  }
-  return "Game over. The Winner is: " + leader.nickname + " with " + points + " points.";
+  return GameOverWithPointsText("Practice over  ");
 }
 
 void RoundTheBoardSingles::BuildTargets() {
@@ -211,11 +206,7 @@ std::string RoundTheBoardTrebles::TargetText() const {
 
 std::string RoundTheBoardTrebles::GameOverText() const {
   const auto& leader = players.At(static_cast<std::size_t>(LeaderIndex()));
-  const auto darts = std::to_string(DartsNeeded(leader.turns));
-  if (players.Count() == 1) {
-    return "Practice over after " + darts + " darts.";
-  }
-  return "Game over. The Winner is: " + leader.nickname + " after " + darts + " darts.";
+  return GameOverWithResultText("after " + std::to_string(DartsNeeded(leader.turns)) + " darts");
 }
 
 void Shanghai::InitGameType() {
