@@ -36,6 +36,9 @@ class BobsTwentySeven : public Game {
   bool IsFinished() const override;
   int LeaderIndex() const override { return BestScoreIndex(INT_MIN); }
   std::string GameOverText() const override { return GameOverWithPointsText(); }
+  std::optional<int> PlayerResult(const Player& player) const override {
+    return player.turns.score;
+  }
 
  private:
   // No target left, or the score at 0 or below.

@@ -43,6 +43,10 @@ class CatchForty : public CountDownGame {
   void UndoCheckIn() override;
   int LeaderIndex() const override { return 0; }
   std::string GameOverText() const override;
+  // The points.
+  std::optional<int> PlayerResult(const Player& player) const override {
+    return Replay(player.turns.Turns()).points;
+  }
 
   Tally Current() const { return Replay(CurrentTurns().Turns()); }
 

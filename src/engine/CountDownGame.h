@@ -69,6 +69,12 @@ class Game501VersusBestGame : public Game501DoubleOutVariant<kComputerBestKey> {
 class CheckoutTraining : public CountDownGame {
  public:
   void InitGameType() override { SetRules(170, true, "constpractice_checkout"); }
+  // The darts needed to check out; nothing before.
+  std::optional<int> PlayerResult(const Player& player) const override {
+    return player.turns.score == 0 && !player.turns.Empty()
+               ? std::optional<int>(player.turns.DartsBooked())
+               : std::nullopt;
+  }
 };
 
 }  // namespace korvanti

@@ -1,6 +1,7 @@
 #include "engine/Game.h"
 
 #include "engine/FieldCode.h"
+#include "engine/TrainingResult.h"
 #include "platform/DateTime.h"
 #include "platform/Guid.h"
 
@@ -77,13 +78,15 @@ void Game::SaveGame(bool decided) {
     record.winningTurnId = leader.turns.Last().turnId;
   }
   bool anyTurnStored = false;
+  const bool keepsResults = decided && ResultOrder(gameTypeKey).has_value();
   for (const auto& player : players) {
     if (player->IsComputer()) {
       continue;
     }
     anyTurnStored = anyTurnStored || !player->turns.Empty();
-    record.players.push_back(
-        {player->playerId, player->turns.Turns(), player->doubleThrows, player->doubleHits});
+    record.players.push_back({player->playerId, player->turns.Turns(), player->doubleThrows,
+                              player->doubleHits,
+                              keepsResults ? PlayerResult(*player) : std::nullopt});
   }
   if (!decided && !anyTurnStored) {
     return;

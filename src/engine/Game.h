@@ -86,6 +86,9 @@ class Game {
   // What the player on turn plays at now, as a player says it ("D7", "64",
   // "T" for any treble); empty for games without one target at a time.
   virtual std::string TargetText() const { return {}; }
+  // The player's result of a training with personal bests (TrainingResult.h):
+  // his score, or the darts he needed; nothing while he has not finished.
+  virtual std::optional<int> PlayerResult(const Player&) const { return std::nullopt; }
   // Games that count up to a target (Elimination) name it; the proposal then
   // finishes the points still missing to it.
   virtual std::optional<int> CountUpTarget() const { return std::nullopt; }

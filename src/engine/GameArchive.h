@@ -37,6 +37,9 @@ struct GameRecord {
     std::span<const Turn> turns;  // booked turns, oldest first
     int doubleThrows = 0;
     int doubleHits = 0;
+    // The training's result for the player's personal bests; none for games
+    // without one, aborted ones and a player who did not finish.
+    std::optional<int> result;
   };
   std::string gameId;
   std::string gameTypeKey;

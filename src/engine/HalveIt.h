@@ -35,6 +35,9 @@ class HalveIt : public Game {
   bool IsFinished() const override;
   int LeaderIndex() const override { return BestScoreIndex(-1); }
   std::string GameOverText() const override { return GameOverWithPointsText(); }
+  std::optional<int> PlayerResult(const Player& player) const override {
+    return player.turns.score;
+  }
 
   // The score after the turn in progress of the player, were it booked now.
   static int ScoreAfter(const PlayerTurns& turns);

@@ -78,6 +78,16 @@ int PlayerTurns::DartsThrown() const {
   return 3 * static_cast<int>(turns_.size()) + current.DartsEntered();
 }
 
+int PlayerTurns::DartsBooked() const {
+  int darts = 0;
+  for (const auto& turn : turns_) {
+    for (const auto& dart : turn.hits) {
+      darts += dart.hit.empty() || dart.hit == "na" ? 0 : 1;
+    }
+  }
+  return darts;
+}
+
 double PlayerTurns::MarksPerRound() const {
   int marks = 0;
   ForEachDart(true, [&](const Dart& dart) { marks += dart.marks; });

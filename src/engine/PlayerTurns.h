@@ -36,6 +36,9 @@ class PlayerTurns {
   // Points per booked turn; busts count in the divisor with 0.
   double Average() const;
   int DartsThrown() const;
+  // Darts of the booked turns that were thrown (a turn ended early by a
+  // checkout or a finished target has fewer than three).
+  int DartsBooked() const;
   double MarksPerRound() const;
   int MarksOnNumber(int number, bool withCurrent) const;
   int MarksInTurn(int number) const;

@@ -124,6 +124,13 @@ bool RoundTheBoard::IsFinished() const {
   return round > rounds || CurrentTurns().score >= goal;
 }
 
+std::optional<int> RoundTheBoard::PlayerResult(const Player& player) const {
+  if (player.turns.score < goal) {
+    return std::nullopt;
+  }
+  return player.turns.DartsBooked();
+}
+
 int RoundTheBoard::LeaderIndex() const {
   return BestScoreIndex(0);
 }

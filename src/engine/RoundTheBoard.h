@@ -22,6 +22,8 @@ class RoundTheBoard : public Game {
   bool IsFinished() const override;
   int LeaderIndex() const override;
   std::string GameOverText() const override;
+  // The darts needed to finish the round; nothing before.
+  std::optional<int> PlayerResult(const Player& player) const override;
   virtual void BuildTargets() = 0;
 
  protected:
@@ -73,6 +75,12 @@ class Shanghai : public RoundTheBoardSingles {
 
  protected:
   bool InstantWinCounts() const override { return true; }
+
+ public:
+  // The points reached.
+  std::optional<int> PlayerResult(const Player& player) const override {
+    return player.turns.score;
+  }
 };
 
 }  // namespace korvanti

@@ -23,6 +23,10 @@ class SegmentTraining : public RoundTheBoard {
   void BuildTargets() override;
   bool IsFinished() const override;
   std::string GameOverText() const override;
+  // The hits.
+  std::optional<int> PlayerResult(const Player& player) const override {
+    return player.turns.score;
+  }
 
  protected:
   std::size_t TargetLimit() const override { return targetSteps.size(); }

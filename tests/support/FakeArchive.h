@@ -16,6 +16,7 @@ class FakeArchive : public GameArchive {
     std::vector<Turn> turns;
     int doubleThrows = 0;
     int doubleHits = 0;
+    std::optional<int> result;
   };
   struct StoredGame {
     std::string gameId;
@@ -41,7 +42,8 @@ class FakeArchive : public GameArchive {
       stored.players.push_back({player.playerId,
                                 {player.turns.begin(), player.turns.end()},
                                 player.doubleThrows,
-                                player.doubleHits});
+                                player.doubleHits,
+                                player.result});
     }
     games.push_back(std::move(stored));
   }
