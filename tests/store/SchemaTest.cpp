@@ -171,7 +171,7 @@ TEST_F(Schema, AVersionFourFileKeepsItsGamesAndTakesMatchesAfterItsUpgrade) {
   leg.gameTypeKey = "const501dout";
   leg.datetime = 46001;
   leg.winningTurnId = turn.turnId;
-  leg.players.push_back({"{anna}", std::span<const Turn>(&turn, 1), 0, 0});
+  leg.players.push_back({"{anna}", std::span<const Turn>(&turn, 1), 0, 0, std::nullopt});
   leg.match = MatchRecord{"{match}", 3, 1, 46000.5, 46001, "{anna}", "{anna}=2.5;{ben}=14.0"};
   DatabaseArchive(*database).StoreGame(leg);
   leg.gameId = "{leg2}";
