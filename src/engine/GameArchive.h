@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/TrainingResult.h"
 #include "engine/Turn.h"
 
 namespace korvanti {
@@ -56,6 +57,14 @@ class GameArchive {
   virtual ~GameArchive() = default;
   virtual std::optional<PlayerNames> FindPlayerNames(std::string_view playerId) = 0;
   virtual void StoreGame(const GameRecord& game) = 0;
+  // The player's best stored result of the training type (which way is better
+  // given), without the game `leaveOut`; nothing when there is none or the
+  // archive keeps no results.
+  virtual std::optional<int> EarlierBest(std::string_view /*playerId*/,
+                                         std::string_view /*gameTypeKey*/, BetterResult /*order*/,
+                                         std::string_view /*leaveOut*/) {
+    return std::nullopt;
+  }
 };
 
 }  // namespace korvanti

@@ -6,6 +6,7 @@
 #include "platform/DateTime.h"
 #include "play/Announcements.h"
 #include "play/GameSession.h"
+#include "play/PersonalBestText.h"
 #include "play/PreparationWorker.h"
 #include "play/SessionOperation.h"
 
@@ -149,6 +150,13 @@ void GameSession::GameOver() {
 void GameSession::AskAfterMatch() {
   const bool countDown = panel_ == ModePanel::CountDown;
   auto gameOverText = game_.GameOverText();
+  try {
+    if (const auto bests = PersonalBestLines(game_); !bests.empty()) {
+      gameOverText += "\n" + bests;
+    }
+  } catch (const std::exception&) {
+    // The game is stored; without its earlier bests the message just leaves them out.
+  }
   questionOpen_ = true;
   auto answered = [this, token = ++questionToken_](bool goOn) { ContinueAnswered(token, goOn); };
   if (countDown && options_.showSummary) {

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/Nicknames.h"
+#include "store/PersonalBests.h"
 #include "store/Recorder.h"
 #include "store/ScopedTransaction.h"
 #include "store/SqlStatement.h"
@@ -22,6 +23,14 @@ std::optional<std::string> DatabaseArchive::FindPlayerIdByNickname(std::string_v
   return korvanti::FindPlayerIdByNickname(database_, nickname);
 }
 
+std::optional<int> DatabaseArchive::EarlierBest(std::string_view playerId,
+                                                std::string_view gameTypeKey, BetterResult order,
+                                                std::string_view leaveOut) {
+  return ReadPersonalBest(database_, {std::string(playerId), std::string(gameTypeKey), order, 0,
+                                      1e9, std::string(leaveOut)})
+      .best;
+}
+
 void DatabaseArchive::StoreGame(const GameRecord& game) {
   ScopedTransaction save(database_);
   recorder_.AppendGame(game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId,
@@ -35,6 +44,9 @@ void DatabaseArchive::StoreGame(const GameRecord& game) {
     }
     recorder_.AppendDoubleRate(game.gameId, player.playerId, player.doubleThrows,
                                player.doubleHits);
+    if (player.result) {
+      recorder_.AppendTrainingResult(game.gameId, player.playerId, *player.result);
+    }
   }
   save.Commit();
 }

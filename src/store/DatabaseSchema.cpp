@@ -69,6 +69,8 @@ constexpr std::string_view kVersionLayout = "databaseversion:I";
 // A match of legs (and sets): each leg is a game row that names its match.
 constexpr std::string_view kMatchLayout =
     "matchid:TK gametypesid:T legs:I sets:I starttime:F endtime:F winnerid:T bulloff:T";
+// A player's result of a decided training with personal bests.
+constexpr std::string_view kTrainingResultLayout = "gameid:T playerid:T result:I";
 constexpr std::string_view kDoubleRateLayout =
     "indexid:TK gameid:T playerid:T throwsatdouble:I hitsatdouble:I zeitstempel:F";
 
@@ -174,6 +176,10 @@ void DatabaseSchema::AddMatches() {
                    "ALTER TABLE game ADD COLUMN matchid " + database_.Dialect().TextType());
 }
 
+void DatabaseSchema::AddTrainingResults() {
+  CreateTable("trainingresult", kTrainingResultLayout);
+}
+
 // A step whose whole change is the game types it adds.
 void DatabaseSchema::AddGameTypesOnly() {}
 
@@ -187,7 +193,8 @@ void DatabaseSchema::UpgradeDatabase() {
                         {2, &DatabaseSchema::AddThrowTimestamp, kVersion3GameTypes},
                         {3, &DatabaseSchema::CreateDoubleRateTable, {}},
                         {4, &DatabaseSchema::AddMatches, {}},
-                        {5, &DatabaseSchema::AddGameTypesOnly, kVersion6GameTypes}};
+                        {5, &DatabaseSchema::AddGameTypesOnly, kVersion6GameTypes},
+                        {6, &DatabaseSchema::AddTrainingResults, {}}};
   // The version is read anew before every step, so one start takes a file
   // through all of them; each step is one transaction.
   // The version is checked inside the step's transaction: another program
@@ -252,12 +259,13 @@ bool DatabaseSchema::CreateShippedDatabase(long long applicationId) {
 }
 
 void DatabaseSchema::EnsureIndexes() {
-  static constexpr std::array<std::string_view, 5> kIndexes{
+  static constexpr std::array<std::string_view, 6> kIndexes{
       "idx_throw_player ON throw (playerid)",
       "idx_throw_game_player ON throw (gameid, playerid)",
       "idx_game_winthrow ON game (winthrowid)",
       "idx_game_type_date ON game (gametypesid, datetime)",
       "idx_doublerate_game ON doublerate (gameid)",
+      "idx_trainingresult_player ON trainingresult (playerid, gameid)",
   };
   ScopedTransaction indexes(database_);
   for (const auto index : kIndexes) {
@@ -344,7 +352,7 @@ std::vector<std::string> DatabaseSchema::MakeNicknamesUnique() {
                          "\" denselben Anzeigenamen hat und beide in derselben Partie spielten.");
         continue;
       }
-      for (const char* table : {"throw", "doublerate"}) {
+      for (const char* table : {"throw", "doublerate", "trainingresult"}) {
         SqlStatement(database_,
                      "UPDATE " + std::string(table) + " SET playerid = ? WHERE playerid = ?")
             .Bind(keeper.id)

@@ -14,7 +14,7 @@ class Database;
 // had before the step.
 class DatabaseSchema {
  public:
-  static constexpr int kCurrentVersion = 6;
+  static constexpr int kCurrentVersion = 7;
 
   explicit DatabaseSchema(Database& database) : database_(database) {}
 
@@ -32,6 +32,8 @@ class DatabaseSchema {
   // Version 5: the matches table and the game rows' reference to their match.
   void AddMatches();
   void AddGameTypesOnly();
+  // Version 7: the results of the trainings with personal bests.
+  void AddTrainingResults();
 
   // Runs the steps from the file's version to the current one; any version
   // outside 1..kCurrentVersion - 1 is left alone.

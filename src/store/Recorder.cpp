@@ -93,6 +93,15 @@ void Recorder::AppendDoubleRate(std::string_view gameId, std::string_view player
       .Execute();
 }
 
+void Recorder::AppendTrainingResult(std::string_view gameId, std::string_view playerId,
+                                    int result) {
+  SqlStatement(database_, "INSERT INTO trainingresult (gameid, playerid, result) VALUES (?, ?, ?)")
+      .Bind(gameId)
+      .Bind(playerId)
+      .Bind(result)
+      .Execute();
+}
+
 std::string Recorder::InsertPlayer(std::string_view firstName, std::string_view lastName,
                                    std::string_view nickname) {
   auto playerId = NewGuidString();
@@ -140,6 +149,11 @@ void Recorder::DeletePlayerAndThrows(std::string_view playerId) {
   SqlStatement(database_,
                "DELETE FROM throw WHERE playerid = ? "
                "AND EXISTS (SELECT 1 FROM player WHERE player.playerid = throw.playerid)")
+      .Bind(playerId)
+      .Execute();
+  SqlStatement(database_,
+               "DELETE FROM trainingresult WHERE playerid = ? "
+               "AND EXISTS (SELECT 1 FROM player WHERE player.playerid = trainingresult.playerid)")
       .Bind(playerId)
       .Execute();
   SqlStatement count(database_, "SELECT COUNT(*) FROM player WHERE playerid = ?");

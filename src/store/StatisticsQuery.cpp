@@ -249,9 +249,11 @@ StatisticsQuery::Deleted StatisticsQuery::DeleteStatistics() {
       "ON game.gameid = throw.gameid WHERE " +
           where.text,
       where.values);
-  run("DELETE FROM doublerate WHERE playerid = ? AND gameid IN "
-      "(SELECT gameid FROM temp.statisticsgames)",
-      {Text(playerId)});
+  for (const char* table : {"doublerate", "trainingresult"}) {
+    run("DELETE FROM " + std::string(table) +
+            " WHERE playerid = ? AND gameid IN (SELECT gameid FROM temp.statisticsgames)",
+        {Text(playerId)});
+  }
   Deleted deleted;
   deleted.turns =
       run("DELETE FROM throw WHERE playerid = ? AND gameid IN (SELECT gameid FROM "
@@ -261,6 +263,7 @@ StatisticsQuery::Deleted StatisticsQuery::DeleteStatistics() {
       "(SELECT gameid FROM temp.statisticsgames WHERE NOT EXISTS "
       "(SELECT 1 FROM throw WHERE throw.gameid = statisticsgames.gameid))";
   run("DELETE FROM doublerate WHERE gameid IN " + emptied, {});
+  run("DELETE FROM trainingresult WHERE gameid IN " + emptied, {});
   deleted.games = run("DELETE FROM game WHERE gameid IN " + emptied, {});
   ExecuteStatement(database_, "DELETE FROM temp.statisticsgames");
   deletion.Commit();

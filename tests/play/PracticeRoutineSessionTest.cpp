@@ -37,7 +37,9 @@ TEST_F(RoutineSession, BobsTwentySevenTakesItsAimsFromTheDoubleAndEndsBelowZero)
   // 29 - 4 - 6 - 8 - 10 = 1, then the D6 round takes 12 off.
   EXPECT_EQ(PlayerAt(0).turns.score, -11);
   ASSERT_EQ(view.closed, (std::vector<SessionResult>{SessionResult::OK}));
-  EXPECT_TRUE(view.Saw("question Practice over with -11 points.\nSpiel fortsetzten?"));
+  EXPECT_TRUE(
+      view.Saw("question Practice over with -11 points.\nNeue Bestleistung: -11 (die erste)\nSpiel "
+               "fortsetzten?"));
   EXPECT_EQ(archive.games.size(), 1u);
 }
 
@@ -64,6 +66,40 @@ TEST_F(RoutineSession, HalveItAndTheTreblesPlayTheirRounds) {
   EXPECT_EQ(session->ProposalFields(), (std::array<std::string, 3>{"T1", "T2", "T3"}));
   Hits({"T1", "T2", "LS3"});
   EXPECT_EQ(PlayerAt(0).turns.progress, 2);
+}
+
+// Four sessions of Halve-It against one archive: the end message compares
+// with the best of the earlier ones, and an aborted training leaves none.
+TEST_F(RoutineSession, TheEndOfATrainingNamesThePersonalBest) {
+  const auto play = [&](const char* firstRound) {
+    BeginAlone<HalveIt>(ModePanel::Target);
+    Hit(firstRound);
+    Hits({"0", "0"});
+    for (const char* hit : {"LS16", "D1", "LS17", "LS18", "T1", "LS19", "LS20", "SS25"}) {
+      Hits({hit, "0", "0"});
+    }
+    EXPECT_EQ(view.closed.size(), 1u);
+  };
+  const auto endMessage = [&](const char* result, const char* bests) {
+    return std::string("question Practice over with ") + result + " points.\n" + bests +
+           "\nSpiel fortsetzten?";
+  };
+  play("LS15");  // 40 + 15 + 16 + 2 + 17 + 18 + 3 + 19 + 20 + 25
+  EXPECT_TRUE(view.Saw(endMessage("175", "Neue Bestleistung: 175 (die erste)")));
+
+  BeginAlone<HalveIt>(ModePanel::Target);
+  Hits({"T15", "T15", "T15"});
+  view.abortAnswer = AbortAnswer::Yes;
+  EXPECT_TRUE(session->ConfirmAbort());
+  ASSERT_EQ(archive.games.size(), 2u);
+  EXPECT_EQ(archive.games[1].players[0].result, std::nullopt);
+
+  view = {};
+  play("0");  // the first round halves: 20 + 135
+  EXPECT_TRUE(view.Saw(endMessage("140", "Ergebnis: 140, Bestleistung: 175")));
+  view = {};
+  play("T15");
+  EXPECT_TRUE(view.Saw(endMessage("205", "Neue Bestleistung: 205 (bisher 175)")));
 }
 
 }  // namespace

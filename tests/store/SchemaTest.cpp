@@ -39,9 +39,12 @@ class Schema : public ::testing::Test {
       raw.Exec("DROP TRIGGER " + trigger[0].toString().toStdString());
     }
     raw.Exec("DROP TABLE gametotals");  // older files know nothing of it
-    raw.Exec(
-        "DELETE FROM gametypes WHERE gametypesid IN ('constbobs27', 'constcatch40', "
-        "'consthalveit', 'constroundtheboardtriple')");
+    raw.Exec("DROP TABLE trainingresult");
+    if (version <= 5) {
+      raw.Exec(
+          "DELETE FROM gametypes WHERE gametypesid IN ('constbobs27', 'constcatch40', "
+          "'consthalveit', 'constroundtheboardtriple')");
+    }
     if (version <= 4) {
       raw.Exec("DROP TABLE matches");
       raw.Exec("ALTER TABLE game DROP COLUMN matchid");
@@ -72,10 +75,10 @@ TEST_F(Schema, NewFileEndsAtTheCurrentVersionWithEveryTableColumnAndRow) {
   OpenAndClose();
   RawDatabase raw(File());
   EXPECT_EQ(raw.Tables(), (std::vector<std::string>{"doublerate", "game", "gametotals", "gametypes",
-                                                    "matches", "player", "throw", "values1",
-                                                    "values2", "values3", "version"}));
+                                                    "matches", "player", "throw", "trainingresult",
+                                                    "values1", "values2", "values3", "version"}));
   EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version").size(), 1u);
-  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 6);
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 7);
   EXPECT_EQ(raw.Columns("player"),
             (std::vector<std::string>{"playerid", "vorname", "nachname", "nickname"}));
   EXPECT_EQ(raw.Columns("game"), kGameColumns);
@@ -117,7 +120,8 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
     int version;
     int typesAdded;
     bool valuesRepaired;
-  } cases[] = {{1, 14, true}, {2, 6, false}, {3, 4, false}, {4, 4, false}, {5, 4, false}};
+  } cases[] = {{1, 14, true}, {2, 6, false}, {3, 4, false},
+               {4, 4, false}, {5, 4, false}, {6, 0, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.version);
     std::filesystem::remove_all(folder.Path());
@@ -132,11 +136,12 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
     OpenAndClose();
 
     RawDatabase raw(File());
-    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 6);
+    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 7);
     EXPECT_EQ(raw.Columns("throw"), kThrowColumns);
     EXPECT_EQ(raw.Columns("game"), kGameColumns);
     EXPECT_EQ(raw.Columns("doublerate").size(), 6u);
     EXPECT_EQ(raw.Columns("matches").size(), 8u);
+    EXPECT_EQ(raw.Columns("trainingresult").size(), 3u);
     EXPECT_EQ(raw.Count("gametypes"), typesBefore + c.typesAdded);
     for (const char* table : {"values1", "values2", "values3"}) {
       const auto rows =

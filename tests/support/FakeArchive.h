@@ -48,6 +48,23 @@ class FakeArchive : public GameArchive {
     games.push_back(std::move(stored));
   }
 
+  std::optional<int> EarlierBest(std::string_view playerId, std::string_view gameTypeKey,
+                                 BetterResult order, std::string_view leaveOut) override {
+    std::optional<int> best;
+    for (const auto& game : games) {
+      if (game.gameTypeKey != gameTypeKey || game.gameId == leaveOut) {
+        continue;
+      }
+      for (const auto& player : game.players) {
+        if (player.playerId == playerId && player.result &&
+            (!best || Beats(order, *player.result, *best))) {
+          best = player.result;
+        }
+      }
+    }
+    return best;
+  }
+
   std::map<std::string, PlayerNames> names;
   std::vector<StoredGame> games;
 };
