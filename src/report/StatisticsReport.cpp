@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/TrainingResult.h"
 #include "report/DoublesTable.h"
 #include "store/GameFigures.h"
 #include "store/StatisticsQuery.h"
@@ -75,8 +76,8 @@ class Steps {
 // the end date, and the last one reaches it (a month can be shorter than the
 // mean month that counts the steps).
 void AddStepRows(StatisticsTable& table, const TurnSnapshot& turns,
-                 const StatisticsRequest& request, DateTimeNumber start,
-                 const std::stop_token& stop) {
+                 const StatisticsRequest& request, const RowSettings& settings,
+                 DateTimeNumber start, const std::stop_token& stop) {
   const Steps steps(request.interval, start);
   const auto last = steps.Count(request.to);
   long long previous = -1;
@@ -91,42 +92,44 @@ void AddStepRows(StatisticsTable& table, const TurnSnapshot& turns,
     previous = step;
     const auto from = steps.Begin(step);
     const auto to = step == last ? request.to : std::min(steps.Begin(step + 1), request.to);
-    if (auto row =
-            BuildRow(table.kind, turns.Period(from, to), request.field, request.separators)) {
+    if (auto row = BuildRow(table.kind, turns.Period(from, to), settings)) {
       table.rows.push_back({std::move(*row), from, to, false});
     }
   }
 }
 
 // One row per game, holding exactly that game's darts.
-void AddGameRows(StatisticsTable& table, const TurnSnapshot& turns,
-                 const StatisticsRequest& request, const std::stop_token& stop) {
+void AddGameRows(StatisticsTable& table, const TurnSnapshot& turns, const RowSettings& settings,
+                 const std::stop_token& stop) {
   for (const auto& game : turns.Games()) {
     if (stop.stop_requested()) {
       return;
     }
-    if (auto row = BuildRow(table.kind, game.figures, request.field, request.separators)) {
+    if (auto row = BuildRow(table.kind, game.figures, settings)) {
       table.rows.push_back({std::move(*row), game.datetime, game.datetime, false});
     }
   }
 }
 
-// Every main figure is a count per dart (points, marks or hits, scaled), so
-// over two sets of darts it is the mean of the two weighted by their darts.
+// Every main figure but the routines' is a count per dart (points, marks or
+// hits, scaled), so over two sets of darts it is the mean of the two weighted
+// by their darts; the routines' average result is weighted by their results.
 std::optional<double> CombinedFigure(StatisticsTableKind table, const PeriodFigures& first,
                                      const PeriodFigures& second) {
   double sum = 0;
-  int darts = 0;
+  int weights = 0;
   for (const auto* figures : {&first, &second}) {
     if (const auto figure = MainFigure(table, *figures)) {
-      sum += *figure * figures->CountDarts();
-      darts += figures->CountDarts();
+      const int weight =
+          table == StatisticsTableKind::Routine ? figures->CountResults() : figures->CountDarts();
+      sum += *figure * weight;
+      weights += weight;
     }
   }
-  if (darts == 0) {
+  if (weights == 0) {
     return std::nullopt;
   }
-  return sum / darts;
+  return sum / weights;
 }
 
 StatisticsTableKind KindOf(const StatisticsRequest& request) {
@@ -181,13 +184,17 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   }
   // With the extra row the last game is counted there and nowhere else.
   const auto leaveOut = request.lastEntry ? last->gameId : std::string();
-  const auto turns =
-      TurnSnapshot::Load(database, request.playerId, key, start, request.to, leaveOut, stop,
-                         table.kind == StatisticsTableKind::CountDown);
+  // Only the count-down tables and the routines read the games' rows beside the turns.
+  const bool gameFigures =
+      table.kind == StatisticsTableKind::CountDown || table.kind == StatisticsTableKind::Routine;
+  const auto turns = TurnSnapshot::Load(database, request.playerId, key, start, request.to,
+                                        leaveOut, stop, gameFigures);
+  const RowSettings settings{request.field, ResultOrder(key).value_or(BetterResult::Higher),
+                             request.separators};
   if (request.interval == StatisticsInterval::Game) {
-    AddGameRows(table, turns, request, stop);
+    AddGameRows(table, turns, settings, stop);
   } else {
-    AddStepRows(table, turns, request, start, stop);
+    AddStepRows(table, turns, request, settings, start, stop);
   }
   if (stop.stop_requested()) {
     return table;
@@ -195,7 +202,7 @@ StatisticsTable RefreshStatistics(Database& database, const StatisticsRequest& r
   std::optional<TurnSnapshot> lastGame;
   if (request.lastEntry) {
     lastGame = TurnSnapshot::LoadGame(database, request.playerId, last->gameId);
-    if (auto row = BuildRow(table.kind, lastGame->All(), request.field, request.separators)) {
+    if (auto row = BuildRow(table.kind, lastGame->All(), settings)) {
       table.rows.push_back({std::move(*row), last->datetime, last->datetime, true});
     }
   }

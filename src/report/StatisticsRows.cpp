@@ -154,6 +154,20 @@ class RowBuilder {
     return row;
   }
 
+  // A routine's trainings: how many were decided, their mean and best result,
+  // and how often the darts hit their targets exactly.
+  Row Routine(BetterResult order) const {
+    const int darts = query_.CountDarts();
+    if (darts <= 0)
+      return std::nullopt;
+    StatisticsRow row;
+    const auto average = query_.AverageResult();
+    const auto best = query_.BestResult(order);
+    row.cells = {std::to_string(query_.CountResults()), average ? Number(*average) : "-",
+                 best ? std::to_string(*best) : "-", Rate(query_.CountExactHits(), darts)};
+    return row;
+  }
+
   Row Free() const {
     const int darts = query_.CountDarts();
     if (darts <= 0)
@@ -221,6 +235,10 @@ StatisticsTableKind TableForType(std::string_view gameTypeKey) {
       {"constpractice_pirmel", Free},
       {"constpractice_self", Free},
       {"constpractice_free1", Free},
+      {"constbobs27", Routine},
+      {"constcatch40", Routine},
+      {"consthalveit", Routine},
+      {"constroundtheboardtriple", Routine},
   };
   const auto found = tables.find(gameTypeKey);
   return found != tables.end() ? found->second : AimAndHit;
@@ -274,6 +292,8 @@ std::vector<std::string> TableColumns(StatisticsTableKind table) {
           "Datum von", "Datum bis"};
     case Doubles:
       return {"Doppel", "Darts", "Treffer", "%"};
+    case Routine:
+      return {"Trainings", "Ergebnis Ø", "Bestes Ergebnis", "% Treffer", "von", "bis"};
     case AimAndHit:
       break;
   }
@@ -287,8 +307,8 @@ bool HasPeriodColumns(StatisticsTableKind table) {
 namespace {
 
 Row BuildDetailRow(StatisticsTableKind table, const PeriodFigures& figures,
-                   NumberSeparators separators) {
-  const RowBuilder builder(figures, separators);
+                   const RowSettings& settings) {
+  const RowBuilder builder(figures, settings.separators);
   using enum StatisticsTableKind;
   switch (table) {
     case CountDown:
@@ -311,6 +331,8 @@ Row BuildDetailRow(StatisticsTableKind table, const PeriodFigures& figures,
       return builder.Doubles();
     case Free:
       return builder.Free();
+    case Routine:
+      return builder.Routine(settings.resultOrder);
     case Doubles:
     case AimAndHit:
       break;
@@ -321,11 +343,11 @@ Row BuildDetailRow(StatisticsTableKind table, const PeriodFigures& figures,
 }  // namespace
 
 std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
-                                      const std::string& aimFilter, NumberSeparators separators) {
+                                      const RowSettings& settings) {
   if (table == StatisticsTableKind::AimAndHit) {
-    return AimAndHit(figures, aimFilter, separators);
+    return AimAndHit(figures, settings.aimFilter, settings.separators);
   }
-  auto row = BuildDetailRow(table, figures, separators);
+  auto row = BuildDetailRow(table, figures, settings);
   if (row) {
     row->mainFigure = MainFigure(table, figures);
   }
@@ -354,6 +376,8 @@ std::optional<double> MainFigure(StatisticsTableKind table, const PeriodFigures&
       return percent(figures.CountAimHits("T19", true));
     case SegmentsBulls:
       return percent(figures.CountAimHits("25", false));
+    case Routine:
+      return figures.AverageResult();
     case Round:
     case SegmentsDouble:
     case Free:

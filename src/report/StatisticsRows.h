@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/AimPoints.h"
+#include "engine/TrainingResult.h"
 #include "platform/NumberFormat.h"
 
 namespace korvanti {
@@ -27,6 +28,7 @@ enum class StatisticsTableKind {
   Free,
   AimAndHit,
   Doubles,  // one row per double over the whole period
+  Routine,  // the practice routines that keep a result per training
 };
 
 // The table of the games stored under the key; the aim-and-hit table for
@@ -46,14 +48,20 @@ struct StatisticsRow {
   // The table's main figure as a number (see MainFigure), for the trend chart.
   std::optional<double> mainFigure;
 };
-// `aimFilter` is the aim-and-hit view's field selection ("Alle" for every dart).
+// What the rows of one table share besides their figures.
+struct RowSettings {
+  std::string aimFilter = "Alle";  // the aim-and-hit view's field selection ("Alle": every dart)
+  BetterResult resultOrder = BetterResult::Higher;  // which result is a routine's best
+  NumberSeparators separators;
+};
 std::optional<StatisticsRow> BuildRow(StatisticsTableKind table, const PeriodFigures& figures,
-                                      const std::string& aimFilter, NumberSeparators separators);
+                                      const RowSettings& settings);
 
 // The figure a table is judged by: the three-dart average of the count-down
-// tables, the marks per round of cricket, the share of exact hits in percent
-// for the trainings (for the segment trainings their first rate column).
-// Nothing for the aim-and-hit table and for a period without darts.
+// tables, the marks per round of cricket, the average result of the routines,
+// the share of exact hits in percent for the other trainings (for the segment
+// trainings their first rate column). Nothing for the aim-and-hit table, for a
+// period without darts and for routines without a decided training.
 std::optional<double> MainFigure(StatisticsTableKind table, const PeriodFigures& figures);
 
 }  // namespace korvanti

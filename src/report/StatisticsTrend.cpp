@@ -10,6 +10,8 @@ std::string MainFigureName(StatisticsTableKind table) {
       return "3-Dart-Schnitt";
     case StatisticsTableKind::Cricket:
       return "MPR";
+    case StatisticsTableKind::Routine:
+      return "Ergebnis Ø";
     case StatisticsTableKind::AimAndHit:
       return {};
     default:

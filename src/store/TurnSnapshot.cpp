@@ -124,15 +124,23 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
 // there once.
 void TurnSnapshot::ReadGames(Database& database, const std::string& where,
                              const std::vector<QVariant>& values) {
-  SqlStatement query(database, "SELECT datetime, gameid, " + CountDownFigureColumns() +
-                                   " FROM gametotals WHERE " + where +
-                                   " ORDER BY datetime, gameid");
+  SqlStatement query(
+      database,
+      "SELECT gametotals.datetime, gametotals.gameid, trainingresult.result, " +
+          CountDownFigureColumns() +
+          " FROM gametotals LEFT JOIN trainingresult ON trainingresult.gameid = gametotals.gameid "
+          "AND trainingresult.playerid = gametotals.playerid WHERE " +
+          where + " ORDER BY gametotals.datetime, gametotals.gameid");
   for (const auto& value : values) {
     query.Bind(value);
   }
   query.Execute();
   while (query.Next()) {
-    games_.push_back({query.Float(0), query.Text(1), ReadCountDownFigures(query, 2)});
+    std::optional<int> result;
+    if (!query.Value(2).isNull()) {
+      result = static_cast<int>(query.Integer(2));
+    }
+    games_.push_back({query.Float(0), query.Text(1), ReadCountDownFigures(query, 3), result});
   }
 }
 
@@ -227,6 +235,36 @@ CountDownFigures PeriodFigures::CountDown() const {
     sum += game->figures;
   }
   return sum;
+}
+
+int PeriodFigures::CountResults() const {
+  return static_cast<int>(std::count_if(
+      games_.first, games_.last, [](const StoredGame& game) { return game.result.has_value(); }));
+}
+
+std::optional<double> PeriodFigures::AverageResult() const {
+  long long sum = 0;
+  int count = 0;
+  for (auto game = games_.first; game != games_.last; ++game) {
+    if (game->result) {
+      sum += *game->result;
+      ++count;
+    }
+  }
+  if (count == 0) {
+    return std::nullopt;
+  }
+  return static_cast<double>(sum) / count;
+}
+
+std::optional<int> PeriodFigures::BestResult(BetterResult order) const {
+  std::optional<int> best;
+  for (auto game = games_.first; game != games_.last; ++game) {
+    if (game->result && (!best || Beats(order, *game->result, *best))) {
+      best = game->result;
+    }
+  }
+  return best;
 }
 
 int PeriodFigures::CountHits(std::string_view filter) const {

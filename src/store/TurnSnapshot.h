@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/AimPoints.h"
+#include "engine/TrainingResult.h"
 #include "platform/DateTime.h"
 #include "store/GameFigures.h"
 #include "store/StatisticsQuery.h"
@@ -34,11 +35,13 @@ class PeriodFigures {
     std::array<BoardPoint, 3> landed{};  // where each dart was clicked
   };
 
-  // A game's figures from the per-game totals.
+  // A game's figures from the per-game totals, and the player's result when
+  // the game is a decided training that keeps one.
   struct StoredGame {
     DateTimeNumber datetime = 0;
     std::string gameId;
     CountDownFigures figures;
+    std::optional<int> result;
   };
   struct Games {
     const StoredGame* first;
@@ -71,6 +74,11 @@ class PeriodFigures {
   // First nine, bands, checkouts and match legs of the period's games (all
   // zero unless the snapshot was loaded with its game figures).
   CountDownFigures CountDown() const;
+  // The trainings' results of the period's games (none unless the snapshot
+  // was loaded with its game figures): how many, their mean and the best.
+  int CountResults() const;
+  std::optional<double> AverageResult() const;
+  std::optional<int> BestResult(BetterResult order) const;
 
  private:
   struct ShortestWin {
@@ -92,14 +100,14 @@ class TurnSnapshot {
  public:
   // The turns of games saved after `from` and not after `to`, without the
   // game `leaveOut` (none when empty); with `gameFigures` the games' rows of
-  // the per-game totals too (PeriodFigures::CountDown). A stop requested
-  // through `stop` ends the reading early, with part of the turns: the caller
-  // drops them.
+  // the per-game totals and the player's training results too
+  // (PeriodFigures::CountDown, the results). A stop requested through `stop`
+  // ends the reading early, with part of the turns: the caller drops them.
   static TurnSnapshot Load(Database& database, const std::string& playerId,
                            const std::string& gameTypeKey, DateTimeNumber from, DateTimeNumber to,
                            const std::string& leaveOut = {}, std::stop_token stop = {},
                            bool gameFigures = false);
-  // The player's turns of one game, with its game figures.
+  // The player's turns of one game, with its game figures and result.
   static TurnSnapshot LoadGame(Database& database, const std::string& playerId,
                                const std::string& gameId);
 

@@ -4,6 +4,7 @@
 
 #include "ShotChecks.h"
 #include "StatsWindowFixture.h"
+#include "store/DatabaseArchive.h"
 #include "ui/stats/TrendChart.h"
 
 namespace korvanti {
@@ -101,6 +102,28 @@ TEST_F(StatsWindow, OpensInsideTheScreenWithRoomForItsFrame) {
   EXPECT_TRUE(available.contains(window->geometry()));
   ExpectWholeCells(window->DoublesTable(), true);
   save(QStringLiteral("statistics-doubles-%1.png"));
+
+  // A practice routine's table: a Halve-It training with its result each day.
+  DatabaseArchive archive(*data.database);
+  for (int day = 6; day >= 1; --day) {
+    Turn turn;
+    turn.turnId = NewGuidString();
+    for (int n = 1; n <= 3; ++n) {
+      turn.Hit(n).hit = n <= day % 3 + 1 ? "T20" : "LS20";
+      turn.Hit(n).aim = "T20";
+    }
+    GameRecord game{NewGuidString(), "consthalveit", DaysAgo(day, 19), turn.turnId};
+    game.players.push_back({anna, std::span<const Turn>(&turn, 1), 0, 0, 100 + 7 * day});
+    archive.StoreGame(game);
+  }
+  Refreshed(*window, [&] { types.setCurrentIndex(types.findText("Halve-It")); });
+  for (auto* button : window->findChildren<QRadioButton*>()) {
+    if (button->text() == "Detailiert")
+      Refreshed(*window, [&] { button->click(); });
+  }
+  expectInside(window->DetailTable(), true);
+  EXPECT_FALSE(window->Trend().PeriodPoints().isEmpty());
+  save(QStringLiteral("statistics-routine-%1.png"));
 }
 
 }  // namespace
