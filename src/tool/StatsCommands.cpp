@@ -30,7 +30,7 @@ const char* const kStatsUsage =
     "korvanti-tool stats --db FILE --player NICK --game N --from DATUM --to DATUM\n"
     "                    --interval day|week|month|game [--last-entry 0|1]\n"
     "                    [--view detail|aim|doubles] [--field F] [--decimal ,|.] [--home DIR]\n"
-    "  Zeilen des Statistikfensters als CSV; N ist der Eintrag 0-29 der Typliste (0 = Alle),\n"
+    "  Zeilen des Statistikfensters als CSV; N ist der Eintrag 0-34 der Typliste (0 = Alle),\n"
     "  F die Feldauswahl der Ansicht Ziel u. Treffer (Alle, 20, T20, ...); doubles ist die\n"
     "  Ansicht Doppel (eine Zeile je Doppel über den ganzen Zeitraum).\n"
     "  DATUM: JJJJ-MM-TT [HH:MM[:SS]].\n"
@@ -99,7 +99,7 @@ int RunStatsCommand(std::span<const std::string_view> raw) {
   const int typeNumber = arguments.Integer("--game", -1);
   const auto* type = StatisticsTypeOfNumber(typeNumber);
   if (typeNumber != 0 && type == nullptr) {
-    throw UsageError("--game erwartet einen Eintrag der Typliste von 0 bis 29.");
+    throw UsageError("--game erwartet einen Eintrag der Typliste von 0 bis 34.");
   }
   request.gameTypeKey = type != nullptr ? std::string(type->gameTypeKey) : std::string();
   request.from = ParseDate(arguments.Required("--from"));
