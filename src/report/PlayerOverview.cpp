@@ -1,5 +1,7 @@
 #include "report/PlayerOverview.h"
 
+#include "engine/TrainingResult.h"
+#include "store/PersonalBests.h"
 #include "store/PlayerTotals.h"
 #include "store/StatisticsQuery.h"
 
@@ -43,7 +45,35 @@ OverviewCell FirstNine(const PlayerTotals& totals, NumberSeparators separators) 
   return average ? Figure(*average, separators) : OverviewCell{"-", std::nullopt};
 }
 
+// The personal-best columns of a player in a training with results.
+void AddPersonalBest(const PersonalBest& record, std::vector<OverviewCell>& cells,
+                     NumberSeparators separators) {
+  cells.push_back(Count(record.trainings));
+  if (!record.best) {
+    cells.insert(cells.end(), 3, OverviewCell{"-", std::nullopt});
+    return;
+  }
+  cells.push_back(Count(*record.best));
+  cells.push_back(Figure(*record.recent, separators));
+  // Sorted by the day it was reached.
+  cells.push_back({FormatDateTime("dd/mm/yyyy", record.bestDate), record.bestDate});
+}
+
 }  // namespace
+
+std::vector<OverviewColumn> OverviewColumns(const GameCatalogEntry* entry) {
+  auto columns = OverviewColumns(entry != nullptr ? entry->kind : GameKind::None);
+  if (entry != nullptr && ResultOrder(entry->gameTypeKey)) {
+    const bool fewer = *ResultOrder(entry->gameTypeKey) == BetterResult::Lower;
+    columns.insert(
+        columns.end(),
+        {{"Trainings", "Beendete Trainings mit Ergebnis (abgebrochene zählen nicht)"},
+         {"Bestleistung", fewer ? "Bestes Ergebnis: die wenigsten Darts" : "Bestes Ergebnis"},
+         {"Ø letzte 10", "Durchschnitt der letzten zehn Ergebnisse"},
+         {"Datum Bestleistung", "Tag, an dem die Bestleistung zuerst erreicht wurde"}});
+  }
+  return columns;
+}
 
 std::vector<OverviewColumn> OverviewColumns(GameKind kind) {
   switch (kind) {
@@ -122,10 +152,15 @@ std::vector<OverviewRow> PlayerOverview(Database& database, const GameCatalogEnt
     const auto found = all.find(id);
     return found == all.end() ? PlayerTotals{} : found->second;
   };
+  const auto order = ResultOrder(key);
   std::vector<OverviewRow> rows;
   for (const auto& [id, names] : StatisticsQuery(database).PlayersByNickname()) {
     rows.push_back({id, names.firstName + " \"" + names.nickname + "\" " + names.lastName,
                     OverviewTexts(of(totals, id), of(totals501, id), kind, separators)});
+    if (order) {
+      AddPersonalBest(ReadPersonalBest(database, {id, key, *order, from, now, {}}),
+                      rows.back().figures.cells, separators);
+    }
   }
   return rows;
 }

@@ -23,6 +23,10 @@ struct OverviewColumn {
 
 // The statistics columns for a game kind (after the column "Spieler").
 std::vector<OverviewColumn> OverviewColumns(GameKind kind);
+// The columns of the entry: its kind's, then for a training with personal
+// bests the trainings, the best, the average of the last ten and the date of
+// the best.
+std::vector<OverviewColumn> OverviewColumns(const GameCatalogEntry* entry);
 
 struct OverviewFigures {
   std::vector<OverviewCell> cells;  // one per column of the kind: text and figure

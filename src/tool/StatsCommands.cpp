@@ -80,7 +80,7 @@ int RunOverviewCommand(std::span<const std::string_view> raw) {
   auto database = OpenDatabase(arguments);
 
   std::vector<std::string> header{"Spieler"};
-  for (const auto& column : OverviewColumns(entry->kind))
+  for (const auto& column : OverviewColumns(entry))
     header.push_back(column.caption);
   WriteCsvLine(std::cout, header);
   for (const auto& row : PlayerOverview(*database, entry, from, DateTimeNow(), separators)) {

@@ -199,7 +199,14 @@ TEST_F(Report, OverviewTextsByKind) {
   EXPECT_EQ(rows[0].figures.cells, expected);
   EXPECT_DOUBLE_EQ(rows[0].figures.referenceAverage501, 106.125);
   const auto aim = PlayerOverview(*fixture.database, FindCatalogEntry(18), 0, At(31, 0));
-  EXPECT_EQ(aim[0].figures.cells, (std::vector<OverviewCell>{{"0", 0}, {"0", 0}, {"", 0}}));
+  // A segment training keeps personal bests: none yet.
+  EXPECT_EQ(aim[0].figures.cells, (std::vector<OverviewCell>{{"0", 0},
+                                                             {"0", 0},
+                                                             {"", 0},
+                                                             {"0", 0},
+                                                             {"-", std::nullopt},
+                                                             {"-", std::nullopt},
+                                                             {"-", std::nullopt}}));
   EXPECT_EQ(
       OverviewColumns(GameKind::Cricket),
       (std::vector<OverviewColumn>{{"Spiele", ""}, {"Gewonnen", ""}, {"%", ""}, {"MPR", ""}}));
@@ -207,6 +214,31 @@ TEST_F(Report, OverviewTextsByKind) {
   const auto aimColumns = OverviewColumns(GameKind::Aim);
   EXPECT_EQ(aimColumns[1].caption, "Treffer");
   EXPECT_EQ(aimColumns[1].hint.rfind("Treffer genau im Zielfeld", 0), 0u);
+}
+
+// Halve-It's overview adds the trainings, the best, the average of the last
+// ten and the day of the best; an aborted training has no result and is left out.
+TEST_F(Report, OverviewOfATrainingWithPersonalBests) {
+  for (const auto& [day, result] : {std::pair{5, 175}, {6, 205}, {7, 140}, {8, -1}}) {
+    const auto game = fixture.AddGame(anna, "consthalveit", At(day, 20), {{"LS15"}}, result >= 0);
+    if (result >= 0) {
+      fixture.recorder.AppendTrainingResult(game, anna, result);
+    }
+  }
+  const auto* halveIt = FindCatalogEntry(33);
+  const auto columns = OverviewColumns(halveIt);
+  ASSERT_EQ(columns.size(), 7u);
+  EXPECT_EQ(columns[3].caption, "Trainings");
+  EXPECT_EQ(columns[6].caption, "Datum Bestleistung");
+  const auto rows = PlayerOverview(*fixture.database, halveIt, 0, At(31, 0));
+  const std::vector<OverviewCell> bests(rows[0].figures.cells.begin() + 3,
+                                        rows[0].figures.cells.end());
+  EXPECT_EQ(bests,
+            (std::vector<OverviewCell>{{"3", 3},
+                                       {"205", 205},
+                                       {"173,33", 520.0 / 3},
+                                       {FormatDateTime("dd/mm/yyyy", At(6, 20)), At(6, 20)}}));
+  EXPECT_EQ(OverviewColumns(FindCatalogEntry(4)), OverviewColumns(GameKind::Out));
 }
 
 // The free training (28) and the designed trainings (29) of the start window

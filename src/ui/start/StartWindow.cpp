@@ -276,7 +276,7 @@ void StartWindow::StartDateEdited() {
 void StartWindow::FillPlayerOverview(bool full) {
   Guarded([&] {
     const auto* entry = SelectedGame();
-    const auto columns = OverviewColumns(entry != nullptr ? entry->kind : GameKind::None);
+    const auto columns = OverviewColumns(entry);
     filledDate_ = startDate_->dateTime();
     std::vector<OverviewRow> rows;
     if (database_) {

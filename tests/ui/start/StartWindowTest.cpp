@@ -153,7 +153,8 @@ TEST_F(StartWindowTest, SelectingAnEntrySetsAimInputUnlessTheSettingsSayNot) {
   Choose(window->Pages(), 9);  // Shanghai
   EXPECT_FALSE(window->AimInput().isChecked());
   EXPECT_EQ(Header(3), "%");
-  EXPECT_EQ(Model().columnCount(), 4);
+  EXPECT_EQ(Header(4), "Trainings");  // then the personal bests
+  EXPECT_EQ(Model().columnCount(), 8);
 
   IniFile(folder / "options.ini").WriteBool("settings", "noautomatic", true);
   Reopen();
@@ -183,10 +184,10 @@ TEST_F(StartWindowTest, AClickedEntryDecidesTheFiguresAndTheAimInput) {
     QString games;
     bool aimInput;
   } cases[] = {
-      {4, "180er", "1", false},  // 501 double out
-      {3, "180er", "0", false},  // 301 double out
-      {5, "MPR", "0", false},    // Cricket
-      {10, "%", "0", true},      // Round the Board single Segmente
+      {4, "180er", "1", false},               // 501 double out
+      {3, "180er", "0", false},               // 301 double out
+      {5, "MPR", "0", false},                 // Cricket
+      {10, "Datum Bestleistung", "0", true},  // Round the Board single Segmente
       {4, "180er", "1", false},
   };
   for (const auto& c : cases) {
