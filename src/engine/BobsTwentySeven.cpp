@@ -27,6 +27,16 @@ void BobsTwentySeven::NewGame() {
   }
 }
 
+int BobsTwentySeven::TargetHits(const PlayerTurns& turns) const {
+  int hits = 0;
+  for (const auto& turn : turns.Turns()) {
+    for (const auto& dart : turn.hits) {
+      hits += dart.hit == TargetCode(turn.progressBefore) ? 1 : 0;
+    }
+  }
+  return hits;
+}
+
 bool BobsTwentySeven::PlayerDone(const PlayerTurns& turns) {
   return turns.score <= 0 || turns.progress >= kTargets;
 }

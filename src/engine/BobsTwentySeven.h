@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Game.h"
+#include "engine/ScoredRoutine.h"
 
 namespace korvanti {
 
@@ -12,7 +13,7 @@ namespace korvanti {
 // bull. Every dart in the double adds its value; a round without one takes
 // the value off. A player's training ends when his score falls to 0 or below,
 // or after the bull round; the game when every player's has.
-class BobsTwentySeven : public Game {
+class BobsTwentySeven : public Game, public ScoredRoutine {
  public:
   static constexpr int kStartScore = 27;
   static constexpr int kTargets = 21;  // D1 … D20, then the bull
@@ -27,9 +28,11 @@ class BobsTwentySeven : public Game {
   bool HasProposal() const override { return !PlayerDone(CurrentTurns()); }
   bool IsTurnValid() override { return CurrentTurns().current.counts = true; }
   bool CheckIn() override;
-  std::string TargetText() const override {
-    return CurrentTurns().progress < kTargets ? TargetCode(CurrentTurns().progress) : std::string();
+  std::string TargetText() const override { return PlayerTarget(CurrentTurns()); }
+  std::string PlayerTarget(const PlayerTurns& turns) const override {
+    return PlayerDone(turns) ? std::string() : TargetCode(turns.progress);
   }
+  int TargetHits(const PlayerTurns& turns) const override;
   // Back to whoever booked last: players whose training has ended are passed
   // over, so that need not be the player before.
   void UndoCheckIn() override;

@@ -32,6 +32,16 @@ std::string_view HalveIt::TargetLabel(int step) {
                                      : std::string_view();
 }
 
+int HalveIt::TargetHits(const PlayerTurns& turns) const {
+  int hits = 0;
+  for (const auto& turn : turns.Turns()) {
+    for (const auto& dart : turn.hits) {
+      hits += Hits(turn.progressBefore, dart.hit) ? 1 : 0;
+    }
+  }
+  return hits;
+}
+
 bool HalveIt::Hits(int step, std::string_view code) {
   if (step < 0 || step >= kRounds || !IsBoardField(code)) {
     return false;

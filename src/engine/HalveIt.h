@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "engine/Game.h"
+#include "engine/ScoredRoutine.h"
 
 namespace korvanti {
 
 // Halve-It: the score starts at 40; nine rounds of three darts at 15, 16, any
 // double, 17, 18, any treble, 19, 20 and the bull. Darts in the round's target
 // add their points; a round without one halves the score, rounded down.
-class HalveIt : public Game {
+class HalveIt : public Game, public ScoredRoutine {
  public:
   static constexpr int kStartScore = 40;
   static constexpr int kRounds = 9;
@@ -29,9 +30,11 @@ class HalveIt : public Game {
   bool HasProposal() const override { return CurrentTurns().progress < kRounds; }
   bool IsTurnValid() override { return CurrentTurns().current.counts = true; }
   bool CheckIn() override;
-  std::string TargetText() const override {
-    return std::string(TargetLabel(CurrentTurns().progress));
+  std::string TargetText() const override { return PlayerTarget(CurrentTurns()); }
+  std::string PlayerTarget(const PlayerTurns& turns) const override {
+    return std::string(TargetLabel(turns.progress));
   }
+  int TargetHits(const PlayerTurns& turns) const override;
   bool IsFinished() const override;
   int LeaderIndex() const override { return BestScoreIndex(-1); }
   std::string GameOverText() const override { return GameOverWithPointsText(); }

@@ -2,11 +2,13 @@
 
 #include <system_error>
 
+#include "engine/CatchForty.h"
 #include "engine/CricketGame.h"
 #include "engine/DesignedTraining.h"
 #include "engine/Elimination.h"
 #include "engine/LevelTraining.h"
 #include "engine/RoundTheBoard.h"
+#include "engine/ScoredRoutine.h"
 #include "engine/SegmentTrainings.h"
 #include "play/ScoreboardParts.h"
 
@@ -25,6 +27,8 @@ ModeTraits ClassifyMode(const Game& game) {
                       dynamic_cast<const FreeThrowTraining*>(&game) == nullptr;
   mode.roundsToGo = mode.segmentTable || dynamic_cast<const Shanghai*>(&game) != nullptr;
   mode.pirmel = dynamic_cast<const LevelTraining*>(&game);
+  mode.routine = dynamic_cast<const ScoredRoutine*>(&game);
+  mode.catchForty = dynamic_cast<const CatchForty*>(&game);
   return mode;
 }
 

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "engine/CatchForty.h"
 #include "play/ScoreboardParts.h"
 
 namespace korvanti::scoreboard {
@@ -30,6 +31,29 @@ void FillTurnRows(const PlayerTurns& turns, CountDownPanel& panel) {
   }
 }
 
+// Catch 40 lists each player's target, the darts he has left on it and his points.
+void FillCatchFortyList(const Game& game, Scoreboard& board) {
+  board.players.columns = {{"Player", 100},
+                           {"Ziel", 70, "Das Finish, das gerade zu checken ist"},
+                           {"Darts übrig", 90, "Darts, die für dieses Ziel noch bleiben"},
+                           {"Punkte", 70},
+                           {"Checkouts", 80}};
+  for (std::size_t i = 0; i < game.players.Count(); ++i) {
+    const auto& turns = game.players.At(i).turns;
+    const auto tally = CatchForty::Replay(turns.Turns());
+    const bool done = tally.target >= CatchForty::kTargets;
+    auto& row = AddPlayerRow(board, game, i);
+    const int thrown =
+        tally.dartsOnTarget + (i == static_cast<std::size_t>(game.CurrentPlayerIndex())
+                                   ? turns.current.DartsEntered()
+                                   : 0);
+    row.cells.insert(row.cells.end(),
+                     {done ? "-" : std::to_string(CatchForty::kFirstTarget + tally.target),
+                      done ? "-" : std::to_string(CatchForty::kDartsPerTarget - thrown),
+                      std::to_string(tally.points), std::to_string(tally.checkouts)});
+  }
+}
+
 }  // namespace
 
 void FillCountDown(const Game& game, const ModeTraits& mode, const ScoreboardContext& context,
@@ -56,6 +80,10 @@ void FillCountDown(const Game& game, const ModeTraits& mode, const ScoreboardCon
     panel.remainingCaptionPaint = Paint::Red;
   }
 
+  if (mode.catchForty != nullptr) {
+    FillCatchFortyList(game, board);
+    return;
+  }
   board.players.columns = {
       {"Player", 150}, {mode.countsUp ? "Points" : "Points left", 150}, {"Avg.", 100}};
   for (std::size_t i = 0; i < game.players.Count(); ++i) {

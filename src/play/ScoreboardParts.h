@@ -8,8 +8,10 @@
 
 namespace korvanti {
 
+class CatchForty;
 class CricketGame;
 class LevelTraining;
+class ScoredRoutine;
 
 namespace scoreboard {
 
@@ -21,6 +23,8 @@ struct ModeTraits {
   bool segmentTable = false;  // the fixed segment trainings: hits, tries and rate per player
   bool roundsToGo = false;
   const LevelTraining* pirmel = nullptr;
+  const ScoredRoutine* routine = nullptr;  // Bob's 27, Halve-It: target and hits per player
+  const CatchForty* catchForty = nullptr;  // target, darts left and points per player
 };
 
 ModeTraits ClassifyMode(const Game& game);

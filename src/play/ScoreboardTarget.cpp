@@ -2,6 +2,7 @@
 #include <string>
 
 #include "engine/LevelTraining.h"
+#include "engine/ScoredRoutine.h"
 #include "play/ScoreboardParts.h"
 
 namespace korvanti::scoreboard {
@@ -45,6 +46,19 @@ void FillList(const Game& game, const ModeTraits& mode, const ScoreboardContext&
               Scoreboard& board) {
   auto& columns = board.players.columns;
   columns = {{"Player", 100}};
+  if (mode.routine != nullptr) {
+    columns.insert(columns.end(), {{"Punkte", 100},
+                                   {"Ziel", 100, "Das nächste Ziel des Spielers"},
+                                   {"Treffer", 100, "Darts im Ziel ihrer Runde"}});
+    for (std::size_t i = 0; i < game.players.Count(); ++i) {
+      const auto& turns = game.players.At(i).turns;
+      auto& row = AddPlayerRow(board, game, i);
+      row.cells.insert(row.cells.end(),
+                       {std::to_string(turns.score), mode.routine->PlayerTarget(turns),
+                        std::to_string(mode.routine->TargetHits(turns))});
+    }
+    return;
+  }
   if (mode.segmentTable) {
     columns.insert(columns.end(), {{"Hits", 100, kHitsHint},
                                    {"Trys", 100, "Geworfene Darts"},

@@ -4,6 +4,8 @@
 
 #include "ScoreboardTable.h"
 #include "TempFolder.h"
+#include "engine/BobsTwentySeven.h"
+#include "engine/CatchForty.h"
 #include "engine/GameCatalog.h"
 #include "engine/HalveIt.h"
 #include "engine/LevelTraining.h"
@@ -68,7 +70,38 @@ TEST(ScoreboardTarget, ARoundWithoutOneFieldNamesItsTargetForTheDartsToThrow) {
   table.Enter("T15");
   const auto board = table.Board(ModePanel::Target);
   EXPECT_EQ(board.nextTargets, (std::array<std::string, 3>{"", "15", "15"}));
-  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "40"}));
+  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "40", "15", "0"}));
+}
+
+// The scored routines list score, next target and hits per player; Catch 40
+// its target, the darts left on it, points and checkouts.
+TEST(ScoreboardTarget, PracticeRoutinesListTheirTargetsAndHits) {
+  Table<BobsTwentySeven> bobs({"Anna", "Ben"});
+  bobs.Start();
+  bobs.Play("D1 D1 0");  // Anna: 31
+  bobs.Play("0 0 0");    // Ben: 25
+  bobs.Play("D2 0 0");   // Anna: 35
+  auto board = bobs.Board(ModePanel::Target);
+  EXPECT_EQ(Captions(board.players),
+            (Cells{"Player 100", "Punkte 100", "Ziel 100", "Treffer 100"}));
+  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "35", "D3", "3"}));
+  EXPECT_EQ(board.players.rows[1].cells, (Cells{"Ben", "25", "D2", "0"}));
+
+  Table<HalveIt> halveIt;
+  halveIt.Start();
+  halveIt.Play("LS15 T15 0");  // 40 + 60
+  halveIt.Play("LS1 0 0");     // halved
+  EXPECT_EQ(halveIt.Board(ModePanel::Target).players.rows[0].cells,
+            (Cells{"Anna", "50", "D", "2"}));
+
+  Table<CatchForty> catchForty;
+  catchForty.Start();
+  catchForty.Play("T15 D8");  // 61 in two darts: 3 points
+  catchForty.Enter("T20");    // 62: 2 left, one dart thrown
+  board = catchForty.Board(ModePanel::CountDown);
+  EXPECT_EQ(Captions(board.players),
+            (Cells{"Player 100", "Ziel 70", "Darts übrig 90", "Punkte 70", "Checkouts 80"}));
+  EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "62", "5", "3", "1"}));
 }
 
 TEST(ScoreboardTarget, ShanghaiCountsRoundsDownToNothing) {
@@ -104,7 +137,8 @@ TEST(ScoreboardTarget, PirmelShowsTheLevelAndItsHitRate) {
 }
 
 // Every target game of the start window: the segment trainings list hits, tries and rate and
-// count the rounds down; Shanghai counts rounds too; the others show the last hit only.
+// count the rounds down; Shanghai counts rounds too; Bob's 27 and Halve-It list score, target
+// and hits; the others show the last hit only.
 TEST(ScoreboardTarget, ColumnsAndRoundsToGoFollowTheGameClass) {
   TempFolder folder;
   for (const auto& entry : GameCatalog()) {
@@ -129,8 +163,10 @@ TEST(ScoreboardTarget, ColumnsAndRoundsToGoFollowTheGameClass) {
     const auto board = BuildScoreboard(*game, entry.panel, {});
     const std::string label(entry.label);
     const bool segment = entry.Takes(StartOption::IgnoreMisses);  // the segment drills
-    const Cells expected = segment ? Cells{"Player 100", "Hits 100", "Trys 100", "Avg. 100"}
-                                   : Cells{"Player 100", "Last hit 200"};
+    const bool routine = entry.gameTypeKey == "constbobs27" || entry.gameTypeKey == "consthalveit";
+    const Cells expected = segment   ? Cells{"Player 100", "Hits 100", "Trys 100", "Avg. 100"}
+                           : routine ? Cells{"Player 100", "Punkte 100", "Ziel 100", "Treffer 100"}
+                                     : Cells{"Player 100", "Last hit 200"};
     EXPECT_EQ(Captions(board.players), expected) << label;
     if (segment || entry.gameTypeKey == "constshanghai") {
       ASSERT_TRUE(board.roundsToGo) << label;
