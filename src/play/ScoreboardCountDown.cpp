@@ -34,7 +34,7 @@ void FillTurnRows(const PlayerTurns& turns, CountDownPanel& panel) {
 // Catch 40 lists each player's target, the darts he has left on it and his points.
 void FillCatchFortyList(const Game& game, Scoreboard& board) {
   board.players.columns = {{"Player", 100},
-                           {"Ziel", 70, "Das Finish, das gerade zu checken ist"},
+                           {"Ziel", 60, "Das Finish, das gerade zu checken ist"},
                            {"Darts übrig", 90, "Darts, die für dieses Ziel noch bleiben"},
                            {"Punkte", 70},
                            {"Checkouts", 80}};

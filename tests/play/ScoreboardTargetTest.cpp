@@ -100,7 +100,7 @@ TEST(ScoreboardTarget, PracticeRoutinesListTheirTargetsAndHits) {
   catchForty.Enter("T20");    // 62: 2 left, one dart thrown
   board = catchForty.Board(ModePanel::CountDown);
   EXPECT_EQ(Captions(board.players),
-            (Cells{"Player 100", "Ziel 70", "Darts übrig 90", "Punkte 70", "Checkouts 80"}));
+            (Cells{"Player 100", "Ziel 60", "Darts übrig 90", "Punkte 70", "Checkouts 80"}));
   EXPECT_EQ(board.players.rows[0].cells, (Cells{"Anna", "62", "5", "3", "1"}));
 }
 
