@@ -16,6 +16,7 @@
 #include "store/Nicknames.h"
 #include "store/ScopedTransaction.h"
 #include "store/SqlStatement.h"
+#include "store/TrainingResultFill.h"
 
 namespace korvanti {
 namespace {
@@ -178,6 +179,7 @@ void DatabaseSchema::AddMatches() {
 
 void DatabaseSchema::AddTrainingResults() {
   CreateTable("trainingresult", kTrainingResultLayout);
+  FillTrainingResults(database_);
 }
 
 // A step whose whole change is the game types it adds.

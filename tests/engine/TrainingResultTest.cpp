@@ -10,6 +10,7 @@
 #include "engine/CountDownGame.h"
 #include "engine/RoundTheBoard.h"
 #include "engine/SegmentTrainings.h"
+#include "engine/TrainingReplay.h"
 #include "engine/TrainingResult.h"
 
 namespace korvanti {
@@ -31,11 +32,24 @@ std::optional<int> StoredResult(std::initializer_list<const char*> turns, bool d
   }
   table.game.SetArchive(&archive);
   for (const char* turn : turns) {
+    // Aims come from the targets, as in the game screen.
+    const auto targets = table.game.CurrentTargets();
+    for (int n = 1; n <= 3; ++n) {
+      table.game.CurrentTurns().current.Hit(n).aim = targets.Hit(n).aim;
+    }
     table.Play(turn);
   }
   table.game.SaveGame(decided);
   EXPECT_EQ(archive.games.size(), 1u);
-  return archive.games.empty() ? std::nullopt : archive.games[0].players[0].result;
+  if (archive.games.empty()) {
+    return std::nullopt;
+  }
+  const auto& stored = archive.games[0].players[0];
+  // The stored turns played again give the same result (files from before results were kept).
+  if (decided) {
+    EXPECT_EQ(ReplayedResult(table.game.gameTypeKey, stored.turns), stored.result);
+  }
+  return stored.result;
 }
 
 TEST(TrainingResult, EachTrainingStoresItsResultOnlyWhenDecided) {

@@ -3,12 +3,14 @@
 #include <fstream>
 #include <set>
 
+#include "DartText.h"
 #include "RawDatabase.h"
 #include "TempFolder.h"
 #include "engine/FieldCode.h"
 #include "engine/GameCatalog.h"
 #include "platform/Error.h"
 #include "platform/FileIo.h"
+#include "platform/Guid.h"
 #include "store/Database.h"
 #include "store/DatabaseArchive.h"
 #include "store/DatabaseSchema.h"
@@ -158,6 +160,47 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
       EXPECT_EQ(copy.Rows("SELECT hitvalue FROM values1 WHERE ID = 'LS9'")[0][0].toInt(), 90);
     }
   }
+}
+
+// Trainings stored before results were kept get theirs from their turns on
+// the upgrade: decided ones only, and a code the rules cannot read leaves
+// that training without one instead of refusing the file.
+TEST_F(Schema, AVersionSixFileGetsTheResultsOfItsDecidedTrainings) {
+  const struct {
+    const char* gameId;
+    const char* type;
+    bool decided;
+    const char* firstDart;
+  } games[] = {{"{halveit}", "consthalveit", true, "LS15"},
+               {"{aborted}", "consthalveit", false, "LS15"},
+               {"{unreadable}", "constcatch40", true, "XX"},
+               {"{501}", "const501dout", true, "LS15"}};
+  {
+    auto database = Database::OpenFile(File());
+    for (const auto& game : games) {
+      std::vector<Turn> turns;
+      for (const char* hit :
+           {game.firstDart, "LS16", "D1", "LS17", "LS18", "T1", "LS19", "LS20", "SS25"}) {
+        turns.push_back(testing::MakeTurn(std::string(hit) + " 0 0"));
+        turns.back().turnId = NewGuidString();
+      }
+      GameRecord record{game.gameId,
+                        game.type,
+                        46000,
+                        game.decided ? turns.back().turnId : "",
+                        {{"{anna}", turns, 0, 0, std::nullopt}},
+                        std::nullopt};
+      DatabaseArchive(*database).StoreGame(record);
+    }
+  }
+  MakeOlderFile(6);
+  OpenAndClose();
+  RawDatabase raw(File());
+  const auto rows = raw.Rows("SELECT gameid, playerid, result FROM trainingresult");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][0].toString(), "{halveit}");
+  EXPECT_EQ(rows[0][1].toString(), "{anna}");
+  EXPECT_EQ(rows[0][2].toInt(), 175);
 }
 
 TEST_F(Schema, AVersionFourFileKeepsItsGamesAndTakesMatchesAfterItsUpgrade) {
