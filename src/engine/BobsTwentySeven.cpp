@@ -27,7 +27,7 @@ void BobsTwentySeven::NewGame() {
   }
 }
 
-int BobsTwentySeven::TargetHits(const PlayerTurns& turns) const {
+int BobsTwentySeven::HitsOnTargets(const PlayerTurns& turns) const {
   int hits = 0;
   for (const auto& turn : turns.Turns()) {
     for (const auto& dart : turn.hits) {

@@ -32,7 +32,7 @@ class BobsTwentySeven : public Game, public ScoredRoutine {
   std::string PlayerTarget(const PlayerTurns& turns) const override {
     return PlayerDone(turns) ? std::string() : TargetCode(turns.progress);
   }
-  int TargetHits(const PlayerTurns& turns) const override;
+  int HitsOnTargets(const PlayerTurns& turns) const override;
   // Back to whoever booked last: players whose training has ended are passed
   // over, so that need not be the player before.
   void UndoCheckIn() override;
@@ -41,6 +41,9 @@ class BobsTwentySeven : public Game, public ScoredRoutine {
   std::string GameOverText() const override { return GameOverWithPointsText(); }
   std::optional<int> PlayerResult(const Player& player) const override {
     return player.turns.score;
+  }
+  std::optional<TargetHits> PlayerTargetHits(const Player& player) const override {
+    return TargetHits{HitsOnTargets(player.turns), player.turns.DartsBooked()};
   }
 
  private:

@@ -47,6 +47,11 @@ class CatchForty : public CountDownGame {
   std::optional<int> PlayerResult(const Player& player) const override {
     return Replay(player.turns.Turns()).points;
   }
+  // The targets checked out among those played.
+  std::optional<TargetHits> PlayerTargetHits(const Player& player) const override {
+    const auto tally = Replay(player.turns.Turns());
+    return TargetHits{tally.checkouts, tally.target};
+  }
 
   Tally Current() const { return Replay(CurrentTurns().Turns()); }
 

@@ -84,9 +84,13 @@ void Game::SaveGame(bool decided) {
       continue;
     }
     anyTurnStored = anyTurnStored || !player->turns.Empty();
-    record.players.push_back({player->playerId, player->turns.Turns(), player->doubleThrows,
-                              player->doubleHits,
-                              keepsResults ? PlayerResult(*player) : std::nullopt});
+    auto& stored = record.players.emplace_back(
+        GameRecord::PlayerRecord{player->playerId, player->turns.Turns(), player->doubleThrows,
+                                 player->doubleHits, std::nullopt, std::nullopt});
+    if (keepsResults) {
+      stored.result = PlayerResult(*player);
+      stored.targetHits = stored.result ? PlayerTargetHits(*player) : std::nullopt;
+    }
   }
   if (!decided && !anyTurnStored) {
     return;

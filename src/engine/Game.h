@@ -10,6 +10,7 @@
 #include "engine/Dart.h"
 #include "engine/GameArchive.h"
 #include "engine/Player.h"
+#include "engine/TrainingResult.h"
 #include "engine/Turn.h"
 
 namespace korvanti {
@@ -89,6 +90,9 @@ class Game {
   // The player's result of a training with personal bests (TrainingResult.h):
   // his score, or the darts he needed; nothing while he has not finished.
   virtual std::optional<int> PlayerResult(const Player&) const { return std::nullopt; }
+  // His hits on the training's targets, for the statistics' hit rate; nothing
+  // for games without.
+  virtual std::optional<TargetHits> PlayerTargetHits(const Player&) const { return std::nullopt; }
   // Games that count up to a target (Elimination) name it; the proposal then
   // finishes the points still missing to it.
   virtual std::optional<int> CountUpTarget() const { return std::nullopt; }

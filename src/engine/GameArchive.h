@@ -41,6 +41,7 @@ struct GameRecord {
     // The training's result for the player's personal bests; none for games
     // without one, aborted ones and a player who did not finish.
     std::optional<int> result;
+    std::optional<TargetHits> targetHits;  // with the result
   };
   std::string gameId;
   std::string gameTypeKey;

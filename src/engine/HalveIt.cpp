@@ -32,7 +32,7 @@ std::string_view HalveIt::TargetLabel(int step) {
                                      : std::string_view();
 }
 
-int HalveIt::TargetHits(const PlayerTurns& turns) const {
+int HalveIt::HitsOnTargets(const PlayerTurns& turns) const {
   int hits = 0;
   for (const auto& turn : turns.Turns()) {
     for (const auto& dart : turn.hits) {

@@ -34,12 +34,15 @@ class HalveIt : public Game, public ScoredRoutine {
   std::string PlayerTarget(const PlayerTurns& turns) const override {
     return std::string(TargetLabel(turns.progress));
   }
-  int TargetHits(const PlayerTurns& turns) const override;
+  int HitsOnTargets(const PlayerTurns& turns) const override;
   bool IsFinished() const override;
   int LeaderIndex() const override { return BestScoreIndex(-1); }
   std::string GameOverText() const override { return GameOverWithPointsText(); }
   std::optional<int> PlayerResult(const Player& player) const override {
     return player.turns.score;
+  }
+  std::optional<TargetHits> PlayerTargetHits(const Player& player) const override {
+    return TargetHits{HitsOnTargets(player.turns), player.turns.DartsBooked()};
   }
 
   // The score after the turn in progress of the player, were it booked now.

@@ -24,6 +24,10 @@ class RoundTheBoard : public Game {
   std::string GameOverText() const override;
   // The darts needed to finish the round; nothing before.
   std::optional<int> PlayerResult(const Player& player) const override;
+  // Every step reached is a hit.
+  std::optional<TargetHits> PlayerTargetHits(const Player& player) const override {
+    return TargetHits{player.turns.score, player.turns.DartsBooked()};
+  }
   virtual void BuildTargets() = 0;
 
  protected:

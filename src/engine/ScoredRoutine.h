@@ -15,7 +15,7 @@ class ScoredRoutine {
   // once his training is over.
   virtual std::string PlayerTarget(const PlayerTurns& turns) const = 0;
   // The booked darts that hit their round's target.
-  virtual int TargetHits(const PlayerTurns& turns) const = 0;
+  virtual int HitsOnTargets(const PlayerTurns& turns) const = 0;
 };
 
 }  // namespace korvanti

@@ -14,19 +14,22 @@ bool Thrown(const Dart& dart) {
 // A segment training counts every dart on its own target, and each stored
 // dart carries that target as its aim; its rounds and definition were start
 // options that the file does not keep, so the darts are counted directly.
-int SegmentHits(const std::vector<Turn>& turns) {
-  int hits = 0;
+ReplayedTraining SegmentHits(const std::vector<Turn>& turns) {
+  TargetHits counted;
   for (const auto& turn : turns) {
     for (const auto& dart : turn.hits) {
-      hits += Thrown(dart) && !dart.aim.empty() && Game::AimMatches(dart.aim, dart.hit) ? 1 : 0;
+      counted.tries += Thrown(dart) ? 1 : 0;
+      counted.hits +=
+          Thrown(dart) && !dart.aim.empty() && Game::AimMatches(dart.aim, dart.hit) ? 1 : 0;
     }
   }
-  return hits;
+  return {counted.hits, counted};
 }
 
 }  // namespace
 
-std::optional<int> ReplayedResult(std::string_view gameTypeKey, const std::vector<Turn>& turns) {
+std::optional<ReplayedTraining> ReplayTraining(std::string_view gameTypeKey,
+                                               const std::vector<Turn>& turns) {
   const auto* entry = FindCatalogEntryByKey(gameTypeKey);
   if (entry == nullptr || !ResultOrder(gameTypeKey) || turns.empty()) {
     return std::nullopt;
@@ -52,7 +55,12 @@ std::optional<int> ReplayedResult(std::string_view gameTypeKey, const std::vecto
     }
     game->CheckIn();
   }
-  return game->PlayerResult(game->players.At(0));
+  const auto& player = game->players.At(0);
+  const auto result = game->PlayerResult(player);
+  if (!result) {
+    return std::nullopt;
+  }
+  return ReplayedTraining{*result, game->PlayerTargetHits(player)};
 }
 
 }  // namespace korvanti

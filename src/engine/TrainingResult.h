@@ -13,6 +13,14 @@ enum class BetterResult { Higher, Lower };
 // the checkout training. Nothing for every other game type.
 std::optional<BetterResult> ResultOrder(std::string_view gameTypeKey);
 
+// How often a player's darts (Catch 40: his targets) hit what the training
+// asked for.
+struct TargetHits {
+  int hits = 0;
+  int tries = 0;
+  bool operator==(const TargetHits&) const = default;
+};
+
 // Whether `result` beats `best` in that order (an equal result does not).
 constexpr bool Beats(BetterResult order, int result, int best) {
   return order == BetterResult::Higher ? result > best : result < best;

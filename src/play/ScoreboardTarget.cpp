@@ -55,7 +55,7 @@ void FillList(const Game& game, const ModeTraits& mode, const ScoreboardContext&
       auto& row = AddPlayerRow(board, game, i);
       row.cells.insert(row.cells.end(),
                        {std::to_string(turns.score), mode.routine->PlayerTarget(turns),
-                        std::to_string(mode.routine->TargetHits(turns))});
+                        std::to_string(mode.routine->HitsOnTargets(turns))});
     }
     return;
   }

@@ -155,7 +155,7 @@ class RowBuilder {
   }
 
   // A routine's trainings: how many were decided, their mean and best result,
-  // and how often the darts hit their targets exactly.
+  // and how often their darts hit what the rounds asked for.
   Row Routine(BetterResult order) const {
     const int darts = query_.CountDarts();
     if (darts <= 0)
@@ -163,8 +163,9 @@ class RowBuilder {
     StatisticsRow row;
     const auto average = query_.AverageResult();
     const auto best = query_.BestResult(order);
+    const auto rate = query_.TargetHitRate();
     row.cells = {std::to_string(query_.CountResults()), average ? Number(*average) : "-",
-                 best ? std::to_string(*best) : "-", Rate(query_.CountExactHits(), darts)};
+                 best ? std::to_string(*best) : "-", rate ? Number(*rate) : "-"};
     return row;
   }
 

@@ -45,7 +45,8 @@ void DatabaseArchive::StoreGame(const GameRecord& game) {
     recorder_.AppendDoubleRate(game.gameId, player.playerId, player.doubleThrows,
                                player.doubleHits);
     if (player.result) {
-      recorder_.AppendTrainingResult(game.gameId, player.playerId, *player.result);
+      recorder_.AppendTrainingResult(game.gameId, player.playerId, *player.result,
+                                     player.targetHits);
     }
   }
   save.Commit();

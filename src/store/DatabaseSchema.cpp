@@ -71,7 +71,10 @@ constexpr std::string_view kVersionLayout = "databaseversion:I";
 constexpr std::string_view kMatchLayout =
     "matchid:TK gametypesid:T legs:I sets:I starttime:F endtime:F winnerid:T bulloff:T";
 // A player's result of a decided training with personal bests.
-constexpr std::string_view kTrainingResultLayout = "gameid:T playerid:T result:I";
+// The hits on the training's targets and their tries (darts; Catch 40:
+// targets) make its hit rate.
+constexpr std::string_view kTrainingResultLayout =
+    "gameid:T playerid:T result:I targethits:I targettries:I";
 constexpr std::string_view kDoubleRateLayout =
     "indexid:TK gameid:T playerid:T throwsatdouble:I hitsatdouble:I zeitstempel:F";
 

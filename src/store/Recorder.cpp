@@ -93,12 +93,16 @@ void Recorder::AppendDoubleRate(std::string_view gameId, std::string_view player
       .Execute();
 }
 
-void Recorder::AppendTrainingResult(std::string_view gameId, std::string_view playerId,
-                                    int result) {
-  SqlStatement(database_, "INSERT INTO trainingresult (gameid, playerid, result) VALUES (?, ?, ?)")
+void Recorder::AppendTrainingResult(std::string_view gameId, std::string_view playerId, int result,
+                                    std::optional<TargetHits> targetHits) {
+  SqlStatement(database_,
+               "INSERT INTO trainingresult (gameid, playerid, result, targethits, targettries) "
+               "VALUES (?, ?, ?, ?, ?)")
       .Bind(gameId)
       .Bind(playerId)
       .Bind(result)
+      .Bind(targetHits ? QVariant(targetHits->hits) : QVariant())
+      .Bind(targetHits ? QVariant(targetHits->tries) : QVariant())
       .Execute();
 }
 

@@ -25,7 +25,8 @@ class Recorder {
   void AppendThrow(const Turn& turn, std::string_view gameId, std::string_view playerId);
   void AppendDoubleRate(std::string_view gameId, std::string_view playerId, int doubleThrows,
                         int doubleHits);
-  void AppendTrainingResult(std::string_view gameId, std::string_view playerId, int result);
+  void AppendTrainingResult(std::string_view gameId, std::string_view playerId, int result,
+                            std::optional<TargetHits> targetHits);
   // Returns the new player's id. The nickname is stored trimmed; a nickname
   // that is empty or already taken (ignoring case and surrounding blanks) is
   // refused with an Error. Looking up and adding is one transaction, so two

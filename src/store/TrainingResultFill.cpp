@@ -23,14 +23,15 @@ void Store(Database& database, const PlayerGame& game) {
   if (game.gameId.empty() || game.playerId.empty()) {
     return;
   }
-  std::optional<int> result;
+  std::optional<ReplayedTraining> result;
   try {
-    result = ReplayedResult(game.gameTypeKey, game.turns);
+    result = ReplayTraining(game.gameTypeKey, game.turns);
   } catch (const std::exception&) {
     return;  // a code the rules cannot read: no result rather than a refused file
   }
   if (result) {
-    Recorder(database).AppendTrainingResult(game.gameId, game.playerId, *result);
+    Recorder(database).AppendTrainingResult(game.gameId, game.playerId, result->result,
+                                            result->targetHits);
   }
 }
 

@@ -126,7 +126,8 @@ void TurnSnapshot::ReadGames(Database& database, const std::string& where,
                              const std::vector<QVariant>& values) {
   SqlStatement query(
       database,
-      "SELECT gametotals.datetime, gametotals.gameid, trainingresult.result, " +
+      "SELECT gametotals.datetime, gametotals.gameid, trainingresult.result, "
+      "trainingresult.targethits, trainingresult.targettries, " +
           CountDownFigureColumns() +
           " FROM gametotals LEFT JOIN trainingresult ON trainingresult.gameid = gametotals.gameid "
           "AND trainingresult.playerid = gametotals.playerid WHERE " +
@@ -140,7 +141,13 @@ void TurnSnapshot::ReadGames(Database& database, const std::string& where,
     if (!query.Value(2).isNull()) {
       result = static_cast<int>(query.Integer(2));
     }
-    games_.push_back({query.Float(0), query.Text(1), ReadCountDownFigures(query, 3), result});
+    std::optional<TargetHits> targetHits;
+    if (!query.Value(3).isNull() && !query.Value(4).isNull()) {
+      targetHits =
+          TargetHits{static_cast<int>(query.Integer(3)), static_cast<int>(query.Integer(4))};
+    }
+    games_.push_back(
+        {query.Float(0), query.Text(1), ReadCountDownFigures(query, 5), result, targetHits});
   }
 }
 
@@ -255,6 +262,21 @@ std::optional<double> PeriodFigures::AverageResult() const {
     return std::nullopt;
   }
   return static_cast<double>(sum) / count;
+}
+
+std::optional<double> PeriodFigures::TargetHitRate() const {
+  long long hits = 0;
+  long long tries = 0;
+  for (auto game = games_.first; game != games_.last; ++game) {
+    if (game->targetHits) {
+      hits += game->targetHits->hits;
+      tries += game->targetHits->tries;
+    }
+  }
+  if (tries <= 0) {
+    return std::nullopt;
+  }
+  return static_cast<double>(hits) / static_cast<double>(tries) * 100.0;
 }
 
 std::optional<int> PeriodFigures::BestResult(BetterResult order) const {

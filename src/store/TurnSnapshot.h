@@ -42,6 +42,7 @@ class PeriodFigures {
     std::string gameId;
     CountDownFigures figures;
     std::optional<int> result;
+    std::optional<TargetHits> targetHits;
   };
   struct Games {
     const StoredGame* first;
@@ -79,6 +80,9 @@ class PeriodFigures {
   int CountResults() const;
   std::optional<double> AverageResult() const;
   std::optional<int> BestResult(BetterResult order) const;
+  // The share in percent of the trainings' darts (Catch 40: targets) that hit
+  // what the training asked for; nothing without stored hits.
+  std::optional<double> TargetHitRate() const;
 
  private:
   struct ShortestWin {

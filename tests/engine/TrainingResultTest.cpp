@@ -47,7 +47,12 @@ std::optional<int> StoredResult(std::initializer_list<const char*> turns, bool d
   const auto& stored = archive.games[0].players[0];
   // The stored turns played again give the same result (files from before results were kept).
   if (decided) {
-    EXPECT_EQ(ReplayedResult(table.game.gameTypeKey, stored.turns), stored.result);
+    const auto replayed = ReplayTraining(table.game.gameTypeKey, stored.turns);
+    EXPECT_EQ(replayed.has_value(), stored.result.has_value());
+    if (replayed) {
+      EXPECT_EQ(replayed->result, stored.result);
+      EXPECT_EQ(replayed->targetHits, stored.targetHits);
+    }
   }
   return stored.result;
 }

@@ -222,7 +222,7 @@ TEST_F(Report, OverviewOfATrainingWithPersonalBests) {
   for (const auto& [day, result] : {std::pair{5, 175}, {6, 205}, {7, 140}, {8, -1}}) {
     const auto game = fixture.AddGame(anna, "consthalveit", At(day, 20), {{"LS15"}}, result >= 0);
     if (result >= 0) {
-      fixture.recorder.AppendTrainingResult(game, anna, result);
+      fixture.recorder.AppendTrainingResult(game, anna, result, std::nullopt);
     }
   }
   const auto* halveIt = FindCatalogEntry(33);

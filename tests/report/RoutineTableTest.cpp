@@ -35,7 +35,12 @@ class RoutineTable : public ::testing::Test {
     game.gameTypeKey = key;
     game.datetime = when;
     game.winningTurnId = result ? turn.turnId : "";
-    game.players.push_back({anna, std::span<const Turn>(&turn, 1), 0, 0, result});
+    int onTarget = 0;
+    for (const auto& dart : turn.hits) {
+      onTarget += dart.hit == dart.aim ? 1 : 0;
+    }
+    game.players.push_back({anna, std::span<const Turn>(&turn, 1), 0, 0, result,
+                            result ? std::optional(TargetHits{onTarget, 3}) : std::nullopt});
     DatabaseArchive(*fixture.database).StoreGame(game);
   }
 
@@ -71,7 +76,7 @@ TEST_F(RoutineTable, TrainingsAverageBestAndHitRatePerPeriod) {
        StatisticsInterval::Day,
        false,
        {{At(3), {"2", "90,00", "120", "50,00"}, 90},
-        {At(4), {"0", "-", "-", "0,00"}, std::nullopt},
+        {At(4), {"0", "-", "-", "-"}, std::nullopt},
         {At(5), {"1", "180,00", "180", "100,00"}, 180}},
        120},
       // The last game in its own row; the overall figure weighs it as one result.
@@ -79,7 +84,7 @@ TEST_F(RoutineTable, TrainingsAverageBestAndHitRatePerPeriod) {
        StatisticsInterval::Day,
        true,
        {{At(3), {"2", "90,00", "120", "50,00"}, 90},
-        {At(4), {"0", "-", "-", "0,00"}, std::nullopt},
+        {At(4), {"0", "-", "-", "-"}, std::nullopt},
         {At(5, 20), {"1", "180,00", "180", "100,00"}, 180, true}},
        120},
       {"consthalveit",
@@ -87,7 +92,7 @@ TEST_F(RoutineTable, TrainingsAverageBestAndHitRatePerPeriod) {
        false,
        {{At(3, 20), {"1", "120,00", "120", "66,67"}, 120},
         {At(3, 21), {"1", "60,00", "60", "33,33"}, 60},
-        {At(4, 20), {"0", "-", "-", "0,00"}, std::nullopt},
+        {At(4, 20), {"0", "-", "-", "-"}, std::nullopt},
         {At(5, 20), {"1", "180,00", "180", "100,00"}, 180}},
        120},
       {"constroundtheboardtriple",

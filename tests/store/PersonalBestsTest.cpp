@@ -25,8 +25,8 @@ class PersonalBests : public ::testing::Test {
     game.gameTypeKey = type;
     game.datetime = day;
     game.winningTurnId = annasResult ? "{turn}" : "";
-    game.players.push_back({anna, {}, 0, 0, annasResult});
-    game.players.push_back({ben, {}, 0, 0, bensResult});
+    game.players.push_back({anna, {}, 0, 0, annasResult, std::nullopt});
+    game.players.push_back({ben, {}, 0, 0, bensResult, std::nullopt});
     archive.StoreGame(game);
     return game.gameId;
   }

@@ -143,7 +143,7 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
     EXPECT_EQ(raw.Columns("game"), kGameColumns);
     EXPECT_EQ(raw.Columns("doublerate").size(), 6u);
     EXPECT_EQ(raw.Columns("matches").size(), 8u);
-    EXPECT_EQ(raw.Columns("trainingresult").size(), 3u);
+    EXPECT_EQ(raw.Columns("trainingresult").size(), 5u);
     EXPECT_EQ(raw.Count("gametypes"), typesBefore + c.typesAdded);
     for (const char* table : {"values1", "values2", "values3"}) {
       const auto rows =
@@ -188,7 +188,7 @@ TEST_F(Schema, AVersionSixFileGetsTheResultsOfItsDecidedTrainings) {
                         game.type,
                         46000,
                         game.decided ? turns.back().turnId : "",
-                        {{"{anna}", turns, 0, 0, std::nullopt}},
+                        {{"{anna}", turns, 0, 0, std::nullopt, std::nullopt}},
                         std::nullopt};
       DatabaseArchive(*database).StoreGame(record);
     }
@@ -196,11 +196,14 @@ TEST_F(Schema, AVersionSixFileGetsTheResultsOfItsDecidedTrainings) {
   MakeOlderFile(6);
   OpenAndClose();
   RawDatabase raw(File());
-  const auto rows = raw.Rows("SELECT gameid, playerid, result FROM trainingresult");
+  const auto rows =
+      raw.Rows("SELECT gameid, playerid, result, targethits, targettries FROM trainingresult");
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0][0].toString(), "{halveit}");
   EXPECT_EQ(rows[0][1].toString(), "{anna}");
   EXPECT_EQ(rows[0][2].toInt(), 175);
+  EXPECT_EQ(rows[0][3].toInt(), 9);  // one dart on target in each of the 27
+  EXPECT_EQ(rows[0][4].toInt(), 27);
 }
 
 TEST_F(Schema, AVersionFourFileKeepsItsGamesAndTakesMatchesAfterItsUpgrade) {
@@ -219,7 +222,8 @@ TEST_F(Schema, AVersionFourFileKeepsItsGamesAndTakesMatchesAfterItsUpgrade) {
   leg.gameTypeKey = "const501dout";
   leg.datetime = 46001;
   leg.winningTurnId = turn.turnId;
-  leg.players.push_back({"{anna}", std::span<const Turn>(&turn, 1), 0, 0, std::nullopt});
+  leg.players.push_back(
+      {"{anna}", std::span<const Turn>(&turn, 1), 0, 0, std::nullopt, std::nullopt});
   leg.match = MatchRecord{"{match}", 3, 1, 46000.5, 46001, "{anna}", "{anna}=2.5;{ben}=14.0"};
   DatabaseArchive(*database).StoreGame(leg);
   leg.gameId = "{leg2}";

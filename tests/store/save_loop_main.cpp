@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     game.datetime = 45000.0;
     game.winningTurnId = turns[0].back().turnId;
     for (int p = 0; p < 2; ++p) {
-      game.players.push_back({players[p], turns[p], 5, 2, std::nullopt});
+      game.players.push_back({players[p], turns[p], 5, 2, std::nullopt, std::nullopt});
     }
     archive.StoreGame(game);
   }

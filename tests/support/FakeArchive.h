@@ -17,6 +17,7 @@ class FakeArchive : public GameArchive {
     int doubleThrows = 0;
     int doubleHits = 0;
     std::optional<int> result;
+    std::optional<TargetHits> targetHits;
   };
   struct StoredGame {
     std::string gameId;
@@ -43,7 +44,8 @@ class FakeArchive : public GameArchive {
                                 {player.turns.begin(), player.turns.end()},
                                 player.doubleThrows,
                                 player.doubleHits,
-                                player.result});
+                                player.result,
+                                player.targetHits});
     }
     games.push_back(std::move(stored));
   }

@@ -47,9 +47,10 @@ TEST(StatsTool, RoutineTableAsCsv) {
       turn.Hit(n).hit = n == 3 ? "LS1" : "T20";
       turn.Hit(n).aim = "T20";
     }
-    GameRecord game{NewGuidString(), "consthalveit", EncodeDateTime({2026, 5, 5, 20, 0, 0}),
-                    turn.turnId};
-    game.players.push_back({anna, std::span<const Turn>(&turn, 1), 0, 0, 120});
+    GameRecord game{
+        NewGuidString(), "consthalveit", EncodeDateTime({2026, 5, 5, 20, 0, 0}), turn.turnId, {},
+        std::nullopt};
+    game.players.push_back({anna, std::span<const Turn>(&turn, 1), 0, 0, 120, TargetHits{2, 3}});
     DatabaseArchive(*fixture.database).StoreGame(game);
     std::filesystem::copy_file(fixture.folder / "dart.mdb", folder / "dart.mdb");
   }

@@ -419,7 +419,8 @@ TEST_F(GameScreen, TheEndOfASegmentTrainingShowsItsLastRound) {
   Clicks({"T20", "LS20", "LS1", "LS20", "LS20", "LS5"});
   ASSERT_EQ(dialogs.held(), 1);
   EXPECT_EQ(dialogs.texts().back(),
-            "Practice over! with 4 hits out of 6 trys.\nSpiel fortsetzten?");
+            "Practice over! with 4 hits out of 6 trys.\nNeue Bestleistung: 4 (die erste)\nSpiel "
+            "fortsetzten?");
   QApplication::processEvents();
   EXPECT_EQ(TextOf("pnlcheck3"), "LS5");
   auto* list = Find<QTreeWidget>("lstPlayersInGame");

@@ -112,8 +112,10 @@ TEST_F(StatsWindow, OpensInsideTheScreenWithRoomForItsFrame) {
       turn.Hit(n).hit = n <= day % 3 + 1 ? "T20" : "LS20";
       turn.Hit(n).aim = "T20";
     }
-    GameRecord game{NewGuidString(), "consthalveit", DaysAgo(day, 19), turn.turnId};
-    game.players.push_back({anna, std::span<const Turn>(&turn, 1), 0, 0, 100 + 7 * day});
+    GameRecord game{NewGuidString(), "consthalveit", DaysAgo(day, 19), turn.turnId, {},
+                    std::nullopt};
+    game.players.push_back(
+        {anna, std::span<const Turn>(&turn, 1), 0, 0, 100 + 7 * day, TargetHits{day % 3 + 1, 3}});
     archive.StoreGame(game);
   }
   Refreshed(*window, [&] { types.setCurrentIndex(types.findText("Halve-It")); });
