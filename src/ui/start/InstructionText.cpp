@@ -5,7 +5,7 @@ namespace korvanti {
 namespace {
 
 // One topic after the other, in the order a newcomer meets them.
-constexpr const char* kText = R"(KORVANTI – KURZANLEITUNG
+constexpr const char* kText = R"text(KORVANTI – KURZANLEITUNG
 
 Das Wichtigste in Kürze
 Korvanti soll sich ohne langes Lesen bedienen lassen: Spieler anlegen, Spieler ankreuzen, ein Spiel oder Training auswählen und auf "Start" klicken. Die folgenden Abschnitte erklären die Stellen, die man nicht sofort sieht.
@@ -43,6 +43,9 @@ Nach einem Spiel 301 oder 501 zeigt Korvanti auf Wunsch ("Zusammenfassung nach S
 Matches
 Auf der Seite "Spiele" (301, 501 und Cricket) und bei den Spielen gegen den Computer legt "Legs" fest, wie viele Legs zum Sieg nötig sind, und "Sets", wie viele Sätze; 1 und 1 ist ein einzelnes Spiel. Der Anwurf wechselt von Leg zu Leg, bei Sätzen auch von Satz zu Satz. Nach jedem Leg nennt ein Banner den Stand, dann beginnt das nächste Leg von selbst. Mit "Ausbullen" wirft vor dem ersten Leg jeder einen Dart auf das Bull; Korvanti misst den Abstand zur Mitte in Millimetern, wer am nächsten liegt, beginnt, bei Gleichstand werfen die Gleichen noch einmal. Am Ende zeigt die Zusammenfassung Schnitt, First 9, 180er, 140+, 100+, Checkout-Quote und höchstes Finish des Matches. Jedes Leg zählt in der Statistik als ein Spiel.
 
+Trainings und Bestleistungen
+Auf der Seite "Trainingsspiele" stehen die Trainings "Bob's 27" (ab 27 Punkten je drei Darts auf D1 bis D20 und das Bull, eine Runde ohne Treffer zieht den Wert ab), "Catch 40" (die Finishes 61 bis 100 mit höchstens sechs Darts, zwei Darts bringen 3 Punkte, drei 2, vier bis sechs 1), "Halve-It" (ab 40 Punkten neun Runden auf 15, 16, ein Doppel, 17, 18, ein Triple, 19, 20 und das Bull, eine Runde ohne Treffer halbiert) und "Round the Board Triple Segmente" (T1 bis T20, gezählt werden die Darts). Diese Trainings, die Segment-Trainings, Shanghai, Round the Board und das CheckOut-Training merken sich für jeden Spieler das Ergebnis; am Ende steht, ob es eine neue Bestleistung ist ("Neue Bestleistung: 312 (bisher 287)"). Abgebrochene Trainings zählen nicht. Die Übersicht im Startfenster zeigt dazu die Zahl der Trainings, die Bestleistung, den Schnitt der letzten zehn und den Tag der Bestleistung.
+
 Andere Dartscheiben
 Neben der Standardscheibe gibt es die Scheiben "Unicorn" und "Winmau"; die Auswahl steht in den Einstellungen.
 
@@ -52,11 +55,12 @@ Einstellungen
 Versionen
 0.1 – Erste Ausgabe: alle Spiele und Trainings, Spielerverwaltung, Computergegner, Statistik als Tabelle und auf der Scheibe.
 0.2 – Matches mit Legs und Sätzen, Ausbullen.
+0.3 – Bob's 27, Catch 40, Halve-It und Round the Board Triple Segmente; Bestleistungen der Trainings.
 
 Wunschliste
 - Export der Statistik
 - Turniermodus
-)";
+)text";
 
 }  // namespace
 

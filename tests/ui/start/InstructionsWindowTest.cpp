@@ -37,6 +37,7 @@ TEST(InstructionsWindowTest, CoversTheTopicsInTheirOrder) {
       "Zusammenfassung",
       "Legs",
       "Millimetern",
+      "Neue Bestleistung",
       "Winmau",
       "Einstellungen",
       "Versionen",
