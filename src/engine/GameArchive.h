@@ -60,12 +60,9 @@ class GameArchive {
   virtual void StoreGame(const GameRecord& game) = 0;
   // The player's best stored result of the training type (which way is better
   // given), without the game `leaveOut`; nothing when there is none or the
-  // archive keeps no results.
-  virtual std::optional<int> EarlierBest(std::string_view /*playerId*/,
-                                         std::string_view /*gameTypeKey*/, BetterResult /*order*/,
-                                         std::string_view /*leaveOut*/) {
-    return std::nullopt;
-  }
+  // archive keeps no results. An archive that wraps another passes it on.
+  virtual std::optional<int> EarlierBest(std::string_view playerId, std::string_view gameTypeKey,
+                                         BetterResult order, std::string_view leaveOut) = 0;
 };
 
 }  // namespace korvanti

@@ -48,6 +48,10 @@ class DatedArchive : public GameArchive {
   std::optional<PlayerNames> FindPlayerNames(std::string_view id) override {
     return archive_.FindPlayerNames(id);
   }
+  std::optional<int> EarlierBest(std::string_view playerId, std::string_view gameTypeKey,
+                                 BetterResult order, std::string_view leaveOut) override {
+    return archive_.EarlierBest(playerId, gameTypeKey, order, leaveOut);
+  }
   void StoreGame(const GameRecord& game) override {
     auto dated = game;
     dated.datetime = when;

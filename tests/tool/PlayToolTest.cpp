@@ -122,6 +122,25 @@ TEST(PlayTool, PracticeRoutinesNameTheirTargetAndScore) {
   }
 }
 
+// The end of a training played by the tool compares with the best stored before.
+TEST(PlayTool, ASecondTrainingIsComparedWithTheFirst) {
+  TempFolder folder;
+  const auto play = [&](const char* script) {
+    const auto run =
+        RunTool(folder,
+                "play --game 31 --players Anna --db " + (folder / "dart.mdb").string() +
+                    " --home " + (folder / "home").string(),
+                script);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    return run.lines.empty() ? std::string() : run.lines.back();
+  };
+  // Nothing hit: 27 - 2 - 4 - 6 - 8 - 10.
+  const auto first = play("0 0 0  0 0 0  0 0 0  0 0 0  0 0 0  no");
+  EXPECT_TRUE(Contains(first, "Neue Bestleistung: -3 (die erste)")) << first;
+  const auto second = play("D1 D1 D1  0 0 0  0 0 0  0 0 0  0 0 0  0 0 0  no");
+  EXPECT_TRUE(Contains(second, "Ergebnis: -7, Bestleistung: -3")) << second;
+}
+
 TEST(PlayTool, ABadScriptRunsNothingAndSavesNothing) {
   TempFolder folder;
   const auto database = folder / "dart.mdb";
