@@ -139,7 +139,8 @@ TEST_F(MatchSession, TheBullOffMeasuresEachDartAndTheNearestStarts) {
 TEST_F(MatchSession, TheComputerThrowsItsBullOffDartItself) {
   auto options = FirstTo(1, true);
   BeginAgainstTheMachine("332=318", 1, options);
-  Click(332, 340);
+  // Far from the bull: the machine's scattered dart never ties with it.
+  Click(332, 450);
   EXPECT_FALSE(session->BullOffRunning());
   const auto banner = std::find_if(view.events.begin(), view.events.end(), [](const auto& event) {
     return event.starts_with("banner The Machine ");
