@@ -70,7 +70,7 @@ std::vector<OverviewColumn> OverviewColumns(const GameCatalogEntry* entry) {
         {{"Trainings", "Beendete Trainings mit Ergebnis (abgebrochene zählen nicht)"},
          {"Bestleistung", fewer ? "Bestes Ergebnis: die wenigsten Darts" : "Bestes Ergebnis"},
          {"Ø letzte 10", "Durchschnitt der letzten zehn Ergebnisse"},
-         {"Datum Bestleistung", "Tag, an dem die Bestleistung zuerst erreicht wurde"}});
+         {"Bester Tag", "Tag, an dem die Bestleistung zuerst erreicht wurde"}});
   }
   return columns;
 }

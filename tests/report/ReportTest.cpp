@@ -229,7 +229,7 @@ TEST_F(Report, OverviewOfATrainingWithPersonalBests) {
   const auto columns = OverviewColumns(halveIt);
   ASSERT_EQ(columns.size(), 7u);
   EXPECT_EQ(columns[3].caption, "Trainings");
-  EXPECT_EQ(columns[6].caption, "Datum Bestleistung");
+  EXPECT_EQ(columns[6].caption, "Bester Tag");
   const auto rows = PlayerOverview(*fixture.database, halveIt, 0, At(31, 0));
   const std::vector<OverviewCell> bests(rows[0].figures.cells.begin() + 3,
                                         rows[0].figures.cells.end());

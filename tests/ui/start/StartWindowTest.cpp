@@ -184,10 +184,10 @@ TEST_F(StartWindowTest, AClickedEntryDecidesTheFiguresAndTheAimInput) {
     QString games;
     bool aimInput;
   } cases[] = {
-      {4, "180er", "1", false},               // 501 double out
-      {3, "180er", "0", false},               // 301 double out
-      {5, "MPR", "0", false},                 // Cricket
-      {10, "Datum Bestleistung", "0", true},  // Round the Board single Segmente
+      {4, "180er", "1", false},       // 501 double out
+      {3, "180er", "0", false},       // 301 double out
+      {5, "MPR", "0", false},         // Cricket
+      {10, "Bester Tag", "0", true},  // Round the Board single Segmente
       {4, "180er", "1", false},
   };
   for (const auto& c : cases) {
