@@ -22,6 +22,7 @@ void Dart::Clear(bool keepAim) {
   hit.clear();
   hitX = 0;
   hitY = 0;
+  hitPlaced = true;
   marks = 0;
   if (!keepAim) {
     aim.clear();

@@ -15,6 +15,9 @@ class Dart {
   int hitX = 0;
   int hitY = 0;
   int marks = 0;  // cricket marks credited to this dart
+  // False for a dart typed as a field code: it has no landing position, and
+  // hitX, hitY are meaningless.
+  bool hitPlaced = true;
 
   void Clear(bool keepAim);
 

@@ -107,6 +107,27 @@ bool IsBoardField(std::string_view code) {
   return (number >= 1 && number <= 20) || bull;
 }
 
+std::optional<std::string> TypedFieldCode(std::string_view typed) {
+  const auto upper = UpperCase(typed);
+  if (upper == "0" || upper == "M") {
+    return std::string(kMissCode);
+  }
+  if (upper == "50" || upper == "BULL") {
+    return "D25";
+  }
+  std::string code = upper;
+  if (!code.empty() && std::isdigit(static_cast<unsigned char>(code[0]))) {
+    code = "S" + code;
+  }
+  if (code.size() > 1 && code[0] == 'S' && std::isdigit(static_cast<unsigned char>(code[1]))) {
+    code = (code == "S25" ? "S" : "L") + code;
+  }
+  if (!IsBoardField(code)) {
+    return std::nullopt;
+  }
+  return code;
+}
+
 bool AimMatches(std::string_view aim, std::string_view hit) {
   if (aim != "SS25") {
     return hit == aim;

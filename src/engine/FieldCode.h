@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ int FieldNumber(std::string_view code);
 // The letter prefix carries the multiplier; the bull's eye "D25" is a double.
 bool IsDoubleCode(std::string_view code);
 bool IsTrebleCode(std::string_view code);
+
+// The field code of a dart typed at the keyboard, in any case: "T20", "D16",
+// "S5" or "5" (a single, stored as the large single "LS5"), "25" or "S25"
+// (outer bull), "50", "D25" or "BULL" (bull's eye), "0" or "M" (miss).
+// Nothing for anything else.
+std::optional<std::string> TypedFieldCode(std::string_view typed);
 
 // Whether a hit satisfies an aim: equal codes, or the bull's eye for the outer bull.
 bool AimMatches(std::string_view aim, std::string_view hit);

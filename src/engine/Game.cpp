@@ -102,6 +102,13 @@ void Game::SaveGame(bool decided) {
   archive_->StoreGame(record);
 }
 
+void Game::RemoveSavedGame(const std::optional<MatchRecord>& matchNow) {
+  if (archive_ != nullptr) {
+    archive_->RemoveGame(gameId, matchNow);
+  }
+  match = matchNow;
+}
+
 Turn Game::CheckoutProposal() const {
   return CurrentTurns().CheckOutProposal(doubleOut, checkoutTable, CountUpTarget());
 }

@@ -49,6 +49,8 @@ class Game {
   // undecided (aborted) game has no winning turn and is stored once any stored
   // player has booked a turn.
   virtual void SaveGame(bool decided = true);
+  // Takes the stored game back (see GameArchive::RemoveGame).
+  void RemoveSavedGame(const std::optional<MatchRecord>& matchNow);
 
   static bool AimMatches(std::string_view aim, std::string_view hit);
 

@@ -58,6 +58,10 @@ class GameArchive {
   virtual ~GameArchive() = default;
   virtual std::optional<PlayerNames> FindPlayerNames(std::string_view playerId) = 0;
   virtual void StoreGame(const GameRecord& game) = 0;
+  // Takes a stored game back, as if it had never been stored: its rows go, and
+  // the match it was a leg of is written as `match` (none for a game on its
+  // own). All of it or nothing.
+  virtual void RemoveGame(std::string_view gameId, const std::optional<MatchRecord>& match) = 0;
   // The player's best stored result of the training type (which way is better
   // given), without the game `leaveOut`; nothing when there is none or the
   // archive keeps no results. An archive that wraps another passes it on.

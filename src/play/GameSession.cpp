@@ -46,7 +46,14 @@ Scoreboard GameSession::Board() const {
   board.aimFields = aimFields_;
   board.proposalFields = proposalFields_;
   board.doubleThrowText = DoubleThrowText();
-  board.aimHint = AimHint();
+  board.aimHint = typingHint_.empty() ? AimHint() : typingHint_;
+  if (!typed_.empty()) {
+    // The code shows in the field of the dart it will become.
+    const auto next = static_cast<std::size_t>(game_.CurrentTurns().current.FirstEmptyHit() - 1);
+    if (next < board.hitFields.size()) {
+      board.hitFields[next] = typed_ + "_";
+    }
+  }
   board.checkInVisible = CheckInButtonVisible();
   board.checkInEnabled = CheckInButtonEnabled();
   board.matchCaption = BullOffRunning() ? std::string("Ausbullen") : match_.Caption();
@@ -140,7 +147,7 @@ void GameSession::RegisterHit(const std::string& code, int x, int y) {
   });
 }
 
-bool GameSession::RecordHit(std::string code, int x, int y) {
+bool GameSession::RecordHit(std::string code, int x, int y, bool placed) {
   if (code == kWireCode) {
     code = std::string(kMissCode);
   }
@@ -153,6 +160,7 @@ bool GameSession::RecordHit(std::string code, int x, int y) {
   dart.hit = code;
   dart.hitX = x;
   dart.hitY = y;
+  dart.hitPlaced = placed;
   if (!doubleTarget_.empty()) {
     doubles_.Record(n, SameCodeIgnoringCase(doubleTarget_, code));
     doubles_.Apply(game_.players, game_.CurrentPlayer());
@@ -224,6 +232,7 @@ void GameSession::PressCheckIn() {
 }
 
 void GameSession::Settle() {
+  typingHint_.clear();
   if (result_) {
     return;
   }

@@ -61,6 +61,18 @@ class GameSession {
   void RegisterHit(const std::string& code, int x, int y);
   // A dart field clicked: the last entered dart goes.
   void ClearLastHit();
+
+  // The keyboard: a dart typed as its field code ("T20", "d16", "5", "BULL",
+  // "M"), stored without a landing position. A letter or digit of the code:
+  void TypeKey(char key);
+  // Space or Enter: the typed code becomes the next dart; an invalid one is
+  // refused with a hint. Enter with nothing typed checks the turn in.
+  void EnterKey(bool checkInWhenEmpty);
+  // Backspace: the last typed character goes, with nothing typed the turn's last dart.
+  void EraseKey();
+  // The code being typed, and the hint after a refused one.
+  const std::string& TypedCode() const { return typed_; }
+  const std::string& TypingHint() const { return typingHint_; }
   // An aim field clicked: that dart's aim goes, with its position.
   void ClearAim(int dart);
   // The check-in button; it does nothing while it is disabled.
@@ -73,6 +85,14 @@ class GameSession {
   // `GameView::Close` with exactly one result. The pending step waits while
   // the question is open; "Abbrechen" lets it go on.
   bool ConfirmAbort();
+
+  // The end of a game, match or training is asked about and may be taken
+  // back: a misclicked winning dart.
+  bool TakeBackOffered() const { return questionOpen_ && endTakeBack_.has_value(); }
+  // Answers the open end question with "Zurücknehmen": the stored game is
+  // removed, the leg, match and series count as before, and the winning turn
+  // is open again without its last dart.
+  void TakeBackEnd();
 
   const Game& PlayedGame() const { return game_; }
   ModePanel Panel() const { return panel_; }
@@ -120,7 +140,8 @@ class GameSession {
   // Settles the turn in progress: judges it, books it when it has ended
   // and may be booked, and renews the fields and the proposal.
   void Settle();
-  bool RecordHit(std::string code, int x, int y);
+  bool RecordHit(std::string code, int x, int y, bool placed = true);
+  void EnterTypedCode();
   void RegisterAim(const std::string& code, int x, int y);
   void TryCheckIn();
   bool TurnEnded() const;
@@ -143,6 +164,10 @@ class GameSession {
   void BullOffShown();
   // The leg's winner counted: the next leg after the banner, or the end of the match.
   bool CountLeg(Player& winner);
+  // Takes back what the end of a leg counted: the match, the series' wins and leg figures.
+  void UncountLeg(const MatchPlay& matchBefore, Player& winner, bool matchOver);
+  // The last booked turn, `undone`, open again without its last dart.
+  void ReopenLastTurn(const Turn& undone);
   void AskAfterMatch();
   // The match's row for the leg being stored; none for a single game.
   std::optional<MatchRecord> CurrentMatchRecord(bool ended) const;
@@ -187,6 +212,8 @@ class GameSession {
   std::array<std::string, 3> hitFields_;
   std::array<std::string, 3> aimFields_;
   std::array<std::string, 3> proposalFields_;
+  std::string typed_;
+  std::string typingHint_;
   std::optional<SessionResult> result_;
 
   std::optional<Step> pending_;
@@ -196,6 +223,13 @@ class GameSession {
   bool questionOpen_ = false;
   unsigned questionToken_ = 0;
   std::optional<std::string> preparationFailure_;
+  // What the end of the game just stored needs to be taken back.
+  struct EndTakeBack {
+    MatchPlay matchBefore;
+    std::size_t winner = 0;
+    bool matchOver = false;
+  };
+  std::optional<EndTakeBack> endTakeBack_;
   // Runs the simulation of the next game's darts away from the view's thread.
   std::unique_ptr<PreparationWorker> preparation_;
 

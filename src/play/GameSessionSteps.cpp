@@ -122,20 +122,18 @@ void GameSession::GameOver() {
     game_.match = CurrentMatchRecord(false);
     game_.SaveGame(true);
   } catch (const std::exception& error) {
-    winner.wins -= matchOver ? 1 : 0;
-    match_ = matchBefore;
-    if (countDown) {
-      for (auto& player : game_.players) {
-        player->legDoubleHits.pop_back();
-        player->legDoubleThrows.pop_back();
-        player->legAverages.pop_back();
-      }
-    }
+    UncountLeg(matchBefore, winner, matchOver);
     gameDecided_ = false;
     view_.ShowError(error.what());
     return;
   }
   finishedUnsaved_ = false;
+  // A winning dart of a human may be taken back where turns may be undone.
+  endTakeBack_.reset();
+  if (matchOver && game_.undoAllowed && !winner.IsComputer()) {
+    endTakeBack_ =
+        EndTakeBack{matchBefore, static_cast<std::size_t>(game_.LeaderIndex()), matchOver};
+  }
   if (!matchOver) {
     // The next leg starts by itself once its banner has been seen.
     const int milliseconds = BannerMilliseconds();
@@ -144,6 +142,76 @@ void GameSession::GameOver() {
     return;
   }
   AskAfterMatch();
+}
+
+void GameSession::UncountLeg(const MatchPlay& matchBefore, Player& winner, bool matchOver) {
+  winner.wins -= matchOver ? 1 : 0;
+  match_ = matchBefore;
+  if (panel_ == ModePanel::CountDown) {
+    for (auto& player : game_.players) {
+      player->legDoubleHits.pop_back();
+      player->legDoubleThrows.pop_back();
+      player->legAverages.pop_back();
+    }
+  }
+}
+
+void GameSession::TakeBackEnd() {
+  if (!TakeBackOffered()) {
+    return;
+  }
+  Operation operation(*this);
+  operation.Run([&] {
+    const auto back = *endTakeBack_;
+    const Turn winningTurn = game_.players.At(back.winner).turns.Last();
+    TakeAnswer(questionToken_);  // the question is answered: its box's answer comes to nothing
+    endTakeBack_.reset();
+    try {
+      game_.RemoveSavedGame(back.matchBefore.IsMatch()
+                                ? std::optional(back.matchBefore.Record(DateTimeNow()))
+                                : std::nullopt);
+    } catch (const std::exception& error) {
+      // Nothing was removed: the game stays over and is asked about again.
+      view_.ShowError(error.what());
+      endTakeBack_ = back;
+      AskAfterMatch();
+      return;
+    }
+    UncountLeg(back.matchBefore, game_.players.At(back.winner), back.matchOver);
+    ReopenLastTurn(winningTurn);
+    Settle();
+  });
+}
+
+void GameSession::ReopenLastTurn(const Turn& undone) {
+  std::vector<std::size_t> counts;
+  for (const auto* player : game_.players) {
+    counts.push_back(player->turns.Count());
+  }
+  // The deciding check-in leaves the winner on turn; undo takes back the turn
+  // before the one on turn.
+  game_.NextPlayer();
+  game_.UndoCheckIn();
+  std::size_t i = 0;
+  for (const auto* player : game_.players) {
+    if (player->turns.Count() < counts[i]) {
+      doubles_.TakeBack(*player, counts[i] - player->turns.Count());
+    }
+    ++i;
+  }
+  auto& turns = game_.CurrentTurns();
+  const int darts = undone.DartsEntered();
+  for (int n = 1; n < darts; ++n) {
+    turns.current.Hit(n) = undone.Hit(n);
+  }
+  turns.current.counts = true;
+  doubles_.DropCurrent();
+  doubles_.Apply(game_.players, game_.CurrentPlayer());
+  playerChanged_ = true;
+  gameDecided_ = false;
+  doubleTarget_.clear();
+  proposalFields_ = {};
+  UpdateCheckedIn();
 }
 
 // Asked once the game is stored: an answer is never lost to a failed save.

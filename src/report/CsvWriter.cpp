@@ -79,11 +79,14 @@ long long WriteDartsCsv(std::ostream& out, Database& database, const StoredDartF
   WriteCsvLine(out, DartCsvColumns());
   long long count = 0;
   ForEachStoredDart(database, filter, [&](const StoredDart& dart) {
-    WriteCsvLine(out, {IsoDateTime(dart.datetime), dart.nickname, dart.gameType, dart.gameId,
-                       std::to_string(dart.turn), std::to_string(dart.dart), dart.hit,
-                       dart.points ? std::to_string(*dart.points) : std::string(),
-                       std::to_string(dart.hitX), std::to_string(dart.hitY), dart.aim,
-                       std::to_string(dart.aimX), std::to_string(dart.aimY)});
+    const auto position = [&](int value) {
+      return dart.hitPlaced ? std::to_string(value) : std::string();
+    };
+    WriteCsvLine(
+        out, {IsoDateTime(dart.datetime), dart.nickname, dart.gameType, dart.gameId,
+              std::to_string(dart.turn), std::to_string(dart.dart), dart.hit,
+              dart.points ? std::to_string(*dart.points) : std::string(), position(dart.hitX),
+              position(dart.hitY), dart.aim, std::to_string(dart.aimX), std::to_string(dart.aimY)});
     ++count;
   });
   return count;

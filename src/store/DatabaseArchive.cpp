@@ -52,4 +52,24 @@ void DatabaseArchive::StoreGame(const GameRecord& game) {
   save.Commit();
 }
 
+void DatabaseArchive::RemoveGame(std::string_view gameId, const std::optional<MatchRecord>& match) {
+  ScopedTransaction removal(database_);
+  std::string gameTypeKey;
+  SqlStatement type(database_, "SELECT gametypesid FROM game WHERE gameid = ?");
+  type.Bind(gameId).Execute();
+  if (type.Next()) {
+    gameTypeKey = type.Text(0);
+  }
+  // The turns first: the per-game totals follow them by their triggers.
+  for (const char* table : {"doublerate", "trainingresult", "throw", "game"}) {
+    SqlStatement(database_, "DELETE FROM " + std::string(table) + " WHERE gameid = ?")
+        .Bind(gameId)
+        .Execute();
+  }
+  if (match) {
+    recorder_.StoreMatch(*match, gameTypeKey);
+  }
+  removal.Commit();
+}
+
 }  // namespace korvanti

@@ -22,6 +22,7 @@ class DatabaseArchive : public GameArchive {
   // The game row, every turn of every player, then each player's double
   // statistics: all of them or, on a failure, none.
   void StoreGame(const GameRecord& game) override;
+  void RemoveGame(std::string_view gameId, const std::optional<MatchRecord>& match) override;
   std::optional<int> EarlierBest(std::string_view playerId, std::string_view gameTypeKey,
                                  BetterResult order, std::string_view leaveOut) override;
 

@@ -67,7 +67,12 @@ void Recorder::AppendThrow(const Turn& turn, std::string_view gameId, std::strin
     insert.Bind(dart.aim).Bind(dart.aimX).Bind(dart.aimY);
   }
   for (const auto& dart : turn.hits) {
-    insert.Bind(dart.hit).Bind(dart.hitX).Bind(dart.hitY).Bind(dart.marks);
+    // A typed dart has no landing position: its columns stay empty, so that
+    // every figure drawn from positions leaves it out.
+    insert.Bind(dart.hit)
+        .Bind(dart.hitPlaced ? QVariant(dart.hitX) : QVariant())
+        .Bind(dart.hitPlaced ? QVariant(dart.hitY) : QVariant())
+        .Bind(dart.marks);
   }
   insert.Bind(gameId).Bind(playerId).Bind(turn.counts ? 1 : 0).Bind(NextTimestamp());
   insert.Execute();

@@ -216,7 +216,8 @@ StatisticsQuery::Positions StatisticsQuery::HitPositions(std::string_view filter
                                "y FROM (gametypes INNER JOIN game ON gametypes.gametypesid = "
                                "game.gametypesid) INNER JOIN throw ON game.gameid = throw.gameid "
                                "WHERE throw.playerid = ? AND " +
-                               aim.text + "throw.hit" + n + "value <> 'na' AND " + selection.text +
+                               aim.text + "throw.hit" + n + "value <> 'na' AND throw.hit" + n +
+                               "x IS NOT NULL AND " + selection.text +
                                " ORDER BY game.datetime, throw.Zeitstempel",
                            values);
     auto& list = *lists[i - 1];

@@ -1,5 +1,6 @@
 // The queries over whole turns and games: games, wins, dates, averages, best
 // turns, score bands, the shortest win and the double rates.
+#include "engine/AimPoints.h"
 #include "store/Database.h"
 #include "store/SqlStatement.h"
 #include "store/StatisticsQuery.h"
@@ -182,17 +183,25 @@ std::string StatisticsQuery::ShortestWinPositions() {
   if (gameId.empty()) {
     return {};
   }
+  // A dart typed as a field code has no position: it is replayed at its
+  // field's aim point, so that the replay scores what was scored.
   std::string positions;
   for (const auto& row :
-       Rows("SELECT throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y "
+       Rows("SELECT throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y, "
+            "throw.hit1value, throw.hit2value, throw.hit3value "
             "FROM throw WHERE throw.gameid = ? AND throw.playerid = ? AND throw.Zeitstempel > 0 "
             "GROUP BY throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, "
             "throw.hit3y, throw.hit1value, throw.hit2value, throw.hit3value, throw.Zeitstempel "
             "ORDER BY throw.Zeitstempel",
             {Text(gameId), Text(playerId)})) {
     for (int dart = 0; dart < 3; ++dart) {
-      positions += (positions.empty() ? "" : ",") + std::to_string(row[2 * dart].toLongLong()) +
-                   "=" + std::to_string(row[2 * dart + 1].toLongLong());
+      BoardPoint point{static_cast<int>(row[2 * dart].toLongLong()),
+                       static_cast<int>(row[2 * dart + 1].toLongLong())};
+      if (row[2 * dart].isNull()) {
+        point = AimPointFor(row[6 + dart].toString().toStdString()).value_or(BoardPoint{});
+      }
+      positions +=
+          (positions.empty() ? "" : ",") + std::to_string(point.x) + "=" + std::to_string(point.y);
     }
   }
   return positions;

@@ -71,6 +71,7 @@ void ForEachStoredDart(Database& database, const StoredDartFilter& filter,
                         : std::optional<int>(static_cast<int>(query.Integer(c + 1)));
       dart.hitX = static_cast<int>(query.Integer(c + 2));
       dart.hitY = static_cast<int>(query.Integer(c + 3));
+      dart.hitPlaced = !query.Value(c + 2).isNull();
       dart.aim = query.Text(c + 4);
       dart.aimX = static_cast<int>(query.Integer(c + 5));
       dart.aimY = static_cast<int>(query.Integer(c + 6));

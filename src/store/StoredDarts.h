@@ -22,7 +22,8 @@ struct StoredDart {
   std::optional<int> points;  // nothing for a code without a value
   int hitX = 0;
   int hitY = 0;
-  std::string aim;  // empty when no aim was recorded
+  bool hitPlaced = true;  // false for a dart typed as a field code: no position
+  std::string aim;        // empty when no aim was recorded
   int aimX = 0;
   int aimY = 0;
 };

@@ -100,8 +100,10 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
       turn.hits[d] = Code(query.Value(4 + dart));
       turn.aims[d] = Code(query.Value(7 + dart));
       turn.marks[d] = static_cast<int>(query.Integer(10 + dart));
-      turn.landed[d] = {static_cast<int>(query.Integer(13 + 2 * dart)),
-                        static_cast<int>(query.Integer(14 + 2 * dart))};
+      if (!query.Value(13 + 2 * dart).isNull()) {
+        turn.landed[d] = BoardPoint{static_cast<int>(query.Integer(13 + 2 * dart)),
+                                    static_cast<int>(query.Integer(14 + 2 * dart))};
+      }
     }
     turn.score = Score(tables, turn.hits);
     snapshot.turns_.push_back(std::move(turn));
@@ -447,8 +449,8 @@ std::array<std::vector<BoardPoint>, 3> PeriodFigures::HitPoints(std::string_view
       continue;
     }
     for (std::size_t dart = 0; dart < 3; ++dart) {
-      if (turn->hits[dart] != "na" && aimed(turn->aims[dart])) {
-        points[dart].push_back(turn->landed[dart]);
+      if (turn->hits[dart] != "na" && turn->landed[dart] && aimed(turn->aims[dart])) {
+        points[dart].push_back(*turn->landed[dart]);
       }
     }
   }

@@ -32,7 +32,8 @@ class PeriodFigures {
     std::array<std::string, 3> hits;
     std::array<std::string, 3> aims;
     std::array<int, 3> marks{};
-    std::array<BoardPoint, 3> landed{};  // where each dart was clicked
+    // Where each dart was clicked; nothing for a dart typed as a field code.
+    std::array<std::optional<BoardPoint>, 3> landed{};
   };
 
   // A game's figures from the per-game totals, and the player's result when

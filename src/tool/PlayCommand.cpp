@@ -366,6 +366,10 @@ class ReportingArchive : public GameArchive {
                                  BetterResult order, std::string_view leaveOut) override {
     return archive_.EarlierBest(playerId, gameTypeKey, order, leaveOut);
   }
+  void RemoveGame(std::string_view gameId, const std::optional<MatchRecord>& match) override {
+    archive_.RemoveGame(gameId, match);
+    view_.AddEvent("removed: " + std::string(gameId));
+  }
   void StoreGame(const GameRecord& game) override {
     archive_.StoreGame(game);
     view_.AddEvent("saved: " + game.gameId);

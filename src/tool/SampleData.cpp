@@ -52,6 +52,9 @@ class DatedArchive : public GameArchive {
                                  BetterResult order, std::string_view leaveOut) override {
     return archive_.EarlierBest(playerId, gameTypeKey, order, leaveOut);
   }
+  void RemoveGame(std::string_view gameId, const std::optional<MatchRecord>& match) override {
+    archive_.RemoveGame(gameId, match);
+  }
   void StoreGame(const GameRecord& game) override {
     auto dated = game;
     dated.datetime = when;

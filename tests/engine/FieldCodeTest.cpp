@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/FieldCode.h"
@@ -72,6 +74,20 @@ TEST(FieldCode, AimMatches) {
   EXPECT_TRUE(AimMatches("T20", "T20"));
   EXPECT_FALSE(AimMatches("T20", "t20"));
   EXPECT_TRUE(AimMatches("", ""));
+}
+
+TEST(FieldCode, TypedCodes) {
+  const std::pair<const char*, const char*> typed[] = {
+      {"T20", "T20"},  {"t20", "T20"}, {"D16", "D16"}, {"d1", "D1"},    {"S5", "LS5"},
+      {"5", "LS5"},    {"20", "LS20"}, {"25", "SS25"}, {"s25", "SS25"}, {"50", "D25"},
+      {"bull", "D25"}, {"D25", "D25"}, {"0", "0"},     {"m", "0"},      {"LS7", "LS7"},
+  };
+  for (const auto& [text, code] : typed) {
+    EXPECT_EQ(TypedFieldCode(text), std::optional<std::string>(code)) << text;
+  }
+  for (const char* refused : {"", "T25", "21", "D0", "T020", "X", "T", "00", "na", "D 16", "-5"}) {
+    EXPECT_EQ(TypedFieldCode(refused), std::nullopt) << refused;
+  }
 }
 
 TEST(HitMapColours, ColorToField) {

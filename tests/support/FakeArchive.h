@@ -50,6 +50,11 @@ class FakeArchive : public GameArchive {
     games.push_back(std::move(stored));
   }
 
+  void RemoveGame(std::string_view gameId, const std::optional<MatchRecord>& match) override {
+    std::erase_if(games, [&](const StoredGame& game) { return game.gameId == gameId; });
+    removedMatches.push_back(match);
+  }
+
   std::optional<int> EarlierBest(std::string_view playerId, std::string_view gameTypeKey,
                                  BetterResult order, std::string_view leaveOut) override {
     std::optional<int> best;
@@ -69,6 +74,8 @@ class FakeArchive : public GameArchive {
 
   std::map<std::string, PlayerNames> names;
   std::vector<StoredGame> games;
+  // The match rows written by each removal.
+  std::vector<std::optional<MatchRecord>> removedMatches;
 };
 
 }  // namespace korvanti::testing

@@ -30,21 +30,26 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
   box->open();
 }
 
-// "Ja", "Nein" and with `withCancel` "Abbrechen", which Escape and the close box
-// choose; without it they choose "Nein".
+// "Ja", "Nein" and a third button answered as Cancel: with `withCancel`
+// "Abbrechen", which Escape and the close box choose; else `other`, if given,
+// and Escape and the close box choose "Nein".
 void Ask(QWidget* parent, const QString& text, bool withCancel,
-         std::function<void(DialogAnswer)> answered) {
+         std::function<void(DialogAnswer)> answered, const QString& other = {}) {
   auto* box = NewBox(parent, QMessageBox::Question, text);
   QPushButton* yes = box->addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
   QPushButton* no = box->addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
   box->setDefaultButton(yes);
   box->setEscapeButton(
       withCancel ? box->addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole) : no);
+  QPushButton* third =
+      withCancel || other.isEmpty() ? nullptr : box->addButton(other, QMessageBox::ActionRole);
   QObject::connect(box, &QDialog::finished, box,
-                   [box, yes, no, withCancel, answered = std::move(answered)] {
+                   [box, yes, no, third, withCancel, answered = std::move(answered)] {
                      const auto* clicked = box->clickedButton();
                      if (clicked == yes) {
                        answered(DialogAnswer::Yes);
+                     } else if (clicked != nullptr && clicked == third) {
+                       answered(DialogAnswer::Cancel);
                      } else if (clicked == no || !withCancel) {
                        answered(DialogAnswer::No);
                      } else {
@@ -83,6 +88,11 @@ void MessageBoxDialogs::YesNo(const QString& text, std::function<void(bool)> ans
 void MessageBoxDialogs::YesNoCancel(const QString& text,
                                     std::function<void(DialogAnswer)> answered) {
   Ask(parent_, text, true, std::move(answered));
+}
+
+void MessageBoxDialogs::YesNoOther(const QString& text, const QString& other,
+                                   std::function<void(DialogAnswer)> answered) {
+  Ask(parent_, text, false, std::move(answered), other);
 }
 
 }  // namespace korvanti

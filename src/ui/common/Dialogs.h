@@ -23,6 +23,9 @@ class Dialogs {
   virtual void YesNo(const QString& text, std::function<void(bool)> answered) = 0;
   // Closing the box is Cancel: nothing happens.
   virtual void YesNoCancel(const QString& text, std::function<void(DialogAnswer)> answered) = 0;
+  // "Ja", "Nein" and a third button `other`, answered as Cancel; closing the box is "Nein".
+  virtual void YesNoOther(const QString& text, const QString& other,
+                          std::function<void(DialogAnswer)> answered) = 0;
 };
 
 // The real boxes, with German buttons whatever translations are installed.
@@ -33,6 +36,8 @@ class MessageBoxDialogs final : public Dialogs {
   void Information(const QString& text) override;
   void YesNo(const QString& text, std::function<void(bool)> answered) override;
   void YesNoCancel(const QString& text, std::function<void(DialogAnswer)> answered) override;
+  void YesNoOther(const QString& text, const QString& other,
+                  std::function<void(DialogAnswer)> answered) override;
 
  private:
   QPointer<QWidget> parent_;

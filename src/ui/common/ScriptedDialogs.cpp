@@ -22,6 +22,12 @@ void ScriptedDialogs::YesNoCancel(const QString& text, std::function<void(Dialog
   Ask(std::move(answered), DialogAnswer::Cancel);
 }
 
+void ScriptedDialogs::YesNoOther(const QString& text, const QString&,
+                                 std::function<void(DialogAnswer)> answered) {
+  shown_.push_back({Kind::YesNoOther, text});
+  Ask(std::move(answered), DialogAnswer::No);
+}
+
 void ScriptedDialogs::Ask(std::function<void(DialogAnswer)> answered, DialogAnswer fallback) {
   if (hold_) {
     held_.push_back(std::move(answered));

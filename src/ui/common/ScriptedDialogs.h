@@ -15,7 +15,7 @@ namespace korvanti {
 // `AnswerHeld` answers the oldest one, as a real box answers later.
 class ScriptedDialogs final : public Dialogs {
  public:
-  enum class Kind { Error, Information, YesNo, YesNoCancel };
+  enum class Kind { Error, Information, YesNo, YesNoCancel, YesNoOther };
   struct Shown {
     Kind kind;
     QString text;
@@ -31,6 +31,8 @@ class ScriptedDialogs final : public Dialogs {
   void Information(const QString& text) override;
   void YesNo(const QString& text, std::function<void(bool)> answered) override;
   void YesNoCancel(const QString& text, std::function<void(DialogAnswer)> answered) override;
+  void YesNoOther(const QString& text, const QString& other,
+                  std::function<void(DialogAnswer)> answered) override;
 
   const std::vector<Shown>& shown() const { return shown_; }
   // The texts shown, in order.

@@ -347,19 +347,37 @@ void GameWindow::ShowBanner(const std::string& text, int milliseconds) {
   banner_->Show(Text(text), setup_.instantSteps ? 1 : milliseconds);
 }
 
+// The end question: with a winning dart that may be taken back, "Zurücknehmen"
+// beside "Ja" and "Nein".
 void GameWindow::AskContinue(const std::string& question, std::function<void(bool)> answered) {
-  dialogs_.YesNo(Text(question), [this, answered = std::move(answered)](bool yes) {
-    Guarded([&] { answered(yes); });
-  });
+  if (!session_->TakeBackOffered()) {
+    dialogs_.YesNo(Text(question), [this, answered = std::move(answered)](bool yes) {
+      Guarded([&] { answered(yes); });
+    });
+    return;
+  }
+  dialogs_.YesNoOther(
+      Text(question), QStringLiteral("Zurücknehmen"),
+      [this, answered = std::move(answered)](DialogAnswer answer) { AnswerEnd(answer, answered); });
 }
 
 void GameWindow::ShowSummary(const Summary& summary, std::function<void(bool)> answered) {
   if (setup_.askSummary) {
-    answered(setup_.askSummary(summary));
+    AnswerEnd(setup_.askSummary(summary), answered);
     return;
   }
-  OpenSummary(this, summary, [this, answered = std::move(answered)](bool yes) {
-    Guarded([&] { answered(yes); });
+  OpenSummary(
+      this, summary, session_->TakeBackOffered(),
+      [this, answered = std::move(answered)](DialogAnswer answer) { AnswerEnd(answer, answered); });
+}
+
+void GameWindow::AnswerEnd(DialogAnswer answer, const std::function<void(bool)>& answered) {
+  Guarded([&] {
+    if (answer == DialogAnswer::Cancel) {
+      session_->TakeBackEnd();
+    } else {
+      answered(answer == DialogAnswer::Yes);
+    }
   });
 }
 
@@ -409,12 +427,32 @@ void GameWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
+// The keys of play: a field code typed and ended by Space or Enter, Enter
+// alone checks in, Backspace takes back, Ctrl+Z undoes the last turn, F11 toggles
+// full screen, Esc asks to abort.
 void GameWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
+  const int key = event->key();
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (key == Qt::Key_Escape) {
     close();
-    return;
+  } else if (key == Qt::Key_F11 || event->matches(QKeySequence::FullScreen)) {
+    ToggleFullScreen();
+  } else if (event->matches(QKeySequence::Undo)) {
+    Guarded([&] { session_->UndoLastCheckIn(); });
+  } else if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    Guarded([&] { session_->EnterKey(key != Qt::Key_Space); });
+  } else if (plain && key == Qt::Key_Backspace) {
+    Guarded([&] { session_->EraseKey(); });
+  } else if (plain && event->text().size() == 1 && event->text()[0].isLetterOrNumber() &&
+             event->text()[0].unicode() < 128) {
+    Guarded([&] { session_->TypeKey(static_cast<char>(event->text()[0].unicode())); });
+  } else {
+    QWidget::keyPressEvent(event);
   }
-  QWidget::keyPressEvent(event);
+}
+
+void GameWindow::ToggleFullScreen() {
+  setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
 }  // namespace korvanti

@@ -10,6 +10,7 @@
 #include "play/GameSession.h"
 #include "play/GameStart.h"
 #include "play/GameView.h"
+#include "ui/common/Dialogs.h"
 
 class QLabel;
 class QPushButton;
@@ -36,8 +37,9 @@ struct GameWindowSetup {
   int board = 0;  // options.ini "Board"
   // Tests: every timed step runs at the next turn of the event loop.
   bool instantSteps = false;
-  // The question at the end of a count-down series; the summary window when unset.
-  std::function<bool(const Summary&)> askSummary;
+  // The question at the end of a count-down series (Yes: another game,
+  // Cancel: take the end back); the summary window when unset.
+  std::function<DialogAnswer(const Summary&)> askSummary;
 };
 
 // The window in which every game is played. It paints what the loop of play
@@ -88,6 +90,9 @@ class GameWindow : public QWidget, public GameView {
 
  private:
   void BuildLayout();
+  void ToggleFullScreen();
+  // The answer to the end question: Cancel takes the end back.
+  void AnswerEnd(DialogAnswer answer, const std::function<void(bool)>& answered);
   void BuildToolBar();
   void BuildTurnFields();
   void BuildInfoLabels();

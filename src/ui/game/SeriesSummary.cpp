@@ -18,6 +18,9 @@ constexpr QRect kSeriesRect{0, 0, 984, 150};
 constexpr QRect kMatchResultRect{16, 156, 952, 28};
 constexpr QRect kMatchTableRect{0, 188, 984, 222};
 constexpr QRect kMessageRect{16, 424, 617, 30};
+// With "Zurücknehmen" the message leaves it room.
+constexpr QRect kShortMessageRect{16, 424, 457, 30};
+constexpr QRect kTakeBackRect{488, 424, 152, 30};
 constexpr QRect kContinueRect{648, 424, 160, 30};
 constexpr QRect kEndRect{816, 424, 152, 30};
 constexpr int kColumnWidths[] = {150, 350, 470};
@@ -44,7 +47,8 @@ SeriesSummary::SeriesSummary(QWidget* parent)
       matchTable_(new QTreeWidget(this)),
       gameOverMessage_(new QLabel(this)),
       continueButton_(new QPushButton(QStringLiteral("&weiteres Spiel"), this)),
-      endButton_(new QPushButton(QStringLiteral("&Beenden"), this)) {
+      endButton_(new QPushButton(QStringLiteral("&Beenden"), this)),
+      takeBackButton_(new QPushButton(QStringLiteral("&Zurücknehmen"), this)) {
   setObjectName(QStringLiteral("frmsummary"));
   setWindowTitle(QStringLiteral("Zusammenfassung"));
   setFixedSize(kClientSize);
@@ -88,6 +92,20 @@ SeriesSummary::SeriesSummary(QWidget* parent)
   endButton_->setAutoDefault(false);
   connect(continueButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(endButton_, &QPushButton::clicked, this, &QDialog::reject);
+  takeBackButton_->setObjectName(QStringLiteral("btnZuruecknehmen"));
+  takeBackButton_->setGeometry(kTakeBackRect);
+  takeBackButton_->setAutoDefault(false);
+  takeBackButton_->setToolTip(
+      QStringLiteral("Der letzte Dart war verklickt: das Spiel wird nicht gespeichert, und es "
+                     "geht vor dem letzten Dart weiter"));
+  takeBackButton_->hide();
+  connect(takeBackButton_, &QPushButton::clicked, this, [this] { done(kTakeBackResult); });
+}
+
+void SeriesSummary::OfferTakeBack() {
+  takeBackButton_->show();
+  gameOverMessage_->setGeometry(kShortMessageRect);
+  gameOverMessage_->setToolTip(gameOverMessage_->text());
 }
 
 void SeriesSummary::Fill(const Summary& summary) {
@@ -149,14 +167,21 @@ void SeriesSummary::AddRow(const QString& player, const QString& average, const 
   }
 }
 
-void OpenSummary(QWidget* parent, const Summary& summary, std::function<void(bool)> answered) {
+void OpenSummary(QWidget* parent, const Summary& summary, bool offerTakeBack,
+                 std::function<void(DialogAnswer)> answered) {
   auto* dialog = new SeriesSummary(parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->Fill(summary);
+  if (offerTakeBack) {
+    dialog->OfferTakeBack();
+  }
   // The title-bar close box and Esc reject: the series ends, as with "&Beenden".
-  QObject::connect(
-      dialog, &QDialog::finished, dialog,
-      [answered = std::move(answered)](int result) { answered(result == QDialog::Accepted); });
+  QObject::connect(dialog, &QDialog::finished, dialog,
+                   [answered = std::move(answered)](int result) {
+                     answered(result == QDialog::Accepted                ? DialogAnswer::Yes
+                              : result == SeriesSummary::kTakeBackResult ? DialogAnswer::Cancel
+                                                                         : DialogAnswer::No);
+                   });
   dialog->open();
 }
 

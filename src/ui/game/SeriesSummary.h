@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "play/GameView.h"
+#include "ui/common/Dialogs.h"
 
 class QLabel;
 class QPushButton;
@@ -17,12 +18,17 @@ class SeriesSummary final : public QDialog {
   Q_OBJECT
 
  public:
+  // The dialog's result for "&Zurücknehmen".
+  static constexpr int kTakeBackResult = 2;
+
   explicit SeriesSummary(QWidget* parent = nullptr);
 
   // The caption, rows and game-over text as the loop of play made them.
   void Fill(const Summary& summary);
   // One row per player, in the order of the player list.
   void AddRow(const QString& player, const QString& average, const QString& doubles);
+  // Shows "&Zurücknehmen", which takes the end of the game back.
+  void OfferTakeBack();
 
  private:
   // The match's result and figures under the series, when a match ended.
@@ -34,10 +40,12 @@ class SeriesSummary final : public QDialog {
   QLabel* gameOverMessage_;
   QPushButton* continueButton_;
   QPushButton* endButton_;
+  QPushButton* takeBackButton_;
 };
 
-// Opens the summary over its window and returns at once; `answered` gets true
-// when the user wants another game.
-void OpenSummary(QWidget* parent, const Summary& summary, std::function<void(bool)> answered);
+// Opens the summary over its window and returns at once; `answered` gets Yes
+// when the user wants another game, Cancel for "&Zurücknehmen", else No.
+void OpenSummary(QWidget* parent, const Summary& summary, bool offerTakeBack,
+                 std::function<void(DialogAnswer)> answered);
 
 }  // namespace korvanti

@@ -15,6 +15,7 @@
 #include "play/ProgramOptions.h"
 #include "play/TrainingDesigner.h"
 #include "report/OverviewSort.h"
+#include "ui/common/Dialogs.h"
 #include "ui/game/GameWindow.h"
 
 class QCheckBox;
@@ -39,7 +40,7 @@ struct StartWindowSetup {
   // Tests: the game screen runs its timed steps at once and answers the
   // question at the end of a series here.
   bool instantSteps = false;
-  std::function<bool(const Summary&)> askSummary;
+  std::function<DialogAnswer(const Summary&)> askSummary;
 };
 
 // The program's main window: the player overview, the game lists with their

@@ -7,8 +7,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "FakeArchive.h"
@@ -60,7 +63,11 @@ class GameScreen : public ::testing::Test {
     GameWindowSetup setup{WindowHitMap(), folder.Path(), 0, true, {}};
     setup.askSummary = [this](const Summary& summary) {
       summaries.push_back(summary);
-      return continueSeries;
+      if (onSummary) {
+        onSummary();
+      }
+      return std::exchange(summaryAnswer, std::nullopt)
+          .value_or(continueSeries ? DialogAnswer::Yes : DialogAnswer::No);
     };
     window = std::make_unique<GameWindow>(std::move(started), std::move(setup), dialogs);
     QObject::connect(window.get(), &GameWindow::finished,
@@ -120,6 +127,8 @@ class GameScreen : public ::testing::Test {
   StartEnvironment environment{WindowHitMap(), random, folder.Path(), nullptr, &archive};
   ScriptedDialogs dialogs;
   bool continueSeries = false;
+  std::optional<DialogAnswer> summaryAnswer;  // the next summary's answer, once
+  std::function<void()> onSummary;            // looks around while the summary is open
   std::vector<Summary> summaries;
   std::vector<SessionResult> results;
   std::unique_ptr<GameWindow> window;

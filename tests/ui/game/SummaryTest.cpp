@@ -81,26 +81,28 @@ SeriesSummary* OpenSummaryWindow() {
 struct AnswerCase {
   const char* name;
   std::function<void(SeriesSummary&)> act;
-  bool continues;
+  DialogAnswer answer;
 };
 
-TEST(OpenSummaryTest, OnlyWeiteresSpielContinuesClosingEndsTheSeries) {
+TEST(OpenSummaryTest, OnlyWeiteresSpielContinuesZuruecknehmenTakesBackClosingEndsTheSeries) {
+  const auto click = [](const char* name) {
+    return [name](SeriesSummary& d) { d.findChild<QPushButton*>(name)->click(); };
+  };
   const AnswerCase cases[] = {
-      {"weiteres Spiel", [](SeriesSummary& d) { d.findChild<QPushButton*>("btnWeiter")->click(); },
-       true},
-      {"Enter", [](SeriesSummary& d) { QTest::keyClick(&d, Qt::Key_Return); }, true},
-      {"Beenden", [](SeriesSummary& d) { d.findChild<QPushButton*>("btnBeenden")->click(); },
-       false},
-      {"Esc", [](SeriesSummary& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false},
-      {"close box", [](SeriesSummary& d) { d.close(); }, false}};
+      {"weiteres Spiel", click("btnWeiter"), DialogAnswer::Yes},
+      {"Enter", [](SeriesSummary& d) { QTest::keyClick(&d, Qt::Key_Return); }, DialogAnswer::Yes},
+      {"Beenden", click("btnBeenden"), DialogAnswer::No},
+      {"Zurücknehmen", click("btnZuruecknehmen"), DialogAnswer::Cancel},
+      {"Esc", [](SeriesSummary& d) { QTest::keyClick(&d, Qt::Key_Escape); }, DialogAnswer::No},
+      {"close box", [](SeriesSummary& d) { d.close(); }, DialogAnswer::No}};
   for (const auto& c : cases) {
-    std::vector<bool> answers;
-    OpenSummary(nullptr, TwoGames(), [&](bool goOn) { answers.push_back(goOn); });
+    std::vector<DialogAnswer> answers;
+    OpenSummary(nullptr, TwoGames(), true, [&](DialogAnswer answer) { answers.push_back(answer); });
     EXPECT_TRUE(answers.empty()) << c.name;  // it returns at once
     SeriesSummary* dialog = OpenSummaryWindow();
     ASSERT_NE(dialog, nullptr) << c.name;
     c.act(*dialog);
-    EXPECT_EQ(answers, std::vector<bool>{c.continues}) << c.name;
+    EXPECT_EQ(answers, std::vector<DialogAnswer>{c.answer}) << c.name;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(OpenSummaryWindow(), nullptr) << c.name;
   }

@@ -104,7 +104,9 @@ class StartWindowFixture : public ::testing::Test {
     EnterFolder();
     seed_.reset();
     StartWindowSetup setup{folder, StartHitMap(), random, true, {}};
-    setup.askSummary = [this](const Summary&) { return std::exchange(continueSeries, false); };
+    setup.askSummary = [this](const Summary&) {
+      return std::exchange(continueSeries, false) ? DialogAnswer::Yes : DialogAnswer::No;
+    };
     window = std::make_unique<StartWindow>(std::move(setup), dialogs);
     window->FormCreate();
     window->ShowCentred();
