@@ -17,20 +17,6 @@ SessionOptions FirstTo(int legs, bool bullOff = false) {
 
 class MatchSession : public Session {
  protected:
-  // The leg's starter checks out 301 in two turns (T20 T20 T20, then T20 T7
-  // LS20 leaving 20, and D10); the others miss.
-  void StarterWinsLeg() {
-    const auto others = game->players.Count() - 1;
-    Hits({"T20", "T20", "T20"});
-    for (std::size_t i = 0; i < others; ++i) {
-      Hits({"0", "0", "0"});
-    }
-    Hits({"T20", "T7", "LS20"});
-    for (std::size_t i = 0; i < others; ++i) {
-      Hits({"0", "0", "0"});
-    }
-    Hit("D10");
-  }
   std::string Starter() { return PlayerAt(0).nickname; }
   void Click(int x, int y) {
     session->Click(MouseButton::Left, x, y);

@@ -139,6 +139,20 @@ class Session : public ::testing::Test {
     session->UndoLastCheckIn();
     view.RunSteps();
   }
+  // In a 301 the leg's starter checks out in two turns (T20 T20 T20, then T20
+  // T7 LS20 leaving 20, and D10); the others miss.
+  void StarterWinsLeg() {
+    const auto others = game->players.Count() - 1;
+    Hits({"T20", "T20", "T20"});
+    for (std::size_t i = 0; i < others; ++i) {
+      Hits({"0", "0", "0"});
+    }
+    Hits({"T20", "T7", "LS20"});
+    for (std::size_t i = 0; i < others; ++i) {
+      Hits({"0", "0", "0"});
+    }
+    Hit("D10");
+  }
   Player& PlayerAt(std::size_t i) { return game->players.At(i); }
   Turn& Current() { return game->CurrentTurns().current; }
 
