@@ -29,6 +29,7 @@ struct SessionOptions {
   bool playSounds = false;
   bool callTurns = false;  // "Punkte ansagen": the caller says what no sound file plays
   bool showSummary = true;
+  bool fullScreen = false;  // the settings' "vollbild": the game screen opens full screen
   NumberSeparators numbers;
   // Where the player pictures are looked for; empty: no pictures.
   std::filesystem::path programFolder;

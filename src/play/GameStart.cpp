@@ -100,6 +100,7 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
   started.session_.secondsForPoints = settings.secondsForPoints;
   started.session_.playSounds = settings.playSounds;
   started.session_.showSummary = settings.showSummary;
+  started.session_.fullScreen = settings.fullScreen;
   started.session_.callTurns = settings.announcePoints;
   started.session_.programFolder = environment.programFolder;
   if (entry.PlaysMatches()) {

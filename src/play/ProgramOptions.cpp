@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "platform/NumberFormat.h"
 
@@ -63,15 +64,31 @@ struct BoolKey {
 };
 
 // The settings dialog's boxes, in the order it writes them.
-constexpr std::array<BoolKey, 4> kBoxes{{
+constexpr std::array<BoolKey, 5> kBoxes{{
     {"aktivesound", &ProgramOptions::playSounds},
     {"aktiveshowpoints", &ProgramOptions::showPoints},
     {"aktiveshowsummary", &ProgramOptions::showSummary},
     {"aktivesmasterout", &ProgramOptions::masterOut},
+    {"vollbild", &ProgramOptions::fullScreen},
 }};
 constexpr BoolKey kNoAutomatic{"noautomatic", &ProgramOptions::noAutoAimInput};
 constexpr BoolKey kCaller{"aktivecaller", &ProgramOptions::announcePoints};
 constexpr BoolKey kBullOff{"ausbullen", &ProgramOptions::bullOff};
+
+constexpr std::string_view kSchemeKey = "farbschema";
+constexpr std::string_view kLightScheme = "hell";
+constexpr std::string_view kDarkScheme = "dunkel";
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+ColourScheme SchemeOfText(std::string_view text) {
+  return SameIgnoringCase(text, kDarkScheme) ? ColourScheme::Dark : ColourScheme::Light;
+}
 
 int InRange(const IntegerKey& key, int value, int fallback) {
   if (key.names ? key.names(value) : value >= key.lowest && value <= key.highest) {
@@ -149,6 +166,7 @@ ProgramOptions ReadProgramOptions(const IniDocument& file) {
   for (const auto& key : {kNoAutomatic, kCaller, kBullOff}) {
     options.*key.field = file.ReadBool(kOptionsSection, key.key, defaults.*key.field);
   }
+  options.colourScheme = SchemeOfText(file.ReadString(kOptionsSection, kSchemeKey, ""));
   options.startDate = ParseStartDate(file.ReadString(kOptionsSection, "startdate", ""));
   return options;
 }
@@ -160,6 +178,8 @@ ProgramOptions ReadProgramOptions(const IniFile& file) {
 void WriteSettings(IniFile& file, const ProgramOptions& options) {
   Update(file, [&](IniDocument& document) {
     WriteInteger(document, options, &ProgramOptions::board);
+    document.WriteString(kOptionsSection, kSchemeKey,
+                         options.colourScheme == ColourScheme::Dark ? kDarkScheme : kLightScheme);
     for (const auto& key : kBoxes) {
       WriteBool(document, options, key);
     }

@@ -15,6 +15,9 @@ namespace korvanti {
 inline constexpr std::string_view kOptionsFile = "options.ini";
 inline constexpr std::string_view kOptionsSection = "settings";
 
+// The windows' colours: the light palette the screens were designed with, or a dark one.
+enum class ColourScheme { Light, Dark };
+
 // options.ini of the program folder, section "settings": the user's settings
 // and what the start window remembers. A missing file or key, or a value that
 // is not a number, reads as the default given here.
@@ -27,6 +30,9 @@ struct ProgramOptions {
   int secondsForPoints = 1;  // "sekforpoints": 1 to 5, a value outside is moved to the nearer end
   bool noAutoAimInput = false;  // "noautomatic"
   bool announcePoints = false;  // "aktivecaller": "Punkte ansagen"
+  // "farbschema": "hell" or "dunkel" (in any case); anything else reads as hell.
+  ColourScheme colourScheme = ColourScheme::Light;
+  bool fullScreen = false;  // "vollbild": the game screen opens full screen
   // "startdate": the overview's start once the user chose one; nothing while
   // the key is missing or unreadable (see OverviewStartDate).
   std::optional<DateTimeNumber> startDate;
@@ -53,8 +59,9 @@ struct ProgramOptionLimits {
 ProgramOptions ReadProgramOptions(const IniDocument& file);
 ProgramOptions ReadProgramOptions(const IniFile& file);
 
-// The settings dialog's keys ("Board", the four boxes, "sekforpoints",
-// "noautomatic", "aktivecaller"), in one write that leaves the rest of the file.
+// The settings dialog's keys ("Board", "farbschema", the five boxes,
+// "sekforpoints", "noautomatic", "aktivecaller"), in one write that leaves the
+// rest of the file.
 void WriteSettings(IniFile& file, const ProgramOptions& options);
 // What the start window keeps when it closes: "gameindex", the match
 // ("legs", "sets", "ausbullen"), and "startdate" when the user chose one.

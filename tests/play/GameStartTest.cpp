@@ -31,6 +31,7 @@ TEST_F(GameStartTest, ACountDownGameWithItsPlayersAndSettings) {
   settings.secondsForPoints = 4;
   settings.playSounds = true;
   settings.showSummary = false;
+  settings.fullScreen = true;
   auto request = Request(4, {"{BEN}", "{ANNA}"});
   request.aimInput = true;
   request.quickCheckIn = false;
@@ -55,6 +56,7 @@ TEST_F(GameStartTest, ACountDownGameWithItsPlayersAndSettings) {
   EXPECT_EQ(session.secondsForPoints, 4);
   EXPECT_TRUE(session.playSounds);
   EXPECT_FALSE(session.showSummary);
+  EXPECT_TRUE(session.fullScreen);
 }
 
 struct Case {

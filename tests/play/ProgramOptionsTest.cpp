@@ -24,6 +24,8 @@ TEST(ProgramOptions, AMissingFileGivesTheDefaults) {
   EXPECT_EQ(options.secondsForPoints, 1);
   EXPECT_FALSE(options.noAutoAimInput);
   EXPECT_FALSE(options.announcePoints);
+  EXPECT_EQ(options.colourScheme, ColourScheme::Light);
+  EXPECT_FALSE(options.fullScreen);
   EXPECT_EQ(options.startDate, std::nullopt);  // not chosen
   EXPECT_EQ(options.gameIndex, 3);
   EXPECT_EQ(options.statisticsInterval, 0);
@@ -147,6 +149,8 @@ TEST(ProgramOptions, WrittenAndReadBack) {
   written.secondsForPoints = 4;
   written.noAutoAimInput = true;
   written.announcePoints = true;
+  written.colourScheme = ColourScheme::Dark;
+  written.fullScreen = true;
   written.startDate = EncodeDateTime({2026, 3, 4, 20, 15, 30});
   written.gameIndex = 5;
   written.statisticsInterval = 2;
@@ -161,6 +165,8 @@ TEST(ProgramOptions, WrittenAndReadBack) {
   EXPECT_TRUE(read.playSounds && !read.showPoints && !read.showSummary && read.masterOut);
   EXPECT_EQ(read.secondsForPoints, 4);
   EXPECT_TRUE(read.noAutoAimInput && read.announcePoints);
+  EXPECT_EQ(read.colourScheme, ColourScheme::Dark);
+  EXPECT_TRUE(read.fullScreen);
   EXPECT_EQ(read.gameIndex, 3);  // not the dialog's key
 
   WriteStartWindowState(file, written);
@@ -177,6 +183,41 @@ TEST(ProgramOptions, WrittenAndReadBack) {
   EXPECT_TRUE(text.starts_with("; mine\n[settings]\nBoard=2\nunknown=keep\n")) << text;
   EXPECT_NE(text.find("startdate=04.03.2026 20:15:30"), std::string::npos) << text;
   EXPECT_NE(text.find("[other]\nx=1\n"), std::string::npos) << text;
+}
+
+// The colour scheme and full screen as stored, written back as the dialog
+// writes them; a scheme the program does not know reads as the light one.
+TEST(ProgramOptions, ColourSchemeAndFullScreen) {
+  const struct {
+    const char* lines;
+    ColourScheme scheme;
+    bool fullScreen;
+    const char* written;
+  } cases[] = {
+      {"", ColourScheme::Light, false, "farbschema=hell\n"},
+      {"farbschema=hell\nvollbild=0\n", ColourScheme::Light, false, "farbschema=hell\n"},
+      {"farbschema=dunkel\nvollbild=1\n", ColourScheme::Dark, true, "farbschema=dunkel\n"},
+      {"farbschema=Dunkel\n", ColourScheme::Dark, false, "farbschema=dunkel\n"},
+      {"farbschema= dunkel \n", ColourScheme::Dark, false, "farbschema=dunkel\n"},
+      {"farbschema=dark\nvollbild=ja\n", ColourScheme::Light, false, "farbschema=hell\n"},
+      {"farbschema=1\n", ColourScheme::Light, false, "farbschema=hell\n"},
+      {"farbschema=\n", ColourScheme::Light, false, "farbschema=hell\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lines);
+    const auto read = Read(c.lines);
+    EXPECT_EQ(read.colourScheme, c.scheme);
+    EXPECT_EQ(read.fullScreen, c.fullScreen);
+    TempFolder folder;
+    IniFile file(folder / "options.ini");
+    WriteSettings(file, read);
+    const auto text = *ReadWholeFile(file.Path());
+    EXPECT_NE(text.find(c.written), std::string::npos) << text;
+    EXPECT_NE(text.find(c.fullScreen ? "vollbild=1\n" : "vollbild=0\n"), std::string::npos) << text;
+    const auto again = ReadProgramOptions(file);
+    EXPECT_EQ(again.colourScheme, c.scheme);
+    EXPECT_EQ(again.fullScreen, c.fullScreen);
+  }
 }
 
 // "statsgametype" keeps numbering the statistics types as the list first did.

@@ -1,6 +1,5 @@
 #include "ui/common/HintBox.h"
 
-#include <QPalette>
 #include <algorithm>
 
 #include "ui/common/KorvantiLook.h"
@@ -13,7 +12,6 @@ constexpr int kWidth = 280;
 constexpr int kMinimumHeight = 165;
 constexpr int kLeftOfPointer = 230;
 constexpr int kAbovePointer = 35;
-const QColor kBackground(212, 212, 225);
 
 // Moves a start position so that a length fits between 0 and the limit
 // (when it cannot fit, it starts at 0).
@@ -45,11 +43,7 @@ HintBox::HintBox(QWidget& window) : QLabel(&window) {
   setFont(TextFont(12, true));
   setFrameShape(QFrame::Box);  // the window has the same background
   setMargin(4);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, kBackground);
-  colours.setColor(QPalette::WindowText, Qt::black);
-  setPalette(colours);
-  setAutoFillBackground(true);
+  KeepScreenSurface(*this);
   hide();
 }
 

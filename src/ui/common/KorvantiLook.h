@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QApplication;
+class QWidget;
 
 namespace korvanti {
 
@@ -22,6 +25,24 @@ void ApplyKorvantiLook(QApplication& application);
 
 // Installs only the substitutions; ApplyKorvantiLook does it too.
 void InstallFontSubstitutions();
+
+// The windows' two palettes: Fusion's light one, which the screens were
+// designed with, and a dark one with light text on dark grey.
+enum class LookScheme { Light, Dark };
+QPalette SchemePalette(LookScheme scheme);
+// Makes it the application's palette. Every open window follows at once:
+// the widgets take their colours from the palette, and the screens' own
+// surface follows through KeepScreenSurface.
+void ApplyLookScheme(LookScheme scheme);
+// Whether the palette draws light text on a dark window.
+bool IsDarkPalette(const QPalette& palette);
+
+// The blue-grey surface of the program's screens (start window, game screen,
+// statistics, hint boxes), a dark slate under a dark palette.
+QColor ScreenSurface(const QPalette& palette);
+// Gives `widget` the screen surface, now and whenever the application's
+// palette changes; its text keeps the palette's colour.
+void KeepScreenSurface(QWidget& widget);
 
 QFont TextFont(int pointSize, bool bold = false);
 QFont FiguresFont(int pixelSize, bool bold = false);

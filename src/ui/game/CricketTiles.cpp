@@ -76,7 +76,7 @@ void PaintCricketTile(QPainter& painter, const QRectF& area, CricketTile tile,
   painter.restore();
 }
 
-void PaintMarks(QPainter& painter, const QRectF& area, int marks) {
+void PaintMarks(QPainter& painter, const QRectF& area, int marks, const QColor& ink) {
   if (marks <= 0) {
     return;
   }
@@ -84,7 +84,7 @@ void PaintMarks(QPainter& painter, const QRectF& area, int marks) {
   const QRectF cross = CentredSquare(area, 0.5);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  QPen pen(Qt::black, std::max(1.0, circle.width() * 0.09), Qt::SolidLine, Qt::RoundCap);
+  QPen pen(ink, std::max(1.0, circle.width() * 0.09), Qt::SolidLine, Qt::RoundCap);
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
   painter.drawLine(cross.bottomLeft(), cross.topRight());
@@ -126,7 +126,7 @@ void MarksWidget::Show(int marks) {
 
 void MarksWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintMarks(painter, QRectF(rect()), marks_);
+  PaintMarks(painter, QRectF(rect()), marks_, palette().color(QPalette::WindowText));
 }
 
 }  // namespace korvanti

@@ -17,8 +17,8 @@ void PaintCricketTile(QPainter& painter, const QRectF& area, CricketTile tile,
                       const QString& number);
 
 // Nothing for 0, one stroke for 1, a cross for 2, a circled cross for 3 and
-// more, centred in the rectangle.
-void PaintMarks(QPainter& painter, const QRectF& area, int marks);
+// more, centred in the rectangle, drawn in the text's colour `ink`.
+void PaintMarks(QPainter& painter, const QRectF& area, int marks, const QColor& ink);
 
 // The number tile of a cricket row.
 class CricketTileWidget : public QWidget {

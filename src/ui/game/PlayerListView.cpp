@@ -36,7 +36,7 @@ class PlayerListDelegate : public QStyledItemDelegate {
     if (style != nullptr) {
       style->drawControl(QStyle::CE_ItemViewItem, &shown, painter, widget);
     }
-    PaintMarks(*painter, QRectF(option.rect), marks.toInt());
+    PaintMarks(*painter, QRectF(option.rect), marks.toInt(), option.palette.color(QPalette::Text));
   }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -47,12 +47,15 @@ class PlayerListDelegate : public QStyledItemDelegate {
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
     option->palette.setBrush(QPalette::HighlightedText, option->palette.brush(QPalette::Text));
-    option->palette.setColor(QPalette::Highlight, kSelection);
+    option->palette.setColor(QPalette::Highlight,
+                             IsDarkPalette(option->palette) ? kDarkSelection : kSelection);
   }
 
  private:
-  // Light enough that green and black rows stay readable on it.
+  // Light enough that green and black rows stay readable on it; under a dark
+  // palette dark enough for green and light rows.
   inline static const QColor kSelection{196, 212, 240};
+  inline static const QColor kDarkSelection{50, 72, 110};
   int rowHeight_ = PlayerListView::kRowHeight;
 };
 
@@ -150,7 +153,7 @@ void PlayerListView::Show(const Scoreboard& board) {
 }
 
 void PlayerListView::ShowRow(QTreeWidgetItem& item, const PlayerListRow& row) const {
-  const QBrush paint(PanelColor(row.paint));
+  const QBrush paint(TextColor(row.paint, palette(), QPalette::Text));
   for (int c = 0; c < columnCount(); ++c) {
     const auto cell = static_cast<std::size_t>(c);
     item.setText(c, cell < row.cells.size() ? QString::fromStdString(row.cells[cell]) : QString());

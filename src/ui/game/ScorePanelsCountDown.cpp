@@ -69,9 +69,7 @@ CountDownPanelView::CountDownPanelView(QWidget* parent) : QWidget(parent) {
   auto* line = new QWidget(this);
   line->setObjectName(QStringLiteral("shpTurnLine"));
   line->setAutoFillBackground(true);
-  auto linePalette = line->palette();
-  linePalette.setColor(QPalette::Window, Qt::black);
-  line->setPalette(linePalette);
+  line->setBackgroundRole(QPalette::WindowText);
   layout_.Place(line, kLine);
 
   remainingCaption_ = MakePanelLabel(this, QStringLiteral("lbllblLeft"), CaptionFont(),
@@ -103,7 +101,9 @@ CountDownPanelView::RowLabels CountDownPanelView::MakeRow(const QString& codeNam
   RowLabels row;
   for (int n = 0; n < 3; ++n) {
     auto* code = MakePanelLabel(this, codeName.arg(n + 1), FiguresFont(kRowPixels, true));
-    SetLabelColors(code, Qt::black, Qt::white);
+    code->setAutoFillBackground(true);
+    code->setBackgroundRole(QPalette::Base);
+    code->setForegroundRole(QPalette::Text);
     code->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     layout_.Place(code, {kCodeLeft + n * kCodePitch, top, kCodeWidth, kRowHeight}, kRowPixels);
     row.codes[static_cast<std::size_t>(n)] = code;
@@ -132,9 +132,9 @@ void CountDownPanelView::Show(const Scoreboard& board) {
   if (!panel.remainingCaption.empty()) {
     remainingCaption_->setText(Text(panel.remainingCaption));
   }
-  SetLabelColors(remainingCaption_, PanelColor(panel.remainingCaptionPaint));
+  SetLabelColors(remainingCaption_, TextColor(panel.remainingCaptionPaint, palette()));
   remaining_->setText(Text(panel.remaining));
-  SetLabelColors(remaining_, PanelColor(panel.remainingPaint));
+  SetLabelColors(remaining_, TextColor(panel.remainingPaint, palette()));
 
   bool proposal = false;
   for (std::size_t n = 0; n < 3; ++n) {

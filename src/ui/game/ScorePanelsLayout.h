@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <vector>
@@ -16,6 +17,12 @@ namespace korvanti {
 inline QColor PanelColor(Paint paint) {
   const auto rgb = ToRgb(paint);
   return {rgb.r, rgb.g, rgb.b};
+}
+
+// Text in a paint: black is the palette's plain text, light under a dark palette.
+inline QColor TextColor(Paint paint, const QPalette& palette,
+                        QPalette::ColorRole plain = QPalette::WindowText) {
+  return paint == Paint::Black ? palette.color(plain) : PanelColor(paint);
 }
 
 // A plain-text label of a panel, found by its object name.

@@ -53,7 +53,7 @@ Andere Dartscheiben
 Neben der Standardscheibe gibt es die Scheiben "Unicorn" und "Winmau"; die Auswahl steht in den Einstellungen.
 
 Einstellungen
-"Einstellungen" öffnet den Dialog für die Dartscheibe, Master Out, Töne, die Anzeige von Punkten und Rest nach jeder Aufnahme und wie lange sie stehen bleibt, die Zusammenfassung, die Zieleingabe und die Punkteansage.
+"Einstellungen" öffnet den Dialog für die Dartscheibe, Master Out, Töne, die Anzeige von Punkten und Rest nach jeder Aufnahme und wie lange sie stehen bleibt, die Zusammenfassung, die Zieleingabe und die Punkteansage. Unter "Farbschema" wählt man zwischen "Hell" und "Dunkel" (helle Schrift auf dunklem Grund); alle offenen Fenster wechseln nach "Ok" sofort, die Dartscheibe behält ihre Farben. Mit "Spielfenster im Vollbild öffnen" füllt das Spielfenster den ganzen Bildschirm.
 
 Versionen
 0.1 – Erste Ausgabe: alle Spiele und Trainings, Spielerverwaltung, Computergegner, Statistik als Tabelle und auf der Scheibe.

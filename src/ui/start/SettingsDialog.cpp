@@ -30,6 +30,8 @@ constexpr int kRowHeight = 24;
 
 constexpr QRect kBoardCaptionRect{kLeft, 20, 110, kRowHeight};
 constexpr QRect kBoardRect{140, 20, 180, kRowHeight};
+constexpr QRect kSchemeCaptionRect{344, 20, 90, kRowHeight};
+constexpr QRect kSchemeRect{kClientSize.width() - kLeft - 96, 20, 96, kRowHeight};
 constexpr int kFirstBoxTop = 64;
 constexpr int kBoxStep = 32;
 constexpr QRect kSecondsCaptionRect{kLeft + 24, 0, 170, kRowHeight};  // top set per row
@@ -80,6 +82,9 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
           this, "chkNoAutomatic",
           QStringLiteral("Option \"Zieleingabe aktivieren\", nicht automatisch aktiviern"), 5)),
       caller_(MakeBox(this, "chkCaller", QStringLiteral("Punkte ansagen"), 6)),
+      fullScreen_(
+          MakeBox(this, "chkVollbild", QStringLiteral("Spielfenster im Vollbild öffnen"), 7)),
+      scheme_(new QComboBox(this)),
       ok_(new QPushButton(QStringLiteral("&Ok"), this)) {
   setObjectName(QStringLiteral("frmEinstellungen"));
   setWindowTitle(QStringLiteral("Einstellungen"));
@@ -90,6 +95,12 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
   board_->setObjectName(QStringLiteral("cbBoard"));
   board_->setGeometry(kBoardRect);
   board_->addItems({QStringLiteral("Bulls"), QStringLiteral("Unicorn"), QStringLiteral("Winmau")});
+
+  MakeLabel(this, "lblFarbschema", QStringLiteral("Farbschema"), kSchemeCaptionRect);
+  scheme_->setObjectName(QStringLiteral("cbFarbschema"));
+  scheme_->setGeometry(kSchemeRect);
+  // In the order of ColourScheme.
+  scheme_->addItems({QStringLiteral("Hell"), QStringLiteral("Dunkel")});
 
   const QRect secondsRow = Row(3);
   MakeLabel(this, "lblPunkteFuer", QStringLiteral("Punkte und Restwert für:"),
@@ -126,6 +137,8 @@ void SettingsDialog::Load() {
   masterOut_->setChecked(loaded_.masterOut);
   noAutomatic_->setChecked(loaded_.noAutoAimInput);
   caller_->setChecked(loaded_.announcePoints);
+  fullScreen_->setChecked(loaded_.fullScreen);
+  scheme_->setCurrentIndex(static_cast<int>(loaded_.colourScheme));
   seconds_->setEnabled(loaded_.showPoints);
   seconds_->setValue(loaded_.secondsForPoints);
 }
@@ -140,6 +153,8 @@ ProgramOptions SettingsDialog::Shown() const {
   shown.secondsForPoints = seconds_->value();
   shown.noAutoAimInput = noAutomatic_->isChecked();
   shown.announcePoints = caller_->isChecked();
+  shown.fullScreen = fullScreen_->isChecked();
+  shown.colourScheme = scheme_->currentIndex() == 1 ? ColourScheme::Dark : ColourScheme::Light;
   return shown;
 }
 
@@ -164,7 +179,13 @@ ProgramOptions WithDialogSettings(ProgramOptions current, const ProgramOptions& 
   current.secondsForPoints = stored.secondsForPoints;
   current.noAutoAimInput = stored.noAutoAimInput;
   current.announcePoints = stored.announcePoints;
+  current.colourScheme = stored.colourScheme;
+  current.fullScreen = stored.fullScreen;
   return current;
+}
+
+void ApplyColourScheme(ColourScheme scheme) {
+  ApplyLookScheme(scheme == ColourScheme::Dark ? LookScheme::Dark : LookScheme::Light);
 }
 
 void EditSettings(QWidget* parent, const std::filesystem::path& optionsFile, Dialogs& dialogs,
@@ -175,7 +196,9 @@ void EditSettings(QWidget* parent, const std::filesystem::path& optionsFile, Dia
     dialog->move(screen->availableGeometry().center() - dialog->rect().center());
   }
   OpenDialog(dialog, [optionsFile, current, done = std::move(done)](int) {
-    done(WithDialogSettings(current, ReadProgramOptions(IniFile(optionsFile))));
+    auto edited = WithDialogSettings(current, ReadProgramOptions(IniFile(optionsFile)));
+    ApplyColourScheme(edited.colourScheme);
+    done(std::move(edited));
   });
 }
 

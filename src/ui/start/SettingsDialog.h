@@ -44,17 +44,22 @@ class SettingsDialog final : public QDialog {
   QCheckBox* showSummary_;
   QCheckBox* noAutomatic_;
   QCheckBox* caller_;
+  QCheckBox* fullScreen_;
+  QComboBox* scheme_;
   QPushButton* ok_;
 };
 
-// `current` with the dialog's keys ("Board", the boxes, "sekforpoints",
-// "noautomatic", "aktivecaller") taken from `stored`; everything else, such as
+// `current` with the dialog's keys ("Board", "farbschema", the boxes,
+// "sekforpoints", "noautomatic", "aktivecaller") taken from `stored`; everything else, such as
 // the overview's start date and the selected entry, stays as in `current`.
 ProgramOptions WithDialogSettings(ProgramOptions current, const ProgramOptions& stored);
 
+// Gives the application the palette of the scheme; every open window follows.
+void ApplyColourScheme(ColourScheme scheme);
+
 // Opens the settings dialog and returns at once. When it closes, with "&Ok" or
-// not, the dialog's keys are read again from the file and `done` gets
-// `current` with those keys replaced.
+// not, the dialog's keys are read again from the file, their colour scheme is
+// applied and `done` gets `current` with those keys replaced.
 void EditSettings(QWidget* parent, const std::filesystem::path& optionsFile, Dialogs& dialogs,
                   const ProgramOptions& current, std::function<void(ProgramOptions)> done);
 

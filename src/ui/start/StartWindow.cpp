@@ -46,7 +46,6 @@
 namespace korvanti {
 namespace {
 
-const QColor kBackground(212, 212, 225);
 constexpr int kCaptionColumnWidth = 280;
 // Narrower than this the names are cut rather than the figures' captions.
 constexpr int kNarrowestCaptionColumn = 160;
@@ -66,10 +65,7 @@ StartWindow::StartWindow(StartWindowSetup setup, Dialogs& dialogs, QWidget* pare
   setObjectName("StartWindow");
   setWindowTitle(QStringLiteral("Korvanti"));
   setWindowIcon(ApplicationIcon());
-  setAutoFillBackground(true);
-  auto palette = this->palette();
-  palette.setColor(QPalette::Window, kBackground);
-  setPalette(palette);
+  KeepScreenSurface(*this);
   setFont(FiguresTextFont(10));
 
   auto* layout = new QVBoxLayout(this);
@@ -173,6 +169,7 @@ void StartWindow::FormCreate() {
   });
   Guarded([&] { LoadOptions(); });
   optionsLoaded_ = true;
+  ApplyColourScheme(options_.colourScheme);
   Guarded([&] { database_ = Database::OpenFile(setup_.programFolder / kDatabaseFile); });
   Guarded([&] { ShowStartDate(); });
   filledDate_ = startDate_->dateTime();

@@ -77,10 +77,7 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
   setWindowTitle(QStringLiteral("Korvanti"));
   setWindowFlag(Qt::Window);
   setFont(FiguresTextFont(9));
-  setAutoFillBackground(true);
-  auto look = palette();
-  look.setColor(QPalette::Window, QColor(212, 212, 225));
-  setPalette(look);
+  KeepScreenSurface(*this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 0, 6, 6);

@@ -4,12 +4,15 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+
+#include "ui/common/KorvantiLook.h"
 
 namespace korvanti {
 namespace {
@@ -41,10 +44,6 @@ TrendChart::TrendChart(QWidget* parent)
   periods_->setName(QStringLiteral("pro Zeitraum"));
   periods_->setPointsVisible(true);
   overall_->setName(QStringLiteral("gesamt"));
-  QPen line(QColor(200, 40, 40));
-  line.setStyle(Qt::DashLine);
-  line.setWidth(2);
-  overall_->setPen(line);
   chart->addSeries(periods_);
   chart->addSeries(overall_);
   auto* time = new QDateTimeAxis;
@@ -65,7 +64,26 @@ TrendChart::TrendChart(QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
   layout->addWidget(empty_);
+  FollowPalette();
   Clear();
+}
+
+void TrendChart::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) {
+    FollowPalette();
+  }
+}
+
+void TrendChart::FollowPalette() {
+  const bool dark = IsDarkPalette(palette());
+  auto* chart = view_->chart();
+  chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+  // The theme colours every series; the line across keeps its own red.
+  QPen line(dark ? QColor(255, 110, 100) : QColor(200, 40, 40));
+  line.setStyle(Qt::DashLine);
+  line.setWidth(2);
+  overall_->setPen(line);
 }
 
 // Blank while the rows are counted: no axes, no text.

@@ -27,7 +27,13 @@ class TrendChart : public QWidget {
   QList<QPointF> PeriodPoints() const;
   QList<QPointF> OverallPoints() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The chart's dark theme under a dark palette, its light one otherwise.
+  void FollowPalette();
+
   QChartView* view_;
   QLabel* empty_;  // instead of the chart when no period has a figure
   QLineSeries* periods_;

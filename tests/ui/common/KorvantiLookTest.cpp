@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 namespace korvanti {
 namespace {
@@ -95,6 +97,71 @@ TEST_F(KorvantiLookTest, DatesAndQtsDialogsAreGermanOnAnEnglishSystem) {
   auto* lookIn = files.findChild<QLabel*>(QStringLiteral("lookInLabel"));
   ASSERT_NE(lookIn, nullptr);
   EXPECT_EQ(lookIn->text().remove('&'), QStringLiteral("Suchen in:"));
+}
+
+// The contrast ratio of two colours as the accessibility guidelines count it
+// (1 to 21; 4.5 reads well as body text).
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& colour) {
+    const auto linear = [](double channel) {
+      return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+  };
+  const double x = luminance(a) + 0.05;
+  const double y = luminance(b) + 0.05;
+  return std::max(x, y) / std::min(x, y);
+}
+
+class LookSchemeTest : public KorvantiLookTest {
+ protected:
+  void TearDown() override { ApplyLookScheme(LookScheme::Light); }
+};
+
+// Each scheme becomes the application's palette, with readable text on every
+// ground, a selection that stands out and disabled text visibly dimmed.
+TEST_F(LookSchemeTest, EachSchemeIsTheApplicationsPaletteAndReadable) {
+  // Fusion's own light palette sets white on its blue selection and its
+  // visited links a little below what the dark one keeps.
+  const struct {
+    LookScheme scheme;
+    bool dark;
+    double contrast;
+  } cases[] = {{LookScheme::Dark, true, 4.5},
+               {LookScheme::Light, false, 3.0},
+               {LookScheme::Dark, true, 4.5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dark ? "dunkel" : "hell");
+    ApplyLookScheme(c.scheme);
+    const QPalette p = QApplication::palette();
+    EXPECT_EQ(IsDarkPalette(p), c.dark);
+    EXPECT_EQ(p.color(QPalette::Window).lightness() < 100, c.dark);
+    EXPECT_EQ(p.color(QPalette::Text).lightness() > 150, c.dark);
+    EXPECT_EQ(ScreenSurface(p).lightness() < 100, c.dark);
+    const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+        {QPalette::WindowText, QPalette::Window},
+        {QPalette::Text, QPalette::Base},
+        {QPalette::Text, QPalette::AlternateBase},
+        {QPalette::ButtonText, QPalette::Button},
+        {QPalette::HighlightedText, QPalette::Highlight},
+        {QPalette::ToolTipText, QPalette::ToolTipBase},
+        {QPalette::Link, QPalette::Base},
+        {QPalette::LinkVisited, QPalette::Base},
+    };
+    for (const auto& [text, ground] : pairs) {
+      EXPECT_GE(Contrast(p.color(text), p.color(ground)), c.contrast) << text << " on " << ground;
+    }
+    EXPECT_GE(Contrast(p.color(QPalette::WindowText), ScreenSurface(p)), 4.5);
+    EXPECT_GE(Contrast(p.color(QPalette::Highlight), p.color(QPalette::Base)), 1.5);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      const double active = Contrast(p.color(QPalette::Active, role), p.color(QPalette::Window));
+      const double disabled = Contrast(p.color(QPalette::Disabled, role),
+                                       p.color(QPalette::Disabled, QPalette::Window));
+      EXPECT_LT(disabled, active * 0.75) << role;
+      EXPECT_GT(disabled, 1.5) << role;
+    }
+  }
 }
 
 TEST_F(KorvantiLookTest, StandardButtonsSpeakGerman) {

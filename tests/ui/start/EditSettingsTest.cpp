@@ -3,12 +3,15 @@
 #include <functional>
 
 #include "SettingsFixture.h"
+#include "ui/common/KorvantiLook.h"
 
 namespace korvanti {
 namespace {
 
 class EditSettingsTest : public SettingsFixture {
  protected:
+  void TearDown() override { ApplyLookScheme(LookScheme::Light); }
+
   // What the start window holds: a period start and a selection of its own.
   static ProgramOptions Current() {
     ProgramOptions current;
@@ -79,6 +82,33 @@ TEST_F(EditSettingsTest, ClosingReturnsTheStoredSettingsAndKeepsTheStartWindowsS
   EXPECT_EQ(FileText(), kStored);
 }
 
+// "Dunkel" confirmed turns the application and a window already open dark at
+// once, its own surface included; "Hell" turns them back.
+TEST_F(EditSettingsTest, AConfirmedColourSchemeTurnsOpenWindowsAtOnce) {
+  QWidget open;
+  KeepScreenSurface(open);
+  open.show();
+  const auto chooseAndConfirm = [](int entry) {
+    return [entry](SettingsDialog& dialog) {
+      Choose(dialog, "cbFarbschema", entry);
+      ClickOk(dialog);
+    };
+  };
+  EXPECT_EQ(Edit(chooseAndConfirm(1)).colourScheme, ColourScheme::Dark);
+  QApplication::processEvents();  // the windows hear of the change through the event loop
+  EXPECT_TRUE(IsDarkPalette(QApplication::palette()));
+  EXPECT_TRUE(IsDarkPalette(open.palette()));
+  EXPECT_EQ(open.palette().color(QPalette::Window), ScreenSurface(QApplication::palette()));
+  EXPECT_EQ(open.palette().color(QPalette::WindowText),
+            QApplication::palette().color(QPalette::WindowText));
+
+  EXPECT_EQ(Edit(chooseAndConfirm(0)).colourScheme, ColourScheme::Light);
+  QApplication::processEvents();
+  EXPECT_FALSE(IsDarkPalette(QApplication::palette()));
+  EXPECT_FALSE(IsDarkPalette(open.palette()));
+  EXPECT_EQ(open.palette().color(QPalette::Window), ScreenSurface(QApplication::palette()));
+}
+
 TEST(WithDialogSettingsTest, TakesExactlyTheDialogsKeys) {
   ProgramOptions current;
   current.startDate = 45000.5;
@@ -94,6 +124,8 @@ TEST(WithDialogSettingsTest, TakesExactlyTheDialogsKeys) {
   stored.secondsForPoints = 5;
   stored.noAutoAimInput = true;
   stored.announcePoints = true;
+  stored.colourScheme = ColourScheme::Dark;
+  stored.fullScreen = true;
   stored.startDate = 1.0;
   stored.gameIndex = 1;
   stored.statisticsInterval = 3;
@@ -108,6 +140,8 @@ TEST(WithDialogSettingsTest, TakesExactlyTheDialogsKeys) {
   EXPECT_EQ(merged.secondsForPoints, 5);
   EXPECT_TRUE(merged.noAutoAimInput);
   EXPECT_TRUE(merged.announcePoints);
+  EXPECT_EQ(merged.colourScheme, ColourScheme::Dark);
+  EXPECT_TRUE(merged.fullScreen);
   ExpectStartWindowKeysOf(merged, current);
 }
 

@@ -30,6 +30,7 @@ const BoxCase kBoxes[] = {
     {"chkNoAutomatic", "Option \"Zieleingabe aktivieren\", nicht automatisch aktiviern",
      "noautomatic", false},
     {"chkCaller", "Punkte ansagen", "aktivecaller", false},
+    {"chkVollbild", "Spielfenster im Vollbild öffnen", "vollbild", false},
 };
 
 TEST_F(SettingsDialogTest, AnEmptyFolderShowsTheDefaultsAndCreatesNoFile) {
@@ -103,6 +104,37 @@ TEST_F(SettingsDialogTest, EveryControlChangedIsStoredAndShownAgain) {
   EXPECT_FALSE(Find<QSpinBox>(*again, "edtSekForPoints")->isEnabled());
   for (const BoxCase& box : kBoxes) {
     EXPECT_EQ(Find<QCheckBox>(*again, box.name)->isChecked(), !box.byDefault) << box.name;
+  }
+}
+
+// The colour scheme as the file has it ("hell" for anything unknown), and as
+// chosen: stored on "&Ok" and shown again.
+TEST_F(SettingsDialogTest, TheColourSchemeIsShownAndStored) {
+  const struct {
+    const char* file;
+    const char* shown;
+    int chosen;
+    const char* stored;
+  } cases[] = {
+      {"", "Hell", 1, "dunkel"},
+      {"[settings]\nfarbschema=dunkel\n", "Dunkel", 0, "hell"},
+      {"[settings]\nfarbschema=grau\n", "Hell", 1, "dunkel"},
+      {"[settings]\nfarbschema=dunkel\n", "Dunkel", 1, "dunkel"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    WriteOptions(c.file);
+    auto dialog = Open();
+    EXPECT_EQ(Find<QLabel>(*dialog, "lblFarbschema")->text(), "Farbschema");
+    auto* scheme = Find<QComboBox>(*dialog, "cbFarbschema");
+    ASSERT_EQ(scheme->count(), 2);
+    EXPECT_EQ(scheme->itemText(0), "Hell");
+    EXPECT_EQ(scheme->itemText(1), "Dunkel");
+    EXPECT_EQ(scheme->currentText(), c.shown);
+    Choose(*dialog, "cbFarbschema", c.chosen);
+    ClickOk(*dialog);
+    EXPECT_EQ(Stored("farbschema"), c.stored);
+    EXPECT_EQ(Open()->findChild<QComboBox*>("cbFarbschema")->currentIndex(), c.chosen);
   }
 }
 

@@ -56,8 +56,11 @@ class SettingsFixture : public ::testing::Test {
   }
 
   // Opens the list of boards, moves to the entry with the arrow keys and takes it.
-  static void ChooseBoard(QWidget& dialog, int entry) {
-    auto* choice = Find<QComboBox>(dialog, "cbBoard");
+  static void ChooseBoard(QWidget& dialog, int entry) { Choose(dialog, "cbBoard", entry); }
+
+  // The same with any of the dialog's lists.
+  static void Choose(QWidget& dialog, const char* name, int entry) {
+    auto* choice = Find<QComboBox>(dialog, name);
     QTest::mouseClick(choice, Qt::LeftButton);
     auto* list = choice->view();
     ASSERT_TRUE(list->isVisible());
