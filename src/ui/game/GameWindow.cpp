@@ -14,7 +14,6 @@
 #include "ui/board/BoardCursor.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/Dialogs.h"
-#include "ui/common/GermanNumbers.h"
 #include "ui/common/Icons.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/game/CallerVoice.h"
@@ -332,15 +331,9 @@ void GameWindow::HidePreparation() {
   preparation_->HideDialog();
 }
 
-void GameWindow::PlaySound(const std::string& file, bool bust) {
+void GameWindow::Announce(const Call& call) {
   const auto folder = QString::fromStdString((setup_.programFolder / "sounds").string());
-  const auto phrase = bust ? QString::fromUtf8(kCallerBust)
-                           : QString::fromStdString(CallerPhraseForSoundFile(file).value_or(""));
-  if (session_->Options().playSounds) {
-    announcer_->Play(folder, Text(file), phrase);
-  } else {
-    announcer_->Call(phrase);
-  }
+  announcer_->Play(folder, Text(call.soundFile), Text(call.words));
 }
 
 void GameWindow::ShowBanner(const std::string& text, int milliseconds) {

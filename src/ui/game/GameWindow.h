@@ -67,7 +67,7 @@ class GameWindow : public QWidget, public GameView {
   bool ShowPreparation(std::function<void()> cancel) override;
   void ShowPreparationProgress(int done, int total) override;
   void HidePreparation() override;
-  void PlaySound(const std::string& file, bool bust) override;
+  void Announce(const Call& call) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
   void AskContinue(const std::string& question, std::function<void(bool)> answered) override;
   void ShowSummary(const Summary& summary, std::function<void(bool)> answered) override;
