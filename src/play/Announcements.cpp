@@ -73,7 +73,7 @@ TurnAnnouncement AnnounceTurn(const Game& game, bool decidesTheGame) {
   // Count-up games announce what is still missing to the target after the turn.
   const int rest =
       game.CountUpTarget() ? *game.CountUpTarget() - turns.score - points : turns.score - points;
-  return {decidesTheGame ? "Gewonnen.mp3" : std::to_string(points) + ".mp3",
+  return {TurnCall(points, !turns.current.counts, decidesTheGame),
           std::to_string(points) + " Punkte, Rest: " + std::to_string(rest)};
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/Game.h"
 #include "platform/NumberFormat.h"
+#include "play/CallerTexts.h"
 #include "play/GameView.h"
 
 namespace korvanti {
@@ -11,7 +12,7 @@ namespace korvanti {
 // What the count-down panel announces when a turn is checked in, decided
 // before the turn is booked.
 struct TurnAnnouncement {
-  std::string soundFile;   // "Gewonnen.mp3" for the deciding turn, else "<points>.mp3"
+  Call call;               // "Gewonnen.mp3" for the deciding turn, else "<points>.mp3"
   std::string bannerText;  // "<points> Punkte, Rest: <rest>"
 };
 TurnAnnouncement AnnounceTurn(const Game& game, bool decidesTheGame);

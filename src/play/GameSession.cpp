@@ -35,6 +35,7 @@ void GameSession::Start() {
   operation.Run([&] {
     BeginMatch(0);
     ResetDisplay();
+    CallRequiredPoints();
     Settle();
   });
 }
@@ -316,15 +317,15 @@ void GameSession::CheckInTurn() {
   checkInEnabled_ = false;
   if (panel_ == ModePanel::CountDown) {
     const auto announcement = AnnounceTurn(game_, gameDecided_);
-    if (options_.playSounds || options_.callTurns) {
-      view_.PlaySound(announcement.soundFile, !game_.CurrentTurns().current.counts);
-    }
+    Announce(announcement.call);
     if (options_.showPoints) {
       const int milliseconds = options_.secondsForPoints * 1000;
       view_.ShowBanner(announcement.bannerText, milliseconds);
       Schedule(Step::Book, milliseconds);  // booked once the banner has been seen
       return;
     }
+  } else if (panel_ == ModePanel::Cricket) {
+    Announce(CricketCall(game_.CurrentTurns().current));
   }
   Book();
 }
@@ -347,6 +348,7 @@ void GameSession::Book() {
     GameOver();
     return;
   }
+  CallRequiredPoints();
   Settle();
 }
 

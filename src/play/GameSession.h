@@ -153,6 +153,12 @@ class GameSession {
   void CountAimedDoubles();
   void CheckInTurn();
   void Book();
+  // The caller (GameSessionCalls.cpp): hands a call to the view when sounds
+  // or the caller are on, the file only with sounds on.
+  void Announce(Call call);
+  // At the start of a human's turn in a count-down game: what he needs, when
+  // he can finish.
+  void CallRequiredPoints();
   void GameOver();
   // The next leg of the match, or the first leg of the next match.
   void StartNextGame(bool nextLeg);

@@ -219,8 +219,12 @@ void GameSession::AskAfterMatch() {
   const bool countDown = panel_ == ModePanel::CountDown;
   auto gameOverText = game_.GameOverText();
   try {
-    if (const auto bests = PersonalBestLines(game_); !bests.empty()) {
+    const auto outcomes = TrainingOutcomes(game_);
+    if (const auto bests = PersonalBestLines(outcomes); !bests.empty()) {
       gameOverText += "\n" + bests;
+    }
+    if (const auto call = ResultCall(outcomes)) {
+      Announce(*call);
     }
   } catch (const std::exception&) {
     // The game is stored; without its earlier bests the message just leaves them out.
@@ -289,6 +293,7 @@ void GameSession::BullOffShown() {
   }
   ArrangePlayers();
   ResetDisplay();
+  CallRequiredPoints();
   Settle();
 }
 
@@ -401,6 +406,7 @@ void GameSession::FinishNextGame(const std::optional<std::string>& failure) {
   view_.NewGameStarted();
   ResetDisplay();
   playerChanged_ = true;
+  CallRequiredPoints();
   Settle();
 }
 

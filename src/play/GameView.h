@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/AimPoints.h"
+#include "play/CallerTexts.h"
 
 namespace korvanti {
 
@@ -60,10 +61,10 @@ class GameView {
   // The preparation shown is over: done, failed or cancelled.
   virtual void HidePreparation() {}
 
-  // The turn's sound: a file of the sounds folder ("<points>.mp3",
-  // "Gewonnen.mp3") when sounds are on and it is there, else the caller's
-  // words when the caller is on. Never waits for it.
-  virtual void PlaySound(const std::string& file, bool bust) = 0;
+  // A call: its file of the sounds folder when it is there (the session
+  // leaves the file out with sounds off), else its words when the caller is
+  // on. Calls are heard in order, one after the other; never waits for them.
+  virtual void Announce(const Call& call) = 0;
   // Shows the points banner for that long; the session books the turn after it.
   virtual void ShowBanner(const std::string& text, int milliseconds) = 0;
 

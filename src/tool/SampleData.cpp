@@ -27,7 +27,7 @@ class SilentView : public GameView {
  public:
   void Changed(const GameSession&) override {}
   void After(int, std::function<void()> step) override { step(); }
-  void PlaySound(const std::string&, bool) override {}
+  void Announce(const Call&) override {}
   void ShowBanner(const std::string&, int) override {}
   void AskContinue(const std::string&, std::function<void(bool)> answered) override {
     answered(false);

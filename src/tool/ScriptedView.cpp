@@ -4,8 +4,8 @@
 
 namespace korvanti {
 
-void ScriptedView::PlaySound(const std::string& file, bool) {
-  AddEvent("sound: " + file);
+void ScriptedView::Announce(const Call& call) {
+  AddEvent("call: " + call.words + (call.soundFile.empty() ? "" : " (" + call.soundFile + ")"));
 }
 
 void ScriptedView::ShowBanner(const std::string& text, int) {

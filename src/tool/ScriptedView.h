@@ -34,7 +34,7 @@ class ScriptedView : public GameView {
 
   void Changed(const GameSession&) override {}
   void After(int, std::function<void()> step) override { steps_.push_back(std::move(step)); }
-  void PlaySound(const std::string& file, bool bust) override;
+  void Announce(const Call& call) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
   void AskContinue(const std::string& question, std::function<void(bool)> answered) override;
   void ShowSummary(const Summary& summary, std::function<void(bool)> answered) override;

@@ -18,7 +18,7 @@ TEST_F(Session, QuickCheckInBooksTheThirdDartAtOnce) {
   EXPECT_EQ(game->currentPlayer, 1);
   EXPECT_EQ(PlayerAt(0).turns.score, 321);
   EXPECT_TRUE(view.Saw("banner 180 Punkte, Rest: 321 1000"));
-  EXPECT_FALSE(view.Saw("sound 180.mp3"));  // sounds are off
+  EXPECT_TRUE(view.calls.empty());  // sounds and the caller are off
   EXPECT_EQ(session->HitFields(), (std::array<std::string, 3>{"", "", ""}));
 }
 
@@ -31,7 +31,7 @@ TEST_F(Session, BustDartBooksTheTurnAtOnce) {
   Hit("T20");
   EXPECT_EQ(game->currentPlayer, 1);
   EXPECT_EQ(PlayerAt(0).turns.score, 32);
-  EXPECT_TRUE(view.Saw("sound 0.mp3 (bust)"));
+  EXPECT_EQ(view.calls, (std::vector<Call>{{"0.mp3", "Überworfen"}}));
   EXPECT_TRUE(view.Saw("banner 0 Punkte, Rest: 32 3000"));
 }
 
@@ -42,7 +42,7 @@ TEST_F(Session, FinishingDartEndsTheGameWithTheSummary) {
   PlayerAt(0).turns.score = 40;
   view.answers = {false};
   Hit("D20");
-  EXPECT_TRUE(view.Saw("sound Gewonnen.mp3"));
+  EXPECT_EQ(view.calls, (std::vector<Call>{{"Gewonnen.mp3", "Gewonnen"}}));
   EXPECT_TRUE(view.Saw("banner 40 Punkte, Rest: 0 1000"));
   ASSERT_EQ(view.summaries.size(), 1u);
   EXPECT_EQ(view.summaries[0].caption, "1 Spiele durchgeführt");

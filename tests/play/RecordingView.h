@@ -46,8 +46,9 @@ class RecordingView : public GameView {
     events.push_back("after " + std::to_string(milliseconds));
     steps.push_back(std::move(step));
   }
-  void PlaySound(const std::string& file, bool bust) override {
-    events.push_back("sound " + file + (bust ? " (bust)" : ""));
+  void Announce(const Call& call) override {
+    events.push_back("call " + call.words);
+    calls.push_back(call);
   }
   void ShowBanner(const std::string& text, int milliseconds) override {
     events.push_back("banner " + text + " " + std::to_string(milliseconds));
@@ -131,6 +132,7 @@ class RecordingView : public GameView {
   std::function<void()> duringError;
   std::vector<std::string> events;
   std::vector<Summary> summaries;
+  std::vector<Call> calls;
   std::vector<SessionResult> closed;
   std::vector<std::string> errors;
   std::vector<std::vector<std::string>> noticeBatches;

@@ -6,19 +6,29 @@
 #include <QTextToSpeech>
 #include <algorithm>
 #include <chrono>
+#include <deque>
 #include <mutex>
 #include <utility>
 
 namespace korvanti {
 
-// The call waiting for the voice's thread; the thread keeps its own share.
+// The calls handed to the voice's thread; the thread keeps its own share.
 struct CallerVoice::Shared {
   std::mutex mutex;
-  QString latest;       // the call to say next
-  bool posted = false;  // a turn of the thread's loop will take `latest`
+  std::deque<QString> calls;  // not yet taken by the thread
+  bool posted = false;        // a turn of the thread's loop will take `calls`
 };
 
 namespace {
+
+// Older calls than these are stale by the time a slow voice gets to them.
+constexpr std::size_t kMostWaiting = 3;
+
+void KeepLatest(std::deque<QString>& calls) {
+  while (calls.size() > kMostWaiting) {
+    calls.pop_front();
+  }
+}
 
 // How long closing the window, or quitting the application, waits for the
 // voice's thread to end.
@@ -47,26 +57,41 @@ std::unique_ptr<QTextToSpeech> GermanEngine() {
 // the thread's loop has ended.
 class Speaker final : public QObject {
  public:
-  void SayLatest(CallerVoice::Shared& shared) {
-    QString text;
+  void TakeCalls(CallerVoice::Shared& shared) {
     {
       std::lock_guard lock(shared.mutex);
-      text = std::exchange(shared.latest, QString());
+      calls_.insert(calls_.end(), shared.calls.begin(), shared.calls.end());
+      shared.calls.clear();
       shared.posted = false;
     }
-    if (text.isEmpty()) {
-      return;
-    }
+    KeepLatest(calls_);
     if (!std::exchange(tried_, true)) {
       engine_ = GermanEngine();
+      if (engine_) {
+        QObject::connect(engine_.get(), &QTextToSpeech::stateChanged, this,
+                         [this](QTextToSpeech::State state) {
+                           if (state == QTextToSpeech::Ready) {
+                             SayNext();
+                           }
+                         });
+      }
     }
-    if (engine_) {
-      engine_->say(text);
+    if (engine_ && engine_->state() != QTextToSpeech::Speaking) {
+      SayNext();
     }
   }
 
  private:
+  void SayNext() {
+    if (engine_ && !calls_.empty()) {
+      const auto text = std::move(calls_.front());
+      calls_.pop_front();
+      engine_->say(text);
+    }
+  }
+
   std::unique_ptr<QTextToSpeech> engine_;
+  std::deque<QString> calls_;  // waiting for the call being said
   bool tried_ = false;
 };
 
@@ -111,12 +136,13 @@ void CallerVoice::Say(const QString& text) {
     thread_->start();
   }
   std::lock_guard lock(shared_->mutex);
-  shared_->latest = text;
+  shared_->calls.push_back(text);
+  KeepLatest(shared_->calls);
   if (!std::exchange(shared_->posted, true)) {
     QMetaObject::invokeMethod(
         speaker_,
         [speaker = static_cast<Speaker*>(speaker_.data()), shared = shared_] {
-          speaker->SayLatest(*shared);
+          speaker->TakeCalls(*shared);
         },
         Qt::QueuedConnection);
   }

@@ -7,8 +7,8 @@
 
 namespace korvanti {
 
-// Speaks short German calls. Only the latest call counts: one that the voice
-// has not started yet is replaced by the next.
+// Speaks short German calls, in order: a call waits until the one before is
+// said. While the voice cannot keep up, only the latest few calls wait.
 class Voice {
  public:
   virtual ~Voice() = default;

@@ -14,7 +14,6 @@
 #include "ui/board/BoardCursor.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/common/Dialogs.h"
-#include "ui/common/GermanNumbers.h"
 #include "ui/common/Icons.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/game/CallerVoice.h"
@@ -29,21 +28,16 @@
 #include "ui/game/SeriesSummary.h"
 #include "ui/game/TurnAnnouncer.h"
 #include "ui/game/WaitDialog.h"
+#include "ui/game/WallScoreboardWindow.h"
 
 namespace korvanti {
 namespace {
 
-const QColor kBackground(212, 212, 225);
 constexpr int kPlayerRowHeight = 36;
 constexpr int kNamePixels = 27;
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-QColor Color(Paint paint) {
-  const auto rgb = ToRgb(paint);
-  return {rgb.r, rgb.g, rgb.b};
 }
 
 void SetTextColor(QLabel* label, const QColor& color) {
@@ -70,10 +64,7 @@ GameWindow::GameWindow(StartedGame started, GameWindowSetup setup, Dialogs& dial
       preparation_(std::make_unique<PreparationRunner>(this)) {
   setObjectName("GameWindow");
   setWindowTitle("Game on");
-  setAutoFillBackground(true);
-  auto palette = this->palette();
-  palette.setColor(QPalette::Window, kBackground);
-  setPalette(palette);
+  KeepScreenSurface(*this);
   setFont(TextFont(10));
   announcer_->SetCallerActive(started_.Session().callTurns);
 
@@ -134,8 +125,9 @@ void GameWindow::BuildLayout() {
 }
 
 void GameWindow::BuildToolBar() {
-  const auto button = [this](const char* name, const char* text, IconRole icon, int left) {
-    auto* made = new QPushButton(KorvantiIcon(icon), text, canvas_);
+  const auto button = [this](const char* name, const char* text, std::optional<IconRole> icon,
+                             int left) {
+    auto* made = new QPushButton(icon ? KorvantiIcon(*icon) : QIcon(), text, canvas_);
     made->setObjectName(name);
     made->setFocusPolicy(Qt::NoFocus);
     canvas_->Place(made, {left, 2, 190, 38}, 11, [made](double s) {
@@ -147,6 +139,11 @@ void GameWindow::BuildToolBar() {
   checkIn_ = button("btncheckinThrow", "Wurf &einchecken", IconRole::CheckIn, 2);
   undo_ = button("btnUndoLastcheckin", "Letzten Wurf zurücknehmen", IconRole::Undo, 194);
   cancel_ = button("btn_CancelGame", "Spiel &abbrechen", IconRole::AbortGame, 386);
+  auto* wall = button("btnAnzeigetafel", "Anzeige&tafel", std::nullopt, 578);
+  wall->setToolTip(
+      "Zeigt Punkte, letzte Aufnahme und Checkout groß in einem eigenen Fenster, "
+      "für einen zweiten Bildschirm oder einen Fernseher (F11: Vollbild)");
+  connect(wall, &QPushButton::clicked, this, [this] { OpenWallScoreboard(); });
   connect(checkIn_, &QPushButton::clicked, this,
           [this] { Guarded([&] { session_->PressCheckIn(); }); });
   connect(undo_, &QPushButton::clicked, this,
@@ -164,7 +161,7 @@ void GameWindow::BuildTurnFields() {
     // fields apart when the scaled design leaves no pixel between them.
     label->setStyleSheet(QStringLiteral("QLabel { background-color: black; color: rgb(255, 248, "
                                         "220); border: 1px solid %1; }")
-                             .arg(kBackground.name()));
+                             .arg(ScreenSurface(palette()).name()));
     label->setFont(FiguresFont(22, true));
     canvas_->Place(label, design, 22);
     return label;
@@ -205,9 +202,8 @@ void GameWindow::BuildInfoLabels() {
   canvas_->Place(currentPlayer_, {364, 72, 220, 34}, kNamePixels,
                  [this](double) { FitNameOverBoard(); });
   currentPlayer_->setAutoFillBackground(true);
-  auto white = currentPlayer_->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  currentPlayer_->setPalette(white);
+  currentPlayer_->setBackgroundRole(QPalette::Base);
+  currentPlayer_->setForegroundRole(QPalette::Text);
   pointsCaption_ = label("lblPointsCaption", "Punkte:", {364, 46, 76, 24}, 18);
   points_ = label("lblpoints", "", {440, 40, 140, 30}, 27, true, true);
   pointsCaption_->setVisible(!countDown);
@@ -220,7 +216,7 @@ void GameWindow::BuildInfoLabels() {
   doubleThrow_ = label("lblDoubleThrow", "", {424, 703, 457, 30}, 27, true, true);
   aimHint_ = label("lblAimHint", "", {367, 703, 659, 30}, 20, false, true);
   aimHint_->setAlignment(Qt::AlignCenter);
-  SetTextColor(aimHint_, QColor(190, 0, 0));
+  SetTextColor(aimHint_, IsDarkPalette(palette()) ? QColor(255, 110, 100) : QColor(190, 0, 0));
   picture_ = new PlayerPictureBox(canvas_);
   picture_->setObjectName("imgplayer");
   canvas_->Place(picture_, {5, 46, 128, 119});
@@ -236,6 +232,10 @@ void GameWindow::ShowGame() {
   const double scale = std::min({1.0, static_cast<double>(room.width()) / design.width(),
                                  static_cast<double>(room.height()) / design.height()});
   resize(canvas_->SizeAt(scale));
+  if (started_.Session().fullScreen) {
+    showFullScreen();
+    return;
+  }
   show();
 }
 
@@ -256,7 +256,22 @@ void GameWindow::Guarded(const std::function<void()>& act) {
   }
 }
 
+// The scoreboard for the wall follows the game and goes with this window.
+void GameWindow::OpenWallScoreboard() {
+  if (!wall_) {
+    wall_ = new WallScoreboardWindow(this);
+    wall_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  wall_->Show(BuildWallDisplay(*session_));
+  wall_->show();
+  wall_->raise();
+  wall_->activateWindow();
+}
+
 void GameWindow::Changed(const GameSession& session) {
+  if (wall_) {
+    wall_->Show(BuildWallDisplay(session));
+  }
   PaintBoard(session.Board());
   board_->SetHintEnabled(!session.BoardLocked());
   undo_->setEnabled(session.UndoButtonEnabled());
@@ -276,7 +291,7 @@ void GameWindow::PaintBoard(const Scoreboard& board) {
   averageCaption_->setVisible(hasRunningValue);
   average_->setText(Text(board.runningValue));
   average_->setToolTip(Text(board.runningValueHint));
-  SetTextColor(average_, Color(board.runningValuePaint));
+  SetTextColor(average_, TextColor(board.runningValuePaint, palette()));
   rounds_->setText(Text(board.round));
   // Trainings count rounds to go, matches their legs and sets: never both.
   roundsToGo_->setVisible(board.roundsToGo.has_value() || !board.matchCaption.empty());
@@ -332,15 +347,9 @@ void GameWindow::HidePreparation() {
   preparation_->HideDialog();
 }
 
-void GameWindow::PlaySound(const std::string& file, bool bust) {
+void GameWindow::Announce(const Call& call) {
   const auto folder = QString::fromStdString((setup_.programFolder / "sounds").string());
-  const auto phrase = bust ? QString::fromUtf8(kCallerBust)
-                           : QString::fromStdString(CallerPhraseForSoundFile(file).value_or(""));
-  if (session_->Options().playSounds) {
-    announcer_->Play(folder, Text(file), phrase);
-  } else {
-    announcer_->Call(phrase);
-  }
+  announcer_->Play(folder, Text(call.soundFile), Text(call.words));
 }
 
 void GameWindow::ShowBanner(const std::string& text, int milliseconds) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -28,6 +29,7 @@ class PreparationRunner;
 class TargetPanelView;
 class PointsBanner;
 class TurnAnnouncer;
+class WallScoreboardWindow;
 
 // How the start window (or a test) sets the game screen up.
 struct GameWindowSetup {
@@ -69,7 +71,7 @@ class GameWindow : public QWidget, public GameView {
   bool ShowPreparation(std::function<void()> cancel) override;
   void ShowPreparationProgress(int done, int total) override;
   void HidePreparation() override;
-  void PlaySound(const std::string& file, bool bust) override;
+  void Announce(const Call& call) override;
   void ShowBanner(const std::string& text, int milliseconds) override;
   void AskContinue(const std::string& question, std::function<void(bool)> answered) override;
   void ShowSummary(const Summary& summary, std::function<void(bool)> answered) override;
@@ -91,6 +93,7 @@ class GameWindow : public QWidget, public GameView {
  private:
   void BuildLayout();
   void ToggleFullScreen();
+  void OpenWallScoreboard();
   // The answer to the end question: Cancel takes the end back.
   void AnswerEnd(DialogAnswer answer, const std::function<void(bool)>& answered);
   void BuildToolBar();
@@ -133,6 +136,7 @@ class GameWindow : public QWidget, public GameView {
   CricketPanelView* cricket_ = nullptr;
   TargetPanelView* target_ = nullptr;
   PlayerListView* players_ = nullptr;
+  QPointer<WallScoreboardWindow> wall_;  // "Anzeigetafel", while it is open
 };
 
 }  // namespace korvanti

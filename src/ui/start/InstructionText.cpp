@@ -35,7 +35,7 @@ Gegen den Computer
 Auf der Seite "Trainingsspiele" spielt man 501 gegen den Computer. Für "501 gegen eigenen Schnitt" und "501 gegen eigenes Topspiel" muss mindestens ein normales Spiel 501 Double Out gespeichert sein. Bei "501 gegen Computer" wählt man, ob der eingestellte Schnitt dem Schnitt über 1000 Spiele entspricht oder ob der Computer den Schnitt in jedem Spiel möglichst exakt trifft.
 
 Töne
-Mit "Sound verwenden" in den Einstellungen spielt Korvanti nach jeder Aufnahme einen Ton ab, wenn im Ordner "sounds" des Programmordners eine Datei mit der geworfenen Punktzahl liegt ("0.mp3" bis "180.mp3"); zum Sieg erklingt "Gewonnen.mp3". Bei Dateinamen zählt die Groß- und Kleinschreibung. Töne gibt es nur bei den Spielen 301 und 501.
+Mit "Sound verwenden" in den Einstellungen spielt Korvanti nach jeder Aufnahme einen Ton ab, wenn im Ordner "sounds" des Programmordners eine Datei mit der geworfenen Punktzahl liegt ("0.mp3" bis "180.mp3"); zum Sieg erklingt "Gewonnen.mp3". Bei Dateinamen zählt die Groß- und Kleinschreibung. Töne gibt es nur bei den Spielen 301 und 501. Mit "Punkte ansagen" sagt eine deutsche Stimme die Punktzahl, wenn keine Datei dazu da ist; dieselbe Stimme sagt vor der Aufnahme eines Spielers, der auschecken kann, was er braucht ("Anna, du brauchst 121", als Datei "require121.mp3"), nennt beim Cricket die Treffer der Aufnahme ("Triple 20, Double 19") und am Ende eines Trainings das Ergebnis ("Neue Bestleistung, 312").
 
 Zusammenfassung
 Nach einem Spiel 301 oder 501 zeigt Korvanti auf Wunsch ("Zusammenfassung nach Spiel anzeigen" in den Einstellungen) eine Zusammenfassung mit Schnitt und Doppelquote jedes Spielers; von dort geht es zum nächsten Spiel oder zurück.

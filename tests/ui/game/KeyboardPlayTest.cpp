@@ -1,6 +1,7 @@
 // The game screen at the oche: darts typed as field codes, the keys of play,
 // and the winning dart taken back, against a real database.
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "GameWindowFixture.h"
 #include "store/Database.h"
@@ -9,6 +10,7 @@
 #include "store/SqlStatement.h"
 #include "store/StatisticsQuery.h"
 #include "store/StoredDarts.h"
+#include "ui/game/WallScoreboardWindow.h"
 
 namespace korvanti {
 namespace {
@@ -165,6 +167,34 @@ TEST_F(KeyboardScreen, TheEndOfATrainingTakenBackFromItsMessage) {
   Type("D5 ");
   EXPECT_EQ(Count("SELECT COUNT(*) FROM game"), 0);  // the training goes on
   EXPECT_EQ(dialogs.shown().size(), 1u);
+}
+
+// "Anzeigetafel" opens the scoreboard for the wall, which follows every dart
+// and turn and goes with the game screen.
+TEST_F(KeyboardScreen, TheWallScoreboardFollowsTheGame) {
+  Open(Build(4, {anna, ben}));
+  Press("btnAnzeigetafel");
+  QPointer<WallScoreboardWindow> wall = window->findChild<WallScoreboardWindow*>();
+  ASSERT_NE(wall, nullptr);
+  EXPECT_TRUE(wall->isVisible());
+  EXPECT_EQ(wall->windowTitle(), "Anzeigetafel");
+  const auto figures = [&] {
+    std::vector<std::string> shown;
+    for (const auto& player : wall->Shown().players) {
+      shown.push_back(player.nickname + (player.onTurn ? "*" : "") + " " + player.figure);
+    }
+    return shown;
+  };
+  EXPECT_EQ(figures(), (std::vector<std::string>{"Anna* 501", "Ben 501"}));
+  Type("T20 ");
+  EXPECT_EQ(figures(), (std::vector<std::string>{"Anna* 441", "Ben 501"}));
+  Type("T20 T20 ");
+  EXPECT_EQ(figures(), (std::vector<std::string>{"Anna 321", "Ben* 501"}));
+  EXPECT_EQ(wall->Shown().lastTurn, "Anna: 180");
+  Press("btnAnzeigetafel");  // a second press shows the same window
+  EXPECT_EQ(window->findChildren<WallScoreboardWindow*>().size(), 1);
+  window.reset();
+  EXPECT_TRUE(wall.isNull());
 }
 
 }  // namespace

@@ -91,6 +91,16 @@ TEST_F(TurnAnnouncerTest, UnplayableFileNeitherBlocksNorFails) {
   EXPECT_EQ(announcer.lastSound(), sounds.filePath("26.mp3"));
 }
 
+// "Ben, du brauchst 40" right after the turn's file: it waits for the file to
+// end (here: to fail) and is not lost.
+TEST_F(TurnAnnouncerTest, CallDuringASoundComesAfterIt) {
+  announcer.SetCallerActive(true);
+  announcer.Play(sounds.path(), "26.mp3");
+  announcer.Play(sounds.path(), "", "Ben, du brauchst 40");
+  QTRY_VERIFY_WITH_TIMEOUT(!said.empty(), 5000);
+  EXPECT_EQ(said, std::vector<QString>{"Ben, du brauchst 40"});
+}
+
 // A speech service that takes the connection and never answers, as one does
 // that has no sound server to speak to.
 class SilentSpeechService {

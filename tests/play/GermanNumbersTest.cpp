@@ -1,4 +1,4 @@
-#include "ui/common/GermanNumbers.h"
+#include "play/GermanNumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -38,23 +38,6 @@ INSTANTIATE_TEST_SUITE_P(
         WordsCase{501, "Fünfhunderteins"}, WordsCase{1000, "Eintausend"},
         WordsCase{1001, "Eintausendeins"}, WordsCase{2121, "Zweitausendeinhunderteinundzwanzig"},
         WordsCase{-3, "Minus drei"}));
-
-TEST(CallerPhraseTest, MaximumIsCalledOutOthersPlain) {
-  EXPECT_EQ(CallerPhraseForPoints(180), "Einhundertachtzig!");
-  EXPECT_EQ(CallerPhraseForPoints(26), "Sechsundzwanzig");
-  EXPECT_EQ(CallerPhraseForPoints(0), "Null");
-}
-
-TEST(CallerPhraseTest, SoundFileNamesTellWhatToSay) {
-  EXPECT_EQ(CallerPhraseForSoundFile("180.mp3"), "Einhundertachtzig!");
-  EXPECT_EQ(CallerPhraseForSoundFile("26.mp3"), "Sechsundzwanzig");
-  EXPECT_EQ(CallerPhraseForSoundFile("0.mp3"), "Null");
-  EXPECT_EQ(CallerPhraseForSoundFile("Gewonnen.mp3"), "Gewonnen");
-  for (const char* unknown :
-       {"", ".mp3", "26", "26.wav", "x26.mp3", "26x.mp3", "-5.mp3", "99999999999.mp3"}) {
-    EXPECT_EQ(CallerPhraseForSoundFile(unknown), std::nullopt) << unknown;
-  }
-}
 
 }  // namespace
 }  // namespace korvanti

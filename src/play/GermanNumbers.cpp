@@ -1,8 +1,7 @@
-#include "ui/common/GermanNumbers.h"
+#include "play/GermanNumbers.h"
 
 #include <array>
 #include <cctype>
-#include <charconv>
 
 namespace korvanti {
 namespace {
@@ -51,7 +50,6 @@ std::string Capitalised(std::string words) {
 }
 
 constexpr int kLargestSpoken = 999'999;
-constexpr int kMaximumPoints = 180;
 
 }  // namespace
 
@@ -67,27 +65,6 @@ std::string GermanNumberWords(int number) {
     return "Minus " + Positive(-number);
   }
   return Capitalised(Positive(number));
-}
-
-std::string CallerPhraseForPoints(int points) {
-  return GermanNumberWords(points) + (points == kMaximumPoints ? "!" : "");
-}
-
-std::optional<std::string> CallerPhraseForSoundFile(const std::string& file) {
-  constexpr std::string_view kExtension = ".mp3";
-  if (file == std::string(kCallerWon) + std::string(kExtension)) {
-    return kCallerWon;
-  }
-  if (file.size() <= kExtension.size() || !file.ends_with(kExtension)) {
-    return std::nullopt;
-  }
-  const std::string_view digits(file.data(), file.size() - kExtension.size());
-  int points = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), points);
-  if (error != std::errc() || end != digits.data() + digits.size() || points < 0) {
-    return std::nullopt;
-  }
-  return CallerPhraseForPoints(points);
 }
 
 }  // namespace korvanti
