@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "computer/ComputerPlayer.h"
+#include "engine/FieldCode.h"
 #include "platform/DateTime.h"
 #include "play/Announcements.h"
 #include "play/GameSession.h"
@@ -200,8 +201,13 @@ void GameSession::ReopenLastTurn(const Turn& undone) {
     ++i;
   }
   auto& turns = game_.CurrentTurns();
-  const int darts = undone.DartsEntered();
-  for (int n = 1; n < darts; ++n) {
+  // Its thrown darts but the last (a booked turn fills the darts not thrown with "na").
+  int thrown = 0;
+  for (int n = 1; n <= 3; ++n) {
+    const auto& dart = undone.Hit(n);
+    thrown = dart.HasHit() && dart.hit != kNotThrownCode ? n : thrown;
+  }
+  for (int n = 1; n < thrown; ++n) {
     turns.current.Hit(n) = undone.Hit(n);
   }
   turns.current.counts = true;

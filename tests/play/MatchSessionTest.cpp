@@ -2,6 +2,8 @@
 // banners between legs, the bull-off, what is stored and the match summary.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "SessionFixture.h"
 #include "engine/CountDownGame.h"
 
@@ -65,6 +67,41 @@ TEST_F(MatchSession, LegsAlternateTheStarterAndTheMatchIsStoredLegByLeg) {
             (std::vector<std::string>{"Anna", "2", "75,3", "75,3", "2", "0", "2", "50,0 %", "20"}));
   EXPECT_EQ(match.rows[1][1], "1");
   EXPECT_EQ(match.rows[1][7], "50,0 %");
+}
+
+// The deciding leg's winning dart taken back from the summary: the leg is no
+// longer stored, the match row is written again without winner, and the
+// match goes on in its third leg until the dart wins again.
+TEST_F(MatchSession, TheDecidingLegTakenBackReopensTheMatch) {
+  bool takeBack = true;
+  view.duringSummary = [&] {
+    EXPECT_TRUE(session->TakeBackOffered());
+    if (std::exchange(takeBack, false)) {
+      session->TakeBackEnd();
+    }
+  };
+  Begin<Game301DoubleOut>(FirstTo(2));
+  for (int leg = 0; leg < 3; ++leg) {
+    StarterWinsLeg();
+  }
+  ASSERT_EQ(view.summaries.size(), 1u);
+  EXPECT_EQ(archive.games.size(), 2u);
+  ASSERT_EQ(archive.removedMatches.size(), 1u);
+  ASSERT_TRUE(archive.removedMatches[0]);
+  EXPECT_TRUE(archive.removedMatches[0]->winnerId.empty());
+  EXPECT_EQ(archive.removedMatches[0]->endTime, 0.0);
+  EXPECT_EQ(session->Board().matchCaption, "Leg 3");
+  EXPECT_EQ(game->CurrentPlayer().nickname, "Anna");
+  EXPECT_EQ(game->CurrentTurns().score, 20);
+  EXPECT_EQ(game->players.At(0).wins + game->players.At(1).wins, 0);
+  EXPECT_TRUE(view.closed.empty());
+
+  Hit("D10");
+  ASSERT_EQ(view.summaries.size(), 2u);
+  EXPECT_EQ(view.summaries[1].match->result, "Match an Anna (2:1)");
+  ASSERT_EQ(archive.games.size(), 3u);
+  EXPECT_EQ(archive.games[2].match->winnerId, "{Anna}");
+  EXPECT_EQ(game->players.At(0).wins + game->players.At(1).wins, 1);
 }
 
 TEST_F(MatchSession, SetsGoToTheNextStarterAndSayWhoWonTheSet) {

@@ -60,6 +60,9 @@ class RecordingView : public GameView {
   void ShowSummary(const Summary& summary, std::function<void(bool)> answered) override {
     summaries.push_back(summary);
     events.push_back("summary " + summary.caption);
+    if (duringSummary) {
+      duringSummary();
+    }
     answered(NextAnswer());
   }
   // Answers at once, or, with `holdAbortAnswer`, keeps the question open
@@ -127,6 +130,7 @@ class RecordingView : public GameView {
   std::deque<bool> answers;
   AbortAnswer abortAnswer = AbortAnswer::Cancel;
   std::function<void()> duringAbortQuestion;
+  std::function<void()> duringSummary;  // another answer than the box's, say
   bool holdAbortAnswer = false;
   std::vector<std::function<void(AbortAnswer)>> heldAbortAnswers;
   std::function<void()> duringError;

@@ -84,6 +84,10 @@ void GameWindow::BuildLayout() {
 
   board_ = new BoardWidget(setup_.hitMap, canvas_);
   board_->setObjectName("imgVordergrund");
+  board_->setAccessibleName("Dartscheibe");
+  board_->setAccessibleDescription(
+      "Linksklick: wo der Dart steckt, Rechtsklick: wohin er gezielt war. Tastatur: Feld "
+      "eintippen (T20, D16, 5, 25, BULL, M) und Leertaste oder Enter");
   board_->SetPicture(BoardPicture::ForSetting(setup_.board, setup_.programFolder));
   board_->setCursor(LoadBoardCursor(setup_.programFolder));
   canvas_->Place(board_, {367, 49, 659, 650});
@@ -168,10 +172,12 @@ void GameWindow::BuildTurnFields() {
   };
   for (int n = 0; n < 3; ++n) {
     auto* hit = box(QString("pnlcheck%1").arg(n + 1), {3 + 62 * n + n, 280, 62, 39});
+    hit->setAccessibleName(QString("Dart %1").arg(n + 1));
     connect(hit, &ClickableLabel::clicked, this,
             [this] { Guarded([&] { session_->ClearLastHit(); }); });
     hitFields_[static_cast<std::size_t>(n)] = hit;
     auto* aim = box(QString("lblAim%1").arg(n + 1), {950, 39 + 46 * n, 65, 41});
+    aim->setAccessibleName(QString("Ziel Dart %1").arg(n + 1));
     connect(aim, &ClickableLabel::clicked, this,
             [this, n] { Guarded([&] { session_->ClearAim(n + 1); }); });
     aimFields_[static_cast<std::size_t>(n)] = aim;
