@@ -40,6 +40,9 @@ Mit "Sound verwenden" in den Einstellungen spielt Korvanti nach jeder Aufnahme e
 Zusammenfassung
 Nach einem Spiel 301 oder 501 zeigt Korvanti auf Wunsch ("Zusammenfassung nach Spiel anzeigen" in den Einstellungen) eine Zusammenfassung mit Schnitt und Doppelquote jedes Spielers; von dort geht es zum nächsten Spiel oder zurück.
 
+Tastatur und Zurücknehmen
+Statt zu klicken kann man einen Dart eintippen: das Feld ("T20", "D16", "5" oder "S5", "25", "50" oder "BULL", "0" oder "M" für daneben), abgeschlossen mit Leertaste oder Enter. Getippte Darts haben keine Trefferstelle; sie zählen in allen Werten, nur nicht bei den Punkten auf der Scheibe, der Streuung und den Erwartungswerten. Enter checkt die Aufnahme ein, Rücktaste nimmt das letzte Zeichen und dann den letzten Dart zurück, Strg+Z ist "Letzten Wurf zurücknehmen", F11 schaltet auf Vollbild. War der Sieg-Dart verklickt, nimmt "Zurücknehmen" in der Zusammenfassung oder der Meldung am Spielende das Spiel zurück: es wird nicht gespeichert, und es geht vor dem letzten Dart weiter.
+
 Matches
 Auf der Seite "Spiele" (301, 501 und Cricket) und bei den Spielen gegen den Computer legt "Legs" fest, wie viele Legs zum Sieg nötig sind, und "Sets", wie viele Sätze; 1 und 1 ist ein einzelnes Spiel. Der Anwurf wechselt von Leg zu Leg, bei Sätzen auch von Satz zu Satz. Nach jedem Leg nennt ein Banner den Stand, dann beginnt das nächste Leg von selbst. Mit "Ausbullen" wirft vor dem ersten Leg jeder einen Dart auf das Bull; Korvanti misst den Abstand zur Mitte in Millimetern, wer am nächsten liegt, beginnt, bei Gleichstand werfen die Gleichen noch einmal. Am Ende zeigt die Zusammenfassung Schnitt, First 9, 180er, 140+, 100+, Checkout-Quote und höchstes Finish des Matches. Jedes Leg zählt in der Statistik als ein Spiel.
 

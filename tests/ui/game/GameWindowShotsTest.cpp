@@ -13,8 +13,8 @@ using testing::GameScreen;
 // person to look at: nothing cut off, numbers readable, the board crisp.
 class GameWindowShots : public GameScreen {
  protected:
-  void Shoot(const QString& name) {
-    window->resize(GameWindow::kDesignSize);
+  void Shoot(const QString& name, QSize size = GameWindow::kDesignSize) {
+    window->resize(size);
     QApplication::processEvents();
     const auto path = QDir(KORVANTI_GAME_SHOTS).filePath(name);
     const auto shot = window->grab().toImage();
@@ -38,6 +38,18 @@ TEST_F(GameWindowShots, CountDownMidGameWithOlderTurns) {
   Clicks({"T20", "LS20"});
   EXPECT_EQ(TextOf("lblLastPointsAll1"), "...");
   Shoot("game-countdown.png");
+}
+
+// Full screen on a 1080p television: everything, the board included, grows
+// with the screen; a dart is being typed.
+TEST_F(GameWindowShots, FullScreenAt1920x1080) {
+  Open(Build(4, {"{ANNA}", "{BEN}"}));
+  Clicks({"T20", "T20", "T20", "LS19", "T19", "LS1"});
+  Clicks({"T20"});
+  QTest::keyClicks(window.get(), "d1");
+  Shoot("game-fullscreen.png", {1920, 1080});
+  EXPECT_GT(window->Board().height(), 900);
+  EXPECT_EQ(TextOf("pnlcheck2"), "D1_");
 }
 
 TEST_F(GameWindowShots, CricketWithEveryTileState) {

@@ -35,6 +35,7 @@ TEST(InstructionsWindowTest, CoversTheTopicsInTheirOrder) {
       "180.mp3",
       "Gewonnen.mp3",
       "Zusammenfassung",
+      "BULL",
       "Legs",
       "Millimetern",
       "Neue Bestleistung",
