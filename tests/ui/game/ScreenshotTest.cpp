@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "ShotChecks.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/game/PointsBanner.h"
 #include "ui/game/SeriesSummary.h"
@@ -45,6 +46,9 @@ TEST_F(ScreenshotTest, Summary) {
   dialog.Fill(summary);
   dialog.show();
   Save(dialog, "summary.png");
+  dialog.OfferTakeBack();
+  Save(dialog, "summary-takeback.png");
+  testing::ExpectLabelsFit(dialog);
   auto* list = dialog.findChild<QTreeWidget*>("lstSummary");
   const QFontMetrics metrics(list->font());
   for (int column = 0; column < list->columnCount(); ++column) {
