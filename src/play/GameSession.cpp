@@ -380,6 +380,21 @@ void GameSession::ContinueComputer() {
   }
 }
 
+void GameSession::UndoOneCheckIn() {
+  std::vector<std::size_t> before;
+  for (const auto* player : game_.players) {
+    before.push_back(player->turns.Count());
+  }
+  game_.UndoCheckIn();
+  std::size_t i = 0;
+  for (const auto* player : game_.players) {
+    if (player->turns.Count() < before[i]) {
+      doubles_.TakeBack(*player, before[i] - player->turns.Count());
+    }
+    ++i;
+  }
+}
+
 void GameSession::UndoLastCheckIn() {
   Operation operation(*this);
   operation.Run([&] {
@@ -389,18 +404,7 @@ void GameSession::UndoLastCheckIn() {
     // Against the computer, undo goes back to the last human turn; the
     // computer then throws its prepared turn again by itself.
     for (std::size_t step = 0; step < game_.players.Count(); ++step) {
-      std::vector<std::size_t> before;
-      for (const auto* player : game_.players) {
-        before.push_back(player->turns.Count());
-      }
-      game_.UndoCheckIn();
-      std::size_t i = 0;
-      for (const auto* player : game_.players) {
-        if (player->turns.Count() < before[i]) {
-          doubles_.TakeBack(*player, before[i] - player->turns.Count());
-        }
-        ++i;
-      }
+      UndoOneCheckIn();
       const bool openingTurn = game_.round <= 1 && game_.currentPlayer == 0;
       if (ComputerOnTurn() == nullptr || openingTurn) {
         break;

@@ -173,6 +173,8 @@ class GameSession {
   bool CountLeg(Player& winner);
   // Takes back what the end of a leg counted: the match, the series' wins and leg figures.
   void UncountLeg(const MatchPlay& matchBefore, Player& winner, bool matchOver);
+  // The last booked turn goes, with its double statistics.
+  void UndoOneCheckIn();
   // The last booked turn, `undone`, open again without its last dart.
   void ReopenLastTurn(const Turn& undone);
   void AskAfterMatch();

@@ -185,21 +185,10 @@ void GameSession::TakeBackEnd() {
 }
 
 void GameSession::ReopenLastTurn(const Turn& undone) {
-  std::vector<std::size_t> counts;
-  for (const auto* player : game_.players) {
-    counts.push_back(player->turns.Count());
-  }
   // The deciding check-in leaves the winner on turn; undo takes back the turn
   // before the one on turn.
   game_.NextPlayer();
-  game_.UndoCheckIn();
-  std::size_t i = 0;
-  for (const auto* player : game_.players) {
-    if (player->turns.Count() < counts[i]) {
-      doubles_.TakeBack(*player, counts[i] - player->turns.Count());
-    }
-    ++i;
-  }
+  UndoOneCheckIn();
   auto& turns = game_.CurrentTurns();
   // Its thrown darts but the last (a booked turn fills the darts not thrown with "na").
   int thrown = 0;
