@@ -16,6 +16,8 @@ GameList::GameList(GamePage page, int columns, QWidget* parent)
   // The blank part under the viewport looks like the list's own.
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Base);
+  const auto pageLabel = GamePageLabel(page);
+  setAccessibleName(QString::fromUtf8(pageLabel.data(), static_cast<qsizetype>(pageLabel.size())));
   for (const auto* entry : entries_) {
     const auto label =
         QString::fromUtf8(entry->label.data(), static_cast<qsizetype>(entry->label.size()));

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <algorithm>
+#include <utility>
 
 #include "ui/common/InfoImage.h"
 #include "ui/start/GameList.h"
@@ -193,6 +194,20 @@ QWidget* GamePages::BuildSpecialTrainingsPage() {
   training_ = Choice(nullptr, "cmbTraining", {});
   rounds_ = SpinField(nullptr, "spnRounds", Limits::kFewestRounds, Limits::kMostRounds,
                       defaults.trainingRounds);
+  // The grid's captions name a row, not each of its fields.
+  const std::array<std::pair<QWidget*, const char*>, 8> names{{
+      {checkoutStart_, "Checkout Startwert"},
+      {stepUp_, "Checkout hochsetzen um"},
+      {stepDown_, "Checkout runtersetzen um"},
+      {startLevel_, "Startstufe"},
+      {maxLevel_, "Maximale Stufe"},
+      {chosenDouble_, "Doppel"},
+      {training_, "Freies Training"},
+      {rounds_, "Runden pro Zahl"},
+  }};
+  for (const auto& [field, name] : names) {
+    field->setAccessibleName(QString::fromUtf8(name));
+  }
 
   auto* options = new QGridLayout;
   const auto caption = [](std::string_view key) {

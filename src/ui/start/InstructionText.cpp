@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kText = R"text(KORVANTI – KURZANLEITUNG
 
 Das Wichtigste in Kürze
-Korvanti soll sich ohne langes Lesen bedienen lassen: Spieler anlegen, Spieler ankreuzen, ein Spiel oder Training auswählen und auf "Start" klicken. Die folgenden Abschnitte erklären die Stellen, die man nicht sofort sieht.
+Korvanti soll sich ohne langes Lesen bedienen lassen: Spieler anlegen, Spieler ankreuzen, ein Spiel oder Training auswählen und auf "Start" klicken. Im Startfenster geht es auch mit der Tastatur: Die Eingabetaste startet das ausgewählte Spiel wie "Start" (nur nicht in einem Eingabefeld wie dem Datum), Strg+N legt einen neuen Spieler an und F1 öffnet diese Kurzanleitung. Die folgenden Abschnitte erklären die Stellen, die man nicht sofort sieht.
 
 Reihenfolge der Spieler
 Vor dem Spiel lässt sich die Reihenfolge der Spieler in der Übersicht ändern: eine Zeile mit der Maus greifen und an die gewünschte Stelle ziehen. Wer oben steht, beginnt. Nach jedem Spiel rückt die Reihenfolge automatisch eins weiter; der bisher erste Spieler wirft im nächsten Spiel als letzter.

@@ -27,6 +27,7 @@ InstructionsWindow::InstructionsWindow(QWidget* parent)
   setWindowTitle(QStringLiteral("Information"));
   setWindowIcon(KorvantiIcon(IconRole::Instructions));
   text_->setObjectName(QStringLiteral("txtInstructions"));
+  text_->setAccessibleName(QStringLiteral("Kurzanleitung"));
   text_->setFont(TextFont(11));
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

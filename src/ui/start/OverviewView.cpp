@@ -11,6 +11,7 @@ namespace korvanti {
 OverviewView::OverviewView(PlayerOverviewModel& model, QWidget* parent)
     : QTableView(parent), model_(model) {
   setObjectName("lvPlayers");
+  setAccessibleName(QStringLiteral("Spielerübersicht"));
   setModel(&model);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);

@@ -93,11 +93,13 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
 
   MakeLabel(this, "lblDartscheibe", QStringLiteral("Dartscheibe"), kBoardCaptionRect);
   board_->setObjectName(QStringLiteral("cbBoard"));
+  board_->setAccessibleName(QStringLiteral("Dartscheibe"));
   board_->setGeometry(kBoardRect);
   board_->addItems({QStringLiteral("Bulls"), QStringLiteral("Unicorn"), QStringLiteral("Winmau")});
 
   MakeLabel(this, "lblFarbschema", QStringLiteral("Farbschema"), kSchemeCaptionRect);
   scheme_->setObjectName(QStringLiteral("cbFarbschema"));
+  scheme_->setAccessibleName(QStringLiteral("Farbschema"));
   scheme_->setGeometry(kSchemeRect);
   // In the order of ColourScheme.
   scheme_->addItems({QStringLiteral("Hell"), QStringLiteral("Dunkel")});
@@ -106,6 +108,7 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
   MakeLabel(this, "lblPunkteFuer", QStringLiteral("Punkte und Restwert für:"),
             kSecondsCaptionRect.translated(0, secondsRow.top()));
   seconds_->setObjectName(QStringLiteral("edtSekForPoints"));
+  seconds_->setAccessibleName(QStringLiteral("Sekunden für Punkte und Restwert"));
   seconds_->setGeometry(
       QRect(QPoint(kSecondsCaptionRect.right() + 8, secondsRow.top()), kSecondsSize));
   seconds_->setRange(Limits::kFewestSecondsForPoints, Limits::kMostSecondsForPoints);
@@ -123,6 +126,9 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
   ok_->setGeometry(kOkRect);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &SettingsDialog::Save);
+  // The colour scheme sits beside the board, on the first row.
+  setTabOrder(board_, scheme_);
+  setTabOrder(scheme_, masterOut_);
 
   Load();
 }

@@ -1,7 +1,15 @@
 #include "ui/start/StartToolBar.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QIcon>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QTextEdit>
 
 #include "ui/common/Icons.h"
 
@@ -11,16 +19,31 @@ namespace {
 struct ButtonText {
   const char* name;
   const char* caption;
+  // The key of the button, as the tooltip names it; Enter, which starts, is
+  // the window's (it leaves the text fields alone).
+  QKeyCombination key = {};
+  const char* keyText = nullptr;
 };
 
 constexpr std::array<ButtonText, 6> kButtons{{
-    {"btnStart", "Start"},
-    {"btnNewPlayer", "Neuer Spieler"},
+    {"btnStart", "Start", {}, "Eingabetaste"},
+    {"btnNewPlayer", "Neuer Spieler", Qt::CTRL | Qt::Key_N, "Strg+N"},
     {"btnDeletePlayer", "Spieler löschen"},
     {"btnStatistics", "Statistik ansehen"},
     {"btnSettings", "Einstellungen"},
-    {"btnInstructions", "Kurzanleitung"},
+    {"btnInstructions", "Kurzanleitung", QKeyCombination(Qt::Key_F1), "F1"},
 }};
+
+// Fields where Enter ends the typing rather than starting a game.
+bool TakesEnter(const QWidget* focus) {
+  if (const auto* choice = qobject_cast<const QComboBox*>(focus)) {
+    return choice->isEditable();
+  }
+  return qobject_cast<const QLineEdit*>(focus) != nullptr ||
+         qobject_cast<const QAbstractSpinBox*>(focus) != nullptr ||
+         qobject_cast<const QTextEdit*>(focus) != nullptr ||
+         qobject_cast<const QPlainTextEdit*>(focus) != nullptr;
+}
 
 // The buttons are in the order of the start window's icon roles.
 QIcon ButtonIcon(ToolButton button) {
@@ -41,9 +64,26 @@ StartToolBar::StartToolBar(QWidget* parent) : QToolBar(parent) {
     auto* action =
         addAction(ButtonIcon(static_cast<ToolButton>(i)), QString::fromUtf8(kButtons[i].caption));
     action->setObjectName(kButtons[i].name);
+    if (kButtons[i].key != QKeyCombination()) {
+      action->setShortcut(QKeySequence(kButtons[i].key));
+    }
+    if (kButtons[i].keyText != nullptr) {
+      action->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(kButtons[i].caption),
+                                                       QString::fromUtf8(kButtons[i].keyText)));
+    }
     actions_[i] = action;
     widgetForAction(action)->setObjectName(kButtons[i].name);
   }
+  auto* enter = new QShortcut(this);
+  enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+  enter->setContext(Qt::WindowShortcut);
+  connect(enter, &QShortcut::activated, this, [this] {
+    if (auto& start = Action(ToolButton::Start); start.isEnabled()) {
+      start.trigger();
+    }
+  });
+  connect(qApp, &QApplication::focusChanged, enter,
+          [enter](QWidget* /*old*/, QWidget* now) { enter->setEnabled(!TakesEnter(now)); });
 }
 
 QAction& StartToolBar::Action(ToolButton button) const {

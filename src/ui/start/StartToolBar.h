@@ -11,6 +11,8 @@ namespace korvanti {
 enum class ToolButton { Start, NewPlayer, DeletePlayer, Statistics, Settings, Instructions };
 
 // The tool bar of the start window: six buttons with picture and caption.
+// Enter starts the selected game (except in a field that takes Enter itself),
+// Ctrl+N adds a player, F1 opens the instructions.
 class StartToolBar final : public QToolBar {
   Q_OBJECT
 

@@ -113,6 +113,8 @@ StartWindow::~StartWindow() {
   WriteState();
   // Gone while this window is still whole: its end re-enables "Start".
   delete gameWindow_.data();
+  // The focus leaving the date field as the window goes must not refill the overview.
+  startDate_->disconnect(this);
 }
 
 void StartWindow::BuildOptionRow(QVBoxLayout& layout) {
@@ -125,6 +127,7 @@ void StartWindow::BuildOptionRow(QVBoxLayout& layout) {
   quickCheckIn_->setChecked(true);
   startDate_ = new QDateTimeEdit(this);
   startDate_->setObjectName("dtpStartDate");
+  startDate_->setAccessibleName(QStringLiteral("Start der Übersichtsstatistik"));
   startDate_->setCalendarPopup(true);
   startDate_->setDisplayFormat(QStringLiteral("dd.MM.yyyy HH:mm"));
   startDate_->setDateTime(ToQDateTime(DateTimeNow()));

@@ -93,6 +93,7 @@ QWidget* TrainingDesignerDialog::BuildControls(DesignerMode mode) {
   column->addWidget(new QLabel(QStringLiteral("Free practice:"), controls));
   list_ = new QComboBox(controls);
   list_->setObjectName("cmbTraining");
+  list_->setAccessibleName(free ? QStringLiteral("Training") : QStringLiteral("Stufe"));
   list_->setEditable(free);
   if (free) {
     list_->setInsertPolicy(QComboBox::NoInsert);
@@ -106,11 +107,13 @@ QWidget* TrainingDesignerDialog::BuildControls(DesignerMode mode) {
   auto* dartsRow = new QHBoxLayout;
   dartsRow->addWidget(new QLabel(QStringLiteral("default nr. of darts:"), controls));
   defaultDarts_ = Spin(controls, "spnDefaultDarts", kMostDartsPerTarget, 3);
+  defaultDarts_->setAccessibleName(QStringLiteral("Darts je Ziel"));
   dartsRow->addWidget(defaultDarts_);
   column->addLayout(dartsRow);
 
   grid_ = new QTableWidget(0, 2, controls);
   grid_->setObjectName("grdTargets");
+  grid_->setAccessibleName(QStringLiteral("Ziele"));
   grid_->setHorizontalHeaderLabels({QStringLiteral("Aim"), QStringLiteral("Nr. of darts")});
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -128,6 +131,7 @@ QWidget* TrainingDesignerDialog::BuildControls(DesignerMode mode) {
 
   auto* roundsRow = new QHBoxLayout;
   rounds_ = Spin(controls, "spnRounds", kMostTrainingRounds, 1);
+  rounds_->setAccessibleName(QStringLiteral("Runden"));
   restore_ = Button(controls, "btnRestoreDefault", QStringLiteral("Restore default"));
   if (free) {
     roundsRow->addWidget(new QLabel(QStringLiteral("Rounds "), controls));
@@ -182,6 +186,7 @@ QWidget* TrainingDesignerDialog::BuildBoard(const std::filesystem::path& program
   column->addWidget(new QLabel(QStringLiteral("Right click to delete last aim"), side));
   board_ = new BoardWidget(hitMap, side);
   board_->setObjectName("imgBoard");
+  board_->setAccessibleName(QStringLiteral("Dartscheibe"));
   board_->SetPicture(BoardPicture::ForSetting(board, programFolder));
   connect(
       board_, &BoardWidget::pressed, this,

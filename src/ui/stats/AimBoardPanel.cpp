@@ -73,6 +73,7 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
       legend_(new HeatLegend(this)),
       throwText_(new QLabel(this)) {
   field_->setObjectName("cmbAim_and_Hit");
+  field_->setAccessibleName(QStringLiteral("Feld"));
   field_->setEditable(true);
   field_->setInsertPolicy(QComboBox::NoInsert);
   field_->setCompleter(nullptr);
@@ -97,6 +98,7 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
   });
 
   board_->setObjectName("imgStatsAim_and_Hit");
+  board_->setAccessibleName(QStringLiteral("Dartscheibe"));
   board_->SetHintEnabled(false);
   connect(board_, &BoardWidget::pressed, this, &AimBoardPanel::OnBoardPressed);
 
@@ -149,12 +151,16 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
   selection->addStretch();
   auto* controls = new QHBoxLayout;
   controls->addLayout(darts);
-  auto* heat = new QVBoxLayout;
+  // One block beside the darts, read after them.
+  auto* heatBlock = new QWidget(this);
+  heatBlock->setObjectName("pnlHeat");
+  auto* heat = new QVBoxLayout(heatBlock);
+  heat->setContentsMargins(0, 0, 0, 0);
   heat->addStretch();
   heat->addWidget(heatMap_);
   heat->addWidget(legend_);
   heat->addStretch();
-  controls->addLayout(heat);
+  controls->addWidget(heatBlock);
   controls->addStretch();
 
   auto* layout = new QVBoxLayout(this);
@@ -163,6 +169,16 @@ AimBoardPanel::AimBoardPanel(const HitMap& hitMap, ColourChooser chooseColour, Q
   layout->addLayout(controls);
   layout->addWidget(board_, 1);
   layout->addWidget(throwText_);
+
+  // Tab as the controls read: the field, its button, the darts, the heat map.
+  QWidget* previous = allHits;
+  setTabOrder(field_, allHits);
+  for (std::size_t dart = 0; dart < shown_.size(); ++dart) {
+    setTabOrder(previous, shown_[dart]);
+    setTabOrder(shown_[dart], colourButtons_[dart]);
+    previous = colourButtons_[dart];
+  }
+  setTabOrder(previous, heatMap_);
 }
 
 void AimBoardPanel::ShowThrow(std::shared_ptr<const ThrowView> view) {

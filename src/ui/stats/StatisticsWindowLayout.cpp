@@ -64,6 +64,7 @@ void StatisticsWindow::BuildFilters(QWidget* parent, QHBoxLayout& row) {
   typeBox->addWidget(new QLabel(QStringLiteral("Spiel/Training:"), parent));
   type_ = new QComboBox(parent);
   type_->setObjectName("cmbStatsType");
+  type_->setAccessibleName(QStringLiteral("Spiel/Training"));
   // An item's data is its entry's game index, 0 for "Alle".
   type_->addItem(QStringLiteral("Alle"), 0);
   for (const auto* entry : StatisticsTypes()) {
@@ -82,12 +83,15 @@ void StatisticsWindow::BuildFilters(QWidget* parent, QHBoxLayout& row) {
   grid->setContentsMargins(6, 2, 6, 2);
   player_ = new QComboBox(selection);
   player_->setObjectName("cmbPlayer");
+  player_->setAccessibleName(QStringLiteral("Spieler"));
   player_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   player_->setMinimumContentsLength(12);
   start_ = new QDateTimeEdit(selection);
   start_->setObjectName("dtpStartDate");
   end_ = new QDateTimeEdit(selection);
   end_->setObjectName("dtpEndDate");
+  start_->setAccessibleName(QStringLiteral("Datum ab"));
+  end_->setAccessibleName(QStringLiteral("Datum bis"));
   for (auto* date : {start_, end_}) {
     date->setCalendarPopup(true);
     date->setDisplayFormat(QStringLiteral("dd.MM.yy HH:mm"));
@@ -126,6 +130,8 @@ void StatisticsWindow::BuildFilters(QWidget* parent, QHBoxLayout& row) {
       kind_);
   kinds->setObjectName("rdgStatsKind");
   row.addWidget(kinds);
+  // The box reads after the intervals above it.
+  setTabOrder(interval_->buttons().constLast(), lastEntry_);
   row.addStretch();
 }
 
@@ -133,6 +139,7 @@ QWidget* StatisticsWindow::BuildDetailPanel() {
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->setObjectName("pnlDetailed");
   detailTable_ = NewReportTable(splitter, "lstStatsDetailed");
+  detailTable_->setAccessibleName(QStringLiteral("Statistik je Zeitraum"));
   trend_ = new TrendChart(splitter);
   splitter->addWidget(detailTable_);
   splitter->addWidget(trend_);
@@ -148,6 +155,7 @@ QWidget* StatisticsWindow::BuildAimPanel() {
   aimPanel_ = new QWidget(this);
   aimPanel_->setObjectName("pnlAimandHits");
   aimTable_ = NewReportTable(aimPanel_, "lstStatsAim_and_Hit");
+  aimTable_->setAccessibleName(QStringLiteral("Ziel und Treffer"));
   aimBoard_ = new AimBoardPanel(
       hitMap_, setup_.chooseColour ? setup_.chooseColour : ColourDialogChooser(), aimPanel_);
   auto* layout = new QHBoxLayout(aimPanel_);
@@ -161,6 +169,7 @@ QWidget* StatisticsWindow::BuildDoublesPanel() {
   doublesPanel_ = new QWidget(this);
   doublesPanel_->setObjectName("pnlDoubles");
   doublesTable_ = NewReportTable(doublesPanel_, "lstStatsDoubles");
+  doublesTable_->setAccessibleName(QStringLiteral("Doppel"));
   auto* rule = new QLabel(
       QStringLiteral("Ein Dart zählt auf das Doppel, auf das er gezielt war. Ohne Doppel als Ziel "
                      "zählt er im Double-Out-Spiel auf das Doppel, das den Rest mit einem Dart "

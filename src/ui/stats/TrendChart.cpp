@@ -36,6 +36,8 @@ TrendChart::TrendChart(QWidget* parent)
   // The view owns its chart, the chart its series and axes. The view gets its
   // chart at construction: a chart set later would release the view's first.
   setObjectName("chtTrend");
+  view_->setObjectName("chtTrendView");
+  view_->setAccessibleName(QStringLiteral("Verlauf"));
   auto* chart = view_->chart();
   chart->legend()->setAlignment(Qt::AlignRight);  // a low window keeps its height for the plot
   chart->setLocalizeNumbers(true);                // decimal comma
