@@ -14,11 +14,12 @@
 namespace korvanti {
 namespace {
 
-// Two players of a 501, Ben on turn with a finish left.
+// Two players of a 501 in the second leg, which Ben began with two 180s; he
+// is on turn with a finish left.
 WallDisplay Sample501() {
   WallDisplay display;
   display.caption = "501 double out – Leg 2, Satz 1";
-  display.players = {{"Anna", "501", 1, 0, false}, {"Ben", "141", 0, 0, true}};
+  display.players = {{"Anna", "381", 1, 0, false}, {"Ben", "141", 0, 0, true}};
   display.lastTurn = "Anna: 60";
   display.proposalCaption = "Checkout";
   display.proposal = "T20 T19 D12";
