@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ExportCommand.h"
+#include "MergeCommand.h"
 #include "OutputText.h"
 #include "PlayCommand.h"
 #include "ScatterCommand.h"
@@ -32,6 +33,7 @@ constexpr std::string_view kUsage =
     "  stats ...        Statistik eines Spielers als CSV (siehe unten)\n"
     "  seed ...         Beispieldaten für die Statistik (siehe unten)\n"
     "  export ...       jeder gespeicherte Dart als CSV (siehe unten)\n"
+    "  merge ...        Spiele einer anderen Datenbank übernehmen (siehe unten)\n"
     "  calibrate ...    Stärketabelle des Computergegners (siehe unten)\n"
     "  scatter ...      Streuung eines Spielers und bester Zielpunkt (siehe unten)\n"
     "  --help           zeigt diese Hilfe\n\n";
@@ -60,7 +62,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
     std::cout << kUsage << korvanti::kPlayUsage << '\n'
-              << korvanti::kStatsUsage << korvanti::kScatterUsage << korvanti::kExportUsage;
+              << korvanti::kStatsUsage << korvanti::kScatterUsage << korvanti::kExportUsage
+              << korvanti::kMergeUsage;
     return arguments.empty() ? 2 : 0;
   }
   try {
@@ -89,6 +92,9 @@ int main(int argc, char** argv) {
     }
     if (arguments[0] == "export") {
       return korvanti::RunExportCommand(rest);
+    }
+    if (arguments[0] == "merge") {
+      return korvanti::RunMergeCommand(rest);
     }
     if (arguments[0] == "seed") {
       return korvanti::RunSeedCommand(rest);

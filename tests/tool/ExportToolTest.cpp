@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "StatisticsFixture.h"
+#include "ToolRun.h"
 #include "platform/FileIo.h"
 
 namespace korvanti {
@@ -114,6 +115,25 @@ TEST_F(ExportTool, InvalidInputIsRefusedClearly) {
   const auto missing = Export(data, "--db '" + (data.folder / "none.mdb").string() + "'");
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.errors.find("gibt es nicht"), std::string::npos) << missing.errors;
+}
+
+// korvanti-tool merge: the three games into another board's file, once; a
+// file that is no database of the program is refused.
+TEST_F(ExportTool, MergeCopiesTheGamesOnceAndRefusesForeignFiles) {
+  const auto target = "--db '" + (data.folder / "brett2.mdb").string() + "'";
+  const auto from = "--from '" + (data.folder / "dart.mdb").string() + "'";
+  const auto merge = [&](const std::string& arguments) {
+    return testing::RunTool(data.folder, "merge " + arguments);
+  };
+  EXPECT_EQ(merge(from + " " + target).lines,
+            std::vector<std::string>{"3 Spiele von 2 Spielern übernommen, 0 schon vorhanden"});
+  EXPECT_EQ(merge(from + " " + target).lines,
+            std::vector<std::string>{"0 Spiele von 0 Spielern übernommen, 3 schon vorhanden"});
+  WriteFileDurably(data.folder / "notiz.txt", "kein Spiel");
+  const auto refused = merge("--from '" + (data.folder / "notiz.txt").string() + "' " + target);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.errors.find("notiz.txt\" ist keine Datenbank"), std::string::npos)
+      << refused.errors;
 }
 
 }  // namespace
