@@ -97,6 +97,7 @@ void Game::SaveGame(bool decided) {
   }
   record.gameId = gameId;
   record.gameTypeKey = gameTypeKey;
+  record.boardName = boardName;
   record.datetime = DateTimeNow();
   record.match = match;
   archive_->StoreGame(record);

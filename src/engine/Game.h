@@ -76,6 +76,8 @@ class Game {
   int rounds = 0;
   std::string gameId;
   std::string gameTypeKey;
+  // The board the game is played at (options.ini "brett"), stored with it.
+  std::string boardName;
   bool undoAllowed = true;
   bool doubleIn = false;
   // The match this game is a leg of; stored with it.

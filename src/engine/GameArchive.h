@@ -49,6 +49,7 @@ struct GameRecord {
   std::string winningTurnId;  // the leader's last booked turn; empty for an aborted game
   std::vector<PlayerRecord> players;
   std::optional<MatchRecord> match;  // none for a game on its own
+  std::string boardName = {};        // where it was played; empty when unknown
 };
 
 // What the game rules need of the database, implemented by the store. Games

@@ -127,6 +127,7 @@ GameStartResult BuildGame(const StartRequest& request, const ProgramOptions& set
       game->AddPlayer(MakePlayer(row, archive));
     }
     game->SetArchive(archive);
+    game->boardName = settings.boardName;
 
     if (entry.ComputerGame()) {
       // With several rows the last one would count; computer games take one.

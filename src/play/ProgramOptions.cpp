@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "platform/HostName.h"
 #include "platform/NumberFormat.h"
 
 namespace korvanti {
@@ -167,6 +168,10 @@ ProgramOptions ReadProgramOptions(const IniDocument& file) {
     options.*key.field = file.ReadBool(kOptionsSection, key.key, defaults.*key.field);
   }
   options.colourScheme = SchemeOfText(file.ReadString(kOptionsSection, kSchemeKey, ""));
+  options.boardName = file.ReadString(kOptionsSection, "brett", "");
+  if (options.boardName.find_first_not_of(" \t") == std::string::npos) {
+    options.boardName = HostName();
+  }
   options.startDate = ParseStartDate(file.ReadString(kOptionsSection, "startdate", ""));
   return options;
 }

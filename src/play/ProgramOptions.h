@@ -33,6 +33,9 @@ struct ProgramOptions {
   // "farbschema": "hell" or "dunkel" (in any case); anything else reads as hell.
   ColourScheme colourScheme = ColourScheme::Light;
   bool fullScreen = false;  // "vollbild": the game screen opens full screen
+  // "brett": the board's name, stored with every game played here; the
+  // computer's name while the key is missing or blank.
+  std::string boardName;
   // "startdate": the overview's start once the user chose one; nothing while
   // the key is missing or unreadable (see OverviewStartDate).
   std::optional<DateTimeNumber> startDate;

@@ -34,7 +34,8 @@ std::optional<int> DatabaseArchive::EarlierBest(std::string_view playerId,
 void DatabaseArchive::StoreGame(const GameRecord& game) {
   ScopedTransaction save(database_);
   recorder_.AppendGame(game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId,
-                       game.match ? std::string_view(game.match->matchId) : std::string_view());
+                       game.match ? std::string_view(game.match->matchId) : std::string_view(),
+                       game.boardName);
   if (game.match) {
     recorder_.StoreMatch(*game.match, game.gameTypeKey);
   }

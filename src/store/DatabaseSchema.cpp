@@ -185,6 +185,12 @@ void DatabaseSchema::AddTrainingResults() {
   FillTrainingResults(database_);
 }
 
+// Each game names the board it was played at; older games name none.
+void DatabaseSchema::AddBoardNames() {
+  ExecuteStatement(database_,
+                   "ALTER TABLE game ADD COLUMN brett " + database_.Dialect().TextType());
+}
+
 // A step whose whole change is the game types it adds.
 void DatabaseSchema::AddGameTypesOnly() {}
 
@@ -199,7 +205,8 @@ void DatabaseSchema::UpgradeDatabase() {
                         {3, &DatabaseSchema::CreateDoubleRateTable, {}},
                         {4, &DatabaseSchema::AddMatches, {}},
                         {5, &DatabaseSchema::AddGameTypesOnly, kVersion6GameTypes},
-                        {6, &DatabaseSchema::AddTrainingResults, {}}};
+                        {6, &DatabaseSchema::AddTrainingResults, {}},
+                        {7, &DatabaseSchema::AddBoardNames, {}}};
   // The version is read anew before every step, so one start takes a file
   // through all of them; each step is one transaction.
   // The version is checked inside the step's transaction: another program

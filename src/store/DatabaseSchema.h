@@ -14,7 +14,7 @@ class Database;
 // had before the step.
 class DatabaseSchema {
  public:
-  static constexpr int kCurrentVersion = 7;
+  static constexpr int kCurrentVersion = 8;
 
   explicit DatabaseSchema(Database& database) : database_(database) {}
 
@@ -34,6 +34,7 @@ class DatabaseSchema {
   void AddGameTypesOnly();
   // Version 7: the results of the trainings with personal bests.
   void AddTrainingResults();
+  void AddBoardNames();
 
   // Runs the steps from the file's version to the current one; any version
   // outside 1..kCurrentVersion - 1 is left alone.

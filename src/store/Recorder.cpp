@@ -26,15 +26,17 @@ QVariant TextOrNull(std::string_view text) {
 }  // namespace
 
 std::string Recorder::AppendGame(std::string_view gameId, std::string_view gameTypeKey, double when,
-                                 std::string_view winningTurnId, std::string_view matchId) {
+                                 std::string_view winningTurnId, std::string_view matchId,
+                                 std::string_view boardName) {
   SqlStatement(database_,
-               "INSERT INTO game (gameid, gametypesid, datetime, winthrowid, matchid) "
-               "VALUES (?, ?, ?, ?, ?)")
+               "INSERT INTO game (gameid, gametypesid, datetime, winthrowid, matchid, brett) "
+               "VALUES (?, ?, ?, ?, ?, ?)")
       .Bind(gameId)
       .Bind(gameTypeKey)
       .Bind(when)
       .Bind(winningTurnId)
       .Bind(TextOrNull(matchId))
+      .Bind(TextOrNull(boardName))
       .Execute();
   return std::string(gameId);
 }

@@ -19,7 +19,8 @@ class Recorder {
 
   // A game of a match names it; an empty match id stores none.
   std::string AppendGame(std::string_view gameId, std::string_view gameTypeKey, double when,
-                         std::string_view winningTurnId, std::string_view matchId = {});
+                         std::string_view winningTurnId, std::string_view matchId = {},
+                         std::string_view boardName = {});
   // The match's row as it stands now, replacing the one stored with its last leg.
   void StoreMatch(const MatchRecord& match, std::string_view gameTypeKey);
   void AppendThrow(const Turn& turn, std::string_view gameId, std::string_view playerId);

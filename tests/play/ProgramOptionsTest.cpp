@@ -2,6 +2,7 @@
 
 #include "TempFolder.h"
 #include "platform/FileIo.h"
+#include "platform/HostName.h"
 #include "play/ProgramOptions.h"
 
 namespace korvanti {
@@ -26,6 +27,8 @@ TEST(ProgramOptions, AMissingFileGivesTheDefaults) {
   EXPECT_FALSE(options.announcePoints);
   EXPECT_EQ(options.colourScheme, ColourScheme::Light);
   EXPECT_FALSE(options.fullScreen);
+  EXPECT_EQ(options.boardName, HostName());  // the computer's name
+  EXPECT_FALSE(options.boardName.empty());
   EXPECT_EQ(options.startDate, std::nullopt);  // not chosen
   EXPECT_EQ(options.gameIndex, 3);
   EXPECT_EQ(options.statisticsInterval, 0);
@@ -183,6 +186,13 @@ TEST(ProgramOptions, WrittenAndReadBack) {
   EXPECT_TRUE(text.starts_with("; mine\n[settings]\nBoard=2\nunknown=keep\n")) << text;
   EXPECT_NE(text.find("startdate=04.03.2026 20:15:30"), std::string::npos) << text;
   EXPECT_NE(text.find("[other]\nx=1\n"), std::string::npos) << text;
+}
+
+// "brett" names the board; missing or blank, the computer's name does.
+TEST(ProgramOptions, BoardNames) {
+  EXPECT_EQ(Read("brett=Brett 2\n").boardName, "Brett 2");
+  EXPECT_EQ(Read("brett=  \n").boardName, HostName());
+  EXPECT_EQ(Read("").boardName, HostName());
 }
 
 // The colour scheme and full screen as stored, written back as the dialog

@@ -121,6 +121,7 @@ TEST_F(Merge, AnOlderSourceIsUpgradedInACopyOnly) {
       raw.Exec(std::string("DROP TABLE ") + table);
     }
     raw.Exec("ALTER TABLE game DROP COLUMN matchid");
+    raw.Exec("ALTER TABLE game DROP COLUMN brett");
     raw.Exec(
         "DELETE FROM gametypes WHERE gametypesid IN ('constbobs27', 'constcatch40', "
         "'consthalveit', 'constroundtheboardtriple')");

@@ -69,15 +69,17 @@ TEST_F(RecorderTest, SavedGameStoresTheHumansTurnsAndDoubleRateButNothingOfTheMa
   game.players.At(0).doubleThrows = 3;
   game.players.At(0).doubleHits = 1;
   game.leader = 1;
+  game.boardName = "Brett 2";
   game.SaveGame();
 
   auto raw = Raw();
-  const auto games = raw.Rows("SELECT gameid, gametypesid, datetime, winthrowid FROM game");
+  const auto games = raw.Rows("SELECT gameid, gametypesid, datetime, winthrowid, brett FROM game");
   ASSERT_EQ(games.size(), 1u);
   EXPECT_EQ(games[0][0].toString().toStdString(), game.gameId);
   EXPECT_EQ(games[0][1].toString().toStdString(), "constcountup");
   EXPECT_GT(games[0][2].toDouble(), 40000.0);
   EXPECT_EQ(games[0][3].toString().toStdString(), game.players.At(1).turns.Last().turnId);
+  EXPECT_EQ(games[0][4].toString(), "Brett 2");
 
   const auto turns = raw.Rows("SELECT * FROM throw ORDER BY Zeitstempel, hit1value DESC");
   ASSERT_EQ(turns.size(), 2u);

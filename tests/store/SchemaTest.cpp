@@ -20,8 +20,8 @@ namespace {
 
 using testing::RawDatabase;
 
-const std::vector<std::string> kGameColumns{"gameid", "gametypesid", "datetime", "winthrowid",
-                                            "matchid"};
+const std::vector<std::string> kGameColumns{"gameid",     "gametypesid", "datetime",
+                                            "winthrowid", "matchid",     "brett"};
 const std::vector<std::string> kThrowColumns{
     "throwid",     "aim1value", "aim1x",    "aim1y",       "aim2value",  "aim2x", "aim2y",
     "aim3value",   "aim3x",     "aim3y",    "hit1value",   "hit1x",      "hit1y", "hit1tocount",
@@ -41,6 +41,11 @@ class Schema : public ::testing::Test {
       raw.Exec("DROP TRIGGER " + trigger[0].toString().toStdString());
     }
     raw.Exec("DROP TABLE gametotals");  // older files know nothing of it
+    raw.Exec("ALTER TABLE game DROP COLUMN brett");
+    if (version == 7) {
+      raw.Exec("UPDATE version SET databaseversion = 7");
+      return;
+    }
     raw.Exec("DROP TABLE trainingresult");
     if (version <= 5) {
       raw.Exec(
@@ -80,7 +85,7 @@ TEST_F(Schema, NewFileEndsAtTheCurrentVersionWithEveryTableColumnAndRow) {
                                                     "matches", "player", "throw", "trainingresult",
                                                     "values1", "values2", "values3", "version"}));
   EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version").size(), 1u);
-  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 7);
+  EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 8);
   EXPECT_EQ(raw.Columns("player"),
             (std::vector<std::string>{"playerid", "vorname", "nachname", "nickname"}));
   EXPECT_EQ(raw.Columns("game"), kGameColumns);
@@ -122,8 +127,8 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
     int version;
     int typesAdded;
     bool valuesRepaired;
-  } cases[] = {{1, 14, true}, {2, 6, false}, {3, 4, false},
-               {4, 4, false}, {5, 4, false}, {6, 0, false}};
+  } cases[] = {{1, 14, true}, {2, 6, false}, {3, 4, false}, {4, 4, false},
+               {5, 4, false}, {6, 0, false}, {7, 0, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.version);
     std::filesystem::remove_all(folder.Path());
@@ -138,7 +143,7 @@ TEST_F(Schema, OlderFilesReachTheCurrentVersionInOneStartAndKeepACopy) {
     OpenAndClose();
 
     RawDatabase raw(File());
-    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 7);
+    EXPECT_EQ(raw.Rows("SELECT databaseversion FROM version")[0][0].toInt(), 8);
     EXPECT_EQ(raw.Columns("throw"), kThrowColumns);
     EXPECT_EQ(raw.Columns("game"), kGameColumns);
     EXPECT_EQ(raw.Columns("doublerate").size(), 6u);
