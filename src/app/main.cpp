@@ -36,7 +36,7 @@ int Run(QApplication& application, int argc, char** argv) {
   const auto entered = korvanti::SetUpProgramFolder(folder);
   const korvanti::HitMap hitMap;
   korvanti::MessageBoxDialogs dialogs;
-  korvanti::StartWindow window({entered.path, hitMap, korvanti::ProgramRandom(), false, {}},
+  korvanti::StartWindow window({entered.path, hitMap, korvanti::ProgramRandom(), false, {}, {}},
                                dialogs);
   window.FormCreate();
   window.ShowCentred();

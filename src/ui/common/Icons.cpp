@@ -78,6 +78,8 @@ const char* ResourceName(IconRole role) {
       return "delete-player";
     case IconRole::Statistics:
       return "statistics";
+    case IconRole::MergeGames:
+      return "merge-games";
     case IconRole::Settings:
       return "settings";
     case IconRole::Instructions:

@@ -41,6 +41,7 @@ void PreparationRunner::ShowDialog(std::function<void()> cancel) {
   HideDialog();
   dialog_ = new WaitDialog(window_, texts_.caption);  // the window owns it when there is one
   dialog_->SetInfoText(texts_.info);
+  dialog_->SetCancellable(texts_.cancellable);
   // Queued: the dialog's close or click is over before it goes. A request
   // that arrives after the work has ended (and hidden the dialog) is too late.
   auto* shown = dialog_.data();

@@ -20,6 +20,8 @@ struct WaitTexts {
   QString caption = QStringLiteral("Bitte etwas Geduld, Computer überlegt.");
   QString info =
       QStringLiteral("Strategie wird ausgeknobelt, je nach Schnitt könnte dies etwas dauern...");
+  // Without: no "Abbrechen", for a work that cannot stop halfway.
+  bool cancellable = true;
 };
 
 // The wait dialog over a preparation: Run starts the work on a worker and

@@ -65,6 +65,11 @@ void WaitDialog::SetProgress(int done, int total) {
   progressText_->show();
 }
 
+void WaitDialog::SetCancellable(bool cancellable) {
+  cancellable_ = cancellable;
+  cancel_->setVisible(cancellable);
+}
+
 void WaitDialog::StartAnimation() {
   busyBar_->Start();
 }
@@ -83,7 +88,7 @@ void WaitDialog::Finish() {
 void WaitDialog::reject() {
   if (finished_) {
     QDialog::reject();
-  } else {
+  } else if (cancellable_) {
     emit cancelRequested();
   }
 }
@@ -93,7 +98,9 @@ void WaitDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
   } else {
     event->ignore();
-    emit cancelRequested();
+    if (cancellable_) {
+      emit cancelRequested();
+    }
   }
 }
 

@@ -28,6 +28,9 @@ class WaitDialog final : public QDialog {
   void SetInfoText(const QString& text);
   // How far the work has come; a total of 0 or less hides the line.
   void SetProgress(int done, int total);
+  // A work that cannot stop halfway (one transaction) shows no "Abbrechen",
+  // and Esc and closing the window do nothing until it has finished.
+  void SetCancellable(bool cancellable);
   // Starting a running animation changes nothing.
   void StartAnimation();
   void StopAnimation();
@@ -53,6 +56,7 @@ class WaitDialog final : public QDialog {
   QLabel* progressText_;
   QPushButton* cancel_;
   bool finished_ = false;
+  bool cancellable_ = true;
 };
 
 }  // namespace korvanti

@@ -28,6 +28,9 @@ Auf der Seite "Spezielle Trainings" öffnet "Erstellen..." den Trainingseditor. 
 Statistik
 "Statistik ansehen" zeigt die Auswertung entweder als Tabelle oder auf der Scheibe. Auf der Scheibe beschränkt ein Klick mit der linken Maustaste auf ein Segment die Statistik auf diese Zahl, ein Klick mit der rechten Maustaste auf genau dieses Feld. Ist ein Eintrag zu lang für seine Spalte, erscheint er vollständig als Hinweis, wenn die Maus darauf steht. "Aktualisieren" liest die Statistik neu ein.
 
+Spiele übernehmen
+Wer auch an einem zweiten Brett mit Korvanti spielt, holt dessen Spiele mit "Spiele übernehmen…" herüber: Man wählt die Datei "dart.mdb" des anderen Bretts, und Korvanti übernimmt Spieler, Spiele, Aufnahmen, Doppelquoten und Trainingsergebnisse. Spieler mit gleichem Spitznamen gelten als derselbe Spieler; Spiele, die schon vorhanden sind, werden übersprungen, zweimaliges Übernehmen verdoppelt also nichts. Die andere Datei bleibt unverändert.
+
 Einfache Doppelstatistik
 Auch ohne Zieleingabe führt Korvanti eine einfache Doppelstatistik: Der vorgeschlagene Doppel-Checkout gilt als Ziel, es sei denn, man markiert mit der rechten Maustaste ein anderes Doppel. Ein Rechtsklick außerhalb aller Doppelfelder löscht die Markierung. Das markierte oder vorgeschlagene Doppel steht unter der Scheibe.
 

@@ -23,13 +23,23 @@ struct ButtonText {
   // the window's (it leaves the text fields alone).
   QKeyCombination key = {};
   const char* keyText = nullptr;
+  // What a button does that its caption does not say: its tooltip, and the
+  // name a screen reader reads.
+  const char* hint = nullptr;
+  const char* spokenName = nullptr;
 };
 
-constexpr std::array<ButtonText, 6> kButtons{{
+constexpr std::array<ButtonText, 7> kButtons{{
     {"btnStart", "Start", {}, "Eingabetaste"},
     {"btnNewPlayer", "Neuer Spieler", Qt::CTRL | Qt::Key_N, "Strg+N"},
     {"btnDeletePlayer", "Spieler löschen"},
     {"btnStatistics", "Statistik ansehen"},
+    {"btnMergeGames",
+     "Spiele übernehmen…",
+     {},
+     nullptr,
+     "Spiele einer anderen Korvanti-Datenbank (dart.mdb eines anderen Bretts) übernehmen",
+     "Spiele übernehmen"},
     {"btnSettings", "Einstellungen"},
     {"btnInstructions", "Kurzanleitung", QKeyCombination(Qt::Key_F1), "F1"},
 }};
@@ -47,6 +57,7 @@ bool TakesEnter(const QWidget* focus) {
 
 // The buttons are in the order of the start window's icon roles.
 QIcon ButtonIcon(ToolButton button) {
+  static_assert(static_cast<int>(IconRole::MergeGames) == static_cast<int>(ToolButton::MergeGames));
   static_assert(static_cast<int>(IconRole::Instructions) ==
                 static_cast<int>(ToolButton::Instructions));
   return KorvantiIcon(static_cast<IconRole>(button));
@@ -71,8 +82,16 @@ StartToolBar::StartToolBar(QWidget* parent) : QToolBar(parent) {
       action->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(kButtons[i].caption),
                                                        QString::fromUtf8(kButtons[i].keyText)));
     }
+    if (kButtons[i].hint != nullptr) {
+      action->setToolTip(QString::fromUtf8(kButtons[i].hint));
+    }
     actions_[i] = action;
-    widgetForAction(action)->setObjectName(kButtons[i].name);
+    auto* shown = widgetForAction(action);
+    shown->setObjectName(kButtons[i].name);
+    if (kButtons[i].spokenName != nullptr) {
+      shown->setAccessibleName(QString::fromUtf8(kButtons[i].spokenName));
+      shown->setAccessibleDescription(QString::fromUtf8(kButtons[i].hint));
+    }
   }
   auto* enter = new QShortcut(this);
   enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});

@@ -8,9 +8,17 @@ class QAction;
 namespace korvanti {
 
 // The start window's buttons, in their order on the bar.
-enum class ToolButton { Start, NewPlayer, DeletePlayer, Statistics, Settings, Instructions };
+enum class ToolButton {
+  Start,
+  NewPlayer,
+  DeletePlayer,
+  Statistics,
+  MergeGames,
+  Settings,
+  Instructions
+};
 
-// The tool bar of the start window: six buttons with picture and caption.
+// The tool bar of the start window: seven buttons with picture and caption.
 // Enter starts the selected game (except in a field that takes Enter itself),
 // Ctrl+N adds a player, F1 opens the instructions.
 class StartToolBar final : public QToolBar {
@@ -24,7 +32,7 @@ class StartToolBar final : public QToolBar {
   QWidget* Button(ToolButton button) const;
 
  private:
-  std::array<QAction*, 6> actions_{};
+  std::array<QAction*, 7> actions_{};
 };
 
 }  // namespace korvanti

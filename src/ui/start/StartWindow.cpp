@@ -61,7 +61,8 @@ StartWindow::StartWindow(StartWindowSetup setup, Dialogs& dialogs, QWidget* pare
     : QWidget(parent),
       setup_(std::move(setup)),
       dialogs_(dialogs),
-      runner_(std::make_unique<PreparationRunner>(this)) {
+      runner_(std::make_unique<PreparationRunner>(this)),
+      merger_(std::make_unique<GamesMerger>(this)) {
   setObjectName("StartWindow");
   setWindowTitle(QStringLiteral("Korvanti"));
   setWindowIcon(ApplicationIcon());
@@ -79,6 +80,8 @@ StartWindow::StartWindow(StartWindowSetup setup, Dialogs& dialogs, QWidget* pare
           &StartWindow::DeletePlayer);
   connect(&toolBar_->Action(ToolButton::Statistics), &QAction::triggered, this,
           &StartWindow::ShowStatsForm);
+  connect(&toolBar_->Action(ToolButton::MergeGames), &QAction::triggered, this,
+          &StartWindow::MergeGames);
   connect(&toolBar_->Action(ToolButton::Settings), &QAction::triggered, this,
           &StartWindow::ShowSettings);
   connect(&toolBar_->Action(ToolButton::Instructions), &QAction::triggered, this,
@@ -493,6 +496,35 @@ void StartWindow::ShowStatsForm() {
         FillPlayerOverview(false);
       });
     });
+  });
+}
+
+void StartWindow::MergeGames() {
+  if (!database_) {
+    dialogs_.Error(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    return;
+  }
+  if (merger_->IsRunning()) {
+    return;
+  }
+  const auto choose = setup_.chooseMergeFile ? setup_.chooseMergeFile : MergeDialogChooser();
+  choose(this, [this](const std::filesystem::path& source) { MergeFile(source); });
+}
+
+// The new players and their figures show at once; without a date of the
+// user's, the figures start with the oldest game, which may now be older.
+void StartWindow::MergeFile(const std::filesystem::path& source) {
+  if (!database_ || merger_->IsRunning()) {
+    return;
+  }
+  merger_->Run(database_->Path(), source, [this](const MergeOutcome& outcome) {
+    if (outcome.failed) {
+      dialogs_.Error(outcome.text);
+      return;
+    }
+    Guarded([&] { ShowStartDate(); });
+    FillPlayerOverview(true);
+    dialogs_.Information(outcome.text);
   });
 }
 

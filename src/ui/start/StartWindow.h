@@ -17,6 +17,7 @@
 #include "report/OverviewSort.h"
 #include "ui/common/Dialogs.h"
 #include "ui/game/GameWindow.h"
+#include "ui/start/GamesMerger.h"
 
 class QCheckBox;
 class QDateTimeEdit;
@@ -41,6 +42,8 @@ struct StartWindowSetup {
   // question at the end of a series here.
   bool instantSteps = false;
   std::function<DialogAnswer(const Summary&)> askSummary;
+  // Tests: the file "Spiele übernehmen…" takes the games from; without, the file dialog.
+  MergeFileChooser chooseMergeFile;
 };
 
 // The program's main window: the player overview, the game lists with their
@@ -72,6 +75,9 @@ class StartWindow final : public QWidget {
   void AppendPlayer(const PlayerEntry& entry);
   void DeletePlayer();
   void ShowStatsForm();
+  // "Spiele übernehmen…": asks for another board's file and merges its games.
+  void MergeGames();
+  void MergeFile(const std::filesystem::path& source);
   void ShowSettings();
   void ShowInstructions();
   // "Erstellen..." and "...": the training designer, modal; the free
@@ -120,6 +126,7 @@ class StartWindow final : public QWidget {
   // The game whose computer prepares; the runner below may be working on it.
   std::unique_ptr<StartedGame> preparing_;
   std::unique_ptr<PreparationRunner> runner_;
+  std::unique_ptr<GamesMerger> merger_;
 
   OverviewSortState sort_;
   // The start date of the figures shown.

@@ -80,6 +80,13 @@ class StartWindowFixture : public ::testing::Test {
   void AddGame(const std::string& playerId, const std::string& key,
                const std::vector<std::string>& turns, bool won = true, double daysAgo = 1) {
     auto recorder = MakeRecorder();
+    StoreGame(recorder, playerId, key, turns, won, daysAgo);
+  }
+
+  // The same in the database of `recorder`.
+  static void StoreGame(Recorder& recorder, const std::string& playerId, const std::string& key,
+                        const std::vector<std::string>& turns, bool won = true,
+                        double daysAgo = 1) {
     const auto gameId = NewGuidString();
     std::string last;
     for (const auto& text : turns) {
@@ -103,9 +110,15 @@ class StartWindowFixture : public ::testing::Test {
   void Open() {
     EnterFolder();
     seed_.reset();
-    StartWindowSetup setup{folder, StartHitMap(), random, true, {}};
+    StartWindowSetup setup{folder, StartHitMap(), random, true, {}, {}};
     setup.askSummary = [this](const Summary&) {
       return std::exchange(continueSeries, false) ? DialogAnswer::Yes : DialogAnswer::No;
+    };
+    setup.chooseMergeFile = [this](QWidget*,
+                                   std::function<void(const std::filesystem::path&)> chosen) {
+      if (!mergeFile.empty()) {
+        chosen(mergeFile);
+      }
     };
     window = std::make_unique<StartWindow>(std::move(setup), dialogs);
     window->FormCreate();
@@ -198,6 +211,8 @@ class StartWindowFixture : public ::testing::Test {
   bool chooseStartDate = true;
   UniformRandom random{5};
   ScriptedDialogs dialogs;
+  // The file "Spiele übernehmen…" is given; none: the user cancels.
+  std::filesystem::path mergeFile;
   // The summary at the end of the next game asks for one more game.
   bool continueSeries = false;
   std::unique_ptr<StartWindow> window;

@@ -54,8 +54,9 @@ TEST_F(StartWindowTest, FirstStartOnAnEmptyFolder) {
   EXPECT_EQ(window->findChild<QSpinBox*>("spnRounds")->value(), 50);
   EXPECT_EQ(window->findChild<QSpinBox*>("spnComputerAverage")->value(), 50);
   EXPECT_EQ(window->findChild<QComboBox*>("cmbDouble")->currentText(), "D20");
-  for (auto button : {ToolButton::Start, ToolButton::NewPlayer, ToolButton::DeletePlayer,
-                      ToolButton::Statistics, ToolButton::Settings, ToolButton::Instructions}) {
+  for (auto button :
+       {ToolButton::Start, ToolButton::NewPlayer, ToolButton::DeletePlayer, ToolButton::Statistics,
+        ToolButton::MergeGames, ToolButton::Settings, ToolButton::Instructions}) {
     EXPECT_TRUE(window->ToolBar().Button(button)->isVisible());
   }
   EXPECT_EQ(window->findChildren<InfoImage*>().size(), 7);
