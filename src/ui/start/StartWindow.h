@@ -43,7 +43,7 @@ struct StartWindowSetup {
   bool instantSteps = false;
   std::function<DialogAnswer(const Summary&)> askSummary;
   // Tests: the file "Spiele übernehmen…" takes the games from; without, the file dialog.
-  MergeFileChooser chooseMergeFile;
+  MergeFileChooser chooseMergeFile = {};
 };
 
 // The program's main window: the player overview, the game lists with their
