@@ -15,14 +15,21 @@ function(korvanti_layer target layer_path)
 endfunction()
 
 # One test program per layer, linking only that layer.
-# Layers that need a QCoreApplication bring their own main (OWN_MAIN).
+# Layers that need a QCoreApplication bring their own main (OWN_MAIN); tests
+# that need the throwaway PostgreSQL server ask for it (CLUB_SERVER).
 function(korvanti_layer_test target)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN;CLUB_SERVER" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_include_directories(${target} PRIVATE "${CMAKE_SOURCE_DIR}/tests/support")
   target_link_libraries(${target} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock)
   if(NOT ARG_OWN_MAIN)
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+  if(ARG_CLUB_SERVER)
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+      PROPERTIES FIXTURES_REQUIRED club_server
+                 ENVIRONMENT "KORVANTI_TEST_SERVER=${KORVANTI_TEST_SERVER}")
+  else()
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()

@@ -14,6 +14,7 @@ packages=(
   fonts-liberation2 qt6-translations-l10n
   dpkg-dev desktop-file-utils
   xvfb xauth
+  postgresql-15
 )
 
 missing=()

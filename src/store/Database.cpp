@@ -14,6 +14,7 @@
 #include "platform/Notice.h"
 #include "store/DatabaseSchema.h"
 #include "store/GameTotals.h"
+#include "store/ServerConnection.h"
 
 namespace korvanti {
 namespace fs = std::filesystem;
@@ -63,8 +64,12 @@ fs::path FolderOf(const fs::path& path) {
   return folder.empty() ? fs::path(".") : folder;
 }
 
-[[noreturn]] void Refuse(const fs::path& path, const std::string& why) {
-  throw Error("Die Datei \"" + path.string() + "\" " + why +
+[[noreturn]] void Refuse(const std::string& location, const std::string& why) {
+  if (DatabaseAddress::IsServerLocation(location)) {
+    throw Error("Die Datenbank \"" + location + "\" " + why +
+                " Korvanti kann sie nicht benutzen; sie bleibt unverändert.");
+  }
+  throw Error("Die Datei \"" + location + "\" " + why +
               " Korvanti kann sie nicht öffnen; die Datei bleibt unverändert.");
 }
 
@@ -101,6 +106,24 @@ void ThrowDatabaseError(const QString& engineText) {
       {"disk is full", "Auf dem Datenträger ist kein Platz mehr; es wurde nichts gespeichert."},
       {"unable to open database file", "Die Datenbankdatei kann nicht geöffnet werden."},
   };
+  static constexpr const char* kConnectionGone[] = {"server closed the connection",
+                                                    "no connection to the server",
+                                                    "could not connect",
+                                                    "connection to server",
+                                                    "terminating connection",
+                                                    "could not receive data from server",
+                                                    "could not send data to server",
+                                                    "Connection refused",
+                                                    "could not translate host name",
+                                                    "timeout expired",
+                                                    "EOF detected",
+                                                    "connection is bad"};
+  for (const char* gone : kConnectionGone) {
+    if (engineText.contains(QLatin1String(gone), Qt::CaseInsensitive)) {
+      throw ConnectionLost("Die Verbindung zum Vereinsserver ist unterbrochen (" +
+                           engineText.trimmed().toStdString() + ").");
+    }
+  }
   for (const auto& known : kKnown) {
     if (engineText.contains(QLatin1String(known.engine), Qt::CaseInsensitive)) {
       throw Error(known.german);
@@ -109,8 +132,9 @@ void ThrowDatabaseError(const QString& engineText) {
   throw Error("Datenbankfehler: " + engineText.toStdString());
 }
 
-Database::Database(fs::path path, std::unique_ptr<SqlDialect> dialect)
-    : path_(std::move(path)),
+Database::Database(DatabaseAddress address, fs::path path, std::unique_ptr<SqlDialect> dialect)
+    : address_(std::move(address)),
+      path_(std::move(path)),
       dialect_(std::move(dialect)),
       connectionName_(QString::fromStdString("korvanti-" + NewGuidString())) {}
 
@@ -125,12 +149,30 @@ void Database::RelaxDurabilityForBulkLoad() {
 }
 
 std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAccess access) {
+  return Open(DatabaseAddress::File(path), access);
+}
+
+std::unique_ptr<Database> Database::Open(const DatabaseAddress& address, DatabaseAccess access) {
+  if (address.OnServer()) {
+    std::unique_ptr<Database> database(new Database(address, {}, MakePostgresDialect()));
+    database->readOnly_ = access == DatabaseAccess::ReadOnly;
+    database->connection_ = QSqlDatabase::addDatabase("QPSQL", database->connectionName_);
+    if (!database->connection_.isValid()) {
+      throw Error(
+          "Der PostgreSQL-Treiber von Qt fehlt (Paket libqt6sql6-psql); ohne ihn erreicht "
+          "Korvanti keinen Vereinsserver.");
+    }
+    ConnectToServer(database->connection_, address);
+    database->FinishOpening();
+    return database;
+  }
+  const fs::path path(address.location);
   const auto kind = KindOfFile(path);
   if (kind == FileKind::Access) {
-    Refuse(path, "ist eine Access-Datenbank.");
+    Refuse(path.string(), "ist eine Access-Datenbank.");
   }
   if (kind == FileKind::Other) {
-    Refuse(path, "ist keine Datenbank.");
+    Refuse(path.string(), "ist keine Datenbank.");
   }
   std::error_code error;
   const bool exists = fs::exists(path, error);
@@ -143,27 +185,33 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAcces
                           "\" kann nicht angelegt werden, weil ihr Ordner schreibgeschützt ist.");
   }
 
-  std::unique_ptr<Database> database(new Database(path, MakeSqliteDialect()));
+  std::unique_ptr<Database> database(new Database(address, path, MakeSqliteDialect()));
   database->readOnly_ = readOnly;
   auto& connection = database->connection_;
-  const auto& dialect = *database->dialect_;
   connection = QSqlDatabase::addDatabase("QSQLITE", database->connectionName_);
   if (!connection.isValid()) {
     throw Error("Der SQLite-Treiber von Qt fehlt (Paket libqt6sql6-sqlite).");
   }
   connection.setDatabaseName(QString::fromStdString(path.string()));
-  connection.setConnectOptions(dialect.ConnectOptions(readOnly));
+  connection.setConnectOptions(database->dialect_->ConnectOptions(readOnly));
   if (!connection.open()) {
     ThrowDatabaseError(connection.lastError().text());
   }
-  dialect.TuneReading(connection);
+  database->FinishOpening();
+  return database;
+}
 
-  // Nothing is written before the file is known to be ours, or empty.
-  DatabaseSchema schema(*database);
+// Nothing is written before the database is known to be ours, or empty.
+void Database::FinishOpening() {
+  auto& connection = connection_;
+  const auto& dialect = *dialect_;
+  const auto& name = address_.location;
+  dialect.TuneReading(connection);
+  DatabaseSchema schema(*this);
   bool created = false;
   if (dialect.SchemaObjectCount(connection) == 0) {
-    if (readOnly) {
-      Refuse(path, "ist leer und schreibgeschützt.");
+    if (readOnly_) {
+      Refuse(name, "ist leer und schreibgeschützt.");
     }
     dialect.PrepareConnection(connection);
     // False when another program created the database meanwhile.
@@ -171,25 +219,25 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAcces
   }
   const auto mark = dialect.ApplicationId(connection);
   if (mark != 0 && mark != kApplicationId) {
-    Refuse(path, "gehört zu einem anderen Programm.");
+    Refuse(name, "gehört zu einem anderen Programm.");
   }
   if (!schema.HasTables()) {
-    Refuse(path, "ist keine Datenbank von Korvanti.");
+    Refuse(name, "ist keine Datenbank von Korvanti.");
   }
   const auto versions = schema.StoredVersions();
   if (versions.size() != 1) {
-    Refuse(path, "hat keine eindeutige Datenbankversion.");
+    Refuse(name, "hat keine eindeutige Datenbankversion.");
   }
   if (versions.front() < 1 || versions.front() > DatabaseSchema::kCurrentVersion) {
-    Refuse(path, "hat die unbekannte Datenbankversion " + std::to_string(versions.front()) +
+    Refuse(name, "hat die unbekannte Datenbankversion " + std::to_string(versions.front()) +
                      " (Korvanti kennt die Versionen 1 bis " +
                      std::to_string(DatabaseSchema::kCurrentVersion) + ").");
   }
   const int version = static_cast<int>(versions.front());
 
-  if (readOnly) {
+  if (readOnly_) {
     if (version < DatabaseSchema::kCurrentVersion) {
-      Refuse(path, "hat die ältere Datenbankversion " + std::to_string(version) +
+      Refuse(name, "hat die ältere Datenbankversion " + std::to_string(version) +
                        " und müsste aktualisiert werden, ist aber schreibgeschützt.");
     }
   } else {
@@ -197,17 +245,17 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAcces
       dialect.PrepareConnection(connection);
     }
     if (version < DatabaseSchema::kCurrentVersion) {
-      if (!created) {
-        KeepCopy(path, ".v" + std::to_string(version) + ".bak");
+      if (!created && !OnServer()) {
+        KeepCopy(path_, ".v" + std::to_string(version) + ".bak");
       }
       schema.UpgradeDatabase();
     }
     if (mark != kApplicationId) {
-      dialect.SetApplicationId(connection, kApplicationId);  // an older file of ours
+      dialect.SetApplicationId(connection, kApplicationId);  // an older database of ours
     }
     if (!schema.HasUniqueNicknameIndex()) {
-      if (schema.HasDuplicateNicknames()) {
-        KeepCopy(path, ".vor-namensabgleich.bak");
+      if (schema.HasDuplicateNicknames() && !OnServer()) {
+        KeepCopy(path_, ".vor-namensabgleich.bak");
       }
       for (const auto& change : schema.MakeNicknamesUnique()) {
         Notify(change);
@@ -215,8 +263,7 @@ std::unique_ptr<Database> Database::OpenFile(const fs::path& path, DatabaseAcces
     }
     schema.EnsureIndexes();
   }
-  EnsureGameTotals(*database);
-  return database;
+  EnsureGameTotals(*this);
 }
 
 }  // namespace korvanti

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/Error.h"
+#include "store/DatabaseAddress.h"
 #include "store/SqlDialect.h"
 
 namespace korvanti {
@@ -25,6 +27,12 @@ class Database {
   // a current database already.
   static std::unique_ptr<Database> OpenFile(const std::filesystem::path& path,
                                             DatabaseAccess access = DatabaseAccess::ReadWrite);
+  // Opens the file or the club server the address names. On a server the
+  // schema is created and lifted the same way (no copy is kept: the server's
+  // own backups do that); a server database holding another program's tables
+  // or a newer version is refused untouched.
+  static std::unique_ptr<Database> Open(const DatabaseAddress& address,
+                                        DatabaseAccess access = DatabaseAccess::ReadWrite);
 
   ~Database();
   Database(const Database&) = delete;
@@ -36,20 +44,41 @@ class Database {
 
   QSqlDatabase& Connection() { return connection_; }
   const SqlDialect& Dialect() const { return *dialect_; }
+  // The file; empty on a server.
   const std::filesystem::path& Path() const { return path_; }
+  // What opened it: a second connection to the same database opens this.
+  const DatabaseAddress& Address() const { return address_; }
+  bool OnServer() const { return address_.OnServer(); }
   // True when the file was opened read-only: asked for, or the file or its
   // folder is not writable. Nothing may be written then, not even tables
   // derived from the data (use TEMP tables).
   bool ReadOnly() const { return readOnly_; }
 
  private:
-  Database(std::filesystem::path path, std::unique_ptr<SqlDialect> dialect);
+  Database(DatabaseAddress address, std::filesystem::path path,
+           std::unique_ptr<SqlDialect> dialect);
+  // Recognises, creates or lifts the schema once the connection is open.
+  void FinishOpening();
 
+  DatabaseAddress address_;
   std::filesystem::path path_;
   std::unique_ptr<SqlDialect> dialect_;
   bool readOnly_ = false;
   QString connectionName_;
   QSqlDatabase connection_;
+};
+
+// The club server asks for a password the program has not got (or refused it).
+class PasswordNeeded : public Error {
+ public:
+  using Error::Error;
+};
+
+// The club server cannot be reached, or the connection broke off: what was
+// being written is not stored (its transaction is gone with the connection).
+class ConnectionLost : public Error {
+ public:
+  using Error::Error;
 };
 
 // The engine's error text as the program's one exception type.

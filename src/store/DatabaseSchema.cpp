@@ -112,7 +112,8 @@ std::string DatabaseSchema::Columns(std::string_view layout) const {
       columns += " PRIMARY KEY";
     }
   }
-  return columns;
+  const auto rowId = dialect.RowIdColumn();
+  return rowId.empty() ? columns : columns + ", " + rowId;
 }
 
 void DatabaseSchema::CreateTable(std::string_view table, std::string_view layout) {
@@ -248,7 +249,6 @@ bool DatabaseSchema::CreateShippedDatabase(long long applicationId) {
   if (dialect.SchemaObjectCount(database_.Connection()) != 0) {
     return false;
   }
-  dialect.SetApplicationId(database_.Connection(), applicationId);
   CreateTable("player", kPlayerLayout);
   CreateTable("game", kGameLayout);
   CreateTable("throw", kThrowLayout);
@@ -262,6 +262,7 @@ bool DatabaseSchema::CreateShippedDatabase(long long applicationId) {
     }
   }
   CreateTable("version", kVersionLayout);
+  dialect.SetApplicationId(database_.Connection(), applicationId);
   SqlStatement(database_, "INSERT INTO version (databaseversion) VALUES (?)").Bind(1).Execute();
   for (const auto& key : Version1GameTypeKeys()) {
     AppendGameType(key, std::string_view(key).substr(std::string_view("const").size()));
@@ -322,10 +323,7 @@ bool PlayedTogether(Database& database, const std::string& one, const std::strin
 }  // namespace
 
 bool DatabaseSchema::HasUniqueNicknameIndex() {
-  SqlStatement query(database_,
-                     "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?");
-  query.Bind("idx_player_nickname").Execute();
-  return query.Next() && query.Integer(0) > 0;
+  return database_.Dialect().HasObject(database_.Connection(), "index", "idx_player_nickname");
 }
 
 bool DatabaseSchema::HasDuplicateNicknames() {

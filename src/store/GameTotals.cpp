@@ -85,12 +85,13 @@ std::string TurnsOf(const std::string& where) {
       " AS doubleout FROM throw INNER JOIN game ON game.gameid = throw.gameid WHERE " + where;
   const std::string numbered =
       "SELECT *, points1 + points2 + points3 AS score, ROW_NUMBER() OVER turnorder AS turnno, "
-      "start - COALESCE(SUM(CASE WHEN tocount = 1 THEN points1 + points2 + points3 END) OVER "
-      "(turnorder ROWS BETWEEN UNBOUNDED PRECEDING AND 1 PRECEDING), 0) AS left1 FROM (" +
-      turns + ") WINDOW turnorder AS (PARTITION BY gameid, playerid ORDER BY seq)";
+      "start - CAST(COALESCE(SUM(CASE WHEN tocount = 1 THEN points1 + points2 + points3 END) OVER "
+      "(turnorder ROWS BETWEEN UNBOUNDED PRECEDING AND 1 PRECEDING), 0) AS INTEGER) AS left1 "
+      "FROM (" +
+      turns + ") AS stored WINDOW turnorder AS (PARTITION BY gameid, playerid ORDER BY seq)";
   return "SELECT *, left1 - COALESCE(points1, 0) AS left2, "
          "left1 - COALESCE(points1, 0) - COALESCE(points2, 0) AS left3 FROM (" +
-         numbered + ")";
+         numbered + ") AS numbered";
 }
 
 // Which double each dart was thrown at (0: none), and whether it was thrown
@@ -111,13 +112,13 @@ std::string DartsAtDoublesOf(const std::string& where) {
     columns += ", CASE WHEN " + hit + " <> 'na' AND doubleout = 1 AND " + OneDartFinish(left) +
                " THEN 1 ELSE 0 END AS finish" + n;
   }
-  return "SELECT *" + columns + " FROM (" + TurnsOf(where) + ")";
+  return "SELECT *" + columns + " FROM (" + TurnsOf(where) + ") AS counted";
 }
 
 // The darts at a double, one entry "16+;" (hit) or "16-;" each (see
 // GameFigures.h): one aggregate keeps the triggers' statements small, which
 // SQLite compiles at every statement that writes turns.
-std::string DoubleList() {
+std::string DoubleList(const SqlDialect& dialect) {
   std::string entries;
   for (const char* n : {"1", "2", "3"}) {
     const std::string at = std::string("at") + n;
@@ -125,7 +126,7 @@ std::string DoubleList() {
                " || CASE WHEN hit" + n + "value = 'D' || " + at +
                " THEN '+;' ELSE '-;' END ELSE '' END";
   }
-  return "COALESCE(GROUP_CONCAT(" + entries + ", ''), '')";
+  return "COALESCE(" + dialect.JoinedTexts(entries) + ", '')";
 }
 
 // The totals of the turns selected by `where`, per game and player, with the
@@ -135,7 +136,7 @@ std::string DoubleList() {
 // scoring turns. The first nine darts are the first three turns of a
 // count-down game (a bust scores 0); the bands count scoring turns of 100-139,
 // 140-179 and 180.
-std::string TotalsOf(const std::string& where) {
+std::string TotalsOf(const SqlDialect& dialect, const std::string& where) {
   const std::string scoring = "CASE WHEN tocount = 1 THEN score END";
   const std::string countDown = "start IS NOT NULL";
   const auto band = [&](const char* low, const char* high) {
@@ -167,8 +168,8 @@ std::string TotalsOf(const std::string& where) {
          band("100", "139") + ", " + band("140", "179") + ", " + band("180", "180") +
          ", SUM(finish1 + finish2 + finish3), "
          "MAX(CASE WHEN throwid = winthrowid AND doubleout = 1 THEN 1 ELSE 0 END), " +
-         DoubleList() + " FROM (" + DartsAtDoublesOf(where) +
-         ") AS turns GROUP BY gameid, playerid";
+         DoubleList(dialect) + " FROM (" + DartsAtDoublesOf(where) +
+         ") AS turns GROUP BY gameid, playerid, gametypesid, datetime, winthrowid, matchid";
 }
 
 constexpr const char* kColumns =
@@ -177,20 +178,20 @@ constexpr const char* kColumns =
     "first9points, first9turns, turns100, turns140, turns180, finishdarts, checkouts, doubles";
 
 // The rows of one game and player, or of every player of one game, counted anew.
-std::string Recount(const std::string& table, const std::string& game,
+std::string Recount(const SqlDialect& dialect, const std::string& table, const std::string& game,
                     const std::string& player = {}) {
   const std::string which =
       "gameid = " + game + (player.empty() ? "" : " AND playerid = " + player);
   return "DELETE FROM " + table + " WHERE " + which + "; INSERT INTO " + table + " (" + kColumns +
          ") " +
-         TotalsOf("throw.gameid = " + game +
-                  (player.empty() ? "" : " AND throw.playerid = " + player)) +
+         TotalsOf(dialect, "throw.gameid = " + game +
+                               (player.empty() ? "" : " AND throw.playerid = " + player)) +
          ";";
 }
 
-std::string CreateTable(const std::string& table) {
-  return "CREATE TABLE " + table +
-         " (gametypesid TEXT NOT NULL, datetime DOUBLE NOT NULL, gameid TEXT NOT NULL, "
+std::string CreateTable(const SqlDialect& dialect, const std::string& table) {
+  return "CREATE TABLE " + table + " (gametypesid TEXT NOT NULL, datetime " + dialect.FloatType() +
+         " NOT NULL, gameid TEXT NOT NULL, "
          "playerid TEXT NOT NULL, turns INTEGER NOT NULL, darts INTEGER NOT NULL, "
          "exacthits INTEGER NOT NULL, points INTEGER NOT NULL, scoredturns INTEGER NOT NULL, "
          "highscore INTEGER, marks INTEGER NOT NULL, won INTEGER NOT NULL, checkout INTEGER, "
@@ -198,19 +199,23 @@ std::string CreateTable(const std::string& table) {
          "matchid TEXT, first9points INTEGER NOT NULL, first9turns INTEGER NOT NULL, "
          "turns100 INTEGER NOT NULL, turns140 INTEGER NOT NULL, turns180 INTEGER NOT NULL, "
          "finishdarts INTEGER NOT NULL, checkouts INTEGER NOT NULL, doubles TEXT NOT NULL, "
-         "PRIMARY KEY (gametypesid, datetime, gameid, playerid)) WITHOUT ROWID";
+         "PRIMARY KEY (gametypesid, datetime, gameid, playerid))" +
+         dialect.KeyOnlyTableSuffix();
 }
 
-void CreateIndexes(Database& database, const std::string& schema) {
-  ExecuteStatement(database, "CREATE UNIQUE INDEX " + schema +
-                                 "gametotals_game ON gametotals (gameid, playerid)");
-  ExecuteStatement(
-      database, "CREATE INDEX " + schema + "gametotals_player ON gametotals (playerid, datetime)");
+void CreateIndexes(Database& database, bool temporary) {
+  const auto name = [&](const std::string& index) {
+    return temporary ? database.Dialect().TemporaryIndex(index) : index;
+  };
+  ExecuteStatement(database, "CREATE UNIQUE INDEX " + name("gametotals_game") +
+                                 " ON gametotals (gameid, playerid)");
+  ExecuteStatement(database, "CREATE INDEX " + name("gametotals_player") +
+                                 " ON gametotals (playerid, datetime)");
 }
 
 void Fill(Database& database, const std::string& table) {
   ExecuteStatement(database, "INSERT INTO " + table + " (" + kColumns + ") " +
-                                 TotalsOf("game.gametypesid IS NOT NULL"));
+                                 TotalsOf(database.Dialect(), "game.gametypesid IS NOT NULL"));
 }
 
 // The triggers carry the layout in their names: a file with older ones is rebuilt.
@@ -219,33 +224,31 @@ struct Trigger {
   const char* event;
   std::string body;
 };
-std::array<Trigger, 9> Triggers() {
+std::array<Trigger, 9> Triggers(const SqlDialect& d) {
   return {{
       {"gametotals4_throw_insert", "AFTER INSERT ON throw",
-       Recount("gametotals", "NEW.gameid", "NEW.playerid")},
+       Recount(d, "gametotals", "NEW.gameid", "NEW.playerid")},
       {"gametotals4_throw_delete", "AFTER DELETE ON throw",
-       Recount("gametotals", "OLD.gameid", "OLD.playerid")},
+       Recount(d, "gametotals", "OLD.gameid", "OLD.playerid")},
       {"gametotals4_throw_update", "AFTER UPDATE ON throw",
-       Recount("gametotals", "OLD.gameid", "OLD.playerid") +
-           Recount("gametotals", "NEW.gameid", "NEW.playerid")},
-      {"gametotals4_game_insert", "AFTER INSERT ON game", Recount("gametotals", "NEW.gameid")},
+       Recount(d, "gametotals", "OLD.gameid", "OLD.playerid") +
+           Recount(d, "gametotals", "NEW.gameid", "NEW.playerid")},
+      {"gametotals4_game_insert", "AFTER INSERT ON game", Recount(d, "gametotals", "NEW.gameid")},
       {"gametotals4_game_change", "AFTER UPDATE ON game",
-       Recount("gametotals", "OLD.gameid") + Recount("gametotals", "NEW.gameid")},
-      {"gametotals4_game_delete", "AFTER DELETE ON game", Recount("gametotals", "OLD.gameid")},
+       Recount(d, "gametotals", "OLD.gameid") + Recount(d, "gametotals", "NEW.gameid")},
+      {"gametotals4_game_delete", "AFTER DELETE ON game", Recount(d, "gametotals", "OLD.gameid")},
       {"gametotals4_double_insert", "AFTER INSERT ON doublerate",
-       Recount("gametotals", "NEW.gameid", "NEW.playerid")},
+       Recount(d, "gametotals", "NEW.gameid", "NEW.playerid")},
       {"gametotals4_double_delete", "AFTER DELETE ON doublerate",
-       Recount("gametotals", "OLD.gameid", "OLD.playerid")},
+       Recount(d, "gametotals", "OLD.gameid", "OLD.playerid")},
       {"gametotals4_double_update", "AFTER UPDATE ON doublerate",
-       Recount("gametotals", "OLD.gameid", "OLD.playerid") +
-           Recount("gametotals", "NEW.gameid", "NEW.playerid")},
+       Recount(d, "gametotals", "OLD.gameid", "OLD.playerid") +
+           Recount(d, "gametotals", "NEW.gameid", "NEW.playerid")},
   }};
 }
 
 bool Exists(Database& database, const std::string& type, const std::string& name) {
-  SqlStatement query(database, "SELECT COUNT(*) FROM sqlite_master WHERE type = ? AND name = ?");
-  query.Bind(type).Bind(name).Execute();
-  return query.Next() && query.Integer(0) > 0;
+  return database.Dialect().HasObject(database.Connection(), type, name);
 }
 
 // The triggers keep the table in step with every writer; without all of them
@@ -254,7 +257,7 @@ bool InStep(Database& database) {
   if (!Exists(database, "table", "gametotals")) {
     return false;
   }
-  for (const auto& trigger : Triggers()) {
+  for (const auto& trigger : Triggers(database.Dialect())) {
     if (!Exists(database, "trigger", trigger.name)) {
       return false;
     }
@@ -268,32 +271,25 @@ void EnsureGameTotals(Database& database) {
   if (InStep(database)) {
     return;
   }
+  const auto& dialect = database.Dialect();
   if (database.ReadOnly()) {
-    ExecuteStatement(database, "DROP TABLE IF EXISTS temp.gametotals");
-    ExecuteStatement(database, CreateTable("temp.gametotals"));
-    CreateIndexes(database, "temp.");
-    Fill(database, "temp.gametotals");
+    const auto temporary = dialect.TemporaryTable("gametotals");
+    ExecuteStatement(database, "DROP TABLE IF EXISTS " + temporary);
+    ExecuteStatement(database, CreateTable(dialect, temporary));
+    CreateIndexes(database, true);
+    Fill(database, temporary);
     return;
   }
   ScopedTransaction build(database);
-  SqlStatement old(database,
-                   "SELECT name FROM sqlite_master WHERE type = 'trigger' AND name "
-                   "LIKE 'gametotals%'");
-  old.Execute();
-  std::vector<std::string> stale;
-  while (old.Next()) {
-    stale.push_back(old.Text(0));
-  }
-  for (const auto& trigger : stale) {
-    ExecuteStatement(database, "DROP TRIGGER \"" + trigger + "\"");
-  }
+  dialect.DropTriggers(database.Connection(), "gametotals");
   ExecuteStatement(database, "DROP TABLE IF EXISTS gametotals");
-  ExecuteStatement(database, CreateTable("gametotals"));
-  CreateIndexes(database, "");
+  ExecuteStatement(database, CreateTable(dialect, "gametotals"));
+  CreateIndexes(database, false);
   Fill(database, "gametotals");
-  for (const auto& trigger : Triggers()) {
-    ExecuteStatement(database, std::string("CREATE TRIGGER ") + trigger.name + " " + trigger.event +
-                                   " BEGIN " + trigger.body + " END");
+  for (const auto& trigger : Triggers(dialect)) {
+    for (const auto& statement : dialect.CreateTrigger(trigger.name, trigger.event, trigger.body)) {
+      ExecuteStatement(database, statement);
+    }
   }
   build.Commit();
 }

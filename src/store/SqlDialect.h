@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QSqlDatabase;
 class QString;
@@ -17,6 +18,26 @@ class SqlDialect {
   virtual std::string TextType() const = 0;
   virtual std::string IntegerType() const = 0;
   virtual std::string FloatType() const = 0;
+
+  // Added to every table's columns: a number that grows with every row added,
+  // read as "rowid" (SQLite has it built in, so there it adds nothing).
+  virtual std::string RowIdColumn() const = 0;
+  // Ends a table definition whose rows are found by their key only.
+  virtual std::string KeyOnlyTableSuffix() const = 0;
+  // The aggregate joining the texts of a group without a separator.
+  virtual std::string JoinedTexts(const std::string& expression) const = 0;
+  // Names a temporary table, and the index of one, of the connection.
+  virtual std::string TemporaryTable(const std::string& name) const = 0;
+  virtual std::string TemporaryIndex(const std::string& name) const = 0;
+  // Whether the schema holds a table, index or trigger of that name.
+  virtual bool HasObject(QSqlDatabase& connection, const std::string& kind,
+                         const std::string& name) const = 0;
+  // The statements that make a trigger running `body` (statements each ended
+  // by ';', reading NEW and OLD) after every row of `event` ("AFTER INSERT ON throw").
+  virtual std::vector<std::string> CreateTrigger(const std::string& name, const std::string& event,
+                                                 const std::string& body) const = 0;
+  // Drops every trigger whose name starts with `prefix`.
+  virtual void DropTriggers(QSqlDatabase& connection, const std::string& prefix) const = 0;
 
   // Connection options given to the driver before opening.
   virtual QString ConnectOptions(bool readOnly) const = 0;
@@ -45,5 +66,7 @@ class SqlDialect {
 
 // SQLite, the embedded default: one file, no server.
 std::unique_ptr<SqlDialect> MakeSqliteDialect();
+// PostgreSQL, the club server every board writes to.
+std::unique_ptr<SqlDialect> MakePostgresDialect();
 
 }  // namespace korvanti

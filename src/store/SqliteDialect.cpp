@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "store/Database.h"
 #include "store/SqlDialect.h"
@@ -16,6 +17,50 @@ class SqliteDialect : public SqlDialect {
   std::string TextType() const override { return "TEXT"; }
   std::string IntegerType() const override { return "INTEGER"; }
   std::string FloatType() const override { return "DOUBLE"; }
+
+  std::string RowIdColumn() const override { return {}; }
+  std::string KeyOnlyTableSuffix() const override { return " WITHOUT ROWID"; }
+  std::string JoinedTexts(const std::string& expression) const override {
+    return "GROUP_CONCAT(" + expression + ", '')";
+  }
+  std::string TemporaryTable(const std::string& name) const override { return "temp." + name; }
+  std::string TemporaryIndex(const std::string& name) const override { return "temp." + name; }
+
+  bool HasObject(QSqlDatabase& connection, const std::string& kind,
+                 const std::string& name) const override {
+    QSqlQuery query(connection);
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = ? AND name = ?"));
+    query.addBindValue(QString::fromStdString(kind));
+    query.addBindValue(QString::fromStdString(name));
+    if (!query.exec()) {
+      ThrowDatabaseError(query.lastError().text());
+    }
+    return query.next() && query.value(0).toLongLong() > 0;
+  }
+
+  std::vector<std::string> CreateTrigger(const std::string& name, const std::string& event,
+                                         const std::string& body) const override {
+    return {"CREATE TRIGGER " + name + " " + event + " BEGIN " + body + " END"};
+  }
+
+  void DropTriggers(QSqlDatabase& connection, const std::string& prefix) const override {
+    QSqlQuery old(connection);
+    old.prepare(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type = 'trigger' AND substr(name, 1, ?) = ?"));
+    old.addBindValue(static_cast<int>(prefix.size()));
+    old.addBindValue(QString::fromStdString(prefix));
+    if (!old.exec()) {
+      ThrowDatabaseError(old.lastError().text());
+    }
+    std::vector<std::string> names;
+    while (old.next()) {
+      names.push_back(old.value(0).toString().toStdString());
+    }
+    for (const auto& name : names) {
+      const auto statement = "DROP TRIGGER \"" + name + "\"";
+      Run(connection, {statement.c_str()});
+    }
+  }
 
   QString ConnectOptions(bool readOnly) const override {
     return readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY")

@@ -244,29 +244,30 @@ StatisticsQuery::Deleted StatisticsQuery::DeleteStatistics() {
   };
   ScopedTransaction deletion(database_);
   // The games the player threw in, remembered before his turns go.
+  const auto games = database_.Dialect().TemporaryTable("statisticsgames");
   ExecuteStatement(database_, "CREATE TEMP TABLE IF NOT EXISTS statisticsgames (gameid TEXT)");
-  ExecuteStatement(database_, "DELETE FROM temp.statisticsgames");
-  run("INSERT INTO temp.statisticsgames SELECT DISTINCT game.gameid FROM game INNER JOIN throw "
-      "ON game.gameid = throw.gameid WHERE " +
+  ExecuteStatement(database_, "DELETE FROM " + games);
+  run("INSERT INTO " + games +
+          " SELECT DISTINCT game.gameid FROM game INNER JOIN throw "
+          "ON game.gameid = throw.gameid WHERE " +
           where.text,
       where.values);
   for (const char* table : {"doublerate", "trainingresult"}) {
     run("DELETE FROM " + std::string(table) +
-            " WHERE playerid = ? AND gameid IN (SELECT gameid FROM temp.statisticsgames)",
+            " WHERE playerid = ? AND gameid IN (SELECT gameid FROM " + games + ")",
         {Text(playerId)});
   }
   Deleted deleted;
   deleted.turns =
-      run("DELETE FROM throw WHERE playerid = ? AND gameid IN (SELECT gameid FROM "
-          "temp.statisticsgames)",
+      run("DELETE FROM throw WHERE playerid = ? AND gameid IN (SELECT gameid FROM " + games + ")",
           {Text(playerId)});
-  const std::string emptied =
-      "(SELECT gameid FROM temp.statisticsgames WHERE NOT EXISTS "
-      "(SELECT 1 FROM throw WHERE throw.gameid = statisticsgames.gameid))";
+  const std::string emptied = "(SELECT gameid FROM " + games +
+                              " WHERE NOT EXISTS "
+                              "(SELECT 1 FROM throw WHERE throw.gameid = statisticsgames.gameid))";
   run("DELETE FROM doublerate WHERE gameid IN " + emptied, {});
   run("DELETE FROM trainingresult WHERE gameid IN " + emptied, {});
   deleted.games = run("DELETE FROM game WHERE gameid IN " + emptied, {});
-  ExecuteStatement(database_, "DELETE FROM temp.statisticsgames");
+  ExecuteStatement(database_, "DELETE FROM " + games);
   deletion.Commit();
   return deleted;
 }

@@ -23,6 +23,16 @@ class RawDatabase {
     connection.setDatabaseName(QString::fromStdString(path.string()));
     connection.open();
   }
+  // Any driver, set up by `configure` before opening (a club server's database).
+  template <typename Configure>
+  RawDatabase(const QString& driver, Configure configure)
+      : name_(QString::fromStdString("raw-" + NewGuidString())) {
+    auto connection = QSqlDatabase::addDatabase(driver, name_);
+    configure(connection);
+    if (!connection.open()) {
+      ADD_FAILURE() << connection.lastError().text().toStdString();
+    }
+  }
   RawDatabase(const RawDatabase&) = delete;
   RawDatabase& operator=(const RawDatabase&) = delete;
   ~RawDatabase() {
