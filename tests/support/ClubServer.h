@@ -15,14 +15,14 @@
 namespace korvanti::testing {
 
 // The throwaway PostgreSQL server that ctest starts for these tests (see
-// club-server.sh). Without it the test fails and says how to get it: the
+// test-server.sh). Without it the test fails and says how to get it: the
 // club database is never left untested in silence.
 inline std::string ClubServerFolder() {
   const char* folder = std::getenv("KORVANTI_TEST_SERVER");
   if (folder == nullptr || *folder == '\0') {
     throw Error(
         "Kein PostgreSQL-Testserver: diese Tests laufen über ctest, das ihn mit "
-        "tests/support/club-server.sh startet; die Serverprogramme installiert "
+        "tests/support/test-server.sh startet; die Serverprogramme installiert "
         "bash scripts/install-deps.sh (Paket postgresql-15).");
   }
   return folder;

@@ -2,8 +2,8 @@
 # Starts or stops the throwaway PostgreSQL server the club database tests use:
 # a cluster in a folder of its own, reachable only through the Unix socket in
 # that folder, with the role "korvanti" trusted.
-#   club-server.sh start FOLDER
-#   club-server.sh stop FOLDER
+#   test-server.sh start FOLDER
+#   test-server.sh stop FOLDER
 set -euo pipefail
 action=$1
 folder=$2
@@ -49,7 +49,7 @@ case "$action" in
     rm -rf "$folder"
     ;;
   *)
-    echo "Aufruf: club-server.sh start|stop ORDNER" >&2
+    echo "Aufruf: test-server.sh start|stop ORDNER" >&2
     exit 2
     ;;
 esac
