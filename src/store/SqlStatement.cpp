@@ -10,13 +10,10 @@ namespace korvanti {
 SqlStatement::SqlStatement(Database& database, std::string_view text)
     : query_(database.Connection()), text_(text) {
   query_.setForwardOnly(true);
-  if (!query_.prepare(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))) {
-    ThrowDatabaseError(query_.lastError().text());
-  }
 }
 
 SqlStatement& SqlStatement::Bind(const QVariant& value) {
-  query_.addBindValue(value);
+  values_.push_back(value);
   return *this;
 }
 
@@ -24,7 +21,22 @@ SqlStatement& SqlStatement::Bind(std::string_view text) {
   return Bind(QVariant(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
 }
 
+// A statement without values runs as it is: the server cannot prepare every
+// statement (a table's definition, a trigger's function).
 SqlStatement& SqlStatement::Execute() {
+  const auto text = QString::fromStdString(text_);
+  if (values_.empty()) {
+    if (!query_.exec(text)) {
+      ThrowDatabaseError(query_.lastError().text());
+    }
+    return *this;
+  }
+  if (!query_.prepare(text)) {
+    ThrowDatabaseError(query_.lastError().text());
+  }
+  for (const auto& value : values_) {
+    query_.addBindValue(value);
+  }
   if (!query_.exec()) {
     ThrowDatabaseError(query_.lastError().text());
   }

@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvanti {
 
@@ -35,6 +36,7 @@ class SqlStatement {
  private:
   QSqlQuery query_;
   std::string text_;
+  std::vector<QVariant> values_;
 };
 
 // Runs a statement without parameters that returns no rows.

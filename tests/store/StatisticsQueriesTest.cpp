@@ -9,14 +9,14 @@ namespace {
 
 using testing::StatisticsFixture;
 
-class Statistics : public ::testing::Test {
+class Statistics : public ::testing::TestWithParam<testing::Engine> {
  protected:
-  StatisticsFixture fixture;
+  StatisticsFixture fixture{GetParam()};
   std::string anna = fixture.AddPlayer("Anna");
   std::string ben = fixture.AddPlayer("Ben");
 };
 
-TEST_F(Statistics, FilterClasses) {
+TEST_P(Statistics, FilterClasses) {
   fixture.AddGame(anna, "const501dout", 45000,
                   {{"LS5 SS15 D25"}, {"SS25 T5 D5"}, {"T20 LS20 SS20"}, {"D15 0"}});
   auto query = fixture.Query(anna, "const501dout");
@@ -33,7 +33,7 @@ TEST_F(Statistics, FilterClasses) {
   EXPECT_EQ(query.CountHits("S"), 5);
 }
 
-TEST_F(Statistics, ExactAndNumberAimHits) {
+TEST_P(Statistics, ExactAndNumberAimHits) {
   fixture.AddGame(anna, "const501dout", 45000,
                   {{"T20 T20 T20", "LS20 T20 -"}, {"D16 D8 LS1", "D16 D16 T20"}});
   auto query = fixture.Query(anna, "const501dout");
@@ -52,7 +52,7 @@ TEST_F(Statistics, ExactAndNumberAimHits) {
   EXPECT_EQ(query.CountAimHits("D", true), 2);
 }
 
-TEST_F(Statistics, EmptySelectionsGiveZero) {
+TEST_P(Statistics, EmptySelectionsGiveZero) {
   auto query = fixture.Query(ben, "const501dout");
   EXPECT_EQ(query.CountDarts(), 0);
   EXPECT_EQ(query.CountAimHits("T20", true), 0);
@@ -69,7 +69,7 @@ TEST_F(Statistics, EmptySelectionsGiveZero) {
   EXPECT_EQ(query.DoubleRateTotals().throws, 0);
 }
 
-TEST_F(Statistics, PeriodEnds) {
+TEST_P(Statistics, PeriodEnds) {
   fixture.AddGame(anna, "const501dout", 45000, {{"T20 T20 T20", "T20 T20 T20"}});
   fixture.AddGame(anna, "const501dout", 45001, {{"LS1", "LS1"}});
   fixture.AddGame(anna, "const501dout", 45002, {{"D20", "D20"}});
@@ -85,7 +85,7 @@ TEST_F(Statistics, PeriodEnds) {
   EXPECT_EQ(*query.LastGameDate(), 45002);
 }
 
-TEST_F(Statistics, AveragesCountBustDartsButNotTheirPoints) {
+TEST_P(Statistics, AveragesCountBustDartsButNotTheirPoints) {
   const std::vector<testing::TurnSpec> turns{
       {"T20 0 0"}, {"T15 0 0"}, {"T20 LS20 LS20"}, {"LS20 LS3 LS3"}};
   fixture.AddGame(anna, "const501dout", 45000, turns);
@@ -103,7 +103,7 @@ TEST_F(Statistics, AveragesCountBustDartsButNotTheirPoints) {
 }
 
 // A game stopped after one or two darts still divides in floating point.
-TEST_F(Statistics, AveragesOfOneAndTwoDarts) {
+TEST_P(Statistics, AveragesOfOneAndTwoDarts) {
   fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
   fixture.AddGame(ben, "const501dout", 45000, {{"T20 LS1"}});
   EXPECT_DOUBLE_EQ(fixture.Query(anna, "const501dout").GetAverages().average, 180.0);
@@ -111,7 +111,7 @@ TEST_F(Statistics, AveragesOfOneAndTwoDarts) {
   EXPECT_DOUBLE_EQ(fixture.Query(ben, "const501dout").GetAverages().perDart, 30.5);
 }
 
-TEST_F(Statistics, ScoreBands) {
+TEST_P(Statistics, ScoreBands) {
   fixture.AddGame(anna, "const501dout", 45000,
                   {{"T20 T20 T20"}, {"T20 T20 D10"}, {"T20 T20 LS19"}, {"T19 T19 LS1"}});
   auto query = fixture.Query(anna, "const501dout");
@@ -120,7 +120,7 @@ TEST_F(Statistics, ScoreBands) {
   EXPECT_EQ(query.CountTurnsInRange(100, 140), 2);
 }
 
-TEST_F(Statistics, BestCheckoutCountsOnlyWinningTurns) {
+TEST_P(Statistics, BestCheckoutCountsOnlyWinningTurns) {
   fixture.AddGame(anna, "const501dout", 45000, {{"T20 T20 T20"}, {"D20"}});
   fixture.AddGame(anna, "const501dout", 45001, {{"T20 T19 D12"}}, false);
   fixture.AddGame(ben, "const501dout", 45001, {{"T20 T19 D12"}});
@@ -131,7 +131,7 @@ TEST_F(Statistics, BestCheckoutCountsOnlyWinningTurns) {
   EXPECT_EQ(fixture.Query(anna, "const301dout").BestCheckout(), 0);
 }
 
-TEST_F(Statistics, ShortestWinAndItsPositionsInTurnOrder) {
+TEST_P(Statistics, ShortestWinAndItsPositionsInTurnOrder) {
   const auto turns = [](int count) { return std::vector<testing::TurnSpec>(count, {"LS1 LS1"}); };
   fixture.AddGame(anna, "const501dout", 45000, turns(7));
   const auto shortest = fixture.AddGame(anna, "const501dout", 45001, turns(5));
@@ -146,13 +146,12 @@ TEST_F(Statistics, ShortestWinAndItsPositionsInTurnOrder) {
             "131=203,132=203,0=0,141=204,142=204,0=0");
 }
 
-TEST_F(Statistics, DoubleRateTotalsAndMarks) {
+TEST_P(Statistics, DoubleRateTotalsAndMarks) {
   const auto game = fixture.AddGame(anna, "constcricket", 45000, {{"T20 D19 LS1"}});
   fixture.recorder.AppendDoubleRate(game, anna, 8, 3);
   fixture.recorder.AppendDoubleRate(fixture.AddGame(anna, "constcricket", 45001, {{"0"}}), anna, 4,
                                     1);
-  testing::RawDatabase(fixture.folder / "dart.mdb")
-      .Exec("UPDATE throw SET hit1tocount = 3, hit2tocount = 2, hit3tocount = 1");
+  fixture.Raw()->Exec("UPDATE throw SET hit1tocount = 3, hit2tocount = 2, hit3tocount = 1");
   auto query = fixture.Query(anna, "constcricket");
   EXPECT_EQ(query.DoubleRateTotals().throws, 12);
   EXPECT_EQ(query.DoubleRateTotals().hits, 4);
@@ -160,7 +159,7 @@ TEST_F(Statistics, DoubleRateTotalsAndMarks) {
   EXPECT_DOUBLE_EQ(query.MarksPerRoundQuery(), 5.0 / 4 * 3);
 }
 
-TEST_F(Statistics, HitPositionsPerDartNumber) {
+TEST_P(Statistics, HitPositionsPerDartNumber) {
   fixture.AddGame(anna, "const501dout", 45000, {{"T20 LS1 T20", "T20 T20 D20"}});
   auto query = fixture.Query(anna, "");
   const auto positions = query.HitPositions("20", 0);
@@ -175,7 +174,7 @@ TEST_F(Statistics, HitPositionsPerDartNumber) {
 // The player's turns of the selection go with his double rates of those
 // games; a game left without turns goes too, a game another player threw in
 // stays with that player's turns and double rates.
-TEST_F(Statistics, DeletingOneSelectionOnly) {
+TEST_P(Statistics, DeletingOneSelectionOnly) {
   fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
   const auto alone = fixture.AddGame(anna, "const301dout", 45001, {{"T20"}});
   fixture.recorder.AppendDoubleRate(alone, anna, 4, 1);
@@ -189,10 +188,10 @@ TEST_F(Statistics, DeletingOneSelectionOnly) {
   const auto deleted = query.DeleteStatistics();
   EXPECT_EQ(deleted.turns, 3);  // 45000 is outside: after `from` only
   EXPECT_EQ(deleted.games, 2);  // the 301 game and Anna's game at 45000.5
-  testing::RawDatabase raw(fixture.folder / "dart.mdb");
-  EXPECT_EQ(raw.Count("throw"), 3);
-  EXPECT_EQ(raw.Count("game"), 3);
-  EXPECT_EQ(raw.Count("doublerate"), 1);  // Ben's
+  const auto raw = fixture.Raw();
+  EXPECT_EQ(raw->Count("throw"), 3);
+  EXPECT_EQ(raw->Count("game"), 3);
+  EXPECT_EQ(raw->Count("doublerate"), 1);  // Ben's
   EXPECT_EQ(fixture.Query(anna, "").CountGames(), 2);
   EXPECT_EQ(fixture.Query(ben, "").CountGames(), 1);
   EXPECT_EQ(fixture.Query(ben, "").DoubleRateTotals().throws, 5);
@@ -200,7 +199,7 @@ TEST_F(Statistics, DeletingOneSelectionOnly) {
   EXPECT_EQ(TotalsByPlayer(*fixture.database, "const501dout", 0, 99999).at(ben).darts, 1);
 }
 
-TEST_F(Statistics, ValuesAreParametersNotStatementText) {
+TEST_P(Statistics, ValuesAreParametersNotStatementText) {
   fixture.AddGame(anna, "const501dout", 45000, {{"T20"}});
   auto query = fixture.Query(anna, "const501dout");
   EXPECT_EQ(query.CountHits("T20'--"), 0);
@@ -212,7 +211,7 @@ TEST_F(Statistics, ValuesAreParametersNotStatementText) {
   EXPECT_EQ(query.CountDarts(), 1);
 }
 
-TEST_F(Statistics, LookUps) {
+TEST_P(Statistics, LookUps) {
   StatisticsQuery query(*fixture.database);
   EXPECT_EQ(query.PlayerIdsByNickname(), (std::vector<std::string>{anna, ben}));
   EXPECT_EQ(query.GetPlayerNames(ben)->nickname, "Ben");
@@ -225,7 +224,7 @@ TEST_F(Statistics, LookUps) {
 
 // Where the overview's figures start unless the user says otherwise: the
 // oldest game in the file, whoever played it and whatever the selection.
-TEST_F(Statistics, TheOldestGameOfTheFile) {
+TEST_P(Statistics, TheOldestGameOfTheFile) {
   auto query = fixture.Query(anna, "const501dout", 45004, 45006);
   EXPECT_FALSE(query.OldestGameDate());
   fixture.AddGame(anna, "const501dout", 45005, {{"T20"}});
@@ -233,6 +232,8 @@ TEST_F(Statistics, TheOldestGameOfTheFile) {
   fixture.AddGame(anna, "const301dout", 45010, {{"T20"}});
   EXPECT_EQ(query.OldestGameDate(), 45003.25);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, Statistics, testing::kBothEngines, testing::EngineName);
 
 }  // namespace
 }  // namespace korvanti

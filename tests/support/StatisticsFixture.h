@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Engines.h"
 #include "TempFolder.h"
 #include "engine/Turn.h"
 #include "platform/Guid.h"
@@ -26,7 +27,12 @@ struct TurnSpec {
 // A fresh database with games written turn by turn through the recorder.
 class StatisticsFixture {
  public:
-  StatisticsFixture() : database(Database::OpenFile(folder / "dart.mdb")), recorder(*database) {}
+  explicit StatisticsFixture(Engine engine = Engine::SQLite)
+      : address(NewDatabase(engine, folder / "dart.mdb")),
+        database(Database::Open(address)),
+        recorder(*database) {}
+
+  std::unique_ptr<RawDatabase> Raw() const { return OpenRaw(address); }
 
   std::string AddPlayer(const std::string& nickname) {
     return recorder.AppendPlayer(nickname, "", nickname);
@@ -75,6 +81,7 @@ class StatisticsFixture {
   }
 
   TempFolder folder;
+  DatabaseAddress address;
   std::unique_ptr<Database> database;
   Recorder recorder;
 };
