@@ -12,4 +12,11 @@ class Error : public std::runtime_error {
   explicit Error(const std::string& text) : std::runtime_error(text) {}
 };
 
+// The club server cannot be reached, or the connection broke off: what was
+// being written is not stored, and trying again later may succeed.
+class ConnectionLost : public Error {
+ public:
+  using Error::Error;
+};
+
 }  // namespace korvanti

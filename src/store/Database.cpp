@@ -89,6 +89,27 @@ void KeepCopy(const fs::path& path, const std::string& suffix) {
 
 }  // namespace
 
+bool IsConnectionGone(const QString& engineText) {
+  static constexpr const char* kConnectionGone[] = {"server closed the connection",
+                                                    "no connection to the server",
+                                                    "could not connect",
+                                                    "connection to server",
+                                                    "terminating connection",
+                                                    "could not receive data from server",
+                                                    "could not send data to server",
+                                                    "Connection refused",
+                                                    "could not translate host name",
+                                                    "timeout expired",
+                                                    "EOF detected",
+                                                    "connection is bad"};
+  for (const char* gone : kConnectionGone) {
+    if (engineText.contains(QLatin1String(gone), Qt::CaseInsensitive)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 void ThrowDatabaseError(const QString& engineText) {
   struct Known {
     const char* engine;
@@ -142,6 +163,14 @@ Database::~Database() {
   connection_.close();
   connection_ = QSqlDatabase();
   QSqlDatabase::removeDatabase(connectionName_);
+}
+
+void Database::Reconnect() {
+  connection_.close();
+  inTransaction_ = false;
+  if (!connection_.open()) {
+    ThrowDatabaseError(connection_.lastError().text());
+  }
 }
 
 void Database::RelaxDurabilityForBulkLoad() {

@@ -49,6 +49,15 @@ class Database {
   // What opened it: a second connection to the same database opens this.
   const DatabaseAddress& Address() const { return address_; }
   bool OnServer() const { return address_.OnServer(); }
+
+  // Opens the server connection anew after it broke off (temporary tables
+  // are gone with the old one). Throws ConnectionLost while the server
+  // cannot be reached.
+  void Reconnect();
+  // Whether a write transaction is open: a statement inside one cannot be
+  // repeated on a new connection, the whole transaction has to be.
+  bool InTransaction() const { return inTransaction_; }
+  void SetInTransaction(bool open) { inTransaction_ = open; }
   // True when the file was opened read-only: asked for, or the file or its
   // folder is not writable. Nothing may be written then, not even tables
   // derived from the data (use TEMP tables).
@@ -64,6 +73,7 @@ class Database {
   std::filesystem::path path_;
   std::unique_ptr<SqlDialect> dialect_;
   bool readOnly_ = false;
+  bool inTransaction_ = false;
   QString connectionName_;
   QSqlDatabase connection_;
 };
@@ -74,12 +84,8 @@ class PasswordNeeded : public Error {
   using Error::Error;
 };
 
-// The club server cannot be reached, or the connection broke off: what was
-// being written is not stored (its transaction is gone with the connection).
-class ConnectionLost : public Error {
- public:
-  using Error::Error;
-};
+// Whether the engine's error says the server connection is gone.
+bool IsConnectionGone(const QString& engineText);
 
 // The engine's error text as the program's one exception type.
 [[noreturn]] void ThrowDatabaseError(const QString& engineText);

@@ -31,8 +31,15 @@ std::optional<int> DatabaseArchive::EarlierBest(std::string_view playerId,
       .best;
 }
 
+// A game already there was stored by an earlier try whose answer got lost
+// with the server connection: it is not stored twice.
 void DatabaseArchive::StoreGame(const GameRecord& game) {
   ScopedTransaction save(database_);
+  SqlStatement stored(database_, "SELECT 1 FROM game WHERE gameid = ?");
+  stored.Bind(game.gameId).Execute();
+  if (stored.Next()) {
+    return;
+  }
   recorder_.AppendGame(game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId,
                        game.match ? std::string_view(game.match->matchId) : std::string_view(),
                        game.boardName);

@@ -8,7 +8,7 @@
 namespace korvanti {
 
 SqlStatement::SqlStatement(Database& database, std::string_view text)
-    : query_(database.Connection()), text_(text) {
+    : database_(database), query_(database.Connection()), text_(text) {
   query_.setForwardOnly(true);
 }
 
@@ -23,24 +23,37 @@ SqlStatement& SqlStatement::Bind(std::string_view text) {
 
 // A statement without values runs as it is: the server cannot prepare every
 // statement (a table's definition, a trigger's function).
-SqlStatement& SqlStatement::Execute() {
+bool SqlStatement::Run() {
   const auto text = QString::fromStdString(text_);
   if (values_.empty()) {
-    if (!query_.exec(text)) {
-      ThrowDatabaseError(query_.lastError().text());
-    }
-    return *this;
+    return query_.exec(text);
   }
   if (!query_.prepare(text)) {
-    ThrowDatabaseError(query_.lastError().text());
+    return false;
   }
   for (const auto& value : values_) {
     query_.addBindValue(value);
   }
-  if (!query_.exec()) {
+  return query_.exec();
+}
+
+// Outside a transaction a statement is repeated once on a new connection when
+// the server connection broke off since the last one.
+SqlStatement& SqlStatement::Execute() {
+  if (Run()) {
+    return *this;
+  }
+  const auto error = query_.lastError().text();
+  if (database_.OnServer() && !database_.InTransaction() && IsConnectionGone(error)) {
+    database_.Reconnect();
+    query_ = QSqlQuery(database_.Connection());
+    query_.setForwardOnly(true);
+    if (Run()) {
+      return *this;
+    }
     ThrowDatabaseError(query_.lastError().text());
   }
-  return *this;
+  ThrowDatabaseError(error);
 }
 
 std::string SqlStatement::Text(int column) const {

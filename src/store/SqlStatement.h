@@ -34,6 +34,9 @@ class SqlStatement {
   int RowsAffected() const { return query_.numRowsAffected(); }
 
  private:
+  bool Run();
+
+  Database& database_;
   QSqlQuery query_;
   std::string text_;
   std::vector<QVariant> values_;
