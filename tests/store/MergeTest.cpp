@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "Engines.h"
 #include "RawDatabase.h"
 #include "TempFolder.h"
 #include "platform/Error.h"
@@ -23,9 +24,12 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class Merge : public ::testing::Test {
+// Into the local file or into the club server's database.
+class Merge : public ::testing::TestWithParam<testing::Engine> {
  protected:
-  Merge() : target(Database::OpenFile(folder / "dart.mdb")) {}
+  Merge()
+      : address(testing::NewDatabase(GetParam(), folder / "dart.mdb")),
+        target(Database::Open(address)) {}
 
   // A database file of another board with a 501 of each pair of players.
   std::filesystem::path OtherBoard(std::initializer_list<const char*> nicknames,
@@ -60,16 +64,17 @@ class Merge : public ::testing::Test {
   }
 
   long long Count(const std::string& tableAndCondition) {
-    return RawDatabase(folder / "dart.mdb").Count(tableAndCondition);
+    return testing::OpenRaw(address)->Count(tableAndCondition);
   }
 
   TempFolder folder;
+  DatabaseAddress address;
   std::unique_ptr<Database> target;
 };
 
 // Merged once: every game with its turns, double rates and totals; merged
 // again: nothing more.
-TEST_F(Merge, TwiceAddsTheGamesOnce) {
+TEST_P(Merge, TwiceAddsTheGamesOnce) {
   const auto other = OtherBoard({"Anna", "Ben", "Cleo", "Dora"});
   EXPECT_EQ(MergeGamesFrom(*target, other).Text(),
             "2 Spiele von 4 Spielern übernommen, 0 schon vorhanden");
@@ -80,37 +85,36 @@ TEST_F(Merge, TwiceAddsTheGamesOnce) {
   EXPECT_EQ(Count("doublerate"), 4);
   EXPECT_EQ(Count("gametotals"), 4);
   EXPECT_EQ(Count("player"), 4);
-  EXPECT_EQ(RawDatabase(folder / "dart.mdb").Rows("SELECT vorname FROM player")[0][0].toString(),
-            "Vor");
+  EXPECT_EQ(testing::OpenRaw(address)->Rows("SELECT vorname FROM player")[0][0].toString(), "Vor");
 }
 
 // Players are matched by nickname as the program compares them (case and
 // blanks); a source id that the target uses for someone else gets a new id.
-TEST_F(Merge, PlayersMatchByNicknameAndClashingIdsAreRenewed) {
+TEST_P(Merge, PlayersMatchByNicknameAndClashingIdsAreRenewed) {
   const auto anna = Recorder(*target).AppendPlayer("", "", " anna");
   const auto other = OtherBoard({"Anna", "Ben"});
   const auto otherBen =
       RawDatabase(other).Rows("SELECT playerid FROM player WHERE nickname = 'Ben'")[0][0];
   {
-    RawDatabase raw(folder / "dart.mdb");
-    raw.Exec("INSERT INTO player (playerid, vorname, nachname, nickname) VALUES ('" +
-             otherBen.toString().toStdString() + "', '', '', 'Erik')");
+    const auto raw = testing::OpenRaw(address);
+    raw->Exec("INSERT INTO player (playerid, vorname, nachname, nickname) VALUES ('" +
+              otherBen.toString().toStdString() + "', '', '', 'Erik')");
   }
   EXPECT_EQ(MergeGamesFrom(*target, other).Text(),
             "1 Spiel von 2 Spielern übernommen, 0 schon vorhanden");
-  RawDatabase raw(folder / "dart.mdb");
-  EXPECT_EQ(raw.Count("player"), 3);
-  EXPECT_EQ(raw.Count("throw WHERE playerid = '" + anna + "'"), 1);
-  const auto ben = raw.Rows("SELECT playerid FROM player WHERE nickname = 'Ben'");
+  const auto raw = testing::OpenRaw(address);
+  EXPECT_EQ(raw->Count("player"), 3);
+  EXPECT_EQ(raw->Count("throw WHERE playerid = '" + anna + "'"), 1);
+  const auto ben = raw->Rows("SELECT playerid FROM player WHERE nickname = 'Ben'");
   ASSERT_EQ(ben.size(), 1u);
   EXPECT_NE(ben[0][0], otherBen);
-  EXPECT_EQ(raw.Count("throw WHERE playerid = '" + ben[0][0].toString().toStdString() + "'"), 1);
-  EXPECT_EQ(raw.Count("throw WHERE playerid = '" + otherBen.toString().toStdString() + "'"), 0);
+  EXPECT_EQ(raw->Count("throw WHERE playerid = '" + ben[0][0].toString().toStdString() + "'"), 1);
+  EXPECT_EQ(raw->Count("throw WHERE playerid = '" + otherBen.toString().toStdString() + "'"), 0);
 }
 
 // A file of an older version is read through an upgraded copy and stays as it
 // was, byte for byte.
-TEST_F(Merge, AnOlderSourceIsUpgradedInACopyOnly) {
+TEST_P(Merge, AnOlderSourceIsUpgradedInACopyOnly) {
   const auto other = OtherBoard({"Anna", "Ben"});
   {
     RawDatabase raw(other);
@@ -136,7 +140,7 @@ TEST_F(Merge, AnOlderSourceIsUpgradedInACopyOnly) {
 }
 
 // What is not a database of this program is refused and nothing is written.
-TEST_F(Merge, ForeignFilesAreRefusedUntouched) {
+TEST_P(Merge, ForeignFilesAreRefusedUntouched) {
   const auto text = folder / "notiz.txt";
   WriteFileDurably(text, "Anna 501\n");
   const auto empty = folder / "leer.mdb";
@@ -150,6 +154,8 @@ TEST_F(Merge, ForeignFilesAreRefusedUntouched) {
   }
   EXPECT_EQ(Count("player"), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, Merge, testing::kBothEngines, testing::EngineName);
 
 }  // namespace
 }  // namespace korvanti
