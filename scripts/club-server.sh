@@ -14,11 +14,12 @@ listen='*'
 cluster=main
 set_password=0
 password_variable=KORVANTI_PASSWORD
+invoked=$0
 program=$(basename "$0")
 
 usage() {
   cat <<EOF
-Aufruf: sudo bash scripts/$program [OPTIONEN]
+Aufruf: sudo bash $invoked [OPTIONEN]
 
 Richtet diesen PC als Vereinsserver für Korvanti ein: installiert PostgreSQL $version,
 wenn es fehlt, startet den Server, legt die Rolle für die Bretter und ihre
@@ -40,7 +41,7 @@ Optionen:
 Das Passwort wird im Terminal abgefragt (ohne Anzeige), bei einer neuen Rolle,
 einer Rolle ohne Passwort und mit --password. Unbeaufsichtigt kommt es aus der
 Umgebungsvariablen $password_variable, unter sudo so weitergereicht:
-  sudo --preserve-env=$password_variable bash scripts/$program
+  sudo --preserve-env=$password_variable bash $invoked
 EOF
 }
 
@@ -51,7 +52,7 @@ fail() {
 
 refuse() {
   echo "$*" >&2
-  echo "Hilfe: bash scripts/$program --help" >&2
+  echo "Hilfe: bash $invoked --help" >&2
   exit 2
 }
 
@@ -133,7 +134,7 @@ if [ "$network" != samenet ]; then
     refuse "--network \"$network\" ist kein Netz wie 192.168.1.0/24."
 fi
 
-[ "$(id -u)" -eq 0 ] || fail "Bitte als root starten: sudo bash scripts/$program"
+[ "$(id -u)" -eq 0 ] || fail "Bitte als root starten: sudo bash $invoked"
 
 # --- PostgreSQL and its cluster --------------------------------------------
 
@@ -206,7 +207,7 @@ fi
 if [ "$current_listen" != "$listen" ]; then
   say "listen_addresses: '$current_listen' -> '$listen' ($dropin)"
   mkdir -p "$config/conf.d"
-  printf '%s\n' "# Korvanti: die Bretter erreichen den Server über das Netz (scripts/$program)" \
+  printf '%s\n' "# Korvanti: die Bretter erreichen den Server über das Netz ($program)" \
     "listen_addresses = '$listen'" >"$dropin"
   chown --reference="$config/postgresql.conf" "$dropin"
   chmod 0644 "$dropin"
@@ -222,7 +223,7 @@ if awk -v d="$database" -v r="$role" -v n="$network" \
   say "pg_hba.conf: $role darf schon aus $network an $database."
 else
   {
-    printf '\n# Korvanti: die Bretter des Vereins (scripts/%s)\n' "$program"
+    printf '\n# Korvanti: die Bretter des Vereins (%s)\n' "$program"
     printf 'host    %-15s %-15s %-23s scram-sha-256\n' "$database" "$role" "$network"
   } >>"$hba"
   say "pg_hba.conf: $role darf jetzt aus $network an $database (mit Passwort)."

@@ -81,7 +81,7 @@ status=0
 run --role brett_1 --database verein --port 5433 --network 192.168.1.0/24 \
   --listen 192.168.1.5,localhost --cluster main --password || status=$?
 [ "$status" -eq 1 ] || fail "valid options: exit code $status instead of 1"
-grep -qF "sudo bash scripts/club-server.sh" "$work/err" || fail "valid options: $(cat "$work/err")"
+grep -qF "sudo bash $work/club-server.sh" "$work/err" || fail "valid options: $(cat "$work/err")"
 
 [ $failures -eq 0 ] || exit 1
 echo "club-server.sh calls ok"
