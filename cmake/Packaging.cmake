@@ -9,6 +9,9 @@ install(FILES
     "${CMAKE_SOURCE_DIR}/data/checkout.ini"
     "${CMAKE_SOURCE_DIR}/data/ki.ini"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/korvanti")
+# Sets up the club server on the PC that keeps the club's database.
+install(FILES "${CMAKE_SOURCE_DIR}/scripts/club-server.sh"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/korvanti")
 
 install(FILES "${CMAKE_SOURCE_DIR}/packaging/korvanti.desktop"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
@@ -36,12 +39,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_COMPRESSION_TYPE "xz")
 # The libraries the programs link come from dpkg-shlibdeps; what Qt loads as
-# plugins at run time is named here: SQLite, the SVG pictures, mp3 playing
-# through GStreamer, the voice that calls the points, and the German texts of
-# Qt's own dialogs.
+# plugins at run time is named here: SQLite, PostgreSQL for the club server,
+# the SVG pictures, mp3 playing through GStreamer, the voice that calls the
+# points, and the German texts of Qt's own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6sql6-sqlite, libqt6svg6, libqt6multimedia6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n")
+  "libqt6sql6-sqlite, libqt6sql6-psql, libqt6svg6, libqt6multimedia6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, fonts-liberation2")
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package of a build folder in a scratch folder and checks
-# that it installs the programs, the desktop entry, the icon and the data
-# files, and that it depends on what Qt loads at run time.
+# that it installs the programs, the desktop entry, the icon, the data files
+# and the club server's setup script, and that it depends on what Qt loads at
+# run time.
 set -euo pipefail
 build=$1
 source=$2
@@ -30,6 +31,7 @@ for path in \
     ./usr/share/icons/hicolor/scalable/apps/korvanti.svg \
     ./usr/share/korvanti/checkout.ini \
     ./usr/share/korvanti/ki.ini \
+    ./usr/share/korvanti/club-server.sh \
     ./usr/share/doc/korvanti/copyright; do
   grep -qxF "$path" <<<"$contents" || fail "package lacks $path"
 done
@@ -40,13 +42,15 @@ done
 
 [ "$(dpkg-deb --field "$deb" Package)" = korvanti ] || fail "package name is not korvanti"
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6svg6 libqt6multimedia6 \
+for package in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6sql6-psql libqt6svg6 libqt6multimedia6 \
     gstreamer1.0-plugins-good libc6; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
 dpkg-deb -x "$deb" "$work/root"
 cmp -s "$work/root/usr/share/korvanti/ki.ini" "$source/data/ki.ini" || fail "ki.ini differs from data/ki.ini"
+cmp -s "$work/root/usr/share/korvanti/club-server.sh" "$source/scripts/club-server.sh" ||
+  fail "club-server.sh differs from scripts/club-server.sh"
 desktop=$work/root/usr/share/applications/korvanti.desktop
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "desktop entry is not valid"
