@@ -135,7 +135,15 @@ class GameSession {
   std::optional<SessionResult> Result() const { return result_; }
 
  private:
-  enum class Step { ComputerDart, ComputerCheckIn, Book, Preparation, BullOffShown, NextLeg };
+  enum class Step {
+    ComputerDart,
+    ComputerCheckIn,
+    Book,
+    Preparation,
+    BullOffShown,
+    NextLeg,
+    RetrySave
+  };
   class Operation;
 
   // Settles the turn in progress: judges it, books it when it has ended
@@ -215,6 +223,9 @@ class GameSession {
   bool gameDecided_ = false;
   // The deciding turn is booked but the game is not stored yet (a failed save).
   bool finishedUnsaved_ = false;
+  // The club server was unreachable when the game was stored: the save is
+  // tried again every few seconds, and the view has been told once.
+  bool awaitingServer_ = false;
   bool checkInEnabled_ = false;
   std::string doubleTarget_;
   DoubleStatistics doubles_;

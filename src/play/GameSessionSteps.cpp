@@ -5,6 +5,7 @@
 #include "computer/ComputerPlayer.h"
 #include "engine/FieldCode.h"
 #include "platform/DateTime.h"
+#include "platform/Error.h"
 #include "play/Announcements.h"
 #include "play/GameSession.h"
 #include "play/PersonalBestText.h"
@@ -18,6 +19,10 @@ constexpr char kContinueQuestion[] = "Spiel fortsetzten?";
 constexpr char kAbortQuestion[] =
     "Spiel Abbrechen. Bei Ja wird das Spiel für die Statistik gespeichert.\n"
     "Nein für Abruch ohne Speichern, Abbrechen setzt das Spiel fort.";
+constexpr char kKeptForServer[] =
+    " Das Spiel bleibt hier und wird gespeichert, sobald der Vereinsserver wieder antwortet.";
+// How often a game waiting for the club server is saved again.
+constexpr int kRetrySaveMilliseconds = 5000;
 
 }  // namespace
 
@@ -67,6 +72,9 @@ void GameSession::RunStep(Step step) {
     case Step::NextLeg:
       StartNextGame(true);
       break;
+    case Step::RetrySave:
+      GameOver();
+      break;
   }
 }
 
@@ -102,6 +110,8 @@ void GameSession::Failed(const std::string& text) {
 // whether to play another once the match is over. A game that could not be
 // stored is not given up: the error goes to the view, the series and match
 // figures are taken back, and closing asks again so that "Ja" retries the save.
+// When the club server is unreachable the session also retries by itself
+// every few seconds, telling the view once, until the game is stored.
 void GameSession::GameOver() {
   auto& winner = game_.players.At(static_cast<std::size_t>(game_.LeaderIndex()));
   const auto matchBefore = match_;
@@ -122,13 +132,23 @@ void GameSession::GameOver() {
   try {
     game_.match = CurrentMatchRecord(false);
     game_.SaveGame(true);
+  } catch (const ConnectionLost& error) {
+    UncountLeg(matchBefore, winner, matchOver);
+    gameDecided_ = false;
+    if (!std::exchange(awaitingServer_, true)) {
+      view_.ShowError(error.what() + std::string(kKeptForServer));
+    }
+    Schedule(Step::RetrySave, kRetrySaveMilliseconds);
+    return;
   } catch (const std::exception& error) {
     UncountLeg(matchBefore, winner, matchOver);
     gameDecided_ = false;
+    awaitingServer_ = false;
     view_.ShowError(error.what());
     return;
   }
   finishedUnsaved_ = false;
+  awaitingServer_ = false;
   // A winning dart of a human may be taken back where turns may be undone.
   endTakeBack_.reset();
   if (matchOver && game_.undoAllowed && !winner.IsComputer()) {

@@ -178,6 +178,57 @@ INSTANTIATE_TEST_SUITE_P(EveryPauseAndAnswer, AbortDuringAPause,
                                                               AbortAnswer::Cancel)),
                          PauseAndAnswerName);
 
+// Anna's winning check-in finds the club server gone twice: she is told once,
+// the save is tried again every five seconds but not while the abort question
+// is open, and the game is stored exactly once, by the retry after
+// "Abbrechen" or by "Ja".
+class LostConnection : public Session, public ::testing::WithParamInterface<AbortAnswer> {};
+
+TEST_P(LostConnection, KeepsTheGameAndSavesItOnceWhenTheServerAnswers) {
+  archive.lostConnections = 2;
+  Begin<Game501DoubleOut>({}, {"Anna"});
+  PlayerAt(0).turns.score = 40;
+  Press("D20");
+  view.RunNextStep();  // the banner is seen: the check-in is booked and stored
+  ASSERT_EQ(view.errors.size(), 1u);
+  EXPECT_TRUE(view.errors[0].starts_with("Die Verbindung zum Vereinsserver ist unterbrochen"));
+  EXPECT_TRUE(view.errors[0].ends_with(
+      " Das Spiel bleibt hier und wird gespeichert, sobald der Vereinsserver wieder antwortet."));
+  EXPECT_FALSE(session->GameDecided());
+  EXPECT_EQ(PlayerAt(0).wins, 0);
+  EXPECT_TRUE(PlayerAt(0).legAverages.empty());
+  EXPECT_EQ(view.events.back(), "after 5000");
+  view.RunNextStep();  // the first retry meets the lost connection too
+  EXPECT_EQ(view.errors.size(), 1u);
+  EXPECT_EQ(view.events.back(), "after 5000");
+
+  view.holdAbortAnswer = true;
+  EXPECT_FALSE(session->ConfirmAbort());
+  view.RunSteps();  // the second retry comes due and waits for the answer
+  EXPECT_TRUE(archive.games.empty());
+  ASSERT_EQ(view.heldAbortAnswers.size(), 1u);
+  view.heldAbortAnswers[0](GetParam());
+  view.RunSteps();
+  ASSERT_EQ(archive.games.size(), 1u);
+  EXPECT_EQ(archive.games[0].winningTurnId, PlayerAt(0).turns.Last().turnId);
+  EXPECT_EQ(view.errors.size(), 1u);
+  if (GetParam() == AbortAnswer::Cancel) {  // on as after a first successful save
+    EXPECT_EQ(view.summaries.size(), 1u);
+    EXPECT_EQ(PlayerAt(0).wins, 1);
+    EXPECT_EQ(PlayerAt(0).legAverages.size(), 1u);
+    EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::OK});
+  } else {
+    EXPECT_TRUE(view.summaries.empty());
+    EXPECT_EQ(view.closed, std::vector<SessionResult>{SessionResult::Yes});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(CancelOrYes, LostConnection,
+                         ::testing::Values(AbortAnswer::Cancel, AbortAnswer::Yes),
+                         [](const auto& info) {
+                           return info.param == AbortAnswer::Cancel ? "Abbrechen" : "Ja";
+                         });
+
 TEST_F(PausedGame, NothingTheUserDoesRacesTheComputer) {
   RunSteps(2);  // the computer has thrown one dart
   ASSERT_TRUE(session->ComputerBusy());

@@ -334,6 +334,9 @@ TEST_F(Session, AGameThatCouldNotBeStoredCanBeSavedWhenClosing) {
   EXPECT_FALSE(session->GameDecided());
   EXPECT_EQ(PlayerAt(0).wins, 0);  // the series figures wait for a stored game
   EXPECT_TRUE(PlayerAt(0).legAverages.empty());
+  EXPECT_FALSE(session->StepPending());  // no save is tried again by itself
+  view.RunSteps();
+  EXPECT_TRUE(failing.games.empty());
   view.abortAnswer = AbortAnswer::Yes;
   EXPECT_TRUE(session->ConfirmAbort());
   ASSERT_EQ(failing.games.size(), 1u);

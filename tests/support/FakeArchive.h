@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/GameArchive.h"
+#include "platform/Error.h"
 
 namespace korvanti::testing {
 
@@ -37,6 +38,12 @@ class FakeArchive : public GameArchive {
   }
 
   void StoreGame(const GameRecord& game) override {
+    if (lostConnections > 0) {
+      --lostConnections;
+      throw ConnectionLost(
+          "Die Verbindung zum Vereinsserver ist unterbrochen (server closed the connection "
+          "unexpectedly).");
+    }
     StoredGame stored{game.gameId, game.gameTypeKey, game.datetime, game.winningTurnId,
                       {},          game.match};
     for (const auto& player : game.players) {
@@ -72,6 +79,8 @@ class FakeArchive : public GameArchive {
     return best;
   }
 
+  // This many saves find the club server gone before one gets through.
+  int lostConnections = 0;
   std::map<std::string, PlayerNames> names;
   std::vector<StoredGame> games;
   // The match rows written by each removal.
