@@ -7,7 +7,7 @@
 set -euo pipefail
 action=$1
 folder=$2
-bin=/usr/lib/postgresql/15/bin
+bin=${KORVANTI_PG_BIN:-/usr/lib/postgresql/15/bin}
 
 if [ ! -x "$bin/initdb" ] || [ ! -x "$bin/pg_ctl" ]; then
   echo "Die PostgreSQL-15-Serverprogramme fehlen ($bin)." >&2
