@@ -127,23 +127,9 @@ void ThrowDatabaseError(const QString& engineText) {
       {"disk is full", "Auf dem Datenträger ist kein Platz mehr; es wurde nichts gespeichert."},
       {"unable to open database file", "Die Datenbankdatei kann nicht geöffnet werden."},
   };
-  static constexpr const char* kConnectionGone[] = {"server closed the connection",
-                                                    "no connection to the server",
-                                                    "could not connect",
-                                                    "connection to server",
-                                                    "terminating connection",
-                                                    "could not receive data from server",
-                                                    "could not send data to server",
-                                                    "Connection refused",
-                                                    "could not translate host name",
-                                                    "timeout expired",
-                                                    "EOF detected",
-                                                    "connection is bad"};
-  for (const char* gone : kConnectionGone) {
-    if (engineText.contains(QLatin1String(gone), Qt::CaseInsensitive)) {
-      throw ConnectionLost("Die Verbindung zum Vereinsserver ist unterbrochen (" +
-                           engineText.trimmed().toStdString() + ").");
-    }
+  if (IsConnectionGone(engineText)) {
+    throw ConnectionLost("Die Verbindung zum Vereinsserver ist unterbrochen (" +
+                         engineText.trimmed().toStdString() + ").");
   }
   for (const auto& known : kKnown) {
     if (engineText.contains(QLatin1String(known.engine), Qt::CaseInsensitive)) {

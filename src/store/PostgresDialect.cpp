@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/Database.h"
+#include "store/DialectStatements.h"
 #include "store/SqlDialect.h"
 
 namespace korvanti {
@@ -128,18 +129,9 @@ class PostgresDialect : public SqlDialect {
   }
 
  private:
-  static long long Checked(QSqlQuery& query) {
-    if (!query.exec()) {
-      ThrowDatabaseError(query.lastError().text());
-    }
-    return query.next() ? query.value(0).toLongLong() : 0;
-  }
-
+  static long long Checked(QSqlQuery& query) { return FirstValue(query); }
   static void Run(QSqlDatabase& connection, const std::string& statement) {
-    QSqlQuery query(connection);
-    if (!query.exec(QString::fromStdString(statement))) {
-      ThrowDatabaseError(query.lastError().text());
-    }
+    RunStatement(connection, QString::fromStdString(statement));
   }
 };
 

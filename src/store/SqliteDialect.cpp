@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/Database.h"
+#include "store/DialectStatements.h"
 #include "store/SqlDialect.h"
 
 namespace korvanti {
@@ -153,19 +154,12 @@ class SqliteDialect : public SqlDialect {
 
   // The first value of a query that must succeed.
   static long long Checked(QSqlDatabase& connection, const char* statement) {
-    QSqlQuery query(connection);
-    if (!query.exec(QString::fromLatin1(statement))) {
-      ThrowDatabaseError(query.lastError().text());
-    }
-    return query.next() ? query.value(0).toLongLong() : 0;
+    return FirstValue(connection, QString::fromLatin1(statement));
   }
 
   static void Run(QSqlDatabase& connection, std::initializer_list<const char*> pragmas) {
     for (const char* pragma : pragmas) {
-      QSqlQuery query(connection);
-      if (!query.exec(QString::fromLatin1(pragma))) {
-        ThrowDatabaseError(query.lastError().text());
-      }
+      RunStatement(connection, QString::fromLatin1(pragma));
     }
   }
 };

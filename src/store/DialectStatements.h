@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include "store/Database.h"
+
+namespace korvanti {
+
+// The dialects' own statements, which run below the statement class.
+
+// The first value of a query that must succeed; 0 when it returns no row.
+inline long long FirstValue(QSqlQuery& query) {
+  if (!query.exec()) {
+    ThrowDatabaseError(query.lastError().text());
+  }
+  return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+inline long long FirstValue(QSqlDatabase& connection, const QString& statement) {
+  QSqlQuery query(connection);
+  if (!query.prepare(statement)) {
+    ThrowDatabaseError(query.lastError().text());
+  }
+  return FirstValue(query);
+}
+
+// A statement without parameters and rows that must succeed.
+inline void RunStatement(QSqlDatabase& connection, const QString& statement) {
+  QSqlQuery query(connection);
+  if (!query.exec(statement)) {
+    ThrowDatabaseError(query.lastError().text());
+  }
+}
+
+}  // namespace korvanti
