@@ -517,7 +517,7 @@ void StartWindow::MergeFile(const std::filesystem::path& source) {
   if (!database_ || merger_->IsRunning()) {
     return;
   }
-  merger_->Run(database_->Path(), source, [this](const MergeOutcome& outcome) {
+  merger_->Run(database_->Address(), source, [this](const MergeOutcome& outcome) {
     if (outcome.failed) {
       dialogs_.Error(outcome.text);
       return;
