@@ -48,6 +48,13 @@ DatabaseAddress DatabaseOfSetting(const std::string& location,
   return {Trimmed(location), {}};
 }
 
+DatabaseAddress DatabaseOfArgument(const std::string& value) {
+  if (DatabaseAddress::IsServerLocation(value)) {
+    return {value, {}};
+  }
+  return DatabaseAddress::File(std::filesystem::absolute(value));
+}
+
 ServerFields ServerFieldsOf(const std::string& location) {
   const auto parts = PartsOf(location);
   if (!parts) {

@@ -24,6 +24,10 @@ void CheckDatabaseSetting(const std::string& location);
 DatabaseAddress DatabaseOfSetting(const std::string& location,
                                   const std::filesystem::path& programFolder);
 
+// The database a command line names (--db): a club server's URI as it is,
+// a file made absolute against the current folder.
+DatabaseAddress DatabaseOfArgument(const std::string& value);
+
 // The settings dialog's fields for a club server.
 struct ServerFields {
   std::string host;

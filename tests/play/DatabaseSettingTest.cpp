@@ -128,6 +128,16 @@ TEST(DatabaseSetting, ServerFieldsMakeTheUriOrNameTheFieldToCorrect) {
   }
 }
 
+// --db: a server's URI as given (a password in it is refused when it is
+// opened), a file against the folder the command was given in.
+TEST(DatabaseSetting, TheCommandLinesDatabase) {
+  EXPECT_EQ(DatabaseOfArgument(kClub).location, kClub);
+  EXPECT_TRUE(DatabaseOfArgument(kClub).OnServer());
+  const auto file = DatabaseOfArgument("andere.mdb");
+  EXPECT_FALSE(file.OnServer());
+  EXPECT_EQ(file.location, (std::filesystem::current_path() / "andere.mdb").string());
+}
+
 TEST(DatabaseSetting, TheDialogShowsTheStoredServerOrTheDefaults) {
   const auto none = ServerFieldsOf("");
   EXPECT_EQ(none.host, "");
