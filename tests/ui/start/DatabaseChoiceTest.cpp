@@ -1,5 +1,6 @@
 // Which database the start window opens, how it asks for a club server's
 // password, and what it offers when the server cannot be used.
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -166,6 +167,32 @@ TEST(DatabaseOpener, AFileThatCannotBeOpenedIsShownAndNothingIsOffered) {
   EXPECT_EQ(*opened, nullptr);
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].kind, ScriptedDialogs::Kind::Error);
+}
+
+// The real question: its field hides what is typed; "Ok" hands it on,
+// "Abbrechen" hands on nothing.
+TEST(PasswordDialog, HidesThePasswordAndHandsItOnOnlyWithOk) {
+  for (const bool ok : {true, false}) {
+    SCOPED_TRACE(ok ? "Ok" : "Abbrechen");
+    QWidget window;
+    window.show();
+    std::optional<std::optional<std::string>> answer;
+    PasswordDialogAsker()(&window, QStringLiteral("Der Vereinsserver verlangt ein Passwort."),
+                          [&](std::optional<std::string> password) { answer = password; });
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Passwort für den Vereinsserver");
+    EXPECT_EQ(dialog->labelText(), "Der Vereinsserver verlangt ein Passwort.");
+    auto* field = dialog->findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(field, "geheim");
+    EXPECT_FALSE(answer);
+    QTest::keyClick(field, ok ? Qt::Key_Return : Qt::Key_Escape);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(*answer, ok ? std::optional<std::string>("geheim") : std::nullopt);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 // The overview's caption of a player with no last name.
