@@ -3,6 +3,7 @@
 #include <optional>
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace korvanti {
@@ -14,9 +15,12 @@ std::optional<int> AnswerBeforeStart(std::span<const std::string_view> arguments
                                      std::ostream& output);
 
 // The arguments left once Qt has taken its own (-platform, -style, ...): only
-// --home may stay. Writes why not and returns 2 for anything else; nothing
-// when the program is to start.
+// --home and --db, each with its value, may stay. Writes why not and returns 2 for anything else;
+// nothing when the program is to start.
 std::optional<int> RefuseUnknownArguments(std::span<const std::string_view> arguments,
                                           std::ostream& errors);
+
+// The value of --db: the database of this run, a file or a club server's URI.
+std::optional<std::string> FindDatabaseOption(std::span<const std::string_view> arguments);
 
 }  // namespace korvanti

@@ -12,6 +12,7 @@
 #include "engine/ProgramFolderSetup.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
+#include "play/DatabaseSetting.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/start/StartWindow.h"
@@ -31,13 +32,19 @@ void ShowFailure(QApplication& application, const QString& text) {
 int Run(QApplication& application, int argc, char** argv) {
   korvanti::ApplyKorvantiLook(application);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  // A file named relative to where the program was started, before it enters its folder.
+  std::optional<korvanti::DatabaseAddress> database;
+  if (const auto option = korvanti::FindDatabaseOption(arguments)) {
+    database = korvanti::DatabaseOfArgument(*option);
+  }
   const auto folder = korvanti::ResolveProgramFolder(
       korvanti::CurrentProgramFolderSources(korvanti::FindHomeOption(arguments)));
   const auto entered = korvanti::SetUpProgramFolder(folder);
   const korvanti::HitMap hitMap;
   korvanti::MessageBoxDialogs dialogs;
-  korvanti::StartWindow window({entered.path, hitMap, korvanti::ProgramRandom(), false, {}, {}},
-                               dialogs);
+  korvanti::StartWindow window(
+      {entered.path, hitMap, korvanti::ProgramRandom(), false, {}, {}, std::move(database)},
+      dialogs);
   window.FormCreate();
   window.ShowCentred();
   return application.exec();

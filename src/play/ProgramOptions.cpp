@@ -6,6 +6,7 @@
 
 #include "platform/HostName.h"
 #include "platform/NumberFormat.h"
+#include "play/DatabaseSetting.h"
 
 namespace korvanti {
 namespace {
@@ -79,6 +80,7 @@ constexpr BoolKey kBullOff{"ausbullen", &ProgramOptions::bullOff};
 constexpr std::string_view kSchemeKey = "farbschema";
 constexpr std::string_view kLightScheme = "hell";
 constexpr std::string_view kDarkScheme = "dunkel";
+constexpr std::string_view kDatabaseKey = "datenbank";
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -173,6 +175,7 @@ ProgramOptions ReadProgramOptions(const IniDocument& file) {
     options.boardName = HostName();
   }
   options.startDate = ParseStartDate(file.ReadString(kOptionsSection, "startdate", ""));
+  options.database = file.ReadString(kOptionsSection, kDatabaseKey, "");
   return options;
 }
 
@@ -181,6 +184,7 @@ ProgramOptions ReadProgramOptions(const IniFile& file) {
 }
 
 void WriteSettings(IniFile& file, const ProgramOptions& options) {
+  CheckDatabaseSetting(options.database);
   Update(file, [&](IniDocument& document) {
     WriteInteger(document, options, &ProgramOptions::board);
     document.WriteString(kOptionsSection, kSchemeKey,
@@ -191,6 +195,7 @@ void WriteSettings(IniFile& file, const ProgramOptions& options) {
     WriteInteger(document, options, &ProgramOptions::secondsForPoints);
     WriteBool(document, options, kNoAutomatic);
     WriteBool(document, options, kCaller);
+    document.WriteString(kOptionsSection, kDatabaseKey, options.database);
   });
 }
 

@@ -33,6 +33,9 @@ struct ProgramOptions {
   // "farbschema": "hell" or "dunkel" (in any case); anything else reads as hell.
   ColourScheme colourScheme = ColourScheme::Light;
   bool fullScreen = false;  // "vollbild": the game screen opens full screen
+  // "datenbank": a club server's URI (never with a password), or nothing for
+  // the program folder's dart.mdb (see play/DatabaseSetting.h).
+  std::string database;
   // "brett": the board's name, stored with every game played here; the
   // computer's name while the key is missing or blank.
   std::string boardName;
@@ -63,8 +66,9 @@ ProgramOptions ReadProgramOptions(const IniDocument& file);
 ProgramOptions ReadProgramOptions(const IniFile& file);
 
 // The settings dialog's keys ("Board", "farbschema", the five boxes,
-// "sekforpoints", "noautomatic", "aktivecaller"), in one write that leaves the
-// rest of the file.
+// "sekforpoints", "noautomatic", "aktivecaller", "datenbank"), in one write
+// that leaves the rest of the file. A "datenbank" that CheckDatabaseSetting
+// refuses (a password in it) is refused with its Error before anything is written.
 void WriteSettings(IniFile& file, const ProgramOptions& options);
 // What the start window keeps when it closes: "gameindex", the match
 // ("legs", "sets", "ausbullen"), and "startdate" when the user chose one.

@@ -128,7 +128,7 @@ std::string MergeReport::Text() const {
 
 MergeReport MergeGamesFrom(Database& target, const std::filesystem::path& source) {
   std::error_code error;
-  if (std::filesystem::equivalent(source, target.Path(), error)) {
+  if (!target.OnServer() && std::filesystem::equivalent(source, target.Path(), error)) {
     throw Error("Die Spiele dieser Datei sind schon in der geöffneten Datenbank.");
   }
   const QTemporaryDir folder;

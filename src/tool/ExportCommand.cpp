@@ -1,9 +1,9 @@
 #include "ExportCommand.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "ToolArguments.h"
+#include "ToolDatabase.h"
 #include "UsageError.h"
 #include "report/CsvWriter.h"
 #include "store/Database.h"
@@ -13,14 +13,12 @@
 namespace korvanti {
 
 const char* const kExportUsage =
-    "korvanti-tool export --db FILE [--player NICK] [--from DATUM] [--to DATUM]\n"
+    "korvanti-tool export --db DB [--player NICK] [--from DATUM] [--to DATUM]\n"
     "  Schreibt jeden gespeicherten Dart als CSV-Zeile auf die Standardausgabe: datetime,\n"
     "  player, gametype, gameid, turn, dart, hit, points, hit_x, hit_y, aim, aim_x, aim_y.\n"
     "  --to mit einem Datum ohne Uhrzeit schließt den ganzen Tag ein.\n";
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // A date without a time of day as the end of a period means the whole day.
 DateTimeNumber PeriodEnd(const std::string& text) {
@@ -43,11 +41,9 @@ int RunExportCommand(std::span<const std::string_view> raw) {
   if (filter.from && filter.to && *filter.from > *filter.to) {
     throw UsageError("--from liegt nach --to; der Zeitraum ist leer.");
   }
-  const auto file = fs::absolute(arguments.Required("--db"));
-  if (!fs::is_regular_file(file)) {
-    throw UsageError("Die Datenbank \"" + file.string() + "\" gibt es nicht.");
-  }
-  auto database = Database::OpenFile(file, DatabaseAccess::ReadOnly);
+  auto database =
+      OpenToolDatabase(DatabaseArgument(arguments.Required("--db"), DatabaseFile::MustExist),
+                       DatabaseAccess::ReadOnly);
   if (const auto nickname = arguments.Get("--player")) {
     const auto playerId = DatabaseArchive(*database).FindPlayerIdByNickname(*nickname);
     if (!playerId) {

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "ToolArguments.h"
+#include "ToolDatabase.h"
 #include "UsageError.h"
 #include "store/Database.h"
 #include "store/DatabaseMerge.h"
@@ -11,7 +12,7 @@
 namespace korvanti {
 
 const char* const kMergeUsage =
-    "korvanti-tool merge --from ANDERE.mdb --db DATEI\n"
+    "korvanti-tool merge --from ANDERE.mdb --db DB\n"
     "  Übernimmt Spieler, Spiele, Aufnahmen und Doppelquoten einer anderen Korvanti-Datenbank\n"
     "  in einem Zug: Spieler nach Spitznamen, Spiele, die es schon gibt, werden übersprungen.\n"
     "  Die andere Datei wird nur gelesen.\n";
@@ -23,7 +24,8 @@ int RunMergeCommand(std::span<const std::string_view> raw) {
   if (!fs::is_regular_file(source)) {
     throw UsageError("Die Datei \"" + source.string() + "\" gibt es nicht.");
   }
-  auto database = Database::OpenFile(fs::absolute(arguments.Required("--db")));
+  auto database =
+      OpenToolDatabase(DatabaseArgument(arguments.Required("--db"), DatabaseFile::MayBeCreated));
   std::cout << MergeGamesFrom(*database, source).Text() << '\n';
   return 0;
 }

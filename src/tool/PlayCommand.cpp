@@ -11,6 +11,7 @@
 #include "Json.h"
 #include "OutputText.h"
 #include "ScriptedView.h"
+#include "ToolDatabase.h"
 #include "UsageError.h"
 #include "engine/AimPoints.h"
 #include "engine/GameCatalog.h"
@@ -31,11 +32,11 @@
 namespace korvanti {
 
 const char* const kPlayUsage =
-    "korvanti-tool play --game N [--players \"Anna,Ben\"] [--set key=value]... [--db FILE]\n"
+    "korvanti-tool play --game N [--players \"Anna,Ben\"] [--set key=value]... [--db DB]\n"
     "                   [--home DIR] [--seed N]\n"
     "  Spielt ein Spiel nach einem Skript von der Standardeingabe. N ist der Spielindex 1-34.\n"
     "  --players   Spitznamen in Wurfreihenfolge (Vorgabe: \"Spieler 1\")\n"
-    "  --db FILE   Spieler dort suchen oder anlegen, beendete Spiele dort speichern\n"
+    "  --db DB     Spieler dort suchen oder anlegen, beendete Spiele dort speichern\n"
     "  --home DIR  Programmordner (checkout.ini, SETTINGS.ini, ...)\n"
     "  --seed N    startet den Zufallsgenerator mit N\n"
     "  --set       masterout, doubleout, doublein, rounds, double (z. B. D5), start, stepup,\n"
@@ -68,7 +69,7 @@ struct PlayArguments {
   int gameIndex = 0;
   std::vector<std::string> players{"Spieler 1"};
   std::vector<std::pair<std::string, std::string>> settings;
-  std::optional<fs::path> database;
+  std::optional<DatabaseAddress> database;
   std::optional<fs::path> home;
   std::optional<std::uint64_t> seed;
 };
@@ -118,7 +119,7 @@ PlayArguments ParseArguments(std::span<const std::string_view> arguments) {
       }
       parsed.settings.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     } else if (option == "--db") {
-      parsed.database = fs::absolute(fs::path(value));
+      parsed.database = DatabaseArgument(std::string(value), DatabaseFile::MayBeCreated);
     } else if (option == "--home") {
       parsed.home = fs::absolute(fs::path(value));
     } else if (option == "--seed") {
@@ -440,7 +441,7 @@ int RunPlayCommand(std::span<const std::string_view> arguments) {
   std::unique_ptr<DatabaseArchive> databaseArchive;
   std::unique_ptr<ReportingArchive> archive;
   if (parsed.database) {
-    database = Database::OpenFile(*parsed.database);
+    database = OpenToolDatabase(*parsed.database);
     databaseArchive = std::make_unique<DatabaseArchive>(*database);
     archive = std::make_unique<ReportingArchive>(*databaseArchive, view);
     FindPlayers(*database, request);

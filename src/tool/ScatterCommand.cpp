@@ -1,11 +1,11 @@
 #include "ScatterCommand.h"
 
 #include <cmath>
-#include <filesystem>
 #include <iostream>
 
 #include "Csv.h"
 #include "ToolArguments.h"
+#include "ToolDatabase.h"
 #include "UsageError.h"
 #include "engine/GameCatalog.h"
 #include "engine/HitMap.h"
@@ -17,14 +17,12 @@
 namespace korvanti {
 
 const char* const kScatterUsage =
-    "korvanti-tool scatter --db FILE --player NICK [--game N] [--from DATUM] [--to DATUM]\n"
+    "korvanti-tool scatter --db DB --player NICK [--game N] [--from DATUM] [--to DATUM]\n"
     "  Streuung der Würfe mit Ziel (Versatz und Kovarianz von Treffer minus Zielpunkt, in\n"
     "  Pixeln und mm, je Zielart und über alle) als CSV, danach der beste Zielpunkt;\n"
     "  N ist der Spielindex 1-34 (ohne: alle Spiele).\n";
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string Number(double value) {
   return FormatFloat("0.00", value);
@@ -64,11 +62,8 @@ int RunScatterCommand(std::span<const std::string_view> raw) {
   }
   selection.from = arguments.Get("--from") ? ParseDate(*arguments.Get("--from")) : 0.0;
   selection.to = arguments.Get("--to") ? ParseDate(*arguments.Get("--to")) : DateTimeNow();
-  const auto file = fs::absolute(arguments.Required("--db"));
-  if (!fs::exists(file)) {
-    throw UsageError("Die Datenbank \"" + file.string() + "\" gibt es nicht.");
-  }
-  auto database = Database::OpenFile(file);
+  auto database =
+      OpenToolDatabase(DatabaseArgument(arguments.Required("--db"), DatabaseFile::MustExist));
   const auto nickname = arguments.Required("--player");
   const auto playerId = DatabaseArchive(*database).FindPlayerIdByNickname(nickname);
   if (!playerId) {

@@ -8,6 +8,7 @@
 #include "OutputText.h"
 #include "SampleData.h"
 #include "ToolArguments.h"
+#include "ToolDatabase.h"
 #include "UsageError.h"
 #include "computer/StrengthCalibration.h"
 #include "engine/GameCatalog.h"
@@ -25,16 +26,16 @@
 namespace korvanti {
 
 const char* const kStatsUsage =
-    "korvanti-tool overview --db FILE --game N [--from DATUM] [--decimal ,|.] [--home DIR]\n"
+    "korvanti-tool overview --db DB --game N [--from DATUM] [--decimal ,|.] [--home DIR]\n"
     "  Spielerübersicht des Startfensters als CSV; N ist der Spielindex 1-34.\n"
-    "korvanti-tool stats --db FILE --player NICK --game N --from DATUM --to DATUM\n"
+    "korvanti-tool stats --db DB --player NICK --game N --from DATUM --to DATUM\n"
     "                    --interval day|week|month|game [--last-entry 0|1]\n"
     "                    [--view detail|aim|doubles] [--field F] [--decimal ,|.] [--home DIR]\n"
     "  Zeilen des Statistikfensters als CSV; N ist der Eintrag 0-34 der Typliste (0 = Alle),\n"
     "  F die Feldauswahl der Ansicht Ziel u. Treffer (Alle, 20, T20, ...); doubles ist die\n"
     "  Ansicht Doppel (eine Zeile je Doppel über den ganzen Zeitraum).\n"
     "  DATUM: JJJJ-MM-TT [HH:MM[:SS]].\n"
-    "korvanti-tool seed --db FILE [--players N] [--days D] [--seed N]\n"
+    "korvanti-tool seed --db DB [--players N] [--days D] [--seed N]\n"
     "  Füllt die Datenbank mit Beispielspielen: N Spieler (Vorgabe 4) spielen an jedem der\n"
     "  letzten D Tage (Vorgabe 30) einige Spiele; gleicher Seed, gleiche Daten.\n"
     "korvanti-tool calibrate [--games N] [--seed N] [--home DIR]\n"
@@ -56,14 +57,11 @@ NumberSeparators Separators(const ToolArguments& arguments) {
 
 // The database named by --db, after entering the program folder.
 std::unique_ptr<Database> OpenDatabase(const ToolArguments& arguments) {
-  const auto file = fs::absolute(arguments.Required("--db"));
-  if (!fs::exists(file)) {
-    throw UsageError("Die Datenbank \"" + file.string() + "\" gibt es nicht.");
-  }
+  const auto address = DatabaseArgument(arguments.Required("--db"), DatabaseFile::MustExist);
   const auto home = arguments.Get("--home");
   SetUpProgramFolder(home ? fs::absolute(*home)
                           : ResolveProgramFolder(CurrentProgramFolderSources({})));
-  return Database::OpenFile(file, DatabaseAccess::ReadOnly);  // reading never writes
+  return OpenToolDatabase(address, DatabaseAccess::ReadOnly);  // reading never writes
 }
 
 }  // namespace
@@ -148,11 +146,11 @@ int RunSeedCommand(std::span<const std::string_view> raw) {
   if (plan.players < 1 || plan.players > 100 || plan.days < 1 || plan.days > 3660) {
     throw UsageError("--players erwartet 1 bis 100, --days 1 bis 3660.");
   }
-  const auto file = fs::absolute(arguments.Required("--db"));
+  const auto address = DatabaseArgument(arguments.Required("--db"), DatabaseFile::MayBeCreated);
   const auto home = arguments.Get("--home");
   SetUpProgramFolder(home ? fs::absolute(*home)
                           : ResolveProgramFolder(CurrentProgramFolderSources({})));
-  auto database = Database::OpenFile(file);
+  auto database = OpenToolDatabase(address);
   const auto summary = SeedSampleData(*database, plan);
   std::cout << summary.games << " Spiele mit " << summary.turns << " Aufnahmen gespeichert.\n";
   return 0;

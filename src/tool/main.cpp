@@ -13,6 +13,7 @@
 #include "PlayCommand.h"
 #include "ScatterCommand.h"
 #include "StatsCommands.h"
+#include "ToolDatabase.h"
 #include "UsageError.h"
 #include "engine/CheckoutRoutes.h"
 #include "engine/HitMap.h"
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
     std::cout << kUsage << korvanti::kPlayUsage << '\n'
               << korvanti::kStatsUsage << korvanti::kScatterUsage << korvanti::kExportUsage
-              << korvanti::kMergeUsage;
+              << korvanti::kMergeUsage << '\n'
+              << korvanti::kDatabaseUsage;
     return arguments.empty() ? 2 : 0;
   }
   try {

@@ -50,6 +50,11 @@ TEST(CommandLine, AnswersWithoutOpeningTheWindowOrTouchingAFolder) {
       {"--version", 0, std::string("korvanti ") + KORVANTI_VERSION + "\n", ""},
       {"--hilfe", 2, "", "Unbekannte Option \"--hilfe\""},
       {"spieler.txt", 2, "", "Unerwartetes Argument \"spieler.txt\""},
+      {"--db", 2, "", "Zur Option \"--db\" fehlt die Datenbank."},
+      {"--db=", 2, "", "Zur Option \"--db\" fehlt die Datenbank."},
+      {"--db ''", 2, "", "Zur Option \"--db\" fehlt die Datenbank."},
+      {"--db --help --version", 0, std::string("korvanti ") + KORVANTI_VERSION, ""},
+      {"--help", 0, "--db DATEI|URI", ""},
   };
   for (const auto& c : cases) {
     TempFolder folder;

@@ -50,7 +50,7 @@ bool GamesMerger::IsRunning() const {
   return runner_->IsRunning();
 }
 
-void GamesMerger::Run(std::filesystem::path target, std::filesystem::path source,
+void GamesMerger::Run(DatabaseAddress target, std::filesystem::path source,
                       std::function<void(MergeOutcome)> done) {
   // Written by the worker before it reports its end, read after.
   auto report = std::make_shared<std::string>();
@@ -60,7 +60,7 @@ void GamesMerger::Run(std::filesystem::path target, std::filesystem::path source
           std::stop_token /*stop*/) -> std::optional<std::string> {
         try {
           // Qt's connections belong to the thread that opens them.
-          const auto database = Database::OpenFile(target);
+          const auto database = Database::Open(target);
           *report = MergeGamesFrom(*database, source).Text();
           return std::nullopt;
         } catch (const std::exception& error) {

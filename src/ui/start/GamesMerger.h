@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "store/DatabaseAddress.h"
+
 class QWidget;
 
 namespace korvanti {
@@ -26,10 +28,10 @@ struct MergeOutcome {
 };
 
 // "Spiele übernehmen…": merges another board's file into the program's
-// database on a worker, through a connection of the worker's own, under a
-// wait dialog that keeps the window from other work meanwhile. The merge is
-// one transaction and cannot stop halfway, so there is no "Abbrechen";
-// destroying the merger waits for a running merge and reports nothing.
+// database (its file or the club server) on a worker, through a connection of the worker's own,
+// under a wait dialog that keeps the window from other work meanwhile. The merge is one transaction
+// and cannot stop halfway, so there is no "Abbrechen"; destroying the merger waits for a running
+// merge and reports nothing.
 class GamesMerger final {
  public:
   explicit GamesMerger(QWidget* window);
@@ -37,8 +39,9 @@ class GamesMerger final {
   GamesMerger(const GamesMerger&) = delete;
   GamesMerger& operator=(const GamesMerger&) = delete;
 
-  // `done` comes later, on the window's thread. One merge at a time.
-  void Run(std::filesystem::path target, std::filesystem::path source,
+  // `target` is the window's database as it was opened (a club server's
+  // password with it). `done` comes later, on the window's thread. One merge at a time.
+  void Run(DatabaseAddress target, std::filesystem::path source,
            std::function<void(MergeOutcome)> done);
   bool IsRunning() const;
 

@@ -15,13 +15,14 @@
 #include "ui/common/Dialogs.h"
 #include "ui/common/KorvantiLook.h"
 #include "ui/common/OpenDialog.h"
+#include "ui/start/DatabaseGroup.h"
 
 namespace korvanti {
 namespace {
 
 using Limits = ProgramOptionLimits;
 
-constexpr QSize kClientSize{554, 378};
+constexpr QSize kClientSize{554, 508};
 constexpr int kPointSize = 10;
 constexpr int kFiguresPixelSize = 14;
 constexpr int kLeft = 24;
@@ -36,6 +37,7 @@ constexpr int kFirstBoxTop = 64;
 constexpr int kBoxStep = 32;
 constexpr QRect kSecondsCaptionRect{kLeft + 24, 0, 170, kRowHeight};  // top set per row
 constexpr QSize kSecondsSize{56, kRowHeight};
+constexpr QRect kDatabaseRect{kLeft, 324, kBoxWidth, 124};
 constexpr QRect kOkRect{kClientSize.width() - 120, kClientSize.height() - 46, 96, 30};
 
 // Row `row` of the check boxes and the seconds line below the board choice.
@@ -85,6 +87,7 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
       fullScreen_(
           MakeBox(this, "chkVollbild", QStringLiteral("Spielfenster im Vollbild öffnen"), 7)),
       scheme_(new QComboBox(this)),
+      database_(new DatabaseGroup(this)),
       ok_(new QPushButton(QStringLiteral("&Ok"), this)) {
   setObjectName(QStringLiteral("frmEinstellungen"));
   setWindowTitle(QStringLiteral("Einstellungen"));
@@ -122,6 +125,8 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
             QRect(seconds_->geometry().right() + 8, secondsRow.top(), 160, kRowHeight));
   connect(showPoints_, &QCheckBox::toggled, seconds_, &QWidget::setEnabled);
 
+  database_->setGeometry(kDatabaseRect);
+
   ok_->setObjectName(QStringLiteral("btnOk"));
   ok_->setGeometry(kOkRect);
   ok_->setDefault(true);
@@ -129,6 +134,12 @@ SettingsDialog::SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialo
   // The colour scheme sits beside the board, on the first row.
   setTabOrder(board_, scheme_);
   setTabOrder(scheme_, masterOut_);
+  QWidget* previous = fullScreen_;
+  for (QWidget* stop : database_->TabStops()) {
+    setTabOrder(previous, stop);
+    previous = stop;
+  }
+  setTabOrder(previous, ok_);
 
   Load();
 }
@@ -147,6 +158,7 @@ void SettingsDialog::Load() {
   scheme_->setCurrentIndex(static_cast<int>(loaded_.colourScheme));
   seconds_->setEnabled(loaded_.showPoints);
   seconds_->setValue(loaded_.secondsForPoints);
+  database_->Show(loaded_.database);
 }
 
 ProgramOptions SettingsDialog::Shown() const {
@@ -165,9 +177,18 @@ ProgramOptions SettingsDialog::Shown() const {
 }
 
 void SettingsDialog::Save() {
+  auto shown = Shown();
+  const auto database = database_->Chosen();
+  if (const auto* problem = std::get_if<ServerFieldProblem>(&database)) {
+    // The dialog stays open on the field to correct.
+    dialogs_.Error(QString::fromStdString(problem->text));
+    database_->FocusField(problem->field);
+    return;
+  }
+  shown.database = std::get<std::string>(database);
   try {
     IniFile file(optionsFile_);
-    WriteSettings(file, Shown());
+    WriteSettings(file, shown);
   } catch (const Error& error) {
     // The dialog stays open: the user may fix the folder or close without saving.
     dialogs_.Error(QString::fromStdString(error.what()));
@@ -187,6 +208,7 @@ ProgramOptions WithDialogSettings(ProgramOptions current, const ProgramOptions& 
   current.announcePoints = stored.announcePoints;
   current.colourScheme = stored.colourScheme;
   current.fullScreen = stored.fullScreen;
+  current.database = stored.database;
   return current;
 }
 

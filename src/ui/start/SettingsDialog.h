@@ -13,6 +13,7 @@ class QSpinBox;
 
 namespace korvanti {
 
+class DatabaseGroup;
 class Dialogs;
 
 // The settings dialog: edits the user's settings in options.ini. It reads the
@@ -26,7 +27,8 @@ class SettingsDialog final : public QDialog {
   // outlive the dialog.
   SettingsDialog(std::filesystem::path optionsFile, Dialogs& dialogs, QWidget* parent = nullptr);
 
-  // The options as the file had them, with the dialog's keys as shown now.
+  // The options as the file had them, with the dialog's keys as shown now
+  // ("datenbank" as stored: the fields become a URI only on "&Ok").
   ProgramOptions Shown() const;
 
  private:
@@ -46,12 +48,13 @@ class SettingsDialog final : public QDialog {
   QCheckBox* caller_;
   QCheckBox* fullScreen_;
   QComboBox* scheme_;
+  DatabaseGroup* database_;
   QPushButton* ok_;
 };
 
 // `current` with the dialog's keys ("Board", "farbschema", the boxes,
-// "sekforpoints", "noautomatic", "aktivecaller") taken from `stored`; everything else, such as
-// the overview's start date and the selected entry, stays as in `current`.
+// "sekforpoints", "noautomatic", "aktivecaller", "datenbank") taken from `stored`; everything else,
+// such as the overview's start date and the selected entry, stays as in `current`.
 ProgramOptions WithDialogSettings(ProgramOptions current, const ProgramOptions& stored);
 
 // Gives the application the palette of the scheme; every open window follows.

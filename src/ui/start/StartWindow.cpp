@@ -20,6 +20,7 @@
 #include "engine/TrainingFiles.h"
 #include "platform/DateTime.h"
 #include "platform/IniFile.h"
+#include "play/DatabaseSetting.h"
 #include "play/OwnScatter.h"
 #include "report/PlayerOverview.h"
 #include "store/Database.h"
@@ -49,7 +50,6 @@ namespace {
 constexpr int kCaptionColumnWidth = 280;
 // Narrower than this the names are cut rather than the figures' captions.
 constexpr int kNarrowestCaptionColumn = 160;
-constexpr const char* kDatabaseFile = "dart.mdb";
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -62,7 +62,8 @@ StartWindow::StartWindow(StartWindowSetup setup, Dialogs& dialogs, QWidget* pare
       setup_(std::move(setup)),
       dialogs_(dialogs),
       runner_(std::make_unique<PreparationRunner>(this)),
-      merger_(std::make_unique<GamesMerger>(this)) {
+      merger_(std::make_unique<GamesMerger>(this)),
+      opener_(std::make_unique<DatabaseOpener>(this, dialogs, setup_.askPassword)) {
   setObjectName("StartWindow");
   setWindowTitle(QStringLiteral("Korvanti"));
   setWindowIcon(ApplicationIcon());
@@ -176,15 +177,38 @@ void StartWindow::FormCreate() {
   Guarded([&] { LoadOptions(); });
   optionsLoaded_ = true;
   ApplyColourScheme(options_.colourScheme);
-  Guarded([&] { database_ = Database::OpenFile(setup_.programFolder / kDatabaseFile); });
-  Guarded([&] { ShowStartDate(); });
-  filledDate_ = startDate_->dateTime();
   SetGame(FindCatalogEntry(options_.gameIndex));
   pages_->ShowMatch({options_.legs, options_.sets}, options_.bullOff);
-  if (database_) {
-    FillPlayerOverview(true);
-  }
   Guarded([&] { LoadTrainingPresets(); });
+  OpenDatabase();
+}
+
+// The database of this run (--db), else the one the settings name. Whatever
+// was open is closed first, and the overview shows nobody until the new one
+// is open: no game starts for players of the database that went.
+void StartWindow::OpenDatabase() {
+  database_.reset();
+  FillPlayerOverview(true);
+  const auto localFile = setup_.programFolder / kDatabaseFile;
+  const auto opened = [this](std::unique_ptr<Database> database) {
+    DatabaseOpened(std::move(database));
+  };
+  DatabaseAddress address;
+  try {
+    address = setup_.database ? *setup_.database
+                              : DatabaseOfSetting(options_.database, setup_.programFolder);
+  } catch (const std::exception& error) {
+    opener_->Refuse(QString::fromUtf8(error.what()), localFile, opened);
+    return;
+  }
+  opener_->Open(std::move(address), localFile, opened);
+}
+
+// Without a database the window still works: what needs one says so.
+void StartWindow::DatabaseOpened(std::unique_ptr<Database> database) {
+  database_ = std::move(database);
+  Guarded([&] { ShowStartDate(); });
+  FillPlayerOverview(true);
 }
 
 void StartWindow::ShowCentred() {
@@ -517,7 +541,7 @@ void StartWindow::MergeFile(const std::filesystem::path& source) {
   if (!database_ || merger_->IsRunning()) {
     return;
   }
-  merger_->Run(database_->Path(), source, [this](const MergeOutcome& outcome) {
+  merger_->Run(database_->Address(), source, [this](const MergeOutcome& outcome) {
     if (outcome.failed) {
       dialogs_.Error(outcome.text);
       return;
@@ -531,7 +555,15 @@ void StartWindow::MergeFile(const std::filesystem::path& source) {
 void StartWindow::ShowSettings() {
   Guarded([&] {
     EditSettings(this, setup_.programFolder / kOptionsFile, dialogs_, options_,
-                 [this](ProgramOptions edited) { options_ = std::move(edited); });
+                 [this](ProgramOptions edited) {
+                   const bool otherDatabase = edited.database != options_.database;
+                   options_ = std::move(edited);
+                   if (otherDatabase) {
+                     // The user's choice now counts for this run too, --db or not.
+                     setup_.database.reset();
+                     OpenDatabase();
+                   }
+                 });
   });
 }
 

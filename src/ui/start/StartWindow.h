@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "engine/HitMap.h"
 #include "platform/Random.h"
@@ -15,8 +16,10 @@
 #include "play/ProgramOptions.h"
 #include "play/TrainingDesigner.h"
 #include "report/OverviewSort.h"
+#include "store/DatabaseAddress.h"
 #include "ui/common/Dialogs.h"
 #include "ui/game/GameWindow.h"
+#include "ui/start/DatabaseOpener.h"
 #include "ui/start/GamesMerger.h"
 
 class QCheckBox;
@@ -44,11 +47,16 @@ struct StartWindowSetup {
   std::function<DialogAnswer(const Summary&)> askSummary;
   // Tests: the file "Spiele übernehmen…" takes the games from; without, the file dialog.
   MergeFileChooser chooseMergeFile = {};
+  // The database of this run (--db); without, the one options.ini names.
+  std::optional<DatabaseAddress> database = {};
+  // Tests: the club server's password; without, the password dialog.
+  PasswordAsker askPassword = {};
 };
 
 // The program's main window: the player overview, the game lists with their
 // options, and the tool bar that starts games and opens the dialogs. It owns
-// the database connection and options.ini for the whole run.
+// the database connection and options.ini for the whole run; the database
+// changes when the settings name another one.
 class StartWindow final : public QWidget {
   Q_OBJECT
 
@@ -60,8 +68,10 @@ class StartWindow final : public QWidget {
   // Writes the overview's start date and the selected entry to options.ini.
   ~StartWindow() override;
 
-  // The start: folders, options, database, the stored entry, the overview and
-  // the free trainings. A failure is shown and skips the steps that need what failed.
+  // The start: folders, options, the stored entry, the free trainings, the
+  // database and the overview. A failure is shown and skips the steps that
+  // need what failed. The overview may fill later, once the club server's
+  // password has been asked for.
   void FormCreate();
   // Shows the window at the design's size, or smaller on a small screen, centred.
   void ShowCentred();
@@ -104,6 +114,8 @@ class StartWindow final : public QWidget {
 
  private:
   void BuildOptionRow(QVBoxLayout& layout);
+  void OpenDatabase();
+  void DatabaseOpened(std::unique_ptr<Database> database);
   void LoadOptions();
   void ShowStartDate();
   void LoadTrainingPresets();
@@ -127,6 +139,7 @@ class StartWindow final : public QWidget {
   std::unique_ptr<StartedGame> preparing_;
   std::unique_ptr<PreparationRunner> runner_;
   std::unique_ptr<GamesMerger> merger_;
+  std::unique_ptr<DatabaseOpener> opener_;
 
   OverviewSortState sort_;
   // The start date of the figures shown.

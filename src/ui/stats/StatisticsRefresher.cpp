@@ -6,10 +6,10 @@
 
 namespace korvanti {
 
-StatisticsRefresher::StatisticsRefresher(std::filesystem::path databaseFile, const HitMap& hitMap,
+StatisticsRefresher::StatisticsRefresher(DatabaseAddress address, const HitMap& hitMap,
                                          QObject* parent)
     : QObject(parent),
-      databaseFile_(std::move(databaseFile)),
+      address_(std::move(address)),
       hitMap_(hitMap),
       workerContext_(std::make_unique<QObject>()) {
   workerContext_->moveToThread(&thread_);
@@ -53,7 +53,7 @@ void StatisticsRefresher::RunDeletion(const StatisticsSelection& selection) {
   QString error;
   try {
     // Opened for this deletion only: reads need no write access.
-    const auto writer = Database::OpenFile(databaseFile_);
+    const auto writer = Database::Open(address_);
     DeleteSelectedStatistics(*writer, selection);
   } catch (const std::exception& failure) {
     error = QString::fromStdString(failure.what());
@@ -68,7 +68,7 @@ void StatisticsRefresher::Run(int id, const StatisticsRequest& request, std::sto
   }
   try {
     if (!database_) {
-      database_ = Database::OpenFile(databaseFile_, DatabaseAccess::ReadOnly);
+      database_ = Database::Open(address_, DatabaseAccess::ReadOnly);
     }
     auto table = RefreshStatistics(*database_, request, stop);
     if (id != latest_ || stop.stop_requested()) {

@@ -4,12 +4,12 @@
 #include <QString>
 #include <QThread>
 #include <atomic>
-#include <filesystem>
 #include <memory>
 #include <stop_token>
 
 #include "report/StatisticsDeletion.h"
 #include "report/StatisticsReport.h"
+#include "store/DatabaseAddress.h"
 #include "ui/stats/ThrowView.h"
 
 namespace korvanti {
@@ -17,7 +17,7 @@ namespace korvanti {
 class HitMap;
 
 // Builds the statistics tables on a thread of its own, with its own read-only
-// connection to the database file (opened at the first request and kept
+// connection to the database (opened at the first request and kept
 // until the refresher goes). In the aim-and-hit view the player's throw
 // (the scatter fit, the expected points per dart and the heat map) comes
 // with the table. Only the newest request counts: a result of an
@@ -28,9 +28,9 @@ class StatisticsRefresher : public QObject {
   Q_OBJECT
 
  public:
-  // The hit map must outlive the refresher.
-  StatisticsRefresher(std::filesystem::path databaseFile, const HitMap& hitMap,
-                      QObject* parent = nullptr);
+  // `address` is the window's database as it was opened (a club server's
+  // password with it). The hit map must outlive the refresher.
+  StatisticsRefresher(DatabaseAddress address, const HitMap& hitMap, QObject* parent = nullptr);
   ~StatisticsRefresher() override;
 
   void Request(const StatisticsRequest& request);
@@ -57,7 +57,7 @@ class StatisticsRefresher : public QObject {
                const std::shared_ptr<const ThrowView>& throwView);
   void DeliverError(int id, const QString& text);
 
-  std::filesystem::path databaseFile_;
+  DatabaseAddress address_;
   const HitMap& hitMap_;
   QThread thread_;
   std::unique_ptr<QObject> workerContext_;  // lives on thread_

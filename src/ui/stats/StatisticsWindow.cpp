@@ -72,7 +72,7 @@ StatisticsWindow::StatisticsWindow(Database& database, StatisticsWindowSetup set
       setup_(std::move(setup)),
       ownDialogs_(setup_.dialogs ? nullptr : std::make_unique<MessageBoxDialogs>(this)),
       dialogs_(setup_.dialogs ? setup_.dialogs : ownDialogs_.get()),
-      refresher_(std::make_unique<StatisticsRefresher>(database.Path(), hitMap_)) {
+      refresher_(std::make_unique<StatisticsRefresher>(database.Address(), hitMap_)) {
   setObjectName("StatisticsWindow");
   setWindowTitle(QStringLiteral("Korvanti"));
   setWindowFlag(Qt::Window);

@@ -1,7 +1,9 @@
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "SettingsFixture.h"
 #include "ui/common/KorvantiLook.h"
@@ -16,6 +18,20 @@ struct BoxCase {
   const char* caption;
   const char* key;
   bool byDefault;
+};
+
+// The club server's fields, with their defaults.
+struct ServerFieldCase {
+  const char* name;
+  const char* caption;
+  const char* byDefault;
+};
+
+const ServerFieldCase kServerFields[] = {
+    {"edtServer", "&Server", ""},
+    {"edtPort", "&Port", "5432"},
+    {"edtDatenbank", "&Datenbank", "korvanti"},
+    {"edtBenutzer", "&Benutzer", "korvanti"},
 };
 
 const BoxCase kBoxes[] = {
@@ -36,7 +52,7 @@ const BoxCase kBoxes[] = {
 TEST_F(SettingsDialogTest, AnEmptyFolderShowsTheDefaultsAndCreatesNoFile) {
   auto dialog = Open();
   EXPECT_EQ(dialog->windowTitle(), "Einstellungen");
-  EXPECT_EQ(dialog->size(), QSize(554, 378));
+  EXPECT_EQ(dialog->size(), QSize(554, 508));
   EXPECT_EQ(Find<QLabel>(*dialog, "lblDartscheibe")->text(), "Dartscheibe");
   auto* board = Find<QComboBox>(*dialog, "cbBoard");
   ASSERT_EQ(board->count(), 3);
@@ -58,6 +74,14 @@ TEST_F(SettingsDialogTest, AnEmptyFolderShowsTheDefaultsAndCreatesNoFile) {
   EXPECT_TRUE(seconds->isEnabled());
   EXPECT_TRUE(seconds->findChild<QLineEdit*>()->isReadOnly());
   EXPECT_EQ(Find<QPushButton>(*dialog, "btnOk")->text(), "&Ok");
+  EXPECT_EQ(Find<QGroupBox>(*dialog, "grpDatenbank")->title(), "Datenbank");
+  EXPECT_EQ(Find<QRadioButton>(*dialog, "rbLokal")->text(), "Lokal (dart.mdb)");
+  EXPECT_TRUE(Find<QRadioButton>(*dialog, "rbLokal")->isChecked());
+  EXPECT_EQ(Find<QRadioButton>(*dialog, "rbVereinsserver")->text(), "Vereinsserver");
+  for (const ServerFieldCase& field : kServerFields) {
+    EXPECT_EQ(FieldText(*dialog, field.name), field.byDefault) << field.name;
+    EXPECT_FALSE(Find<QWidget>(*dialog, field.name)->isEnabled()) << field.name;
+  }
   EXPECT_FALSE(std::filesystem::exists(OptionsPath()));
 }
 
@@ -212,18 +236,90 @@ TEST_F(SettingsDialogTest, AFileThatCannotBeWrittenIsReportedAndTheDialogStaysOp
   EXPECT_TRUE(dialog->close());
 }
 
-// A picture for a person to look at; the test checks that it was written and
-// that no caption is cut off.
+// "Vereinsserver" opens the fields; "&Ok" stores the server's URI, shown
+// again next time; "Lokal" empties the key again.
+TEST_F(SettingsDialogTest, AClubServerIsStoredAsItsUriAndShownAgain) {
+  auto dialog = Open();
+  Click(*Find<QRadioButton>(*dialog, "rbVereinsserver"));
+  for (const ServerFieldCase& field : kServerFields) {
+    EXPECT_TRUE(Find<QWidget>(*dialog, field.name)->isEnabled()) << field.name;
+  }
+  Type(*dialog, "edtServer", "vereinsheim");
+  Type(*dialog, "edtPort", "6543");
+  Type(*dialog, "edtBenutzer", "anna");
+  ClickOk(*dialog);
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_TRUE(dialogs_.shown().empty());
+  EXPECT_EQ(Stored("datenbank"), "postgresql://anna@vereinsheim:6543/korvanti");
+
+  auto again = Open();
+  EXPECT_TRUE(Find<QRadioButton>(*again, "rbVereinsserver")->isChecked());
+  EXPECT_EQ(FieldText(*again, "edtServer"), "vereinsheim");
+  EXPECT_EQ(FieldText(*again, "edtPort"), "6543");
+  EXPECT_EQ(FieldText(*again, "edtDatenbank"), "korvanti");
+  EXPECT_EQ(FieldText(*again, "edtBenutzer"), "anna");
+  Click(*Find<QRadioButton>(*again, "rbLokal"));
+  EXPECT_FALSE(Find<QWidget>(*again, "edtServer")->isEnabled());
+  ClickOk(*again);
+  EXPECT_EQ(Stored("datenbank"), "");
+}
+
+// A server the fields cannot name: the user is told which field to correct,
+// the dialog stays open on it and nothing is written.
+TEST_F(SettingsDialogTest, AServerWithoutHostOrNameIsRefusedAndTheDialogStaysOpen) {
+  const struct {
+    const char* field;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"edtServer", "", "Bitte den Vereinsserver angeben"},
+      {"edtServer", "verein heim", "ist kein Name und keine Adresse eines Rechners"},
+      {"edtDatenbank", " ", "Bitte den Namen der Datenbank"},
+      {"edtBenutzer", "", "Bitte den Benutzer"},
+  };
+  const std::string text = "[settings]\nBoard=1\n";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.field) + " \"" + c.typed + "\"");
+    WriteOptions(text);
+    const auto before = dialogs_.shown().size();
+    auto dialog = Open();
+    Click(*Find<QRadioButton>(*dialog, "rbVereinsserver"));
+    Type(*dialog, "edtServer", "vereinsheim");
+    Type(*dialog, c.field, c.typed);
+    ClickOk(*dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_EQ(dialogs_.shown().size(), before + 1);
+    const auto& shown = dialogs_.shown().back();
+    EXPECT_EQ(shown.kind, ScriptedDialogs::Kind::Error);
+    EXPECT_TRUE(shown.text.contains(QString::fromUtf8(c.message))) << shown.text.toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(*dialog, c.field));
+    EXPECT_EQ(FileText(), text);
+  }
+}
+
+// Pictures for a person to look at: as a new program folder shows the dialog,
+// and with a club server chosen. The test checks that they were written, that
+// no caption is cut off or reaches out of its frame, and that the dialog with
+// a window frame fits a screen of 1366 x 768.
 TEST_F(SettingsDialogTest, Screenshot) {
   InstallFontSubstitutions();
   auto dialog = Open();
-  const QString path = QDir(KORVANTI_START_SHOTS).filePath("settings.png");
-  ASSERT_TRUE(dialog->grab().save(path)) << path.toStdString();
+  const auto save = [&](const char* name) {
+    const QString path = QDir(KORVANTI_START_SHOTS).filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(dialog->grab().save(path)) << path.toStdString();
+  };
+  save("settings.png");
+  Click(*Find<QRadioButton>(*dialog, "rbVereinsserver"));
+  Type(*dialog, "edtServer", "vereinsheim");
+  save("settings-database.png");
+  EXPECT_LE(dialog->width(), 1366 - 16);
+  EXPECT_LE(dialog->height(), 768 - 48);
   for (QWidget* widget : dialog->findChildren<QWidget*>()) {
-    if (qobject_cast<QLabel*>(widget) != nullptr || qobject_cast<QCheckBox*>(widget) != nullptr) {
-      EXPECT_LE(widget->sizeHint().width(), widget->width()) << widget->objectName().toStdString();
-      EXPECT_TRUE(dialog->rect().contains(widget->geometry()))
-          << widget->objectName().toStdString();
+    if (qobject_cast<QLabel*>(widget) != nullptr ||
+        qobject_cast<QAbstractButton*>(widget) != nullptr) {
+      const auto name = widget->objectName().toStdString();
+      EXPECT_LE(widget->sizeHint().width(), widget->width()) << name;
+      EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << name;
     }
   }
 }

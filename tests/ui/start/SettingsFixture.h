@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QStyleOptionSpinBox>
 #include <QTest>
@@ -46,9 +47,28 @@ class SettingsFixture : public ::testing::Test {
     return widget;
   }
 
-  // A click on the box's square, which toggles it.
-  static void Click(QCheckBox& box) {
+  // A click on the box's square (or the round button's), which toggles it.
+  static void Click(QAbstractButton& box) {
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
+  }
+
+  // Replaces the text of a field (a line edit, or a spin box's) by typing.
+  static void Type(QWidget& dialog, const char* name, const QString& text) {
+    auto* field = Find<QWidget>(dialog, name);
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    if (edit == nullptr) {
+      edit = field->findChild<QLineEdit*>();
+    }
+    ASSERT_NE(edit, nullptr) << name;
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+  static QString FieldText(QWidget& dialog, const char* name) {
+    auto* field = Find<QWidget>(dialog, name);
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    return edit != nullptr ? edit->text() : field->findChild<QLineEdit*>()->text();
   }
 
   static void ClickOk(QWidget& dialog) {

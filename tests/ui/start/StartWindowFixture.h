@@ -120,6 +120,7 @@ class StartWindowFixture : public ::testing::Test {
         chosen(mergeFile);
       }
     };
+    setup.database = runDatabase;
     window = std::make_unique<StartWindow>(std::move(setup), dialogs);
     window->FormCreate();
     window->ShowCentred();
@@ -215,6 +216,8 @@ class StartWindowFixture : public ::testing::Test {
   std::filesystem::path mergeFile;
   // The summary at the end of the next game asks for one more game.
   bool continueSeries = false;
+  // The database of the run, as --db gives it; none: the settings' choice.
+  std::optional<DatabaseAddress> runDatabase;
   std::unique_ptr<StartWindow> window;
 
  private:
