@@ -12,8 +12,15 @@ namespace {
 
 constexpr const char* kExample = "postgresql://korvanti@vereinsheim:5432/korvanti";
 
+// The refused location is shown without a password that may be in it.
 [[noreturn]] void RefuseLocation(const std::string& location, const std::string& why) {
-  throw Error("\"" + location + "\" ist keine Adresse eines Vereinsservers (" + why +
+  auto shown = QUrl(QString::fromStdString(location))
+                   .toString(QUrl::RemovePassword | QUrl::RemoveQuery)
+                   .toStdString();
+  if (shown.empty()) {
+    shown = "?";
+  }
+  throw Error("\"" + shown + "\" ist keine Adresse eines Vereinsservers (" + why +
               "). Beispiel: " + kExample);
 }
 

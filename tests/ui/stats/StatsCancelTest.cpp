@@ -92,10 +92,15 @@ TEST_F(StatsCancel, DeletionDuringARefreshStopsItAndDeletes) {
   StartLongRefresh(*window);
   dialogs.Answer(DialogAnswer::Yes);
   const auto deleting = Clock::now();
-  Refreshed(*window, [&] {
-    Trigger(*window, "btnDelete");
-    EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
-  });
+  // Deleting two years of turns takes seconds on a loaded machine: waited
+  // for as long as the bound below allows.
+  Refreshed(
+      *window,
+      [&] {
+        Trigger(*window, "btnDelete");
+        EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
+      },
+      30000);
   const auto took = Clock::now() - deleting;
   std::cout << "[ cancel   ] statistics: Löschen during a refresh to the table shown again "
             << Milliseconds(took) << " ms\n";

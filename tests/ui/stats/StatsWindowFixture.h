@@ -80,10 +80,10 @@ class StatsWindow : public ::testing::Test {
 
   // Runs the action and waits until the window shows the refresh it started.
   template <class Action>
-  void Refreshed(StatisticsWindow& window, Action action) {
+  void Refreshed(StatisticsWindow& window, Action action, int milliseconds = 10000) {
     QSignalSpy spy(&window, &StatisticsWindow::refreshed);
     action();
-    ASSERT_TRUE(spy.wait(10000)) << "no refresh";
+    ASSERT_TRUE(spy.wait(milliseconds)) << "no refresh";
   }
 
   template <class Widget>
