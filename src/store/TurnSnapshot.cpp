@@ -57,7 +57,8 @@ std::optional<int> Score(const ValueTables& tables, const std::array<std::string
 }  // namespace
 
 // The player's games are found through the per-game totals (GameTotals.h),
-// then his turns of each game.
+// then his turns of each game in the order they were stored (the server
+// gives no order unless asked for one).
 TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
                                 const std::vector<QVariant>& values, bool gameFigures,
                                 std::stop_token stop) {
@@ -71,7 +72,7 @@ TurnSnapshot TurnSnapshot::Read(Database& database, const std::string& where,
       "throw.hit1x, throw.hit1y, throw.hit2x, throw.hit2y, throw.hit3x, throw.hit3y "
       "FROM gametotals INNER JOIN throw ON throw.gameid = gametotals.gameid "
       "AND throw.playerid = gametotals.playerid WHERE " +
-          where);
+          where + " ORDER BY gametotals.datetime, gametotals.gameid, throw.rowid");
   for (const auto& value : values) {
     query.Bind(value);
   }
