@@ -32,11 +32,10 @@ using bench::kLastDay;
 Database& SeededDatabase() {
   static const auto database = [] {
     const char* server = std::getenv("KORVANTI_BENCH_DB");
-    const auto address =
-        server != nullptr && *server != '\0'
-            ? DatabaseAddress{server, {}}
-            : DatabaseAddress::File(std::filesystem::temp_directory_path() /
-                                    "korvanti-bench-10x730.mdb");
+    const auto address = server != nullptr && *server != '\0'
+                             ? DatabaseAddress{server, {}}
+                             : DatabaseAddress::File(std::filesystem::temp_directory_path() /
+                                                     "korvanti-bench-10x730.mdb");
     auto opened = Database::Open(address);
     QSqlQuery games(opened->Connection());
     games.exec("SELECT COUNT(*) FROM game");
