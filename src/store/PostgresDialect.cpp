@@ -61,19 +61,12 @@ class PostgresDialect : public SqlDialect {
 
   // Dropping the function drops its trigger.
   void DropTriggers(QSqlDatabase& connection, const std::string& prefix) const override {
-    QSqlQuery old(connection);
-    old.prepare(QStringLiteral(
-        "SELECT proname FROM pg_proc WHERE pronamespace = current_schema()::text::regnamespace "
-        "AND left(proname, ?) = ?"));
-    old.addBindValue(static_cast<int>(prefix.size()));
-    old.addBindValue(QString::fromStdString(prefix));
-    if (!old.exec()) {
-      ThrowDatabaseError(old.lastError().text());
-    }
-    std::vector<std::string> names;
-    while (old.next()) {
-      names.push_back(old.value(0).toString().toStdString());
-    }
+    const auto names = NamesStartingWith(
+        connection,
+        QStringLiteral(
+            "SELECT proname FROM pg_proc WHERE pronamespace = current_schema()::text::regnamespace "
+            "AND left(proname, ?) = ?"),
+        prefix);
     for (const auto& name : names) {
       Run(connection, "DROP FUNCTION \"" + name + "\"() CASCADE");
     }

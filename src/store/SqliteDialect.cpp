@@ -45,18 +45,11 @@ class SqliteDialect : public SqlDialect {
   }
 
   void DropTriggers(QSqlDatabase& connection, const std::string& prefix) const override {
-    QSqlQuery old(connection);
-    old.prepare(QStringLiteral(
-        "SELECT name FROM sqlite_master WHERE type = 'trigger' AND substr(name, 1, ?) = ?"));
-    old.addBindValue(static_cast<int>(prefix.size()));
-    old.addBindValue(QString::fromStdString(prefix));
-    if (!old.exec()) {
-      ThrowDatabaseError(old.lastError().text());
-    }
-    std::vector<std::string> names;
-    while (old.next()) {
-      names.push_back(old.value(0).toString().toStdString());
-    }
+    const auto names = NamesStartingWith(
+        connection,
+        QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'trigger' AND substr(name, 1, ?) = ?"),
+        prefix);
     for (const auto& name : names) {
       const auto statement = "DROP TRIGGER \"" + name + "\"";
       Run(connection, {statement.c_str()});
